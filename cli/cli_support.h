@@ -1,0 +1,51 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/core/job_control.h"
+#include "common/core/result.h"
+
+namespace undertext::cli {
+
+// Exit statuses of every sub-command.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitRefused = 1;  // the job refused, or a file could not be read or written
+inline constexpr int kExitUsage = 2;
+
+// A sub-command's arguments: positional words and "--name value" options.
+struct Arguments {
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+
+    const std::string* option(const std::string& name) const {
+        const auto it = options.find(name);
+        return it == options.end() ? nullptr : &it->second;
+    }
+};
+
+// Splits args into positional words and options; every option takes a value
+// ("--name value" or "--name=value"). Unknown options are a usage error.
+Result<Arguments> parseArguments(const std::vector<std::string>& args,
+                                 const std::set<std::string>& knownOptions);
+
+// Prints "undertext: " + message to standard error (UTF-8).
+void printError(const std::string& message);
+
+// Shows a job's progress as a bar on standard error when it is a terminal, and
+// nothing otherwise. The job runs to its end: the batch tool never stops one.
+class TerminalProgress final : public JobControl {
+  public:
+    TerminalProgress();
+    ~TerminalProgress() override;
+    void progress(int percent) override;
+    bool stopPoint() override { return false; }
+
+  private:
+    bool enabled_;
+    int shown_ = -1;
+};
+
+}  // namespace undertext::cli

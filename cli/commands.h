@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace undertext::cli {
+
+// Each sub-command takes the arguments after its name and returns the exit status.
+int runModulesCommand(const std::vector<std::string>& args);
+
+}  // namespace undertext::cli

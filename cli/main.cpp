@@ -1,0 +1,61 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+
+namespace {
+
+using Command = int (*)(const std::vector<std::string>&);
+
+struct SubCommand {
+    const char* name;
+    Command run;
+};
+
+constexpr SubCommand kSubCommands[] = {
+    {"modules", undertext::cli::runModulesCommand},
+};
+
+constexpr const char* kUsage = R"(Usage: undertext COMMAND [ARGS...]
+
+Runs the jobs of the Undertext programs from a shell. Texts, modules and reports
+are Windows-1251 files; messages are printed in UTF-8.
+
+Commands:
+  modules [--dict-dir DIR]   list the dictionary modules (*.dic) in DIR (default:
+                             the current folder) with their word counts, and name
+                             the default modules COMMON.DIC and COMMON_E.DIC
+
+Options:
+  --help      show this text
+  --version   show the version
+
+Exit status: 0 done, 1 refused or a file error, 2 a usage error.
+)";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        std::cerr << kUsage;
+        return undertext::cli::kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h") {
+        std::cout << kUsage;
+        return undertext::cli::kExitOk;
+    }
+    if (args[0] == "--version") {
+        std::cout << "undertext 2.1\n";
+        return undertext::cli::kExitOk;
+    }
+    for (const auto& command : kSubCommands) {
+        if (args[0] == command.name) {
+            return command.run({args.begin() + 1, args.end()});
+        }
+    }
+    undertext::cli::printError("unknown command " + args[0] + " (see undertext --help)");
+    return undertext::cli::kExitUsage;
+}

@@ -1,0 +1,44 @@
+#include <filesystem>
+#include <iostream>
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "common/core/dictionary.h"
+#include "common/core/dictionary_modules.h"
+
+namespace undertext::cli {
+
+int runModulesCommand(const std::vector<std::string>& args) {
+    const auto parsed = parseArguments(args, {"--dict-dir"});
+    if (!parsed || !parsed->positional.empty()) {
+        printError(parsed ? "modules takes no file" : parsed.error());
+        return kExitUsage;
+    }
+    const auto* dictDir = parsed->option("--dict-dir");
+    const std::filesystem::path folder = dictDir ? *dictDir : ".";
+
+    const auto modules = availableModules(folder);
+    if (modules.empty()) {
+        std::cout << "No dictionary modules (*.dic) in " << folder.string() << "\n";
+    }
+    int status = kExitOk;
+    for (const auto& name : modules) {
+        const auto words = loadDicWords(folder, {name});
+        if (!words) {
+            printError(words.error());
+            status = kExitRefused;
+            continue;
+        }
+        std::cout << name << "\t" << words->size() << " words\n";
+    }
+    const auto defaults = lookUpDefaultModules(folder);
+    const auto describe = [](const char* language, const std::string& name, const char* expected) {
+        std::cout << "Default " << language << " module: "
+                  << (name.empty() ? std::string("missing (") + expected + ")" : name) << "\n";
+    };
+    describe("Russian", defaults.russian, kRussianDefaultModule);
+    describe("English", defaults.english, kEnglishDefaultModule);
+    return status;
+}
+
+}  // namespace undertext::cli

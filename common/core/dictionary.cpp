@@ -1,0 +1,123 @@
+#include "dictionary.h"
+
+#include <limits>
+#include <system_error>
+
+#include "file_io.h"
+#include "file_names.h"
+
+namespace undertext {
+namespace {
+
+constexpr std::size_t kMaxBytes = std::numeric_limits<std::uint32_t>::max();
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
+
+// Moves pos past the terminator at pos (a comma, CR LF, CR or LF), if any.
+void skipTerminator(std::string_view text, std::size_t& pos) {
+    if (pos >= text.size()) {
+        return;
+    }
+    if (text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') {
+        pos += 2;
+    } else {
+        pos += 1;
+    }
+}
+
+std::size_t findTerminator(std::string_view text, std::size_t pos) {
+    while (pos < text.size() && text[pos] != ',' && !isLineEnd(text[pos])) {
+        ++pos;
+    }
+    return pos;
+}
+
+}  // namespace
+
+void DicWords::append(std::string_view word) {
+    bytes_.append(word);
+    offsets_.push_back(static_cast<std::uint32_t>(bytes_.size()));
+}
+
+void DicWords::reserve(std::size_t words, std::size_t bytes) {
+    offsets_.reserve(words + 1);
+    bytes_.reserve(bytes);
+}
+
+void DicWords::shrinkToFit() {
+    bytes_.shrink_to_fit();
+    offsets_.shrink_to_fit();
+}
+
+void appendModuleFields(std::string_view module, DicWords& words) {
+    std::size_t pos = 0;
+    while (pos < module.size()) {
+        while (pos < module.size() && isBlank(module[pos])) {
+            ++pos;
+        }
+        std::string_view field;
+        if (pos < module.size() && module[pos] == '"') {
+            const auto close = module.find('"', pos + 1);
+            if (close == std::string_view::npos) {
+                field = module.substr(pos + 1);
+                pos = module.size();
+            } else {
+                field = module.substr(pos + 1, close - pos - 1);
+                pos = findTerminator(module, close + 1);
+                skipTerminator(module, pos);
+            }
+        } else {
+            const auto end = findTerminator(module, pos);
+            field = module.substr(pos, end - pos);
+            while (!field.empty() && isBlank(field.back())) {
+                field.remove_suffix(1);
+            }
+            pos = end;
+            skipTerminator(module, pos);
+        }
+        words.append(field);
+    }
+}
+
+Result<DicWords> loadDicWords(const std::filesystem::path& startFolder,
+                              const std::vector<std::string>& selectedModules) {
+    const auto unreadable = [](const std::string& name) {
+        return Result<DicWords>::failure("Не удалось прочитать модуль словаря \"" + name + "\".");
+    };
+    std::vector<std::filesystem::path> paths;
+    std::uintmax_t totalBytes = 0;
+    for (const auto& name : selectedModules) {
+        const auto path = findNameIgnoringCase(startFolder, name);
+        std::error_code error;
+        const auto size = path ? std::filesystem::file_size(*path, error) : 0;
+        if (!path || error) {
+            return unreadable(name);
+        }
+        totalBytes += size;
+        paths.push_back(*path);
+    }
+    if (totalBytes > kMaxBytes) {
+        return Result<DicWords>::failure("Модули словаря слишком велики.");
+    }
+    DicWords words;
+    // A module of one word per CR LF line holds about one word per ten bytes.
+    words.reserve(static_cast<std::size_t>(totalBytes / 8 + 1),
+                  static_cast<std::size_t>(totalBytes));
+    // One module in memory at a time, so loading needs little beyond the words.
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const auto content = readWholeFile(paths[i]);
+        if (!content || words.byteSize() + content->size() > kMaxBytes) {
+            return unreadable(selectedModules[i]);
+        }
+        appendModuleFields(content.value(), words);
+    }
+    words.shrinkToFit();
+    return Result<DicWords>::success(std::move(words));
+}
+
+}  // namespace undertext

@@ -1,0 +1,44 @@
+#include "dictionary_modules.h"
+
+#include "file_names.h"
+
+namespace undertext {
+namespace {
+
+std::string storedName(const std::filesystem::path& startFolder, const char* name) {
+    for (const auto& module : availableModules(startFolder)) {
+        if (sameNameIgnoringCase(module, name)) {
+            return module;
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+std::vector<std::string> availableModules(const std::filesystem::path& startFolder) {
+    return listMatchingFiles(startFolder, kModulePattern);
+}
+
+bool hasAnyModule(const std::filesystem::path& startFolder) {
+    return !availableModules(startFolder).empty();
+}
+
+DefaultModules lookUpDefaultModules(const std::filesystem::path& startFolder) {
+    return {storedName(startFolder, kRussianDefaultModule),
+            storedName(startFolder, kEnglishDefaultModule)};
+}
+
+std::vector<std::string> modulesForLanguage(Language language, const DefaultModules& defaults) {
+    const auto& name = defaults.of(language);
+    if (name.empty()) {
+        return {};
+    }
+    return {name};
+}
+
+bool noModuleSelected(const std::vector<std::string>& selectedModules) {
+    return selectedModules.empty() || selectedModules.front().empty();
+}
+
+}  // namespace undertext

@@ -1,0 +1,110 @@
+#include "file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+namespace undertext {
+namespace {
+
+std::string readFailure(const std::filesystem::path& path) {
+    return "Не удалось прочитать файл \"" + displayPath(path) + "\".";
+}
+
+std::string writeFailure(const std::filesystem::path& path) {
+    return "Не удалось записать файл \"" + displayPath(path) + "\".";
+}
+
+// A name for the temporary file beside the target that no other writer uses.
+std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
+    static std::atomic<unsigned> counter{0};
+    const auto name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
+                      std::to_string(counter.fetch_add(1));
+    return target.parent_path() / name;
+}
+
+bool writeAll(int fd, std::string_view content) {
+    while (!content.empty()) {
+        const auto written = ::write(fd, content.data(), content.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return false;
+        }
+        content.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string displayPath(const std::filesystem::path& path) {
+    return path.string();
+}
+
+Result<std::string> readWholeFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        return Result<std::string>::failure(readFailure(path));
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return Result<std::string>::failure(readFailure(path));
+    }
+    std::string content;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!error) {
+        content.reserve(size);
+    }
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        content.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad()) {
+        return Result<std::string>::failure(readFailure(path));
+    }
+    return Result<std::string>::success(std::move(content));
+}
+
+Status writeWholeFile(const std::filesystem::path& path, std::string_view content) {
+    const auto temporary = temporaryBeside(path);
+    // The temporary file takes the permissions a new file would get (umask applies);
+    // an existing target keeps its own.
+    mode_t mode = 0666;
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0) {
+        if (S_ISDIR(existing.st_mode)) {
+            return Status::failure(writeFailure(path));
+        }
+        mode = existing.st_mode & 07777;
+    }
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd < 0) {
+        return Status::failure(writeFailure(path));
+    }
+    const bool written = writeAll(fd, content);
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return Status::failure(writeFailure(path));
+    }
+    return Status::success();
+}
+
+Status removeFile(const std::filesystem::path& path) {
+    std::error_code error;
+    std::filesystem::remove(path, error);
+    if (error) {
+        return Status::failure("Не удалось удалить файл \"" + displayPath(path) + "\".");
+    }
+    return Status::success();
+}
+
+}  // namespace undertext

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# ./run.sh [Create|Embed|Echoscan|undertext ARGS...]
+# Installs what is missing, builds the release preset, prepares the run folder
+# build/release/run with the default dictionary modules, and starts the named
+# program there (that folder is the program's start folder).
+set -euo pipefail
+root=$(cd "$(dirname "$0")" && pwd)
+cd "$root"
+
+program=${1:-}
+case "$program" in
+  Create|Embed|Echoscan|undertext) shift ;;
+  *)
+    echo "usage: ./run.sh [Create|Embed|Echoscan|undertext ARGS...]" >&2
+    exit 2
+    ;;
+esac
+
+scripts/install-deps.sh
+cmake --preset release >/dev/null
+cmake --build --preset release >/dev/null
+
+run_folder="$root/build/release/run"
+if [ ! -s "$run_folder/COMMON.DIC" ] || [ ! -s "$run_folder/COMMON_E.DIC" ]; then
+  scripts/make-default-modules.sh "$run_folder"
+fi
+
+binary="$root/build/release/bin/$program"
+if [ ! -x "$binary" ]; then
+  echo "run.sh: $program is not built yet" >&2
+  exit 1
+fi
+cd "$run_folder"
+exec "$binary" "$@"

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <vector>
+
+#include "common/core/job_control.h"
+
+namespace undertext::testing {
+
+// A job-control double: records every progress value and every stop point, and
+// asks for a stop at a chosen stop point (counted from 1; 0 never stops).
+class RecordingJob final : public JobControl {
+  public:
+    explicit RecordingJob(long stopAt = 0) : stopAt_(stopAt) {}
+
+    void progress(int percent) override { progressValues.push_back(percent); }
+    bool stopPoint() override { return ++stopPoints == stopAt_; }
+
+    std::vector<int> progressValues;
+    long stopPoints = 0;
+
+  private:
+    long stopAt_;
+};
+
+}  // namespace undertext::testing
