@@ -1,7 +1,6 @@
 #include "phrase_search.h"
 
 #include <algorithm>
-#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -31,14 +30,37 @@ class ProgressCounter {
     int value_ = 0;
 };
 
+// Phrase words are short, so a plain loop beats a call of memcmp; the byte next
+// to the cut is tested first because it rejects most dictionary words.
+bool sameBytes(const char* a, const char* b, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        if (a[i] != b[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool endsWith(std::string_view word, std::string_view tail) {
     return word.size() >= tail.size() && word.back() == tail.back() &&
-           std::memcmp(word.data() + word.size() - tail.size(), tail.data(), tail.size()) == 0;
+           sameBytes(word.data() + word.size() - tail.size(), tail.data(), tail.size() - 1);
 }
 
 bool beginsWith(std::string_view word, std::string_view head) {
     return word.size() >= head.size() && word.front() == head.front() &&
-           std::memcmp(word.data(), head.data(), head.size()) == 0;
+           sameBytes(word.data() + 1, head.data() + 1, head.size() - 1);
+}
+
+// Whether text, longer than word, holds word somewhere; a plain loop again.
+bool contains(std::string_view text, std::string_view word) {
+    const auto last = text.size() - word.size();
+    for (std::size_t at = 0; at <= last; ++at) {
+        if (text[at] == word.front() &&
+            sameBytes(text.data() + at + 1, word.data() + 1, word.size() - 1)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // A one-letter word is searched as if it had two letters: one transition whose
@@ -102,7 +124,7 @@ void searchEmbedded(std::string_view word, const DicWords& dic, WordAnalysis& an
     const auto dicSize = static_cast<DicIndex>(dic.size());
     for (DicIndex e = 0; e < dicSize; ++e) {
         const auto entry = dic[static_cast<std::size_t>(e)];
-        if (entry.size() > length && entry.find(word) != std::string_view::npos) {
+        if (entry.size() > length && contains(entry, word)) {
             analysis.eList.push_back(e);
         }
     }
