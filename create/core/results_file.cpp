@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <type_traits>
 
 #include "common/core/codepage.h"
 #include "common/core/file_io.h"

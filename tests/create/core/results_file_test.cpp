@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "common/core/codepage.h"
 #include "create/core/results_file.h"
 #include "create_test_support.h"
