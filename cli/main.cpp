@@ -16,6 +16,7 @@ struct SubCommand {
 
 constexpr SubCommand kSubCommands[] = {
     {"modules", undertext::cli::runModulesCommand},
+    {"create", undertext::cli::runCreateCommand},
 };
 
 constexpr const char* kUsage = R"(Usage: undertext COMMAND [ARGS...]
@@ -27,6 +28,14 @@ Commands:
   modules [--dict-dir DIR]   list the dictionary modules (*.dic) in DIR (default:
                              the current folder) with their word counts, and name
                              the default modules COMMON.DIC and COMMON_E.DIC
+  create PHRASE [--lang ru|en] [--modules NAME[,NAME...]] [--dict-dir DIR]
+         [--variants N] [--save FILE]
+                             synthesise the hidden component of PHRASE (UTF-8, at
+                             most 80 characters) with the modules in DIR (default:
+                             the current folder; modules: the default module of
+                             the language, which the first character chooses);
+                             print N variants (default 1), one a line, and write
+                             the results file FILE with the last of them
 
 Options:
   --help      show this text

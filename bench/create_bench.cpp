@@ -1,0 +1,119 @@
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+#include <string>
+
+#include "bench/bench_inputs.h"
+#include "common/core/codepage.h"
+#include "create/core/analysis_run.h"
+#include "create/core/results_file.h"
+#include "create/core/variant_actions.h"
+
+namespace {
+
+using namespace undertext;
+
+// An 79-character phrase of ordinary words, and 40 one-letter words.
+const std::string kOrdinaryPhrase =
+    "мама мыла раму пока папа читал свежую газету в светлой комнате у открытого окна";
+
+std::string oneLetterPhrase() {
+    std::string phrase = "я";
+    for (int i = 1; i < 40; ++i) {
+        phrase += " я";
+    }
+    return phrase;
+}
+
+class NoWindow final : public create::AnalysisEffects {
+  public:
+    void setActionButtonsEnabled(bool) override {}
+    void focusPhraseBox() override {}
+    void rewritePhraseBox(std::string_view) override {}
+    void showMessage(std::string_view message) override { error = message; }
+    void showProgress(int) override {}
+    std::string error;
+};
+
+double peakResidentMegabytes() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// A completed run on the Russian default module: loading, normalisation, the
+// search and completion, as the first press of the next-variant button makes it.
+bool analyse(create::CreateSession& session, const std::string& phraseUtf8,
+             benchmark::State& state) {
+    create::AnalysisRequest request;
+    request.phrase = utf8ToCp1251(phraseUtf8);
+    request.language = Language::Russian;
+    request.selectedModules = {"COMMON.DIC"};
+    request.startFolder = bench::dictionaryFolder();
+    session.flags.consentGiven = true;
+    session.flags.phraseAnalysed = false;
+    NoWindow window;
+    UnwatchedJob job;
+    const auto variant = create::composeVariant(session, request, window, job);
+    if (!variant) {
+        state.SkipWithError(window.error.empty() ? "no variant" : window.error.c_str());
+        return false;
+    }
+    return true;
+}
+
+void analysisBenchmark(benchmark::State& state, const std::string& phrase) {
+    std::size_t candidates = 0;
+    for (auto _ : state) {
+        create::CreateSession session;
+        if (!analyse(session, phrase, state)) {
+            return;
+        }
+        candidates = 0;
+        for (const auto& word : session.analysis.wordAnalyses) {
+            candidates += word.w1List.size() + word.w2List.size() + word.rList.size() +
+                          word.eList.size() + word.wp2W1List.size() + word.rpW1List.size() +
+                          word.epW1List.size() + word.wp2RList.size() + word.wp2EList.size();
+        }
+    }
+    state.counters["candidates"] = static_cast<double>(candidates);
+    state.counters["peak_rss_MB"] = peakResidentMegabytes();
+}
+
+void BM_AnalyseOrdinaryPhrase(benchmark::State& state) {
+    analysisBenchmark(state, kOrdinaryPhrase);
+}
+BENCHMARK(BM_AnalyseOrdinaryPhrase)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_AnalyseFortyOneLetterWords(benchmark::State& state) {
+    analysisBenchmark(state, oneLetterPhrase());
+}
+BENCHMARK(BM_AnalyseFortyOneLetterWords)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_WriteResultsFileOfFortyOneLetterWords(benchmark::State& state) {
+    create::CreateSession session;
+    if (!analyse(session, oneLetterPhrase(), state)) {
+        return;
+    }
+    const auto file = std::filesystem::temp_directory_path() / "undertext-create-bench.txt";
+    for (auto _ : state) {
+        const auto written =
+            create::saveRez(file, session.normalisedPhrase,
+                            session.history.slot(session.history.index()), session.analysis);
+        if (!written) {
+            state.SkipWithError(written.error().c_str());
+            return;
+        }
+    }
+    std::error_code error;
+    state.counters["file_MB"] =
+        static_cast<double>(std::filesystem::file_size(file, error)) / (1024.0 * 1024.0);
+    std::filesystem::remove(file, error);
+    state.counters["peak_rss_MB"] = peakResidentMegabytes();
+}
+BENCHMARK(BM_WriteResultsFileOfFortyOneLetterWords)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();

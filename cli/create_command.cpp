@@ -1,0 +1,132 @@
+#include <charconv>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <sstream>
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "common/core/codepage.h"
+#include "common/core/dictionary_modules.h"
+#include "create/core/analysis_run.h"
+#include "create/core/results_file.h"
+#include "create/core/variant_actions.h"
+
+namespace undertext::cli {
+namespace {
+
+// The run's window effects, as a shell sees them: messages on standard error,
+// progress on the terminal bar; buttons and the phrase box do not exist here.
+class ShellEffects final : public create::AnalysisEffects {
+  public:
+    explicit ShellEffects(JobControl& progress) : progress_(progress) {}
+
+    void setActionButtonsEnabled(bool) override {}
+    void focusPhraseBox() override {}
+    void rewritePhraseBox(std::string_view) override {}
+    void showMessage(std::string_view message) override { printError(std::string(message)); }
+    void showProgress(int percent) override { progress_.progress(percent); }
+
+  private:
+    JobControl& progress_;
+};
+
+// What the phrase box would select when the phrase is typed: English for a first
+// byte below 192, Russian otherwise; an empty box keeps the starting Russian.
+Language languageOfPhrase(std::string_view phrase) {
+    return !phrase.empty() && static_cast<unsigned char>(phrase.front()) < 192 ? Language::English
+                                                                               : Language::Russian;
+}
+
+std::vector<std::string> splitModuleNames(const std::string& list) {
+    std::vector<std::string> names;
+    std::stringstream stream(list);
+    for (std::string name; std::getline(stream, name, ',');) {
+        names.push_back(name);
+    }
+    return names;
+}
+
+std::optional<int> positiveNumber(const std::string& text) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || value < 1) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+int usageError(const std::string& message) {
+    printError(message);
+    return kExitUsage;
+}
+
+}  // namespace
+
+int runCreateCommand(const std::vector<std::string>& args) {
+    const auto parsed =
+        parseArguments(args, {"--lang", "--modules", "--dict-dir", "--variants", "--save"});
+    if (!parsed) {
+        return usageError(parsed.error());
+    }
+    if (parsed->positional.size() != 1) {
+        return usageError("create takes one phrase (see undertext --help)");
+    }
+    create::AnalysisRequest request;
+    request.phrase = utf8ToCp1251(parsed->positional.front());
+    if (request.phrase.size() > static_cast<std::size_t>(create::kMaxPhraseLength)) {
+        return usageError("the phrase has more than 80 characters");
+    }
+    request.language = languageOfPhrase(request.phrase);
+    if (const auto* lang = parsed->option("--lang")) {
+        if (*lang != "ru" && *lang != "en") {
+            return usageError("--lang takes ru or en");
+        }
+        request.language = *lang == "ru" ? Language::Russian : Language::English;
+    }
+    const auto* dictDir = parsed->option("--dict-dir");
+    request.startFolder = dictDir ? std::filesystem::path(*dictDir) : ".";
+    if (const auto* modules = parsed->option("--modules")) {
+        request.selectedModules = splitModuleNames(*modules);
+    } else {
+        request.selectedModules =
+            modulesForLanguage(request.language, lookUpDefaultModules(request.startFolder));
+    }
+    int variants = 1;
+    if (const auto* count = parsed->option("--variants")) {
+        const auto number = positiveNumber(*count);
+        if (!number) {
+            return usageError("--variants takes a whole number of 1 or more");
+        }
+        variants = *number;
+    }
+
+    create::CreateSession session;
+    session.flags.consentGiven = true;
+    std::string shown;
+    for (int press = 1; press <= variants; ++press) {
+        std::optional<std::string> variant;
+        {
+            // The progress bar lives only while the first press analyses the phrase.
+            TerminalProgress progress;
+            ShellEffects effects(progress);
+            variant = create::composeVariant(session, request, effects, progress);
+        }
+        if (!variant) {
+            return kExitRefused;
+        }
+        shown = std::move(*variant);
+        std::cout << cp1251ToUtf8(shown) << '\n';
+    }
+    if (const auto* save = parsed->option("--save")) {
+        const auto written =
+            create::saveRez(*save, session.normalisedPhrase, shown, session.analysis);
+        if (!written) {
+            printError(written.error());
+            return kExitRefused;
+        }
+    }
+    return kExitOk;
+}
+
+}  // namespace undertext::cli

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "common/core/result.h"
+#include "create_session.h"
+#include "phrase_analysis.h"
+
+namespace undertext::create {
+
+// The results file of a completed analysis (Windows-1251, CR LF): the phrase box
+// text and the variant on display in upper case, then for every word its left
+// and right words per transition, refrains, embedded words and the five
+// cross-word lists, each list on one line. phraseBox and variantShown are
+// Windows-1251 as the window holds them.
+std::string resultsFileText(std::string_view phraseBox, std::string_view variantShown,
+                            const PhraseAnalysis& analysis);
+
+// SaveRez: writes the results file whole, replacing any file of that name; a
+// failure leaves the old file as it was and names the file.
+Status saveRez(const std::filesystem::path& file, std::string_view phraseBox,
+               std::string_view variantShown, const PhraseAnalysis& analysis);
+
+// The folder the save dialog starts in: LastSaveFolder, first taken from
+// "LastPathSynth.txt" in startFolder when that file holds a line (read back
+// upper-cased and resolved on disk without regard to case).
+std::filesystem::path saveDialogFolder(CreateSession& session,
+                                       const std::filesystem::path& startFolder);
+
+// The file name the save dialog proposes: the phrase box text without leading
+// and trailing blanks.
+std::string proposedResultsFileName(std::string_view phraseBox);
+
+// After the user confirmed a file in the save dialog: writes the results file
+// and, only when it was written, remembers its folder in LastSaveFolder and in
+// "LastPathSynth.txt". The first failure is returned (its message names the file).
+Status saveResults(CreateSession& session, const std::filesystem::path& startFolder,
+                   const std::filesystem::path& file, std::string_view phraseBox,
+                   std::string_view variantShown);
+
+}  // namespace undertext::create

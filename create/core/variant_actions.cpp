@@ -1,0 +1,55 @@
+#include "variant_actions.h"
+
+#include "variant_composer.h"
+
+namespace undertext::create {
+namespace {
+
+constexpr int kMaxCandidates = 20;
+
+}  // namespace
+
+NextVariantStart startNextVariant(CreateSession& session) {
+    session.flags.phraseActive = false;
+    if (!session.flags.consentGiven) {
+        return NextVariantStart::Nothing;
+    }
+    return session.flags.phraseAnalysed ? NextVariantStart::Compose
+                                        : NextVariantStart::AnalyseFirst;
+}
+
+std::optional<std::string> finishNextVariant(CreateSession& session) {
+    if (session.flags.stopRequested) {
+        return std::nullopt;
+    }
+    std::string text;
+    for (int attempt = 1; attempt <= kMaxCandidates; ++attempt) {
+        text = composeCandidate(session.analysis, *session.random);
+        if (!session.history.contains(text)) {
+            break;
+        }
+    }
+    session.history.store(text);
+    session.flags.phraseActive = true;
+    return text;
+}
+
+std::optional<std::string> composeVariant(CreateSession& session, const AnalysisRequest& request,
+                                          AnalysisEffects& effects, JobControl& job) {
+    switch (startNextVariant(session)) {
+        case NextVariantStart::Nothing:
+            return std::nullopt;
+        case NextVariantStart::AnalyseFirst:
+            analysePhrase(session, request, effects, job);
+            break;
+        case NextVariantStart::Compose:
+            break;
+    }
+    return finishNextVariant(session);
+}
+
+const std::string& showPreviousVariant(CreateSession& session) {
+    return session.history.stepBack();
+}
+
+}  // namespace undertext::create
