@@ -16,6 +16,7 @@ struct SubCommand {
 
 constexpr SubCommand kSubCommands[] = {
     {"modules", undertext::cli::runModulesCommand},
+    {"embed", undertext::cli::runEmbedCommand},
 };
 
 constexpr const char* kUsage = R"(Usage: undertext COMMAND [ARGS...]
@@ -27,6 +28,14 @@ Commands:
   modules [--dict-dir DIR]   list the dictionary modules (*.dic) in DIR (default:
                              the current folder) with their word counts, and name
                              the default modules COMMON.DIC and COMMON_E.DIC
+  embed FILE [--lang ru|en] [--modules NAME[,NAME...]] [--dict-dir DIR]
+                             find the dictionary words embedded in the text FILE
+                             and write its four reports (FILE_Emb.txt,
+                             FILE_EmbSortByFriq.txt, FILE_EmbSortByLen.txt,
+                             FILE_EmbSortByAlf.txt) beside it; the modules lie in
+                             DIR (default: the current folder); the language is
+                             guessed from the letters, the modules default to
+                             that language's default module
 
 Options:
   --help      show this text
