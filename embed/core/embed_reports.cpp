@@ -11,9 +11,6 @@
 namespace undertext::embed {
 namespace {
 
-// Pieces of the text-order report are handed on at about this size.
-constexpr std::size_t kPieceBytes = 1 << 20;
-
 const char* headingOf(SortedReport report) {
     switch (report) {
         case SortedReport::ByFrequency:
@@ -35,9 +32,21 @@ std::filesystem::path reportPath(const std::filesystem::path& sourceFolder,
 
 void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& search,
                             const DicWords& dicWords,
-                            const std::function<bool(std::string_view)>& sink) {
+                            const std::function<bool(std::string_view)>& sink,
+                            std::size_t pieceBytes) {
     ReportText report;
     std::vector<std::uint32_t> marks;
+    // Hands on what has been built once it is large. Only marks follow in a line
+    // once its word is padded, so a line may be cut there: no later padding
+    // depends on where the line began.
+    const auto handOn = [&](std::size_t atLeast) {
+        if (report.text().size() < atLeast) {
+            return true;
+        }
+        const bool more = sink(report.text());
+        report = ReportText();
+        return more;
+    };
     for (std::uint32_t slot = 1; slot <= text.wordCount(); ++slot) {
         report.append(text.textWord(slot)).padToNextZone();
         for (auto position = text.wordEnd[slot - 1] + 1; position <= text.wordEnd[slot];
@@ -46,18 +55,16 @@ void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& sear
             for (const auto index : marks) {
                 report.append(dicWords[index]).append(",");
             }
-        }
-        report.endLine();
-        if (report.text().size() >= kPieceBytes) {
-            if (!sink(report.text())) {
+            if (!handOn(pieceBytes)) {
                 return;
             }
-            report = ReportText();
+        }
+        report.endLine();
+        if (!handOn(pieceBytes)) {
+            return;
         }
     }
-    if (!report.text().empty()) {
-        sink(report.text());
-    }
+    handOn(1);
 }
 
 Status writeTextOrderReport(const std::filesystem::path& path, const PreparedText& text,

@@ -26,10 +26,12 @@ std::filesystem::path reportPath(const std::filesystem::path& sourceFolder,
 // The text-order report: one line per slot, the slot's word padded to the next
 // 14-column zone, then every word counted at each of its positions followed by a
 // comma. It can be far larger than the text, so it is produced in pieces of whole
-// lines, each handed to sink; production ends early when sink returns false.
+// pieces of about pieceBytes, each handed to sink; production ends early when
+// sink returns false.
 void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& search,
                             const DicWords& dicWords,
-                            const std::function<bool(std::string_view)>& sink);
+                            const std::function<bool(std::string_view)>& sink,
+                            std::size_t pieceBytes = std::size_t{1} << 20);
 
 // Writes the text-order report whole (or leaves the file as it was).
 Status writeTextOrderReport(const std::filesystem::path& path, const PreparedText& text,

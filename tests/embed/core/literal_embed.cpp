@@ -15,8 +15,8 @@ std::int64_t wordKey(const std::string& word) {
 
 }  // namespace
 
-LiteralRun literalRun(const std::string& text, Language language,
-                      const std::vector<std::string>& dicWords) {
+LiteralRun literalSearch(const std::string& text, Language language,
+                         const std::vector<std::string>& dicWords) {
     LiteralRun run;
     run.wordEnd.assign(text.size() + 2, 0);
     run.letterWord.assign(text.size() + 1, 0);
@@ -57,7 +57,12 @@ LiteralRun literalRun(const std::string& text, Language language,
             }
         }
     }
+    return run;
+}
 
+LiteralRun literalRun(const std::string& text, Language language,
+                      const std::vector<std::string>& dicWords) {
+    auto run = literalSearch(text, language, dicWords);
     auto occurrences = run.occurrences;
     const auto n = occurrences.size();
     std::vector<std::int64_t> key(n);

@@ -21,6 +21,11 @@ struct LiteralRun {
     std::vector<EmbeddedWord> embedded;  // after counting, in discovery order
 };
 
+// Preparation and search only: fills everything but embedded.
+LiteralRun literalSearch(const std::string& text, Language language,
+                         const std::vector<std::string>& dicWords);
+
+// Search, then counting by the pairwise duplicate removal.
 LiteralRun literalRun(const std::string& text, Language language,
                       const std::vector<std::string>& dicWords);
 

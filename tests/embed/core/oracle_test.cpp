@@ -96,11 +96,15 @@ TEST(EmbedOracle, FastSearchCountingAndReportsMatchTheLiteralProcedures) {
         const auto dicWords = testing::dicWordsOf(dictionary);
         const EmbeddedSearch search(prepared, dicWords);
         ASSERT_EQ(search.occurrenceCount(), literal.occurrences.size());
+        // Small pieces, so that lines are also cut among their marks.
         std::string report;
-        produceTextOrderReport(prepared, search, dicWords, [&](std::string_view piece) {
-            report += piece;
-            return true;
-        });
+        produceTextOrderReport(
+            prepared, search, dicWords,
+            [&](std::string_view piece) {
+                report += piece;
+                return true;
+            },
+            1 + random() % 30);
         ASSERT_EQ(report, testing::literalTextOrderReport(literal));
 
         auto fast = search.embeddedWords();
