@@ -55,7 +55,6 @@ PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::
             result.error = bytes.error();
             return result;
         }
-        result.sourceBytes = bytes->size();
         if (bytes->size() < 4) {
             result.kind = PrepareResult::Kind::TextTooShort;
             return result;

@@ -51,8 +51,7 @@ struct PrepareResult {
     enum class Kind { Prepared, TextTooShort, Failed };
     Kind kind = Kind::Failed;
     PreparedText text;
-    std::uint64_t sourceBytes = 0;  // L, the source file's length
-    std::string error;              // for Failed: a message that names the file
+    std::string error;  // for Failed: a message that names the file
 };
 
 // PrepareText: reads the source, refuses a source of 3 bytes or fewer
