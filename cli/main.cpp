@@ -17,6 +17,7 @@ struct SubCommand {
 constexpr SubCommand kSubCommands[] = {
     {"modules", undertext::cli::runModulesCommand},
     {"create", undertext::cli::runCreateCommand},
+    {"embed", undertext::cli::runEmbedCommand},
 };
 
 constexpr const char* kUsage = R"(Usage: undertext COMMAND [ARGS...]
@@ -36,6 +37,14 @@ Commands:
                              the language, which the first character chooses);
                              print N variants (default 1), one a line, and write
                              the results file FILE with the last of them
+  embed FILE [--lang ru|en] [--modules NAME[,NAME...]] [--dict-dir DIR]
+                             find the dictionary words embedded in the text FILE
+                             and write its four reports (FILE_Emb.txt,
+                             FILE_EmbSortByFriq.txt, FILE_EmbSortByLen.txt,
+                             FILE_EmbSortByAlf.txt) beside it; the modules lie in
+                             DIR (default: the current folder); the language is
+                             guessed from the letters, the modules default to
+                             that language's default module
 
 Options:
   --help      show this text

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 namespace undertext {
 namespace {
@@ -24,10 +25,8 @@ std::string writeFailure(const std::filesystem::path& path) {
 // A name for the temporary file beside the target that no other writer uses.
 std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
-    // Built by appending: GCC 12 at -O3 takes "." + string for an overlapping copy.
-    std::string name = ".";
-    name += target.filename().string();
-    name += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter.fetch_add(1));
+    const auto name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
+                      std::to_string(counter.fetch_add(1));
     return target.parent_path() / name;
 }
 
@@ -75,29 +74,59 @@ Result<std::string> readWholeFile(const std::filesystem::path& path) {
     return Result<std::string>::success(std::move(content));
 }
 
-Status writeWholeFile(const std::filesystem::path& path, std::string_view content) {
-    const auto temporary = temporaryBeside(path);
+WholeFileWriter::WholeFileWriter(std::filesystem::path target)
+    : target_(std::move(target)), temporary_(temporaryBeside(target_)) {
     // The temporary file takes the permissions a new file would get (umask applies);
     // an existing target keeps its own.
     mode_t mode = 0666;
     struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0) {
+    if (::stat(target_.c_str(), &existing) == 0) {
         if (S_ISDIR(existing.st_mode)) {
-            return Status::failure(writeFailure(path));
+            failed_ = true;
+            return;
         }
         mode = existing.st_mode & 07777;
     }
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd < 0) {
-        return Status::failure(writeFailure(path));
+    fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    failed_ = fd_ < 0;
+}
+
+WholeFileWriter::~WholeFileWriter() {
+    discard();
+}
+
+bool WholeFileWriter::append(std::string_view piece) {
+    if (!failed_ && !writeAll(fd_, piece)) {
+        failed_ = true;
     }
-    const bool written = writeAll(fd, content);
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return Status::failure(writeFailure(path));
+    return !failed_;
+}
+
+Status WholeFileWriter::commit() {
+    if (fd_ >= 0) {
+        const bool closed = ::close(fd_) == 0;
+        fd_ = -1;
+        if (!failed_ && closed && ::rename(temporary_.c_str(), target_.c_str()) == 0) {
+            return Status::success();
+        }
+        ::unlink(temporary_.c_str());
     }
-    return Status::success();
+    failed_ = true;
+    return Status::failure(writeFailure(target_));
+}
+
+void WholeFileWriter::discard() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(temporary_.c_str());
+        fd_ = -1;
+    }
+}
+
+Status writeWholeFile(const std::filesystem::path& path, std::string_view content) {
+    WholeFileWriter writer(path);
+    writer.append(content);
+    return writer.commit();
 }
 
 Status removeFile(const std::filesystem::path& path) {

@@ -17,6 +17,31 @@ Result<std::string> readWholeFile(const std::filesystem::path& path);
 // error names the target.
 Status writeWholeFile(const std::filesystem::path& path, std::string_view content);
 
+// Writes a file whole from content that arrives in pieces (a report too large to
+// hold in memory): the pieces go to a temporary file beside the target, which
+// replaces the target only on commit(). A writer dropped without a successful
+// commit() removes its temporary file and leaves the target as it was. Errors name
+// the target. Not thread-safe; one writer per target.
+class WholeFileWriter {
+  public:
+    explicit WholeFileWriter(std::filesystem::path target);
+    ~WholeFileWriter();
+    WholeFileWriter(const WholeFileWriter&) = delete;
+    WholeFileWriter& operator=(const WholeFileWriter&) = delete;
+
+    // False once any write has failed; later pieces are then ignored.
+    bool append(std::string_view piece);
+    Status commit();
+
+  private:
+    void discard();
+
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    int fd_ = -1;
+    bool failed_ = false;
+};
+
 // Removes a file; a file that is already absent is not an error.
 Status removeFile(const std::filesystem::path& path);
 

@@ -1,0 +1,118 @@
+#include <algorithm>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "common/core/dictionary_modules.h"
+#include "common/core/file_io.h"
+#include "embed/core/embed_reports.h"
+#include "embed/core/embed_search_job.h"
+
+namespace undertext::cli {
+namespace {
+
+std::vector<std::string> splitNames(const std::string& list) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const auto comma = std::min(list.find(',', start), list.size());
+        names.push_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return names;
+}
+
+std::optional<Language> languageOption(const std::string& value) {
+    if (value == "ru") {
+        return Language::Russian;
+    }
+    if (value == "en") {
+        return Language::English;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+int runEmbedCommand(const std::vector<std::string>& args) {
+    const auto parsed = parseArguments(args, {"--lang", "--modules", "--dict-dir"});
+    if (!parsed) {
+        printError(parsed.error());
+        return kExitUsage;
+    }
+    if (parsed->positional.size() != 1 ||
+        !std::filesystem::path(parsed->positional[0]).has_filename()) {
+        printError("embed takes one text file (see undertext --help)");
+        return kExitUsage;
+    }
+    const std::filesystem::path source = parsed->positional[0];
+    const auto* dictDir = parsed->option("--dict-dir");
+    embed::EmbedJobInputs inputs;
+    inputs.sourceFolder = source.has_parent_path() ? source.parent_path() : ".";
+    inputs.sourceName = source.filename().string();
+    inputs.startFolder = dictDir ? *dictDir : ".";
+
+    if (const auto* lang = parsed->option("--lang")) {
+        const auto language = languageOption(*lang);
+        if (!language) {
+            printError("--lang takes ru or en");
+            return kExitUsage;
+        }
+        inputs.language = *language;
+    } else {
+        // Guessed from the letters, as opening the file in the window does.
+        const auto bytes = readWholeFile(source);
+        if (!bytes) {
+            printError(bytes.error());
+            return kExitRefused;
+        }
+        inputs.language = guessLanguage(bytes.value());
+    }
+
+    if (const auto* modules = parsed->option("--modules")) {
+        inputs.selectedModules = splitNames(*modules);
+    } else {
+        inputs.selectedModules =
+            modulesForLanguage(inputs.language, lookUpDefaultModules(inputs.startFolder));
+    }
+    if (noModuleSelected(inputs.selectedModules)) {
+        printError(
+            "Выберите модули словарей (в папке \"" + displayPath(inputs.startFolder) +
+            "\" нет модуля " +
+            (inputs.language == Language::Russian ? kRussianDefaultModule : kEnglishDefaultModule) +
+            ").");
+        return kExitRefused;
+    }
+
+    embed::EmbedOutcome outcome;
+    {
+        TerminalProgress progress;
+        outcome = embed::embedSearchJob(inputs, progress, [] {});
+    }
+    switch (outcome.ending) {
+        case embed::EmbedEnding::Completed:
+            for (const auto* suffix : {embed::kTextOrderSuffix, embed::kByFrequencySuffix,
+                                       embed::kByLengthSuffix, embed::kAlphabeticalSuffix}) {
+                std::cout << displayPath(
+                                 embed::reportPath(inputs.sourceFolder, inputs.sourceName, suffix))
+                          << '\n';
+            }
+            return kExitOk;
+        case embed::EmbedEnding::NothingFound:
+            std::cout << displayPath(embed::reportPath(inputs.sourceFolder, inputs.sourceName,
+                                                       embed::kTextOrderSuffix))
+                      << '\n';
+            printError(outcome.message);
+            return kExitOk;
+        case embed::EmbedEnding::TextTooShort:
+        case embed::EmbedEnding::Failed:
+        case embed::EmbedEnding::Stopped:
+            break;
+    }
+    printError(outcome.message);
+    return kExitRefused;
+}
+
+}  // namespace undertext::cli

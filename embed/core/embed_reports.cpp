@@ -1,0 +1,135 @@
+#include "embed_reports.h"
+
+#include <algorithm>
+
+#include "common/core/codepage.h"
+#include "common/core/file_io.h"
+#include "common/core/number_text.h"
+#include "common/core/report_text.h"
+#include "embed/core/selection_order.h"
+
+namespace undertext::embed {
+namespace {
+
+const char* headingOf(SortedReport report) {
+    switch (report) {
+        case SortedReport::ByFrequency:
+            return "  ВЛОЖЕННЫЕ СЛОВА. СОРТИРОВКА ПО ВСТРЕЧАЕМОСТИ В ТЕКСТЕ, ЗАТЕМ ПО ДЛИНЕ СЛОВ ";
+        case SortedReport::ByLength:
+            return "  ВЛОЖЕННЫЕ СЛОВА. СОРТИРОВКА ПО ДЛИНЕ СЛОВ, ЗАТЕМ ПО ВСТРЕЧАЕМОСТИ";
+        case SortedReport::Alphabetical:
+            return "  ВЛОЖЕННЫЕ СЛОВА. СОРТИРОВКА ПО АЛФАВИТУ";
+    }
+    return "";
+}
+
+}  // namespace
+
+std::filesystem::path reportPath(const std::filesystem::path& sourceFolder,
+                                 const std::string& sourceName, const char* suffix) {
+    return sourceFolder / (sourceName + suffix);
+}
+
+void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& search,
+                            const DicWords& dicWords,
+                            const std::function<bool(std::string_view)>& sink,
+                            std::size_t pieceBytes) {
+    ReportText report;
+    std::vector<std::uint32_t> marks;
+    // Hands on what has been built once it is large. Only marks follow in a line
+    // once its word is padded, so a line may be cut there: no later padding
+    // depends on where the line began.
+    const auto handOn = [&](std::size_t atLeast) {
+        if (report.text().size() < atLeast) {
+            return true;
+        }
+        const bool more = sink(report.text());
+        report = ReportText();
+        return more;
+    };
+    for (std::uint32_t slot = 1; slot <= text.wordCount(); ++slot) {
+        report.append(text.textWord(slot)).padToNextZone();
+        for (auto position = text.wordEnd[slot - 1] + 1; position <= text.wordEnd[slot];
+             ++position) {
+            search.marksAt(position, slot, marks);
+            for (const auto index : marks) {
+                report.append(dicWords[index]).append(",");
+            }
+            if (!handOn(pieceBytes)) {
+                return;
+            }
+        }
+        report.endLine();
+        if (!handOn(pieceBytes)) {
+            return;
+        }
+    }
+    handOn(1);
+}
+
+Status writeTextOrderReport(const std::filesystem::path& path, const PreparedText& text,
+                            const EmbeddedSearch& search, const DicWords& dicWords) {
+    WholeFileWriter writer(path);
+    produceTextOrderReport(text, search, dicWords,
+                           [&](std::string_view piece) { return writer.append(piece); });
+    return writer.commit();
+}
+
+void sortForReport(SortedReport report, std::vector<EmbeddedWord>& words) {
+    switch (report) {
+        case SortedReport::ByFrequency:
+            selectionSort(words, [](const EmbeddedWord& a, const EmbeddedWord& b) {
+                return a.count < b.count || (a.count == b.count && a.length < b.length);
+            });
+            break;
+        case SortedReport::ByLength:
+            selectionSort(words, [](const EmbeddedWord& a, const EmbeddedWord& b) {
+                return a.length < b.length || (a.length == b.length && a.count < b.count);
+            });
+            break;
+        case SortedReport::Alphabetical:
+            // std::string compares bytes as unsigned values: Windows-1251 order.
+            selectionSort(words, [](const EmbeddedWord& a, const EmbeddedWord& b) {
+                return a.word > b.word;
+            });
+            break;
+    }
+}
+
+EmbedTotals embedTotals(const std::vector<EmbeddedWord>& words, std::uint32_t wordCount) {
+    int maxFoundLength = 0;
+    for (const auto& word : words) {
+        maxFoundLength = std::max(maxFoundLength, word.length);
+    }
+    const double ratio = static_cast<double>(words.size()) / static_cast<double>(wordCount);
+    return {wordCount, static_cast<float>(ratio), reportColumn(maxFoundLength)};
+}
+
+std::string sortedReportText(SortedReport report, const std::vector<EmbeddedWord>& words,
+                             const EmbedTotals& totals) {
+    const int column = totals.column;
+    ReportText text;
+    text.append(utf8ToCp1251(headingOf(report))).endLine();
+    text.endLine();
+    text.append(utf8ToCp1251("Слово")).padToColumn(column);
+    text.append(utf8ToCp1251("Кол.Повт.")).padToColumn(column + 10);
+    text.append(utf8ToCp1251("Длина")).endLine();
+    text.endLine();
+    for (const auto& word : words) {
+        text.append(word.word).padToColumn(column).append(printedNumber(word.count));
+        text.padToColumn(column + 8).append(printedNumber(word.length)).endLine();
+    }
+    text.endLine();
+    text.append(utf8ToCp1251("Найдено вложенных слов: "))
+        .append(numberText(static_cast<std::int64_t>(words.size())))
+        .endLine();
+    text.append(utf8ToCp1251("Всего слов в тексте: "))
+        .append(numberText(totals.wordCount))
+        .endLine();
+    text.append(utf8ToCp1251("Коэффициент: "))
+        .append(coefficientText(totals.coefficient))
+        .endLine();
+    return text.release();
+}
+
+}  // namespace undertext::embed

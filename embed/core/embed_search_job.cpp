@@ -1,0 +1,151 @@
+#include "embed_search_job.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <new>
+
+#include "common/core/dictionary.h"
+#include "common/core/file_io.h"
+#include "common/core/number_text.h"
+#include "embed/core/embed_reports.h"
+#include "embed/core/embedded_search.h"
+#include "embed/core/prepared_text.h"
+
+namespace undertext::embed {
+namespace {
+
+// A phase's stop points with its progress: after every stop point a counter
+// advances, and each step-th time the percentage gains 2 (up to cap).
+class SteppedProgress {
+  public:
+    SteppedProgress(JobControl& control, int& percent, std::int64_t step, int cap)
+        : control_(control), percent_(percent), step_(step), cap_(cap) {}
+
+    // False when a stop was requested at this stop point.
+    bool advance() {
+        if (control_.stopPoint()) {
+            return false;
+        }
+        if (++counter_ == step_) {
+            percent_ = std::min(cap_, percent_ + 2);
+            control_.progress(percent_);
+            counter_ = 0;
+        }
+        return true;
+    }
+
+  private:
+    JobControl& control_;
+    int& percent_;
+    std::int64_t step_;
+    int cap_;
+    std::int64_t counter_ = 0;
+};
+
+EmbedOutcome stopped(JobControl& control) {
+    control.progress(0);
+    return {EmbedEnding::Stopped, {}};
+}
+
+EmbedOutcome failed(std::string message) {
+    return {EmbedEnding::Failed, std::move(message)};
+}
+
+EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control,
+                    const std::function<void()>& resultsChanged) {
+    const auto prepared = prepareText(inputs.sourceFolder, inputs.sourceName, inputs.language);
+    if (prepared.kind == PrepareResult::Kind::TextTooShort) {
+        return {EmbedEnding::TextTooShort, kTextTooShortMessage};
+    }
+    if (prepared.kind == PrepareResult::Kind::Failed) {
+        return failed(prepared.error);
+    }
+    const auto& text = prepared.text;
+    const auto letterFile = letterFilePath(inputs.sourceFolder, inputs.sourceName);
+    const auto loaded = loadDicWords(inputs.startFolder, inputs.selectedModules);
+    const auto removed = removeFile(letterFile);
+    if (!loaded) {
+        return failed(loaded.error());
+    }
+    if (!removed) {
+        return failed(removed.error());
+    }
+    const DicWords& dicWords = loaded.value();
+
+    int percent = 2;
+    control.progress(percent);
+    const EmbeddedSearch search(text, dicWords);
+    const auto dicWordCount = static_cast<std::int64_t>(dicWords.size());
+    // The search phase has no cap: with 45 words it ends at 92.
+    SteppedProgress searchSteps(control, percent, divideRoundHalfEven(dicWordCount - 1, 30),
+                                std::numeric_limits<int>::max());
+    for (std::int64_t k = 0; k < dicWordCount; ++k) {
+        if (!searchSteps.advance()) {
+            return stopped(control);
+        }
+    }
+
+    const auto report = [&](const char* suffix) {
+        return reportPath(inputs.sourceFolder, inputs.sourceName, suffix);
+    };
+    if (const auto written = writeTextOrderReport(report(kTextOrderSuffix), text, search, dicWords);
+        !written) {
+        return failed(written.error());
+    }
+    if (control.stopPoint()) {
+        return stopped(control);
+    }
+    resultsChanged();
+
+    const auto occurrences = static_cast<std::int64_t>(search.occurrenceCount());
+    if (occurrences == 0) {
+        resultsChanged();
+        return {EmbedEnding::NothingFound, kNothingFoundMessage};
+    }
+    SteppedProgress countSteps(control, percent, divideRoundHalfEven(occurrences - 1, 12), 100);
+    for (std::int64_t i = 0; i < occurrences; ++i) {
+        if (!countSteps.advance()) {
+            return stopped(control);
+        }
+    }
+    auto words = search.embeddedWords();
+    const auto totals = embedTotals(words, text.wordCount());
+
+    const auto writeSorted = [&](SortedReport kind, const char* suffix) {
+        sortForReport(kind, words);
+        return writeWholeFile(report(suffix), sortedReportText(kind, words, totals));
+    };
+    if (const auto written = writeSorted(SortedReport::ByFrequency, kByFrequencySuffix); !written) {
+        return failed(written.error());
+    }
+    if (control.stopPoint()) {
+        return stopped(control);
+    }
+    control.progress(96);
+    if (const auto written = writeSorted(SortedReport::ByLength, kByLengthSuffix); !written) {
+        return failed(written.error());
+    }
+    if (const auto written = writeSorted(SortedReport::Alphabetical, kAlphabeticalSuffix);
+        !written) {
+        return failed(written.error());
+    }
+    control.progress(100);
+    resultsChanged();
+    return {EmbedEnding::Completed, {}};
+}
+
+}  // namespace
+
+EmbedOutcome embedSearchJob(const EmbedJobInputs& inputs, JobControl& control,
+                            const std::function<void()>& resultsChanged) {
+    try {
+        return runJob(inputs, control, resultsChanged);
+    } catch (const std::bad_alloc&) {
+        const auto source = inputs.sourceFolder / inputs.sourceName;
+        removeFile(letterFilePath(inputs.sourceFolder, inputs.sourceName));
+        return failed("Недостаточно памяти для обработки файла \"" + displayPath(source) + "\".");
+    }
+}
+
+}  // namespace undertext::embed

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/core/job_control.h"
+#include "common/core/letters.h"
+
+namespace undertext::embed {
+
+// What a run of the embedded-word search works on; every path is fixed here.
+struct EmbedJobInputs {
+    std::filesystem::path sourceFolder;  // SourceFolder: the text's folder, where reports go
+    std::string sourceName;              // the text's file name, extension included
+    Language language = Language::Russian;
+    std::vector<std::string> selectedModules;  // module names, in load order
+    std::filesystem::path startFolder;         // StartFolder: where the modules lie
+};
+
+enum class EmbedEnding { TextTooShort, NothingFound, Completed, Stopped, Failed };
+
+inline constexpr const char* kNothingFoundMessage = "Вложенных слов не найдено.";
+
+// How a run ended. message (UTF-8) is what the caller shows for TextTooShort,
+// NothingFound and Failed (a failure names the file concerned); empty otherwise.
+struct EmbedOutcome {
+    EmbedEnding ending = EmbedEnding::Failed;
+    std::string message;
+};
+
+// EmbedSearchJob: prepares the text (through the letter file "~$" + name beside
+// it, deleted once the dictionary is loaded and on every failure), loads the
+// modules, finds and counts the embedded words and writes the four reports, with
+// progress 2, +2 per search step, +2 per counting step (at most 100), 96 and 100,
+// and with a stop point after each dictionary word, after the text-order report,
+// after each occurrence index of the counting and after the frequency report. A
+// stop reports 0 and ends at once; reports already written stay.
+// On NothingFound the caller shows the message and then 100; the job reports 100
+// itself only on completion. resultsChanged is called when the result list should
+// re-read its folder: after the text-order report (when the run goes on) and at the
+// end of a run that found nothing or completed.
+// Touches no global state and shows nothing, so it may run on any thread; control
+// and resultsChanged are called from that thread only. Files are written whole.
+EmbedOutcome embedSearchJob(const EmbedJobInputs& inputs, JobControl& control,
+                            const std::function<void()>& resultsChanged);
+
+}  // namespace undertext::embed

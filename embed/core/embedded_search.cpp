@@ -1,0 +1,255 @@
+#include "embedded_search.h"
+
+#include <divsufsort.h>
+
+#include <algorithm>
+#include <array>
+
+namespace undertext::embed {
+namespace {
+
+struct Range {
+    std::uint32_t lo = 0;
+    std::uint32_t hi = 0;
+    bool empty() const { return lo >= hi; }
+};
+
+// The letters of the text as seen at a depth of the suffixes: a suffix that ends
+// before the depth sorts before every letter.
+class SuffixView {
+  public:
+    SuffixView(std::string_view letters, const std::vector<std::int32_t>& suffixes)
+        : letters_(letters), suffixes_(suffixes) {}
+
+    int letterAt(std::uint32_t rank, std::uint32_t depth) const {
+        const auto pos = static_cast<std::size_t>(suffixes_[rank]) + depth;
+        return pos < letters_.size() ? static_cast<unsigned char>(letters_[pos]) : -1;
+    }
+
+    // The part of range (suffixes that share their first depth letters) whose
+    // letter at depth is c.
+    Range narrow(Range range, std::uint32_t depth, int c) const {
+        const auto firstNotBelow = [&](std::uint32_t lo, std::uint32_t hi, int bound) {
+            while (lo < hi) {
+                const auto mid = lo + (hi - lo) / 2;
+                if (letterAt(mid, depth) < bound) {
+                    lo = mid + 1;
+                } else {
+                    hi = mid;
+                }
+            }
+            return lo;
+        };
+        const auto lo = firstNotBelow(range.lo, range.hi, c);
+        return {lo, firstNotBelow(lo, range.hi, c + 1)};
+    }
+
+  private:
+    std::string_view letters_;
+    const std::vector<std::int32_t>& suffixes_;
+};
+
+std::vector<std::int32_t> suffixArray(const std::string& letters) {
+    std::vector<std::int32_t> suffixes(letters.size());
+    if (!letters.empty()) {
+        divsufsort(reinterpret_cast<const sauchar_t*>(letters.data()), suffixes.data(),
+                   static_cast<saidx_t>(letters.size()));
+    }
+    return suffixes;
+}
+
+std::size_t commonPrefix(std::string_view a, std::string_view b) {
+    const auto limit = std::min(a.size(), b.size());
+    std::size_t i = 0;
+    while (i < limit && a[i] == b[i]) {
+        ++i;
+    }
+    return i;
+}
+
+}  // namespace
+
+EmbeddedSearch::EmbeddedSearch(const PreparedText& text, const DicWords& dicWords)
+    : text_(text), dicWords_(dicWords) {
+    {
+        const auto suffixes = suffixArray(text_.letters);
+        findWords(suffixes);
+        markLongestWords(suffixes);
+    }
+    findSlotWords();
+    countOccurrences();
+}
+
+// Walks the distinct dictionary words in byte order, narrowing the suffix range
+// letter by letter. Consecutive words share their common prefix's ranges, and a
+// prefix that does not occur ends the walk for every word that extends it.
+void EmbeddedSearch::findWords(const std::vector<std::int32_t>& suffixes) {
+    std::vector<std::uint32_t> order;
+    order.reserve(dicWords_.size());
+    std::size_t longest = 0;
+    for (std::uint32_t k = 0; k < dicWords_.size(); ++k) {
+        // An empty entry would match everywhere and is skipped.
+        if (!dicWords_[k].empty()) {
+            order.push_back(k);
+            longest = std::max(longest, dicWords_[k].size());
+        }
+    }
+    const auto byWord = [&](std::uint32_t a, std::uint32_t b) {
+        return dicWords_[a] < dicWords_[b];
+    };
+    if (!std::is_sorted(order.begin(), order.end(), byWord)) {
+        std::stable_sort(order.begin(), order.end(), byWord);
+    }
+
+    const SuffixView view(text_.letters, suffixes);
+    std::array<std::uint32_t, 257> bucket{};
+    for (const char c : text_.letters) {
+        ++bucket[static_cast<unsigned char>(c) + 1];
+    }
+    for (std::size_t c = 1; c < bucket.size(); ++c) {
+        bucket[c] += bucket[c - 1];
+    }
+
+    // ranges[d]: the suffixes that begin with the first d letters of the previous
+    // word, known for d up to `known`.
+    std::vector<Range> ranges(longest + 1);
+    ranges[0] = {0, text_.letterCount()};
+    std::size_t known = 0;
+    std::string_view previous;
+    std::vector<std::uint32_t> open;  // found words whose range holds the current one
+    for (std::size_t i = 0; i < order.size();) {
+        const auto word = dicWords_[order[i]];
+        std::size_t end = i + 1;
+        while (end < order.size() && dicWords_[order[end]] == word) {
+            ++end;
+        }
+        std::size_t depth = std::min(known, commonPrefix(previous, word));
+        while (depth < word.size() && !ranges[depth].empty()) {
+            const auto c = static_cast<unsigned char>(word[depth]);
+            ranges[depth + 1] =
+                depth == 0 ? Range{bucket[c], bucket[c + 1]}
+                           : view.narrow(ranges[depth], static_cast<std::uint32_t>(depth), c);
+            ++depth;
+        }
+        known = depth;
+        previous = word;
+        if (depth == word.size() && !ranges[depth].empty()) {
+            FoundWord found;
+            found.lo = ranges[depth].lo;
+            found.hi = ranges[depth].hi;
+            found.length = static_cast<std::uint32_t>(word.size());
+            found.firstEntry = static_cast<std::uint32_t>(entries_.size());
+            found.entryCount = static_cast<std::uint32_t>(end - i);
+            entries_.insert(entries_.end(), order.begin() + static_cast<std::ptrdiff_t>(i),
+                            order.begin() + static_cast<std::ptrdiff_t>(end));
+            // In byte order a word's range lies inside the ranges of its prefixes
+            // and after the ranges of earlier words that are not its prefixes.
+            while (!open.empty() && found_[open.back()].hi < found.hi) {
+                open.pop_back();
+            }
+            found.parent = open.empty() ? kNone : open.back();
+            open.push_back(static_cast<std::uint32_t>(found_.size()));
+            found_.push_back(found);
+        }
+        i = end;
+    }
+}
+
+// Sweeps the suffixes in order with the found words whose ranges hold the
+// current one; the innermost is the longest word that starts at that suffix.
+void EmbeddedSearch::markLongestWords(const std::vector<std::int32_t>& suffixes) {
+    longestAt_.assign(text_.letterCount(), kNone);
+    std::vector<std::uint32_t> open;
+    std::uint32_t next = 0;
+    for (std::uint32_t rank = 0; rank < suffixes.size(); ++rank) {
+        while (!open.empty() && found_[open.back()].hi <= rank) {
+            open.pop_back();
+        }
+        while (next < found_.size() && found_[next].lo == rank) {
+            open.push_back(next++);
+        }
+        if (!open.empty()) {
+            longestAt_[static_cast<std::size_t>(suffixes[rank])] = open.back();
+        }
+    }
+}
+
+bool EmbeddedSearch::startsAt(std::uint32_t word, std::uint32_t position0) const {
+    const auto longest = longestAt_[position0];
+    return longest != kNone && found_[word].lo <= found_[longest].lo &&
+           found_[longest].hi <= found_[word].hi;
+}
+
+void EmbeddedSearch::findSlotWords() {
+    slotWord_.assign(text_.wordCount() + 1, kNone);
+    for (std::uint32_t slot = 1; slot <= text_.wordCount(); ++slot) {
+        const auto start = text_.wordEnd[slot - 1];
+        const auto length = text_.wordEnd[slot] - start;
+        if (length == 0) {
+            continue;
+        }
+        auto word = longestAt_[start];
+        while (word != kNone && found_[word].length > length) {
+            word = found_[word].parent;
+        }
+        if (word != kNone && found_[word].length == length) {
+            slotWord_[slot] = word;
+        }
+    }
+}
+
+void EmbeddedSearch::countOccurrences() {
+    for (auto& found : found_) {
+        found.counted = found.hi - found.lo;
+    }
+    for (std::uint32_t slot = 1; slot <= text_.wordCount(); ++slot) {
+        const auto word = slotWord_[slot];
+        if (word == kNone) {
+            continue;
+        }
+        for (auto p = text_.wordEnd[slot - 1]; p < text_.wordEnd[slot]; ++p) {
+            if (startsAt(word, p)) {
+                --found_[word].counted;
+            }
+        }
+    }
+    for (const auto& found : found_) {
+        occurrenceCount_ += found.counted * found.entryCount;
+    }
+}
+
+void EmbeddedSearch::marksAt(std::uint32_t position, std::uint32_t slot,
+                             std::vector<std::uint32_t>& indices) const {
+    indices.clear();
+    for (auto word = longestAt_[position - 1]; word != kNone; word = found_[word].parent) {
+        if (word != slotWord_[slot]) {
+            const auto first = entries_.begin() + found_[word].firstEntry;
+            indices.insert(indices.end(), first, first + found_[word].entryCount);
+        }
+    }
+    std::sort(indices.begin(), indices.end());
+}
+
+std::vector<EmbeddedWord> EmbeddedSearch::embeddedWords() const {
+    std::vector<std::uint32_t> counted;
+    for (std::uint32_t word = 0; word < found_.size(); ++word) {
+        if (found_[word].counted > 0) {
+            counted.push_back(word);
+        }
+    }
+    // A word's first dictionary entry is the first of its group.
+    const auto firstEntry = [&](std::uint32_t word) { return entries_[found_[word].firstEntry]; };
+    std::sort(counted.begin(), counted.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return firstEntry(a) < firstEntry(b); });
+    std::vector<EmbeddedWord> words;
+    words.reserve(counted.size());
+    for (const auto word : counted) {
+        const auto& found = found_[word];
+        words.push_back({std::string(dicWords_[firstEntry(word)]),
+                         static_cast<std::int64_t>(found.counted * found.entryCount),
+                         static_cast<int>(found.length)});
+    }
+    return words;
+}
+
+}  // namespace undertext::embed

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/core/letters.h"
+
+namespace undertext::embed {
+
+// PreparedText: the lower-cased letters of a text joined without separators
+// (TextLetters) and the word slots that cut them. Positions count from 1, slots
+// from 1; slot i holds positions wordEnd[i-1] + 1 to wordEnd[i] and may be empty.
+// Immutable once built; safe to read from several threads.
+struct PreparedText {
+    std::string letters;
+    std::vector<std::uint32_t> wordEnd{0};
+
+    std::uint32_t letterCount() const { return static_cast<std::uint32_t>(letters.size()); }
+    std::uint32_t wordCount() const { return static_cast<std::uint32_t>(wordEnd.size() - 1); }
+    // TextWords[slot]: the letters of the slot (empty for an empty slot).
+    std::string_view textWord(std::uint32_t slot) const {
+        return std::string_view(letters).substr(wordEnd[slot - 1],
+                                                wordEnd[slot] - wordEnd[slot - 1]);
+    }
+    // LetterWord[position]: the slot that holds the letter at position (1-based).
+    std::uint32_t letterWord(std::uint32_t position) const;
+};
+
+// Reduces a text's bytes to its letters and slots: every letter of the language is
+// lowered and appended to the current slot; a run of other bytes closes the slot,
+// and the end of the text closes one more. So a leading separator gives an empty
+// first slot and a trailing one an empty last slot. The text must be shorter than
+// 4 GiB (the slot tables hold 32-bit positions).
+PreparedText prepareLetters(std::string_view text, Language language);
+
+// The temporary letter file of a source: "~$" + the source name, beside it.
+std::filesystem::path letterFilePath(const std::filesystem::path& sourceFolder,
+                                     const std::string& sourceName);
+
+inline constexpr const char* kTextTooShortMessage =
+    "Программа работает только с текстами, содержащими 3 и более знаков.";
+
+// The largest source accepted: the suffix sorting of the search addresses letters
+// with 32-bit signed positions.
+inline constexpr std::uint64_t kMaxSourceBytes = 0x7FFFFFF0;
+
+struct PrepareResult {
+    enum class Kind { Prepared, TextTooShort, Failed };
+    Kind kind = Kind::Failed;
+    PreparedText text;
+    std::string error;  // for Failed: a message that names the file
+};
+
+// PrepareText: reads the source, refuses a source of 3 bytes or fewer
+// (TextTooShort, nothing written), and otherwise writes the letter file (replacing
+// any file of that name) and leaves it in place for the caller to delete once the
+// dictionary is loaded. A source that cannot be read, or is too large, and a letter
+// file that cannot be written give Failed; then no letter file is left behind.
+PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::string& sourceName,
+                          Language language);
+
+}  // namespace undertext::embed
