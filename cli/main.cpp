@@ -16,6 +16,7 @@ struct SubCommand {
 
 constexpr SubCommand kSubCommands[] = {
     {"modules", undertext::cli::runModulesCommand},
+    {"echoscan", undertext::cli::runEchoscanCommand},
 };
 
 constexpr const char* kUsage = R"(Usage: undertext COMMAND [ARGS...]
@@ -27,6 +28,11 @@ Commands:
   modules [--dict-dir DIR]   list the dictionary modules (*.dic) in DIR (default:
                              the current folder) with their word counts, and name
                              the default modules COMMON.DIC and COMMON_E.DIC
+  echoscan FILE [--lang ru|en] [--min N] [--max N]
+                             find the fragments of FILE that recur, --min to
+                             --max characters long (default 4 to 40; language
+                             guessed from the letters); writes FILE_RecPrep.txt
+                             and FILE_RecSortByLen/Alf/Friq.txt beside FILE
 
 Options:
   --help      show this text
