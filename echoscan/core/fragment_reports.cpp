@@ -77,10 +77,12 @@ std::string fragmentReportText(FragmentReport report, std::string_view fragmentT
 }
 
 void sortAlphabetically(std::vector<RecurringFragment>& entries, std::string_view fragmentText) {
-    // std::string_view compares bytes as unsigned values, a prefix first.
-    selectionSort(entries, [fragmentText](const RecurringFragment& a, const RecurringFragment& b) {
-        return a.text(fragmentText) > b.text(fragmentText);
-    });
+    // With distinct texts the selection procedure leaves plain ascending byte
+    // order (std::string_view compares bytes as unsigned values, a prefix first).
+    std::sort(entries.begin(), entries.end(),
+              [fragmentText](const RecurringFragment& a, const RecurringFragment& b) {
+                  return a.text(fragmentText) < b.text(fragmentText);
+              });
 }
 
 void sortByFrequency(std::vector<RecurringFragment>& entries) {

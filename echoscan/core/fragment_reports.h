@@ -24,7 +24,9 @@ std::string fragmentReportText(FragmentReport report, std::string_view fragmentT
                                const std::vector<RecurringFragment>& entries, int minLength,
                                int maxLength, int column);
 
-// The two sorts of the reports, exactly as their selection procedure orders.
+// The two sorts of the reports, leaving entries exactly as their selection
+// procedure does. The alphabetical one needs distinct texts, as RecurringFragments
+// has; equal counts end in the procedure's own order. O(n log n).
 void sortAlphabetically(std::vector<RecurringFragment>& entries, std::string_view fragmentText);
 void sortByFrequency(std::vector<RecurringFragment>& entries);
 

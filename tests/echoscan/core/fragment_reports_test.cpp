@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 
 #include "common/core/codepage.h"
 #include "common/core/number_text.h"
@@ -126,26 +127,38 @@ TEST(FragmentReports, SortsReplayTheLiteralSelectionProcedure) {
     std::mt19937 random(5);
     const std::string text = "ab a bba";
     for (int round = 0; round < 300; ++round) {
-        std::vector<RecurringFragment> entries(random() % 40);
-        for (auto& entry : entries) {
+        // Distinct texts, as RecurringFragments has, with counts that often tie.
+        std::vector<RecurringFragment> entries;
+        std::set<std::string_view> texts;
+        for (int i = 0; i < 40; ++i) {
+            RecurringFragment entry;
             entry.start = static_cast<std::uint32_t>(random() % text.size());
             entry.length = 1 + static_cast<std::uint32_t>(random() % (text.size() - entry.start));
             entry.count = 1 + static_cast<std::uint32_t>(random() % 4);
+            if (texts.insert(entry.text(text)).second) {
+                entries.push_back(entry);
+            }
         }
+        std::shuffle(entries.begin(), entries.end(), random);
         auto expected = entries;
+        testing::literalSelectionSort(expected, [&text](const auto& a, const auto& b) {
+            return a.text(text) > b.text(text);
+        });
+        sortAlphabetically(entries, text);
+        ASSERT_EQ(entries, expected);
+
         testing::literalSelectionSort(
             expected, [](const auto& a, const auto& b) { return a.count > b.count; });
-        auto replayed = entries;
-        sortByFrequency(replayed);
-        ASSERT_EQ(replayed, expected);
+        sortByFrequency(entries);
+        ASSERT_EQ(entries, expected);
 
-        // Texts repeat here, so this also checks ties of the alphabetical sort.
-        replayed = entries;
-        auto literal = entries;
+        // Any order of ties, not only the alphabetical one.
+        std::shuffle(entries.begin(), entries.end(), random);
+        expected = entries;
         testing::literalSelectionSort(
-            literal, [&text](const auto& a, const auto& b) { return a.text(text) > b.text(text); });
-        sortAlphabetically(replayed, text);
-        ASSERT_EQ(replayed, literal);
+            expected, [](const auto& a, const auto& b) { return a.count > b.count; });
+        sortByFrequency(entries);
+        ASSERT_EQ(entries, expected);
     }
 }
 
