@@ -110,9 +110,9 @@ int longestPassLength(std::size_t searched, int maxLength) {
     return static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(maxLength), searched));
 }
 
-// Phase A, the length passes: pass L has one stop point per start 1 .. N - L and
+// The length passes: pass L has one stop point per start 1 .. N - L and
 // finds the starts whose longest repeat reaches L; the first pass that finds
-// nothing ends the phase. Returns the number of occurrences found, or nullopt when
+// nothing ends them. Returns the number of occurrences found, or nullopt when
 // stopped.
 std::optional<std::int64_t> runLengthPasses(const RepeatIndex& index, std::int64_t searchEnd,
                                             int minLength, int maxLength, ProgressValue& progress,
@@ -151,13 +151,13 @@ std::optional<std::int64_t> runLengthPasses(const RepeatIndex& index, std::int64
     return found;
 }
 
-// Phase B's schedule: one stop point per occurrence, and 2 more percent each time
+// The absorption pass: one stop point per occurrence, and 2 more percent each time
 // a counter passes the threshold that spreads the rest of the way to about 95.
-bool runAbsorptionPhase(std::int64_t occurrences, ProgressValue& progress, JobControl& control) {
+bool runAbsorptionPass(std::int64_t occurrences, ProgressValue& progress, JobControl& control) {
     if (occurrences == 0) {
         return true;
     }
-    // Phase A leaves the value below 80, so the divisor is at least 15.
+    // The length passes leave the value below 80, so the divisor is at least 15.
     const std::int64_t threshold =
         divideRoundHalfEven(2 * (occurrences - 1), 95 - progress.wholePart());
     std::int64_t counter = 0;
@@ -175,7 +175,7 @@ bool runAbsorptionPhase(std::int64_t occurrences, ProgressValue& progress, JobCo
     return true;
 }
 
-// Phases B and C: the occurrence (s, L) is covered by a longer recurring fragment
+// Absorption and merging: the occurrence (s, L) is covered by a longer recurring fragment
 // exactly when (s, L + 1) or (s - 1, L + 1) recurs and L < maxLength. So a start s
 // has at most one uncovered occurrence, of length min(longestRepeat[s], maxLength).
 // Going down the lengths, the suffix runs of each length are joined from those of
@@ -238,7 +238,7 @@ std::optional<std::vector<RecurringFragment>> findRecurringFragments(std::string
     ProgressValue progress(control);
     const auto occurrences =
         runLengthPasses(index, searchEnd, minLength, maxLength, progress, control);
-    if (!occurrences || !runAbsorptionPhase(*occurrences, progress, control)) {
+    if (!occurrences || !runAbsorptionPass(*occurrences, progress, control)) {
         return std::nullopt;
     }
     return collectFragments(index, minLength, maxLength);

@@ -37,7 +37,7 @@ inline constexpr std::size_t kMaxFragmentTextLength = std::numeric_limits<std::i
 //
 // The caller has shown the progress value 2. The search calls control.stopPoint()
 // once per start position of every length pass and once per occurrence in the
-// absorption phase, and control.progress() with the whole part of the progress
+// absorption pass, and control.progress() with the whole part of the progress
 // value where the job shows it; it returns nullopt when a stop point asks to stop.
 // Time O(P log P + stop points); memory about 30 bytes per byte of text.
 std::optional<std::vector<RecurringFragment>> findRecurringFragments(std::string_view fragmentText,

@@ -160,7 +160,7 @@ TEST(FragmentSearchJob, AStopShowsZeroAndLeavesEarlierReportsAlone) {
     for (const char* report : kReports) {
         folder.write(report, "earlier");
     }
-    // The first stop point (phase A) and the last one (phase B).
+    // The first stop point (a length pass) and the last one (the absorption pass).
     for (const long stopAt : {1L, count.stopPoints}) {
         const JobRun run(folder, "2", "40", stopAt);
         EXPECT_EQ(run.end, FragmentSearchEnd::Stopped);

@@ -23,7 +23,7 @@ std::optional<std::vector<LiteralFragment>> literalRecurringFragments(std::strin
     const float latePassStep =
         maxLength - minLength > 30 ? static_cast<float>(20.0 / (maxLength - minLength)) : 0.0F;
 
-    // Phase A: one pass per length.
+    // The length passes.
     std::vector<Occurrence> occurrences;
     for (int length = minLength; length <= maxLength; ++length) {
         std::vector<std::string> cut(1);  // cut[i]: the fragment at start i
@@ -51,7 +51,7 @@ std::optional<std::vector<LiteralFragment>> literalRecurringFragments(std::strin
         control.progress(static_cast<int>(progress));
     }
 
-    // Phase B: absorption and counting.
+    // Absorption and counting.
     const long last = static_cast<long>(occurrences.size()) - 1;
     const long threshold =
         std::lrint(2.0 * static_cast<double>(last) / (95 - static_cast<int>(progress)));
@@ -87,7 +87,7 @@ std::optional<std::vector<LiteralFragment>> literalRecurringFragments(std::strin
         }
     }
 
-    // Phase C: merging.
+    // Merging.
     std::vector<LiteralFragment> merged;
     for (const auto& candidate : candidates) {
         bool seen = false;
