@@ -39,21 +39,5 @@ TEST(FragmentText, WritesThePreparedFileBesideTheSource) {
     EXPECT_EQ(folder.read("text.txt_RecPrep.txt"), cp("мама мыла раму "));
 }
 
-TEST(FragmentText, FailuresNameTheFileAndWriteNothing) {
-    testing::TempFolder folder;
-    const auto missing =
-        writeFragmentText(folder / "absent.txt", folder / "out.txt", Language::Russian);
-    ASSERT_FALSE(missing);
-    EXPECT_NE(missing.error().find("absent.txt"), std::string::npos);
-    EXPECT_FALSE(folder.exists("out.txt"));
-
-    // A target under a regular file cannot be written, even by root.
-    const auto source = folder.write("text.txt", "abc");
-    const auto blocked = writeFragmentText(source, folder / "text.txt" / "x", Language::English);
-    ASSERT_FALSE(blocked);
-    EXPECT_NE(blocked.error().find("text.txt/x"), std::string::npos);
-    EXPECT_EQ(folder.read("text.txt"), "abc");
-}
-
 }  // namespace
 }  // namespace undertext
