@@ -9,5 +9,6 @@ namespace undertext::cli {
 int runModulesCommand(const std::vector<std::string>& args);
 int runCreateCommand(const std::vector<std::string>& args);
 int runEmbedCommand(const std::vector<std::string>& args);
+int runEchoscanCommand(const std::vector<std::string>& args);
 
 }  // namespace undertext::cli

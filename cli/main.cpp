@@ -18,6 +18,7 @@ constexpr SubCommand kSubCommands[] = {
     {"modules", undertext::cli::runModulesCommand},
     {"create", undertext::cli::runCreateCommand},
     {"embed", undertext::cli::runEmbedCommand},
+    {"echoscan", undertext::cli::runEchoscanCommand},
 };
 
 constexpr const char* kUsage = R"(Usage: undertext COMMAND [ARGS...]
@@ -45,6 +46,11 @@ Commands:
                              DIR (default: the current folder); the language is
                              guessed from the letters, the modules default to
                              that language's default module
+  echoscan FILE [--lang ru|en] [--min N] [--max N]
+                             find the fragments of FILE that recur, --min to
+                             --max characters long (default 4 to 40; language
+                             guessed from the letters); writes FILE_RecPrep.txt
+                             and FILE_RecSortByLen/Alf/Friq.txt beside FILE
 
 Options:
   --help      show this text

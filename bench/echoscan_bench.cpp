@@ -1,0 +1,111 @@
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <filesystem>
+
+#include "bench/echoscan_text.h"
+#include "common/core/codepage.h"
+#include "echoscan/core/fragment_search_job.h"
+#include "echoscan/core/fragment_text.h"
+#include "echoscan/core/recurring_fragments.h"
+#include "tests/echoscan/core/literal_fragment_search.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+
+using namespace undertext;
+
+double peakRssMegabytes() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+// A text of `bytes`: `singleLetterBytes` of the letter «а» followed by prose.
+Result<std::string> benchText(std::size_t bytes, std::size_t singleLetterBytes) {
+    auto prose = bench::russianProse(bytes - singleLetterBytes);
+    if (!prose) {
+        return prose;
+    }
+    return Result<std::string>::success(std::string(singleLetterBytes, '\xE0') + prose.value());
+}
+
+// The whole job as the window and `undertext echoscan` run it, range 4 to 40:
+// preparation, search, the three reports written to disk.
+void BM_EchoscanJob(benchmark::State& state) {
+    const auto text = benchText(static_cast<std::size_t>(state.range(0)),
+                                static_cast<std::size_t>(state.range(1)));
+    if (!text) {
+        state.SkipWithError(text.error().c_str());
+        return;
+    }
+    testing::TempFolder folder;
+    folder.write("text.txt", text.value());
+    for (auto _ : state) {
+        UnwatchedJob job;
+        const auto end =
+            fragmentSearchJob({"text.txt", folder.path(), Language::Russian, "4", "40"}, {}, job);
+        if (end != FragmentSearchEnd::Completed) {
+            state.SkipWithError("the job did not complete");
+            return;
+        }
+    }
+    std::uintmax_t reports = 0;
+    for (const char* suffix : {"_RecSortByLen.txt", "_RecSortByAlf.txt", "_RecSortByFriq.txt"}) {
+        reports += std::filesystem::file_size(folder / (std::string("text.txt") + suffix));
+    }
+    state.counters["report_MB"] = static_cast<double>(reports) / 1e6;
+    state.counters["peak_rss_MB"] = peakRssMegabytes();
+}
+BENCHMARK(BM_EchoscanJob)
+    ->ArgNames({"bytes", "single_letter"})
+    ->Args({1 << 20, 0})
+    ->Args({4 << 20, 0})
+    ->Args({4 << 20, 1 << 20})
+    ->Args({4 << 20, 4 << 20})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+
+// The search alone on 20 KB of prose, range 4 to 40: the suffix-array search and
+// the literal procedure it replaces.
+Result<std::string> preparedProse(std::size_t bytes) {
+    const auto prose = bench::russianProse(bytes, 7);
+    if (!prose) {
+        return prose;
+    }
+    return Result<std::string>::success(prepareFragmentText(prose.value(), Language::Russian));
+}
+
+void BM_FragmentSearch20K(benchmark::State& state) {
+    const auto text = preparedProse(20 << 10);
+    if (!text) {
+        state.SkipWithError(text.error().c_str());
+        return;
+    }
+    std::size_t found = 0;
+    for (auto _ : state) {
+        UnwatchedJob job;
+        found = findRecurringFragments(text.value(), 4, 40, job)->size();
+    }
+    state.counters["fragments"] = static_cast<double>(found);
+}
+BENCHMARK(BM_FragmentSearch20K)->Unit(benchmark::kMillisecond);
+
+void BM_LiteralFragmentSearch20K(benchmark::State& state) {
+    const auto text = preparedProse(20 << 10);
+    if (!text) {
+        state.SkipWithError(text.error().c_str());
+        return;
+    }
+    std::size_t found = 0;
+    for (auto _ : state) {
+        UnwatchedJob job;
+        found = testing::literalRecurringFragments(text.value(), 4, 40, job)->size();
+    }
+    state.counters["fragments"] = static_cast<double>(found);
+}
+BENCHMARK(BM_LiteralFragmentSearch20K)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,67 @@
+#include <filesystem>
+#include <iostream>
+
+#include "cli/cli_support.h"
+#include "cli/commands.h"
+#include "common/core/file_io.h"
+#include "echoscan/core/fragment_reports.h"
+#include "echoscan/core/fragment_search_job.h"
+#include "echoscan/core/fragment_text.h"
+
+namespace undertext::cli {
+namespace {
+
+// --lang ru|en, or the language whose letters the file holds more of.
+std::optional<Language> languageFor(const Arguments& arguments, const std::filesystem::path& file) {
+    if (const auto* lang = arguments.option("--lang")) {
+        if (*lang == "ru" || *lang == "en") {
+            return *lang == "ru" ? Language::Russian : Language::English;
+        }
+        return std::nullopt;
+    }
+    const auto bytes = readWholeFile(file);
+    return bytes ? guessLanguage(bytes.value()) : Language::Russian;  // the job reports the error
+}
+
+}  // namespace
+
+int runEchoscanCommand(const std::vector<std::string>& args) {
+    const auto parsed = parseArguments(args, {"--lang", "--min", "--max"});
+    if (!parsed || parsed->positional.size() != 1) {
+        printError(parsed ? "echoscan takes one FILE (see undertext --help)" : parsed.error());
+        return kExitUsage;
+    }
+    const std::filesystem::path file = parsed->positional.front();
+    const auto language = languageFor(parsed.value(), file);
+    if (!language) {
+        printError("--lang takes ru or en");
+        return kExitUsage;
+    }
+    const auto* minText = parsed->option("--min");
+    const auto* maxText = parsed->option("--max");
+    const FragmentSearchRequest request{
+        file.filename().string(), file.has_parent_path() ? file.parent_path() : ".", *language,
+        minText ? *minText : "4", maxText ? *maxText : "40"};
+
+    FragmentSearchWindow window;
+    window.showMessage = [](const std::string& message) { printError(message); };
+    FragmentSearchEnd end;
+    {
+        TerminalProgress progress;
+        end = fragmentSearchJob(request, window, progress);
+    }
+    if (end != FragmentSearchEnd::Completed) {
+        return kExitRefused;
+    }
+    const auto written = [&](const char* suffix) {
+        std::cout << displayPath(request.sourceFolder / (request.sourceName + suffix)) << "\n";
+    };
+    written(kFragmentTextSuffix);
+    for (const auto report :
+         {FragmentReport::ByLength, FragmentReport::Alphabetical, FragmentReport::ByFrequency}) {
+        written(fragmentReportSuffix(report));
+    }
+    return kExitOk;
+}
+
+}  // namespace undertext::cli

@@ -1,0 +1,165 @@
+#include "fragment_search_job.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <new>
+
+#include "common/core/file_io.h"
+#include "common/core/file_names.h"
+#include "common/core/number_text.h"
+#include "fragment_reports.h"
+#include "fragment_text.h"
+#include "recurring_fragments.h"
+
+namespace undertext {
+namespace {
+
+constexpr const char* kResultPatternSuffix = "_Rec*.txt";
+
+std::string sourceNotFoundMessage(const std::filesystem::path& path) {
+    return "Не найден исходный файл \"" + displayPath(path) + "\".";
+}
+
+std::string textTooLongMessage(const std::filesystem::path& path) {
+    return "Текст файла \"" + displayPath(path) + "\" слишком велик для поиска.";
+}
+
+constexpr const char* kOutOfMemoryMessage = "Недостаточно памяти для поиска фрагментов.";
+
+// Carries out the window effects; an empty callback is skipped.
+class WindowEffects {
+  public:
+    explicit WindowEffects(const FragmentSearchWindow& window) : window_(window) {}
+
+    void enableRunButtons(bool enabled) const {
+        if (window_.enableRunButtons) {
+            window_.enableRunButtons(enabled);
+        }
+    }
+    void showResultFiles(const std::string& sourceName) const {
+        if (window_.showResultFiles) {
+            window_.showResultFiles(sourceName + kResultPatternSuffix);
+        }
+    }
+    std::string shownSourceName(const std::string& requested) const {
+        return window_.shownSourceName ? window_.shownSourceName() : requested;
+    }
+    // Shows the message and gives the buttons back, as every refusal and failure does.
+    FragmentSearchEnd end(FragmentSearchEnd how, const std::string& message) const {
+        if (window_.showMessage) {
+            window_.showMessage(message);
+        }
+        enableRunButtons(true);
+        return how;
+    }
+
+  private:
+    const FragmentSearchWindow& window_;
+};
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string tooFewCharactersMessage(long long minLength) {
+    return "У вас нет" + numberText(minLength) + " символов на выбранном языке в тексте.";
+}
+
+std::optional<long long> parseFragmentLength(std::string_view text) {
+    text = trimBlanks(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c)) != 0;
+        })) {
+        return std::nullopt;
+    }
+    long long magnitude = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude);
+    if (error != std::errc() || end != text.data() + text.size() || magnitude > kLengthLimit) {
+        return std::nullopt;
+    }
+    return negative ? -magnitude : magnitude;
+}
+
+FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request,
+                                    const FragmentSearchWindow& window, JobControl& control) {
+    const WindowEffects effects(window);
+    effects.enableRunButtons(false);
+    if (request.sourceName.empty()) {
+        return effects.end(FragmentSearchEnd::Refused, kNoSourceFileMessage);
+    }
+    const auto typedPath = request.sourceFolder / request.sourceName;
+    const auto sourcePath = request.sourceFolder.empty()
+                                ? std::nullopt
+                                : findNameIgnoringCase(request.sourceFolder, request.sourceName);
+    if (!sourcePath) {
+        return effects.end(FragmentSearchEnd::Refused, sourceNotFoundMessage(typedPath));
+    }
+
+    try {
+        const auto fragmentText = writeFragmentText(
+            *sourcePath, request.sourceFolder / (request.sourceName + kFragmentTextSuffix),
+            request.language);
+        if (!fragmentText) {
+            return effects.end(FragmentSearchEnd::Failed, fragmentText.error());
+        }
+        effects.showResultFiles(request.sourceName);
+
+        const auto minLength = parseFragmentLength(request.minLengthText);
+        const auto maxLength = parseFragmentLength(request.maxLengthText);
+        if (!minLength || !maxLength) {
+            return effects.end(FragmentSearchEnd::Refused, kLengthNotNumberMessage);
+        }
+        if (*maxLength < *minLength) {
+            return effects.end(FragmentSearchEnd::Refused, kLengthOrderMessage);
+        }
+        if (*maxLength < 1 || *minLength < 1) {
+            return effects.end(FragmentSearchEnd::Refused, kNonPositiveLengthMessage);
+        }
+        const auto searchEnd = static_cast<long long>(fragmentText->size()) - 1;
+        if (searchEnd < *minLength) {
+            return effects.end(FragmentSearchEnd::Refused, tooFewCharactersMessage(*minLength));
+        }
+        if (fragmentText->size() > kMaxFragmentTextLength) {
+            return effects.end(FragmentSearchEnd::Failed, textTooLongMessage(*sourcePath));
+        }
+
+        control.progress(2);
+        const int from = static_cast<int>(*minLength);
+        const int to = static_cast<int>(*maxLength);
+        auto fragments = findRecurringFragments(fragmentText.value(), from, to, control);
+        if (!fragments) {
+            control.progress(0);
+            return FragmentSearchEnd::Stopped;
+        }
+        const auto written =
+            writeFragmentReports(request.sourceFolder, request.sourceName, fragmentText.value(),
+                                 std::move(*fragments), from, to);
+        if (!written) {
+            return effects.end(FragmentSearchEnd::Failed, written.error());
+        }
+    } catch (const std::bad_alloc&) {
+        return effects.end(FragmentSearchEnd::Failed, kOutOfMemoryMessage);
+    }
+
+    effects.showResultFiles(effects.shownSourceName(request.sourceName));
+    control.progress(100);
+    effects.enableRunButtons(true);
+    return FragmentSearchEnd::Completed;
+}
+
+}  // namespace undertext

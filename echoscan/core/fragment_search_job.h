@@ -1,0 +1,64 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "common/core/job_control.h"
+#include "common/core/letters.h"
+
+namespace undertext {
+
+inline constexpr const char* kNoSourceFileMessage = "Выберите исходный файл";
+inline constexpr const char* kLengthOrderMessage =
+    "Минимальная длина должна быть меньше или равна максимальной длине фрагмента.";
+inline constexpr const char* kNonPositiveLengthMessage =
+    "Нулевые и отрицательные значения не поддерживаются.";
+// A length text that is not a whole number, or one beyond kLengthLimit either way.
+inline constexpr const char* kLengthNotNumberMessage =
+    "Размеры фрагментов должны быть целыми числами от 1 до 1000000000.";
+inline constexpr long long kLengthLimit = 1'000'000'000;
+
+// "У вас нет" + number text of minLength + " символов на выбранном языке в тексте."
+std::string tooFewCharactersMessage(long long minLength);
+
+// The text of a length box as a whole number: optional blanks, an optional sign,
+// decimal digits, optional blanks, and at most kLengthLimit in magnitude.
+std::optional<long long> parseFragmentLength(std::string_view text);
+
+// What the search job is given when it starts. Texts are UTF-8.
+struct FragmentSearchRequest {
+    std::string sourceName;              // the file name shown in Text1, without folder
+    std::filesystem::path sourceFolder;  // empty while no file has been picked
+    Language language = Language::Russian;
+    std::string minLengthText;  // Combo1
+    std::string maxLengthText;  // Combo2
+};
+
+// The window effects the job orders, in the order of its steps, on the job's own
+// thread. A callback left empty is skipped.
+struct FragmentSearchWindow {
+    std::function<void(const std::string& message)> showMessage;  // information box
+    std::function<void(bool enabled)> enableRunButtons;           // Command5 and Command1
+    // Sets the result list's pattern and makes it re-read SourceFolder.
+    std::function<void(const std::string& pattern)> showResultFiles;
+    // The name Text1 shows when the run completes; empty uses the request's name.
+    std::function<std::string()> shownSourceName;
+};
+
+enum class FragmentSearchEnd {
+    Refused,    // a check failed; its message was shown and the buttons enabled
+    Failed,     // a file could not be read or written; message shown, buttons enabled
+    Stopped,    // a stop point asked to stop; progress shows 0, no report written
+    Completed,  // the prepared text and the three reports are written; progress 100
+};
+
+// FragmentSearchJob: prepares the text, checks the lengths, searches, writes the
+// three reports beside the source, with progress and stop points through control.
+// Keeps no state between runs; several jobs may run at once on different threads.
+FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request,
+                                    const FragmentSearchWindow& window, JobControl& control);
+
+}  // namespace undertext

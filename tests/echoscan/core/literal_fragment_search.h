@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "common/core/job_control.h"
+
+namespace undertext::testing {
+
+struct LiteralFragment {
+    std::string text;
+    long count = 0;
+    int length = 0;
+    friend bool operator==(const LiteralFragment&, const LiteralFragment&) = default;
+};
+
+// The fragment search done word for word as its procedure is stated: every start
+// matched against every other, every occurrence tested against every longer one,
+// then duplicates merged; with the same stop points and progress values. Quadratic
+// and worse: the oracle for small texts only. nullopt when a stop point stops it.
+std::optional<std::vector<LiteralFragment>> literalRecurringFragments(std::string_view fragmentText,
+                                                                      int minLength, int maxLength,
+                                                                      JobControl& control);
+
+// The selection procedure of the report sorts as stated, in O(n^2).
+template <typename T, typename Beats>
+void literalSelectionSort(std::vector<T>& entries, Beats beats) {
+    for (std::size_t k = entries.size(); k >= 2; --k) {
+        std::size_t candidate = 0;
+        for (std::size_t i = 1; i < k; ++i) {
+            if (beats(entries[i], entries[candidate])) {
+                candidate = i;
+            }
+        }
+        std::swap(entries[candidate], entries[k - 1]);
+    }
+}
+
+}  // namespace undertext::testing
