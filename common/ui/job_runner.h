@@ -35,6 +35,7 @@ class JobRunner final : public QObject {
         Stopped,    // a stop was requested while the job ran
         Failed,     // the job threw; the error text comes with finished
     };
+    Q_ENUM(End)
     using Job = std::function<void(JobControl&)>;
 
     explicit JobRunner(QObject* parent = nullptr);

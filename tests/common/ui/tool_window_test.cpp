@@ -13,6 +13,7 @@
 #include "common/ui/progress_display.h"
 #include "common/ui/result_file_list.h"
 #include "common/ui/scripted_dialogs.h"
+#include "common/ui/startup_check.h"
 #include "common/ui/window_parts.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/temp_folder.h"
@@ -147,6 +148,26 @@ TEST(WindowParts, ButtonsCarryAnIconAndTheVersionLabelReportsClicks) {
     QObject::connect(&version, &ClickableLabel::clicked, &window, [&] { ++clicks; });
     QTest::mouseClick(&version, Qt::LeftButton);
     EXPECT_EQ(clicks, 1);
+}
+
+TEST(StartUpCheck, WithoutModulesShowsTheAboutWindowThenTheWarning) {
+    testing::TempFolder start;
+    ScriptedDialogs dialogs;
+    std::size_t boxesBeforeAbout = 99;
+    const auto showAbout = [&] { boxesBeforeAbout = dialogs.shown().size(); };
+    start.write("COMMON.DIC.bak", "");
+    EXPECT_TRUE(warnWhenNoModules(start.path(), dialogs, showAbout));
+    EXPECT_EQ(boxesBeforeAbout, 0u);
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].text,
+              QStringLiteral("Скачайте, разархивируйте и перепишите модули словарей "
+                             "в директорию программы"));
+
+    start.write("Common.Dic", "");
+    boxesBeforeAbout = 99;
+    EXPECT_FALSE(warnWhenNoModules(start.path(), dialogs, showAbout));
+    EXPECT_EQ(boxesBeforeAbout, 99u);
+    EXPECT_EQ(dialogs.shown().size(), 1u);
 }
 
 }  // namespace
