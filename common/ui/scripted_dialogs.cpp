@@ -38,9 +38,12 @@ std::optional<QString> ScriptedDialogs::nextFile() {
     if (files_.empty()) {
         return std::nullopt;
     }
-    auto file = std::move(files_.front());
+    const QueuedFile file = files_.front();
     files_.pop_front();
-    return file;
+    if (!file.chosen) {
+        return std::nullopt;
+    }
+    return file.name;
 }
 
 std::optional<QString> ScriptedDialogs::chooseFileToOpen(QWidget*, const OpenFileRequest& request) {

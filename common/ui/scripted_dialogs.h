@@ -31,7 +31,9 @@ class ScriptedDialogs final : public Dialogs {
 
     void queueAnswer(bool yes) { answers_.push_back(yes); }
     // A chosen full file name, or nullopt for a cancelled dialog.
-    void queueFile(std::optional<QString> file) { files_.push_back(std::move(file)); }
+    void queueFile(const std::optional<QString>& file) {
+        files_.push_back({file.has_value(), file.value_or(QString())});
+    }
     // Makes every later openInViewer fail as a missing viewer would.
     void setViewerFails(bool fails) { viewerFails_ = fails; }
     // Runs while a question is open, before it is answered (the moment at which a
@@ -63,7 +65,11 @@ class ScriptedDialogs final : public Dialogs {
 
     QString programTitle_;
     std::deque<bool> answers_;
-    std::deque<std::optional<QString>> files_;
+    struct QueuedFile {
+        bool chosen;
+        QString name;
+    };
+    std::deque<QueuedFile> files_;
     bool viewerFails_ = false;
     std::function<void(const ShownBox&)> whileQuestionOpen_;
     std::vector<ShownBox> shown_;
