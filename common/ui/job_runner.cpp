@@ -104,6 +104,11 @@ void JobRunner::waitForEnd() {
     joinWorker();
 }
 
+bool JobRunner::stopWasRequested() const {
+    std::lock_guard lock(mutex_);
+    return stopRequested_;
+}
+
 bool JobRunner::isHeldAtStopPoint() const {
     std::lock_guard lock(mutex_);
     return held_;
@@ -128,13 +133,12 @@ void JobRunner::runOnWorker(const Job& job) {
     {
         std::lock_guard lock(mutex_);
         running_ = false;
-        if (end == End::Completed && stopRequested_) {
-            end = End::Stopped;
-        }
     }
     send({[this, end, error] {
               joinWorker();
-              emit finished(end, error);
+              // A stop confirmed while the end was held back still counts as a stop.
+              emit finished(end == End::Completed && stopWasRequested() ? End::Stopped : end,
+                            error);
           },
           true});
 }

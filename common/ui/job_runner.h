@@ -32,7 +32,7 @@ class JobRunner final : public QObject {
   public:
     enum class End {
         Completed,  // the job returned and no stop was requested
-        Stopped,    // a stop was requested while the job ran
+        Stopped,    // a stop was requested before the end was delivered
         Failed,     // the job threw; the error text comes with finished
     };
     Q_ENUM(End)
@@ -83,6 +83,7 @@ class JobRunner final : public QObject {
 
     void runOnWorker(const Job& job);
     bool holdAtStopPoint();
+    bool stopWasRequested() const;
     void send(Delivery delivery);
     void deliver(std::uint64_t generation, Delivery delivery);
     void joinWorker();

@@ -215,6 +215,37 @@ TEST_F(GuardedJob, YesStopsTheJobAtTheStopPointWhereItWasHeld) {
     EXPECT_EQ(progressAfterStop, 0);
 }
 
+TEST_F(GuardedJob, AnEndReachedWhileTheQuestionIsOpenArrivesAfterTheAnswer) {
+    for (const bool yes : {false, true}) {
+        std::atomic<bool> go = false;
+        int progressWhileOpen = 0;
+        QObject progressContext;
+        dialogs.setWhileQuestionOpen([&](const ShownBox&) {
+            go = true;
+            ASSERT_TRUE(waitUntil([&] { return !runner.isRunning(); }));
+            // What a real box's own event loop would deliver meanwhile.
+            QObject::connect(&runner, &JobRunner::progressChanged, &progressContext,
+                             [&](int) { ++progressWhileOpen; });
+            QCoreApplication::processEvents();
+            EXPECT_FALSE(ending.arrived);
+            EXPECT_EQ(progressWhileOpen, 0);
+        });
+        dialogs.queueAnswer(yes);
+        ending = {};
+        guard.beginRun();
+        // The last step has no stop point: the job ends while the question is open.
+        runner.start([&](JobControl& control) {
+            while (!go) {
+                std::this_thread::sleep_for(1ms);
+            }
+            control.progress(100);
+        });
+        guard.askStop();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ending.arrived; }));
+        EXPECT_EQ(ending.end, yes ? JobRunner::End::Stopped : JobRunner::End::Completed);
+    }
+}
+
 TEST_F(GuardedJob, ConfirmedExitWaitsUntilTheReportBeingWrittenIsWhole) {
     testing::TempFolder folder;
     const std::string report(4 << 20, 'x');
