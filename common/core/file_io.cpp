@@ -25,8 +25,13 @@ std::string writeFailure(const std::filesystem::path& path) {
 // A name for the temporary file beside the target that no other writer uses.
 std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
-    const auto name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                      std::to_string(counter.fetch_add(1));
+    // Built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on "." + string.
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".tmp";
+    name += std::to_string(::getpid());
+    name += '-';
+    name += std::to_string(counter.fetch_add(1));
     return target.parent_path() / name;
 }
 

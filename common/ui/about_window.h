@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QWidget>
+
+namespace undertext::ui {
+
+// The About window's headings of the three programs.
+inline constexpr const char* kCreateDescription = "Синтез подсознательного компонента текста.";
+inline constexpr const char* kEmbedDescription = "Программа поиска \"вложенных\" слов.";
+inline constexpr const char* kEchoscanDescription = "Поиск повторяющихся фрагментов текста.";
+inline constexpr const char* kAuthorText = "Автор и разработчик - команда Undertext";
+inline constexpr const char* kWebAddress = "http://www.undertext.example.org/";
+
+// The About window Form2 ("О программе"): the program's description, the version,
+// the author, an 88 x 31 picture and the web address. It has no actions and is
+// closed with its close box. Shown without blocking (see SingleWindow).
+class AboutWindow final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit AboutWindow(const QString& description, QWidget* parent = nullptr);
+};
+
+// The 88 x 31 picture of the About window.
+QPixmap aboutPicture();
+
+}  // namespace undertext::ui

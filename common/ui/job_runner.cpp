@@ -1,0 +1,193 @@
+#include "common/ui/job_runner.h"
+
+#include <exception>
+#include <utility>
+
+namespace undertext::ui {
+
+// What the job sees of the runner, on the worker thread.
+class JobRunner::Control final : public JobControl {
+  public:
+    explicit Control(JobRunner& runner) : runner_(runner) {}
+
+    void progress(int percent) override {
+        // A repeated value would change nothing on the screen.
+        if (percent == lastPercent_) {
+            return;
+        }
+        lastPercent_ = percent;
+        JobRunner* runner = &runner_;
+        runner_.send({[runner, percent] { emit runner->progressChanged(percent); }});
+    }
+
+    bool stopPoint() override { return runner_.holdAtStopPoint(); }
+
+  private:
+    JobRunner& runner_;
+    int lastPercent_ = -1;
+};
+
+JobRunner::JobRunner(QObject* parent) : QObject(parent) {}
+
+JobRunner::~JobRunner() {
+    requestStop();
+    joinWorker();
+}
+
+bool JobRunner::start(Job job) {
+    if (worker_.joinable()) {
+        {
+            std::lock_guard lock(mutex_);
+            if (running_ && !stopRequested_) {
+                return false;
+            }
+        }
+        joinWorker();
+    }
+    ++generation_;
+    heldBack_.clear();
+    {
+        std::lock_guard lock(mutex_);
+        paused_ = false;
+        stopRequested_ = false;
+        held_ = false;
+        running_ = true;
+    }
+    worker_ = std::thread([this, job = std::move(job)] { runOnWorker(job); });
+    return true;
+}
+
+bool JobRunner::isRunning() const {
+    std::lock_guard lock(mutex_);
+    return running_;
+}
+
+void JobRunner::pause() {
+    std::lock_guard lock(mutex_);
+    paused_ = true;
+}
+
+void JobRunner::resume() {
+    {
+        std::lock_guard lock(mutex_);
+        paused_ = false;
+    }
+    wake_.notify_all();
+    // A slot may start another job meanwhile; what is held back stays this job's.
+    const auto generation = generation_;
+    auto pending = std::move(heldBack_);
+    heldBack_.clear();
+    for (auto& delivery : pending) {
+        deliver(generation, std::move(delivery));
+    }
+}
+
+void JobRunner::requestStop() {
+    {
+        std::lock_guard lock(mutex_);
+        stopRequested_ = true;
+        paused_ = false;
+    }
+    wake_.notify_all();
+    // Only the end of the job is still of interest.
+    const auto generation = generation_;
+    auto pending = std::move(heldBack_);
+    heldBack_.clear();
+    for (auto& delivery : pending) {
+        if (delivery.isFinish) {
+            deliver(generation, std::move(delivery));
+        }
+    }
+}
+
+void JobRunner::waitForEnd() {
+    joinWorker();
+}
+
+bool JobRunner::stopWasRequested() const {
+    std::lock_guard lock(mutex_);
+    return stopRequested_;
+}
+
+bool JobRunner::isHeldAtStopPoint() const {
+    std::lock_guard lock(mutex_);
+    return held_;
+}
+
+void JobRunner::post(std::function<void()> fn) {
+    send({std::move(fn)});
+}
+
+void JobRunner::runOnWorker(const Job& job) {
+    Control control(*this);
+    End end = End::Completed;
+    QString error;
+    try {
+        job(control);
+    } catch (const std::exception& e) {
+        end = End::Failed;
+        error = QString::fromUtf8(e.what());
+    } catch (...) {
+        end = End::Failed;
+    }
+    {
+        std::lock_guard lock(mutex_);
+        running_ = false;
+    }
+    send({[this, end, error] {
+              joinWorker();
+              // A stop confirmed while the end was held back still counts as a stop.
+              emit finished(end == End::Completed && stopWasRequested() ? End::Stopped : end,
+                            error);
+          },
+          true});
+}
+
+bool JobRunner::holdAtStopPoint() {
+    std::unique_lock lock(mutex_);
+    if (paused_ && !stopRequested_) {
+        held_ = true;
+        wake_.wait(lock, [this] { return !paused_ || stopRequested_; });
+        held_ = false;
+    }
+    return stopRequested_;
+}
+
+void JobRunner::send(Delivery delivery) {
+    // The runner outlives its worker (the destructor joins it), and Qt drops the
+    // queued call if the runner is gone by the time the event loop reaches it.
+    const auto generation = generation_;
+    QMetaObject::invokeMethod(
+        this,
+        [this, generation, delivery = std::move(delivery)]() mutable {
+            deliver(generation, std::move(delivery));
+        },
+        Qt::QueuedConnection);
+}
+
+void JobRunner::deliver(std::uint64_t generation, Delivery delivery) {
+    if (generation != generation_) {
+        return;
+    }
+    bool paused = false;
+    {
+        std::lock_guard lock(mutex_);
+        if (stopRequested_ && !delivery.isFinish) {
+            return;
+        }
+        paused = paused_;
+    }
+    if (paused) {
+        heldBack_.push_back(std::move(delivery));
+        return;
+    }
+    delivery.action();
+}
+
+void JobRunner::joinWorker() {
+    if (worker_.joinable()) {
+        worker_.join();
+    }
+}
+
+}  // namespace undertext::ui

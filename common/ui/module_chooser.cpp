@@ -1,0 +1,151 @@
+#include "common/ui/module_chooser.h"
+
+#include <QAbstractButton>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/core/dictionary_modules.h"
+#include "common/ui/window_parts.h"
+
+namespace undertext::ui {
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    return label;
+}
+
+QPushButton* makeArrowButton(QWidget* parent, const char* objectName, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    QFont bold = button->font();
+    bold.setBold(true);
+    button->setFont(bold);
+    return button;
+}
+
+// The entry highlighted by the user, or null.
+QListWidgetItem* highlighted(const QListWidget& list) {
+    const auto selected = list.selectedItems();
+    return selected.isEmpty() ? nullptr : selected.constFirst();
+}
+
+}  // namespace
+
+ModuleChooser::ModuleChooser(const std::filesystem::path& startFolder, QListWidget* mainList,
+                             QAbstractButton* primaryButton, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      available_(new QListWidget(this)),
+      chosen_(new QListWidget(this)),
+      mainList_(mainList),
+      primaryButton_(primaryButton) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Выберите модули словаря"));
+
+    auto* heading = makeLabel(this, "Label3", QStringLiteral("Выберите модули словаря"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    auto* availableCaption = makeLabel(this, "Label1", QStringLiteral("Доступные модули:"));
+    auto* chosenCaption = makeLabel(this, "Label2", QStringLiteral("Выбраные модули:"));
+    available_->setObjectName(QStringLiteral("File1"));
+    chosen_->setObjectName(QStringLiteral("List1"));
+    auto* add = makeArrowButton(this, "Command1", QStringLiteral(">"));
+    auto* addAllButton = makeArrowButton(this, "Command2", QStringLiteral(">>"));
+    auto* remove = makeArrowButton(this, "Command3", QStringLiteral("<"));
+    auto* removeAll = makeArrowButton(this, "Command4", QStringLiteral("<<"));
+    auto* done = new QPushButton(QStringLiteral("Готово"), this);
+    done->setObjectName(QStringLiteral("Command5"));
+    auto* cancelButton = new QPushButton(QStringLiteral("Отменить"), this);
+    cancelButton->setObjectName(QStringLiteral("Command6"));
+
+    auto* arrows = new QVBoxLayout;
+    arrows->addStretch();
+    for (auto* button : {add, addAllButton, remove, removeAll}) {
+        arrows->addWidget(button);
+    }
+    arrows->addStretch();
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(heading, 0, 0, 1, 3, Qt::AlignHCenter);
+    grid->addWidget(availableCaption, 1, 0);
+    grid->addWidget(chosenCaption, 1, 2);
+    grid->addWidget(available_, 2, 0, 3, 1);
+    grid->addLayout(arrows, 2, 1);
+    grid->addWidget(chosen_, 2, 2);
+    grid->addWidget(done, 3, 2);
+    grid->addWidget(cancelButton, 4, 2);
+
+    for (const auto& name : availableModules(startFolder)) {
+        available_->addItem(QString::fromStdString(name));
+    }
+    // The Russian default module starts the choice, whatever the main window holds.
+    const auto russianDefault = lookUpDefaultModules(startFolder).russian;
+    if (!russianDefault.empty()) {
+        chosen_->addItem(QString::fromStdString(russianDefault));
+    }
+
+    connect(add, &QPushButton::clicked, this, &ModuleChooser::addHighlighted);
+    connect(available_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { addModule(item->text()); });
+    connect(addAllButton, &QPushButton::clicked, this, &ModuleChooser::addAll);
+    connect(remove, &QPushButton::clicked, this, &ModuleChooser::removeHighlighted);
+    connect(chosen_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { delete chosen_->takeItem(chosen_->row(item)); });
+    connect(removeAll, &QPushButton::clicked, chosen_, &QListWidget::clear);
+    connect(done, &QPushButton::clicked, this, &ModuleChooser::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &ModuleChooser::cancel);
+}
+
+void ModuleChooser::addModule(const QString& name) {
+    // Equal only with the same letter case: «COMMON.DIC» and «Common.dic» differ.
+    if (chosen_->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+        chosen_->addItem(name);
+    }
+}
+
+void ModuleChooser::addHighlighted() {
+    if (auto* item = highlighted(*available_)) {
+        addModule(item->text());
+    }
+}
+
+void ModuleChooser::addAll() {
+    chosen_->clear();
+    for (int i = 0; i < available_->count(); ++i) {
+        chosen_->addItem(available_->item(i)->text());
+    }
+}
+
+void ModuleChooser::removeHighlighted() {
+    if (auto* item = highlighted(*chosen_)) {
+        delete chosen_->takeItem(chosen_->row(item));
+    }
+}
+
+void ModuleChooser::confirm() {
+    // Entry i of the main list becomes entry i of the choice; entries beyond the
+    // choice's count stay as they were.
+    if (!mainList_.isNull()) {
+        for (int i = 0; i < chosen_->count(); ++i) {
+            const QString name = chosen_->item(i)->text();
+            if (i < mainList_->count()) {
+                mainList_->item(i)->setText(name);
+            } else {
+                mainList_->addItem(name);
+            }
+        }
+    }
+    cancel();
+}
+
+void ModuleChooser::cancel() {
+    QPointer<QAbstractButton> primary = primaryButton_;
+    close();
+    focusPrimaryButton(primary.data());
+}
+
+}  // namespace undertext::ui

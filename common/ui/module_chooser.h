@@ -1,0 +1,41 @@
+#pragma once
+
+#include <filesystem>
+
+#include <QPointer>
+#include <QWidget>
+
+class QAbstractButton;
+class QListWidget;
+class QListWidgetItem;
+
+namespace undertext::ui {
+
+// The module chooser Form4: the modules of startFolder on the left (File1), the
+// chosen ones on the right (List1). "Готово" writes the choice position by
+// position into the main window's module list; "Готово" and "Отменить" give the
+// focus to the main window's primary button unless it is disabled; the close box
+// changes nothing. Not modal; show it through SingleWindow so that only one
+// exists. The main list and the button are watched, so either may go first.
+class ModuleChooser final : public QWidget {
+    Q_OBJECT
+
+  public:
+    ModuleChooser(const std::filesystem::path& startFolder, QListWidget* mainList,
+                  QAbstractButton* primaryButton, QWidget* parent = nullptr);
+
+  private:
+    void addHighlighted();
+    void addAll();
+    void removeHighlighted();
+    void confirm();
+    void cancel();
+    void addModule(const QString& name);
+
+    QListWidget* available_;
+    QListWidget* chosen_;
+    QPointer<QListWidget> mainList_;
+    QPointer<QAbstractButton> primaryButton_;
+};
+
+}  // namespace undertext::ui

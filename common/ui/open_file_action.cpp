@@ -1,0 +1,64 @@
+#include "common/ui/open_file_action.h"
+
+#include <utility>
+
+#include <QAbstractButton>
+#include <QLineEdit>
+
+#include "common/core/file_io.h"
+#include "common/core/letters.h"
+#include "common/core/memory_file.h"
+#include "common/ui/common_dialog_api.h"
+#include "common/ui/dialogs.h"
+#include "common/ui/language_options.h"
+#include "common/ui/result_file_list.h"
+#include "common/ui/window_parts.h"
+
+namespace undertext::ui {
+
+OpenFileAction::OpenFileAction(Dialogs& dialogs, std::filesystem::path startFolder,
+                               QString reportPattern, OpenFileTargets targets, QWidget* owner)
+    : dialogs_(dialogs),
+      startFolder_(std::move(startFolder)),
+      reportPattern_(std::move(reportPattern)),
+      targets_(targets),
+      owner_(owner) {}
+
+std::filesystem::path OpenFileAction::startingFolder() const {
+    // A memory file of 2 bytes or fewer is deleted and does not count.
+    const auto remembered = readRememberedFolder(startFolder_, kLastPathFile, true);
+    return remembered ? *remembered : sourceFolder_;
+}
+
+void OpenFileAction::run() {
+    CommonDialogAPI dialog(dialogs_);
+    QString filter = allFilesFilter();
+    dialog.SaveFileDialog(owner_, QString::fromStdString(startingFolder().string()), filter);
+    if (dialog.GetStatus()) {
+        const std::filesystem::path chosen(dialog.GetName().toStdString());
+        const auto name = QString::fromStdString(chosen.filename().string());
+        targets_.sourceBox->setText(name);
+        sourceFolder_ = chosen.parent_path();
+        targets_.results->point(sourceFolder_, name + reportPattern_);
+        const auto remembered = writeRememberedFolder(startFolder_, kLastPathFile, sourceFolder_);
+        if (!remembered) {
+            dialogs_.inform(owner_, QString::fromStdString(remembered.error()));
+        }
+        guessLanguage(sourceFolder_ / chosen.filename());
+    }
+    focusPrimaryButton(targets_.primaryButton);
+}
+
+void OpenFileAction::guessLanguage(const std::filesystem::path& file) {
+    const auto content = readWholeFile(file);
+    if (!content) {
+        // The language stays as it was; the search will meet the same file later.
+        dialogs_.inform(owner_, QString::fromStdString(content.error()));
+        return;
+    }
+    LetterCounts counts;
+    counts.add(content.value());
+    targets_.language->select(counts.guess());
+}
+
+}  // namespace undertext::ui

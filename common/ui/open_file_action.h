@@ -1,0 +1,58 @@
+#pragma once
+
+#include <filesystem>
+
+#include <QString>
+
+class QAbstractButton;
+class QLineEdit;
+class QWidget;
+
+namespace undertext::ui {
+
+class Dialogs;
+class LanguageOptions;
+class ResultFileList;
+
+// The result-list patterns of the two programs that open a source text.
+inline constexpr const char* kEmbedReportPattern = "_emb*.*";
+inline constexpr const char* kEchoscanReportPattern = "_Rec*.*";
+
+// The controls of a main window that the open-file action fills in.
+struct OpenFileTargets {
+    QLineEdit* sourceBox;            // Text1: the file name without its folder
+    ResultFileList* results;         // File2
+    LanguageOptions* language;       // follows the letters of the file
+    QAbstractButton* primaryButton;  // Command1: gets the focus unless disabled
+};
+
+// The open-file action of Embed and Echoscan ("Открыть файл" and a double-click
+// on the source box). It starts the open dialog in the folder remembered in
+// "LastPath.txt" in startFolder (else in SourceFolder) and, on a confirmed choice,
+// shows the file name, makes its folder SourceFolder, points the result list at
+// it with the name + reportPattern, remembers the folder and selects the
+// language by counting the file's letters. A cancelled dialog changes nothing.
+// GUI thread only; dialogs and the target controls must outlive the action.
+class OpenFileAction {
+  public:
+    OpenFileAction(Dialogs& dialogs, std::filesystem::path startFolder, QString reportPattern,
+                   OpenFileTargets targets, QWidget* owner);
+
+    void run();
+
+    // SourceFolder: the folder of the last confirmed choice, empty before one.
+    const std::filesystem::path& sourceFolder() const { return sourceFolder_; }
+
+  private:
+    std::filesystem::path startingFolder() const;
+    void guessLanguage(const std::filesystem::path& file);
+
+    Dialogs& dialogs_;
+    std::filesystem::path startFolder_;
+    QString reportPattern_;
+    OpenFileTargets targets_;
+    QWidget* owner_;
+    std::filesystem::path sourceFolder_;
+};
+
+}  // namespace undertext::ui

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace undertext::ui {
+
+class Dialogs;
+class JobRunner;
+
+inline constexpr const char* kStopTitle = "Остановка?";
+inline constexpr const char* kStopWorkQuestion = "Действительно хотите остановить работу?";
+inline constexpr const char* kStopPhraseQuestion = "Остановить обработку фразы?";
+inline constexpr const char* kExitTitle = "Выход?";
+inline constexpr const char* kExitQuestion = "Действительно хотите выйти из программы?";
+
+// The busy flag of a main window with its stop and exit questions. While a
+// question is open the window's job is held at its next stop point, as if it had
+// yielded to the window. GUI thread only; dialogs, runner and window must outlive
+// the guard.
+class RunGuard {
+  public:
+    enum class StopAnswer { NotBusy, Yes, No };
+
+    RunGuard(Dialogs& dialogs, JobRunner& runner, QWidget* window, QString stopQuestion);
+
+    bool busy() const { return busy_; }
+    void setBusy(bool busy) { busy_ = busy; }
+    bool stopRequested() const { return stopRequested_; }
+    void setStopRequested(bool requested) { stopRequested_ = requested; }
+
+    // The first action of a run: busy set, any earlier stop request cleared.
+    void beginRun();
+
+    // The stop button. Not busy: nothing happens. Otherwise asks the stop
+    // question; Yes sets the stop request, clears the busy flag and stops the job
+    // at its next stop point (the window then enables its buttons and shows 0); No
+    // lets the job go on.
+    StopAnswer askStop();
+
+    // Every way of closing the main window. Not busy: true at once. Otherwise
+    // asks the exit question; Yes stops the job, waits for it to end (no report is
+    // left half written), clears the busy flag and gives true; No gives false and
+    // the job goes on.
+    bool confirmExit();
+
+  private:
+    Dialogs& dialogs_;
+    JobRunner& runner_;
+    QWidget* window_;
+    QString stopQuestion_;
+    bool busy_ = false;
+    bool stopRequested_ = false;
+};
+
+}  // namespace undertext::ui
