@@ -7,7 +7,7 @@
 #include "common/core/file_io.h"
 #include "common/core/number_text.h"
 #include "common/core/report_text.h"
-#include "selection_sort.h"
+#include "common/core/selection_sort.h"
 
 namespace undertext {
 namespace {

@@ -6,7 +6,7 @@
 #include "common/core/file_io.h"
 #include "common/core/number_text.h"
 #include "common/core/report_text.h"
-#include "embed/core/selection_order.h"
+#include "common/core/selection_sort.h"
 
 namespace undertext::embed {
 namespace {

@@ -5,7 +5,6 @@
 #include "embed/core/embed_reports.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
-#include "embed/core/selection_order.h"
 #include "tests/embed/core/embed_test_support.h"
 #include "tests/embed/core/literal_embed.h"
 
@@ -124,23 +123,6 @@ TEST(EmbedOracle, FastSearchCountingAndReportsMatchTheLiteralProcedures) {
         testing::literalSelectionSort(
             expected, [](const EmbeddedWord& a, const EmbeddedWord& b) { return a.word > b.word; });
         ASSERT_TRUE(sameEntries(fast, expected));
-    }
-}
-
-TEST(EmbedOracle, SelectionReplayKeepsTiesWhereTheLiteralProcedurePutsThem) {
-    std::mt19937 random(7);
-    const auto beats = [](const std::pair<int, int>& a, const std::pair<int, int>& b) {
-        return a.first < b.first;  // only the first field counts: many ties
-    };
-    for (int round = 0; round < 2000; ++round) {
-        std::vector<std::pair<int, int>> items(random() % 40);
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            items[i] = {static_cast<int>(random() % 4), static_cast<int>(i)};
-        }
-        auto expected = items;
-        testing::literalSelectionSort(expected, beats);
-        selectionSort(items, beats);
-        ASSERT_EQ(items, expected);
     }
 }
 
