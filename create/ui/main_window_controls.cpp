@@ -65,7 +65,6 @@ MainWindowControls::MainWindowControls(QWidget& window)
     result->setObjectName(QStringLiteral("Text3"));
     modules->setObjectName(QStringLiteral("List1"));
     modules->setSelectionMode(QAbstractItemView::NoSelection);
-    modules->setMaximumHeight(5 * modules->fontMetrics().lineSpacing());
 
     auto* top = new QHBoxLayout;
     top->addWidget(title, 1);
@@ -82,6 +81,8 @@ MainWindowControls::MainWindowControls(QWidget& window)
 
     auto* buttons = new QHBoxLayout;
     for (auto* button : {addModules, save, previous, next, stop, exit}) {
+        // Enter presses the focused button, as Space does.
+        button->setAutoDefault(true);
         buttons->addWidget(button);
     }
 
@@ -93,7 +94,7 @@ MainWindowControls::MainWindowControls(QWidget& window)
     layout->addWidget(result);
     layout->addLayout(languageRow);
     layout->addWidget(makeLabel(window, "Label3", QStringLiteral("Модули словаря:")));
-    layout->addWidget(modules);
+    layout->addWidget(modules, 1);
     layout->addLayout(buttons);
 
     // The phrase first, then the next-variant button.

@@ -1,5 +1,8 @@
 #include "create/ui/request_window.h"
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPainter>
@@ -26,7 +29,23 @@ const char* const kRequestText =
 
 namespace {
 
-// A narrow, tall button whose caption wraps onto two lines; text() keeps the
+// The caption in two lines, broken at the run of blanks nearest its middle.
+QString inTwoLines(const QString& caption) {
+    const QString text = caption.trimmed();
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char(' ') &&
+            (best < 0 || std::abs(2 * i - text.size()) < std::abs(2 * best - text.size()))) {
+            best = i;
+        }
+    }
+    if (best < 0) {
+        return text;
+    }
+    return text.left(best).trimmed() + QLatin1Char('\n') + text.mid(best).trimmed();
+}
+
+// A narrow, tall button whose caption shows on two lines; text() keeps the
 // caption exactly as given.
 class TallButton final : public QPushButton {
   public:
@@ -36,10 +55,8 @@ class TallButton final : public QPushButton {
     }
 
     QSize sizeHint() const override {
-        const QFontMetrics metrics = fontMetrics();
-        const int lineWidth = std::max(metrics.horizontalAdvance(QStringLiteral("Я не согласен")),
-                                       metrics.horizontalAdvance(QStringLiteral("Я не согласна")));
-        return {lineWidth + 20, 2 * metrics.lineSpacing() + 20};
+        const QSize lines = fontMetrics().size(0, inTwoLines(text()));
+        return {std::max(lines.width() + 24, 110), lines.height() + 20};
     }
 
   protected:
@@ -50,8 +67,8 @@ class TallButton final : public QPushButton {
         option.text.clear();
         style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
         const QRect textArea = rect().adjusted(4, 4, -4, -4);
-        style()->drawItemText(&painter, textArea, Qt::AlignCenter | Qt::TextWordWrap, palette(),
-                              isEnabled(), text().trimmed(), QPalette::ButtonText);
+        style()->drawItemText(&painter, textArea, Qt::AlignCenter, palette(), isEnabled(),
+                              inTwoLines(text()), QPalette::ButtonText);
     }
 };
 
@@ -80,6 +97,9 @@ RequestWindow::RequestWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
                                     QStringLiteral("Command2"), this);
     auto* agree = new TallButton(QStringLiteral("  Я согласен   Я согласна"),
                                  QStringLiteral("Command1"), this);
+    const QSize buttonSize = disagree->sizeHint().expandedTo(agree->sizeHint());
+    disagree->setFixedSize(buttonSize);
+    agree->setFixedSize(buttonSize);
     connect(agree, &QPushButton::clicked, this, [this] {
         agreed_ = true;
         emit agreed();

@@ -135,6 +135,7 @@ TEST_F(CreateWindow, StartsWithTheRequestInFrontAndTheActionButtonsDisabled) {
     EXPECT_LT(agreeButton->sizeHint().width(),
               agreeButton->fontMetrics().horizontalAdvance(agreeButton->text()));
     EXPECT_GE(agreeButton->sizeHint().height(), 2 * agreeButton->fontMetrics().lineSpacing());
+    EXPECT_EQ(agreeButton->size(), disagreeButton->size());
     EXPECT_EQ(nextTabStop(form3->findChild<QPlainTextEdit*>()), agreeButton);
     EXPECT_EQ(nextTabStop(agreeButton), disagreeButton);
 
@@ -234,8 +235,10 @@ TEST_F(CreateWindow, TheWholeRoadFromConsentToSavedResults) {
     EXPECT_EQ(result()->text(), QString());
     QTest::mouseClick(control("Command6"), Qt::LeftButton);
     EXPECT_EQ(result()->text(), QString());
-    QTest::mouseClick(control("Command4"), Qt::LeftButton);
+    // Enter on the focused next-variant button presses it.
+    QTest::keyClick(control("Command4"), Qt::Key_Return);
     const QString shown = result()->text();
+    EXPECT_TRUE(kCatVariants.contains(shown));
 
     std::filesystem::create_directory(start / "out");
     const auto saved = start / "out" / "cat.txt";
