@@ -1,0 +1,304 @@
+#include "create/ui/main_window.h"
+
+#include <utility>
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "common/core/codepage.h"
+#include "common/ui/common_dialog_api.h"
+#include "common/ui/dialogs.h"
+#include "common/ui/startup_check.h"
+#include "common/ui/window_parts.h"
+#include "create/core/phrase_search.h"
+#include "create/core/results_file.h"
+#include "create/core/variant_actions.h"
+#include "create/ui/phrase_box.h"
+#include "create/ui/request_window.h"
+
+namespace undertext::create {
+namespace {
+
+QString fromCp1251(std::string_view text) {
+    return QString::fromStdString(cp1251ToUtf8(text));
+}
+
+std::string toCp1251(const QString& text) {
+    return utf8ToCp1251(text.toStdString());
+}
+
+}  // namespace
+
+CreateMainWindow::CreateMainWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
+                                   QWidget* parent)
+    : QWidget(parent),
+      startFolder_(std::move(startFolder)),
+      dialogs_(dialogs),
+      controls_(*this),
+      runner_(new ui::JobRunner(this)),
+      guard_(dialogs, *runner_, this, QString::fromUtf8(ui::kStopPhraseQuestion)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Синтез подсознательного компонента текста"));
+    resize(820, 400);
+
+    connect(controls_.phrase, &QLineEdit::textChanged, this, &CreateMainWindow::phraseEdited);
+    connect(controls_.phrase, &QLineEdit::returnPressed, this,
+            [this] { composeVariant(Then::Nothing); });
+    connect(controls_.next, &QPushButton::clicked, this, [this] { composeVariant(Then::Nothing); });
+    connect(controls_.previous, &QPushButton::clicked, this, &CreateMainWindow::previousVariant);
+    connect(controls_.save, &QPushButton::clicked, this, &CreateMainWindow::saveResults);
+    connect(controls_.addModules, &QPushButton::clicked, this, &CreateMainWindow::addModules);
+    connect(controls_.stop, &QPushButton::clicked, this, [this] { stopPhrase(); });
+    connect(controls_.exit, &QPushButton::clicked, this, &QWidget::close);
+    connect(controls_.version, &ui::ClickableLabel::clicked, this, &CreateMainWindow::showAbout);
+    connect(controls_.languages, &ui::LanguageOptions::languageChanged, this,
+            [this](Language language) {
+                ui::resetModuleList(*controls_.modules, language, defaults_);
+            });
+    connect(runner_, &ui::JobRunner::progressChanged, this, &CreateMainWindow::showProgress);
+    connect(runner_, &ui::JobRunner::finished, this, &CreateMainWindow::analysisFinished);
+
+    // The window's opening: the default modules, Russian, the grey result line.
+    defaults_ = lookUpDefaultModules(startFolder_);
+    controls_.languages->select(Language::Russian);
+    showResultLine(QString(), kResultLineGrey, false);
+}
+
+CreateMainWindow::~CreateMainWindow() = default;
+
+void CreateMainWindow::startUp() {
+    auto* request = new RequestWindow(this);
+    request->setAttribute(Qt::WA_DeleteOnClose);
+    request_ = request;
+    connect(request, &RequestWindow::agreed, this, &CreateMainWindow::giveConsent);
+    connect(request, &RequestWindow::refused, this, &CreateMainWindow::endProgram);
+    request->show();
+    ui::warnWhenNoModules(
+        startFolder_, dialogs_, [this] { showAbout(); }, request);
+    show();
+    setActionButtonsEnabled(false);
+    request->bringToFront();
+}
+
+void CreateMainWindow::giveConsent() {
+    setActionButtonsEnabled(true);
+    session_.flags.consentGiven = true;
+}
+
+void CreateMainWindow::endProgram() {
+    if (ended_) {
+        return;
+    }
+    ended_ = true;
+    // A run still going is abandoned (after a confirmed exit it has already ended).
+    runner_->requestStop();
+    runner_->waitForEnd();
+    about_.close();
+    chooser_.close();
+    if (request_) {
+        request_->close();
+    }
+    close();
+    emit ended();
+}
+
+void CreateMainWindow::closeEvent(QCloseEvent* event) {
+    if (!ended_) {
+        guard_.setBusy(session_.flags.phraseActive);
+        if (!guard_.confirmExit()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    endProgram();
+}
+
+void CreateMainWindow::phraseEdited() {
+    if (!session_.flags.consentGiven) {
+        return;
+    }
+    if (session_.flags.phraseActive) {
+        stopPhrase();
+    }
+    const QString phrase = controls_.phrase->text();
+    if (!phrase.isEmpty()) {
+        controls_.languages->select(languageOfPhrase(phrase));
+    }
+}
+
+void CreateMainWindow::composeVariant(Then then) {
+    // The Enter key reaches here past the disabled button.
+    if (running_) {
+        return;
+    }
+    switch (startNextVariant(session_)) {
+        case NextVariantStart::Nothing:
+            return;
+        case NextVariantStart::AnalyseFirst:
+            if (startAnalysis()) {
+                afterRun_ = then;
+                return;
+            }
+            break;
+        case NextVariantStart::Compose:
+            break;
+    }
+    finishVariant(then);
+}
+
+bool CreateMainWindow::startAnalysis() {
+    auto input = beginAnalysis(session_, currentRequest(), *this);
+    if (!input) {
+        return false;
+    }
+    running_ = true;
+    auto result = std::make_shared<std::optional<PhraseAnalysis>>();
+    runResult_ = result;
+    // No other job runs without a stop request: running_ was clear.
+    runner_->start([input = std::move(*input), result](JobControl& job) {
+        *result = searchPhrase(input, job);
+    });
+    return true;
+}
+
+void CreateMainWindow::analysisFinished(ui::JobRunner::End end, const QString& error) {
+    // A run that a confirmed stop already ended has nothing more to say.
+    if (!running_) {
+        return;
+    }
+    running_ = false;
+    std::optional<PhraseAnalysis> result;
+    if (end == ui::JobRunner::End::Completed) {
+        result = std::move(*runResult_);
+    }
+    runResult_.reset();
+    completeAnalysis(session_, std::move(result), *this);
+    if (end == ui::JobRunner::End::Failed) {
+        dialogs_.inform(this, QStringLiteral("Синтез прерван из-за ошибки: ") + error);
+        setActionButtonsEnabled(true);
+    }
+    finishVariant(std::exchange(afterRun_, Then::Nothing));
+}
+
+void CreateMainWindow::finishVariant(Then then) {
+    if (const auto variant = finishNextVariant(session_)) {
+        showResultLine(fromCp1251(*variant), kResultLineWhite, true);
+        repaint();
+        ui::focusPrimaryButton(controls_.next);
+    }
+    if (then == Then::Save) {
+        offerSave();
+    }
+}
+
+void CreateMainWindow::previousVariant() {
+    controls_.result->setText(fromCp1251(showPreviousVariant(session_)));
+    repaint();
+}
+
+void CreateMainWindow::saveResults() {
+    if (running_) {
+        return;
+    }
+    if (!session_.flags.phraseAnalysed) {
+        composeVariant(Then::Save);
+        return;
+    }
+    offerSave();
+}
+
+void CreateMainWindow::offerSave() {
+    if (session_.flags.stopRequested) {
+        return;
+    }
+    const auto folder = saveDialogFolder(session_, startFolder_);
+    ui::CommonDialogAPI dialog(dialogs_);
+    dialog.OpenFileDialog(this, QString::fromStdString(folder.string()), ui::textFilesFilter(),
+                          controls_.phrase->text(), [this](const QString& file) {
+                              const auto saved = create::saveResults(
+                                  session_, startFolder_, file.toStdString(), phraseText(),
+                                  toCp1251(controls_.result->text()));
+                              if (!saved) {
+                                  dialogs_.inform(this, QString::fromStdString(saved.error()));
+                              }
+                          });
+    ui::focusPrimaryButton(controls_.next);
+}
+
+ui::RunGuard::StopAnswer CreateMainWindow::stopPhrase() {
+    guard_.setBusy(session_.flags.phraseActive);
+    const auto answer = guard_.askStop();
+    if (answer == ui::RunGuard::StopAnswer::Yes) {
+        confirmStop(session_);
+        running_ = false;
+        afterRun_ = Then::Nothing;
+        setActionButtonsEnabled(true);
+        showProgress(0);
+        showResultLine(QString(), kResultLineGrey, false);
+    } else if (answer == ui::RunGuard::StopAnswer::No) {
+        // Undo the edit; the two writes do not ask again while the phrase is not active.
+        session_.flags.phraseActive = false;
+        controls_.phrase->setText(QString());
+        controls_.phrase->writeWhole(fromCp1251(session_.normalisedPhrase));
+        session_.flags.phraseActive = true;
+    }
+    return answer;
+}
+
+void CreateMainWindow::addModules() {
+    chooser_.show([this] {
+        return new ui::ModuleChooser(startFolder_, controls_.modules, controls_.next, this);
+    });
+}
+
+void CreateMainWindow::showAbout() {
+    about_.show(
+        [this] { return new ui::AboutWindow(QString::fromUtf8(ui::kCreateDescription), this); });
+}
+
+void CreateMainWindow::showResultLine(const QString& text, const QColor& background, bool enabled) {
+    QPalette palette = controls_.result->palette();
+    palette.setColor(QPalette::Base, background);
+    controls_.result->setPalette(palette);
+    controls_.result->setEnabled(enabled);
+    controls_.result->setText(text);
+}
+
+AnalysisRequest CreateMainWindow::currentRequest() const {
+    return {phraseText(), controls_.languages->language(),
+            ui::moduleListEntries(*controls_.modules), startFolder_};
+}
+
+std::string CreateMainWindow::phraseText() const {
+    return toCp1251(controls_.phrase->text());
+}
+
+void CreateMainWindow::setActionButtonsEnabled(bool enabled) {
+    for (auto* button :
+         {controls_.next, controls_.previous, controls_.save, controls_.addModules}) {
+        button->setEnabled(enabled);
+    }
+}
+
+void CreateMainWindow::focusPhraseBox() {
+    controls_.phrase->setFocus(Qt::OtherFocusReason);
+}
+
+void CreateMainWindow::rewritePhraseBox(std::string_view normalisedPhrase) {
+    controls_.phrase->setText(QString());
+    controls_.phrase->writeWhole(fromCp1251(normalisedPhrase));
+}
+
+void CreateMainWindow::showMessage(std::string_view message) {
+    dialogs_.inform(this,
+                    QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+}
+
+void CreateMainWindow::showProgress(int percent) {
+    controls_.progress.show(percent);
+}
+
+}  // namespace undertext::create

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QPointer>
+#include <QWidget>
+
+#include "common/core/dictionary_modules.h"
+#include "common/ui/about_window.h"
+#include "common/ui/job_runner.h"
+#include "common/ui/module_chooser.h"
+#include "common/ui/run_guard.h"
+#include "common/ui/single_window.h"
+#include "create/core/analysis_run.h"
+#include "create/core/create_session.h"
+#include "create/ui/main_window_controls.h"
+
+class QCloseEvent;
+
+namespace undertext::ui {
+class Dialogs;
+}
+
+namespace undertext::create {
+
+class RequestWindow;
+
+// Create's main window Form1 with the program's session. The search of a run
+// goes to the window's job runner; everything else happens on the GUI thread,
+// so the window stays responsive during a run and a stop or a phrase edit takes
+// effect at the run's next stop point. A second run never starts inside one.
+// Ending the program closes every window of it and reports ended(). dialogs must
+// outlive the window.
+class CreateMainWindow final : public QWidget, private AnalysisEffects {
+    Q_OBJECT
+
+  public:
+    CreateMainWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
+                     QWidget* parent = nullptr);
+    ~CreateMainWindow() override;
+
+    // The start-up sequence after the window is made (StopRequested is set and
+    // StartFolder captured by then): the request window, the module check, this
+    // window with its action buttons disabled, the request window in front.
+    void startUp();
+
+    const CreateFlags& flags() const { return session_.flags; }
+
+  signals:
+    // Every window of the program is closed; the program ends.
+    void ended();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // What follows a variant that an action composed.
+    enum class Then { Nothing, Save };
+
+    void giveConsent();
+    void endProgram();
+    void phraseEdited();
+    void composeVariant(Then then);
+    bool startAnalysis();
+    void analysisFinished(ui::JobRunner::End end, const QString& error);
+    void finishVariant(Then then);
+    void previousVariant();
+    void saveResults();
+    void offerSave();
+    ui::RunGuard::StopAnswer stopPhrase();
+    void addModules();
+    void showAbout();
+    void showResultLine(const QString& text, const QColor& background, bool enabled);
+    AnalysisRequest currentRequest() const;
+    std::string phraseText() const;
+
+    // AnalysisEffects
+    void setActionButtonsEnabled(bool enabled) override;
+    void focusPhraseBox() override;
+    void rewritePhraseBox(std::string_view normalisedPhrase) override;
+    void showMessage(std::string_view message) override;
+    void showProgress(int percent) override;
+
+    std::filesystem::path startFolder_;
+    ui::Dialogs& dialogs_;
+    CreateSession session_;
+    DefaultModules defaults_;
+    MainWindowControls controls_;
+    ui::JobRunner* runner_;
+    ui::RunGuard guard_;
+    ui::SingleWindow<ui::AboutWindow> about_;
+    ui::SingleWindow<ui::ModuleChooser> chooser_;
+    QPointer<RequestWindow> request_;
+
+    bool running_ = false;  // a run's search is on the runner
+    Then afterRun_ = Then::Nothing;
+    std::shared_ptr<std::optional<PhraseAnalysis>> runResult_;
+    bool ended_ = false;
+};
+
+}  // namespace undertext::create

@@ -1,0 +1,135 @@
+#include "create/ui/request_window.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QVBoxLayout>
+
+namespace undertext::create {
+
+const char* const kRequestText =
+    "  Меня, знающего и знающую,\r\n"
+    "           что данная программа\r\n"
+    "           позволяет делать внушение.\r\n"
+    "\r\n"
+    "  Меня просят быть предельно осторожным,\r\n"
+    "           использующим эту программу.\r\n"
+    "\r\n"
+    "  И быть абсолютно убежденным в том, что я делаю.\r\n"
+    "\r\n"
+    "  Только доброе. И конструктивное.\r\n"
+    "\r\n"
+    "  В далеком будущем и сегодня.\r\n";
+
+namespace {
+
+// The caption in two lines, broken at the run of blanks nearest its middle.
+QString inTwoLines(const QString& caption) {
+    const QString text = caption.trimmed();
+    qsizetype best = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char(' ') &&
+            (best < 0 || std::abs(2 * i - text.size()) < std::abs(2 * best - text.size()))) {
+            best = i;
+        }
+    }
+    if (best < 0) {
+        return text;
+    }
+    return text.left(best).trimmed() + QLatin1Char('\n') + text.mid(best).trimmed();
+}
+
+// A narrow, tall button whose caption shows on two lines; text() keeps the
+// caption exactly as given.
+class TallButton final : public QPushButton {
+  public:
+    TallButton(const QString& caption, const QString& objectName, QWidget* parent)
+        : QPushButton(caption, parent) {
+        setObjectName(objectName);
+    }
+
+    QSize sizeHint() const override {
+        const QSize lines = fontMetrics().size(0, inTwoLines(text()));
+        return {std::max(lines.width() + 24, 110), lines.height() + 20};
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+        const QRect textArea = rect().adjusted(4, 4, -4, -4);
+        style()->drawItemText(&painter, textArea, Qt::AlignCenter, palette(), isEnabled(),
+                              inTwoLines(text()), QPalette::ButtonText);
+    }
+};
+
+}  // namespace
+
+RequestWindow::RequestWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("Просьба."));
+
+    auto* request = new QPlainTextEdit(this);
+    request->setObjectName(QStringLiteral("Text1"));
+    // The box shows lines, not line ends.
+    request->setPlainText(
+        QString::fromUtf8(kRequestText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    request->setReadOnly(true);
+    request->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    request->setFocusPolicy(Qt::StrongFocus);
+    request->setTabChangesFocus(true);
+    const QFontMetrics metrics = request->fontMetrics();
+    request->setMinimumSize(metrics.horizontalAdvance(QStringLiteral(
+                                "  И быть абсолютно убежденным в том, что я делаю.")) +
+                                40,
+                            13 * metrics.lineSpacing() + 16);
+
+    auto* disagree = new TallButton(QStringLiteral("Я не согласен Я не согласна"),
+                                    QStringLiteral("Command2"), this);
+    auto* agree = new TallButton(QStringLiteral("  Я согласен   Я согласна"),
+                                 QStringLiteral("Command1"), this);
+    const QSize buttonSize = disagree->sizeHint().expandedTo(agree->sizeHint());
+    disagree->setFixedSize(buttonSize);
+    agree->setFixedSize(buttonSize);
+    connect(agree, &QPushButton::clicked, this, [this] {
+        agreed_ = true;
+        emit agreed();
+        close();
+    });
+    connect(disagree, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(disagree);
+    buttons->addStretch();
+    buttons->addWidget(agree);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(request);
+    layout->addLayout(buttons);
+
+    setTabOrder(request, agree);
+    setTabOrder(agree, disagree);
+}
+
+void RequestWindow::bringToFront() {
+    raise();
+    activateWindow();
+    findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void RequestWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!agreed_) {
+        emit refused();
+    }
+}
+
+}  // namespace undertext::create

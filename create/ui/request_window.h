@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QCloseEvent;
+
+namespace undertext::create {
+
+// The request text of the start-up window: 12 lines, each ended by CR LF.
+extern const char* const kRequestText;
+
+// The start-up request window Form3 ("Просьба."): the request in Text1, agree
+// (Command1) and disagree (Command2). Agreeing reports agreed() and closes the
+// window; disagreeing, or closing it in any other way before agreeing, reports
+// refused(). Not modal. GUI thread only.
+class RequestWindow final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit RequestWindow(QWidget* parent = nullptr);
+
+    // Brings the window to the front with the focus on its first control.
+    void bringToFront();
+
+  signals:
+    void agreed();
+    void refused();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    bool agreed_ = false;
+};
+
+}  // namespace undertext::create
