@@ -83,7 +83,9 @@ void Form1::arrangeControls() {
     auto* heading = makeLabel(this, "Label1", QString::fromUtf8(ui::kEmbedDescription));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
+    if (headingFont.pointSizeF() > 0) {
+        headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
+    }
     heading->setFont(headingFont);
     auto* version = new ui::ClickableLabel(QString::fromUtf8(ui::kVersionText), this);
     version->setObjectName(QStringLiteral("Label7"));
