@@ -24,6 +24,8 @@ namespace {
 
 inline constexpr const char* kChooseSourceMessage = "Выберите исходный файл";
 inline constexpr const char* kChooseModulesMessage = "Выберите модули словарей";
+// The first line of the box that reports a search that broke off unexpectedly.
+inline constexpr const char* kSearchBrokeOffMessage = "Поиск прерван из-за ошибки.";
 
 QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text) {
     auto* label = new QLabel(text, parent);

@@ -35,9 +35,6 @@ namespace undertext::embed {
 using SearchJob =
     std::function<EmbedOutcome(const EmbedJobInputs&, JobControl&, const std::function<void()>&)>;
 
-// The first line of the box that reports a search that broke off unexpectedly.
-inline constexpr const char* kSearchBrokeOffMessage = "Поиск прерван из-за ошибки.";
-
 // Form1, the main window of Embed: the source file, language and modules, the
 // search with its progress, stop and exit, and the list of report files. The
 // search runs on a worker thread (JobRunner); the window stays responsive and
