@@ -1,0 +1,300 @@
+#include "embed/ui/form1.h"
+
+#include <utility>
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "common/ui/dialogs.h"
+#include "common/ui/language_options.h"
+#include "common/ui/result_file_list.h"
+#include "common/ui/startup_check.h"
+#include "common/ui/window_parts.h"
+
+namespace undertext::embed {
+namespace {
+
+inline constexpr const char* kChooseSourceMessage = "Выберите исходный файл";
+inline constexpr const char* kChooseModulesMessage = "Выберите модули словарей";
+// The first line of the box that reports a search that broke off unexpectedly.
+inline constexpr const char* kSearchBrokeOffMessage = "Поиск прерван из-за ошибки.";
+
+QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    return label;
+}
+
+QFrame* makeLine(QWidget* parent, const char* objectName, QFrame::Shape shape) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(objectName));
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+}  // namespace
+
+Form1::Form1(std::filesystem::path startFolder, ui::Dialogs& dialogs, SearchJob searchJob,
+             QWidget* parent)
+    : QWidget(parent),
+      startFolder_(std::move(startFolder)),
+      dialogs_(dialogs),
+      searchJob_(std::move(searchJob)),
+      sourceBox_(new ui::DoubleClickLineEdit(this)),
+      moduleList_(new QListWidget(this)),
+      results_(new ui::ResultFileList(dialogs, this)),
+      language_(new ui::LanguageOptions(this)),
+      progress_(this),
+      addModulesButton_(ui::makeButton(this, QStringLiteral("Command5"),
+                                       QStringLiteral("Добавить модули"),
+                                       ui::ButtonIcon::AddModules)),
+      openFileButton_(ui::makeButton(this, QStringLiteral("Command6"),
+                                     QStringLiteral("Открыть файл"), ui::ButtonIcon::OpenFile)),
+      startButton_(ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("Начать поиск"),
+                                  ui::ButtonIcon::Start)),
+      stopButton_(ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Остановить"),
+                                 ui::ButtonIcon::Stop)),
+      exitButton_(ui::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Выйти"),
+                                 ui::ButtonIcon::Exit)),
+      runner_(new ui::JobRunner(this)),
+      guard_(dialogs, *runner_, this, QString::fromUtf8(ui::kStopWorkQuestion)),
+      openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEmbedReportPattern),
+                {sourceBox_, results_, language_, startButton_}, this) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Поиск \"вложенных\" слов"));
+    sourceBox_->setObjectName(QStringLiteral("Text1"));
+    moduleList_->setObjectName(QStringLiteral("List1"));
+    arrangeControls();
+    connectActions();
+
+    // Window load: the default modules, then Russian, which fills the module list.
+    defaults_ = lookUpDefaultModules(startFolder_);
+    language_->select(Language::Russian);
+}
+
+void Form1::arrangeControls() {
+    auto* heading = makeLabel(this, "Label1", QString::fromUtf8(ui::kEmbedDescription));
+    QFont headingFont = heading->font();
+    headingFont.setBold(true);
+    if (headingFont.pointSizeF() > 0) {
+        headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
+    }
+    heading->setFont(headingFont);
+    auto* version = new ui::ClickableLabel(QString::fromUtf8(ui::kVersionText), this);
+    version->setObjectName(QStringLiteral("Label7"));
+    connect(version, &ui::ClickableLabel::clicked, this, &Form1::showAbout);
+
+    auto* sourceCaption =
+        makeLabel(this, "Label5", QStringLiteral("Исходный текстовый файл (Click)"));
+    auto* modulesCaption = makeLabel(this, "Label3", QStringLiteral("Модули словаря (Click)"));
+    auto* resultsCaption = makeLabel(this, "Label6", QStringLiteral("Файлы результатов:"));
+    auto* languageCaption = makeLabel(this, "Label4", QStringLiteral("Язык текста:"));
+    progress_.label()->setAlignment(Qt::AlignCenter);
+
+    auto* headingRow = new QHBoxLayout;
+    headingRow->addWidget(heading, 1);
+    headingRow->addWidget(version);
+
+    auto* sourceColumn = new QVBoxLayout;
+    sourceColumn->addWidget(sourceCaption);
+    sourceColumn->addWidget(sourceBox_);
+    sourceColumn->addSpacing(6);
+    sourceColumn->addWidget(modulesCaption);
+    sourceColumn->addWidget(moduleList_, 1);
+
+    auto* resultsColumn = new QVBoxLayout;
+    resultsColumn->addWidget(resultsCaption);
+    resultsColumn->addWidget(results_, 1);
+
+    auto* options = new QVBoxLayout;
+    options->addWidget(language_->russianButton());
+    options->addWidget(language_->englishButton());
+    auto* languageRow = new QHBoxLayout;
+    languageRow->addWidget(languageCaption);
+    languageRow->addLayout(options);
+    languageRow->addStretch(1);
+
+    auto* progressColumn = new QVBoxLayout;
+    progressColumn->addWidget(progress_.bar());
+    progressColumn->addWidget(progress_.label());
+
+    auto* leftButtons = new QHBoxLayout;
+    leftButtons->addWidget(addModulesButton_);
+    leftButtons->addWidget(openFileButton_);
+    leftButtons->addStretch(1);
+    auto* rightButtons = new QHBoxLayout;
+    rightButtons->addWidget(startButton_);
+    rightButtons->addWidget(stopButton_);
+    rightButtons->addWidget(exitButton_);
+
+    // Two areas side by side, split by Line4; Line1 to Line3 divide the rows.
+    auto* layout = new QGridLayout(this);
+    layout->addLayout(headingRow, 0, 0, 1, 3);
+    layout->addWidget(makeLine(this, "Line1", QFrame::HLine), 1, 0, 1, 3);
+    layout->addLayout(sourceColumn, 2, 0);
+    layout->addWidget(makeLine(this, "Line4", QFrame::VLine), 2, 1);
+    layout->addLayout(resultsColumn, 2, 2);
+    layout->addWidget(makeLine(this, "Line2", QFrame::HLine), 3, 0, 1, 3);
+    layout->addLayout(languageRow, 4, 0);
+    layout->addLayout(progressColumn, 4, 2);
+    layout->addWidget(makeLine(this, "Line3", QFrame::HLine), 5, 0, 1, 3);
+    layout->addLayout(leftButtons, 6, 0);
+    layout->addLayout(rightButtons, 6, 2);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnStretch(2, 1);
+    layout->setRowStretch(2, 1);
+    resize(560, 330);
+}
+
+void Form1::connectActions() {
+    connect(language_, &ui::LanguageOptions::languageChanged, this,
+            [this](Language language) { ui::resetModuleList(*moduleList_, language, defaults_); });
+    connect(openFileButton_, &QPushButton::clicked, this, [this] { openFile_.run(); });
+    connect(sourceBox_, &ui::DoubleClickLineEdit::doubleClicked, this, [this] { openFile_.run(); });
+    connect(addModulesButton_, &QPushButton::clicked, this, &Form1::showChooser);
+    // A double-click anywhere in the module list, on an entry or not.
+    moduleList_->viewport()->installEventFilter(this);
+    connect(startButton_, &QPushButton::clicked, this, &Form1::startSearch);
+    connect(stopButton_, &QPushButton::clicked, this, &Form1::requestStop);
+    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(runner_, &ui::JobRunner::progressChanged, this,
+            [this](int percent) { progress_.show(percent); });
+    connect(runner_, &ui::JobRunner::finished, this, &Form1::finishRun);
+}
+
+void Form1::startUp() {
+    const bool warned = ui::warnWhenNoModules(
+        startFolder_, dialogs_, [this] { showAbout(); }, this);
+    show();
+    if (warned) {
+        showAbout();
+    }
+}
+
+void Form1::startSearch() {
+    guard_.beginRun();
+    setRunButtonsEnabled(false);
+    if (sourceBox_->text().isEmpty()) {
+        endByMessage(QString::fromUtf8(kChooseSourceMessage));
+        return;
+    }
+    auto modules = ui::moduleListEntries(*moduleList_);
+    if (noModuleSelected(modules)) {
+        endByMessage(QString::fromUtf8(kChooseModulesMessage));
+        return;
+    }
+    // Every path of the run is fixed here; later changes in the window do not reach it.
+    EmbedJobInputs inputs{runFolder(), sourceBox_->text().toStdString(), language_->language(),
+                          std::move(modules), startFolder_};
+    outcome_ = std::make_shared<EmbedOutcome>();
+    // Command1 is disabled while a run goes on, and a stopped run is only waited
+    // for, so the runner always takes the job.
+    runner_->start([search = searchJob_, inputs = std::move(inputs), outcome = outcome_,
+                    runner = runner_, results = results_](JobControl& control) {
+        *outcome = search(inputs, control,
+                          [runner, results] { runner->post([results] { results->reread(); }); });
+    });
+}
+
+void Form1::requestStop() {
+    if (guard_.askStop() != ui::RunGuard::StopAnswer::Yes) {
+        return;
+    }
+    setRunButtonsEnabled(true);
+    progress_.show(0);
+}
+
+void Form1::finishRun(ui::JobRunner::End end, const QString& error) {
+    switch (end) {
+        case ui::JobRunner::End::Stopped:
+            progress_.show(0);
+            return;
+        case ui::JobRunner::End::Failed:
+            endByMessage(error.isEmpty()
+                             ? QString::fromUtf8(kSearchBrokeOffMessage)
+                             : QString::fromUtf8(kSearchBrokeOffMessage) + u'\n' + error);
+            return;
+        case ui::JobRunner::End::Completed:
+            showOutcome(*outcome_);
+            return;
+    }
+}
+
+void Form1::showOutcome(const EmbedOutcome& outcome) {
+    switch (outcome.ending) {
+        case EmbedEnding::TextTooShort:
+        case EmbedEnding::Failed:
+            endByMessage(QString::fromStdString(outcome.message));
+            return;
+        case EmbedEnding::NothingFound:
+            endByMessage(QString::fromStdString(outcome.message));
+            progress_.show(100);
+            results_->reread();
+            return;
+        case EmbedEnding::Completed:
+            progress_.show(100);
+            guard_.setBusy(false);
+            setRunButtonsEnabled(true);
+            results_->reread();
+            return;
+        case EmbedEnding::Stopped:
+            progress_.show(0);
+            return;
+    }
+}
+
+void Form1::endByMessage(const QString& text) {
+    dialogs_.inform(this, text);
+    setRunButtonsEnabled(true);
+}
+
+void Form1::setRunButtonsEnabled(bool enabled) {
+    addModulesButton_->setEnabled(enabled);
+    openFileButton_->setEnabled(enabled);
+    startButton_->setEnabled(enabled);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // A confirmed exit has stopped the job and waited for it, so no report is
+    // left half written.
+    if (!guard_.confirmExit()) {
+        event->ignore();
+        return;
+    }
+    about_.close();
+    chooser_.close();
+    event->accept();
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == moduleList_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        showChooser();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::showChooser() {
+    chooser_.show(
+        [this] { return new ui::ModuleChooser(startFolder_, moduleList_, startButton_, this); });
+}
+
+void Form1::showAbout() {
+    about_.show(
+        [this] { return new ui::AboutWindow(QString::fromUtf8(ui::kEmbedDescription), this); });
+}
+
+std::filesystem::path Form1::runFolder() const {
+    const auto& chosen = openFile_.sourceFolder();
+    return chosen.empty() ? startFolder_ : chosen;
+}
+
+}  // namespace undertext::embed

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include <QString>
+#include <QWidget>
+
+#include "common/core/dictionary_modules.h"
+#include "common/core/job_control.h"
+#include "common/ui/about_window.h"
+#include "common/ui/job_runner.h"
+#include "common/ui/module_chooser.h"
+#include "common/ui/open_file_action.h"
+#include "common/ui/progress_display.h"
+#include "common/ui/run_guard.h"
+#include "common/ui/single_window.h"
+#include "embed/core/embed_search_job.h"
+
+class QListWidget;
+class QPushButton;
+
+namespace undertext::ui {
+class Dialogs;
+class DoubleClickLineEdit;
+class LanguageOptions;
+class ResultFileList;
+}  // namespace undertext::ui
+
+namespace undertext::embed {
+
+// The search a run performs: embedSearchJob, or a wrapper of it in tests. It runs
+// on the worker thread under the contract of embedSearchJob.
+using SearchJob =
+    std::function<EmbedOutcome(const EmbedJobInputs&, JobControl&, const std::function<void()>&)>;
+
+// Form1, the main window of Embed: the source file, language and modules, the
+// search with its progress, stop and exit, and the list of report files. The
+// search runs on a worker thread (JobRunner); the window stays responsive and
+// holds the job while a stop or exit question is open. Closing the window after a
+// confirmed exit closes the About window and the module chooser too.
+// GUI thread only; dialogs must outlive the window.
+class Form1 final : public QWidget {
+    Q_OBJECT
+
+  public:
+    Form1(std::filesystem::path startFolder, ui::Dialogs& dialogs,
+          SearchJob searchJob = embedSearchJob, QWidget* parent = nullptr);
+
+    // The rest of start-up once the window exists: the module check (the About
+    // window, then the warning), the window shown, and the About window brought to
+    // the front when the warning was given.
+    void startUp();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void arrangeControls();
+    void connectActions();
+
+    void startSearch();
+    void requestStop();
+    void finishRun(ui::JobRunner::End end, const QString& error);
+    void showOutcome(const EmbedOutcome& outcome);
+    // A run refused or ended by a message: the buttons come back, busy stays set.
+    void endByMessage(const QString& text);
+    void setRunButtonsEnabled(bool enabled);
+
+    void showChooser();
+    void showAbout();
+    // SourceFolder for the paths of a run; StartFolder while no file was chosen.
+    std::filesystem::path runFolder() const;
+
+    std::filesystem::path startFolder_;
+    ui::Dialogs& dialogs_;
+    SearchJob searchJob_;
+    DefaultModules defaults_;
+
+    ui::DoubleClickLineEdit* sourceBox_;  // Text1
+    QListWidget* moduleList_;             // List1
+    ui::ResultFileList* results_;         // File2
+    ui::LanguageOptions* language_;       // Option1, Option2
+    ui::ProgressDisplay progress_;        // ProgressBar1, Label2
+    QPushButton* addModulesButton_;       // Command5
+    QPushButton* openFileButton_;         // Command6
+    QPushButton* startButton_;            // Command1
+    QPushButton* stopButton_;             // Command2
+    QPushButton* exitButton_;             // Command3
+
+    ui::JobRunner* runner_;
+    ui::RunGuard guard_;
+    ui::OpenFileAction openFile_;
+    ui::SingleWindow<ui::AboutWindow> about_;
+    ui::SingleWindow<ui::ModuleChooser> chooser_;
+    // The outcome of the latest run, filled in by its job before finished arrives.
+    std::shared_ptr<EmbedOutcome> outcome_;
+};
+
+}  // namespace undertext::embed
