@@ -13,10 +13,6 @@ namespace {
 
 using testing::cp;
 using undertext::testing::RecordingJob;
-using undertext::testing::TempFolder;
-
-const char* const kReports[] = {"t.txt_Emb.txt", "t.txt_EmbSortByFriq.txt",
-                                "t.txt_EmbSortByLen.txt", "t.txt_EmbSortByAlf.txt"};
 
 // A source folder with t.txt and a start folder with the module M.DIC.
 class EmbedJob : public ::testing::Test {
@@ -30,91 +26,76 @@ class EmbedJob : public ::testing::Test {
         modules.write("M.DIC", module);
     }
 
-    EmbedOutcome run(RecordingJob& job) {
-        return embedSearchJob(
-            {folder.path(), "t.txt", Language::Russian, {"M.DIC"}, modules.path()}, job,
-            [&] { ++refreshes; });
+    EmbedOutcome run(RecordingJob& job, const char* source = "t.txt", const char* dic = "M.DIC") {
+        return embedSearchJob({folder.path(), source, Language::Russian, {dic}, modules.path()},
+                              job, [&] { ++refreshes; });
     }
 
-    // Which of the four reports exist, as "1100".
-    std::string reportsPresent() const {
+    // Which of the four reports exist, as "1100"; removes them for the next run.
+    std::string takeReports() const {
         std::string present;
-        for (const auto* name : kReports) {
-            present += folder.exists(name) ? '1' : '0';
+        for (const auto* suffix :
+             {"_Emb.txt", "_EmbSortByFriq.txt", "_EmbSortByLen.txt", "_EmbSortByAlf.txt"}) {
+            present +=
+                std::filesystem::remove(folder / (std::string("t.txt") + suffix)) ? '1' : '0';
         }
         return present;
     }
 
-    // n dictionary words that occur nowhere.
-    static std::vector<std::string> absentWords(int n) {
-        return std::vector<std::string>(static_cast<std::size_t>(n), "щщщ");
+    // 2, 4, ... up to last, then the closing values.
+    static std::vector<int> rising(int last, std::vector<int> closing) {
+        std::vector<int> values;
+        for (int p = 2; p <= last; p += 2) {
+            values.push_back(p);
+        }
+        values.insert(values.end(), closing.begin(), closing.end());
+        return values;
     }
 
-    TempFolder folder;
-    TempFolder modules;
+    undertext::testing::TempFolder folder, modules;
     int refreshes = 0;
 };
 
-TEST_F(EmbedJob, ACompletedRunWritesTheFourReportsAndRemovesTheLetterFile) {
+TEST_F(EmbedJob, EachStopPointLeavesExactlyTheReportsWrittenBeforeIt) {
     setUp("кот ел", {"котел", "тел", "ел", "кот"});
-    RecordingJob job;
-    const auto outcome = run(job);
-    EXPECT_EQ(outcome.ending, EmbedEnding::Completed);
-    EXPECT_EQ(reportsPresent(), "1111");
-    EXPECT_FALSE(folder.exists("~$t.txt"));
-    EXPECT_EQ(job.progressValues, (std::vector<int>{2, 96, 100}));
-    EXPECT_EQ(job.stopPoints, 4 + 1 + 2 + 1);
-    EXPECT_EQ(refreshes, 2);
-    EXPECT_NE(cp1251ToUtf8(folder.read("t.txt_EmbSortByAlf.txt")).find("котел 1       5 \r\n"),
-              std::string::npos);
+    // Stop points 1-4 after the dictionary words, 5 after the text-order report,
+    // 6-7 counting the two occurrences, 8 after the frequency report.
+    const struct {
+        long stopAt;
+        const char* reports;
+        int refreshes;
+    } cases[] = {{0, "1111", 2}, {3, "0000", 0}, {5, "1000", 0}, {7, "1000", 1}, {8, "1100", 1}};
+    for (const auto& c : cases) {
+        refreshes = 0;
+        RecordingJob job(c.stopAt);
+        EXPECT_EQ(run(job).ending, c.stopAt ? EmbedEnding::Stopped : EmbedEnding::Completed);
+        EXPECT_EQ(takeReports(), c.reports) << c.stopAt;
+        EXPECT_EQ(job.stopPoints, c.stopAt ? c.stopAt : 8);
+        const auto progress = c.stopAt ? std::vector<int>{2, 0} : rising(2, {96, 100});
+        EXPECT_EQ(job.progressValues, progress);
+        EXPECT_EQ(refreshes, c.refreshes) << c.stopAt;
+        EXPECT_FALSE(folder.exists("~$t.txt"));
+    }
 }
 
 TEST_F(EmbedJob, ProgressStepsOfTheSearchAndTheCappedCounting) {
-    // 46 words: a step of 2 words (45 / 30 = 1.5) and 23 steps, up to 48.
-    auto words = absentWords(45);
+    // 46 words: a step of 2 words (45 / 30 = 1.5 rounds to 2), up to 48.
+    std::vector<std::string> words(45, "щщщ");
     words.insert(words.begin(), "ана");
     setUp("банана", words);
     RecordingJob job;
     run(job);
-    std::vector<int> expected;
-    for (int p = 2; p <= 48; p += 2) {
-        expected.push_back(p);
-    }
-    expected.insert(expected.end(), {96, 100});
-    EXPECT_EQ(job.progressValues, expected);
+    EXPECT_EQ(job.progressValues, rising(48, {96, 100}));
 
-    // 45 words reach 92; 14 occurrences count in steps of 1 and stop rising at 100.
-    words = absentWords(44);
-    words.push_back("а");
+    // 45 words reach 92; 14 occurrences count in steps of 1 and stop at 100.
+    words.back() = "а";
+    words.erase(words.begin());
     setUp("аааааааааааааа", words);
     RecordingJob capped;
     run(capped);
-    expected.clear();
-    for (int p = 2; p <= 92; p += 2) {
-        expected.push_back(p);
-    }
-    expected.insert(expected.end(),
-                    {94, 96, 98, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 96, 100});
-    EXPECT_EQ(capped.progressValues, expected);
+    EXPECT_EQ(capped.progressValues,
+              rising(100, {100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 96, 100}));
     EXPECT_EQ(capped.stopPoints, 45 + 1 + 14 + 1);
-}
-
-TEST_F(EmbedJob, AStopLeavesExactlyTheReportsWrittenBeforeIt) {
-    setUp("кот ел", {"котел", "тел", "ел", "кот"});
-    // Stop points: 1-4 search, 5 after the text-order report, 6-7 counting, 8 after
-    // the frequency report.
-    const std::pair<long, const char*> cases[] = {
-        {3, "0000"}, {5, "1000"}, {7, "1000"}, {8, "1100"}};
-    for (const auto& [stopAt, present] : cases) {
-        for (const auto* name : kReports) {
-            std::filesystem::remove(folder / name);
-        }
-        RecordingJob job(stopAt);
-        EXPECT_EQ(run(job).ending, EmbedEnding::Stopped);
-        EXPECT_EQ(reportsPresent(), present) << "stop at " << stopAt;
-        EXPECT_EQ(job.progressValues.back(), 0);
-        EXPECT_FALSE(folder.exists("~$t.txt"));
-    }
 }
 
 TEST_F(EmbedJob, NothingFoundWritesOnlyTheTextOrderReportAndKeepsOlderSortedOnes) {
@@ -123,41 +104,36 @@ TEST_F(EmbedJob, NothingFoundWritesOnlyTheTextOrderReportAndKeepsOlderSortedOnes
     RecordingJob job;
     const auto outcome = run(job);
     EXPECT_EQ(outcome.ending, EmbedEnding::NothingFound);
-    EXPECT_EQ(outcome.message, kNothingFoundMessage);
+    EXPECT_EQ(outcome.message, "Вложенных слов не найдено.");
     EXPECT_EQ(folder.read("t.txt_Emb.txt"),
               std::string(14, ' ') + "\r\n" + std::string(14, ' ') + "\r\n");
     EXPECT_EQ(folder.read("t.txt_EmbSortByLen.txt"), "older");
     EXPECT_EQ(job.progressValues, std::vector<int>{2});
+    EXPECT_EQ(refreshes, 2);
 }
 
-TEST_F(EmbedJob, RefusalsAndFailuresNameTheFileAndLeaveNoLetterFile) {
+TEST_F(EmbedJob, RefusalsAndFailuresNameTheFileAndLeaveNoHalfWrittenFile) {
     setUp("abc", {"кот"});
     RecordingJob job;
-    EXPECT_EQ(run(job).ending, EmbedEnding::TextTooShort);
+    EXPECT_EQ(run(job).message,
+              "Программа работает только с текстами, содержащими 3 и более знаков.");
     EXPECT_TRUE(job.progressValues.empty());
-    EXPECT_EQ(reportsPresent(), "0000");
-
-    setUp("кот ел", {"котел"});
-    const auto missingModule = embedSearchJob(
-        {folder.path(), "t.txt", Language::Russian, {"GONE.DIC"}, modules.path()}, job, [] {});
-    EXPECT_EQ(missingModule.ending, EmbedEnding::Failed);
-    EXPECT_NE(missingModule.message.find("GONE.DIC"), std::string::npos);
     EXPECT_FALSE(folder.exists("~$t.txt"));
 
-    const auto missingSource = embedSearchJob(
-        {folder.path(), "none.txt", Language::Russian, {"M.DIC"}, modules.path()}, job, [] {});
-    EXPECT_EQ(missingSource.ending, EmbedEnding::Failed);
-    EXPECT_NE(missingSource.message.find("none.txt"), std::string::npos);
-
-    // A report that cannot be written fails the run; the reports before it stay whole.
+    setUp("кот ел", {"котел"});
+    for (const auto& [source, dic, named] :
+         {std::tuple{"t.txt", "GONE.DIC", "GONE.DIC"}, {"none.txt", "M.DIC", "none.txt"}}) {
+        const auto outcome = run(job, source, dic);
+        EXPECT_EQ(outcome.ending, EmbedEnding::Failed);
+        EXPECT_NE(outcome.message.find(named), std::string::npos) << outcome.message;
+        EXPECT_FALSE(folder.exists("~$t.txt"));
+    }
     std::filesystem::create_directory(folder / "t.txt_EmbSortByLen.txt");
     const auto blocked = run(job);
     EXPECT_EQ(blocked.ending, EmbedEnding::Failed);
     EXPECT_NE(blocked.message.find("t.txt_EmbSortByLen.txt"), std::string::npos);
-    EXPECT_EQ(reportsPresent(), "1110");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
-                            std::filesystem::directory_iterator()),
-              4);  // the text, two reports and the blocking folder: no temporary file
+    // The text, the blocking folder and the two reports before it: no temporary file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 4);
 }
 
 }  // namespace

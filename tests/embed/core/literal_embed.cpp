@@ -1,16 +1,10 @@
 #include "tests/embed/core/literal_embed.h"
 
-#include "common/core/report_text.h"
-
 namespace undertext::embed::testing {
 namespace {
 
-std::int64_t wordKey(const std::string& word) {
-    std::int64_t key = 0;
-    for (std::size_t i = 0; i < 3; ++i) {
-        key = key * 1000 + (i < word.size() ? static_cast<unsigned char>(word[i]) : 0);
-    }
-    return key;
+std::string textWord(const LiteralRun& run, std::size_t slot) {
+    return run.letters.substr(run.wordEnd[slot - 1], run.wordEnd[slot] - run.wordEnd[slot - 1]);
 }
 
 }  // namespace
@@ -18,41 +12,25 @@ std::int64_t wordKey(const std::string& word) {
 LiteralRun literalSearch(const std::string& text, Language language,
                          const std::vector<std::string>& dicWords) {
     LiteralRun run;
-    run.wordEnd.assign(text.size() + 2, 0);
-    run.letterWord.assign(text.size() + 1, 0);
-    std::uint32_t m = 0;
-    std::uint32_t slot = 1;
     bool inGap = false;
     for (const char c : text) {
         const auto b = static_cast<unsigned char>(c);
         if (isLetter(b, language)) {
             run.letters.push_back(static_cast<char>(lowerLetter(b, language)));
-            run.letterWord[++m] = slot;
+            run.letterWord.push_back(static_cast<std::uint32_t>(run.wordEnd.size()));
             inGap = false;
         } else if (!inGap) {
             inGap = true;
-            run.wordEnd[slot++] = m;
+            run.wordEnd.push_back(static_cast<std::uint32_t>(run.letters.size()));
         }
     }
-    run.wordEnd[slot] = m;
-    run.wordEnd.resize(slot + 1);
-    run.letterWord.resize(m + 1);
-    run.textWords.assign(slot + 1, "");
-    for (std::uint32_t i = 1; i <= slot; ++i) {
-        run.textWords[i] =
-            run.letters.substr(run.wordEnd[i - 1], run.wordEnd[i] - run.wordEnd[i - 1]);
-    }
-
-    run.positionMarks.assign(m + 1, "");
+    run.wordEnd.push_back(static_cast<std::uint32_t>(run.letters.size()));
+    run.positionMarks.assign(run.letters.size() + 1, "");
     for (const auto& word : dicWords) {
-        if (word.empty()) {
-            continue;
-        }
-        for (auto pos = run.letters.find(word); pos != std::string::npos;
-             pos = run.letters.find(word, pos + 1)) {
-            const auto p = pos + 1;
-            if (word != run.textWords[run.letterWord[p]]) {
-                run.positionMarks[p] += word + ",";
+        for (auto at = run.letters.find(word); !word.empty() && at != std::string::npos;
+             at = run.letters.find(word, at + 1)) {
+            if (word != textWord(run, run.letterWord[at + 1])) {
+                run.positionMarks[at + 1] += word + ",";
                 run.occurrences.push_back(word);
             }
         }
@@ -63,41 +41,30 @@ LiteralRun literalSearch(const std::string& text, Language language,
 LiteralRun literalRun(const std::string& text, Language language,
                       const std::vector<std::string>& dicWords) {
     auto run = literalSearch(text, language, dicWords);
+    // The pairwise duplicate removal; a removed entry becomes empty.
     auto occurrences = run.occurrences;
-    const auto n = occurrences.size();
-    std::vector<std::int64_t> key(n);
-    std::vector<std::int64_t> counter(n, 0);
-    for (std::size_t i = 0; i < n; ++i) {
-        key[i] = wordKey(occurrences[i]);
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-        for (std::size_t j = i + 1; j < n; ++j) {
-            if (key[i] == key[j] && occurrences[i] == occurrences[j]) {
-                ++counter[i];
+    for (std::size_t i = 0; i < occurrences.size(); ++i) {
+        std::int64_t count = 1;
+        for (std::size_t j = i + 1; j < occurrences.size() && !occurrences[i].empty(); ++j) {
+            if (occurrences[i] == occurrences[j]) {
+                ++count;
                 occurrences[j].clear();
-                key[j] = 0;
             }
         }
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-        if (key[i] != 0) {
+        if (!occurrences[i].empty()) {
             run.embedded.push_back(
-                {occurrences[i], counter[i] + 1, static_cast<int>(occurrences[i].size())});
+                {occurrences[i], count, static_cast<int>(occurrences[i].size())});
         }
+    }
+    for (std::size_t i = 1; i < run.wordEnd.size(); ++i) {
+        const auto word = textWord(run, i);
+        run.report += word + std::string(14 - word.size() % 14, ' ');
+        for (auto p = run.wordEnd[i - 1] + 1; p <= run.wordEnd[i]; ++p) {
+            run.report += run.positionMarks[p];
+        }
+        run.report += "\r\n";
     }
     return run;
-}
-
-std::string literalTextOrderReport(const LiteralRun& run) {
-    ReportText report;
-    for (std::size_t i = 1; i < run.textWords.size(); ++i) {
-        report.append(run.textWords[i]).padToNextZone();
-        for (auto p = run.wordEnd[i - 1] + 1; p <= run.wordEnd[i]; ++p) {
-            report.append(run.positionMarks[p]);
-        }
-        report.endLine();
-    }
-    return report.release();
 }
 
 }  // namespace undertext::embed::testing
