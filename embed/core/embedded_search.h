@@ -14,6 +14,8 @@ struct EmbeddedWord {
     std::string word;
     std::int64_t count = 0;
     int length = 0;
+
+    bool operator==(const EmbeddedWord&) const = default;
 };
 
 // The occurrences of the dictionary words in a prepared text's letter stream, at

@@ -1,17 +1,10 @@
 #include "prepared_text.h"
 
-#include <algorithm>
 #include <system_error>
 
 #include "common/core/file_io.h"
 
 namespace undertext::embed {
-
-std::uint32_t PreparedText::letterWord(std::uint32_t position) const {
-    // The first slot whose end reaches the position; empty slots before it end lower.
-    const auto it = std::lower_bound(wordEnd.begin() + 1, wordEnd.end(), position);
-    return static_cast<std::uint32_t>(it - wordEnd.begin());
-}
 
 PreparedText prepareLetters(std::string_view text, Language language) {
     PreparedText prepared;

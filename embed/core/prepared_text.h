@@ -25,8 +25,6 @@ struct PreparedText {
         return std::string_view(letters).substr(wordEnd[slot - 1],
                                                 wordEnd[slot] - wordEnd[slot - 1]);
     }
-    // LetterWord[position]: the slot that holds the letter at position (1-based).
-    std::uint32_t letterWord(std::uint32_t position) const;
 };
 
 // Reduces a text's bytes to its letters and slots: every letter of the language is

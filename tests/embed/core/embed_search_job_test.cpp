@@ -4,30 +4,23 @@
 
 #include <filesystem>
 
-#include "tests/embed/core/embed_test_support.h"
+#include "tests/embed/core/literal_embed.h"
 #include "tests/support/recording_job.h"
 #include "tests/support/temp_folder.h"
 
 namespace undertext::embed {
 namespace {
 
-using testing::cp;
 using undertext::testing::RecordingJob;
 
-// A source folder with t.txt and a start folder with the module M.DIC.
 class EmbedJob : public ::testing::Test {
   protected:
-    void setUp(const std::string& text, const std::vector<std::string>& words) {
-        folder.write("t.txt", cp(text));
-        std::string module;
-        for (const auto& word : words) {
-            module += cp(word) + "\r\n";
-        }
-        modules.write("M.DIC", module);
-    }
-
-    EmbedOutcome run(RecordingJob& job, const char* source = "t.txt", const char* dic = "M.DIC") {
-        return embedSearchJob({folder.path(), source, Language::Russian, {dic}, modules.path()},
+    // Runs the job on t.txt with the module M.DIC (words one a line, in UTF-8).
+    EmbedOutcome run(RecordingJob& job, const char* text, const char* words,
+                     const char* module = "M.DIC") {
+        folder.write("t.txt", testing::cp(text));
+        modules.write("M.DIC", testing::cp(words));
+        return embedSearchJob({folder.path(), "t.txt", Language::Russian, {module}, modules.path()},
                               job, [&] { ++refreshes; });
     }
 
@@ -37,18 +30,18 @@ class EmbedJob : public ::testing::Test {
         for (const auto* suffix :
              {"_Emb.txt", "_EmbSortByFriq.txt", "_EmbSortByLen.txt", "_EmbSortByAlf.txt"}) {
             present +=
-                std::filesystem::remove(folder / (std::string("t.txt") + suffix)) ? '1' : '0';
+                std::filesystem::remove(folder / ("t.txt" + std::string(suffix))) ? '1' : '0';
         }
         return present;
     }
 
     // 2, 4, ... up to last, then the closing values.
-    static std::vector<int> rising(int last, std::vector<int> closing) {
+    static std::vector<int> rising(int last, std::initializer_list<int> closing) {
         std::vector<int> values;
         for (int p = 2; p <= last; p += 2) {
             values.push_back(p);
         }
-        values.insert(values.end(), closing.begin(), closing.end());
+        values.insert(values.end(), closing);
         return values;
     }
 
@@ -57,7 +50,6 @@ class EmbedJob : public ::testing::Test {
 };
 
 TEST_F(EmbedJob, EachStopPointLeavesExactlyTheReportsWrittenBeforeIt) {
-    setUp("кот ел", {"котел", "тел", "ел", "кот"});
     // Stop points 1-4 after the dictionary words, 5 after the text-order report,
     // 6-7 counting the two occurrences, 8 after the frequency report.
     const struct {
@@ -68,68 +60,59 @@ TEST_F(EmbedJob, EachStopPointLeavesExactlyTheReportsWrittenBeforeIt) {
     for (const auto& c : cases) {
         refreshes = 0;
         RecordingJob job(c.stopAt);
-        EXPECT_EQ(run(job).ending, c.stopAt ? EmbedEnding::Stopped : EmbedEnding::Completed);
+        const auto ending = run(job, "кот ел", "котел\r\nтел\r\nел\r\nкот").ending;
+        EXPECT_EQ(ending, c.stopAt ? EmbedEnding::Stopped : EmbedEnding::Completed);
         EXPECT_EQ(takeReports(), c.reports) << c.stopAt;
         EXPECT_EQ(job.stopPoints, c.stopAt ? c.stopAt : 8);
-        const auto progress = c.stopAt ? std::vector<int>{2, 0} : rising(2, {96, 100});
-        EXPECT_EQ(job.progressValues, progress);
+        EXPECT_EQ(job.progressValues, c.stopAt ? rising(2, {0}) : rising(2, {96, 100}));
         EXPECT_EQ(refreshes, c.refreshes) << c.stopAt;
         EXPECT_FALSE(folder.exists("~$t.txt"));
     }
 }
 
 TEST_F(EmbedJob, ProgressStepsOfTheSearchAndTheCappedCounting) {
+    std::string absent;
+    for (int i = 0; i < 44; ++i) {
+        absent += "щщщ\r\n";
+    }
     // 46 words: a step of 2 words (45 / 30 = 1.5 rounds to 2), up to 48.
-    std::vector<std::string> words(45, "щщщ");
-    words.insert(words.begin(), "ана");
-    setUp("банана", words);
     RecordingJob job;
-    run(job);
+    run(job, "банана", ("ана\r\nщщщ\r\n" + absent).c_str());
     EXPECT_EQ(job.progressValues, rising(48, {96, 100}));
-
     // 45 words reach 92; 14 occurrences count in steps of 1 and stop at 100.
-    words.back() = "а";
-    words.erase(words.begin());
-    setUp("аааааааааааааа", words);
     RecordingJob capped;
-    run(capped);
+    run(capped, "аааааааааааааа", (absent + "а").c_str());
     EXPECT_EQ(capped.progressValues,
               rising(100, {100, 100, 100, 100, 100, 100, 100, 100, 100, 100, 96, 100}));
     EXPECT_EQ(capped.stopPoints, 45 + 1 + 14 + 1);
 }
 
 TEST_F(EmbedJob, NothingFoundWritesOnlyTheTextOrderReportAndKeepsOlderSortedOnes) {
-    setUp("....", {"кот"});
     folder.write("t.txt_EmbSortByLen.txt", "older");
     RecordingJob job;
-    const auto outcome = run(job);
+    const auto outcome = run(job, "....", "кот");
     EXPECT_EQ(outcome.ending, EmbedEnding::NothingFound);
     EXPECT_EQ(outcome.message, "Вложенных слов не найдено.");
     EXPECT_EQ(folder.read("t.txt_Emb.txt"),
               std::string(14, ' ') + "\r\n" + std::string(14, ' ') + "\r\n");
     EXPECT_EQ(folder.read("t.txt_EmbSortByLen.txt"), "older");
+    EXPECT_EQ(takeReports(), "1010");
     EXPECT_EQ(job.progressValues, std::vector<int>{2});
     EXPECT_EQ(refreshes, 2);
 }
 
 TEST_F(EmbedJob, RefusalsAndFailuresNameTheFileAndLeaveNoHalfWrittenFile) {
-    setUp("abc", {"кот"});
     RecordingJob job;
-    EXPECT_EQ(run(job).message,
+    EXPECT_EQ(run(job, "abc", "кот").message,
               "Программа работает только с текстами, содержащими 3 и более знаков.");
     EXPECT_TRUE(job.progressValues.empty());
+    const auto noModule = run(job, "кот ел", "котел", "GONE.DIC");
+    EXPECT_EQ(noModule.ending, EmbedEnding::Failed);
+    EXPECT_NE(noModule.message.find("GONE.DIC"), std::string::npos);
     EXPECT_FALSE(folder.exists("~$t.txt"));
 
-    setUp("кот ел", {"котел"});
-    for (const auto& [source, dic, named] :
-         {std::tuple{"t.txt", "GONE.DIC", "GONE.DIC"}, {"none.txt", "M.DIC", "none.txt"}}) {
-        const auto outcome = run(job, source, dic);
-        EXPECT_EQ(outcome.ending, EmbedEnding::Failed);
-        EXPECT_NE(outcome.message.find(named), std::string::npos) << outcome.message;
-        EXPECT_FALSE(folder.exists("~$t.txt"));
-    }
     std::filesystem::create_directory(folder / "t.txt_EmbSortByLen.txt");
-    const auto blocked = run(job);
+    const auto blocked = run(job, "кот ел", "котел");
     EXPECT_EQ(blocked.ending, EmbedEnding::Failed);
     EXPECT_NE(blocked.message.find("t.txt_EmbSortByLen.txt"), std::string::npos);
     // The text, the blocking folder and the two reports before it: no temporary file.

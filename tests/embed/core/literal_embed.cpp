@@ -1,5 +1,7 @@
 #include "tests/embed/core/literal_embed.h"
 
+#include <algorithm>
+
 namespace undertext::embed::testing {
 namespace {
 
@@ -41,19 +43,14 @@ LiteralRun literalSearch(const std::string& text, Language language,
 LiteralRun literalRun(const std::string& text, Language language,
                       const std::vector<std::string>& dicWords) {
     auto run = literalSearch(text, language, dicWords);
-    // The pairwise duplicate removal; a removed entry becomes empty.
-    auto occurrences = run.occurrences;
-    for (std::size_t i = 0; i < occurrences.size(); ++i) {
-        std::int64_t count = 1;
-        for (std::size_t j = i + 1; j < occurrences.size() && !occurrences[i].empty(); ++j) {
-            if (occurrences[i] == occurrences[j]) {
-                ++count;
-                occurrences[j].clear();
-            }
-        }
-        if (!occurrences[i].empty()) {
-            run.embedded.push_back(
-                {occurrences[i], count, static_cast<int>(occurrences[i].size())});
+    // Counting merges equal words into the entry of the first.
+    for (const auto& word : run.occurrences) {
+        auto same = std::find_if(run.embedded.begin(), run.embedded.end(),
+                                 [&](const EmbeddedWord& entry) { return entry.word == word; });
+        if (same == run.embedded.end()) {
+            run.embedded.push_back({word, 1, static_cast<int>(word.size())});
+        } else {
+            ++same->count;
         }
     }
     for (std::size_t i = 1; i < run.wordEnd.size(); ++i) {

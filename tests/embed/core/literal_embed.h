@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "common/core/codepage.h"
+#include "common/core/dictionary.h"
 #include "common/core/letters.h"
 #include "embed/core/embedded_search.h"
 
@@ -14,19 +16,17 @@ namespace undertext::embed::testing {
 // baseline).
 struct LiteralRun {
     std::string letters;
-    std::vector<std::uint32_t> wordEnd{0};     // [0..WordCount]
-    std::vector<std::uint32_t> letterWord{0};  // [1..TextLetterCount]
-    std::vector<std::string> positionMarks;    // [0..TextLetterCount]
-    std::vector<std::string> occurrences;      // in the order of discovery
-    std::vector<EmbeddedWord> embedded;        // after counting, in discovery order
-    std::string report;                        // the text-order report, after counting
+    std::vector<std::uint32_t> wordEnd{0}, letterWord{0};  // [0..WordCount], [1..TextLetterCount]
+    std::vector<std::string> positionMarks, occurrences;
+    std::vector<EmbeddedWord> embedded;  // after counting, in the order of discovery
+    std::string report;                  // the text-order report, after counting
 };
 
 // Preparation and search only.
 LiteralRun literalSearch(const std::string& text, Language language,
                          const std::vector<std::string>& dicWords);
 
-// Search, counting by the pairwise duplicate removal, and the text-order report.
+// Search, counting and the text-order report.
 LiteralRun literalRun(const std::string& text, Language language,
                       const std::vector<std::string>& dicWords);
 
@@ -40,6 +40,19 @@ void literalSort(std::vector<EmbeddedWord>& items, Beats beats) {
         }
         std::swap(items[candidate], items[i]);
     }
+}
+
+// Windows-1251 bytes of a UTF-8 literal.
+inline std::string cp(std::string_view utf8) {
+    return utf8ToCp1251(utf8);
+}
+
+inline DicWords dicWordsOf(const std::vector<std::string>& words) {
+    DicWords dicWords;
+    for (const auto& word : words) {
+        dicWords.append(word);
+    }
+    return dicWords;
 }
 
 }  // namespace undertext::embed::testing

@@ -136,19 +136,6 @@ TEST_F(EmbedWindow, ARunThroughTheWindowWritesTheFourReportsAndListsThem) {
     EXPECT_TRUE(questions().empty());
 }
 
-TEST_F(EmbedWindow, StartUpWithoutModulesShowsTheAboutWindowAndTheWarning) {
-    std::filesystem::remove(start / "common.dic");
-    window = std::make_unique<Form1>(start.path(), dialogs);
-    window->startUp();
-    EXPECT_EQ(lastMessage(), QStringLiteral("Скачайте, разархивируйте и перепишите модули словарей "
-                                            "в директорию программы"));
-    auto* about = window->findChild<QWidget*>(QStringLiteral("Form2"));
-    ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(about->isVisible() && window->isVisible());
-    EXPECT_TRUE(window->close());  // not busy: no question, and the About window goes too
-    EXPECT_FALSE(about->isVisible());
-}
-
 TEST_F(EmbedWindow, RunsEndedByAMessageLeaveTheWindowBusy) {
     open();
     click("Command1");
@@ -222,19 +209,12 @@ TEST_F(EmbedWindow, AStopConfirmedDuringASearchHoldsTheJobThenShowsZero) {
 
 TEST_F(EmbedWindow, AnExitConfirmedDuringASearchEndsTheJobFirstAndClosesEveryWindow) {
     open(true);
-    texts.write("a.txt_EmbSortByLen.txt", "an earlier report");
     chooseText("a.txt", "кот ел\r\n");
     QTest::mouseDClick(control<QListWidget>("List1")->viewport(), Qt::LeftButton);
     auto* chooser = window->findChild<QWidget*>(QStringLiteral("Form4"));
     ASSERT_NE(chooser, nullptr);
     click("Command1");
     ASSERT_TRUE(QTest::qWaitFor([this] { return atGate.load(); }));
-    // The result list opens a report in the viewer while the search runs.
-    auto* results = control<ui::ResultFileList>("File2");
-    emit results->itemDoubleClicked(results->item(0));
-    EXPECT_EQ(dialogs.viewedFiles(),
-              QStringList{QString::fromStdString((texts / "a.txt_EmbSortByLen.txt").string())});
-
     dialogs.setWhileQuestionOpen([&](const ShownBox&) { released = true; });
     dialogs.queueAnswer(true);
     click("Command3");
