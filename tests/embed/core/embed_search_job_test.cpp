@@ -87,7 +87,7 @@ TEST_F(EmbedJob, ProgressStepsOfTheSearchAndTheCappedCounting) {
     EXPECT_EQ(capped.stopPoints, 45 + 1 + 14 + 1);
 }
 
-TEST_F(EmbedJob, NothingFoundWritesOnlyTheTextOrderReportAndKeepsOlderSortedOnes) {
+TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
     folder.write("t.txt_EmbSortByLen.txt", "older");
     RecordingJob job;
     const auto outcome = run(job, "....", "кот");
@@ -99,13 +99,13 @@ TEST_F(EmbedJob, NothingFoundWritesOnlyTheTextOrderReportAndKeepsOlderSortedOnes
     EXPECT_EQ(takeReports(), "1010");
     EXPECT_EQ(job.progressValues, std::vector<int>{2});
     EXPECT_EQ(refreshes, 2);
-}
 
-TEST_F(EmbedJob, RefusalsAndFailuresNameTheFileAndLeaveNoHalfWrittenFile) {
-    RecordingJob job;
-    EXPECT_EQ(run(job, "abc", "кот").message,
+    // 3 bytes are too short (4 passed above); nothing is reported or written.
+    RecordingJob refused;
+    EXPECT_EQ(run(refused, "abc", "кот").message,
               "Программа работает только с текстами, содержащими 3 и более знаков.");
-    EXPECT_TRUE(job.progressValues.empty());
+    EXPECT_TRUE(refused.progressValues.empty());
+    EXPECT_EQ(takeReports() + (folder.exists("~$t.txt") ? "~" : ""), "0000");
     const auto noModule = run(job, "кот ел", "котел", "GONE.DIC");
     EXPECT_EQ(noModule.ending, EmbedEnding::Failed);
     EXPECT_NE(noModule.message.find("GONE.DIC"), std::string::npos);
