@@ -58,7 +58,10 @@ MainWindowControls::MainWindowControls(QWidget& window)
                             QStringLiteral("Программа синтеза подсознательного компонента текста"));
     QFont titleFont = title->font();
     titleFont.setBold(true);
-    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    // A font given in pixels has no point size to scale.
+    if (titleFont.pointSizeF() > 0) {
+        titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
+    }
     title->setFont(titleFont);
     version->setObjectName(QStringLiteral("Label7"));
     phrase->setObjectName(QStringLiteral("Text2"));

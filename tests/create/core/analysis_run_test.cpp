@@ -1,131 +1,99 @@
 #include <gtest/gtest.h>
 
-#include "create/core/analysis_run.h"
 #include "create/core/variant_actions.h"
 #include "create_test_support.h"
-#include "recording_effects.h"
+#include "tests/support/recording_job.h"
 #include "tests/support/temp_folder.h"
 
 namespace undertext::create::testing {
 namespace {
 
-using Log = std::vector<std::string>;
-
 // A folder with one English module and a consenting session.
-class AnalysisRun : public ::testing::Test {
+class CreateRun : public ::testing::Test {
   protected:
-    AnalysisRun() {
+    CreateRun() {
         folder.write("common_e.dic", "orca\r\ntart\r\nopal\r\n");
         session.flags.consentGiven = true;
-        request.phrase = "cat top";
-        request.language = Language::English;
-        request.selectedModules = {"COMMON_E.DIC"};
-        request.startFolder = folder.path();
     }
 
     undertext::testing::TempFolder folder;
     CreateSession session;
-    AnalysisRequest request;
+    AnalysisRequest request{"cat top", Language::English, {"COMMON_E.DIC"}, folder.path()};
     RecordingEffects effects;
     UnwatchedJob job;
+
+    std::string press(CreateSession& pressed) {
+        pressed.flags.consentGiven = true;
+        return composeVariant(pressed, request, effects, job).value();
+    }
 };
 
-TEST_F(AnalysisRun, WithoutConsentDoesNothingAtAll) {
-    session.flags.consentGiven = false;
-    analysePhrase(session, request, effects, job);
-    EXPECT_TRUE(effects.log.empty());
-    EXPECT_EQ(composeVariant(session, request, effects, job), std::nullopt);
-}
-
-TEST_F(AnalysisRun, CompletesWithItsEffectsInOrder) {
+TEST_F(CreateRun, CompletesWithItsEffectsInOrder) {
     request.phrase = "  Cat,  top!";
     analysePhrase(session, request, effects, job);
-    EXPECT_EQ(effects.log, (Log{"buttons off", "focus", "phrase [cat top  ]", "progress 2",
-                                "progress 100", "buttons on"}));
+    EXPECT_EQ(effects.log, (Strings{"buttons off", "focus", "phrase [cat top  ]", "progress 2",
+                                    "progress 100", "buttons on"}));
     EXPECT_TRUE(session.flags.phraseAnalysed);
     EXPECT_FALSE(session.flags.stopRequested);
     EXPECT_TRUE(session.flags.phraseActive);
     EXPECT_EQ(session.normalisedPhrase, "cat top  ");
-    EXPECT_EQ(session.analysis.words, (std::vector<std::string>{"cat", "top"}));
+    EXPECT_EQ(session.analysis.words, (Strings{"cat", "top"}));
 }
 
-TEST_F(AnalysisRun, RefusesWithoutModuleAndKeepsThePreviousAnalysis) {
-    analysePhrase(session, request, effects, job);
-    session.flags.phraseAnalysed = false;
-    effects.log.clear();
-    request.selectedModules = {""};
-    request.phrase = "other";
-    EXPECT_EQ(composeVariant(session, request, effects, job), std::nullopt);
+TEST_F(CreateRun, RefusalsShowTheirMessageAndLeaveStopRequested) {
+    // Refuses after a completed run and a confirmed stop; gives the words left.
+    const auto refuse = [&](bool consent, std::vector<std::string> modules, std::string phrase) {
+        session.flags.consentGiven = true;
+        analysePhrase(session, request, effects, job);
+        confirmStop(session);
+        effects.log.clear();
+        session.flags.consentGiven = consent;
+        const AnalysisRequest refused{std::move(phrase), Language::English, std::move(modules),
+                                      folder.path()};
+        EXPECT_EQ(composeVariant(session, refused, effects, job), std::nullopt);
+        EXPECT_TRUE(session.flags.stopRequested);
+        EXPECT_FALSE(session.flags.phraseAnalysed);
+        return session.analysis.words.size();
+    };
+    EXPECT_EQ(refuse(false, {"COMMON_E.DIC"}, "other"), 2u);
+    EXPECT_TRUE(effects.log.empty());
+    EXPECT_EQ(refuse(true, {""}, "other"), 2u);  // the old analysis stays
     EXPECT_EQ(effects.log,
-              (Log{"buttons off", "focus", "message Выберите модули словарей.", "buttons on"}));
-    EXPECT_TRUE(session.flags.stopRequested);
+              (Strings{"buttons off", "focus", "message Выберите модули словарей.", "buttons on"}));
     EXPECT_FALSE(session.flags.phraseActive);
-    EXPECT_EQ(session.analysis.words.size(), 2u);
-}
-
-TEST_F(AnalysisRun, RefusesAPhraseWithoutALetterOfTheLanguage) {
-    request.phrase = utf8ToCp1251("мама 123");
-    analysePhrase(session, request, effects, job);
-    EXPECT_EQ(effects.log, (Log{"buttons off", "focus", "phrase [ ]",
-                                "message В строке \"Исходный текст\" должен быть хотя бы один "
-                                "знак на выбранном языке.",
-                                "buttons on"}));
-    EXPECT_TRUE(session.flags.stopRequested);
+    EXPECT_EQ(refuse(true, {"COMMON_E.DIC"}, utf8ToCp1251("мама 123")), 0u);
+    EXPECT_EQ(effects.log, (Strings{"buttons off", "focus", "phrase [ ]",
+                                    "message В строке \"Исходный текст\" должен быть хотя бы "
+                                    "один знак на выбранном языке.",
+                                    "buttons on"}));
     EXPECT_TRUE(session.flags.phraseActive);
-    EXPECT_FALSE(session.flags.phraseAnalysed);
-}
-
-TEST_F(AnalysisRun, RefusesAModuleThatCannotBeReadAndNamesIt) {
-    request.selectedModules = {"GONE.DIC"};
-    analysePhrase(session, request, effects, job);
+    EXPECT_EQ(refuse(true, {"GONE.DIC"}, "cat"), 0u);
     ASSERT_EQ(effects.log.size(), 5u);
     EXPECT_NE(effects.log[3].find("GONE.DIC"), std::string::npos);
-    EXPECT_TRUE(session.flags.stopRequested);
 }
 
-TEST_F(AnalysisRun, EmptyModuleCompletesAndVariantsRepeatThePhrase) {
+TEST_F(CreateRun, EmptyModuleCompletesAndVariantsRepeatThePhrase) {
     folder.write("empty.dic", "");
     request.selectedModules = {"empty.dic"};
     EXPECT_EQ(composeVariant(session, request, effects, job), "cat  top  ");
     EXPECT_TRUE(session.flags.phraseAnalysed);
 }
 
-// Confirms the stop, as the stop button would, at the chosen stop point.
-class StopAt final : public JobControl {
-  public:
-    StopAt(CreateSession& session, long at) : session_(session), at_(at) {}
-    void progress(int) override {}
-    bool stopPoint() override {
-        if (++count == at_) {
-            confirmStop(session_);
-        }
-        return session_.flags.stopRequested;
-    }
-    long count = 0;
-
-  private:
-    CreateSession& session_;
-    long at_;
-};
-
-TEST_F(AnalysisRun, StopMidRunComposesNothing) {
+TEST_F(CreateRun, AStopMidRunOrBeforeTheResultArrivesComposesNothing) {
     // The transition search of both words makes 4 × 3 polls; the cross-word
     // search of 'top' follows. Stop in each of the two.
     for (const long at : {5L, 13L}) {
         CreateSession stopped;
         stopped.flags.consentGiven = true;
         RecordingEffects seen;
-        StopAt stop(stopped, at);
+        undertext::testing::RecordingJob stop(at);
         EXPECT_EQ(composeVariant(stopped, request, seen, stop), std::nullopt);
-        EXPECT_EQ(stop.count, at);
+        EXPECT_EQ(stop.stopPoints, at);
         EXPECT_EQ(seen.log.back(), "progress 2");
         EXPECT_TRUE(stopped.flags.stopRequested);
-        EXPECT_FALSE(stopped.flags.phraseAnalysed);
         EXPECT_EQ(stopped.history.index(), 0);
     }
-}
-
-TEST_F(AnalysisRun, AResultArrivingAfterAConfirmedStopIsDropped) {
+    // A search that ended before the stop was confirmed is dropped.
     auto input = beginAnalysis(session, request, effects);
     ASSERT_TRUE(input);
     auto result = searchPhrase(*input, job);
@@ -134,6 +102,35 @@ TEST_F(AnalysisRun, AResultArrivingAfterAConfirmedStopIsDropped) {
     EXPECT_FALSE(session.flags.phraseAnalysed);
     EXPECT_TRUE(session.flags.stopRequested);
     EXPECT_EQ(effects.log.back(), "progress 2");
+}
+
+TEST_F(CreateRun, TwoFreshStartsShowTheSameVariants) {
+    CreateSession first;
+    CreateSession second;
+    Strings shown;
+    for (int i = 0; i < 4; ++i) {
+        shown.push_back(press(first));
+        EXPECT_EQ(press(second), shown.back());
+    }
+    EXPECT_NE(shown[0], shown[1]);
+    EXPECT_TRUE(first.flags.phraseActive);
+    EXPECT_EQ(showPreviousVariant(first), shown[2]);
+}
+
+TEST_F(CreateRun, MakesTwentyAttemptsAgainstTheRingThenRepeats) {
+    // 'qq' has no candidate: each attempt draws a mode, a transition, a left and a right word.
+    request.phrase = "qq";
+    auto owned = std::make_unique<ScriptedRandom>();
+    auto& random = *owned;
+    CreateSession scripted(std::move(owned));
+    random.queue({0, 0, 0, 0});
+    EXPECT_EQ(press(scripted), "qq  ");
+    for (int i = 0; i < 20 * 4; ++i) {
+        random.queue({0});
+    }
+    EXPECT_EQ(press(scripted), "qq  ");
+    EXPECT_EQ(random.pending(), 0u);
+    EXPECT_EQ(scripted.history.slot(2), "qq  ");
 }
 
 }  // namespace

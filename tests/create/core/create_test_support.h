@@ -5,18 +5,19 @@
 #include <deque>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "common/core/dictionary.h"
-#include "common/core/job_control.h"
+#include "common/core/codepage.h"
+#include "create/core/analysis_run.h"
 #include "create/core/phrase_search.h"
 #include "create/core/phrase_words.h"
 #include "create/core/variant_random.h"
 
 namespace undertext::create::testing {
 
-inline std::shared_ptr<const DicWords> dictionary(const std::vector<std::string>& words) {
+using Strings = std::vector<std::string>;
+
+inline std::shared_ptr<const DicWords> dictionary(const Strings& words) {
     auto dic = std::make_shared<DicWords>();
     for (const auto& word : words) {
         dic->append(word);
@@ -24,33 +25,31 @@ inline std::shared_ptr<const DicWords> dictionary(const std::vector<std::string>
     return dic;
 }
 
-inline SearchInput searchInput(const std::vector<std::string>& dic, std::string_view phrase,
-                               Language language = Language::English) {
-    auto split = splitPhrase(phrase, language);
-    SearchInput input;
-    input.words = std::move(split.words);
-    input.letterCount = split.letterCount;
-    input.dicWords = dictionary(dic);
-    input.progressStep = progressStepFor(dic.size(), input.letterCount);
-    return input;
+// The search input of an English phrase, as a run would make it.
+inline SearchInput searchInput(const Strings& dic, std::string_view phrase) {
+    auto split = splitPhrase(phrase, Language::English);
+    const auto step = progressStepFor(dic.size(), split.letterCount);
+    return {std::move(split.words), split.letterCount, dictionary(dic), step};
 }
 
-inline PhraseAnalysis analyse(const std::vector<std::string>& dic, std::string_view phrase,
-                              Language language = Language::English) {
+inline PhraseAnalysis analyse(const Strings& dic, std::string_view phrase) {
     UnwatchedJob job;
-    return *searchPhrase(searchInput(dic, phrase, language), job);
+    return *searchPhrase(searchInput(dic, phrase), job);
+}
+
+inline DicIndex indexOf(DicIndex index) {
+    return index;
+}
+inline DicIndex indexOf(const TransitionEntry& entry) {
+    return entry.index;
 }
 
 // The texts of a list's entries, for readable expectations.
 template <typename List>
-std::vector<std::string> texts(const PhraseAnalysis& analysis, const List& list) {
-    std::vector<std::string> result;
+Strings texts(const PhraseAnalysis& analysis, const List& list) {
+    Strings result;
     for (const auto& entry : list) {
-        if constexpr (std::is_same_v<std::decay_t<decltype(entry)>, DicIndex>) {
-            result.emplace_back((*analysis.dicWords)[static_cast<std::size_t>(entry)]);
-        } else {
-            result.emplace_back((*analysis.dicWords)[static_cast<std::size_t>(entry.index)]);
-        }
+        result.emplace_back((*analysis.dicWords)[indexOf(entry)]);
     }
     return result;
 }
@@ -64,7 +63,6 @@ class ScriptedRandom final : public RandomSource {
     }
     void queue(std::initializer_list<float> values) { values_.insert(values_.end(), values); }
     float next() override {
-        ++draws;
         if (values_.empty()) {
             ADD_FAILURE() << "the scripted random source ran dry";
             return 0.0f;
@@ -74,10 +72,29 @@ class ScriptedRandom final : public RandomSource {
         return value;
     }
     std::size_t pending() const { return values_.size(); }
-    int draws = 0;
 
   private:
     std::deque<float> values_;
+};
+
+// Records the window effects of a run as readable lines (texts in UTF-8).
+class RecordingEffects final : public AnalysisEffects {
+  public:
+    void setActionButtonsEnabled(bool on) override {
+        log.push_back(on ? "buttons on" : "buttons off");
+    }
+    void focusPhraseBox() override { log.push_back("focus"); }
+    void rewritePhraseBox(std::string_view text) override {
+        log.push_back("phrase [" + cp1251ToUtf8(text) + "]");
+    }
+    void showMessage(std::string_view message) override {
+        log.push_back("message " + std::string(message));
+    }
+    void showProgress(int percent) override {
+        log.push_back("progress " + std::to_string(percent));
+    }
+
+    Strings log;
 };
 
 }  // namespace undertext::create::testing

@@ -1,39 +1,124 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
-#include "common/core/codepage.h"
 #include "create_test_support.h"
-#include "search_oracle.h"
 #include "tests/support/recording_job.h"
 
 namespace undertext::create::testing {
 namespace {
 
-using Strings = std::vector<std::string>;
+// Every pair of an outer and an inner entry with the same dictionary index, as
+// two nested loops.
+template <typename Outer, typename Inner, typename Emit>
+void nestedLoops(const std::vector<Outer>& outer, const std::vector<Inner>& inner, Emit emit) {
+    for (const auto& x : outer) {
+        for (const auto& y : inner) {
+            if (indexOf(x) == indexOf(y)) {
+                emit(x, y);
+            }
+        }
+    }
+}
+
+// The search read literally: a full dictionary scan per transition, keeping a
+// transition only when it has a left and a right word, the embedded scan, and
+// the cross-word lists as nested loops. Slow on purpose.
+std::vector<WordAnalysis> literalSearch(const Strings& dic, const Strings& words) {
+    std::vector<WordAnalysis> result;
+    const auto matching = [&](auto test) {
+        std::vector<DicIndex> found;
+        for (DicIndex e = 0; e < static_cast<DicIndex>(dic.size()); ++e) {
+            if (test(dic[e])) {
+                found.push_back(e);
+            }
+        }
+        return found;
+    };
+    for (const std::string& s : words) {
+        const std::size_t length = std::max<std::size_t>(s.size(), 2);
+        WordAnalysis a;
+        a.w1Range.resize(length);
+        a.w2Range.resize(length);
+        for (std::size_t t = 1; t < length; ++t) {
+            const std::string left = s.size() == 1 ? s : s.substr(0, t);
+            const std::string right = s.size() == 1 ? s : s.substr(t);
+            const auto lefts = matching([&](const std::string& d) { return d.ends_with(left); });
+            const auto rights =
+                matching([&](const std::string& d) { return d.starts_with(right); });
+            const int m = static_cast<int>(a.w1List.size());
+            const int n = static_cast<int>(a.w2List.size());
+            if (!lefts.empty() && !rights.empty()) {
+                a.keptTransitions.push_back(static_cast<Transition>(t));
+                for (const auto e : lefts) {
+                    a.w1List.push_back({e, a.keptTransitions.back()});
+                }
+                for (const auto e : rights) {
+                    a.w2List.push_back({e, a.keptTransitions.back()});
+                }
+                std::ranges::copy(matching([&](const std::string& d) {
+                                      return d.ends_with(left) && d.starts_with(right);
+                                  }),
+                                  std::back_inserter(a.rList));
+            }
+            a.w1Range[t] = {m, static_cast<int>(a.w1List.size())};
+            a.w2Range[t] = {n, static_cast<int>(a.w2List.size())};
+        }
+        a.eList = matching([&](const std::string& d) {
+            return d.find(s) != std::string::npos && d.size() > length;
+        });
+        if (!result.empty()) {
+            const WordAnalysis& p = result.back();
+            nestedLoops(a.w1List, p.w2List, [&](auto x, auto y) {
+                a.wp2W1List.push_back({x.index, y.transition, x.transition});
+            });
+            nestedLoops(a.w1List, p.rList, [&](auto x, auto) { a.rpW1List.push_back(x); });
+            nestedLoops(a.w1List, p.eList, [&](auto x, auto) { a.epW1List.push_back(x); });
+            nestedLoops(a.rList, p.w2List, [&](auto x, auto y) {
+                a.wp2RList.push_back({x, y.transition});
+            });
+            nestedLoops(a.eList, p.w2List, [&](auto x, auto y) {
+                a.wp2EList.push_back({x, y.transition});
+            });
+        }
+        const bool available[] = {!a.keptTransitions.empty(), !a.rList.empty(),
+                                  !a.eList.empty(),           !a.wp2W1List.empty(),
+                                  !a.rpW1List.empty(),        !a.epW1List.empty(),
+                                  !a.wp2RList.empty(),        !a.wp2EList.empty()};
+        for (int code = 0; code < kModePositions; ++code) {
+            if (code == 3) {
+                a.singleModeCount = a.modeCount;
+            }
+            if (available[code]) {
+                a.modeList[a.modeCount++] = static_cast<VariantMode>(code);
+            }
+        }
+        result.push_back(std::move(a));
+    }
+    return result;
+}
+
+auto fields(const WordAnalysis& a) {
+    return std::tie(a.w1List, a.w1Range, a.w2List, a.w2Range, a.keptTransitions, a.rList, a.eList,
+                    a.wp2W1List, a.rpW1List, a.epW1List, a.wp2RList, a.wp2EList, a.modeList,
+                    a.modeCount, a.singleModeCount);
+}
 
 TEST(PhraseWords, SplitsOnEveryNonLetterOfTheLanguage) {
     EXPECT_EQ(splitPhrase("Hello, world!!", Language::English).words, (Strings{"hello", "world"}));
-    const auto russian = splitPhrase(utf8ToCp1251("  Мир  "), Language::Russian);
-    EXPECT_EQ(russian.words, Strings{utf8ToCp1251("мир")});
-    EXPECT_EQ(russian.letterCount, 3);
-    EXPECT_TRUE(splitPhrase("only latin", Language::Russian).words.empty());
-    EXPECT_EQ(splitPhrase(utf8ToCp1251("ёлка"), Language::Russian).words,
-              Strings{utf8ToCp1251("лка")});
-    EXPECT_EQ(normalisedPhrase({"cat", "top"}), "cat top  ");
-    EXPECT_EQ(normalisedPhrase({}), " ");
+    const auto yo = splitPhrase(utf8ToCp1251(" ёлка "), Language::Russian);  // ё separates
+    EXPECT_EQ(yo.words, Strings{utf8ToCp1251("лка")});
+    EXPECT_EQ(yo.letterCount, 3);
+    EXPECT_EQ(splitPhrase("only latin", Language::Russian).letterCount, 0);
 }
 
 TEST(PhraseSearch, CatFindsEveryKindOfCandidateInOrder) {
     const auto analysis = analyse({"tic", "atom", "orca", "toad", "attic", "scat"}, "Cat");
     const auto& cat = analysis.wordAnalyses.at(0);
     EXPECT_EQ(texts(analysis, cat.w1List), (Strings{"tic", "attic", "orca"}));
-    EXPECT_EQ(cat.w1List[2].transition, 2);
-    EXPECT_EQ(cat.w1Range[1], (ListStretch{0, 2}));
     EXPECT_EQ(cat.w1Range[2], (ListStretch{2, 3}));
     EXPECT_EQ(texts(analysis, cat.w2List), (Strings{"atom", "attic", "tic", "toad"}));
-    EXPECT_EQ(cat.w2Range[1], (ListStretch{0, 2}));
-    EXPECT_EQ(cat.w2Range[2], (ListStretch{2, 4}));
     EXPECT_EQ(cat.keptTransitions, (std::vector<Transition>{1, 2}));
     EXPECT_EQ(texts(analysis, cat.rList), Strings{"attic"});
     EXPECT_EQ(texts(analysis, cat.eList), Strings{"scat"});
@@ -60,7 +145,7 @@ TEST(PhraseSearch, CatTopDropsTransitionsAndSharesTart) {
     EXPECT_EQ(top.modeAt(5), VariantMode::Transition);
 }
 
-TEST(PhraseSearch, OneLetterWordHasOneTransitionOnItsLetter) {
+TEST(PhraseSearch, OneLetterWordIsCutAtItsLetterAndEmbedsInThreeLetters) {
     const auto analysis = analyse({"a", "ab", "ba", "aba", "bab", "abc", "xay"}, "a");
     const auto& a = analysis.wordAnalyses.at(0);
     EXPECT_EQ(texts(analysis, a.w1List), (Strings{"a", "ba", "aba"}));
@@ -69,34 +154,21 @@ TEST(PhraseSearch, OneLetterWordHasOneTransitionOnItsLetter) {
     EXPECT_EQ(texts(analysis, a.eList), (Strings{"aba", "bab", "abc", "xay"}));
 }
 
-TEST(PhraseSearch, DuplicateTextsPairOnlyByIndex) {
-    Strings dic(600, "zzz");
-    dic[3] = "xa";
-    dic[7] = "dx";
-    dic[10] = "bc";
-    dic[500] = "bc";
-    const auto analysis = analyse(dic, "ab cd");
-    EXPECT_EQ(analysis.wordAnalyses.at(1).wp2W1List,
-              (std::vector<Wp2W1Entry>{{10, 1, 1}, {500, 1, 1}}));
-}
-
 TEST(PhraseSearch, MatchesTheLiteralSearchOnRandomDictionaries) {
     std::mt19937 random(7);
-    const auto randomWord = [&](std::size_t minLength, std::size_t maxLength) {
-        std::string word(std::uniform_int_distribution<std::size_t>(minLength, maxLength)(random),
-                         'a');
+    const auto randomWord = [&](int minLength, int maxLength) {
+        std::string word(std::uniform_int_distribution<int>(minLength, maxLength)(random), 'a');
         for (auto& c : word) {
-            c = "abc"[std::uniform_int_distribution<int>(0, 2)(random)];
+            c = "abc"[random() % 3];
         }
         return word;
     };
     for (int round = 0; round < 1000; ++round) {
         Strings dic;
-        const int size = std::uniform_int_distribution<int>(0, 60)(random);
-        for (int i = 0; i < size; ++i) {
+        for (int i = std::uniform_int_distribution<int>(0, 60)(random); i > 0; --i) {
             // Repeats of earlier entries, and empty and one-letter words.
-            dic.push_back(i > 0 && random() % 4 == 0 ? dic[random() % dic.size()]
-                                                     : randomWord(0, 5));
+            dic.push_back(!dic.empty() && random() % 4 == 0 ? dic[random() % dic.size()]
+                                                            : randomWord(0, 5));
         }
         std::string phrase;
         for (int w = std::uniform_int_distribution<int>(1, 6)(random); w > 0; --w) {
@@ -104,26 +176,10 @@ TEST(PhraseSearch, MatchesTheLiteralSearchOnRandomDictionaries) {
         }
         const auto fast = analyse(dic, phrase);
         const auto slow = literalSearch(dic, fast.words);
-        ASSERT_EQ(fast.wordAnalyses.size(), slow.wordAnalyses.size());
-        for (std::size_t w = 0; w < fast.wordAnalyses.size(); ++w) {
-            SCOPED_TRACE("round " + std::to_string(round) + " word " + fast.words[w]);
-            const auto& f = fast.wordAnalyses[w];
-            const auto& s = slow.wordAnalyses[w];
-            EXPECT_EQ(f.w1List, s.w1List);
-            EXPECT_EQ(f.w1Range, s.w1Range);
-            EXPECT_EQ(f.w2List, s.w2List);
-            EXPECT_EQ(f.w2Range, s.w2Range);
-            EXPECT_EQ(f.keptTransitions, s.keptTransitions);
-            EXPECT_EQ(f.rList, s.rList);
-            EXPECT_EQ(f.eList, s.eList);
-            EXPECT_EQ(f.wp2W1List, s.wp2W1List);
-            EXPECT_EQ(f.rpW1List, s.rpW1List);
-            EXPECT_EQ(f.epW1List, s.epW1List);
-            EXPECT_EQ(f.wp2RList, s.wp2RList);
-            EXPECT_EQ(f.wp2EList, s.wp2EList);
-            EXPECT_EQ(f.modeList, s.modeList);
-            EXPECT_EQ(f.modeCount, s.modeCount);
-            EXPECT_EQ(f.singleModeCount, s.singleModeCount);
+        ASSERT_EQ(fast.wordAnalyses.size(), slow.size());
+        for (std::size_t w = 0; w < slow.size(); ++w) {
+            EXPECT_TRUE(fields(fast.wordAnalyses[w]) == fields(slow[w]))
+                << "round " << round << " word " << w;
         }
     }
 }
@@ -142,18 +198,15 @@ TEST(PhraseSearch, PollsEveryTestedEntryAndEveryOuterEntryAndStepsProgressByTwo)
     const auto analysis = searchPhrase(input, job);
     ASSERT_TRUE(analysis);
     const auto& bc = analysis->wordAnalyses[1];
-    const long outer = 3 * static_cast<long>(bc.w1List.size()) +
-                       static_cast<long>(bc.rList.size() + bc.eList.size());
+    const auto outer = static_cast<long>(3 * bc.w1List.size() + bc.rList.size() + bc.eList.size());
     EXPECT_GT(outer, 0);
     EXPECT_EQ(job.stopPoints, 2 * 97 + outer);
     // 194 tested entries: 24 updates, 2 to 48.
-    ASSERT_EQ(job.progressValues.size(), 24u);
-    EXPECT_EQ(job.progressValues.front(), 2);
-    EXPECT_EQ(job.progressValues.back(), 48);
-
-    undertext::testing::RecordingJob stopped(2 * 97 + 1);
-    EXPECT_FALSE(searchPhrase(input, stopped));
-    EXPECT_EQ(stopped.stopPoints, 2 * 97 + 1);
+    std::vector<int> expected;
+    for (int p = 2; p <= 48; p += 2) {
+        expected.push_back(p);
+    }
+    EXPECT_EQ(job.progressValues, expected);
 }
 
 }  // namespace

