@@ -16,20 +16,18 @@ Result<Arguments> parseArguments(const std::vector<std::string>& args,
             parsed.positional.push_back(arg);
             continue;
         }
-        std::string name = arg;
-        std::string value;
-        if (const auto eq = arg.find('='); eq != std::string::npos) {
-            name = arg.substr(0, eq);
-            value = arg.substr(eq + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            return Result<Arguments>::failure("option " + name + " needs a value");
-        }
+        const auto eq = arg.find('=');
+        const std::string name = arg.substr(0, eq);
         if (!knownOptions.contains(name)) {
             return Result<Arguments>::failure("unknown option " + name);
         }
-        parsed.options[name] = value;
+        if (eq != std::string::npos) {
+            parsed.options[name] = arg.substr(eq + 1);
+        } else if (i + 1 < args.size()) {
+            parsed.options[name] = args[++i];
+        } else {
+            return Result<Arguments>::failure("option " + name + " needs a value");
+        }
     }
     return Result<Arguments>::success(std::move(parsed));
 }

@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <iostream>
+#include <system_error>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
@@ -16,6 +17,11 @@ int runModulesCommand(const std::vector<std::string>& args) {
     }
     const auto* dictDir = parsed->option("--dict-dir");
     const std::filesystem::path folder = dictDir ? *dictDir : ".";
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+        printError("no folder " + folder.string());
+        return kExitRefused;
+    }
 
     const auto modules = availableModules(folder);
     if (modules.empty()) {

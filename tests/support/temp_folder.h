@@ -1,7 +1,5 @@
 #pragma once
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -21,8 +19,6 @@ class TempFolder {
     }
     ~TempFolder() {
         std::error_code error;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, error);
         std::filesystem::remove_all(path_, error);
     }
     TempFolder(const TempFolder&) = delete;
@@ -49,10 +45,5 @@ class TempFolder {
   private:
     std::filesystem::path path_;
 };
-
-// True when the tests run as root, for whom a read-only folder is still writable.
-inline bool runningAsRoot() {
-    return ::geteuid() == 0;
-}
 
 }  // namespace undertext::testing

@@ -15,35 +15,19 @@ TEST(ReportText, PrintZonesAlwaysMoveOn) {
               std::string(13, 'x') + " ");
 }
 
-TEST(ReportText, PaddingToAColumn) {
-    // A row of a sorted report with C = 6 and C = 8.
-    ReportText row;
-    row.append("kotel")
-        .padToColumn(6)
-        .append(printedNumber(3))
-        .padToColumn(14)
-        .append(printedNumber(5));
-    EXPECT_EQ(row.text(), "kotel 3       5 ");
-    ReportText wide;
-    wide.append("kot")
-        .padToColumn(8)
-        .append(printedNumber(12))
-        .padToColumn(16)
-        .append(printedNumber(3));
-    EXPECT_EQ(wide.text(), "kot     12      3 ");
-    // Already in the column: no blank.
+TEST(ReportText, PaddingToAColumnBreaksTheLineOncePast) {
+    const auto row = [](const char* word, int column, std::int64_t count) {
+        ReportText text;
+        text.append(word).padToColumn(column).append(printedNumber(count));
+        return text.padToColumn(column + 8).append(printedNumber(3)).text();
+    };
+    EXPECT_EQ(row("kotel", 6, 3), "kotel 3       3 ");
+    EXPECT_EQ(row("kot", 8, 12), "kot     12      3 ");
+    EXPECT_EQ(row("ab", 6, 1000000), "ab    1000000 \r\n" + std::string(13, ' ') + " 3 ");
     EXPECT_EQ(ReportText().append("Slovo").padToColumn(6).append("K").text(), "SlovoK");
-}
-
-TEST(ReportText, PaddingPastTheColumnBreaksTheLine) {
-    ReportText row;
-    row.append("ab")
-        .padToColumn(6)
-        .append(printedNumber(1000000))
-        .padToColumn(14)
-        .append(printedNumber(3));
-    EXPECT_EQ(row.text(), "ab    1000000 \r\n" + std::string(13, ' ') + " 3 ");
-    EXPECT_EQ(row.nextColumn(), 17);
+    ReportText broken;
+    broken.append("abcdefg").padToColumn(3).append("x");
+    EXPECT_EQ(broken.nextColumn(), 4);
 }
 
 }  // namespace

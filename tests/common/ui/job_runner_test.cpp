@@ -26,212 +26,138 @@ using namespace std::chrono_literals;
 // Waits on the calling thread (without an event loop) until condition holds.
 template <typename Condition>
 bool waitUntil(Condition condition) {
-    for (int i = 0; i < 1000; ++i) {
-        if (condition()) {
-            return true;
-        }
+    for (int i = 0; i < 1000 && !condition(); ++i) {
         std::this_thread::sleep_for(5ms);
     }
     return condition();
 }
 
-struct Ending {
-    bool arrived = false;
-    JobRunner::End end = JobRunner::End::Completed;
-    QString error;
-};
-
-void watchEnd(JobRunner& runner, QObject& context, Ending& ending) {
-    QObject::connect(&runner, &JobRunner::finished, &context,
-                     [&ending](JobRunner::End end, const QString& error) {
-                         ending = {true, end, error};
-                     });
-}
-
-// A job that passes stop points until it is stopped, counting them.
-auto endlessJob(std::atomic<long>& stopPoints) {
-    return [&stopPoints](JobControl& control) {
-        while (true) {
-            ++stopPoints;
-            if (control.stopPoint()) {
-                return;
-            }
-            std::this_thread::sleep_for(1ms);
-        }
-    };
-}
-
-TEST(JobRunner, DeliversProgressAndCallbacksOnTheGuiThreadInOrder) {
-    JobRunner runner;
-    QObject context;
-    Ending ending;
-    watchEnd(runner, context, ending);
-    std::vector<std::string> seen;
-    const auto guiThread = QThread::currentThread();
-    bool allOnGuiThread = true;
-    QObject::connect(&runner, &JobRunner::progressChanged, &context, [&](int percent) {
-        allOnGuiThread = allOnGuiThread && QThread::currentThread() == guiThread;
-        seen.push_back(std::to_string(percent));
-    });
-    ASSERT_TRUE(runner.start([&](JobControl& control) {
-        control.progress(10);
-        control.progress(10);  // repeated: nothing new to show
-        runner.post([&] {
-            allOnGuiThread = allOnGuiThread && QThread::currentThread() == guiThread;
-            seen.push_back("reread");
-        });
-        control.progress(100);
-    }));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ending.arrived; }));
-    EXPECT_EQ(ending.end, JobRunner::End::Completed);
-    EXPECT_EQ(seen, (std::vector<std::string>{"10", "reread", "100"}));
-    EXPECT_TRUE(allOnGuiThread);
-    EXPECT_FALSE(runner.isRunning());
-}
-
-TEST(JobRunner, AThrowingJobEndsAsFailedWithItsError) {
-    JobRunner runner;
-    QObject context;
-    Ending ending;
-    watchEnd(runner, context, ending);
-    runner.start([](JobControl&) { throw std::runtime_error("нет памяти"); });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ending.arrived; }));
-    EXPECT_EQ(ending.end, JobRunner::End::Failed);
-    EXPECT_EQ(ending.error, QStringLiteral("нет памяти"));
-}
-
-TEST(JobRunner, RefusesASecondJobWhileOneRunsUnstopped) {
-    JobRunner runner;
-    std::atomic<long> stopPoints = 0;
-    ASSERT_TRUE(runner.start(endlessJob(stopPoints)));
-    EXPECT_FALSE(runner.start([](JobControl&) {}));
-    runner.requestStop();
-    // A job asked to stop is waited for, then the next one starts.
-    EXPECT_TRUE(runner.start([](JobControl&) {}));
-    runner.waitForEnd();
-}
-
-TEST(JobRunner, AReplacedOrDestroyedRunnerDeliversNothingStale) {
-    QObject context;
-    int deliveries = 0;
-    {
-        JobRunner runner;
-        QObject::connect(&runner, &JobRunner::progressChanged, &context,
-                         [&](int) { ++deliveries; });
-        QObject::connect(&runner, &JobRunner::finished, &context,
-                         [&](JobRunner::End, const QString&) { ++deliveries; });
-        runner.start([&](JobControl& control) {
-            control.progress(50);
-            runner.post([&] { ++deliveries; });
-        });
-        runner.waitForEnd();
-        // The first job has ended but nothing of it was delivered yet.
-        std::atomic<long> stopPoints = 0;
-        ASSERT_TRUE(runner.start(endlessJob(stopPoints)));
-        QCoreApplication::processEvents();
-        EXPECT_EQ(deliveries, 0);
-        ASSERT_TRUE(waitUntil([&] { return stopPoints > 3; }));
-    }  // the runner goes while its job still runs
-    QCoreApplication::processEvents();
-    EXPECT_EQ(deliveries, 0);
-}
-
-class GuardedJob : public ::testing::Test {
+// A runner whose deliveries are recorded in order, with a run guard over it.
+class Runner : public ::testing::Test {
   protected:
     ScriptedDialogs dialogs;
     JobRunner runner;
     RunGuard guard{dialogs, runner, nullptr, QString::fromUtf8(kStopWorkQuestion)};
     QObject context;
-    Ending ending;
+    std::vector<std::string> seen;
+    bool endArrived = false;
+    std::atomic<long> stopPoints = 0;
 
-    void SetUp() override { watchEnd(runner, context, ending); }
+    void SetUp() override {
+        QObject::connect(&runner, &JobRunner::progressChanged, &context,
+                         [this](int percent) { seen.push_back(std::to_string(percent)); });
+        QObject::connect(&runner, &JobRunner::finished, &context,
+                         [this](JobRunner::End end, const QString& error) {
+                             endArrived = true;
+                             seen.push_back(end == JobRunner::End::Completed ? "completed"
+                                            : end == JobRunner::End::Stopped ? "stopped"
+                                                                             : error.toStdString());
+                         });
+    }
+    bool waitForEnd() {
+        return QTest::qWaitFor([this] { return endArrived; });
+    }
+    // A job that reports i % 100 and passes a stop point until stopped or finish is set.
+    JobRunner::Job countingJob(const std::atomic<bool>& finish) {
+        return [this, &finish](JobControl& control) {
+            for (int i = 0; !finish; ++i) {
+                control.progress(i % 100);
+                ++stopPoints;
+                if (control.stopPoint()) {
+                    return;
+                }
+                std::this_thread::sleep_for(100us);
+            }
+        };
+    }
 };
 
-TEST_F(GuardedJob, HoldsTheJobWhileTheStopQuestionIsOpenAndGoesOnAfterNo) {
-    std::atomic<long> stopPoints = 0;
-    std::atomic<bool> finish = false;
-    long heldAt = -1;
-    long afterWaiting = -1;
-    dialogs.setWhileQuestionOpen([&](const ShownBox&) {
-        ASSERT_TRUE(waitUntil([&] { return runner.isHeldAtStopPoint(); }));
-        heldAt = stopPoints;
-        std::this_thread::sleep_for(50ms);
-        afterWaiting = stopPoints;
-    });
-    dialogs.queueAnswer(false);
-    guard.beginRun();
-    runner.start([&](JobControl& control) {
-        while (!finish) {
-            ++stopPoints;
-            if (control.stopPoint()) {
-                return;
-            }
-        }
-    });
-    ASSERT_TRUE(waitUntil([&] { return stopPoints > 5; }));
-    EXPECT_EQ(guard.askStop(), RunGuard::StopAnswer::No);
-    EXPECT_GT(heldAt, 0);
-    EXPECT_EQ(afterWaiting, heldAt);
-    EXPECT_TRUE(guard.busy());
-    EXPECT_FALSE(guard.stopRequested());
-    // Released, the job runs on.
-    ASSERT_TRUE(waitUntil([&] { return stopPoints > heldAt + 5; }));
-    finish = true;
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ending.arrived; }));
-    EXPECT_EQ(ending.end, JobRunner::End::Completed);
+TEST_F(Runner, DeliversProgressCallbacksAndTheEndInOrderOnTheGuiThread) {
+    const auto guiThread = QThread::currentThread();
+    ASSERT_TRUE(runner.start([&](JobControl& control) {
+        control.progress(10);
+        control.progress(10);  // repeated: nothing new to show
+        runner.post([&] { seen.push_back(QThread::currentThread() == guiThread ? "gui" : "?"); });
+        control.progress(100);
+    }));
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(seen, (std::vector<std::string>{"10", "gui", "100", "completed"}));
+    EXPECT_FALSE(runner.isRunning());
+
+    seen.clear();
+    endArrived = false;
+    runner.start([](JobControl&) { throw std::runtime_error("нет памяти"); });
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(seen, std::vector<std::string>{"нет памяти"});
 }
 
-TEST_F(GuardedJob, YesStopsTheJobAtTheStopPointWhereItWasHeld) {
-    std::atomic<long> stopPoints = 0;
+TEST_F(Runner, AReplacedOrDestroyedRunnerDeliversNothingStale) {
+    {
+        JobRunner own;
+        const auto stale = [this] { seen.push_back("stale"); };
+        QObject::connect(&own, &JobRunner::progressChanged, &context, stale);
+        QObject::connect(&own, &JobRunner::finished, &context, stale);
+        own.start([&](JobControl& control) {
+            control.progress(50);
+            own.post(stale);
+        });
+        own.waitForEnd();
+        // The first job has ended but nothing of it was delivered yet.
+        ASSERT_TRUE(own.start([&](JobControl& control) {
+            while (!control.stopPoint()) {
+                ++stopPoints;
+            }
+        }));
+        // While a job runs unstopped no other starts.
+        EXPECT_FALSE(own.start([](JobControl&) {}));
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(waitUntil([&] { return stopPoints > 3; }));
+    }  // the runner goes while its job still runs
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(seen.empty());
+}
+
+TEST_F(Runner, TheStopQuestionHoldsTheJobNoLetsItGoOnAndYesStopsItThere) {
+    std::atomic<bool> finish = false;
     long heldAt = -1;
     dialogs.setWhileQuestionOpen([&](const ShownBox&) {
         ASSERT_TRUE(waitUntil([&] { return runner.isHeldAtStopPoint(); }));
         heldAt = stopPoints;
-    });
-    dialogs.queueAnswer(true);
-    int progressAfterStop = 0;
-    QObject::connect(&runner, &JobRunner::progressChanged, &context, [&](int) {
-        if (guard.stopRequested()) {
-            ++progressAfterStop;
-        }
+        std::this_thread::sleep_for(20ms);
+        EXPECT_EQ(stopPoints, heldAt);
     });
     guard.beginRun();
-    runner.start([&](JobControl& control) {
-        for (int i = 0;; ++i) {
-            control.progress(i % 100);
-            ++stopPoints;
-            if (control.stopPoint()) {
-                return;
-            }
-        }
-    });
+    runner.start(countingJob(finish));
     ASSERT_TRUE(waitUntil([&] { return stopPoints > 5; }));
+    EXPECT_EQ(guard.askStop(), RunGuard::StopAnswer::No);
+    EXPECT_TRUE(guard.busy());
+    EXPECT_FALSE(guard.stopRequested());
+    ASSERT_TRUE(waitUntil([&] { return stopPoints > heldAt + 5; }));
+
+    dialogs.queueAnswer(true);
     EXPECT_EQ(guard.askStop(), RunGuard::StopAnswer::Yes);
     EXPECT_TRUE(guard.stopRequested());
     EXPECT_FALSE(guard.busy());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ending.arrived; }));
-    EXPECT_EQ(ending.end, JobRunner::End::Stopped);
+    const auto deliveredBeforeStop = seen.size();
+    ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(stopPoints, heldAt);
-    EXPECT_EQ(progressAfterStop, 0);
+    // Nothing but the end arrives after the stop.
+    EXPECT_EQ(seen.size(), deliveredBeforeStop + 1);
+    EXPECT_EQ(seen.back(), "stopped");
 }
 
-TEST_F(GuardedJob, AnEndReachedWhileTheQuestionIsOpenArrivesAfterTheAnswer) {
+TEST_F(Runner, AnEndReachedWhileTheQuestionIsOpenArrivesAfterTheAnswer) {
     for (const bool yes : {false, true}) {
         std::atomic<bool> go = false;
-        int progressWhileOpen = 0;
-        QObject progressContext;
         dialogs.setWhileQuestionOpen([&](const ShownBox&) {
             go = true;
             ASSERT_TRUE(waitUntil([&] { return !runner.isRunning(); }));
-            // What a real box's own event loop would deliver meanwhile.
-            QObject::connect(&runner, &JobRunner::progressChanged, &progressContext,
-                             [&](int) { ++progressWhileOpen; });
-            QCoreApplication::processEvents();
-            EXPECT_FALSE(ending.arrived);
-            EXPECT_EQ(progressWhileOpen, 0);
+            QCoreApplication::processEvents();  // what a real box's event loop delivers
+            EXPECT_TRUE(seen.empty());
         });
         dialogs.queueAnswer(yes);
-        ending = {};
+        seen.clear();
+        endArrived = false;
         guard.beginRun();
         // The last step has no stop point: the job ends while the question is open.
         runner.start([&](JobControl& control) {
@@ -241,68 +167,56 @@ TEST_F(GuardedJob, AnEndReachedWhileTheQuestionIsOpenArrivesAfterTheAnswer) {
             control.progress(100);
         });
         guard.askStop();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return ending.arrived; }));
-        EXPECT_EQ(ending.end, yes ? JobRunner::End::Stopped : JobRunner::End::Completed);
+        ASSERT_TRUE(waitForEnd());
+        using Seen = std::vector<std::string>;
+        EXPECT_EQ(seen, (yes ? Seen{"stopped"} : Seen{"100", "completed"}));
     }
 }
 
-TEST_F(GuardedJob, ConfirmedExitWaitsUntilTheReportBeingWrittenIsWhole) {
+TEST_F(Runner, AConfirmedExitWaitsUntilTheReportBeingWrittenIsWhole) {
     testing::TempFolder folder;
     const std::string report(4 << 20, 'x');
-    std::atomic<bool> inStep = false;
-    std::atomic<bool> write = false;
-    dialogs.setWhileQuestionOpen([&](const ShownBox&) { write = true; });
+    std::atomic<bool> questionOpen = false;
+    dialogs.setWhileQuestionOpen([&](const ShownBox&) { questionOpen = true; });
     dialogs.queueAnswer(true);
     guard.beginRun();
     runner.start([&](JobControl& control) {
-        if (control.stopPoint()) {
-            return;
-        }
-        inStep = true;
-        // A step without stop points that writes a report while the question is open.
-        while (!write) {
+        // A step without stop points writes a report while the question is open.
+        while (!questionOpen) {
             std::this_thread::sleep_for(1ms);
         }
         std::this_thread::sleep_for(20ms);
         (void)writeWholeFile(folder / "a.txt_Emb.txt", report);
-        if (control.stopPoint()) {
-            return;
+        if (!control.stopPoint()) {
+            (void)writeWholeFile(folder / "a.txt_EmbSortByFriq.txt", report);
         }
-        (void)writeWholeFile(folder / "a.txt_EmbSortByFriq.txt", report);
     });
-    ASSERT_TRUE(waitUntil([&] { return inStep.load(); }));
     EXPECT_TRUE(guard.confirmExit());
     EXPECT_FALSE(runner.isRunning());
     EXPECT_EQ(folder.read("a.txt_Emb.txt").size(), report.size());
-    EXPECT_FALSE(folder.exists("a.txt_EmbSortByFriq.txt"));
-    const auto entries = std::distance(std::filesystem::directory_iterator(folder.path()),
-                                       std::filesystem::directory_iterator());
-    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
-TEST_F(GuardedJob, QuestionsFollowTheBusyFlag) {
+TEST_F(Runner, QuestionsFollowTheBusyFlag) {
     // Nothing started since the program began: neither button asks.
     EXPECT_EQ(guard.askStop(), RunGuard::StopAnswer::NotBusy);
     EXPECT_TRUE(guard.confirmExit());
     EXPECT_TRUE(dialogs.shown().empty());
-
     // A run refused by a message leaves the flag set: both buttons ask.
     guard.beginRun();
     dialogs.queueAnswer(false);
     EXPECT_FALSE(guard.confirmExit());
     dialogs.queueAnswer(true);
     EXPECT_EQ(guard.askStop(), RunGuard::StopAnswer::Yes);
-    ASSERT_EQ(dialogs.shown().size(), 2u);
-    EXPECT_EQ(dialogs.shown()[0].title, QStringLiteral("Выход?"));
-    EXPECT_EQ(dialogs.shown()[0].text, QStringLiteral("Действительно хотите выйти из программы?"));
-    EXPECT_EQ(dialogs.shown()[1].title, QStringLiteral("Остановка?"));
-    EXPECT_EQ(dialogs.shown()[1].text, QStringLiteral("Действительно хотите остановить работу?"));
-    EXPECT_EQ(dialogs.shown()[1].buttons,
-              (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
-
     // After the confirmed stop the window is idle again.
     EXPECT_TRUE(guard.confirmExit());
-    EXPECT_EQ(dialogs.shown().size(), 2u);
+    ASSERT_EQ(dialogs.shown().size(), 2u);
+    const auto& exit = dialogs.shown()[0];
+    const auto& stop = dialogs.shown()[1];
+    EXPECT_EQ(exit.title + exit.text,
+              QStringLiteral("Выход?Действительно хотите выйти из программы?"));
+    EXPECT_EQ(stop.title + stop.text,
+              QStringLiteral("Остановка?Действительно хотите остановить работу?"));
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QVBoxLayout>
 
 #include "common/ui/single_window.h"
 #include "tests/support/qt_application.h"
@@ -14,12 +13,12 @@
 namespace undertext::ui {
 namespace {
 
-QStringList entries(const QListWidget& list) {
+QString entries(const QListWidget& list) {
     QStringList names;
     for (int i = 0; i < list.count(); ++i) {
         names.append(list.item(i)->text());
     }
-    return names;
+    return names.join(QLatin1Char(' '));
 }
 
 // A main window with its module list, its primary button and one other control
@@ -34,21 +33,16 @@ class Chooser : public ::testing::Test {
     SingleWindow<ModuleChooser> chooser;
 
     void SetUp() override {
-        auto* layout = new QVBoxLayout(&mainWindow);
-        layout->addWidget(mainList);
-        layout->addWidget(primary);
-        layout->addWidget(other);
         mainWindow.show();
         other->setFocus();
     }
-
-    void addModules(std::initializer_list<const char*> names) {
-        for (const char* name : names) {
+    // Opens the chooser over the given modules and main list.
+    ModuleChooser* open(std::initializer_list<const char*> modules = {}, const char* main = "") {
+        for (const char* name : modules) {
             start.write(name, "слово\r\n");
         }
-    }
-
-    ModuleChooser* open() {
+        mainList->clear();
+        mainList->addItems(QString::fromUtf8(main).split(QLatin1Char(' '), Qt::SkipEmptyParts));
         auto* window = chooser.show(
             [this] { return new ModuleChooser(start.path(), mainList, primary, &mainWindow); });
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -57,134 +51,107 @@ class Chooser : public ::testing::Test {
     QListWidget* list(const char* name) const {
         return chooser.get()->findChild<QListWidget*>(QString::fromLatin1(name));
     }
-    void press(const char* name) const {
-        auto* button = chooser.get()->findChild<QPushButton*>(QString::fromLatin1(name));
-        ASSERT_NE(button, nullptr) << name;
-        button->click();
+    // Presses the buttons named by their captions, in order.
+    void press(std::initializer_list<const char*> captions) const {
+        for (const char* caption : captions) {
+            for (auto* button : chooser.get()->findChildren<QPushButton*>()) {
+                if (button->text() == QString::fromUtf8(caption)) {
+                    button->click();
+                }
+            }
+        }
     }
-    void highlight(const char* listName, const QString& entry) const {
-        auto* view = list(listName);
-        const auto found = view->findItems(entry, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    void highlight(const char* listName, const char* entry) const {
+        const auto found = list(listName)->findItems(QString::fromUtf8(entry), Qt::MatchExactly);
         ASSERT_EQ(found.size(), 1);
-        view->setCurrentItem(found.constFirst());
+        list(listName)->setCurrentItem(found.constFirst());
     }
     void doubleClick(const char* listName, int row) const {
         auto* view = list(listName);
-        const QRect place = view->visualItemRect(view->item(row));
+        const QPoint place = view->visualItemRect(view->item(row)).center();
         // A user's double-click is a click followed by the double-click event.
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, place.center());
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, place.center());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, place);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, place);
     }
 };
 
 TEST_F(Chooser, OpensWithTheModulesAndTheRussianDefaultAndAddsEachOnce) {
-    addModules({"Common.dic", "a.dic", "b.DIC", "notes.txt"});
-    auto* window = open();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Выберите модули словаря"));
-    EXPECT_EQ(entries(*list("File1")),
-              (QStringList{QStringLiteral("a.dic"), QStringLiteral("b.DIC"),
-                           QStringLiteral("Common.dic")}));
-    EXPECT_EQ(entries(*list("List1")), QStringList{QStringLiteral("Common.dic")});
-
-    press("Command1");  // nothing highlighted
-    highlight("File1", QStringLiteral("a.dic"));
-    press("Command1");
-    press("Command1");
-    EXPECT_EQ(entries(*list("List1")),
-              (QStringList{QStringLiteral("Common.dic"), QStringLiteral("a.dic")}));
-
+    auto* window = open({"Common.dic", "a.dic", "b.DIC", "notes.txt"});
+    QStringList buttons;
+    for (const auto* button : window->findChildren<QPushButton*>()) {
+        buttons.append(button->objectName() + QLatin1Char('=') + button->text());
+    }
+    EXPECT_EQ(buttons.join(QLatin1Char(' ')),
+              QStringLiteral("Command1=> Command2=>> Command3=< Command4=<< Command5=Готово "
+                             "Command6=Отменить"));
+    EXPECT_EQ(entries(*list("File1")), QStringLiteral("a.dic b.DIC Common.dic"));
+    EXPECT_EQ(entries(*list("List1")), QStringLiteral("Common.dic"));
+    press({">"});  // nothing highlighted
+    highlight("File1", "a.dic");
+    press({">", ">"});
+    EXPECT_EQ(entries(*list("List1")), QStringLiteral("Common.dic a.dic"));
     // Showing it again only brings the same window to the front.
     EXPECT_EQ(open(), window);
-    EXPECT_EQ(entries(*list("List1")).size(), 2);
+    EXPECT_EQ(entries(*list("List1")), QStringLiteral("Common.dic a.dic"));
 }
 
 TEST_F(Chooser, AnEntryDifferingOnlyInCaseIsAddedAgain) {
-    addModules({"COMMON.DIC", "Common.dic"});
-    open();
-    EXPECT_EQ(entries(*list("List1")), QStringList{QStringLiteral("COMMON.DIC")});
-    highlight("File1", QStringLiteral("Common.dic"));
-    press("Command1");
-    EXPECT_EQ(entries(*list("List1")),
-              (QStringList{QStringLiteral("COMMON.DIC"), QStringLiteral("Common.dic")}));
+    open({"COMMON.DIC", "Common.dic"});
+    highlight("File1", "Common.dic");
+    press({">", "Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("COMMON.DIC Common.dic"));
 }
 
-TEST_F(Chooser, AllThenDoneWritesEveryModuleAndGivesTheFocusBack) {
-    addModules({"Common.dic", "a.dic", "b.dic"});
-    mainList->addItem(QStringLiteral("COMMON.DIC"));
-    open();
-    press("Command2");
-    press("Command2");
-    press("Command5");
-    EXPECT_EQ(entries(*mainList), (QStringList{QStringLiteral("a.dic"), QStringLiteral("b.dic"),
-                                               QStringLiteral("Common.dic")}));
+TEST_F(Chooser, DoneWritesPositionByPositionAndGivesTheFocusBack) {
+    open({"Common.dic", "a.dic", "b.dic"}, "COMMON.DIC");
+    press({">>", ">>", "Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("a.dic b.dic Common.dic"));
     EXPECT_EQ(mainWindow.focusWidget(), primary);
     QTest::qWait(0);  // the closed chooser deletes itself
     EXPECT_EQ(chooser.get(), nullptr);
-}
 
-TEST_F(Chooser, DoneWritesPositionByPositionAndKeepsTheRest) {
-    addModules({"Common.dic", "a.dic"});
-    mainList->addItem(QStringLiteral("COMMON.DIC"));
-    open();
-    highlight("File1", QStringLiteral("a.dic"));
-    press("Command1");
-    press("Command5");
-    EXPECT_EQ(entries(*mainList),
-              (QStringList{QStringLiteral("Common.dic"), QStringLiteral("a.dic")}));
+    open({}, "COMMON.DIC");
+    highlight("File1", "a.dic");
+    press({">", "Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("Common.dic a.dic"));
 
-    mainList->clear();
-    mainList->addItems({QStringLiteral("x.dic"), QStringLiteral("y.dic"), QStringLiteral("z.dic")});
-    open();
-    press("Command4");
-    doubleClick("File1", 0);  // a.dic
-    press("Command5");
-    EXPECT_EQ(entries(*mainList), (QStringList{QStringLiteral("a.dic"), QStringLiteral("y.dic"),
-                                               QStringLiteral("z.dic")}));
+    open({}, "x.dic y.dic z.dic");
+    press({"<<"});
+    doubleClick("File1", 0);
+    press({"Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("a.dic y.dic z.dic"));
 }
 
 TEST_F(Chooser, RemovingEverythingOrCancellingLeavesTheMainListAlone) {
-    addModules({"Common.dic", "a.dic"});
-    mainList->addItem(QStringLiteral("a.dic"));
-    open();
-    press("Command4");
-    press("Command5");
-    EXPECT_EQ(entries(*mainList), QStringList{QStringLiteral("a.dic")});
+    open({"Common.dic", "a.dic"}, "a.dic");
+    press({"<<", "Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("a.dic"));
 
     other->setFocus();
-    open();
-    press("Command2");
-    press("Command3");  // nothing highlighted: nothing removed
-    EXPECT_EQ(list("List1")->count(), 2);
+    open({}, "a.dic");
+    press({">>", "<"});  // nothing highlighted: nothing removed
     doubleClick("List1", 0);
-    EXPECT_EQ(entries(*list("List1")), QStringList{QStringLiteral("Common.dic")});
-    press("Command6");
-    EXPECT_EQ(entries(*mainList), QStringList{QStringLiteral("a.dic")});
+    EXPECT_EQ(entries(*list("List1")), QStringLiteral("Common.dic"));
+    press({"Отменить"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("a.dic"));
     EXPECT_EQ(mainWindow.focusWidget(), primary);
 }
 
-TEST_F(Chooser, TheFocusStaysWhenThePrimaryButtonIsDisabledOrTheCloseBoxIsUsed) {
-    addModules({"Common.dic"});
-    open();
+TEST_F(Chooser, WithoutModulesNothingIsAddedAndTheFocusStaysWithoutAReason) {
+    open({}, "x.dic");
+    press({">", ">>", "Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("x.dic"));
+    // A disabled primary button, or the close box, leaves the focus where it is.
+    other->setFocus();
+    open({"Common.dic"});
     primary->setEnabled(false);
-    press("Command5");
+    press({"Готово"});
     EXPECT_EQ(mainWindow.focusWidget(), other);
-    EXPECT_EQ(entries(*mainList), QStringList{QStringLiteral("Common.dic")});
-
+    EXPECT_EQ(entries(*mainList), QStringLiteral("Common.dic"));
     primary->setEnabled(true);
-    mainList->clear();
     open()->close();
     EXPECT_EQ(mainWindow.focusWidget(), other);
     EXPECT_EQ(mainList->count(), 0);
-}
-
-TEST_F(Chooser, WithoutModulesBothListsStayEmpty) {
-    mainList->addItem(QStringLiteral("x.dic"));
-    open();
-    press("Command1");
-    press("Command2");
-    EXPECT_EQ(list("List1")->count(), 0);
-    press("Command5");
-    EXPECT_EQ(entries(*mainList), QStringList{QStringLiteral("x.dic")});
 }
 
 }  // namespace
