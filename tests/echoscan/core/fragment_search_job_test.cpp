@@ -120,7 +120,8 @@ TEST(FragmentSearchJob, TooFewCharactersAndTheSmallestSearchableText) {
         const JobRun run(folder);
         EXPECT_EQ(run.end, completes ? FragmentSearchEnd::Completed : FragmentSearchEnd::Refused);
         EXPECT_EQ(run.effects.at(2),
-                  completes ? "list shown.txt_Rec*.txt" : "message " + tooFewCharactersMessage(4));
+                  completes ? "list shown.txt_Rec*.txt"
+                            : "message У вас нет 4 символов на выбранном языке в тексте.");
         EXPECT_EQ(folder.read("text.txt_RecPrep.txt"), cp(source));
     }
     EXPECT_NE(folder.read(kReports[0]).find(cp("фрагментов:  0")), std::string::npos);
