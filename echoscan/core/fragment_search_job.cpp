@@ -21,6 +21,10 @@ std::string sourceNotFoundMessage(const std::filesystem::path& path) {
     return "Не найден исходный файл \"" + displayPath(path) + "\".";
 }
 
+std::string notInSourceFolderMessage(const std::string& name, const std::filesystem::path& folder) {
+    return "Исходный файл \"" + name + "\" не находится в папке \"" + displayPath(folder) + "\".";
+}
+
 std::string textTooLongMessage(const std::filesystem::path& path) {
     return "Текст файла \"" + displayPath(path) + "\" слишком велик для поиска.";
 }
@@ -101,6 +105,12 @@ FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request,
     effects.enableRunButtons(false);
     if (request.sourceName.empty()) {
         return effects.end(FragmentSearchEnd::Refused, kNoSourceFileMessage);
+    }
+    // Text1 holds a bare file name; one with a folder part would lead the job and
+    // its reports out of SourceFolder.
+    if (request.sourceName.find('/') != std::string::npos) {
+        return effects.end(FragmentSearchEnd::Refused,
+                           notInSourceFolderMessage(request.sourceName, request.sourceFolder));
     }
     const auto typedPath = request.sourceFolder / request.sourceName;
     const auto sourcePath = request.sourceFolder.empty()

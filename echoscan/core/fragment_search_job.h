@@ -30,7 +30,7 @@ std::optional<long long> parseFragmentLength(std::string_view text);
 
 // What the search job is given when it starts. Texts are UTF-8.
 struct FragmentSearchRequest {
-    std::string sourceName;              // the file name shown in Text1, without folder
+    std::string sourceName;  // the file name shown in Text1; one with a folder part is refused
     std::filesystem::path sourceFolder;  // empty while no file has been picked
     Language language = Language::Russian;
     std::string minLengthText;  // Combo1

@@ -2,15 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "common/core/codepage.h"
+#include "echoscan/core/fragment_text.h"
 #include "tests/support/recording_job.h"
 #include "tests/support/temp_folder.h"
 
 namespace undertext {
 namespace {
 
-using testing::RecordingJob;
 using testing::TempFolder;
+using Effects = std::vector<std::string>;
 
 std::string cp(std::string_view utf8) {
     return utf8ToCp1251(utf8);
@@ -18,106 +21,126 @@ std::string cp(std::string_view utf8) {
 
 const char* const kReports[] = {"text.txt_RecSortByLen.txt", "text.txt_RecSortByAlf.txt",
                                 "text.txt_RecSortByFriq.txt"};
+const std::string kText = cp("Мама мыла раму, мама мыла окно.");
 
-// Runs the job on folder/text.txt and records the window effects in order.
+// Runs the job on folder/name and records the window effects in order; Text1
+// shows "shown.txt" when the run ends.
 struct JobRun {
-    explicit JobRun(const TempFolder& folder, std::string minText = "4", std::string maxText = "40",
+    explicit JobRun(const TempFolder& folder, std::string min = "4", std::string max = "40",
                     long stopAt = 0, std::string name = "text.txt")
         : job(stopAt) {
         FragmentSearchWindow window;
         window.showMessage = [this](const std::string& m) { effects.push_back("message " + m); };
         window.enableRunButtons = [this](bool on) { effects.push_back(on ? "enable" : "disable"); };
         window.showResultFiles = [this](const std::string& p) { effects.push_back("list " + p); };
-        end = fragmentSearchJob({name, folder.path(), Language::Russian, minText, maxText}, window,
-                                job);
+        window.shownSourceName = [] { return std::string("shown.txt"); };
+        end = fragmentSearchJob({name, folder.path(), Language::Russian, min, max}, window, job);
     }
 
-    RecordingJob job;
-    std::vector<std::string> effects;
+    testing::RecordingJob job;
+    Effects effects;
     FragmentSearchEnd end;
 };
 
-const std::string kText = cp("Мама мыла раму, мама мыла окно.");
+TEST(FragmentText, KeepsTheLanguagesLettersLowerCasedWithSingleBlanks) {
+    const std::tuple<const char*, Language, const char*> cases[] = {
+        {"Мама мыла раму.\r\n", Language::Russian, "мама мыла раму "},
+        {"\r\nДом, 12 ЯЗЫК", Language::Russian, " дом язык"},
+        {"ёлка Ёж abc", Language::Russian, " лка ж "},
+        {"Don't stop", Language::English, "don t stop"},
+        {"abc123def [Zz]", Language::English, "abc def zz "},
+        {"Мама мыла раму.", Language::English, " "},
+        {"", Language::English, ""}};
+    for (const auto& [source, language, prepared] : cases) {
+        EXPECT_EQ(prepareFragmentText(cp(source), language), cp(prepared)) << source;
+    }
+}
 
 TEST(FragmentSearchJob, CompletedRunWritesThePreparedTextAndThreeReports) {
     TempFolder folder;
     folder.write("text.txt", kText);
     const JobRun run(folder, "2", "40");
     EXPECT_EQ(run.end, FragmentSearchEnd::Completed);
-    EXPECT_EQ(run.effects, (std::vector<std::string>{"disable", "list text.txt_Rec*.txt",
-                                                     "list text.txt_Rec*.txt", "enable"}));
+    EXPECT_EQ(run.effects,
+              (Effects{"disable", "list text.txt_Rec*.txt", "list shown.txt_Rec*.txt", "enable"}));
     EXPECT_EQ(run.job.progressValues.front(), 2);
     EXPECT_EQ(run.job.progressValues.back(), 100);
     EXPECT_EQ(folder.read("text.txt_RecPrep.txt"), cp("мама мыла раму мама мыла окно "));
-    for (const char* report : kReports) {
-        EXPECT_NE(folder.read(report).find(cp("Всего повторяющихся фрагментов:  3\r\n")),
-                  std::string::npos)
-            << report;
-    }
+    const auto heading = [](const std::string& title) {
+        return cp(title +
+                  "  интервал поиска от 2 до 40 символов.\r\n\r\n"
+                  "Фраза      Кол-во  Длина\r\n\r\n");
+    };
+    const auto longest = cp("мама мыла  2       10\r\n");
+    const auto shortest = cp(" м         3       2\r\nам         3       2\r\n");
+    const auto total = cp("\r\nВсего повторяющихся фрагментов:  3\r\n");
+    EXPECT_EQ(folder.read(kReports[0]),
+              heading("  СОРТИРОВКА ПО ДЛИНЕ") + longest + shortest + total);
+    EXPECT_EQ(folder.read(kReports[1]),
+              heading("     СОРТИРОВКА ПО АЛФАВИТУ") + shortest + longest + total);
+    EXPECT_EQ(folder.read(kReports[2]),
+              heading("    СОРТИРОВКА ПО ВСТРЕЧАЕМОСТИ В ТЕКСТЕ") + shortest + longest + total);
 }
 
 TEST(FragmentSearchJob, RefusalsInTheirOrder) {
     TempFolder folder;
     folder.write("text.txt", kText);
-    const auto refusal = [](const std::string& message) {
-        return std::vector<std::string>{"disable", "list text.txt_Rec*.txt", "message " + message,
-                                        "enable"};
-    };
-    const std::pair<std::pair<const char*, const char*>, std::string> cases[] = {
-        {{"5", "3"}, kLengthOrderMessage},
-        {{"3", "-1"}, kLengthOrderMessage},
-        {{"0", "3"}, kNonPositiveLengthMessage},
-        {{"0", "0"}, kNonPositiveLengthMessage},
-        {{"30", "40"}, "У вас нет 30 символов на выбранном языке в тексте."},
-        {{"", "40"}, kLengthNotNumberMessage},
-        {{"4", "четыре"}, kLengthNotNumberMessage},
-        {{"4.5", "40"}, kLengthNotNumberMessage},
-        {{"4", "99999999999999999999"}, kLengthNotNumberMessage},
-        {{"4", "1000000001"}, kLengthNotNumberMessage},
-    };
-    for (const auto& [lengths, message] : cases) {
-        const JobRun run(folder, lengths.first, lengths.second);
+    const std::tuple<const char*, const char*, const char*, std::string> cases[] = {
+        {"", "5", "3", kNoSourceFileMessage},
+        {"text.txt", "5", "3", kLengthOrderMessage},
+        {"text.txt", "3", "-1", kLengthOrderMessage},
+        {"text.txt", "0", "3", kNonPositiveLengthMessage},
+        {"text.txt", "0", "0", kNonPositiveLengthMessage},
+        {"text.txt", "", "40", kLengthNotNumberMessage},
+        {"text.txt", "4.5", "40", kLengthNotNumberMessage},
+        {"text.txt", "4", "99999999999999999999", kLengthNotNumberMessage},
+        {"text.txt", "4", "1000000001", kLengthNotNumberMessage}};
+    for (const auto& [name, min, max, message] : cases) {
+        const JobRun run(folder, min, max, 0, name);
+        Effects expected = {"disable", "list text.txt_Rec*.txt", "message " + message, "enable"};
+        if (*name == '\0') {
+            expected.erase(expected.begin() + 1);
+        }
         EXPECT_EQ(run.end, FragmentSearchEnd::Refused) << message;
-        EXPECT_EQ(run.effects, refusal(message));
+        EXPECT_EQ(run.effects, expected);
         EXPECT_TRUE(run.job.progressValues.empty());
     }
     for (const char* report : kReports) {
         EXPECT_FALSE(folder.exists(report));
     }
     EXPECT_EQ(parseFragmentLength(" +7 "), 7);
-    EXPECT_EQ(parseFragmentLength("-1000000000"), -1000000000);
     EXPECT_EQ(parseFragmentLength("- 1"), std::nullopt);
 }
 
 TEST(FragmentSearchJob, TooFewCharactersAndTheSmallestSearchableText) {
     TempFolder folder;
-    folder.write("text.txt", cp("абвг"));
-    JobRun four(folder);
-    EXPECT_EQ(four.effects.at(2), "message У вас нет 4 символов на выбранном языке в тексте.");
-    folder.write("text.txt", cp("абвгд"));
-    EXPECT_EQ(JobRun(folder).end, FragmentSearchEnd::Completed);
+    for (const auto& [source, completes] :
+         {std::pair{"абвг", false}, {"", false}, {"абвгд", true}}) {
+        folder.write("text.txt", cp(source));
+        const JobRun run(folder);
+        EXPECT_EQ(run.end, completes ? FragmentSearchEnd::Completed : FragmentSearchEnd::Refused);
+        EXPECT_EQ(run.effects.at(2),
+                  completes ? "list shown.txt_Rec*.txt"
+                            : "message У вас нет 4 символов на выбранном языке в тексте.");
+        EXPECT_EQ(folder.read("text.txt_RecPrep.txt"), cp(source));
+    }
     EXPECT_NE(folder.read(kReports[0]).find(cp("фрагментов:  0")), std::string::npos);
-    // An empty source gives an empty prepared text and the same refusal.
-    folder.write("text.txt", "");
-    EXPECT_EQ(JobRun(folder).effects.at(2),
-              "message У вас нет 4 символов на выбранном языке в тексте.");
-    EXPECT_EQ(folder.read("text.txt_RecPrep.txt"), "");
 }
 
-TEST(FragmentSearchJob, NoSourceChosenOrFound) {
+TEST(FragmentSearchJob, RefusesANameThatIsNoFileOfTheSourceFolder) {
     TempFolder folder;
-    const JobRun empty(folder, "4", "40", 0, "");
-    EXPECT_EQ(empty.effects,
-              (std::vector<std::string>{"disable", "message Выберите исходный файл", "enable"}));
-    const JobRun missing(folder, "4", "40", 0, "typed.txt");
-    EXPECT_EQ(missing.end, FragmentSearchEnd::Refused);
-    EXPECT_NE(missing.effects.at(1).find("typed.txt"), std::string::npos);
-    EXPECT_FALSE(folder.exists("typed.txt_RecPrep.txt"));
-
-    // A name typed before any folder was chosen.
-    RecordingJob job;
-    FragmentSearchWindow window;
-    EXPECT_EQ(fragmentSearchJob({"text.txt", {}, Language::Russian, "4", "40"}, window, job),
+    TempFolder elsewhere;
+    elsewhere.write("text.txt", kText);
+    // A missing name, and names that lead out of the folder.
+    for (const auto& name : {std::string("typed.txt"), (elsewhere / "text.txt").string(),
+                             "../" + elsewhere.path().filename().string() + "/text.txt"}) {
+        const JobRun run(folder, "4", "40", 0, name);
+        EXPECT_EQ(run.end, FragmentSearchEnd::Refused) << name;
+        EXPECT_EQ(run.effects.size(), 3u) << name;
+    }
+    EXPECT_FALSE(elsewhere.exists("text.txt_RecPrep.txt"));
+    testing::RecordingJob job;  // a name typed before any folder was chosen
+    EXPECT_EQ(fragmentSearchJob({"text.txt", {}, Language::Russian, "4", "40"}, {}, job),
               FragmentSearchEnd::Refused);
     // The name is found without regard to case; outputs take the name as typed.
     folder.write("Text.TXT", kText);
@@ -131,21 +154,14 @@ TEST(FragmentSearchJob, FilesThatCannotBeReadOrWrittenFailWithTheirName) {
     const JobRun unreadable(folder);
     EXPECT_EQ(unreadable.end, FragmentSearchEnd::Failed);
     EXPECT_NE(unreadable.effects.at(1).find("text.txt"), std::string::npos);
-    EXPECT_EQ(unreadable.effects.back(), "enable");
     std::filesystem::remove(folder / "text.txt");
-
     folder.write("text.txt", kText);
-    std::filesystem::create_directory(folder / "text.txt_RecPrep.txt");
-    const JobRun unwritable(folder);
-    EXPECT_EQ(unwritable.end, FragmentSearchEnd::Failed);
-    EXPECT_NE(unwritable.effects.at(1).find("text.txt_RecPrep.txt"), std::string::npos);
-    std::filesystem::remove(folder / "text.txt_RecPrep.txt");
-
     // The alphabetical report is blocked: the length report is whole, no other.
     std::filesystem::create_directory(folder / kReports[1]);
     const JobRun blocked(folder, "2", "40");
     EXPECT_EQ(blocked.end, FragmentSearchEnd::Failed);
     EXPECT_NE(blocked.effects.at(2).find(kReports[1]), std::string::npos);
+    EXPECT_EQ(blocked.effects.back(), "enable");
     EXPECT_NE(folder.read(kReports[0]).find(cp("фрагментов:  3\r\n")), std::string::npos);
     EXPECT_FALSE(folder.exists(kReports[2]));
 }
@@ -153,37 +169,20 @@ TEST(FragmentSearchJob, FilesThatCannotBeReadOrWrittenFailWithTheirName) {
 TEST(FragmentSearchJob, AStopShowsZeroAndLeavesEarlierReportsAlone) {
     TempFolder folder;
     folder.write("text.txt", kText);
-    RecordingJob count;
-    ASSERT_EQ(
-        fragmentSearchJob({"text.txt", folder.path(), Language::Russian, "2", "40"}, {}, count),
-        FragmentSearchEnd::Completed);
+    const long lastStopPoint = JobRun(folder, "2", "40").job.stopPoints;
     for (const char* report : kReports) {
         folder.write(report, "earlier");
     }
     // The first stop point (a length pass) and the last one (the absorption pass).
-    for (const long stopAt : {1L, count.stopPoints}) {
+    for (const long stopAt : {1L, lastStopPoint}) {
         const JobRun run(folder, "2", "40", stopAt);
         EXPECT_EQ(run.end, FragmentSearchEnd::Stopped);
         EXPECT_EQ(run.job.progressValues.back(), 0);
-        EXPECT_EQ(run.effects, (std::vector<std::string>{"disable", "list text.txt_Rec*.txt"}));
+        EXPECT_EQ(run.effects, (Effects{"disable", "list text.txt_Rec*.txt"}));
         for (const char* report : kReports) {
             EXPECT_EQ(folder.read(report), "earlier");
         }
     }
-}
-
-TEST(FragmentSearchJob, TheFinalListTakesTheNameShownAtTheEnd) {
-    TempFolder folder;
-    folder.write("text.txt", kText);
-    std::vector<std::string> patterns;
-    FragmentSearchWindow window;
-    window.showResultFiles = [&](const std::string& p) { patterns.push_back(p); };
-    window.shownSourceName = [] { return std::string("other.txt"); };
-    UnwatchedJob job;
-    EXPECT_EQ(
-        fragmentSearchJob({"text.txt", folder.path(), Language::Russian, "4", "40"}, window, job),
-        FragmentSearchEnd::Completed);
-    EXPECT_EQ(patterns, (std::vector<std::string>{"text.txt_Rec*.txt", "other.txt_Rec*.txt"}));
 }
 
 }  // namespace

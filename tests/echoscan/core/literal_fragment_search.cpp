@@ -4,38 +4,31 @@
 #include <set>
 
 namespace undertext::testing {
-namespace {
-
-struct Occurrence {
-    std::string text;
-    int length;
-    long start;  // from 1
-    long end;    // one past the last character
-};
-
-}  // namespace
 
 std::optional<std::vector<LiteralFragment>> literalRecurringFragments(std::string_view fragmentText,
                                                                       int minLength, int maxLength,
                                                                       JobControl& control) {
     const long searchEnd = static_cast<long>(fragmentText.size()) - 1;
+    // Fragment (i, L), with i counted from 1.
+    const auto fragment = [&](long i, int length) {
+        return fragmentText.substr(static_cast<std::size_t>(i - 1),
+                                   static_cast<std::size_t>(length));
+    };
     float progress = 2;
-    const float latePassStep =
-        maxLength - minLength > 30 ? static_cast<float>(20.0 / (maxLength - minLength)) : 0.0F;
+    const int spread = maxLength - minLength;
+    const float latePassStep = spread > 30 ? static_cast<float>(20.0 / spread) : 0.0F;
 
-    // The length passes.
+    struct Occurrence {
+        std::string_view text;
+        long start, end;
+    };
     std::vector<Occurrence> occurrences;
     for (int length = minLength; length <= maxLength; ++length) {
-        std::vector<std::string> cut(1);  // cut[i]: the fragment at start i
-        for (long i = 1; i <= searchEnd - length; ++i) {
-            cut.emplace_back(fragmentText.substr(static_cast<std::size_t>(i - 1),
-                                                 static_cast<std::size_t>(length)));
-        }
         bool appended = false;
         for (long i = 1; i <= searchEnd - length; ++i) {
             for (long j = 1; j <= searchEnd - length; ++j) {
-                if (j != i && cut[j][0] == cut[i][0] && cut[j] == cut[i]) {
-                    occurrences.push_back({cut[i], length, i, i + length});
+                if (j != i && fragment(j, length) == fragment(i, length)) {
+                    occurrences.push_back({fragment(i, length), i, i + length});
                     appended = true;
                     break;
                 }
@@ -51,29 +44,30 @@ std::optional<std::vector<LiteralFragment>> literalRecurringFragments(std::strin
         control.progress(static_cast<int>(progress));
     }
 
-    // Absorption and counting.
-    const long last = static_cast<long>(occurrences.size()) - 1;
-    const long threshold =
-        std::lrint(2.0 * static_cast<double>(last) / (95 - static_cast<int>(progress)));
+    // Absorption and counting, then merging: the first candidate of a text stays.
+    const auto last = static_cast<double>(occurrences.size()) - 1;
+    const long threshold = std::lrint(2.0 * last / (95 - static_cast<int>(progress)));
     long counter = 0;
-    std::vector<LiteralFragment> candidates;
+    std::vector<LiteralFragment> merged;
+    std::set<std::string_view> mergedTexts;
     for (const auto& s : occurrences) {
         std::set<long> positions;
         bool absorbed = false;
         for (const auto& j : occurrences) {
-            if (j.length < s.length) {
+            if (j.text.size() < s.text.size()) {
                 continue;
             }
-            if (const auto w = j.text.find(s.text); w != std::string::npos) {
+            if (const auto w = j.text.find(s.text); w != std::string_view::npos) {
                 positions.insert(j.start + static_cast<long>(w));
             }
-            if (j.start <= s.start && j.end >= s.end && !(j.start == s.start && j.end == s.end)) {
-                absorbed = true;
+            absorbed = j.start <= s.start && j.end >= s.end && j.end - j.start > s.end - s.start;
+            if (absorbed) {
                 break;
             }
         }
-        if (!absorbed) {
-            candidates.push_back({s.text, static_cast<long>(positions.size()), s.length});
+        if (!absorbed && mergedTexts.insert(s.text).second) {
+            merged.push_back({std::string(s.text), static_cast<long>(positions.size()),
+                              static_cast<int>(s.text.size())});
         }
         if (control.stopPoint()) {
             return std::nullopt;
@@ -84,18 +78,6 @@ std::optional<std::vector<LiteralFragment>> literalRecurringFragments(std::strin
             counter = 0;
         } else {
             ++counter;
-        }
-    }
-
-    // Merging.
-    std::vector<LiteralFragment> merged;
-    for (const auto& candidate : candidates) {
-        bool seen = false;
-        for (const auto& kept : merged) {
-            seen = seen || kept.text == candidate.text;
-        }
-        if (!seen) {
-            merged.push_back(candidate);
         }
     }
     return merged;

@@ -31,9 +31,7 @@ void literalSelectionSort(std::vector<T>& entries, Beats beats) {
     for (std::size_t k = entries.size(); k >= 2; --k) {
         std::size_t candidate = 0;
         for (std::size_t i = 1; i < k; ++i) {
-            if (beats(entries[i], entries[candidate])) {
-                candidate = i;
-            }
+            candidate = beats(entries[i], entries[candidate]) ? i : candidate;
         }
         std::swap(entries[candidate], entries[k - 1]);
     }

@@ -6,18 +6,9 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
-#include <string>
 #include <thread>
-#include <tuple>
-#include <vector>
 
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include "common/core/codepage.h"
@@ -32,63 +23,22 @@ namespace {
 using ui::JobRunner;
 using ui::ShownBox;
 
-constexpr int kWaitMs = 30000;
-const char* const kReports[] = {"text.txt_RecSortByAlf.txt", "text.txt_RecSortByFriq.txt",
-                                "text.txt_RecSortByLen.txt"};
-
 QString q(const char* utf8) {
     return QString::fromUtf8(utf8);
 }
 
-// A text of the given length in Windows-1251 with many recurring fragments.
-std::string longText(std::size_t size) {
-    const std::string verse = utf8ToCp1251("мама мыла раму, мама мыла окно. ");
-    std::string text;
-    while (text.size() < size) {
-        text += verse;
+// Waits up to 30 s for done, sleeping on the test's own thread.
+template <typename Done>
+bool waitOnThisThread(Done done) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    bool isDone = false;
+    while (!(isDone = done()) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
-    return text;
+    return isDone;
 }
 
-// A source file that the job cannot read until the test feeds it: a named pipe,
-// so that a run is certainly under way when a question is asked.
-class PipeSource {
-  public:
-    explicit PipeSource(std::filesystem::path path) : path_(std::move(path)) {
-        EXPECT_EQ(::mkfifo(path_.c_str(), 0600), 0);
-    }
-    // A job still waiting on the pipe (after a failed expectation) reads its end.
-    ~PipeSource() {
-        const int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK);
-        if (fd >= 0) {
-            ::close(fd);
-        }
-    }
-    PipeSource(const PipeSource&) = delete;
-    PipeSource& operator=(const PipeSource&) = delete;
-
-    // Writes bytes once the job has opened the pipe, then closes it.
-    bool feed(const std::string& bytes) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        int fd = -1;
-        // Opening for writing without blocking fails until a reader is there.
-        while ((fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK)) < 0 &&
-               std::chrono::steady_clock::now() < deadline) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        }
-        if (fd < 0) {
-            return false;
-        }
-        ::fcntl(fd, F_SETFL, 0);
-        const bool written =
-            ::write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
-        ::close(fd);
-        return written;
-    }
-
-  private:
-    std::filesystem::path path_;
-};
+const std::string kVerse = utf8ToCp1251("Мама мыла раму, мама мыла окно.\r\n");
 
 class EchoscanWindow : public ::testing::Test {
   protected:
@@ -98,130 +48,115 @@ class EchoscanWindow : public ::testing::Test {
     Form1 form{dialogs, start.path()};
     JobRunner* runner = form.findChild<JobRunner*>(QStringLiteral("SearchRunner"));
     std::vector<JobRunner::End> ends;
+    std::size_t awaited = 0;
 
+    // A job still blocked on the pipe (after a failed expectation) reads its end.
+    ~EchoscanWindow() override {
+        const int fd = ::open((texts / "pipe.txt").c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
     void SetUp() override {
-        ASSERT_NE(runner, nullptr);
         QObject::connect(runner, &JobRunner::finished, &form,
                          [this](JobRunner::End end, const QString&) { ends.push_back(end); });
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
 
-    template <typename Widget>
-    Widget* child(const char* name) {
-        auto* widget = form.findChild<Widget*>(QString::fromLatin1(name));
+    QWidget* child(const char* name) {
+        auto* widget = form.findChild<QWidget*>(QString::fromLatin1(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QPushButton* button(const char* name) { return child<QPushButton>(name); }
-    QString progressText() { return child<QLabel>("Label2")->text(); }
+    QString text(const char* name) {
+        auto* widget = child(name);
+        return widget->property(qobject_cast<QComboBox*>(widget) ? "currentText" : "text")
+            .toString();
+    }
+    void click(const char* name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+    bool runButtonsEnabled() {
+        return child("Command1")->isEnabled() && child("Command5")->isEnabled();
+    }
 
     void openSource(const std::string& bytes) {
-        const auto path = texts.write("text.txt", bytes);
-        dialogs.queueFile(QString::fromStdString(path.string()));
-        QTest::mouseClick(button("Command5"), Qt::LeftButton);
+        dialogs.queueFile(QString::fromStdString(texts.write("text.txt", bytes).string()));
+        click("Command5");
     }
-
     void setLengths(const char* from, const char* to) {
-        child<QComboBox>("Combo1")->setEditText(q(from));
-        child<QComboBox>("Combo2")->setEditText(q(to));
+        child("Combo1")->setProperty("currentText", q(from));
+        child("Combo2")->setProperty("currentText", q(to));
     }
-
-    // Presses "Начать поиск" and processes events until the runner reports the end.
-    JobRunner::End search() {
-        const auto before = ends.size();
-        QTest::mouseClick(button("Command1"), Qt::LeftButton);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return ends.size() > before; }, kWaitMs));
+    // Processes events until the runner reports the end of one more run.
+    JobRunner::End awaitEnd() {
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ends.size() > awaited; }, 30000));
+        awaited = ends.size();
         return ends.empty() ? JobRunner::End::Failed : ends.back();
     }
-
-    bool runButtonsEnabled() {
-        return button("Command1")->isEnabled() && button("Command5")->isEnabled();
+    JobRunner::End search() {
+        click("Command1");
+        return awaitEnd();
     }
-
-    QStringList resultEntries() {
-        auto* list = child<QListWidget>("File2");
-        QStringList names;
-        for (int i = 0; i < list->count(); ++i) {
-            names.append(list->item(i)->text());
-        }
-        return names;
-    }
-
     QStringList boxTexts(ShownBox::Kind kind) const {
         QStringList result;
         for (const auto& box : dialogs.shownOfKind(kind)) {
-            result.append(box.text);
+            result.append(box.title + QStringLiteral(": ") + box.text);
         }
         return result;
     }
 
-    // While the next question is open, feeds the source the job waits on and then
-    // waits until the job holds at its first stop point: the answer lands in the
-    // middle of the search, whatever the timing.
-    void holdJobWhileAsked(PipeSource& pipe, bool& wasHeld) {
-        dialogs.setWhileQuestionOpen([this, &pipe, &wasHeld](const ShownBox&) {
-            ASSERT_TRUE(pipe.feed(longText(2000)));
-            const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-            while (!runner->isHeldAtStopPoint() && std::chrono::steady_clock::now() < deadline) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    // Starts a run on a named pipe that the job blocks on, then presses button: while
+    // its question is open the pipe is fed and the job holds at its first stop point,
+    // so the answer lands in the middle of the search whatever the timing.
+    bool askMidRun(const char* button) {
+        openSource(kVerse);
+        const auto pipe = texts / "pipe.txt";
+        EXPECT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+        child("Text1")->setProperty("text", QStringLiteral("pipe.txt"));
+        bool held = false;
+        dialogs.setWhileQuestionOpen([&](const ShownBox&) {
+            int fd = -1;  // opening for writing fails until the job opens the pipe
+            ASSERT_TRUE(waitOnThisThread(
+                [&] { return (fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK)) >= 0; }));
+            std::string bytes;
+            while (bytes.size() < 2000) {
+                bytes += kVerse;
             }
-            wasHeld = runner->isHeldAtStopPoint();
+            ::fcntl(fd, F_SETFL, 0);
+            EXPECT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+            ::close(fd);
+            held = waitOnThisThread([&] { return runner->isHeldAtStopPoint(); });
         });
+        dialogs.queueAnswer(true);
+        click("Command1");
+        EXPECT_FALSE(runButtonsEnabled());
+        click(button);
+        return held;
     }
 };
 
-TEST_F(EchoscanWindow, ShowsEveryControlAtLoadAndItsOwnAboutWindow) {
-    EXPECT_EQ(form.windowTitle(), q("Поиск повторяющихся фрагментов текста"));
-    const auto* heading = child<QLabel>("Label1");
-    EXPECT_EQ(heading->text(), q("Поиск повторяющихся фрагментов текста"));
-    EXPECT_EQ(heading->font().pointSize(), 12);
-    EXPECT_TRUE(heading->font().bold());
-    const std::vector<std::pair<const char*, const char*>> labels{
-        {"Label9", "Версия 2.1"},
-        {"Label7", "Размеры фрагментов"},
-        {"Label3", "от"},
-        {"Label8", "до"},
-        {"Label4_0", "знаков"},
-        {"Label4_1", "Язык текста:"},
-        {"Label5", "Исходный текстовый файл (click)"},
-        {"Label6", "Файлы результатов:"},
-        {"Label2", "Готово   0 %"}};
-    for (const auto& [name, text] : labels) {
-        EXPECT_EQ(child<QLabel>(name)->text(), q(text)) << name;
+TEST_F(EchoscanWindow, ShowsItsControlsAndItsOwnAboutWindow) {
+    QStringList captions = {form.windowTitle()};
+    for (const char* name : {"Label1", "Label9", "Label7", "Label3", "Combo1", "Label8", "Combo2",
+                             "Label4_0", "Label4_1", "Option1", "Option2", "Label5", "Label6",
+                             "Label2", "Command5", "Command1", "Command2", "Command3"}) {
+        captions.append(text(name));
+        EXPECT_TRUE(child(name)->isEnabled()) << name;
     }
-    const std::vector<std::pair<const char*, const char*>> buttons{{"Command5", "Открыть файл"},
-                                                                   {"Command1", "Начать поиск"},
-                                                                   {"Command2", "Остановить"},
-                                                                   {"Command3", "Выйти"}};
-    for (const auto& [name, caption] : buttons) {
-        EXPECT_EQ(button(name)->text(), q(caption)) << name;
-        EXPECT_TRUE(button(name)->isEnabled()) << name;
-        EXPECT_FALSE(button(name)->icon().isNull()) << name;
-    }
-    for (const auto& [name, count, text] : {std::tuple{"Combo1", 39, "4"}, {"Combo2", 40, "40"}}) {
-        const auto* box = child<QComboBox>(name);
-        EXPECT_TRUE(box->isEditable());
-        EXPECT_EQ(box->count(), count);
-        EXPECT_EQ(box->itemText(0), q("1"));
-        EXPECT_EQ(box->itemText(count - 1), QString::number(count));
-        EXPECT_EQ(box->currentText(), q(text));
-    }
-    EXPECT_TRUE(child<QRadioButton>("Option1")->isChecked());
-    EXPECT_FALSE(child<QRadioButton>("Option2")->isChecked());
-    EXPECT_TRUE(child<QLineEdit>("Text1")->text().isEmpty());
-    EXPECT_EQ(child<ui::ResultFileList>("File2")->pattern(), q("no file at all"));
-    for (const char* line : {"Line1", "Line2", "Line7", "Line8"}) {
-        EXPECT_NE(form.findChild<QFrame*>(QString::fromLatin1(line)), nullptr) << line;
-    }
+    EXPECT_EQ(captions.join(QLatin1Char('|')),
+              q("Поиск повторяющихся фрагментов текста|Поиск повторяющихся фрагментов текста|"
+                "Версия 2.1|Размеры фрагментов|от|4|до|40|знаков|Язык текста:|Русский|Английский|"
+                "Исходный текстовый файл (click)|Файлы результатов:|Готово   0 %|Открыть файл|"
+                "Начать поиск|Остановить|Выйти"));
+    EXPECT_EQ(qobject_cast<QComboBox*>(child("Combo1"))->count(), 39);
+    EXPECT_EQ(qobject_cast<QComboBox*>(child("Combo2"))->itemText(39), q("40"));
+    EXPECT_TRUE(child("Option1")->property("checked").toBool());
 
-    QTest::mouseClick(child<QLabel>("Label9"), Qt::LeftButton);
+    click("Label9");
     auto* about = form.findChild<QWidget*>(QStringLiteral("Form2"));
     ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(about->isVisible());
-    EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+    EXPECT_EQ(about->findChild<QWidget*>(QStringLiteral("Label1"))->property("text"),
               q("Поиск повторяющихся фрагментов текста."));
-
     // Before any run the window closes without a question, and the About window goes too.
     EXPECT_TRUE(form.close());
     EXPECT_FALSE(about->isVisible());
@@ -229,141 +164,81 @@ TEST_F(EchoscanWindow, ShowsEveryControlAtLoadAndItsOwnAboutWindow) {
 }
 
 TEST_F(EchoscanWindow, AWholeRunWritesThePreparedTextAndTheThreeReports) {
-    const std::string source = utf8ToCp1251("Мама мыла раму, мама мыла окно.\r\n");
-    openSource(source);
-    EXPECT_EQ(child<QLineEdit>("Text1")->text(), q("text.txt"));
-    EXPECT_EQ(child<ui::ResultFileList>("File2")->pattern(), q("text.txt_Rec*.*"));
-    EXPECT_TRUE(child<QRadioButton>("Option1")->isChecked());
+    openSource(kVerse);
+    EXPECT_EQ(text("Text1"), q("text.txt"));
+    auto* list = qobject_cast<ui::ResultFileList*>(child("File2"));
+    EXPECT_EQ(list->pattern(), q("text.txt_Rec*.*"));
     setLengths("2", "40");
-
     EXPECT_EQ(search(), JobRunner::End::Completed);
-    EXPECT_EQ(dialogs.shown().size(), 1u) << "only the open dialog, no message";
-    EXPECT_EQ(progressText(), q("Готово  100 %"));
+    EXPECT_EQ(text("Label2"), q("Готово  100 %"));
     EXPECT_TRUE(runButtonsEnabled());
-    EXPECT_EQ(resultEntries(), (QStringList{q("text.txt_RecPrep.txt"), q(kReports[0]),
-                                            q(kReports[1]), q(kReports[2])}));
-    EXPECT_EQ(texts.read("text.txt_RecPrep.txt"), utf8ToCp1251("мама мыла раму мама мыла окно "));
-
-    // The window hands the job what it shows: the same run without a window
-    // writes the same reports byte for byte.
-    testing::TempFolder alone;
-    alone.write("text.txt", source);
-    const FragmentSearchRequest request{"text.txt", alone.path(), Language::Russian, "2", "40"};
-    UnwatchedJob control;
-    ASSERT_EQ(fragmentSearchJob(request, {}, control), FragmentSearchEnd::Completed);
-    for (const char* report : kReports) {
-        EXPECT_FALSE(texts.read(report).empty()) << report;
-        EXPECT_EQ(texts.read(report), alone.read(report)) << report;
+    const QStringList reports = {q("text.txt_RecSortByAlf.txt"), q("text.txt_RecSortByFriq.txt"),
+                                 q("text.txt_RecSortByLen.txt")};
+    QStringList listed;
+    for (int i = 0; i < list->count(); ++i) {
+        listed.append(list->item(i)->text());
     }
+    EXPECT_EQ(listed, QStringList{q("text.txt_RecPrep.txt")} + reports);
 
-    // A completed run clears the busy flag: closing asks nothing.
-    EXPECT_TRUE(form.close());
-    EXPECT_TRUE(dialogs.shownOfKind(ShownBox::Kind::Question).empty());
+    // The job got the window's lengths, language and folder.
+    const auto byLength = cp1251ToUtf8(texts.read("text.txt_RecSortByLen.txt"));
+    EXPECT_TRUE(
+        byLength.starts_with("  СОРТИРОВКА ПО ДЛИНЕ  интервал поиска от 2 до 40 символов."));
+    EXPECT_NE(byLength.find("\r\nмама мыла  2       10\r\n"), std::string::npos);
+    EXPECT_TRUE(form.close());  // a completed run clears the busy flag
+    EXPECT_EQ(dialogs.shown().size(), 1u) << "only the open dialog";
 }
 
 TEST_F(EchoscanWindow, RefusesInTheJobsOrderAndAsksBeforeExitAfterwards) {
-    EXPECT_EQ(search(), JobRunner::End::Completed);  // the job ends normally with its message
-    EXPECT_TRUE(runButtonsEnabled());
-    QTest::keyClicks(child<QLineEdit>("Text1"), QStringLiteral("typed.txt"));
-    search();  // a name typed before any folder was chosen
-
+    search();                            // no file chosen
     openSource(utf8ToCp1251("Абв..."));  // prepared as «абв », too short for 4
-    setLengths("5", "3");
-    search();
-    setLengths("0", "3");
-    search();
-    setLengths("4", "40");
-    search();
-    setLengths("4,5", "40");
-    search();
-    setLengths("", "40");
-    search();
-
-    const QStringList messages = boxTexts(ShownBox::Kind::Information);
-    ASSERT_EQ(messages.size(), 7);
-    EXPECT_EQ(messages[0], q("Выберите исходный файл"));
-    EXPECT_TRUE(messages[1].startsWith(q("Не найден исходный файл"))) << messages[1].toStdString();
-    EXPECT_EQ(messages[2],
-              q("Минимальная длина должна быть меньше или равна максимальной длине фрагмента."));
-    EXPECT_EQ(messages[3], q("Нулевые и отрицательные значения не поддерживаются."));
-    EXPECT_EQ(messages[4], q("У вас нет 4 символов на выбранном языке в тексте."));
-    EXPECT_EQ(messages[5], q("Размеры фрагментов должны быть целыми числами от 1 до 1000000000."));
-    EXPECT_EQ(messages[6], messages[5]);
-    for (const auto& box : dialogs.shownOfKind(ShownBox::Kind::Information)) {
-        EXPECT_EQ(box.title, q("Echoscan"));
+    for (const auto& [from, to] : {std::pair{"5", "3"}, {"0", "3"}, {"4", "40"}, {"4,5", "40"}}) {
+        setLengths(from, to);
+        search();
     }
+    const auto info = [](const char* message) { return q("Echoscan: ") + q(message); };
+    EXPECT_EQ(
+        boxTexts(ShownBox::Kind::Information),
+        (QStringList{
+            info("Выберите исходный файл"),
+            info("Минимальная длина должна быть меньше или равна максимальной длине фрагмента."),
+            info("Нулевые и отрицательные значения не поддерживаются."),
+            info("У вас нет 4 символов на выбранном языке в тексте."),
+            info("Размеры фрагментов должны быть целыми числами от 1 до 1000000000.")}));
     EXPECT_TRUE(runButtonsEnabled());
-    EXPECT_EQ(progressText(), q("Готово   0 %"));
-    for (const char* report : kReports) {
-        EXPECT_FALSE(texts.exists(report)) << report;
-    }
+    EXPECT_FALSE(texts.exists("text.txt_RecSortByLen.txt"));
 
     // A refused run leaves the busy flag set: stop and exit ask, and No keeps the window.
-    QTest::mouseClick(button("Command2"), Qt::LeftButton);
-    QTest::mouseClick(button("Command3"), Qt::LeftButton);
+    click("Command2");
+    click("Command3");
     EXPECT_TRUE(form.isVisible());
     dialogs.queueAnswer(true);
     EXPECT_TRUE(form.close());
-    const auto questions = dialogs.shownOfKind(ShownBox::Kind::Question);
-    ASSERT_EQ(questions.size(), 3u);
-    EXPECT_EQ(questions[0].title, q("Остановка?"));
-    EXPECT_EQ(questions[0].text, q("Действительно хотите остановить работу?"));
-    for (const auto* question : {&questions[1], &questions[2]}) {
-        EXPECT_EQ(question->title, q("Выход?"));
-        EXPECT_EQ(question->text, q("Действительно хотите выйти из программы?"));
-    }
+    const auto ask = [](const char* title, const char* text) {
+        return q(title) + QStringLiteral(": ") + q(text);
+    };
+    const auto exit = ask("Выход?", "Действительно хотите выйти из программы?");
+    EXPECT_EQ(
+        boxTexts(ShownBox::Kind::Question),
+        (QStringList{ask("Остановка?", "Действительно хотите остановить работу?"), exit, exit}));
 }
 
 TEST_F(EchoscanWindow, AStopConfirmedMidRunShowsZeroAndWritesNoReport) {
-    openSource(longText(2000));
-    PipeSource pipe(texts / "pipe.txt");
-    child<QLineEdit>("Text1")->setText(QStringLiteral("pipe.txt"));
-    bool held = false;
-    holdJobWhileAsked(pipe, held);
-    dialogs.queueAnswer(true);
-    const auto before = ends.size();
-    QTest::mouseClick(button("Command1"), Qt::LeftButton);
-    EXPECT_FALSE(runButtonsEnabled());
-    QTest::mouseClick(button("Command2"), Qt::LeftButton);
-    EXPECT_TRUE(held) << "the job holds at a stop point while the question is open";
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ends.size() > before; }, kWaitMs));
-    EXPECT_EQ(ends.back(), JobRunner::End::Stopped);
-    EXPECT_EQ(progressText(), q("Готово  0 %"));
+    EXPECT_TRUE(askMidRun("Command2")) << "the job holds at a stop point while asked";
+    EXPECT_EQ(awaitEnd(), JobRunner::End::Stopped);
+    EXPECT_EQ(text("Label2"), q("Готово  0 %"));
     EXPECT_TRUE(runButtonsEnabled());
     EXPECT_TRUE(texts.exists("pipe.txt_RecPrep.txt"));
-    for (const char* report :
-         {"pipe.txt_RecSortByAlf.txt", "pipe.txt_RecSortByFriq.txt", "pipe.txt_RecSortByLen.txt"}) {
-        EXPECT_FALSE(texts.exists(report)) << report;
-    }
+    EXPECT_FALSE(texts.exists("pipe.txt_RecSortByLen.txt"));
     EXPECT_TRUE(boxTexts(ShownBox::Kind::Information).isEmpty());
-
-    // The next run starts afresh and completes; the stop cleared the busy flag.
-    child<QLineEdit>("Text1")->setText(QStringLiteral("text.txt"));
-    EXPECT_EQ(search(), JobRunner::End::Completed);
-    EXPECT_EQ(progressText(), q("Готово  100 %"));
-    for (const char* report : kReports) {
-        EXPECT_TRUE(texts.exists(report)) << report;
-    }
-    EXPECT_TRUE(form.close());
-    EXPECT_EQ(dialogs.shownOfKind(ShownBox::Kind::Question).size(), 1u);
+    EXPECT_TRUE(form.close()) << "the stop cleared the busy flag";
 }
 
 TEST_F(EchoscanWindow, AnExitConfirmedMidRunEndsTheJobAndClosesEveryWindow) {
-    openSource(longText(2000));
-    PipeSource pipe(texts / "pipe.txt");
-    child<QLineEdit>("Text1")->setText(QStringLiteral("pipe.txt"));
-    QTest::mouseClick(child<QLabel>("Label9"), Qt::LeftButton);
-    auto* about = form.findChild<QWidget*>(QStringLiteral("Form2"));
-    ASSERT_NE(about, nullptr);
-    bool held = false;
-    holdJobWhileAsked(pipe, held);
-    dialogs.queueAnswer(true);
-    QTest::mouseClick(button("Command1"), Qt::LeftButton);
-    QTest::mouseClick(button("Command3"), Qt::LeftButton);
-
-    EXPECT_TRUE(held);
+    click("Label9");
+    EXPECT_TRUE(askMidRun("Command3"));
     EXPECT_FALSE(form.isVisible());
-    EXPECT_FALSE(about->isVisible());
+    EXPECT_FALSE(form.findChild<QWidget*>(QStringLiteral("Form2"))->isVisible());
     EXPECT_FALSE(runner->isRunning()) << "the exit waited for the job";
     EXPECT_FALSE(texts.exists("pipe.txt_RecSortByLen.txt"));
 }
