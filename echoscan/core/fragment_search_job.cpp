@@ -8,6 +8,7 @@
 #include "common/core/file_io.h"
 #include "common/core/file_names.h"
 #include "common/core/number_text.h"
+#include "common/core/source_name.h"
 #include "fragment_reports.h"
 #include "fragment_text.h"
 #include "recurring_fragments.h"
@@ -19,10 +20,6 @@ constexpr const char* kResultPatternSuffix = "_Rec*.txt";
 
 std::string sourceNotFoundMessage(const std::filesystem::path& path) {
     return "Не найден исходный файл \"" + displayPath(path) + "\".";
-}
-
-std::string notInSourceFolderMessage(const std::string& name, const std::filesystem::path& folder) {
-    return "Исходный файл \"" + name + "\" не находится в папке \"" + displayPath(folder) + "\".";
 }
 
 std::string textTooLongMessage(const std::filesystem::path& path) {
@@ -106,9 +103,7 @@ FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request,
     if (request.sourceName.empty()) {
         return effects.end(FragmentSearchEnd::Refused, kNoSourceFileMessage);
     }
-    // Text1 holds a bare file name; one with a folder part would lead the job and
-    // its reports out of SourceFolder.
-    if (request.sourceName.find('/') != std::string::npos) {
+    if (!isBareFileName(request.sourceName)) {
         return effects.end(FragmentSearchEnd::Refused,
                            notInSourceFolderMessage(request.sourceName, request.sourceFolder));
     }

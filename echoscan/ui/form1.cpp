@@ -251,6 +251,11 @@ FragmentSearchWindow Form1::windowEffects() {
 }
 
 void Form1::startSearch() {
+    // The job enables the buttons a moment before its thread returns; a press in
+    // that moment waits for it instead of being refused by the runner.
+    if (runner_->isRunning()) {
+        runner_->waitForEnd();
+    }
     guard_.beginRun();
     // The job orders this too, but the window must not look idle until it does.
     enableRunButtons(false);

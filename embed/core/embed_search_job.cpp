@@ -8,6 +8,7 @@
 #include "common/core/dictionary.h"
 #include "common/core/file_io.h"
 #include "common/core/number_text.h"
+#include "common/core/source_name.h"
 #include "embed/core/embed_reports.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
@@ -54,6 +55,9 @@ EmbedOutcome failed(std::string message) {
 
 EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control,
                     const std::function<void()>& resultsChanged) {
+    if (!isBareFileName(inputs.sourceName)) {
+        return failed(notInSourceFolderMessage(inputs.sourceName, inputs.sourceFolder));
+    }
     const auto prepared = prepareText(inputs.sourceFolder, inputs.sourceName, inputs.language);
     if (prepared.kind == PrepareResult::Kind::TextTooShort) {
         return {EmbedEnding::TextTooShort, kTextTooShortMessage};

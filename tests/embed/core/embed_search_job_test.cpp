@@ -117,6 +117,19 @@ TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
     EXPECT_NE(blocked.message.find("t.txt_EmbSortByLen.txt"), std::string::npos);
     // The text, the blocking folder and the two reports before it: no temporary file.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 4);
+
+    // A typed name with a folder part would read and write outside SourceFolder.
+    modules.write("outside.txt", testing::cp("кот ел"));
+    const auto escaped =
+        embedSearchJob({folder.path(),
+                        "../" + modules.path().filename().string() + "/outside.txt",
+                        Language::Russian,
+                        {"M.DIC"},
+                        modules.path()},
+                       job, [] {});
+    EXPECT_EQ(escaped.ending, EmbedEnding::Failed);
+    EXPECT_NE(escaped.message.find("не находится в папке"), std::string::npos);
+    EXPECT_FALSE(modules.exists("outside.txt_Emb.txt"));
 }
 
 }  // namespace

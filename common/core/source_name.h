@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace undertext {
+
+// The source-name box of Embed and Echoscan holds a bare file name: the text and
+// the reports written beside it live in SourceFolder. A typed name with a folder
+// part ("../x.txt", "/etc/x") would lead the reads and the writes elsewhere.
+bool isBareFileName(std::string_view name);
+
+// The refusal shown for a name that is not a bare file name.
+std::string notInSourceFolderMessage(const std::string& name, const std::filesystem::path& folder);
+
+}  // namespace undertext
