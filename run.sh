@@ -30,5 +30,15 @@ if [ ! -x "$binary" ]; then
   echo "run.sh: $program is not built yet" >&2
   exit 1
 fi
+# The batch tool's file arguments are named from the caller's folder.
+args=()
+previous=""
+for arg in "$@"; do
+  if [ "$program" = undertext ] && { [ "$previous" = --save ] || [ "$previous" = --dict-dir ] || [ -e "$arg" ]; }; then
+    arg=$(realpath -m -- "$arg")
+  fi
+  args+=("$arg")
+  previous=$arg
+done
 cd "$run_folder"
-exec "$binary" "$@"
+exec "$binary" "${args[@]}"
