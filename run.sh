@@ -4,6 +4,7 @@
 # build/release/run with the default dictionary modules, and starts the named
 # program there (that folder is the program's start folder).
 set -euo pipefail
+caller=$(pwd)
 root=$(cd "$(dirname "$0")" && pwd)
 cd "$root"
 
@@ -30,12 +31,14 @@ if [ ! -x "$binary" ]; then
   echo "run.sh: $program is not built yet" >&2
   exit 1
 fi
-# The batch tool's file arguments are named from the caller's folder.
+# The batch tool's file arguments (after its sub-command) are named from the
+# caller's folder, not from the run folder it starts in.
 args=()
 previous=""
 for arg in "$@"; do
-  if [ "$program" = undertext ] && { [ "$previous" = --save ] || [ "$previous" = --dict-dir ] || [ -e "$arg" ]; }; then
-    arg=$(realpath -m -- "$arg")
+  if [ "$program" = undertext ] && [ ${#args[@]} -gt 0 ] &&
+     { [ "$previous" = --save ] || [ "$previous" = --dict-dir ] || (cd "$caller" && [ -e "$arg" ]); }; then
+    arg=$(cd "$caller" && realpath -m -- "$arg")
   fi
   args+=("$arg")
   previous=$arg
