@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libdivsufsort-dev
   hunspell-ru hunspell-tools wamerican
+  fonts-dejavu-core
 )
 
 missing=()
