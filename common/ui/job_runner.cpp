@@ -73,13 +73,7 @@ void JobRunner::resume() {
         paused_ = false;
     }
     wake_.notify_all();
-    // A slot may start another job meanwhile; what is held back stays this job's.
-    const auto generation = generation_;
-    auto pending = std::move(heldBack_);
-    heldBack_.clear();
-    for (auto& delivery : pending) {
-        deliver(generation, std::move(delivery));
-    }
+    releaseHeldBack(false);
 }
 
 void JobRunner::requestStop() {
@@ -90,11 +84,16 @@ void JobRunner::requestStop() {
     }
     wake_.notify_all();
     // Only the end of the job is still of interest.
+    releaseHeldBack(true);
+}
+
+void JobRunner::releaseHeldBack(bool onlyTheEnd) {
+    // A slot may start another job meanwhile; what is held back stays this job's.
     const auto generation = generation_;
     auto pending = std::move(heldBack_);
     heldBack_.clear();
     for (auto& delivery : pending) {
-        if (delivery.isFinish) {
+        if (!onlyTheEnd || delivery.isFinish) {
             deliver(generation, std::move(delivery));
         }
     }

@@ -86,6 +86,8 @@ class JobRunner final : public QObject {
     bool stopWasRequested() const;
     void send(Delivery delivery);
     void deliver(std::uint64_t generation, Delivery delivery);
+    // Delivers what was held back while paused: everything, or only the job's end.
+    void releaseHeldBack(bool onlyTheEnd);
     void joinWorker();
 
     std::thread worker_;
