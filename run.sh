@@ -17,6 +17,12 @@ case "$program" in
     ;;
 esac
 
+if [ "$program" != undertext ] && [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+  echo "run.sh: $program is a window program and there is no display; run it on a desktop" >&2
+  echo "        or under Xvfb: xvfb-run -a ./run.sh $program" >&2
+  exit 1
+fi
+
 scripts/install-deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release >/dev/null
