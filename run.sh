@@ -19,7 +19,7 @@ esac
 
 if [ "$program" != undertext ] && [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
   echo "run.sh: $program is a window program and there is no display; run it on a desktop" >&2
-  echo "        or under Xvfb: xvfb-run -a ./run.sh $program" >&2
+  echo "        or under Xvfb (package xvfb): xvfb-run -a ./run.sh $program" >&2
   exit 1
 fi
 
