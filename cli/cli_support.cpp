@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 
@@ -30,6 +31,27 @@ Result<Arguments> parseArguments(const std::vector<std::string>& args,
         }
     }
     return Result<Arguments>::success(std::move(parsed));
+}
+
+std::optional<Language> languageOption(const std::string& value) {
+    if (value == "ru") {
+        return Language::Russian;
+    }
+    if (value == "en") {
+        return Language::English;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> splitModuleNames(const std::string& list) {
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        const auto comma = std::min(list.find(',', start), list.size());
+        names.push_back(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+    return names;
 }
 
 void printError(const std::string& message) {

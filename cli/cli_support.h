@@ -1,11 +1,13 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "common/core/job_control.h"
+#include "common/core/letters.h"
 #include "common/core/result.h"
 
 namespace undertext::cli {
@@ -30,6 +32,12 @@ struct Arguments {
 // ("--name value" or "--name=value"). Unknown options are a usage error.
 Result<Arguments> parseArguments(const std::vector<std::string>& args,
                                  const std::set<std::string>& knownOptions);
+
+// The value of --lang: "ru" or "en"; nullopt for anything else.
+std::optional<Language> languageOption(const std::string& value);
+
+// The value of --modules: module names separated by commas, in order.
+std::vector<std::string> splitModuleNames(const std::string& list);
 
 // Prints "undertext: " + message to standard error (UTF-8).
 void printError(const std::string& message);

@@ -2,13 +2,13 @@
 #include <filesystem>
 #include <iostream>
 #include <optional>
-#include <sstream>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "common/core/codepage.h"
 #include "common/core/dictionary_modules.h"
 #include "create/core/analysis_run.h"
+#include "create/core/phrase_words.h"
 #include "create/core/results_file.h"
 #include "create/core/variant_actions.h"
 
@@ -30,22 +30,6 @@ class ShellEffects final : public create::AnalysisEffects {
   private:
     JobControl& progress_;
 };
-
-// What the phrase box would select when the phrase is typed: English for a first
-// byte below 192, Russian otherwise; an empty box keeps the starting Russian.
-Language languageOfPhrase(std::string_view phrase) {
-    return !phrase.empty() && static_cast<unsigned char>(phrase.front()) < 192 ? Language::English
-                                                                               : Language::Russian;
-}
-
-std::vector<std::string> splitModuleNames(const std::string& list) {
-    std::vector<std::string> names;
-    std::stringstream stream(list);
-    for (std::string name; std::getline(stream, name, ',');) {
-        names.push_back(name);
-    }
-    return names;
-}
 
 std::optional<int> positiveNumber(const std::string& text) {
     int value = 0;
@@ -77,12 +61,13 @@ int runCreateCommand(const std::vector<std::string>& args) {
     if (request.phrase.size() > static_cast<std::size_t>(create::kMaxPhraseLength)) {
         return usageError("the phrase has more than 80 characters");
     }
-    request.language = languageOfPhrase(request.phrase);
+    request.language = create::languageOfPhrase(request.phrase);
     if (const auto* lang = parsed->option("--lang")) {
-        if (*lang != "ru" && *lang != "en") {
+        const auto language = languageOption(*lang);
+        if (!language) {
             return usageError("--lang takes ru or en");
         }
-        request.language = *lang == "ru" ? Language::Russian : Language::English;
+        request.language = *language;
     }
     const auto* dictDir = parsed->option("--dict-dir");
     request.startFolder = dictDir ? std::filesystem::path(*dictDir) : ".";

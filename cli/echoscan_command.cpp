@@ -14,10 +14,7 @@ namespace {
 // --lang ru|en, or the language whose letters the file holds more of.
 std::optional<Language> languageFor(const Arguments& arguments, const std::filesystem::path& file) {
     if (const auto* lang = arguments.option("--lang")) {
-        if (*lang == "ru" || *lang == "en") {
-            return *lang == "ru" ? Language::Russian : Language::English;
-        }
-        return std::nullopt;
+        return languageOption(*lang);
     }
     const auto bytes = readWholeFile(file);
     return bytes ? guessLanguage(bytes.value()) : Language::Russian;  // the job reports the error

@@ -1,7 +1,5 @@
-#include <algorithm>
 #include <filesystem>
 #include <iostream>
-#include <optional>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
@@ -11,31 +9,6 @@
 #include "embed/core/embed_search_job.h"
 
 namespace undertext::cli {
-namespace {
-
-std::vector<std::string> splitNames(const std::string& list) {
-    std::vector<std::string> names;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        const auto comma = std::min(list.find(',', start), list.size());
-        names.push_back(list.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return names;
-}
-
-std::optional<Language> languageOption(const std::string& value) {
-    if (value == "ru") {
-        return Language::Russian;
-    }
-    if (value == "en") {
-        return Language::English;
-    }
-    return std::nullopt;
-}
-
-}  // namespace
-
 int runEmbedCommand(const std::vector<std::string>& args) {
     const auto parsed = parseArguments(args, {"--lang", "--modules", "--dict-dir"});
     if (!parsed) {
@@ -72,7 +45,7 @@ int runEmbedCommand(const std::vector<std::string>& args) {
     }
 
     if (const auto* modules = parsed->option("--modules")) {
-        inputs.selectedModules = splitNames(*modules);
+        inputs.selectedModules = splitModuleNames(*modules);
     } else {
         inputs.selectedModules =
             modulesForLanguage(inputs.language, lookUpDefaultModules(inputs.startFolder));

@@ -56,9 +56,7 @@ void OpenFileAction::guessLanguage(const std::filesystem::path& file) {
         dialogs_.inform(owner_, QString::fromStdString(content.error()));
         return;
     }
-    LetterCounts counts;
-    counts.add(content.value());
-    targets_.language->select(counts.guess());
+    targets_.language->select(undertext::guessLanguage(content.value()));
 }
 
 }  // namespace undertext::ui

@@ -32,4 +32,9 @@ std::string normalisedPhrase(const std::vector<std::string>& words) {
     return text;
 }
 
+Language languageOfPhrase(std::string_view phrase) {
+    return !phrase.empty() && static_cast<unsigned char>(phrase.front()) < 192 ? Language::English
+                                                                               : Language::Russian;
+}
+
 }  // namespace undertext::create

@@ -22,4 +22,8 @@ PhraseWords splitPhrase(std::string_view phrase, Language language);
 // no word gives a single blank).
 std::string normalisedPhrase(const std::vector<std::string>& words);
 
+// The language the phrase box selects for a phrase (Windows-1251): English when
+// its first byte is below 192, Russian otherwise; an empty phrase keeps Russian.
+Language languageOfPhrase(std::string_view phrase);
+
 }  // namespace undertext::create

@@ -6,6 +6,7 @@
 #include <QValidator>
 
 #include "common/core/codepage.h"
+#include "create/core/phrase_words.h"
 
 namespace undertext::create {
 namespace {
@@ -52,8 +53,7 @@ void PhraseBox::writeWhole(const QString& text) {
 
 Language languageOfPhrase(const QString& phrase) {
     const qsizetype firstLength = phrase.front().isHighSurrogate() ? 2 : 1;
-    const std::string first = utf8ToCp1251(phrase.left(firstLength).toStdString());
-    return static_cast<unsigned char>(first.front()) < 192 ? Language::English : Language::Russian;
+    return create::languageOfPhrase(utf8ToCp1251(phrase.left(firstLength).toStdString()));
 }
 
 }  // namespace undertext::create
