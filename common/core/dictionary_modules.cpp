@@ -5,8 +5,8 @@
 namespace undertext {
 namespace {
 
-std::string storedName(const std::filesystem::path& startFolder, const char* name) {
-    for (const auto& module : availableModules(startFolder)) {
+std::string storedName(const std::vector<std::string>& modules, const char* name) {
+    for (const auto& module : modules) {
         if (sameNameIgnoringCase(module, name)) {
             return module;
         }
@@ -25,8 +25,8 @@ bool hasAnyModule(const std::filesystem::path& startFolder) {
 }
 
 DefaultModules lookUpDefaultModules(const std::filesystem::path& startFolder) {
-    return {storedName(startFolder, kRussianDefaultModule),
-            storedName(startFolder, kEnglishDefaultModule)};
+    const auto modules = availableModules(startFolder);  // one read of the folder
+    return {storedName(modules, kRussianDefaultModule), storedName(modules, kEnglishDefaultModule)};
 }
 
 std::vector<std::string> modulesForLanguage(Language language, const DefaultModules& defaults) {

@@ -1,8 +1,12 @@
 #include "letters.h"
 
+#include <cstdint>
+
 namespace undertext {
 
-void LetterCounts::add(std::string_view bytes) {
+Language guessLanguage(std::string_view bytes) {
+    std::uint64_t russian = 0;
+    std::uint64_t latin = 0;
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         if (isRussianLetter(b)) {
@@ -11,12 +15,7 @@ void LetterCounts::add(std::string_view bytes) {
             ++latin;
         }
     }
-}
-
-Language guessLanguage(std::string_view bytes) {
-    LetterCounts counts;
-    counts.add(bytes);
-    return counts.guess();
+    return russian > latin ? Language::Russian : Language::English;
 }
 
 }  // namespace undertext

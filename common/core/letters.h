@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string_view>
 
 namespace undertext {
@@ -38,17 +37,9 @@ constexpr unsigned char upperAnyLetter(unsigned char b) {
     return b == 184 ? static_cast<unsigned char>(168) : b;
 }
 
-// Counts of Russian and Latin letters, for guessing a text's language.
-struct LetterCounts {
-    std::uint64_t russian = 0;
-    std::uint64_t latin = 0;
-
-    void add(std::string_view bytes);
-    // Russian only when it has strictly more letters; a tie, and a text without
-    // letters, is English.
-    Language guess() const { return russian > latin ? Language::Russian : Language::English; }
-};
-
+// The language whose letters the text holds more of: Russian only when it has
+// strictly more Russian than Latin letters; a tie, and a text without letters,
+// is English.
 Language guessLanguage(std::string_view bytes);
 
 }  // namespace undertext

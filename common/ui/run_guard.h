@@ -28,7 +28,6 @@ class RunGuard {
     bool busy() const { return busy_; }
     void setBusy(bool busy) { busy_ = busy; }
     bool stopRequested() const { return stopRequested_; }
-    void setStopRequested(bool requested) { stopRequested_ = requested; }
 
     // The first action of a run: busy set, any earlier stop request cleared.
     void beginRun();

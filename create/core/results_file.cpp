@@ -220,15 +220,6 @@ std::filesystem::path saveDialogFolder(CreateSession& session,
     return session.lastSaveFolder;
 }
 
-std::string proposedResultsFileName(std::string_view phraseBox) {
-    const auto first = phraseBox.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = phraseBox.find_last_not_of(' ');
-    return std::string(phraseBox.substr(first, last - first + 1));
-}
-
 Status saveResults(CreateSession& session, const std::filesystem::path& startFolder,
                    const std::filesystem::path& file, std::string_view phraseBox,
                    std::string_view variantShown) {

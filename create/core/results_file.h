@@ -29,10 +29,6 @@ Status saveRez(const std::filesystem::path& file, std::string_view phraseBox,
 std::filesystem::path saveDialogFolder(CreateSession& session,
                                        const std::filesystem::path& startFolder);
 
-// The file name the save dialog proposes: the phrase box text without leading
-// and trailing blanks.
-std::string proposedResultsFileName(std::string_view phraseBox);
-
 // After the user confirmed a file in the save dialog: writes the results file
 // and, only when it was written, remembers its folder in LastSaveFolder and in
 // "LastPathSynth.txt". The first failure is returned (its message names the file).
