@@ -14,6 +14,7 @@
 namespace {
 
 using namespace undertext;
+using namespace undertext::echoscan;
 
 double peakRssMegabytes() {
     rusage usage{};

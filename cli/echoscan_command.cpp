@@ -11,6 +11,8 @@
 namespace undertext::cli {
 namespace {
 
+using namespace undertext::echoscan;
+
 // --lang ru|en, or the language whose letters the file holds more of.
 std::optional<Language> languageFor(const Arguments& arguments, const std::filesystem::path& file) {
     if (const auto* lang = arguments.option("--lang")) {

@@ -9,7 +9,7 @@
 #include "common/core/report_text.h"
 #include "common/core/selection_sort.h"
 
-namespace undertext {
+namespace undertext::echoscan {
 namespace {
 
 std::string headingOf(FragmentReport report) {
@@ -115,4 +115,4 @@ Status writeFragmentReports(const std::filesystem::path& folder, std::string_vie
     return write(FragmentReport::ByFrequency);
 }
 
-}  // namespace undertext
+}  // namespace undertext::echoscan

@@ -8,7 +8,7 @@
 #include "common/core/result.h"
 #include "recurring_fragments.h"
 
-namespace undertext {
+namespace undertext::echoscan {
 
 // The three reports, in the order they are written.
 enum class FragmentReport { ByLength, Alphabetical, ByFrequency };
@@ -37,4 +37,4 @@ Status writeFragmentReports(const std::filesystem::path& folder, std::string_vie
                             std::string_view fragmentText, std::vector<RecurringFragment> fragments,
                             int minLength, int maxLength);
 
-}  // namespace undertext
+}  // namespace undertext::echoscan

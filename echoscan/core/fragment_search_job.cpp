@@ -13,7 +13,7 @@
 #include "fragment_text.h"
 #include "recurring_fragments.h"
 
-namespace undertext {
+namespace undertext::echoscan {
 namespace {
 
 constexpr const char* kResultPatternSuffix = "_Rec*.txt";
@@ -167,4 +167,4 @@ FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request,
     return FragmentSearchEnd::Completed;
 }
 
-}  // namespace undertext
+}  // namespace undertext::echoscan

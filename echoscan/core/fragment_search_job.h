@@ -9,7 +9,7 @@
 #include "common/core/job_control.h"
 #include "common/core/letters.h"
 
-namespace undertext {
+namespace undertext::echoscan {
 
 inline constexpr const char* kNoSourceFileMessage = "Выберите исходный файл";
 inline constexpr const char* kLengthOrderMessage =
@@ -61,4 +61,4 @@ enum class FragmentSearchEnd {
 FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request,
                                     const FragmentSearchWindow& window, JobControl& control);
 
-}  // namespace undertext
+}  // namespace undertext::echoscan

@@ -2,7 +2,7 @@
 
 #include "common/core/file_io.h"
 
-namespace undertext {
+namespace undertext::echoscan {
 
 std::string prepareFragmentText(std::string_view source, Language language) {
     std::string prepared;
@@ -38,4 +38,4 @@ Result<std::string> writeFragmentText(const std::filesystem::path& sourcePath,
     return Result<std::string>::success(std::move(prepared));
 }
 
-}  // namespace undertext
+}  // namespace undertext::echoscan

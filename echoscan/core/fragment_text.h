@@ -7,7 +7,7 @@
 #include "common/core/letters.h"
 #include "common/core/result.h"
 
-namespace undertext {
+namespace undertext::echoscan {
 
 // Suffix of the prepared text file, written beside the source.
 inline constexpr const char* kFragmentTextSuffix = "_RecPrep.txt";
@@ -23,4 +23,4 @@ std::string prepareFragmentText(std::string_view source, Language language);
 Result<std::string> writeFragmentText(const std::filesystem::path& sourcePath,
                                       const std::filesystem::path& preparedPath, Language language);
 
-}  // namespace undertext
+}  // namespace undertext::echoscan

@@ -5,7 +5,7 @@
 #include "common/core/number_text.h"
 #include "repeat_index.h"
 
-namespace undertext {
+namespace undertext::echoscan {
 namespace {
 
 // ProgressValue is kept in single precision; the window shows its whole part.
@@ -244,4 +244,4 @@ std::optional<std::vector<RecurringFragment>> findRecurringFragments(std::string
     return collectFragments(index, minLength, maxLength);
 }
 
-}  // namespace undertext
+}  // namespace undertext::echoscan

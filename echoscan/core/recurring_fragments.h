@@ -9,7 +9,7 @@
 
 #include "common/core/job_control.h"
 
-namespace undertext {
+namespace undertext::echoscan {
 
 // One entry of RecurringFragments: the fragment's text is the `length` bytes of
 // FragmentText at `start` (0-based), its first occurrence that no longer
@@ -44,4 +44,4 @@ std::optional<std::vector<RecurringFragment>> findRecurringFragments(std::string
                                                                      int minLength, int maxLength,
                                                                      JobControl& control);
 
-}  // namespace undertext
+}  // namespace undertext::echoscan

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <new>
 
-namespace undertext {
+namespace undertext::echoscan {
 
 RepeatIndex buildRepeatIndex(std::string_view text) {
     const std::size_t n = text.size();
@@ -54,4 +54,4 @@ RepeatIndex buildRepeatIndex(std::string_view text) {
     return index;
 }
 
-}  // namespace undertext
+}  // namespace undertext::echoscan

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-namespace undertext {
+namespace undertext::echoscan {
 
 // The repeat structure of a text, from its suffix array (libdivsufsort) and the
 // LCP array of neighbouring suffixes. Positions are 0-based; the text holds at
@@ -22,4 +22,4 @@ struct RepeatIndex {
 
 RepeatIndex buildRepeatIndex(std::string_view text);
 
-}  // namespace undertext
+}  // namespace undertext::echoscan

@@ -7,7 +7,7 @@
 #include "common/core/codepage.h"
 #include "tests/support/temp_folder.h"
 
-namespace undertext {
+namespace undertext::echoscan {
 namespace {
 
 using testing::TempFolder;
@@ -49,4 +49,4 @@ TEST(EchoscanCommand, WritesThePreparedTextAndReportsBesideTheText) {
 }
 
 }  // namespace
-}  // namespace undertext
+}  // namespace undertext::echoscan

@@ -8,7 +8,7 @@
 #include "common/core/codepage.h"
 #include "tests/echoscan/core/literal_fragment_search.h"
 
-namespace undertext {
+namespace undertext::echoscan {
 namespace {
 
 std::string cp(std::string_view utf8) {
@@ -81,4 +81,4 @@ TEST(FragmentReports, SortsReplayTheLiteralSelectionProcedure) {
 }
 
 }  // namespace
-}  // namespace undertext
+}  // namespace undertext::echoscan

@@ -9,7 +9,7 @@
 #include "tests/support/recording_job.h"
 #include "tests/support/temp_folder.h"
 
-namespace undertext {
+namespace undertext::echoscan {
 namespace {
 
 using testing::TempFolder;
@@ -186,4 +186,4 @@ TEST(FragmentSearchJob, AStopShowsZeroAndLeavesEarlierReportsAlone) {
 }
 
 }  // namespace
-}  // namespace undertext
+}  // namespace undertext::echoscan

@@ -10,7 +10,7 @@
 #include "tests/echoscan/core/literal_fragment_search.h"
 #include "tests/support/recording_job.h"
 
-namespace undertext {
+namespace undertext::echoscan {
 namespace {
 
 using testing::LiteralFragment;
@@ -124,4 +124,4 @@ TEST(RecurringFragmentsOracle, RealTextLongRangesAndEveryStopPoint) {
 }
 
 }  // namespace
-}  // namespace undertext
+}  // namespace undertext::echoscan
