@@ -1,5 +1,6 @@
 #include "dictionary.h"
 
+#include <cassert>
 #include <limits>
 #include <system_error>
 
@@ -40,6 +41,7 @@ std::size_t findTerminator(std::string_view text, std::size_t pos) {
 }  // namespace
 
 void DicWords::append(std::string_view word) {
+    assert(bytes_.size() + word.size() <= std::numeric_limits<std::uint32_t>::max());
     bytes_.append(word);
     offsets_.push_back(static_cast<std::uint32_t>(bytes_.size()));
 }

@@ -1,5 +1,6 @@
 #include "prepared_text.h"
 
+#include <cassert>
 #include <system_error>
 
 #include "common/core/file_io.h"
@@ -7,6 +8,7 @@
 namespace undertext::embed {
 
 PreparedText prepareLetters(std::string_view text, Language language) {
+    assert(text.size() < (std::uint64_t{1} << 32));
     PreparedText prepared;
     prepared.letters.reserve(text.size());
     bool inGap = false;
