@@ -80,12 +80,12 @@ std::optional<std::deque<RecurringFragment>> walkIntervals(RepeatIndex& index,
         return lcp < minLength ? 0 : std::min(lcp, maxLength);
     };
 
-    std::vector<std::size_t> open;
+    std::vector<std::uint32_t> open;
     open.reserve(static_cast<std::size_t>(
         std::max(std::min(summary.longestRepeat, maxLength) - minLength + 1, 0)));
     const auto topLength = [&] { return open.empty() ? 0 : lengthAt[open.back()]; };
     const auto push = [&](std::size_t first, std::int32_t length, std::int32_t uncoveredStart) {
-        open.push_back(first);
+        open.push_back(static_cast<std::uint32_t>(first));
         lengthAt[first] = length;
         firstUncoveredAt[first] = uncoveredStart;
     };
@@ -175,7 +175,7 @@ bool runAbsorptionPass(std::int64_t occurrences, ProgressValue& progress, JobCon
 std::vector<RecurringFragment> inSearchOrder(std::deque<RecurringFragment>&& found) {
     std::vector<RecurringFragment> fragments(std::make_move_iterator(found.begin()),
                                              std::make_move_iterator(found.end()));
-    found = {};
+    found = std::deque<RecurringFragment>();
     std::sort(fragments.begin(), fragments.end(),
               [](const RecurringFragment& a, const RecurringFragment& b) {
                   return a.length != b.length ? a.length < b.length : a.start < b.start;
@@ -193,7 +193,7 @@ std::optional<std::vector<RecurringFragment>> findRecurringFragments(std::string
     const std::string_view searched = fragmentText.substr(0, searchEnd > 1 ? searchEnd - 1 : 0);
     RepeatIndex index = buildRepeatIndex(searched);
     RepeatSummary summary = summarise(index.longestRepeat, minLength, maxLength);
-    index.longestRepeat = {};
+    index.longestRepeat = std::vector<std::int32_t>();  // freed, not just emptied
 
     // The first length pass's stop points go by while the fragments are collected.
     std::int64_t firstPassLeft = std::max<std::int64_t>(searchEnd - minLength, 0);
@@ -202,8 +202,8 @@ std::optional<std::vector<RecurringFragment>> findRecurringFragments(std::string
         firstPassLeft -= run;
         return run > 0 && control.passStopPoints(run);
     });
-    index = {};
-    summary.uncovered = {};
+    index = RepeatIndex();
+    summary.uncovered = std::vector<bool>();
 
     ProgressValue progress(control);
     if (!found ||
