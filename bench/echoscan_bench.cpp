@@ -121,7 +121,7 @@ void BM_EchoscanProseAgainstIndex(benchmark::State& state) {
         const auto start = Clock::now();
         runJob(folder, "4", "40", state);
         const auto middle = Clock::now();
-        benchmark::DoNotOptimize(buildRepeatIndex(prepared));
+        benchmark::DoNotOptimize(buildRepeatIndex<std::uint16_t>(prepared));
         job += std::chrono::duration<double>(middle - start).count();
         index += std::chrono::duration<double>(Clock::now() - middle).count();
     }
