@@ -3,55 +3,86 @@
 #include <divsufsort.h>
 
 #include <algorithm>
+#include <limits>
 #include <new>
 
 namespace undertext::echoscan {
+namespace {
 
-RepeatIndex buildRepeatIndex(std::string_view text) {
+// The LCP of each start with the suffix ranked just before it, by start
+// (Kärkkäinen's Phi method): it drops by at most one from one start to the next.
+std::vector<std::int32_t> lcpByStart(std::string_view text,
+                                     const std::vector<std::int32_t>& suffixArray) {
     const std::size_t n = text.size();
-    const auto* bytes = reinterpret_cast<const sauchar_t*>(text.data());
-    RepeatIndex index;
+    std::vector<std::int32_t> byStart(n);
+    constexpr std::int32_t kFirst = -1;
+    byStart[static_cast<std::size_t>(suffixArray[0])] = kFirst;
+    for (std::size_t r = 1; r < n; ++r) {
+        byStart[static_cast<std::size_t>(suffixArray[r])] = suffixArray[r - 1];
+    }
+    std::size_t common = 0;
+    for (std::size_t s = 0; s < n; ++s) {
+        const std::int32_t previous = byStart[s];
+        if (previous == kFirst) {
+            common = 0;
+        } else {
+            const auto p = static_cast<std::size_t>(previous);
+            while (s + common < n && p + common < n && text[s + common] == text[p + common]) {
+                ++common;
+            }
+        }
+        byStart[s] = static_cast<std::int32_t>(common);
+        common = common > 0 ? common - 1 : 0;
+    }
+    return byStart;
+}
+
+// The longest repeat of a start is its LCP with the nearer of its neighbours in
+// rank order. Rank by rank, each start's own LCP is read for the last time when
+// the longest repeat replaces it.
+void lcpToLongestRepeats(const std::vector<std::int32_t>& suffixArray,
+                         std::vector<std::int32_t>& byStart) {
+    for (std::size_t r = 0; r < suffixArray.size(); ++r) {
+        auto& own = byStart[static_cast<std::size_t>(suffixArray[r])];
+        const std::int32_t withNext =
+            r + 1 < suffixArray.size() ? byStart[static_cast<std::size_t>(suffixArray[r + 1])] : 0;
+        own = std::max(own, withNext);
+    }
+}
+
+}  // namespace
+
+template <typename Lcp>
+RepeatIndex<Lcp> buildRepeatIndex(
+    std::string_view text, const std::function<void(const LongestRepeats&)>& readLongestRepeats) {
+    const std::size_t n = text.size();
+    RepeatIndex<Lcp> index;
     if (n == 0) {
         return index;
     }
-    std::vector<std::int32_t> suffixArray(n);
-    if (divsufsort(bytes, suffixArray.data(), static_cast<saidx_t>(n)) != 0) {
+    auto& suffixArray = index.suffixArray;
+    suffixArray.resize(n);
+    if (divsufsort(reinterpret_cast<const sauchar_t*>(text.data()), suffixArray.data(),
+                   static_cast<saidx_t>(n)) != 0) {
         throw std::bad_alloc();  // divsufsort fails only when it cannot allocate
     }
-    index.rank.resize(n);
+    auto byStart = lcpByStart(text, suffixArray);
+    index.neighbourLcp.resize(n);
+    constexpr std::int32_t kLargest = std::numeric_limits<Lcp>::max();
     for (std::size_t r = 0; r < n; ++r) {
-        index.rank[suffixArray[r]] = static_cast<std::int32_t>(r);
+        index.neighbourLcp[r] =
+            static_cast<Lcp>(std::min(byStart[static_cast<std::size_t>(suffixArray[r])], kLargest));
     }
-
-    // Kasai's algorithm: the LCP with the preceding suffix drops by at most one
-    // from one start to the next.
-    index.neighbourLcp.assign(n, 0);
-    std::size_t common = 0;
-    for (std::size_t s = 0; s < n; ++s) {
-        const std::size_t r = index.rank[s];
-        if (r == 0) {
-            common = 0;
-            continue;
-        }
-        const std::size_t previous = suffixArray[r - 1];
-        while (s + common < n && previous + common < n &&
-               bytes[s + common] == bytes[previous + common]) {
-            ++common;
-        }
-        index.neighbourLcp[r] = static_cast<std::int32_t>(common);
-        if (common > 0) {
-            --common;
-        }
-    }
-    suffixArray = {};
-
-    index.longestRepeat.resize(n);
-    for (std::size_t s = 0; s < n; ++s) {
-        const std::size_t r = index.rank[s];
-        const std::int32_t withNext = r + 1 < n ? index.neighbourLcp[r + 1] : 0;
-        index.longestRepeat[s] = std::max(index.neighbourLcp[r], withNext);
+    if (readLongestRepeats) {
+        lcpToLongestRepeats(suffixArray, byStart);
+        readLongestRepeats(byStart);
     }
     return index;
 }
+
+template RepeatIndex<std::uint16_t> buildRepeatIndex(
+    std::string_view, const std::function<void(const LongestRepeats&)>&);
+template RepeatIndex<std::int32_t> buildRepeatIndex(
+    std::string_view, const std::function<void(const LongestRepeats&)>&);
 
 }  // namespace undertext::echoscan

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,15 @@ class RecordingJob final : public JobControl {
                              : "list " + files.sourceName.value_or("(shown)") + files.suffix);
     }
     bool stopPoint() override { return ++stopPoints == stopAt_; }
+    // Counts every stop point of the run, and stops exactly at the chosen one.
+    bool passStopPoints(std::int64_t count) override {
+        if (stopAt_ > stopPoints && stopAt_ <= stopPoints + count) {
+            stopPoints = stopAt_;
+            return true;
+        }
+        stopPoints += count;
+        return false;
+    }
 
     std::vector<int> progressValues;
     std::vector<std::string> events;
