@@ -3,6 +3,8 @@
 #include <divsufsort.h>
 
 #include <algorithm>
+#include <bit>
+#include <span>
 
 namespace undertext {
 namespace {
@@ -31,8 +33,25 @@ std::vector<std::uint32_t> SuffixIndex::startsOf(std::string_view pattern) const
     if (count <= 0) {
         return starts;
     }
-    starts.assign(suffixes_.begin() + first, suffixes_.begin() + first + count);
-    std::sort(starts.begin(), starts.end());
+    const auto hits = std::span(suffixes_).subspan(static_cast<std::size_t>(first),
+                                                   static_cast<std::size_t>(count));
+    starts.reserve(hits.size());
+    if (hits.size() < 64 || hits.size() < text_.size() / 64) {
+        starts.assign(hits.begin(), hits.end());
+        std::sort(starts.begin(), starts.end());
+        return starts;
+    }
+    // Many hits: mark them in a bitmap of the text and read it in order, in
+    // O(n / 64 + k) rather than O(k log k).
+    std::vector<std::uint64_t> marked((text_.size() + 63) / 64);
+    for (const auto hit : hits) {
+        marked[static_cast<std::size_t>(hit) / 64] |= std::uint64_t{1} << (hit % 64);
+    }
+    for (std::size_t word = 0; word < marked.size(); ++word) {
+        for (auto bits = marked[word]; bits != 0; bits &= bits - 1) {
+            starts.push_back(static_cast<std::uint32_t>(word * 64 + std::countr_zero(bits)));
+        }
+    }
     return starts;
 }
 

@@ -8,7 +8,8 @@
 namespace undertext {
 
 // The suffix array of a text (libdivsufsort), for finding every start of a pattern
-// in O(m log n + k log k) for a pattern of m bytes that stands k times. Building
+// in O(m log n + min(k log k, n / 64 + k)) for a pattern of m bytes that stands k
+// times. Building
 // takes O(n log n) time and 4 bytes per text byte. The text is not copied: it must
 // outlive the index and stay unchanged. Read-only after construction, so it may be
 // searched from several threads.
