@@ -10,5 +10,6 @@ int runModulesCommand(const std::vector<std::string>& args);
 int runCreateCommand(const std::vector<std::string>& args);
 int runEmbedCommand(const std::vector<std::string>& args);
 int runEchoscanCommand(const std::vector<std::string>& args);
+int runKwicCommand(const std::vector<std::string>& args);
 
 }  // namespace undertext::cli

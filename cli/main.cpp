@@ -19,6 +19,7 @@ constexpr SubCommand kSubCommands[] = {
     {"create", undertext::cli::runCreateCommand},
     {"embed", undertext::cli::runEmbedCommand},
     {"echoscan", undertext::cli::runEchoscanCommand},
+    {"kwic", undertext::cli::runKwicCommand},
 };
 
 constexpr const char* kUsage = R"(Usage: undertext COMMAND [ARGS...]
@@ -51,6 +52,14 @@ Commands:
                              --max characters long (default 4 to 40; language
                              guessed from the letters); writes FILE_RecPrep.txt
                              and FILE_RecSortByLen/Alf/Friq.txt beside FILE
+  kwic FILE (--word W | --fragment F) [--lang ru|en] [--width N]
+                             print each occurrence of W as Embed counts it
+                             (letters lowered; not where W is a whole word of
+                             the text) or of F as Echoscan counts it (prepared
+                             as the text is), one line each in text order:
+                             position, N characters on the left (default 40),
+                             the occurrence, N characters on the right, with
+                             tabs between; language guessed from the letters
 
 Options:
   --help      show this text
