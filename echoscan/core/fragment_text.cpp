@@ -24,6 +24,9 @@ std::string prepareFragmentText(std::string_view source, Language language,
             sourcePositions->push_back(static_cast<std::uint32_t>(i));
         }
     }
+    if (sourcePositions != nullptr) {
+        sourcePositions->shrink_to_fit();  // 4 bytes per letter kept, no slack
+    }
     return prepared;
 }
 

@@ -30,6 +30,9 @@ PreparedText prepareLetters(std::string_view text, Language language,
     prepared.wordEnd.push_back(prepared.letterCount());
     prepared.letters.shrink_to_fit();
     prepared.wordEnd.shrink_to_fit();
+    if (sourcePositions != nullptr) {
+        sourcePositions->shrink_to_fit();  // 4 bytes per letter kept, no slack
+    }
     return prepared;
 }
 
