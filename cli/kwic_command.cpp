@@ -40,17 +40,12 @@ std::vector<SourceSpan> occurrences(const std::string& source, Language language
 
 }  // namespace
 
-int runKwicCommand(const std::vector<std::string>& args) {
-    const auto parsed = parseArguments(args, {"--word", "--fragment", "--lang", "--width"});
-    if (!parsed) {
-        printError(parsed.error());
-        return kExitUsage;
-    }
-    const auto* word = parsed->option("--word");
-    const auto* fragment = parsed->option("--fragment");
-    if (parsed->positional.size() != 1 || (word == nullptr) == (fragment == nullptr)) {
+int runKwicCommand(const Arguments& arguments) {
+    const auto* word = arguments.option("--word");
+    const auto* fragment = arguments.option("--fragment");
+    if (arguments.positional.size() != 1 || (word == nullptr) == (fragment == nullptr)) {
         printError(
-            "kwic takes one text file and either --word or --fragment (see undertext --help)");
+            "kwic takes one text file and either --word or --fragment (see undertext kwic --help)");
         return kExitUsage;
     }
     if ((word ? *word : *fragment).empty()) {
@@ -58,7 +53,7 @@ int runKwicCommand(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     std::size_t width = kDefaultKwicWidth;
-    if (const auto* text = parsed->option("--width")) {
+    if (const auto* text = arguments.option("--width")) {
         const auto value = widthOption(*text);
         if (!value) {
             printError("--width takes a whole number of characters from 0 to 1000000");
@@ -67,7 +62,7 @@ int runKwicCommand(const std::vector<std::string>& args) {
         width = *value;
     }
     std::optional<Language> language;
-    if (const auto* lang = parsed->option("--lang")) {
+    if (const auto* lang = arguments.option("--lang")) {
         language = languageOption(*lang);
         if (!language) {
             printError("--lang takes ru or en");
@@ -75,7 +70,7 @@ int runKwicCommand(const std::vector<std::string>& args) {
         }
     }
 
-    const std::filesystem::path file = parsed->positional.front();
+    const std::filesystem::path file = arguments.positional.front();
     const auto source = readWholeFile(file);
     if (!source) {
         printError(source.error());
@@ -96,8 +91,8 @@ int runKwicCommand(const std::vector<std::string>& args) {
             lines.clear();
         }
     }
-    std::cout << lines << std::flush;
-    return std::cout ? kExitOk : kExitRefused;
+    std::cout << lines;
+    return kExitOk;
 }
 
 }  // namespace undertext::cli

@@ -1,29 +1,17 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "common/core/codepage.h"
-#include "tests/support/temp_folder.h"
+#include "tests/cli/tool_run.h"
 
-namespace undertext::cli {
+namespace undertext::testing {
 namespace {
 
-using undertext::testing::TempFolder;
-
-// Runs `undertext args` in folder: exit status, standard output, standard error.
-std::tuple<int, std::string, std::string> run(const TempFolder& folder, const std::string& args) {
-    const auto command = "cd '" + folder.path().string() + "' && '" UNDERTEXT_TOOL "' " + args +
-                         " >out.txt 2>err.txt";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, folder.read("out.txt"),
-            folder.read("err.txt")};
-}
+using Words = std::vector<std::string>;
 
 std::vector<std::string> lines(const std::string& text, const char* end) {
     std::vector<std::string> all;
@@ -64,21 +52,22 @@ TEST(KwicCommand, ListsAsManyLinesAsTheFrequencyReportsCount) {
         module += utf8ToCp1251(word) + "\r\n";
     }
     folder.write("COMMON.DIC", module);
-    ASSERT_EQ(std::get<0>(run(folder, "embed t.txt")), 0);
+    ASSERT_EQ(runTool(folder, {"embed", "t.txt"}).status, 0);
     const auto embedded = reportRows(folder.read("t.txt_EmbSortByFriq.txt"));
     ASSERT_GE(embedded.size(), 8u);
     for (const auto& [word, count] : embedded) {
-        const auto [status, out, error] = run(folder, "kwic t.txt --word " + word);
+        const auto [status, out, error] = runTool(folder, {"kwic", "t.txt", "--word", word});
         ASSERT_EQ(status, 0) << error;
         const auto listed = std::count(words.begin(), words.end(), word);
         EXPECT_EQ(static_cast<long>(lines(out, "\n").size()) * listed, count) << word;
     }
 
-    ASSERT_EQ(std::get<0>(run(folder, "echoscan t.txt --min 2 --max 12")), 0);
+    ASSERT_EQ(runTool(folder, {"echoscan", "t.txt", "--min", "2", "--max", "12"}).status, 0);
     const auto fragments = reportRows(folder.read("t.txt_RecSortByFriq.txt"));
     ASSERT_GE(fragments.size(), 10u);
     for (const auto& [fragment, count] : fragments) {
-        const auto [status, out, error] = run(folder, "kwic t.txt --fragment '" + fragment + "'");
+        const auto [status, out, error] =
+            runTool(folder, {"kwic", "t.txt", "--fragment", fragment});
         ASSERT_EQ(status, 0) << error;
         EXPECT_EQ(static_cast<long>(lines(out, "\n").size()), count) << "'" << fragment << "'";
     }
@@ -87,34 +76,44 @@ TEST(KwicCommand, ListsAsManyLinesAsTheFrequencyReportsCount) {
 TEST(KwicCommand, PrintsTabSeparatedLinesInTextOrderAndRefusesBadInput) {
     TempFolder folder;
     folder.write("t.txt", utf8ToCp1251(kText));
-    const std::tuple<std::string, int, std::string> runs[] = {
+    const struct {
+        Words args;
+        int status;
+        std::string expected;  // standard output, or a part of the error
+    } cases[] = {
         // Letters are lowered; «Кот» and «кот» of «котёнок» are whole words.
-        {"kwic t.txt --word КОТ --width 8", 0, "42\t Кот ел \tкот\tлету; ко\n"},
-        {"kwic t.txt --word анаан --width 3 --lang ru", 0, "74\tБан\tана-ан\tана\n"},
-        {"kwic t.txt --word ел", 0, ""},
-        {"kwic t.txt --word кот --lang en", 0, ""},
-        {"kwic t.txt --fragment 'А,  П' --width 5", 0, "17\tаму, \tа п\tапа м\n"},
+        {{"--word", "КОТ", "--width", "8"}, 0, "42\t Кот ел \tкот\tлету; ко\n"},
+        {{"--word", "анаан", "--width", "3", "--lang", "ru"}, 0, "74\tБан\tана-ан\tана\n"},
+        {{"--word", "ел"}, 0, ""},
+        {{"--word", "кот", "--lang", "en"}, 0, ""},
+        {{"--fragment", "А,  П", "--width", "5"}, 0, "17\tаму, \tа п\tапа м\n"},
         // The «нан» of «банан» ends in the last two bytes of the prepared text.
-        {"kwic t.txt --fragment НАН --width 2", 0,
+        {{"--fragment", "НАН", "--width", "2"},
+         0,
          "73\tБа\tнан\tа-\n79\t-а\tнан\tас\n87\t а\tнан\tас\n"},
-        {"kwic t.txt", 2, "--word or --fragment"},
-        {"kwic t.txt --word кот --fragment кот", 2, "--word or --fragment"},
-        {"kwic t.txt --word ''", 2, "--word takes a word"},
-        {"kwic t.txt --word кот --width -1", 2, "--width"},
-        {"kwic t.txt --word кот --width 9x", 2, "--width"},
-        {"kwic t.txt --word кот --lang de", 2, "--lang"},
-        {"kwic missing.txt --word кот", 1, "missing.txt"},
+        {{}, 2, "--word or --fragment"},
+        {{"--word", "кот", "--fragment", "кот"}, 2, "--word or --fragment"},
+        {{"--word", ""}, 2, "--word takes a word"},
+        {{"--word", "кот", "--width", "-1"}, 2, "--width"},
+        {{"--word", "кот", "--width", "9x"}, 2, "--width"},
+        {{"--word", "кот", "--lang", "de"}, 2, "--lang"},
     };
-    for (const auto& [args, status, expected] : runs) {
-        const auto [exit, out, error] = run(folder, args);
-        EXPECT_EQ(exit, status) << args;
-        if (status == 0) {
-            EXPECT_EQ(out, expected) << args;
+    for (const auto& c : cases) {
+        Words args{"kwic", "t.txt"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const auto run = runTool(folder, args);
+        const auto shown = c.args.empty() ? std::string() : c.args[0] + " " + c.args[1];
+        EXPECT_EQ(run.status, c.status) << shown << ": " << run.err;
+        if (c.status == 0) {
+            EXPECT_EQ(run.out, c.expected) << shown;
         } else {
-            EXPECT_NE(error.find(expected), std::string::npos) << args << ": " << error;
+            EXPECT_NE(run.err.find(c.expected), std::string::npos) << shown << ": " << run.err;
         }
     }
+    const auto missing = runTool(folder, {"kwic", "missing.txt", "--word", "кот"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("missing.txt"), std::string::npos) << missing.err;
 }
 
 }  // namespace
-}  // namespace undertext::cli
+}  // namespace undertext::testing
