@@ -77,6 +77,20 @@ const std::vector<CommandSpec>& commandSpecs() {
           {"--min", "N", "the shortest fragment (default 4)"},
           {"--max", "N", "the longest fragment (default 40)"}},
          runEchoscanCommand},
+        {"kwic",
+         "FILE",
+         "the text (Windows-1251)",
+         "show each occurrence of a word or a fragment in its context",
+         "Prints each occurrence of the word W as Embed counts it (letters lowered; not\n"
+         "where W is a whole word of the text) or of the fragment F as Echoscan counts\n"
+         "it (prepared as the text is), one line each in text order: its position, N\n"
+         "characters on its left, the occurrence, N characters on its right, with tabs\n"
+         "between. Nothing is printed when there is no occurrence.",
+         {{"--word", "W", "the word (one of --word and --fragment)"},
+          {"--fragment", "F", "the fragment"},
+          kLang,
+          {"--width", "N", "characters of context on each side\n(default 40)"}},
+         runKwicCommand},
     };
     return specs;
 }

@@ -9,5 +9,6 @@ int runModulesCommand(const Arguments& arguments);
 int runCreateCommand(const Arguments& arguments);
 int runEmbedCommand(const Arguments& arguments);
 int runEchoscanCommand(const Arguments& arguments);
+int runKwicCommand(const Arguments& arguments);
 
 }  // namespace undertext::cli
