@@ -5,6 +5,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/module_folder.h"
 #include "common/core/codepage.h"
 #include "common/core/dictionary_modules.h"
 #include "create/core/analysis_run.h"
@@ -69,8 +70,7 @@ int runCreateCommand(const std::vector<std::string>& args) {
         }
         request.language = *language;
     }
-    const auto* dictDir = parsed->option("--dict-dir");
-    request.startFolder = dictDir ? std::filesystem::path(*dictDir) : ".";
+    request.startFolder = moduleFolder(parsed->option("--dict-dir"));
     if (const auto* modules = parsed->option("--modules")) {
         request.selectedModules = splitModuleNames(*modules);
     } else {

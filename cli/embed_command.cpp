@@ -3,6 +3,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/module_folder.h"
 #include "common/core/dictionary_modules.h"
 #include "common/core/file_io.h"
 #include "embed/core/embed_reports.h"
@@ -21,11 +22,10 @@ int runEmbedCommand(const std::vector<std::string>& args) {
         return kExitUsage;
     }
     const std::filesystem::path source = parsed->positional[0];
-    const auto* dictDir = parsed->option("--dict-dir");
     embed::EmbedJobInputs inputs;
     inputs.sourceFolder = source.has_parent_path() ? source.parent_path() : ".";
     inputs.sourceName = source.filename().string();
-    inputs.startFolder = dictDir ? *dictDir : ".";
+    inputs.startFolder = moduleFolder(parsed->option("--dict-dir"));
 
     if (const auto* lang = parsed->option("--lang")) {
         const auto language = languageOption(*lang);

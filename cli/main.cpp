@@ -27,30 +27,33 @@ Runs the jobs of the Undertext programs from a shell. Texts, modules and reports
 are Windows-1251 files; messages are printed in UTF-8.
 
 Commands:
-  modules [--dict-dir DIR]   list the dictionary modules (*.dic) in DIR (default:
-                             the current folder) with their word counts, and name
-                             the default modules COMMON.DIC and COMMON_E.DIC
+  modules [--dict-dir DIR]   list the dictionary modules (*.dic) in DIR with their
+                             word counts, and name the default modules COMMON.DIC
+                             and COMMON_E.DIC
   create PHRASE [--lang ru|en] [--modules NAME[,NAME...]] [--dict-dir DIR]
          [--variants N] [--save FILE]
                              synthesise the hidden component of PHRASE (UTF-8, at
-                             most 80 characters) with the modules in DIR (default:
-                             the current folder; modules: the default module of
-                             the language, which the first character chooses);
-                             print N variants (default 1), one a line, and write
-                             the results file FILE with the last of them
+                             most 80 characters) with the modules in DIR (by
+                             default the module of the language, which the first
+                             character chooses); print N variants (default 1),
+                             one a line, and write the results file FILE with
+                             the last of them
   embed FILE [--lang ru|en] [--modules NAME[,NAME...]] [--dict-dir DIR]
                              find the dictionary words embedded in the text FILE
                              and write its four reports (FILE_Emb.txt,
                              FILE_EmbSortByFriq.txt, FILE_EmbSortByLen.txt,
                              FILE_EmbSortByAlf.txt) beside it; the modules lie in
-                             DIR (default: the current folder); the language is
-                             guessed from the letters, the modules default to
-                             that language's default module
+                             DIR; the language is guessed from the letters, the
+                             modules default to that language's default module
   echoscan FILE [--lang ru|en] [--min N] [--max N]
                              find the fragments of FILE that recur, --min to
                              --max characters long (default 4 to 40; language
                              guessed from the letters); writes FILE_RecPrep.txt
                              and FILE_RecSortByLen/Alf/Friq.txt beside FILE
+
+Without --dict-dir, the modules come from the current folder when it holds any,
+else from the user's folder ${XDG_DATA_HOME:-~/.local/share}/undertext, else from
+the installed default modules; a folder other than the current one is named.
 
 Options:
   --help      show this text

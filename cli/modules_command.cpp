@@ -4,6 +4,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/module_folder.h"
 #include "common/core/dictionary.h"
 #include "common/core/dictionary_modules.h"
 
@@ -15,8 +16,7 @@ int runModulesCommand(const std::vector<std::string>& args) {
         printError(parsed ? "modules takes no file" : parsed.error());
         return kExitUsage;
     }
-    const auto* dictDir = parsed->option("--dict-dir");
-    const std::filesystem::path folder = dictDir ? *dictDir : ".";
+    const std::filesystem::path folder = moduleFolder(parsed->option("--dict-dir"));
     std::error_code error;
     if (!std::filesystem::is_directory(folder, error)) {
         printError("no folder " + folder.string());
