@@ -8,8 +8,7 @@
 
 namespace undertext::cli {
 
-std::vector<std::filesystem::path> moduleFolderCandidates(const char* xdgDataHome,
-                                                          const char* home,
+std::vector<std::filesystem::path> moduleFolderCandidates(const char* xdgDataHome, const char* home,
                                                           const std::filesystem::path& installed) {
     std::vector<std::filesystem::path> candidates{"."};
     // As the XDG rules say, an empty or relative XDG_DATA_HOME counts as unset.

@@ -9,8 +9,7 @@ namespace undertext::cli {
 // Where the batch tool looks for modules when no --dict-dir is given, in order:
 // the current folder, the user's folder (${XDG_DATA_HOME:-$HOME/.local/share}/undertext,
 // left out when neither variable is set) and the installed default modules.
-std::vector<std::filesystem::path> moduleFolderCandidates(const char* xdgDataHome,
-                                                          const char* home,
+std::vector<std::filesystem::path> moduleFolderCandidates(const char* xdgDataHome, const char* home,
                                                           const std::filesystem::path& installed);
 
 // The first candidate that holds a module, or the first candidate when none does.
