@@ -32,7 +32,9 @@ constexpr OptionSpec kModules{"--modules", "NAME[,NAME...]",
                               "the dictionary modules (default: the default\nmodule of the "
                               "language, COMMON.DIC or\nCOMMON_E.DIC)"};
 constexpr OptionSpec kDictDir{"--dict-dir", "DIR",
-                              "the folder of the modules (default: the\ncurrent folder)"};
+                              "the folder of the modules (default: the\ncurrent folder when it "
+                              "holds any, else\n~/.local/share/undertext, else the\ninstalled "
+                              "default modules)"};
 
 const std::vector<CommandSpec>& commandSpecs() {
     static const std::vector<CommandSpec> specs{

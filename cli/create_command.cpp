@@ -5,6 +5,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/module_folder.h"
 #include "common/core/codepage.h"
 #include "common/core/dictionary_modules.h"
 #include "create/core/analysis_run.h"
@@ -61,8 +62,7 @@ int runCreateCommand(const Arguments& arguments) {
         }
         request.language = *language;
     }
-    const auto* dictDir = arguments.option("--dict-dir");
-    request.startFolder = dictDir ? std::filesystem::path(*dictDir) : ".";
+    request.startFolder = moduleFolder(arguments.option("--dict-dir"));
     if (const auto problem = moduleFolderProblem(request.startFolder)) {
         printError(*problem);
         return kExitRefused;

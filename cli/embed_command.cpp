@@ -3,6 +3,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/module_folder.h"
 #include "common/core/dictionary_modules.h"
 #include "common/core/file_io.h"
 #include "embed/core/embed_reports.h"
@@ -16,11 +17,10 @@ int runEmbedCommand(const Arguments& arguments) {
         return kExitUsage;
     }
     const std::filesystem::path source = arguments.positional[0];
-    const auto* dictDir = arguments.option("--dict-dir");
     embed::EmbedJobInputs inputs;
     inputs.sourceFolder = source.has_parent_path() ? source.parent_path() : ".";
     inputs.sourceName = source.filename().string();
-    inputs.startFolder = dictDir ? *dictDir : ".";
+    inputs.startFolder = moduleFolder(arguments.option("--dict-dir"));
     if (const auto problem = moduleFolderProblem(inputs.startFolder)) {
         printError(*problem);
         return kExitRefused;

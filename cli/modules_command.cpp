@@ -3,6 +3,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/module_folder.h"
 #include "common/core/dictionary.h"
 #include "common/core/dictionary_modules.h"
 
@@ -13,8 +14,7 @@ int runModulesCommand(const Arguments& arguments) {
         printError("modules takes no file");
         return kExitUsage;
     }
-    const auto* dictDir = arguments.option("--dict-dir");
-    const std::filesystem::path folder = dictDir ? *dictDir : ".";
+    const std::filesystem::path folder = moduleFolder(arguments.option("--dict-dir"));
     if (const auto problem = moduleFolderProblem(folder)) {
         printError(*problem);
         return kExitRefused;

@@ -1,7 +1,9 @@
 #include <filesystem>
+#include <iostream>
 
 #include <QApplication>
 
+#include "common/ui/launch_options.h"
 #include "common/ui/qt_dialogs.h"
 #include "create/ui/create_window.h"
 
@@ -10,6 +12,10 @@ int main(int argc, char* argv[]) {
     const auto startFolder = std::filesystem::current_path();
     QApplication app(argc, argv);
     undertext::ui::QtDialogs dialogs(QStringLiteral("Create"));
+    if (const auto status = undertext::ui::applyLaunchOptions(
+            QApplication::arguments(), startFolder, dialogs, std::cout, std::cerr)) {
+        return *status;
+    }
     undertext::create::CreateWindow window(startFolder, dialogs);
     QObject::connect(&window, &undertext::create::CreateWindow::ended, &app,
                      &QCoreApplication::quit, Qt::QueuedConnection);

@@ -1,9 +1,11 @@
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 
 #include <QApplication>
 #include <QString>
 
+#include "common/ui/launch_options.h"
 #include "common/ui/qt_dialogs.h"
 #include "echoscan/ui/echoscan_window.h"
 
@@ -16,6 +18,10 @@ int main(int argc, char* argv[]) {
     const QString title = QString::fromUtf8(undertext::echoscan::kApplicationTitle);
     QApplication::setApplicationName(title);
     undertext::ui::QtDialogs dialogs(title);
+    if (const auto status = undertext::ui::applyLaunchOptions(
+            QApplication::arguments(), startFolder, dialogs, std::cout, std::cerr)) {
+        return *status;
+    }
     undertext::echoscan::EchoscanWindow form(dialogs, startFolder);
     form.show();
     return QApplication::exec();

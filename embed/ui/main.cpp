@@ -1,8 +1,10 @@
 #include <filesystem>
+#include <iostream>
 #include <system_error>
 
 #include <QApplication>
 
+#include "common/ui/launch_options.h"
 #include "common/ui/qt_dialogs.h"
 #include "embed/ui/embed_window.h"
 
@@ -14,6 +16,10 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Embed"));
     undertext::ui::QtDialogs dialogs(QStringLiteral("Embed"));
+    if (const auto status = undertext::ui::applyLaunchOptions(
+            QApplication::arguments(), startFolder, dialogs, std::cout, std::cerr)) {
+        return *status;
+    }
     undertext::embed::EmbedWindow window(startFolder, dialogs);
     window.startUp();
     return QApplication::exec();

@@ -1,0 +1,130 @@
+#!/bin/sh
+# Checks of the installed suite: install_test.sh PREFIX CHECK
+# PREFIX holds a `cmake --install` of the build tree; CHECK names one group of
+# checks. Every check runs in a fresh scratch folder with a fake HOME.
+set -u
+prefix=$1
+scratch=$(mktemp -d)
+trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
+export HOME="$scratch/home" QT_QPA_PLATFORM=offscreen TMPDIR="$scratch/tmp"
+export XDG_RUNTIME_DIR="$scratch/runtime"
+unset XDG_DATA_HOME
+mkdir -p "$HOME" "$TMPDIR" "$scratch/work"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+cd "$scratch/work" || exit 1
+defaults="$prefix/share/undertext/dictionaries"
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# expect_line WHAT FILE TEXT: FILE holds the line TEXT.
+expect_line() {
+  grep -qxF -- "$3" "$2" || { fail "$1: no line '$3' in:"; cat "$2" >&2; }
+}
+
+# start LAUNCHER: runs it with --check-start from the current folder.
+start() {
+  "$prefix/bin/undertext-$1" --check-start >"$scratch/out" 2>"$scratch/err"
+}
+
+# expect_link FILE: FILE is a link to the installed module of its name.
+expect_link() {
+  [ "$(readlink "$1")" = "$(readlink -f "$defaults/${1##*/}")" ] || fail "$1 is no link to the default"
+}
+
+case "$2" in
+  batch)
+    "$prefix/bin/undertext" --version >"$scratch/out" 2>&1 || fail "--version failed"
+    expect_line "--version" "$scratch/out" "undertext 2.1"
+    # From an empty folder, with no user's folder, the installed defaults.
+    "$prefix/bin/undertext" modules >"$scratch/out" 2>"$scratch/err" || fail "modules failed"
+    expect_line "modules" "$scratch/out" "Default Russian module: COMMON.DIC"
+    expect_line "modules" "$scratch/out" "Default English module: COMMON_E.DIC"
+    expect_line "modules" "$scratch/err" "undertext: modules from $defaults"
+    # The user's folder comes before the defaults, the current folder before both.
+    mkdir -p "$HOME/.local/share/undertext"
+    printf 'кот\r\n' | iconv -f UTF-8 -t CP1251 >"$HOME/.local/share/undertext/MY.DIC"
+    "$prefix/bin/undertext" modules >"$scratch/out" 2>"$scratch/err"
+    expect_line "user's folder" "$scratch/out" "$(printf 'MY.DIC\t1 words')"
+    expect_line "user's folder" "$scratch/err" "undertext: modules from $HOME/.local/share/undertext"
+    printf 'a\r\nb\r\n' >here.dic
+    "$prefix/bin/undertext" modules >"$scratch/out" 2>"$scratch/err"
+    expect_line "current folder" "$scratch/out" "$(printf 'here.dic\t2 words')"
+    [ -s "$scratch/err" ] && fail "the current folder is named: $(cat "$scratch/err")"
+    # A job on a text, with the installed defaults.
+    rm here.dic "$HOME/.local/share/undertext/MY.DIC"
+    printf 'Кот ел.' | iconv -f UTF-8 -t CP1251 >text.txt
+    "$prefix/bin/undertext" embed text.txt 2>"$scratch/err" || fail "embed: $(cat "$scratch/err")"
+    [ -s text.txt_EmbSortByAlf.txt ] || fail "embed wrote no reports"
+    ;;
+
+  launchers)
+    user="$HOME/.local/share/undertext"
+    for program in create embed echoscan; do
+      rm -rf "$HOME/.local"
+      start "$program" || fail "$program: no clean start: $(cat "$scratch/err")"
+      expect_line "$program" "$scratch/out" "Start folder: $user"
+      expect_line "$program" "$scratch/out" "Modules: COMMON.DIC COMMON_E.DIC"
+      expect_link "$user/COMMON.DIC"
+      expect_link "$user/COMMON_E.DIC"
+    done
+
+    # XDG_DATA_HOME, when set, holds the user's folder.
+    (export XDG_DATA_HOME="$scratch/data" && start embed) || fail "XDG_DATA_HOME: no clean start"
+    expect_line "XDG_DATA_HOME" "$scratch/out" "Start folder: $scratch/data/undertext"
+
+    # A dangling link is replaced; a user's own module, in any letter case, stays.
+    rm "$user/COMMON.DIC" "$user/COMMON_E.DIC"
+    ln -s /nowhere/COMMON.DIC "$user/COMMON.DIC"
+    printf 'мой\r\n' >"$user/common_e.dic"
+    ln -s "$user/common_e.dic" "$user/MINE.DIC"
+    start embed || fail "dangling link: no clean start"
+    expect_link "$user/COMMON.DIC"
+    [ -e "$user/COMMON_E.DIC" ] && fail "a default was linked beside the user's common_e.dic"
+    [ "$(cat "$user/common_e.dic")" = "$(printf 'мой\r')" ] || fail "the user's module changed"
+    [ "$(readlink "$user/MINE.DIC")" = "$user/common_e.dic" ] || fail "the user's link changed"
+    rm "$user/COMMON.DIC"
+    printf 'свой\r\n' >"$user/COMMON.DIC"
+    start embed
+    [ "$(cat "$user/COMMON.DIC")" = "$(printf 'свой\r')" ] || fail "the user's COMMON.DIC changed"
+
+    # Started in a folder that holds a COMMON.DIC: that folder, untouched.
+    mkdir "$scratch/own" && printf 'a\r\n' >"$scratch/own/COMMON.DIC"
+    (cd "$scratch/own" && start create) || fail "own folder: no clean start"
+    expect_line "own folder" "$scratch/out" "Start folder: $scratch/own"
+    [ -e "$scratch/own/COMMON_E.DIC" ] && fail "a default was linked into the own folder"
+
+    # No user's folder can be made: a notice, a temporary folder, removed after.
+    printf 'x' >"$scratch/file"
+    (export XDG_DATA_HOME="$scratch/file" && start echoscan) || fail "no user's folder: no clean start"
+    grep -q "^Start folder: $TMPDIR/undertext\." "$scratch/out" || fail "no temporary folder"
+    expect_line "no user's folder" "$scratch/out" "Modules: COMMON.DIC COMMON_E.DIC"
+    grep -qF "Не удалось создать папку «$scratch/file/undertext»" "$scratch/err" ||
+      fail "no notice: $(cat "$scratch/err")"
+    [ -z "$(ls -A "$TMPDIR")" ] || fail "the temporary folder stayed: $(ls -A "$TMPDIR")"
+    (export HOME='' && start embed) || fail "no HOME: no clean start"
+    grep -q "^Start folder: $TMPDIR/undertext\." "$scratch/out" || fail "no HOME: no temporary folder"
+    ;;
+
+  metadata)
+    for file in "$prefix"/share/applications/*.desktop; do
+      desktop-file-validate "$file" || fail "$file"
+    done
+    for file in "$prefix"/share/metainfo/*.xml; do
+      appstreamcli validate --no-net "$file" >"$scratch/out" 2>&1 || { fail "$file"; cat "$scratch/out"; }
+    done
+    for name in create embed echoscan; do
+      [ -f "$prefix/share/icons/hicolor/scalable/apps/org.undertext.$name.svg" ] || fail "no $name icon"
+    done
+    gzip -t "$prefix/share/man/man1/undertext.1.gz" || fail "no manual page"
+    ;;
+
+  *)
+    echo "unknown check $2" >&2
+    exit 2
+    ;;
+esac
+exit $((failures > 0))
