@@ -8,7 +8,7 @@
 #include "echoscan/core/recurring_fragments.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_input.h"
-#include "tests/echoscan/core/literal_fragment_search.h"
+#include "tests/support/literal/fragment_search.h"
 #include "tests/support/recording_job.h"
 
 namespace undertext::fuzz {
