@@ -10,9 +10,9 @@
 #include "fuzz/fuzz_input.h"
 #include "tests/support/literal/embed_search.h"
 
-// Runs the fast preparation, search, counting and text-order report of Embed and
-// the literal procedures on the same small text and dictionary; any difference
-// ends the run. The report is cut into pieces of a drawn size and may be stopped
+// Runs the fast preparation, search, counting, text-order report and report sorts
+// of Embed and the literal procedures on the same small text and dictionary; any
+// difference ends the run. The report is cut into pieces of a drawn size and may be stopped
 // after a drawn number of pieces: what came until then must begin the full report.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace undertext;
@@ -32,7 +32,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto dicWords = embed::testing::dicWordsOf(dictionary);
     const embed::EmbeddedSearch search(prepared, dicWords);
     check(search.occurrenceCount() == literal.occurrences.size(), "the number of occurrences");
-    check(search.embeddedWords() == literal.embedded, "the counted embedded words");
+    auto counted = search.embeddedWords();
+    check(counted == literal.embedded, "the counted embedded words");
+    auto expected = literal.embedded;
+    for (const auto kind : {embed::SortedReport::ByFrequency, embed::SortedReport::ByLength,
+                            embed::SortedReport::Alphabetical}) {
+        embed::sortForReport(kind, counted);
+        embed::testing::literalReportSort(kind, expected);
+        check(counted == expected, "the order of a sorted report");
+    }
 
     std::string report;
     int pieces = 0;
