@@ -15,3 +15,9 @@ for preset in release asan core; do
   echo "== $preset: tests"
   ctest --preset "$preset"
 done
+
+# Every fuzz target for about 20 s (scripts/fuzz.sh runs them longer).
+echo "== fuzz: build and short runs"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+ctest --preset fuzz

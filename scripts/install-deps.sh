@@ -6,6 +6,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libdivsufsort-dev libcli11-dev
+  libuchardet-dev libunistring-dev
+  clang-14 libclang-rt-14-dev
   hunspell-ru hunspell-tools wamerican
   fonts-dejavu-core
   dpkg-dev file lintian desktop-file-utils appstream

@@ -19,7 +19,9 @@ constexpr std::array<char32_t, 64> kUpperHalf = {
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
 };
 
-char32_t codePointOf(unsigned char byte) {
+}  // namespace
+
+char32_t cp1251CodePoint(unsigned char byte) {
     if (byte < 0x80) {
         return byte;
     }
@@ -29,16 +31,32 @@ char32_t codePointOf(unsigned char byte) {
     return kUpperHalf[byte - 0x80];
 }
 
+namespace {
+
 const std::unordered_map<char32_t, unsigned char>& reverseTable() {
     static const auto table = [] {
         std::unordered_map<char32_t, unsigned char> map;
         for (int byte = 0x80; byte <= 0xFF; ++byte) {
-            map.emplace(codePointOf(static_cast<unsigned char>(byte)),
+            map.emplace(cp1251CodePoint(static_cast<unsigned char>(byte)),
                         static_cast<unsigned char>(byte));
         }
         return map;
     }();
     return table;
+}
+
+}  // namespace
+
+int cp1251ByteOf(char32_t codePoint) {
+    if (codePoint < 0x80) {
+        return static_cast<int>(codePoint);
+    }
+    if (codePoint >= 0x0410 && codePoint <= 0x044F) {
+        return static_cast<int>(codePoint - 0x0410 + 0xC0);
+    }
+    const auto& table = reverseTable();
+    const auto found = table.find(codePoint);
+    return found == table.end() ? -1 : found->second;
 }
 
 void appendUtf8(std::string& out, char32_t cp) {
@@ -47,59 +65,62 @@ void appendUtf8(std::string& out, char32_t cp) {
     } else if (cp < 0x800) {
         out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
+    } else if (cp < 0x10000) {
         out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
         out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
 }
 
-// Decodes one UTF-8 character at text[pos]; returns the number of bytes taken
-// (at least 1) and sets valid to false for a malformed sequence.
-std::size_t decodeUtf8(std::string_view text, std::size_t pos, char32_t& cp, bool& valid) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    std::size_t length = 0;
+std::size_t decodeUtf8Char(std::string_view text, std::size_t pos, char32_t& codePoint) {
+    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
+    const auto lead = byteAt(0);
     if (lead < 0x80) {
-        cp = lead;
-        valid = true;
+        codePoint = lead;
         return 1;
     }
-    if ((lead & 0xE0) == 0xC0) {
+    std::size_t length = 0;
+    // The range allowed for the second byte excludes overlong forms, surrogates
+    // and values past U+10FFFF.
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
         length = 2;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
         length = 4;
-        cp = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
     } else {
-        valid = false;
-        return 1;
+        return 0;
     }
-    if (pos + length > text.size()) {
-        valid = false;
-        return 1;
+    if (pos + length > text.size() || byteAt(1) < low || byteAt(1) > high) {
+        return 0;
     }
+    char32_t value = lead & (0xFF >> (length + 1));
     for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + i]);
-        if ((next & 0xC0) != 0x80) {
-            valid = false;
-            return 1;
+        if ((byteAt(i) & 0xC0) != 0x80) {
+            return 0;
         }
-        cp = (cp << 6) | (next & 0x3F);
+        value = (value << 6) | (byteAt(i) & 0x3F);
     }
-    valid = true;
+    codePoint = value;
     return length;
 }
-
-}  // namespace
 
 std::string cp1251ToUtf8(std::string_view cp1251) {
     std::string out;
     out.reserve(cp1251.size() * 2);
     for (const char c : cp1251) {
-        appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+        appendUtf8(out, cp1251CodePoint(static_cast<unsigned char>(c)));
     }
     return out;
 }
@@ -107,30 +128,24 @@ std::string cp1251ToUtf8(std::string_view cp1251) {
 std::string utf8ToCp1251(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    const auto& table = reverseTable();
     for (std::size_t pos = 0; pos < utf8.size();) {
         char32_t cp = 0;
-        bool valid = false;
-        pos += decodeUtf8(utf8, pos, cp, valid);
-        if (valid && cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-            continue;
-        }
-        const auto found = valid ? table.find(cp) : table.end();
-        out.push_back(found == table.end() ? '?' : static_cast<char>(found->second));
+        const auto length = decodeUtf8Char(utf8, pos, cp);
+        const int byte = length == 0 ? -1 : cp1251ByteOf(cp);
+        out.push_back(byte < 0 ? '?' : static_cast<char>(byte));
+        pos += length == 0 ? 1 : length;
     }
     return out;
 }
 
 bool fitsCp1251(std::string_view utf8) {
-    const auto& table = reverseTable();
     for (std::size_t pos = 0; pos < utf8.size();) {
         char32_t cp = 0;
-        bool valid = false;
-        pos += decodeUtf8(utf8, pos, cp, valid);
-        if (!valid || (cp >= 0x80 && !table.contains(cp))) {
+        const auto length = decodeUtf8Char(utf8, pos, cp);
+        if (length == 0 || cp1251ByteOf(cp) < 0) {
             return false;
         }
+        pos += length;
     }
     return true;
 }

@@ -10,12 +10,6 @@
 namespace undertext::create::testing {
 namespace {
 
-auto fields(const WordAnalysis& a) {
-    return std::tie(a.w1List, a.w1Range, a.w2List, a.w2Range, a.keptTransitions, a.rList, a.eList,
-                    a.wp2W1List, a.rpW1List, a.epW1List, a.wp2RList, a.wp2EList, a.modeList,
-                    a.modeCount, a.singleModeCount);
-}
-
 TEST(PhraseWords, SplitsOnEveryNonLetterOfTheLanguage) {
     EXPECT_EQ(splitPhrase("Hello, world!!", Language::English).words, (Strings{"hello", "world"}));
     const auto yo = splitPhrase(utf8ToCp1251(" ёлка "), Language::Russian);  // ё separates
@@ -89,7 +83,7 @@ TEST(PhraseSearch, MatchesTheLiteralSearchOnRandomDictionaries) {
         const auto slow = literalPhraseSearch(dic, fast.words);
         ASSERT_EQ(fast.wordAnalyses.size(), slow.size());
         for (std::size_t w = 0; w < slow.size(); ++w) {
-            EXPECT_TRUE(fields(fast.wordAnalyses[w]) == fields(slow[w]))
+            EXPECT_TRUE(analysisFields(fast.wordAnalyses[w]) == analysisFields(slow[w]))
                 << "round " << round << " word " << w;
         }
     }

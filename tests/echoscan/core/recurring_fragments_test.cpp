@@ -8,7 +8,6 @@
 #include "common/core/codepage.h"
 #include "echoscan/core/fragment_text.h"
 #include "tests/support/literal/fragment_search.h"
-#include "tests/support/recording_job.h"
 
 namespace undertext::echoscan {
 namespace {
@@ -20,33 +19,9 @@ std::string cp(std::string_view utf8) {
     return utf8ToCp1251(utf8);
 }
 
-// What the caller sees of a search: the fragments (nullopt when stopped), the
-// progress values and the number of stop points passed.
-struct Seen {
-    std::optional<Fragments> found;
-    std::vector<int> progress;
-    long stopPoints = 0;
-    friend bool operator==(const Seen&, const Seen&) = default;
-};
-
-Seen fastSearch(const std::string& text, int minLength, int maxLength, long stopAt = 0) {
-    testing::RecordingJob job(stopAt);
-    std::optional<Fragments> fragments;
-    if (const auto found = findRecurringFragments(text, minLength, maxLength, job)) {
-        fragments.emplace();
-        for (const auto& f : *found) {
-            fragments->push_back({std::string(f.text(text)), static_cast<long>(f.count),
-                                  static_cast<int>(f.length)});
-        }
-    }
-    return {std::move(fragments), job.progressValues, job.stopPoints};
-}
-
 void expectSameAsLiteral(const std::string& text, int minLength, int maxLength, long stopAt = 0) {
-    testing::RecordingJob job(stopAt);
-    auto found = testing::literalRecurringFragments(text, minLength, maxLength, job);
-    const Seen literal{std::move(found), job.progressValues, job.stopPoints};
-    ASSERT_EQ(fastSearch(text, minLength, maxLength, stopAt), literal)
+    ASSERT_EQ(testing::fastSearchSeen(text, minLength, maxLength, stopAt),
+              testing::literalSearchSeen(text, minLength, maxLength, stopAt))
         << "text \"" << cp1251ToUtf8(text) << "\" from " << minLength << " to " << maxLength
         << " stop at " << stopAt;
 }
@@ -72,13 +47,14 @@ TEST(RecurringFragments, NamedExamples) {
         {"abcd", 3, 3, {}},                                 // N = 3 leaves no start
         {"abcdef", 1, 40, {}}};
     for (const auto& [text, minLength, maxLength, expected] : cases) {
-        EXPECT_EQ(fastSearch(text, minLength, maxLength).found, expected) << cp1251ToUtf8(text);
+        EXPECT_EQ(testing::fastSearchSeen(text, minLength, maxLength).found, expected)
+            << cp1251ToUtf8(text);
         expectSameAsLiteral(text, minLength, maxLength);
     }
 }
 
 TEST(RecurringFragments, ProgressAndStopPointsOfPassesAndAbsorption) {
-    const auto five = fastSearch(cp("ааааа"), 1, 2);
+    const auto five = testing::fastSearchSeen(cp("ааааа"), 1, 2);
     EXPECT_EQ(five.stopPoints, 3 + 2 + 5);  // passes of 3 and 2 starts, 5 occurrences
     EXPECT_EQ(five.progress, (std::vector<int>{4, 6, 8, 10}));  // threshold round(8 / 89) = 0
 }
@@ -118,7 +94,7 @@ TEST(RecurringFragmentsOracle, RealTextLongRangesAndEveryStopPoint) {
         expectSameAsLiteral(block + block + "zz", minLength, maxLength);
     }
     const auto repeats = cp("ааааааа ббб ааа ббб");
-    for (long stopAt = 1; stopAt <= fastSearch(repeats, 1, 40).stopPoints; ++stopAt) {
+    for (long stopAt = 1; stopAt <= testing::fastSearchSeen(repeats, 1, 40).stopPoints; ++stopAt) {
         expectSameAsLiteral(repeats, 1, 40, stopAt);
     }
 }

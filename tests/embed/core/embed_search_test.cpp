@@ -6,7 +6,6 @@
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
 #include "tests/support/literal/embed_search.h"
-#include "tests/support/literal/selection_sort.h"
 #include "tests/support/temp_folder.h"
 
 namespace undertext::embed {
@@ -131,19 +130,6 @@ std::vector<std::string> randomDictionary(std::mt19937& random, const PreparedTe
     return words;
 }
 
-using Beats = bool (*)(const EmbeddedWord&, const EmbeddedWord&);
-const std::pair<SortedReport, Beats> kSorts[] = {
-    {SortedReport::ByFrequency,
-     [](const EmbeddedWord& a, const EmbeddedWord& b) {
-         return a.count < b.count || (a.count == b.count && a.length < b.length);
-     }},
-    {SortedReport::ByLength,
-     [](const EmbeddedWord& a, const EmbeddedWord& b) {
-         return a.length < b.length || (a.length == b.length && a.count < b.count);
-     }},
-    {SortedReport::Alphabetical,
-     [](const EmbeddedWord& a, const EmbeddedWord& b) { return a.word > b.word; }}};
-
 TEST(EmbedOracle, FastSearchCountingReportAndSortsMatchTheLiteralProcedures) {
     std::mt19937 random(20240611);
     for (int round = 0; round < 3000; ++round) {
@@ -172,9 +158,10 @@ TEST(EmbedOracle, FastSearchCountingReportAndSortsMatchTheLiteralProcedures) {
         auto fast = search.embeddedWords();
         auto expected = literal.embedded;
         ASSERT_EQ(fast, expected);
-        for (const auto& [kind, beats] : kSorts) {
+        for (const auto kind :
+             {SortedReport::ByFrequency, SortedReport::ByLength, SortedReport::Alphabetical}) {
             sortForReport(kind, fast);
-            undertext::testing::literalSelectionSort(expected, beats);
+            testing::literalReportSort(kind, expected);
             ASSERT_EQ(fast, expected);
         }
     }

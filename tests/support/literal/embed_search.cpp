@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "tests/support/literal/selection_sort.h"
+
 namespace undertext::embed::testing {
 namespace {
 
@@ -62,6 +64,27 @@ LiteralRun literalRun(const std::string& text, Language language,
         run.report += "\r\n";
     }
     return run;
+}
+
+void literalReportSort(SortedReport report, std::vector<EmbeddedWord>& words) {
+    using undertext::testing::literalSelectionSort;
+    switch (report) {
+        case SortedReport::ByFrequency:
+            literalSelectionSort(words, [](const EmbeddedWord& a, const EmbeddedWord& b) {
+                return a.count < b.count || (a.count == b.count && a.length < b.length);
+            });
+            break;
+        case SortedReport::ByLength:
+            literalSelectionSort(words, [](const EmbeddedWord& a, const EmbeddedWord& b) {
+                return a.length < b.length || (a.length == b.length && a.count < b.count);
+            });
+            break;
+        case SortedReport::Alphabetical:
+            literalSelectionSort(words, [](const EmbeddedWord& a, const EmbeddedWord& b) {
+                return a.word > b.word;
+            });
+            break;
+    }
 }
 
 }  // namespace undertext::embed::testing

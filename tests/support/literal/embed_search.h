@@ -7,6 +7,7 @@
 #include "common/core/codepage.h"
 #include "common/core/dictionary.h"
 #include "common/core/letters.h"
+#include "embed/core/embed_reports.h"
 #include "embed/core/embedded_search.h"
 
 namespace undertext::embed::testing {
@@ -29,6 +30,9 @@ LiteralRun literalSearch(const std::string& text, Language language,
 // Search, counting and the text-order report.
 LiteralRun literalRun(const std::string& text, Language language,
                       const std::vector<std::string>& dicWords);
+
+// The selection sort of a sorted report with the order it states.
+void literalReportSort(SortedReport report, std::vector<EmbeddedWord>& words);
 
 // Windows-1251 bytes of a UTF-8 literal.
 inline std::string cp(std::string_view utf8) {

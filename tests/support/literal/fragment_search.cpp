@@ -3,6 +3,9 @@
 #include <cmath>
 #include <set>
 
+#include "echoscan/core/recurring_fragments.h"
+#include "tests/support/recording_job.h"
+
 namespace undertext::testing {
 
 std::optional<std::vector<LiteralFragment>> literalRecurringFragments(std::string_view fragmentText,
@@ -81,6 +84,28 @@ std::optional<std::vector<LiteralFragment>> literalRecurringFragments(std::strin
         }
     }
     return merged;
+}
+
+SearchSeen literalSearchSeen(std::string_view fragmentText, int minLength, int maxLength,
+                             long stopAt) {
+    RecordingJob job(stopAt);
+    auto found = literalRecurringFragments(fragmentText, minLength, maxLength, job);
+    return {std::move(found), job.progressValues, job.stopPoints};
+}
+
+SearchSeen fastSearchSeen(std::string_view fragmentText, int minLength, int maxLength,
+                          long stopAt) {
+    RecordingJob job(stopAt);
+    std::optional<std::vector<LiteralFragment>> fragments;
+    if (const auto found =
+            echoscan::findRecurringFragments(fragmentText, minLength, maxLength, job)) {
+        fragments.emplace();
+        for (const auto& f : *found) {
+            fragments->push_back({std::string(f.text(fragmentText)), static_cast<long>(f.count),
+                                  static_cast<int>(f.length)});
+        }
+    }
+    return {std::move(fragments), job.progressValues, job.stopPoints};
 }
 
 }  // namespace undertext::testing

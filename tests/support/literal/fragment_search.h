@@ -24,4 +24,20 @@ std::optional<std::vector<LiteralFragment>> literalRecurringFragments(std::strin
                                                                       int minLength, int maxLength,
                                                                       JobControl& control);
 
+// What the caller of a search sees: the fragments (nullopt when stopped), the
+// progress values and the number of stop points passed.
+struct SearchSeen {
+    std::optional<std::vector<LiteralFragment>> found;
+    std::vector<int> progress;
+    long stopPoints = 0;
+    friend bool operator==(const SearchSeen&, const SearchSeen&) = default;
+};
+
+// The literal search and the fast one as their caller sees them, asked to stop at
+// stop point stopAt (counted from 1; 0 never stops).
+SearchSeen literalSearchSeen(std::string_view fragmentText, int minLength, int maxLength,
+                             long stopAt = 0);
+SearchSeen fastSearchSeen(std::string_view fragmentText, int minLength, int maxLength,
+                          long stopAt = 0);
+
 }  // namespace undertext::testing

@@ -1,0 +1,372 @@
+#include "text_encoding.h"
+
+#include <iconv.h>
+#include <uchardet.h>
+#include <uninorm.h>
+
+#include <cstdlib>
+#include <memory>
+#include <unordered_map>
+
+#include "codepage.h"
+
+namespace undertext {
+namespace {
+
+constexpr char kSeparator = '?';
+// Stands for an undecodable byte until the text is mapped to Windows-1251.
+constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kUndefined = 0xFFFFFFFF;
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
+constexpr std::string_view kUtf16BeMark = "\xFE\xFF";
+
+using ByteTable = std::array<char32_t, 256>;
+
+// The name shown to users and, for the 8-bit encodings that iconv converts, its
+// iconv name; in the order of TextEncoding.
+struct EncodingNames {
+    std::string_view shown;
+    const char* iconv;
+};
+constexpr std::array<EncodingNames, 7> kNames = {{
+    {"Windows-1251", nullptr},
+    {"UTF-8", nullptr},
+    {"UTF-16LE", nullptr},
+    {"UTF-16BE", nullptr},
+    {"KOI8-R", "KOI8-R"},
+    {"CP866", "CP866"},
+    {"ISO-8859-5", "ISO-8859-5"},
+}};
+
+const char* iconvName(TextEncoding encoding) {
+    return kNames[static_cast<std::size_t>(encoding)].iconv;
+}
+
+// The code point of every byte of an 8-bit encoding, kUndefined where the
+// encoding assigns none, as iconv converts it.
+ByteTable buildByteTable(TextEncoding encoding) {
+    ByteTable table;
+    table.fill(kUndefined);
+    if (encoding == TextEncoding::Windows1251) {
+        for (int b = 0; b < 256; ++b) {
+            table[b] = cp1251CodePoint(static_cast<unsigned char>(b));
+        }
+        return table;
+    }
+    const iconv_t cd = iconv_open("UTF-32LE", iconvName(encoding));
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        return table;
+    }
+    for (int b = 0; b < 256; ++b) {
+        char in = static_cast<char>(b);
+        unsigned char out[8] = {};
+        char* inPtr = &in;
+        auto* outPtr = reinterpret_cast<char*>(out);
+        std::size_t inLeft = 1;
+        std::size_t outLeft = sizeof out;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1) &&
+            sizeof out - outLeft == 4) {
+            table[b] =
+                out[0] | (out[1] << 8) | (out[2] << 16) | (static_cast<char32_t>(out[3]) << 24);
+        }
+    }
+    iconv_close(cd);
+    return table;
+}
+
+const ByteTable& byteTable(TextEncoding encoding) {
+    static const std::unordered_map<TextEncoding, ByteTable> tables = [] {
+        std::unordered_map<TextEncoding, ByteTable> map;
+        for (const auto encoding : {TextEncoding::Windows1251, TextEncoding::Koi8R,
+                                    TextEncoding::Cp866, TextEncoding::Iso8859_5}) {
+            map.emplace(encoding, buildByteTable(encoding));
+        }
+        return map;
+    }();
+    return tables.at(encoding);
+}
+
+bool isEightBit(TextEncoding encoding) {
+    return iconvName(encoding) != nullptr;
+}
+
+// Maps code points to Windows-1251 after NFC normalisation. Text whose every
+// character has a Windows-1251 form is already in NFC (the code page holds no
+// combining mark), so only other text is normalised.
+std::string toCp1251(const std::u32string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char32_t cp : text) {
+        const int byte = cp1251ByteOf(cp);
+        if (byte < 0) {
+            break;
+        }
+        out.push_back(static_cast<char>(byte));
+    }
+    if (out.size() == text.size()) {
+        return out;
+    }
+    std::size_t length = 0;
+    std::unique_ptr<uint32_t, decltype(&std::free)> normalised(
+        u32_normalize(UNINORM_NFC, reinterpret_cast<const uint32_t*>(text.data()), text.size(),
+                      nullptr, &length),
+        &std::free);
+    const uint32_t* source = reinterpret_cast<const uint32_t*>(text.data());
+    if (normalised) {
+        source = normalised.get();
+    } else {
+        length = text.size();
+    }
+    out.clear();
+    for (std::size_t i = 0; i < length; ++i) {
+        const int byte = cp1251ByteOf(source[i]);
+        out.push_back(byte < 0 ? kSeparator : static_cast<char>(byte));
+    }
+    return out;
+}
+
+struct Utf8Tally {
+    std::size_t multibyte = 0;  // valid characters of two bytes or more
+    std::size_t invalid = 0;    // bytes that start no valid character
+};
+
+Utf8Tally tallyUtf8(std::string_view bytes) {
+    Utf8Tally tally;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
+        char32_t cp = 0;
+        const auto length = decodeUtf8Char(bytes, pos, cp);
+        if (length == 0) {
+            ++tally.invalid;
+            ++pos;
+        } else {
+            ++tally.multibyte;
+            pos += length;
+        }
+    }
+    return tally;
+}
+
+// Text is taken as UTF-8 when stray invalid bytes are few beside its valid
+// characters; Windows-1251 Cyrillic text is almost all invalid UTF-8.
+bool looksLikeUtf8(const Utf8Tally& tally) {
+    return tally.multibyte > 0 && tally.invalid * 4 <= tally.multibyte;
+}
+
+TextEncoding askDetector(std::string_view bytes) {
+    std::unique_ptr<std::remove_pointer_t<uchardet_t>, decltype(&uchardet_delete)> detector(
+        uchardet_new(), &uchardet_delete);
+    if (!detector || uchardet_handle_data(detector.get(), bytes.data(), bytes.size()) != 0) {
+        return TextEncoding::Windows1251;
+    }
+    uchardet_data_end(detector.get());
+    const std::string_view answer = uchardet_get_charset(detector.get());
+    if (answer == "KOI8-R") {
+        return TextEncoding::Koi8R;
+    }
+    if (answer == "IBM866") {
+        return TextEncoding::Cp866;
+    }
+    if (answer == "ISO-8859-5") {
+        return TextEncoding::Iso8859_5;
+    }
+    return TextEncoding::Windows1251;
+}
+
+void decodeUtf8(std::string_view bytes, std::u32string& out, std::size_t& invalid) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        char32_t cp = 0;
+        const auto length = decodeUtf8Char(bytes, pos, cp);
+        if (length == 0) {
+            out.push_back(kReplacement);
+            ++invalid;
+            ++pos;
+        } else {
+            out.push_back(cp);
+            pos += length;
+        }
+    }
+}
+
+void decodeUtf16(std::string_view bytes, bool bigEndian, std::u32string& out,
+                 std::size_t& invalid) {
+    const auto unitAt = [&](std::size_t pos) {
+        const auto first = static_cast<unsigned char>(bytes[pos]);
+        const auto second = static_cast<unsigned char>(bytes[pos + 1]);
+        return static_cast<char32_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    };
+    std::size_t pos = 0;
+    for (; pos + 1 < bytes.size(); pos += 2) {
+        const char32_t unit = unitAt(pos);
+        if (unit < 0xD800 || unit > 0xDFFF) {
+            out.push_back(unit);
+            continue;
+        }
+        const bool paired = unit <= 0xDBFF && pos + 3 < bytes.size() && unitAt(pos + 2) >= 0xDC00 &&
+                            unitAt(pos + 2) <= 0xDFFF;
+        if (paired) {
+            out.push_back(0x10000 + ((unit - 0xD800) << 10) + (unitAt(pos + 2) - 0xDC00));
+            pos += 2;
+        } else {
+            out.append(2, kReplacement);
+            invalid += 2;
+        }
+    }
+    if (pos < bytes.size()) {  // an odd last byte
+        out.push_back(kReplacement);
+        ++invalid;
+    }
+}
+
+std::string decodeEightBit(std::string_view bytes, TextEncoding encoding, std::size_t& invalid) {
+    std::array<char, 256> toCp1251Byte{};
+    std::array<bool, 256> defined{};
+    const auto& table = byteTable(encoding);
+    for (int b = 0; b < 256; ++b) {
+        defined[b] = table[b] != kUndefined;
+        const int byte = defined[b] ? cp1251ByteOf(table[b]) : -1;
+        toCp1251Byte[b] = byte < 0 ? kSeparator : static_cast<char>(byte);
+    }
+    std::string out(bytes.size(), kSeparator);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = toCp1251Byte[b];
+        invalid += defined[b] ? 0 : 1;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string_view encodingName(TextEncoding encoding) {
+    return kNames[static_cast<std::size_t>(encoding)].shown;
+}
+
+std::string describeEncoding(SourceEncoding encoding) {
+    std::string name(encodingName(encoding.encoding));
+    return encoding.byteOrderMark ? name + " BOM" : name;
+}
+
+SourceEncoding detectEncoding(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8Mark)) {
+        return {TextEncoding::Utf8, true};
+    }
+    if (bytes.starts_with(kUtf16LeMark)) {
+        return {TextEncoding::Utf16Le, true};
+    }
+    if (bytes.starts_with(kUtf16BeMark)) {
+        return {TextEncoding::Utf16Be, true};
+    }
+    const auto tally = tallyUtf8(bytes);
+    if (looksLikeUtf8(tally)) {
+        return {TextEncoding::Utf8, false};
+    }
+    if (tally.invalid == 0) {  // pure ASCII: the same bytes in Windows-1251
+        return {TextEncoding::Windows1251, false};
+    }
+    return {askDetector(bytes), false};
+}
+
+DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> forced) {
+    DecodedText result;
+    if (forced) {
+        result.encoding.encoding = *forced;
+        // A forced UTF-16 follows the file's byte-order mark when it has one.
+        if (*forced == TextEncoding::Utf16Le || *forced == TextEncoding::Utf16Be) {
+            if (bytes.starts_with(kUtf16LeMark)) {
+                result.encoding = {TextEncoding::Utf16Le, true};
+            } else if (bytes.starts_with(kUtf16BeMark)) {
+                result.encoding = {TextEncoding::Utf16Be, true};
+            }
+        } else if (*forced == TextEncoding::Utf8) {
+            result.encoding.byteOrderMark = bytes.starts_with(kUtf8Mark);
+        }
+    } else {
+        result.encoding = detectEncoding(bytes);
+    }
+    const auto encoding = result.encoding.encoding;
+    if (result.encoding.byteOrderMark) {
+        bytes.remove_prefix(encoding == TextEncoding::Utf8 ? kUtf8Mark.size()
+                                                           : kUtf16LeMark.size());
+    }
+    if (encoding == TextEncoding::Windows1251) {
+        result.cp1251 = std::string(bytes);
+    } else if (isEightBit(encoding)) {
+        result.cp1251 = decodeEightBit(bytes, encoding, result.invalidBytes);
+    } else {
+        std::u32string text;
+        text.reserve(bytes.size());
+        if (encoding == TextEncoding::Utf8) {
+            decodeUtf8(bytes, text, result.invalidBytes);
+        } else {
+            decodeUtf16(bytes, encoding == TextEncoding::Utf16Be, text, result.invalidBytes);
+        }
+        result.cp1251 = toCp1251(text);
+    }
+    return result;
+}
+
+TextEncoder::TextEncoder(SourceEncoding target) {
+    const auto encoding = target.encoding;
+    passesThrough_ = encoding == TextEncoding::Windows1251;
+    if (passesThrough_) {
+        return;
+    }
+    std::unordered_map<char32_t, char> eightBit;
+    if (isEightBit(encoding)) {
+        const auto& table = byteTable(encoding);
+        for (int b = 255; b >= 0; --b) {
+            if (table[b] != kUndefined) {
+                eightBit[table[b]] = static_cast<char>(b);
+            }
+        }
+    }
+    for (int b = 0; b < 256; ++b) {
+        const char32_t cp = cp1251CodePoint(static_cast<unsigned char>(b));
+        auto& bytes = table_[b];
+        if (encoding == TextEncoding::Utf8) {
+            appendUtf8(bytes, cp);
+        } else if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
+            // Every Windows-1251 character lies in the Basic Multilingual Plane.
+            const char high = static_cast<char>(cp >> 8);
+            const char low = static_cast<char>(cp & 0xFF);
+            bytes =
+                encoding == TextEncoding::Utf16Le ? std::string{low, high} : std::string{high, low};
+        } else {
+            const auto found = eightBit.find(cp);
+            bytes.push_back(found == eightBit.end() ? kSeparator : found->second);
+        }
+    }
+    if (target.byteOrderMark) {
+        const auto mark = encoding == TextEncoding::Utf8      ? kUtf8Mark
+                          : encoding == TextEncoding::Utf16Le ? kUtf16LeMark
+                          : encoding == TextEncoding::Utf16Be ? kUtf16BeMark
+                                                              : std::string_view();
+        preamble_ = std::string(mark);
+    }
+}
+
+void TextEncoder::append(std::string& out, std::string_view cp1251) const {
+    if (passesThrough_) {
+        out.append(cp1251);
+        return;
+    }
+    for (const char c : cp1251) {
+        out.append(table_[static_cast<unsigned char>(c)]);
+    }
+}
+
+std::string TextEncoder::encode(std::string_view cp1251) const {
+    std::string out;
+    out.reserve(cp1251.size() * 2);
+    append(out, cp1251);
+    return out;
+}
+
+}  // namespace undertext

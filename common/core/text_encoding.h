@@ -1,0 +1,91 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace undertext {
+
+// The decoding layer between the files users have and the Windows-1251 bytes the
+// engines work on. Texts and modules are decoded once when they are read; what a
+// job writes beside a text is encoded back into the text's own encoding.
+//
+// Contract: the Windows-1251 form of a decoded text holds exactly one byte per
+// character of the decoded text after NFC normalisation (an undecodable byte of
+// the source counts as one character). A byte offset in it is therefore a
+// character offset in the decoded text, and any piece of Windows-1251 text
+// encodes back on its own. A Windows-1251 file decodes to its own bytes and
+// encodes back to them unchanged. Stateless and thread-safe.
+
+enum class TextEncoding { Windows1251, Utf8, Utf16Le, Utf16Be, Koi8R, Cp866, Iso8859_5 };
+
+// An encoding as a file uses it: with or without a byte-order mark (UTF only).
+struct SourceEncoding {
+    TextEncoding encoding = TextEncoding::Windows1251;
+    bool byteOrderMark = false;
+
+    bool operator==(const SourceEncoding&) const = default;
+};
+
+// The name shown to users: "Windows-1251", "UTF-8", "UTF-16LE", "KOI8-R", ...
+std::string_view encodingName(TextEncoding encoding);
+
+// The name with " BOM" added when the file has a byte-order mark.
+std::string describeEncoding(SourceEncoding encoding);
+
+// An encoding a user may force instead of the detected one: the batch tool's
+// option value and the label of the windows' list. "utf-16" takes the byte order
+// from the byte-order mark, little-endian without one.
+struct EncodingChoice {
+    std::string_view option;
+    std::string_view label;
+    TextEncoding encoding;
+};
+inline constexpr std::array<EncodingChoice, 5> kEncodingChoices = {{
+    {"windows-1251", "Windows-1251", TextEncoding::Windows1251},
+    {"utf-8", "UTF-8", TextEncoding::Utf8},
+    {"utf-16", "UTF-16", TextEncoding::Utf16Le},
+    {"koi8-r", "KOI8-R", TextEncoding::Koi8R},
+    {"cp866", "CP866", TextEncoding::Cp866},
+}};
+
+// The encoding of a file's bytes: a byte-order mark decides; otherwise text that
+// is UTF-8 apart from a few stray bytes is UTF-8; otherwise the statistical
+// detector's answer among the Cyrillic 8-bit encodings; Windows-1251 when it has
+// no confident answer (pure ASCII included).
+SourceEncoding detectEncoding(std::string_view bytes);
+
+struct DecodedText {
+    std::string cp1251;  // see the contract above
+    SourceEncoding encoding;
+    // Bytes of the source that are not valid in its encoding; each became one
+    // separator ('?').
+    std::size_t invalidBytes = 0;
+};
+
+// Decodes a file's bytes in the forced encoding, or the detected one when none is
+// forced. Characters that Windows-1251 cannot hold become '?', a separator.
+DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> forced = std::nullopt);
+
+// Encodes Windows-1251 text into one encoding, piece by piece: every byte becomes
+// the same bytes wherever it stands, so pieces may be cut anywhere. A character
+// the target cannot hold is written as '?'.
+class TextEncoder {
+  public:
+    explicit TextEncoder(SourceEncoding target = {});
+
+    // What a file in the target encoding starts with: its byte-order mark, if any.
+    std::string_view preamble() const { return preamble_; }
+    // True when encoding leaves the bytes as they are (Windows-1251).
+    bool passesThrough() const { return passesThrough_; }
+    void append(std::string& out, std::string_view cp1251) const;
+    std::string encode(std::string_view cp1251) const;
+
+  private:
+    std::array<std::string, 256> table_;
+    std::string preamble_;
+    bool passesThrough_ = true;
+};
+
+}  // namespace undertext
