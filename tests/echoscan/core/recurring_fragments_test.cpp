@@ -114,7 +114,7 @@ TEST(RecurringFragmentsOracle, RangesFarAboveTheLongestRepeatAndStopsInSparsePas
         }
         // Pass L has N - L stop points; they follow those of the earlier passes.
         const long searchEnd = static_cast<long>(text.size()) - 1;
-        const long all = fastSearch(text, 1, 1000000000).stopPoints;
+        const long all = testing::fastSearchSeen(text, 1, 1000000000).stopPoints;
         long passed = 0;
         for (int length = 1; length < searchEnd && passed < all; ++length) {
             expectSameAsLiteral(text, 1, 1000000000, passed + 1);
@@ -130,12 +130,12 @@ TEST(RecurringFragmentsOracle, RangesFarAboveTheLongestRepeatAndStopsInSparsePas
 // stop points go by in runs while the result is built.
 TEST(RecurringFragments, StopsWhileTheResultIsBuilt) {
     const std::string text(200000, 'a');
-    const auto whole = fastSearch(text, 1, 3);
+    const auto whole = testing::fastSearchSeen(text, 1, 3);
     EXPECT_EQ(whole.stopPoints, 2 * (199998 + 199997 + 199996));  // passes, then occurrences
     ASSERT_TRUE(whole.found);
     EXPECT_EQ(*whole.found, (Fragments{{std::string(3, 'a'), 199996, 3}}));
     for (const long stopAt : {1L, 65536L, 65537L, 199998L, 199999L}) {
-        const auto stopped = fastSearch(text, 1, 3, stopAt);
+        const auto stopped = testing::fastSearchSeen(text, 1, 3, stopAt);
         EXPECT_FALSE(stopped.found);
         EXPECT_EQ(stopped.stopPoints, stopAt);
         EXPECT_EQ(stopped.progress, stopAt <= 199998 ? std::vector<int>{} : std::vector<int>{4});
