@@ -118,7 +118,7 @@ FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request,
     try {
         const auto fragmentText = writeFragmentText(
             *sourcePath, request.sourceFolder / (request.sourceName + kFragmentTextSuffix),
-            request.language);
+            request.language, request.sourceBytes);
         if (!fragmentText) {
             return effects.end(FragmentSearchEnd::Failed, fragmentText.error());
         }

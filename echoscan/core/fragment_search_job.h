@@ -35,6 +35,9 @@ struct FragmentSearchRequest {
     Language language = Language::Russian;
     std::string minLengthText;  // Combo1
     std::string maxLengthText;  // Combo2
+    // The source's bytes when the caller has read them already (a pipe can be read
+    // only once); null: the job reads the file.
+    const std::string* sourceBytes = nullptr;
 };
 
 // The window effects the job orders, in the order of its steps, on the job's own

@@ -17,10 +17,11 @@ inline constexpr const char* kFragmentTextSuffix = "_RecPrep.txt";
 // has no line break, and two blanks never stand side by side.
 std::string prepareFragmentText(std::string_view source, Language language);
 
-// Reads the source file, writes its FragmentText whole to preparedPath (replacing
-// an earlier one) and returns it. A failure leaves preparedPath as it was and
-// names the file that could not be read or written.
+// Reads the source file (or takes sourceBytes, when given, as its bytes), writes its FragmentText
+// whole to preparedPath (replacing an earlier one) and returns it. A failure leaves preparedPath as
+// it was and names the file that could not be read or written.
 Result<std::string> writeFragmentText(const std::filesystem::path& sourcePath,
-                                      const std::filesystem::path& preparedPath, Language language);
+                                      const std::filesystem::path& preparedPath, Language language,
+                                      const std::string* sourceBytes = nullptr);
 
 }  // namespace undertext::echoscan
