@@ -1,6 +1,7 @@
 #include "file_io.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -129,12 +130,12 @@ Result<std::string> readWholeFile(const std::filesystem::path& path, std::uint64
     using Read = Result<std::string>;
     // Opened without waiting, so that the kind of file is known before anything
     // can block.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return Read::failure(readFailure(path, reasonFor(errno)));
     }
     struct Closer {
-        int& fd;
+        int fd;
         ~Closer() { ::close(fd); }
     } closer{fd};
     struct stat info {};
@@ -142,14 +143,14 @@ Result<std::string> readWholeFile(const std::filesystem::path& path, std::uint64
         return Read::failure(readFailure(path, reasonFor(errno)));
     }
     if (S_ISFIFO(info.st_mode)) {
-        // A FIFO is opened again, waiting for its writer: without one a read would
-        // see an empty file.
-        ::close(fd);
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            return Read::failure(readFailure(path, reasonFor(errno)));
+        // Before its writer comes a FIFO reads as empty: wait for data or for the
+        // writer to leave. The same descriptor stays open, so the writer never
+        // finds the FIFO without a reader.
+        pollfd ready{fd, POLLIN, 0};
+        while (::poll(&ready, 1, -1) < 0 && errno == EINTR) {
         }
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (S_ISDIR(info.st_mode)) {
         return Read::failure(readFailure(path, reasonFor(EISDIR)));
     }

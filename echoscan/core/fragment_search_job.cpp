@@ -26,8 +26,6 @@ std::string textTooLongMessage(const std::filesystem::path& path) {
     return "Текст файла \"" + displayPath(path) + "\" слишком велик для поиска.";
 }
 
-constexpr const char* kOutOfMemoryMessage = "Недостаточно памяти для поиска фрагментов.";
-
 // Carries out the window effects; an empty callback is skipped.
 class WindowEffects {
   public:
@@ -158,7 +156,7 @@ FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request,
             return effects.end(FragmentSearchEnd::Failed, written.error());
         }
     } catch (const std::bad_alloc&) {
-        return effects.end(FragmentSearchEnd::Failed, kOutOfMemoryMessage);
+        return effects.end(FragmentSearchEnd::Failed, outOfMemoryMessage(*sourcePath));
     }
 
     effects.showResultFiles(effects.shownSourceName(request.sourceName));
