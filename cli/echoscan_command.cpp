@@ -22,6 +22,17 @@ std::optional<Language> languageFor(const Arguments& arguments, const std::strin
     return text ? guessLanguage(*text) : Language::Russian;  // the job reports the error
 }
 
+// The job's progress on the terminal bar and its messages on standard error.
+class ShellRun final : public JobControl {
+  public:
+    void progress(int percent) override { bar_.progress(percent); }
+    void showMessage(const std::string& message) override { printError(message); }
+    bool stopPoint() override { return bar_.stopPoint(); }
+
+  private:
+    TerminalProgress bar_;
+};
+
 }  // namespace
 
 int runEchoscanCommand(const Arguments& arguments) {
@@ -54,12 +65,10 @@ int runEchoscanCommand(const Arguments& arguments) {
                                         bytes ? &bytes.value() : nullptr};
     removeLeftovers(request.sourceFolder);
 
-    FragmentSearchWindow window;
-    window.showMessage = [](const std::string& message) { printError(message); };
     FragmentSearchEnd end;
     {
-        TerminalProgress progress;
-        end = fragmentSearchJob(request, window, progress);
+        ShellRun run;
+        end = fragmentSearchJob(request, run);
     }
     if (end != FragmentSearchEnd::Completed) {
         return kExitRefused;

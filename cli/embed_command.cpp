@@ -64,7 +64,7 @@ int runEmbedCommand(const Arguments& arguments) {
     embed::EmbedOutcome outcome;
     {
         TerminalProgress progress;
-        outcome = embed::embedSearchJob(inputs, progress, [] {});
+        outcome = embed::embedSearchJob(inputs, progress);
     }
     switch (outcome.ending) {
         case embed::EmbedEnding::Completed:

@@ -1,5 +1,6 @@
 #include "common/ui/open_file_action.h"
 
+#include <cassert>
 #include <utility>
 
 #include <QAbstractButton>
@@ -8,7 +9,6 @@
 #include "common/core/file_io.h"
 #include "common/core/letters.h"
 #include "common/core/memory_file.h"
-#include "common/ui/common_dialog_api.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/language_options.h"
 #include "common/ui/result_file_list.h"
@@ -22,7 +22,9 @@ OpenFileAction::OpenFileAction(Dialogs& dialogs, std::filesystem::path startFold
       startFolder_(std::move(startFolder)),
       reportPattern_(std::move(reportPattern)),
       targets_(targets),
-      owner_(owner) {}
+      owner_(owner) {
+    assert(targets_.sourceBox && targets_.results && targets_.language);
+}
 
 std::filesystem::path OpenFileAction::startingFolder() const {
     // A memory file of 2 bytes or fewer is deleted and does not count.
@@ -31,11 +33,10 @@ std::filesystem::path OpenFileAction::startingFolder() const {
 }
 
 void OpenFileAction::run() {
-    CommonDialogAPI dialog(dialogs_);
-    QString filter = allFilesFilter();
-    dialog.SaveFileDialog(owner_, QString::fromStdString(startingFolder().string()), filter);
-    if (dialog.GetStatus()) {
-        const std::filesystem::path chosen(dialog.GetName().toStdString());
+    const auto file =
+        chooseTextToOpen(dialogs_, owner_, QString::fromStdString(startingFolder().string()));
+    if (file) {
+        const std::filesystem::path chosen(file->toStdString());
         const auto name = QString::fromStdString(chosen.filename().string());
         targets_.sourceBox->setText(name);
         sourceFolder_ = chosen.parent_path();

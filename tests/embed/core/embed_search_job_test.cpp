@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "tests/support/literal/embed_search.h"
@@ -20,8 +21,11 @@ class EmbedJob : public ::testing::Test {
                      const char* module = "M.DIC") {
         folder.write("t.txt", testing::cp(text));
         modules.write("M.DIC", testing::cp(words));
-        return embedSearchJob({folder.path(), "t.txt", Language::Russian, {module}, modules.path()},
-                              job, [&] { ++refreshes; });
+        const auto outcome = embedSearchJob(
+            {folder.path(), "t.txt", Language::Russian, {module}, modules.path()}, job);
+        refreshes = static_cast<int>(std::count(job.events.begin(), job.events.end(), "list"));
+        EXPECT_EQ(static_cast<std::size_t>(refreshes), job.events.size()) << "only re-reads";
+        return outcome;
     }
 
     // Which of the four reports exist, as "1100"; removes them for the next run.
@@ -58,7 +62,6 @@ TEST_F(EmbedJob, EachStopPointLeavesExactlyTheReportsWrittenBeforeIt) {
         int refreshes;
     } cases[] = {{0, "1111", 2}, {3, "0000", 0}, {5, "1000", 0}, {7, "1000", 1}, {8, "1100", 1}};
     for (const auto& c : cases) {
-        refreshes = 0;
         RecordingJob job(c.stopAt);
         const auto ending = run(job, "кот ел", "котел\r\nтел\r\nел\r\nкот").ending;
         EXPECT_EQ(ending, c.stopAt ? EmbedEnding::Stopped : EmbedEnding::Completed);
@@ -126,7 +129,7 @@ TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
                         Language::Russian,
                         {"M.DIC"},
                         modules.path()},
-                       job, [] {});
+                       job);
     EXPECT_EQ(escaped.ending, EmbedEnding::Failed);
     EXPECT_NE(escaped.message.find("не находится в папке"), std::string::npos);
     EXPECT_FALSE(modules.exists("outside.txt_Emb.txt"));
