@@ -81,9 +81,10 @@ int runEmbedCommand(const Arguments& arguments) {
                       << '\n';
             printError(outcome.message);
             return kExitOk;
+        case embed::EmbedEnding::Stopped:
+            return kExitStopped;  // said so by the caller
         case embed::EmbedEnding::TextTooShort:
         case embed::EmbedEnding::Failed:
-        case embed::EmbedEnding::Stopped:
             break;
     }
     printError(outcome.message);

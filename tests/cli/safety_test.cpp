@@ -191,8 +191,9 @@ TEST(SafeTool, InterruptStopsTheRunAndCleansUp) {
     if (child == 0) {
         ::chdir(folder.path().c_str());
         const int null = ::open("/dev/null", O_WRONLY);
+        const int err = ::open("err.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644);
         ::dup2(null, STDOUT_FILENO);
-        ::dup2(null, STDERR_FILENO);
+        ::dup2(err, STDERR_FILENO);
         ::execl(tool.c_str(), tool.c_str(), "embed", "t.txt", "--lang", "en", nullptr);
         ::_exit(127);
     }
@@ -205,6 +206,7 @@ TEST(SafeTool, InterruptStopsTheRunAndCleansUp) {
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 130) << status;
+    EXPECT_EQ(folder.read("err.txt"), "undertext: stopped\n");
     EXPECT_EQ(leftovers(folder.path()), 0);
 }
 
