@@ -52,9 +52,7 @@ std::optional<std::string> moduleFolderProblem(const std::filesystem::path& fold
 }
 
 int finishStandardOutput(int status) {
-    std::cout.flush();
-    const bool lost = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
-    if (!lost) {
+    if (std::cout.flush()) {  // a failed write leaves the stream failed
         return status;
     }
     printError(std::string("cannot write to standard output: ") + std::strerror(errno));

@@ -158,18 +158,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         std::cerr << app.help();  // no command given
         return {nullptr, {}, kExitUsage};
     }
-    // What CLI11 left: options no one knows, and the words of a command that
-    // takes none (the command refuses them); after "--" only words.
-    bool wordsOnly = false;
+    // What CLI11 left of the command's part: the "--" that ended its options,
+    // options no one knows, and the words of a command that takes none (the
+    // command refuses them).
     for (auto& word : entry->app->remaining()) {
-        if (!wordsOnly && word == "--") {
-            wordsOnly = true;
-        } else if (!wordsOnly && word.starts_with("-")) {
+        if (word == "--") {
+            continue;
+        }
+        if (word.starts_with("-")) {
             return usageError("unknown option " + word.substr(0, word.find('=')) +
                               " (see undertext " + entry->spec->name + " --help)");
-        } else {
-            entry->positional.push_back(std::move(word));
         }
+        entry->positional.push_back(std::move(word));
     }
     CommandLine line{entry->spec->run, {std::move(entry->positional), {}}, kExitOk};
     for (const auto& option : entry->spec->options) {

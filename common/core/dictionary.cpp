@@ -1,6 +1,7 @@
 #include "dictionary.h"
 
 #include <algorithm>
+#include <cassert>
 #include <limits>
 #include <new>
 #include <system_error>
@@ -42,6 +43,7 @@ std::size_t findTerminator(std::string_view text, std::size_t pos) {
 }  // namespace
 
 void DicWords::append(std::string_view word) {
+    assert(bytes_.size() + word.size() <= std::numeric_limits<std::uint32_t>::max());
     bytes_.append(word);
     offsets_.push_back(static_cast<std::uint32_t>(bytes_.size()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -21,6 +22,7 @@ class DicWords {
     std::size_t size() const { return offsets_.size() - 1; }
     bool empty() const { return size() == 0; }
     std::string_view operator[](std::size_t index) const {
+        assert(index < size());
         return std::string_view(bytes_).substr(offsets_[index],
                                                offsets_[index + 1] - offsets_[index]);
     }

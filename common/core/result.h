@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <optional>
 #include <string>
 #include <utility>
@@ -17,11 +18,21 @@ class Result {
 
     bool ok() const { return value_.has_value(); }
     explicit operator bool() const { return ok(); }
-    const T& value() const& { return *value_; }
-    T& value() & { return *value_; }
-    T&& value() && { return std::move(*value_); }
-    const T* operator->() const { return &*value_; }
-    T* operator->() { return &*value_; }
+    // The value of a success; asking a failure for it is a programming error.
+    const T& value() const& {
+        assert(ok());
+        return *value_;
+    }
+    T& value() & {
+        assert(ok());
+        return *value_;
+    }
+    T&& value() && {
+        assert(ok());
+        return std::move(*value_);
+    }
+    const T* operator->() const { return &value(); }
+    T* operator->() { return &value(); }
     const std::string& error() const { return error_; }
 
   private:

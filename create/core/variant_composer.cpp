@@ -1,5 +1,6 @@
 #include "variant_composer.h"
 
+#include <cassert>
 #include <string_view>
 #include <vector>
 
@@ -53,6 +54,7 @@ class Composer {
 }  // namespace
 
 std::string composeCandidate(const PhraseAnalysis& analysis, RandomSource& random) {
+    assert(analysis.dicWords && analysis.wordAnalyses.size() == analysis.words.size());
     Composer composer(analysis, random);
     const auto count = analysis.words.size();
     std::vector<Parts> parts(count);

@@ -1,6 +1,7 @@
 #include "variant_random.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace undertext::create {
@@ -11,8 +12,10 @@ float ProgramRandom::next() {
 }
 
 std::size_t drawPosition(RandomSource& random, std::size_t n) {
+    const float r = random.next();
+    assert(0.0f <= r && r < 1.0f);
     // The product is taken in double precision, where r × n stays below n.
-    const auto product = static_cast<double>(random.next()) * static_cast<double>(n);
+    const auto product = static_cast<double>(r) * static_cast<double>(n);
     const auto position = static_cast<std::size_t>(std::floor(product)) + 1;
     return n == 0 ? 1 : std::min(position, n);
 }

@@ -1,6 +1,7 @@
 #include "recurring_fragments.h"
 
 #include <algorithm>
+#include <cassert>
 
 #include "common/core/number_text.h"
 #include "repeat_index.h"
@@ -230,6 +231,8 @@ std::vector<RecurringFragment> collectFragments(const RepeatIndex& index, int mi
 std::optional<std::vector<RecurringFragment>> findRecurringFragments(std::string_view fragmentText,
                                                                      int minLength, int maxLength,
                                                                      JobControl& control) {
+    assert(1 <= minLength && minLength <= maxLength);
+    assert(fragmentText.size() <= kMaxFragmentTextLength);
     const auto searchEnd = static_cast<std::int64_t>(fragmentText.size()) - 1;
     // Fragments lie within the first N - 1 bytes.
     const std::string_view searched = fragmentText.substr(0, searchEnd > 1 ? searchEnd - 1 : 0);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 
 namespace undertext::embed {
 namespace {
@@ -220,6 +221,7 @@ void EmbeddedSearch::countOccurrences() {
 
 void EmbeddedSearch::marksAt(std::uint32_t position, std::uint32_t slot,
                              std::vector<std::uint32_t>& indices) const {
+    assert(position >= 1 && position <= longestAt_.size() && slot < slotWord_.size());
     indices.clear();
     for (auto word = longestAt_[position - 1]; word != kNone; word = found_[word].parent) {
         if (word != slotWord_[slot]) {

@@ -1,10 +1,13 @@
 #include "prepared_text.h"
 
+#include <cassert>
+
 #include "common/core/file_io.h"
 
 namespace undertext::embed {
 
 PreparedText prepareLetters(std::string_view text, Language language) {
+    assert(text.size() < (std::uint64_t{1} << 32));
     PreparedText prepared;
     prepared.letters.reserve(text.size());
     bool inGap = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cassert>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -24,6 +25,7 @@ struct PreparedText {
     std::uint32_t wordCount() const { return static_cast<std::uint32_t>(wordEnd.size() - 1); }
     // TextWords[slot]: the letters of the slot (empty for an empty slot).
     std::string_view textWord(std::uint32_t slot) const {
+        assert(slot >= 1 && slot < wordEnd.size());
         return std::string_view(letters).substr(wordEnd[slot - 1],
                                                 wordEnd[slot] - wordEnd[slot - 1]);
     }

@@ -10,16 +10,13 @@ namespace {
 
 constexpr float kOnly = 0.5f;  // the one position of a draw over 1 entry
 
-TEST(ComposeCandidate, DrawsTheModesWordsInOrderAndModeThreeOverwritesThePreviousPosition) {
+TEST(ComposeCandidate, DrawsTheModeThenItsWordsInOrder) {
     const auto catTop = analyse({"orca", "tart", "opal"}, "cat top");
     ScriptedRandom random;
     // Position 0: mode over 1, transition, left word, right word. Position 1: mode
     // 1 of 2 (mode 0), then its transition, left and right word.
     random.queue({kOnly, kOnly, kOnly, kOnly, ScriptedRandom::pick(1, 2), kOnly, kOnly, kOnly});
     EXPECT_EQ(composeCandidate(catTop, random), "orca tart tart opal ");
-    // Mode 3: the shared entry, the right word of 'top', the left word of 'cat'.
-    random.queue({kOnly, kOnly, kOnly, kOnly, ScriptedRandom::pick(2, 2), kOnly, kOnly, kOnly});
-    EXPECT_EQ(composeCandidate(catTop, random), "orca  tart opal ");
     // Mode 1 of 'cat' among tic, atom, orca, toad, attic, scat: the refrain twice.
     random.queue({ScriptedRandom::pick(2, 3), kOnly});
     EXPECT_EQ(
@@ -61,6 +58,73 @@ TEST(ComposeCandidate, AfterACrossWordPositionOnlyOwnModesCountAndPositionOneRul
                   0.99f, kOnly, kOnly, kOnly});
     EXPECT_EQ(composeCandidate(analysis, random), "L0  X1  R1 L0 ");
     EXPECT_EQ(random.pending(), 0u);
+}
+
+// Hands out the same value for every draw.
+class FixedRandom final : public RandomSource {
+  public:
+    explicit FixedRandom(float value) : value_(value) {}
+    float next() override { return value_; }
+
+  private:
+    float value_;
+};
+
+// A word with one candidate in every list, named by kind and word number: Li and
+// Ri the left and right word of transition 1, Fi the refrain, Ei the embedded
+// word, Xi Yi Zi Pi Qi the shared words of modes 3 to 7; all eight modes, the
+// first three its own.
+WordAnalysis everyKind(DicIndex i) {
+    const auto at = [&](int kind) { return static_cast<DicIndex>(9 * i + kind); };
+    WordAnalysis w;
+    w.w1List = {{at(0), 1}};
+    w.w2List = {{at(1), 1}};
+    w.w1Range = w.w2Range = {{}, {0, 1}};
+    w.keptTransitions = {1};
+    w.rList = {at(2)};
+    w.eList = {at(3)};
+    w.wp2W1List = {{at(4), 1, 1}};
+    w.rpW1List = {{at(5), 1}};
+    w.epW1List = {{at(6), 1}};
+    w.wp2RList = {{at(7), 1}};
+    w.wp2EList = {{at(8), 1}};
+    for (int mode = 0; mode < kModePositions; ++mode) {
+        w.modeList[static_cast<std::size_t>(mode)] = static_cast<VariantMode>(mode);
+    }
+    w.modeCount = kModePositions;
+    w.singleModeCount = 3;
+    return w;
+}
+
+TEST(ComposeCandidate, EveryModeWritesItsWordsAndACrossWordModeRewritesThePreviousPosition) {
+    PhraseAnalysis analysis;
+    Strings dic;
+    for (const char* word : {"0", "1", "2"}) {
+        for (const char* kind : {"L", "R", "F", "E", "X", "Y", "Z", "P", "Q"}) {
+            dic.push_back(kind + std::string(word));
+        }
+    }
+    analysis.dicWords = dictionary(dic);
+    analysis.words = {"w0", "w1", "w2"};
+    analysis.wordAnalyses = {everyKind(0), everyKind(1), everyKind(2)};
+    // Every draw takes r = (m + 1/2) / 8: the middle word draws mode m of its
+    // eight; the first word draws one of its own three (Int(3r) + 1: 0, 0, 0, 1,
+    // 1, 2, 2, 2); the last word draws mode m as well, but only one of its own
+    // three after a cross-word mode (3 to 7). Every list holds one candidate.
+    const char* expected[kModePositions] = {
+        "L0 R0 L1 R1 L2 R2 ",  // transition, throughout
+        "L0 R0 F1 F1 F2 F2 ",  // refrain
+        "L0 R0 E1  E2  ",      // embedded
+        "L0  X1 R1 F2 F2 ",    // Wp2W1: the previous word's left word; own modes next
+        "F0  Y1 R1 F2 F2 ",    // RpW1: the previous word's refrain
+        "  Z1 R1 E2  ",        // EpW1: the previous position emptied
+        "L0  P1 P1 E2  ",      // Wp2R
+        "L0  Q1  E2  ",        // Wp2E
+    };
+    for (int mode = 0; mode < kModePositions; ++mode) {
+        FixedRandom random((static_cast<float>(mode) + 0.5f) / kModePositions);
+        EXPECT_EQ(composeCandidate(analysis, random), expected[mode]) << "mode " << mode;
+    }
 }
 
 TEST(VariantHistory, TwelveVariantsWrapAndTheWalkBackGoesFromZeroToTen) {

@@ -31,25 +31,6 @@ TEST(FragmentReports, EmptyReportAndColumns) {
                  "abcdefgh  2       9\r\n\r\nВсего повторяющихся фрагментов:  2\r\n"));
 }
 
-TEST(FragmentReports, FrequencyTiesFollowTheSelectionProcedure) {
-    const std::string letters = cp("абвгд");
-    // The frequency report lists the entries from the last to the first.
-    const auto rows = [&](const std::vector<RecurringFragment>& entries) {
-        std::string texts;
-        for (auto entry = entries.rbegin(); entry != entries.rend(); ++entry) {
-            texts += entry->text(letters);
-        }
-        return cp1251ToUtf8(texts);
-    };
-    std::vector<RecurringFragment> same = {{3, 1, 4}, {1, 1, 4}, {0, 1, 4}, {2, 1, 4}};
-    sortAlphabetically(same, letters);
-    sortByFrequency(same);
-    EXPECT_EQ(rows(same), "агвб");
-    std::vector<RecurringFragment> mixed = {{0, 1, 2}, {1, 1, 3}, {2, 1, 2}, {3, 1, 5}, {4, 1, 3}};
-    sortByFrequency(mixed);
-    EXPECT_EQ(rows(mixed), "гбдав");
-}
-
 TEST(FragmentReports, SortsReplayTheLiteralSelectionProcedure) {
     std::mt19937 random(5);
     const std::string text = "ab a bba";
