@@ -29,11 +29,11 @@ std::optional<long long> parseFragmentLength(std::string_view text);
 
 // What the search job is given when it starts. Texts are UTF-8.
 struct FragmentSearchRequest {
-    std::string sourceName;  // the file name shown in Text1; one with a folder part is refused
+    std::string sourceName;  // the file name the window shows; one with a folder part is refused
     std::filesystem::path sourceFolder;  // empty while no file has been picked
     Language language = Language::Russian;
-    std::string minLengthText;  // Combo1
-    std::string maxLengthText;  // Combo2
+    std::string minLengthText;  // the shortest fragment length as typed
+    std::string maxLengthText;  // the longest fragment length as typed
     // The source's bytes when the caller has read them already (a pipe can be read
     // only once); null: the job reads the file.
     const std::string* sourceBytes = nullptr;

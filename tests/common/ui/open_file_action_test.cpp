@@ -86,10 +86,6 @@ TEST_F(OpenFile, ACancelKeepsTheEarlierChoiceAndOnlyMovesTheFocus) {
     primary->setEnabled(false);
     run(std::nullopt);
     EXPECT_EQ(window.focusWidget(), other);
-    // A memory file of 2 bytes is deleted; the dialog then starts in SourceFolder.
-    start.write("LastPath.txt", "\r\n");
-    EXPECT_EQ(run(std::nullopt), text(texts.path()));
-    EXPECT_FALSE(start.exists("LastPath.txt"));
 }
 
 TEST_F(OpenFile, TheLanguageFollowsTheLettersOfTheFile) {

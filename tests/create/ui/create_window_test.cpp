@@ -54,13 +54,13 @@ class CreateWindowTest : public ::testing::Test {
     }
     template <typename T = QPushButton>
     T* control(const char* name) const {
-        return window->findChild<T*>(QString::fromLatin1(name));
+        return driver->control<T>(name);
     }
-    void click(const char* name) { QTest::mouseClick(control<QWidget>(name), Qt::LeftButton); }
+    void click(const char* name) { driver->click(name); }
     RequestWindow* request() const { return window->findChild<RequestWindow*>(); }
     QLineEdit* phrase() const { return control<QLineEdit>("Text2"); }
     QLineEdit* result() const { return control<QLineEdit>("Text3"); }
-    QString progressText() const { return control<QLabel>("Label2")->text(); }
+    QString progressText() const { return driver->text("Label2"); }
     QString module() const { return control<QListWidget>("List1")->item(0)->text(); }
     QPushButton* requestButton(const char* name) const {
         return request()->findChild<QPushButton*>(QString::fromLatin1(name));
@@ -71,11 +71,9 @@ class CreateWindowTest : public ::testing::Test {
     bool actionButtonsEnabled(bool enabled) const {
         return std::ranges::all_of(
             std::initializer_list{"Command4", "Command6", "Command1", "Command5"},
-            [&](const char* name) { return control(name)->isEnabled() == enabled; });
+            [&](const char* name) { return driver->enabled(name) == enabled; });
     }
-    void waitForRun() {
-        ASSERT_TRUE(QTest::qWaitFor([this] { return actionButtonsEnabled(true); }));
-    }
+    void waitForRun() { EXPECT_EQ(driver->awaitEnd(), ui::JobRunner::End::Completed); }
     void startRun(const char* text) {
         agree();
         type(text);
