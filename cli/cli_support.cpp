@@ -80,4 +80,21 @@ void TerminalProgress::progress(int percent) {
     std::fflush(stderr);
 }
 
+namespace {
+
+std::string& blame() {
+    static std::string message = "Недостаточно памяти.";
+    return message;
+}
+
+}  // namespace
+
+void blameOutOfMemoryOn(std::string message) {
+    blame() = std::move(message);
+}
+
+const std::string& outOfMemoryBlame() {
+    return blame();
+}
+
 }  // namespace undertext::cli

@@ -8,6 +8,7 @@
 
 #include "common/core/job_control.h"
 #include "common/core/letters.h"
+#include "common/core/stop_signals.h"
 
 namespace undertext::cli {
 
@@ -44,14 +45,22 @@ std::optional<std::string> moduleFolderProblem(const std::filesystem::path& fold
 // says so on standard error and turns success into status 1; returns the status.
 int finishStandardOutput(int status);
 
+// The message shown when memory runs out from here on: what is being worked on.
+void blameOutOfMemoryOn(std::string message);
+const std::string& outOfMemoryBlame();
+
+// Exit status of a run stopped by SIGINT or SIGTERM.
+inline constexpr int kExitStopped = 130;
+
 // Shows a job's progress as a bar on standard error when it is a terminal, and
-// nothing otherwise. The job runs to its end: the batch tool never stops one.
+// nothing otherwise. The job stops at its next stop point once SIGINT or SIGTERM
+// has arrived.
 class TerminalProgress final : public JobControl {
   public:
     TerminalProgress();
     ~TerminalProgress() override;
     void progress(int percent) override;
-    bool stopPoint() override { return false; }
+    bool stopPoint() override { return stopRequested(); }
 
   private:
     bool enabled_;

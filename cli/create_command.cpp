@@ -8,6 +8,7 @@
 #include "cli/module_folder.h"
 #include "common/core/codepage.h"
 #include "common/core/dictionary_modules.h"
+#include "common/core/leftover_files.h"
 #include "create/core/analysis_run.h"
 #include "create/core/phrase_words.h"
 #include "create/core/results_file.h"
@@ -82,6 +83,7 @@ int runCreateCommand(const Arguments& arguments) {
         variants = *number;
     }
 
+    blameOutOfMemoryOn("Недостаточно памяти для обработки фразы.");
     create::CreateSession session;
     session.flags.consentGiven = true;
     std::string shown;
@@ -100,6 +102,8 @@ int runCreateCommand(const Arguments& arguments) {
         std::cout << cp1251ToUtf8(shown) << '\n';
     }
     if (const auto* save = arguments.option("--save")) {
+        const std::filesystem::path target(*save);
+        removeLeftovers(target.has_parent_path() ? target.parent_path() : ".");
         const auto written =
             create::saveRez(*save, session.normalisedPhrase, shown, session.analysis);
         if (!written) {

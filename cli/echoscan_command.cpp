@@ -4,6 +4,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "common/core/file_io.h"
+#include "common/core/leftover_files.h"
 #include "echoscan/core/fragment_reports.h"
 #include "echoscan/core/fragment_search_job.h"
 #include "echoscan/core/fragment_text.h"
@@ -13,13 +14,12 @@ namespace {
 
 using namespace undertext::echoscan;
 
-// --lang ru|en, or the language whose letters the file holds more of.
-std::optional<Language> languageFor(const Arguments& arguments, const std::filesystem::path& file) {
+// --lang ru|en, or the language whose letters the text holds more of.
+std::optional<Language> languageFor(const Arguments& arguments, const std::string* text) {
     if (const auto* lang = arguments.option("--lang")) {
         return languageOption(*lang);
     }
-    const auto bytes = readWholeFile(file);
-    return bytes ? guessLanguage(bytes.value()) : Language::Russian;  // the job reports the error
+    return text ? guessLanguage(*text) : Language::Russian;  // the job reports the error
 }
 
 // The job's progress on the terminal bar and its messages on standard error.
@@ -27,7 +27,7 @@ class ShellRun final : public JobControl {
   public:
     void progress(int percent) override { bar_.progress(percent); }
     void showMessage(const std::string& message) override { printError(message); }
-    bool stopPoint() override { return false; }
+    bool stopPoint() override { return bar_.stopPoint(); }
 
   private:
     TerminalProgress bar_;
@@ -41,16 +41,29 @@ int runEchoscanCommand(const Arguments& arguments) {
         return kExitUsage;
     }
     const std::filesystem::path file = arguments.positional.front();
-    const auto language = languageFor(arguments, file);
+    // The text is read once, for the language guess and the job alike (a pipe can
+    // be read only once). A missing file is left to the job, which names it so.
+    blameOutOfMemoryOn(outOfMemoryMessage(file));
+    const auto bytes = readWholeFile(file);
+    std::error_code error;
+    if (!bytes && std::filesystem::exists(file, error)) {
+        printError(bytes.error());
+        return kExitRefused;
+    }
+    const auto language = languageFor(arguments, bytes ? &bytes.value() : nullptr);
     if (!language) {
         printError("--lang takes ru or en");
         return kExitUsage;
     }
     const auto* minText = arguments.option("--min");
     const auto* maxText = arguments.option("--max");
-    const FragmentSearchRequest request{
-        file.filename().string(), file.has_parent_path() ? file.parent_path() : ".", *language,
-        minText ? *minText : "4", maxText ? *maxText : "40"};
+    const FragmentSearchRequest request{file.filename().string(),
+                                        file.has_parent_path() ? file.parent_path() : ".",
+                                        *language,
+                                        minText ? *minText : "4",
+                                        maxText ? *maxText : "40",
+                                        bytes ? &bytes.value() : nullptr};
+    removeLeftovers(request.sourceFolder);
 
     FragmentSearchEnd end;
     {

@@ -6,6 +6,7 @@
 #include "cli/module_folder.h"
 #include "common/core/dictionary_modules.h"
 #include "common/core/file_io.h"
+#include "common/core/leftover_files.h"
 #include "embed/core/embed_reports.h"
 #include "embed/core/embed_search_job.h"
 
@@ -26,22 +27,23 @@ int runEmbedCommand(const Arguments& arguments) {
         return kExitRefused;
     }
 
-    if (const auto* lang = arguments.option("--lang")) {
-        const auto language = languageOption(*lang);
-        if (!language) {
-            printError("--lang takes ru or en");
-            return kExitUsage;
-        }
-        inputs.language = *language;
-    } else {
-        // Guessed from the letters, as opening the file in the window does.
-        const auto bytes = readWholeFile(source);
-        if (!bytes) {
-            printError(bytes.error());
-            return kExitRefused;
-        }
-        inputs.language = guessLanguage(bytes.value());
+    const auto* lang = arguments.option("--lang");
+    const auto chosen = lang ? languageOption(*lang) : std::nullopt;
+    if (lang && !chosen) {
+        printError("--lang takes ru or en");
+        return kExitUsage;
     }
+    // The text is read once, for the language guess and the job alike (a pipe can
+    // be read only once).
+    blameOutOfMemoryOn(outOfMemoryMessage(source));
+    const auto bytes = readWholeFile(source, embed::kMaxSourceBytes);
+    if (!bytes) {
+        printError(bytes.error());
+        return kExitRefused;
+    }
+    inputs.sourceBytes = &bytes.value();
+    // Guessed from the letters, as opening the file in the window does.
+    inputs.language = chosen ? *chosen : guessLanguage(bytes.value());
 
     if (const auto* modules = arguments.option("--modules")) {
         inputs.selectedModules = splitModuleNames(*modules);
@@ -58,6 +60,7 @@ int runEmbedCommand(const Arguments& arguments) {
         return kExitRefused;
     }
 
+    removeLeftovers(inputs.sourceFolder);
     embed::EmbedOutcome outcome;
     {
         TerminalProgress progress;
@@ -78,9 +81,10 @@ int runEmbedCommand(const Arguments& arguments) {
                       << '\n';
             printError(outcome.message);
             return kExitOk;
+        case embed::EmbedEnding::Stopped:
+            return kExitStopped;  // said so by the caller
         case embed::EmbedEnding::TextTooShort:
         case embed::EmbedEnding::Failed:
-        case embed::EmbedEnding::Stopped:
             break;
     }
     printError(outcome.message);

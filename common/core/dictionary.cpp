@@ -1,7 +1,9 @@
 #include "dictionary.h"
 
+#include <algorithm>
 #include <cassert>
 #include <limits>
+#include <new>
 #include <system_error>
 
 #include "file_io.h"
@@ -106,20 +108,32 @@ Result<DicWords> loadDicWords(const std::filesystem::path& startFolder,
     if (totalBytes > kMaxBytes) {
         return Result<DicWords>::failure("Модули словаря слишком велики.");
     }
-    DicWords words;
-    // A module of one word per CR LF line holds about one word per ten bytes.
-    words.reserve(static_cast<std::size_t>(totalBytes / 8 + 1),
-                  static_cast<std::size_t>(totalBytes));
-    // One module in memory at a time, so loading needs little beyond the words.
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        const auto content = readWholeFile(paths[i]);
-        if (!content || words.byteSize() + content->size() > kMaxBytes) {
-            return unreadable(selectedModules[i]);
-        }
-        appendModuleFields(content.value(), words);
+    if (paths.empty()) {
+        return Result<DicWords>::success(DicWords());
     }
-    words.shrinkToFit();
-    return Result<DicWords>::success(std::move(words));
+    // Running out of memory names the module being loaded (the first one while
+    // room is made for all of them).
+    std::size_t loading = 0;
+    try {
+        DicWords words;
+        // A module of one word per CR LF line holds about one word per ten bytes.
+        words.reserve(static_cast<std::size_t>(totalBytes / 8 + 1),
+                      static_cast<std::size_t>(totalBytes));
+        // One module in memory at a time, so loading needs little beyond the words.
+        for (; loading < paths.size(); ++loading) {
+            const auto content = readWholeFile(paths[loading]);
+            if (!content || words.byteSize() + content->size() > kMaxBytes) {
+                return unreadable(selectedModules[loading]);
+            }
+            appendModuleFields(content.value(), words);
+        }
+        words.shrinkToFit();
+        return Result<DicWords>::success(std::move(words));
+    } catch (const std::bad_alloc&) {
+        return Result<DicWords>::failure("Недостаточно памяти для загрузки модуля словаря \"" +
+                                         selectedModules[std::min(loading, paths.size() - 1)] +
+                                         "\".");
+    }
 }
 
 }  // namespace undertext

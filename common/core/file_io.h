@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -8,20 +9,37 @@
 
 namespace undertext {
 
-// Reads a whole file as bytes. The error names the file.
-Result<std::string> readWholeFile(const std::filesystem::path& path);
+// The largest file any program reads: texts and modules are addressed with 32-bit
+// signed positions.
+inline constexpr std::uint64_t kMaxInputBytes = 0x7FFFFFF0;
+
+// Reads a file once, as bytes, refusing it before reading when it is too large. A
+// regular file's size is checked first; a pipe or FIFO is read with the same limit
+// enforced while reading; a device or a folder is refused. Errors name the file.
+Result<std::string> readWholeFile(const std::filesystem::path& path,
+                                  std::uint64_t maxBytes = kMaxInputBytes);
+
+// The message for a file over the size limit.
+std::string tooLargeMessage(const std::filesystem::path& path);
+
+// The message for running out of memory while a file (a text) is being worked on.
+std::string outOfMemoryMessage(const std::filesystem::path& path);
 
 // Writes content as the whole new content of path: it goes to a temporary file in
 // the same folder, which replaces the target only once it is complete. On any
 // failure the target is left as it was, the temporary file is removed, and the
-// error names the target.
+// error names the target and the reason.
 Status writeWholeFile(const std::filesystem::path& path, std::string_view content);
 
 // Writes a file whole from content that arrives in pieces (a report too large to
-// hold in memory): the pieces go to a temporary file beside the target, which
-// replaces the target only on commit(). A writer dropped without a successful
-// commit() removes its temporary file and leaves the target as it was. Errors name
-// the target. Not thread-safe; one writer per target.
+// hold in memory). The target's symbolic links are followed, so a link stays a link
+// and its final target is replaced; an existing target keeps its permissions. A
+// target that is not a regular file (a device, a FIFO, a socket, a folder) or that
+// has no write permission is refused and left alone. The pieces go to a temporary
+// file ".ut-XXXXXX" beside the final target, locked while it lives (see
+// removeLeftovers), which replaces the target only on commit(). A writer dropped
+// without a successful commit() removes its temporary file. Errors name the target.
+// Not thread-safe; one writer per target.
 class WholeFileWriter {
   public:
     explicit WholeFileWriter(std::filesystem::path target);
@@ -34,12 +52,14 @@ class WholeFileWriter {
     Status commit();
 
   private:
+    void fail(std::string reason);
     void discard();
 
-    std::filesystem::path target_;
+    std::filesystem::path target_;    // as given, for messages
+    std::filesystem::path replaced_;  // the target with its links followed
     std::filesystem::path temporary_;
     int fd_ = -1;
-    bool failed_ = false;
+    std::string failure_;  // the reason of the first failure; empty while all is well
 };
 
 // Removes a file; a file that is already absent is not an error.

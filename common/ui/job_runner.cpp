@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <exception>
+#include <new>
 
 #include <QThread>
 
@@ -140,6 +141,9 @@ void JobRunner::runOnWorker(const ErasedJob& job, const Applier& onFailure) {
     Applier apply;
     try {
         apply = job(control);
+    } catch (const std::bad_alloc&) {
+        end = End::Failed;
+        error = QStringLiteral("Недостаточно памяти.");
     } catch (const std::exception& e) {
         end = End::Failed;
         error = QString::fromUtf8(e.what());

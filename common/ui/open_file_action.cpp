@@ -1,6 +1,7 @@
 #include "common/ui/open_file_action.h"
 
 #include <cassert>
+#include <new>
 #include <utility>
 
 #include <QAbstractButton>
@@ -51,13 +52,17 @@ void OpenFileAction::run() {
 }
 
 void OpenFileAction::guessLanguage(const std::filesystem::path& file) {
-    const auto content = readWholeFile(file);
-    if (!content) {
-        // The language stays as it was; the search will meet the same file later.
-        dialogs_.inform(owner_, QString::fromStdString(content.error()));
-        return;
+    try {
+        const auto content = readWholeFile(file);
+        if (!content) {
+            // The language stays as it was; the search will meet the same file later.
+            dialogs_.inform(owner_, QString::fromStdString(content.error()));
+            return;
+        }
+        targets_.language->select(undertext::guessLanguage(content.value()));
+    } catch (const std::bad_alloc&) {
+        dialogs_.inform(owner_, QString::fromStdString(outOfMemoryMessage(file)));
     }
-    targets_.language->select(undertext::guessLanguage(content.value()));
 }
 
 }  // namespace undertext::ui

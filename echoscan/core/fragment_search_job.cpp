@@ -26,8 +26,6 @@ std::string textTooLongMessage(const std::filesystem::path& path) {
     return "Текст файла \"" + displayPath(path) + "\" слишком велик для поиска.";
 }
 
-constexpr const char* kOutOfMemoryMessage = "Недостаточно памяти для поиска фрагментов.";
-
 // Shows the message and gives the buttons back, as every refusal and failure does.
 FragmentSearchEnd endWith(JobControl& control, FragmentSearchEnd how, const std::string& message) {
     control.showMessage(message);
@@ -92,7 +90,7 @@ FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request, JobCon
     try {
         const auto fragmentText = writeFragmentText(
             *sourcePath, request.sourceFolder / (request.sourceName + kFragmentTextSuffix),
-            request.language);
+            request.language, request.sourceBytes);
         if (!fragmentText) {
             return endWith(control, FragmentSearchEnd::Failed, fragmentText.error());
         }
@@ -133,7 +131,7 @@ FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request, JobCon
             return endWith(control, FragmentSearchEnd::Failed, written.error());
         }
     } catch (const std::bad_alloc&) {
-        return endWith(control, FragmentSearchEnd::Failed, kOutOfMemoryMessage);
+        return endWith(control, FragmentSearchEnd::Failed, outOfMemoryMessage(*sourcePath));
     }
 
     control.showResultFiles({kResultPatternSuffix, std::nullopt});

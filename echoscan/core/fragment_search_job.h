@@ -34,6 +34,9 @@ struct FragmentSearchRequest {
     Language language = Language::Russian;
     std::string minLengthText;  // the shortest fragment length as typed
     std::string maxLengthText;  // the longest fragment length as typed
+    // The source's bytes when the caller has read them already (a pipe can be read
+    // only once); null: the job reads the file.
+    const std::string* sourceBytes = nullptr;
 };
 
 enum class FragmentSearchEnd {

@@ -31,10 +31,12 @@ std::string prepareFragmentText(std::string_view source, Language language,
 }
 
 Result<std::string> writeFragmentText(const std::filesystem::path& sourcePath,
-                                      const std::filesystem::path& preparedPath,
-                                      Language language) {
+                                      const std::filesystem::path& preparedPath, Language language,
+                                      const std::string* sourceBytes) {
     std::string prepared;
-    {
+    if (sourceBytes) {
+        prepared = prepareFragmentText(*sourceBytes, language);
+    } else {
         const auto source = readWholeFile(sourcePath);
         if (!source) {
             return Result<std::string>::failure(source.error());

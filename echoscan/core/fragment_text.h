@@ -23,10 +23,11 @@ inline constexpr const char* kFragmentTextSuffix = "_RecPrep.txt";
 std::string prepareFragmentText(std::string_view source, Language language,
                                 std::vector<std::uint32_t>* sourcePositions = nullptr);
 
-// Reads the source file, writes its FragmentText whole to preparedPath (replacing
-// an earlier one) and returns it. A failure leaves preparedPath as it was and
-// names the file that could not be read or written.
+// Reads the source file (or takes sourceBytes, when given, as its bytes), writes its FragmentText
+// whole to preparedPath (replacing an earlier one) and returns it. A failure leaves preparedPath as
+// it was and names the file that could not be read or written.
 Result<std::string> writeFragmentText(const std::filesystem::path& sourcePath,
-                                      const std::filesystem::path& preparedPath, Language language);
+                                      const std::filesystem::path& preparedPath, Language language,
+                                      const std::string* sourceBytes = nullptr);
 
 }  // namespace undertext::echoscan

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/core/codepage.h"
+#include "common/core/disk_space.h"
 #include "common/core/file_io.h"
 #include "common/core/number_text.h"
 #include "common/core/report_text.h"
@@ -67,8 +68,21 @@ void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& sear
     handOn(1);
 }
 
+std::uint64_t textOrderReportSize(const PreparedText& text, const EmbeddedSearch& search) {
+    constexpr std::uint64_t zone = ReportText::kZoneWidth;
+    std::uint64_t bytes = search.occurrenceBytes();
+    for (std::uint32_t slot = 1; slot <= text.wordCount(); ++slot) {
+        // The word padded past it to the next zone's start, and CR LF.
+        bytes += (text.textWord(slot).size() / zone + 1) * zone + 2;
+    }
+    return bytes;
+}
+
 Status writeTextOrderReport(const std::filesystem::path& path, const PreparedText& text,
                             const EmbeddedSearch& search, const DicWords& dicWords) {
+    if (auto room = ensureRoomFor(path, textOrderReportSize(text, search)); !room) {
+        return room;
+    }
     WholeFileWriter writer(path);
     produceTextOrderReport(text, search, dicWords,
                            [&](std::string_view piece) { return writer.append(piece); });

@@ -33,7 +33,12 @@ void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& sear
                             const std::function<bool(std::string_view)>& sink,
                             std::size_t pieceBytes = std::size_t{1} << 20);
 
-// Writes the text-order report whole (or leaves the file as it was).
+// The size in bytes of the text-order report, known before it is produced.
+std::uint64_t textOrderReportSize(const PreparedText& text, const EmbeddedSearch& search);
+
+// Writes the text-order report whole (or leaves the file as it was). A report
+// larger than the free space of the target's file system is refused before
+// anything is written, with a message naming the size needed.
 Status writeTextOrderReport(const std::filesystem::path& path, const PreparedText& text,
                             const EmbeddedSearch& search, const DicWords& dicWords);
 

@@ -62,7 +62,8 @@ EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control) {
     if (!isBareFileName(inputs.sourceName)) {
         return failed(notInSourceFolderMessage(inputs.sourceName, inputs.sourceFolder));
     }
-    const auto prepared = prepareText(inputs.sourceFolder, inputs.sourceName, inputs.language);
+    const auto prepared =
+        prepareText(inputs.sourceFolder, inputs.sourceName, inputs.language, inputs.sourceBytes);
     if (prepared.kind == PrepareResult::Kind::TextTooShort) {
         return {EmbedEnding::TextTooShort, kTextTooShortMessage};
     }
@@ -149,9 +150,8 @@ EmbedOutcome embedSearchJob(const EmbedJobInputs& inputs, JobControl& control) {
     try {
         return runJob(inputs, control);
     } catch (const std::bad_alloc&) {
-        const auto source = inputs.sourceFolder / inputs.sourceName;
         removeFile(letterFilePath(inputs.sourceFolder, inputs.sourceName));
-        return failed("Недостаточно памяти для обработки файла \"" + displayPath(source) + "\".");
+        return failed(outOfMemoryMessage(inputs.sourceFolder / inputs.sourceName));
     }
 }
 

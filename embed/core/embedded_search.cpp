@@ -232,6 +232,14 @@ void EmbeddedSearch::marksAt(std::uint32_t position, std::uint32_t slot,
     std::sort(indices.begin(), indices.end());
 }
 
+std::uint64_t EmbeddedSearch::occurrenceBytes() const {
+    std::uint64_t bytes = 0;
+    for (const auto& found : found_) {
+        bytes += found.counted * found.entryCount * (found.length + 1);
+    }
+    return bytes;
+}
+
 std::vector<EmbeddedWord> EmbeddedSearch::embeddedWords() const {
     std::vector<std::uint32_t> counted;
     for (std::uint32_t word = 0; word < found_.size(); ++word) {

@@ -37,6 +37,9 @@ class EmbeddedSearch {
     // The number of entries of Occurrences: every counted occurrence once per
     // dictionary entry that produced it.
     std::uint64_t occurrenceCount() const { return occurrenceCount_; }
+    // The bytes the occurrences take in the text-order report: each entry's word
+    // and a comma.
+    std::uint64_t occurrenceBytes() const;
 
     // The dictionary indices of the occurrences counted at position (1-based), in
     // dictionary order: PositionMarks[position] as indices. slot must be the slot

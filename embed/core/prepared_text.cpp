@@ -1,7 +1,6 @@
 #include "prepared_text.h"
 
 #include <cassert>
-#include <system_error>
 
 #include "common/core/file_io.h"
 
@@ -44,27 +43,26 @@ std::filesystem::path letterFilePath(const std::filesystem::path& sourceFolder,
 }
 
 PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::string& sourceName,
-                          Language language) {
+                          Language language, const std::string* sourceBytes) {
     PrepareResult result;
     const auto source = sourceFolder / sourceName;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(source, error);
-    if (!error && size > kMaxSourceBytes) {
-        result.error = "Файл \"" + displayPath(source) +
-                       "\" слишком велик: программа работает с текстами до 2 ГБ.";
-        return result;
-    }
     {
-        const auto bytes = readWholeFile(source);
+        const auto bytes =
+            sourceBytes ? Result<std::string>::success({}) : readWholeFile(source, kMaxSourceBytes);
         if (!bytes) {
             result.error = bytes.error();
             return result;
         }
-        if (bytes->size() < 4) {
+        const std::string& content = sourceBytes ? *sourceBytes : bytes.value();
+        if (content.size() > kMaxSourceBytes) {
+            result.error = tooLargeMessage(source);
+            return result;
+        }
+        if (content.size() < 4) {
             result.kind = PrepareResult::Kind::TextTooShort;
             return result;
         }
-        result.text = prepareLetters(bytes.value(), language);
+        result.text = prepareLetters(content, language);
     }
     const auto letterFile = letterFilePath(sourceFolder, sourceName);
     if (const auto written = writeWholeFile(letterFile, result.text.letters); !written) {
@@ -72,6 +70,7 @@ PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::
         result.error = written.error();
         return result;
     }
+    result.letterFile = FileHold(letterFile);
     result.kind = PrepareResult::Kind::Prepared;
     return result;
 }

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/core/file_io.h"
+#include "common/core/leftover_files.h"
 #include "common/core/letters.h"
 
 namespace undertext::embed {
@@ -48,21 +50,23 @@ inline constexpr const char* kTextTooShortMessage =
 
 // The largest source accepted: the suffix sorting of the search addresses letters
 // with 32-bit signed positions.
-inline constexpr std::uint64_t kMaxSourceBytes = 0x7FFFFFF0;
+inline constexpr std::uint64_t kMaxSourceBytes = kMaxInputBytes;
 
 struct PrepareResult {
     enum class Kind { Prepared, TextTooShort, Failed };
     Kind kind = Kind::Failed;
     PreparedText text;
-    std::string error;  // for Failed: a message that names the file
+    std::string error;    // for Failed: a message that names the file
+    FileHold letterFile;  // marks the letter file as this run's while it exists
 };
 
-// PrepareText: reads the source, refuses a source of 3 bytes or fewer
+// PrepareText: reads the source (or takes its bytes from sourceBytes when the
+// caller has read it already: a pipe can be read only once), refuses a source of 3 bytes or fewer
 // (TextTooShort, nothing written), and otherwise writes the letter file (replacing
 // any file of that name) and leaves it in place for the caller to delete once the
 // dictionary is loaded. A source that cannot be read, or is too large, and a letter
 // file that cannot be written give Failed; then no letter file is left behind.
 PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::string& sourceName,
-                          Language language);
+                          Language language, const std::string* sourceBytes = nullptr);
 
 }  // namespace undertext::embed

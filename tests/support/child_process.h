@@ -12,19 +12,23 @@
 namespace undertext::testing {
 
 // What a child process is given before its work: a limit on the size of any
-// file it writes (a write past it fails as "file too large", SIGXFSZ ignored),
-// and, when the test runs as root, an unprivileged user (nobody), so that file
-// permissions apply to it.
+// file it writes (SIGXFSZ keeps its default action: the program must ignore it
+// itself), and, when the test runs as root, an unprivileged user (nobody), so that
+// file permissions apply to it; a limit on its address space.
 struct ChildLimits {
     rlim_t fileSize = RLIM_INFINITY;
     bool unprivileged = false;
+    rlim_t addressSpace = RLIM_INFINITY;
 };
 
 inline void applyChildLimits(const ChildLimits& limits) {
     if (limits.fileSize != RLIM_INFINITY) {
-        std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{limits.fileSize, limits.fileSize};
         ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    if (limits.addressSpace != RLIM_INFINITY) {
+        const rlimit limit{limits.addressSpace, limits.addressSpace};
+        ::setrlimit(RLIMIT_AS, &limit);
     }
     if (limits.unprivileged && ::geteuid() == 0) {
         constexpr uid_t kNobody = 65534;

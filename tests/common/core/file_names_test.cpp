@@ -27,20 +27,6 @@ TEST(FileNames, MatchAndFindWithoutRegardToLatinAndCyrillicCase) {
     EXPECT_FALSE(resolvePathIgnoringCase(folder.path() / "missing" / "old"));
 }
 
-TEST(WholeFileWriting, ReplacesOnlyWhenComplete) {
-    TempFolder folder;
-    const auto target = folder.write("report.txt", "old");
-    ASSERT_TRUE(writeWholeFile(target, "new\r\n"));
-    EXPECT_EQ(folder.read("report.txt"), "new\r\n");
-    // Under a regular file nothing can be written: the error names the target and
-    // nothing is left behind.
-    const auto status = writeWholeFile(target / "x.txt", "data");
-    ASSERT_FALSE(status);
-    EXPECT_NE(status.error().find("x.txt"), std::string::npos);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
-    EXPECT_FALSE(readWholeFile(folder / "absent.txt"));
-}
-
 TEST(MemoryFile, HoldsTheFolderInWindows1251AndReadsItBackUpperCased) {
     TempFolder start;
     const auto folder = start.path() / "Мои тексты";

@@ -115,6 +115,11 @@ TEST_F(Runner, DeliversEventsAndTheOutcomeInOrderOnTheGuiThread) {
     start([](JobControl&) -> int { throw std::runtime_error("нет памяти"); });
     ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(seen, std::vector<std::string>{"нет памяти"});
+
+    seen.clear();
+    start([](JobControl&) -> int { throw std::bad_alloc(); });
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_EQ(seen, std::vector<std::string>{"Недостаточно памяти."});
 }
 
 TEST_F(Runner, AReplacedOrDestroyedRunnerDeliversNothingStale) {

@@ -154,6 +154,7 @@ TEST(EmbedOracle, FastSearchCountingReportAndSortsMatchTheLiteralProcedures) {
             },
             1 + random() % 30);
         ASSERT_EQ(report, literal.report);
+        ASSERT_EQ(textOrderReportSize(prepared, search), report.size());
 
         auto fast = search.embeddedWords();
         auto expected = literal.embedded;
