@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libdivsufsort-dev
   hunspell-ru hunspell-tools wamerican
   fonts-dejavu-core
+  qt6-translations-l10n libqt6svg6
 )
 
 missing=()

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QString>
 
+#include "common/ui/application_setup.h"
 #include "common/ui/qt_dialogs.h"
 #include "echoscan/ui/echoscan_window.h"
 
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     const QString title = QString::fromUtf8(undertext::echoscan::kApplicationTitle);
-    QApplication::setApplicationName(title);
+    undertext::ui::prepareApplication(app, title, QStringLiteral(":/icons/echoscan.svg"));
     undertext::ui::QtDialogs dialogs(title);
     undertext::echoscan::EchoscanWindow form(dialogs, startFolder);
     form.show();

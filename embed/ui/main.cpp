@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "common/ui/application_setup.h"
 #include "common/ui/qt_dialogs.h"
 #include "embed/ui/embed_window.h"
 
@@ -12,7 +13,8 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path startFolder = std::filesystem::current_path(error);
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Embed"));
+    undertext::ui::prepareApplication(application, QStringLiteral("Embed"),
+                                      QStringLiteral(":/icons/embed.svg"));
     undertext::ui::QtDialogs dialogs(QStringLiteral("Embed"));
     undertext::embed::EmbedWindow window(startFolder, dialogs);
     window.startUp();
