@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "common/ui/window_parts.h"
@@ -57,6 +58,9 @@ AboutWindow::AboutWindow(const QString& description, QWidget* parent)
     layout->addWidget(picture, 0, Qt::AlignHCenter);
     layout->addWidget(address);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 }  // namespace undertext::ui

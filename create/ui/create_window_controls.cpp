@@ -78,8 +78,6 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
 
     auto* buttons = new QHBoxLayout;
     for (auto* button : {addModules, save, previous, next, stop, exit}) {
-        // Enter presses the focused button, as Space does.
-        button->setAutoDefault(true);
         buttons->addWidget(button);
     }
 
@@ -95,20 +93,8 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
     layout->addLayout(buttons);
 
     // The phrase first, then the next-variant button.
-    QWidget* order[] = {phrase,
-                        next,
-                        previous,
-                        save,
-                        addModules,
-                        stop,
-                        exit,
-                        result,
-                        languages->russianButton(),
-                        languages->englishButton(),
-                        modules};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-        QWidget::setTabOrder(order[i], order[i + 1]);
-    }
+    ui::chainTabOrder({phrase, next, previous, save, addModules, stop, exit, result,
+                       languages->russianButton(), languages->englishButton(), modules});
 }
 
 }  // namespace undertext::create
