@@ -187,7 +187,9 @@ TEST_F(EchoscanWindowTest, AnExitConfirmedMidRunEndsTheJobAndClosesEveryWindow) 
     EXPECT_TRUE(driver->heldDuringQuestion());
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->findChild<QWidget*>(QStringLiteral("Form2"))->isVisible());
-    EXPECT_FALSE(driver->runner().isRunning()) << "the exit waited for the job";
+    // The windows go at once; the program waits for the job as the window goes.
+    driver.reset();
+    window.reset();
     EXPECT_FALSE(texts.exists("text.txt_RecSortByLen.txt"));
 }
 
