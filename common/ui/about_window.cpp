@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "common/ui/window_parts.h"
@@ -58,9 +58,14 @@ AboutWindow::AboutWindow(const QString& description, QWidget* parent)
     layout->addWidget(picture, 0, Qt::AlignHCenter);
     layout->addWidget(address);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
 
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &QWidget::close);
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace undertext::ui

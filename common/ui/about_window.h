@@ -21,6 +21,9 @@ class AboutWindow final : public QWidget {
 
   public:
     explicit AboutWindow(const QString& description, QWidget* parent = nullptr);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The 88 x 31 picture of the About window.
