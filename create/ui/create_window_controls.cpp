@@ -57,6 +57,7 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
         titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     }
     title->setFont(titleFont);
+    title->setWordWrap(true);
     version->setObjectName(QStringLiteral("Label7"));
     phrase->setObjectName(QStringLiteral("Text2"));
     result->setObjectName(QStringLiteral("Text3"));
@@ -76,9 +77,12 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
     languageRow->setColumnStretch(3, 1);
     languageRow->setHorizontalSpacing(16);
 
-    auto* buttons = new QHBoxLayout;
+    // Two rows of three, so that the window fits a small screen.
+    auto* buttons = new QGridLayout;
+    int place = 0;
     for (auto* button : {addModules, save, previous, next, stop, exit}) {
-        buttons->addWidget(button);
+        buttons->addWidget(button, place / 3, place % 3);
+        ++place;
     }
 
     auto* layout = new QVBoxLayout(&window);

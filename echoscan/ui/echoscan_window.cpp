@@ -83,6 +83,7 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
     headingFont.setPointSize(12);
     headingFont.setBold(true);
     heading_->setFont(headingFont);
+    heading_->setWordWrap(true);
 
     buildLayout();
     ui::chainTabOrder({minLength_, maxLength_, language_->russianButton(),
@@ -132,10 +133,11 @@ void EchoscanWindow::buildLayout() {
     progressRow->addWidget(progress_.label());
     progressRow->addStretch();
 
-    auto* runRow = new QHBoxLayout;
-    runRow->addWidget(startButton_);
-    runRow->addWidget(stopButton_);
-    runRow->addWidget(exitButton_);
+    // Two rows, so that the window fits a small screen.
+    auto* runRow = new QGridLayout;
+    runRow->addWidget(startButton_, 0, 0);
+    runRow->addWidget(stopButton_, 0, 1);
+    runRow->addWidget(exitButton_, 1, 1);
 
     auto* right = new QVBoxLayout;
     right->addWidget(ui::makeLabel(this, "Label6", QStringLiteral("Файлы результатов:")));

@@ -77,6 +77,7 @@ void EmbedWindow::arrangeControls() {
         headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
     }
     heading->setFont(headingFont);
+    heading->setWordWrap(true);
     auto* version = new ui::ClickableLabel(QString::fromUtf8(ui::kVersionText), this);
     version->setObjectName(QStringLiteral("Label7"));
     connect(version, &ui::ClickableLabel::clicked, this, &EmbedWindow::showAbout);
