@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "common/ui/window_parts.h"
@@ -57,6 +58,14 @@ AboutWindow::AboutWindow(const QString& description, QWidget* parent)
     layout->addWidget(picture, 0, Qt::AlignHCenter);
     layout->addWidget(address);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void AboutWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace undertext::ui

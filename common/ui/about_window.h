@@ -15,12 +15,15 @@ inline constexpr const char* kWebAddress = "http://www.undertext.example.org/";
 
 // The About window Form2 ("О программе"): the program's description, the version,
 // the author, an 88 x 31 picture and the web address. It has no actions and is
-// closed with its close box. Shown without blocking (see SingleWindow).
+// closed with its close box or Escape. Shown without blocking (see SingleWindow).
 class AboutWindow final : public QWidget {
     Q_OBJECT
 
   public:
     explicit AboutWindow(const QString& description, QWidget* parent = nullptr);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // The 88 x 31 picture of the About window.

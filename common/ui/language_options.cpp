@@ -43,6 +43,11 @@ void LanguageOptions::onToggled() {
     emit languageChanged(*now);
 }
 
+void LanguageOptions::setEnabled(bool enabled) {
+    russian_->setEnabled(enabled);
+    english_->setEnabled(enabled);
+}
+
 std::vector<std::string> moduleListEntries(const QListWidget& list) {
     std::vector<std::string> entries;
     entries.reserve(static_cast<std::size_t>(list.count()));

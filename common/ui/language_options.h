@@ -36,6 +36,9 @@ class LanguageOptions final : public QObject {
     // changes nothing.
     void select(Language language);
 
+    // Both options at once; a run disables them so that its language stays put.
+    void setEnabled(bool enabled);
+
   signals:
     // The selection changed, by the user or by select().
     void languageChanged(undertext::Language language);

@@ -1,10 +1,12 @@
 #include "common/ui/module_chooser.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "common/core/dictionary_modules.h"
@@ -16,6 +18,7 @@ namespace {
 QPushButton* makeArrowButton(QWidget* parent, const char* objectName, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(objectName));
+    button->setAutoDefault(true);
     QFont bold = button->font();
     bold.setBold(true);
     button->setFont(bold);
@@ -52,10 +55,12 @@ ModuleChooser::ModuleChooser(const std::filesystem::path& startFolder, QListWidg
     auto* addAllButton = makeArrowButton(this, "Command2", QStringLiteral(">>"));
     auto* remove = makeArrowButton(this, "Command3", QStringLiteral("<"));
     auto* removeAll = makeArrowButton(this, "Command4", QStringLiteral("<<"));
-    auto* done = new QPushButton(QStringLiteral("Готово"), this);
-    done->setObjectName(QStringLiteral("Command5"));
+    done_ = new QPushButton(QStringLiteral("Готово"), this);
+    done_->setObjectName(QStringLiteral("Command5"));
+    done_->setAutoDefault(true);
     auto* cancelButton = new QPushButton(QStringLiteral("Отменить"), this);
     cancelButton->setObjectName(QStringLiteral("Command6"));
+    cancelButton->setAutoDefault(true);
 
     auto* arrows = new QVBoxLayout;
     arrows->addStretch();
@@ -70,7 +75,7 @@ ModuleChooser::ModuleChooser(const std::filesystem::path& startFolder, QListWidg
     grid->addWidget(available_, 2, 0, 3, 1);
     grid->addLayout(arrows, 2, 1);
     grid->addWidget(chosen_, 2, 2);
-    grid->addWidget(done, 3, 2);
+    grid->addWidget(done_, 3, 2);
     grid->addWidget(cancelButton, 4, 2);
 
     for (const auto& name : availableModules(startFolder)) {
@@ -87,11 +92,26 @@ ModuleChooser::ModuleChooser(const std::filesystem::path& startFolder, QListWidg
             [this](QListWidgetItem* item) { addModule(item->text()); });
     connect(addAllButton, &QPushButton::clicked, this, &ModuleChooser::addAll);
     connect(remove, &QPushButton::clicked, this, &ModuleChooser::removeHighlighted);
-    connect(chosen_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { delete chosen_->takeItem(chosen_->row(item)); });
+    connect(chosen_, &QListWidget::itemDoubleClicked, this, &ModuleChooser::removeEntry);
     connect(removeAll, &QPushButton::clicked, chosen_, &QListWidget::clear);
-    connect(done, &QPushButton::clicked, this, &ModuleChooser::confirm);
+    connect(done_, &QPushButton::clicked, this, &ModuleChooser::confirm);
     connect(cancelButton, &QPushButton::clicked, this, &ModuleChooser::cancel);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &ModuleChooser::cancel);
+
+    // A run disables the primary button; the choice must not change the run's modules.
+    if (primaryButton_ != nullptr) {
+        done_->setEnabled(primaryButton_->isEnabled());
+        primaryButton_->installEventFilter(this);
+    }
+    chainTabOrder({available_, add, addAllButton, remove, removeAll, chosen_, done_, cancelButton});
+}
+
+bool ModuleChooser::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == primaryButton_ && event->type() == QEvent::EnabledChange) {
+        done_->setEnabled(primaryButton_->isEnabled());
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void ModuleChooser::addModule(const QString& name) {
@@ -116,11 +136,21 @@ void ModuleChooser::addAll() {
 
 void ModuleChooser::removeHighlighted() {
     if (auto* item = highlighted(*chosen_)) {
-        delete chosen_->takeItem(chosen_->row(item));
+        removeEntry(item);
     }
 }
 
+void ModuleChooser::removeEntry(QListWidgetItem* item) {
+    delete chosen_->takeItem(chosen_->row(item));
+    // Nothing is highlighted afterwards, so that a second press removes nothing.
+    chosen_->clearSelection();
+    chosen_->setCurrentItem(nullptr);
+}
+
 void ModuleChooser::confirm() {
+    if (!done_->isEnabled()) {
+        return;
+    }
     // Entry i of the main list becomes entry i of the choice; entries beyond the
     // choice's count stay as they were.
     if (!mainList_.isNull()) {

@@ -8,6 +8,7 @@
 class QAbstractButton;
 class QListWidget;
 class QListWidgetItem;
+class QPushButton;
 
 namespace undertext::ui {
 
@@ -17,12 +18,17 @@ namespace undertext::ui {
 // focus to the main window's primary button unless it is disabled; the close box
 // changes nothing. Not modal; show it through SingleWindow so that only one
 // exists. The main list and the button are watched, so either may go first.
+// "Готово" is disabled while the primary button is (a run is under way); Escape
+// is "Отменить".
 class ModuleChooser final : public QWidget {
     Q_OBJECT
 
   public:
     ModuleChooser(const std::filesystem::path& startFolder, QListWidget* mainList,
                   QAbstractButton* primaryButton, QWidget* parent = nullptr);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void addHighlighted();
@@ -31,9 +37,11 @@ class ModuleChooser final : public QWidget {
     void confirm();
     void cancel();
     void addModule(const QString& name);
+    void removeEntry(QListWidgetItem* item);
 
     QListWidget* available_;
     QListWidget* chosen_;
+    QPushButton* done_;
     QPointer<QListWidget> mainList_;
     QPointer<QAbstractButton> primaryButton_;
 };

@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <new>
+#include <system_error>
 #include <utility>
 
 #include <QAbstractButton>
@@ -37,18 +38,36 @@ void OpenFileAction::run() {
     const auto file =
         chooseTextToOpen(dialogs_, owner_, QString::fromStdString(startingFolder().string()));
     if (file) {
-        const std::filesystem::path chosen(file->toStdString());
-        const auto name = QString::fromStdString(chosen.filename().string());
-        targets_.sourceBox->setText(name);
-        sourceFolder_ = chosen.parent_path();
-        targets_.results->point(sourceFolder_, name + reportPattern_);
-        const auto remembered = writeRememberedFolder(startFolder_, kLastPathFile, sourceFolder_);
-        if (!remembered) {
-            dialogs_.inform(owner_, QString::fromStdString(remembered.error()));
-        }
-        guessLanguage(sourceFolder_ / chosen.filename());
+        take(std::filesystem::path(file->toStdString()));
     }
     focusPrimaryButton(targets_.primaryButton);
+}
+
+void OpenFileAction::takeTypedPath() {
+    const QString typed = targets_.sourceBox->text();
+    if (typed.isEmpty() || (typed == chosenName_ && !sourceFolder_.empty())) {
+        return;
+    }
+    std::filesystem::path path(typed.toStdString());
+    if (path.is_relative()) {
+        path = (sourceFolder_.empty() ? startFolder_ : sourceFolder_) / path;
+    }
+    std::error_code error;
+    if (std::filesystem::is_regular_file(path, error)) {
+        take(path.lexically_normal());
+    }
+}
+
+void OpenFileAction::take(const std::filesystem::path& chosen) {
+    chosenName_ = QString::fromStdString(chosen.filename().string());
+    targets_.sourceBox->setText(chosenName_);
+    sourceFolder_ = chosen.parent_path();
+    targets_.results->point(sourceFolder_, chosenName_ + reportPattern_);
+    const auto remembered = writeRememberedFolder(startFolder_, kLastPathFile, sourceFolder_);
+    if (!remembered) {
+        dialogs_.inform(owner_, QString::fromStdString(remembered.error()));
+    }
+    guessLanguage(sourceFolder_ / chosen.filename());
 }
 
 void OpenFileAction::guessLanguage(const std::filesystem::path& file) {

@@ -41,11 +41,18 @@ class OpenFileAction {
 
     void run();
 
+    // A path typed into the source box that names an existing file, absolute or
+    // relative to SourceFolder (StartFolder before any choice), is taken as if
+    // chosen in the dialog. The name the box already shows for the last choice,
+    // and a name that leads nowhere, are left to the search as they stand.
+    void takeTypedPath();
+
     // SourceFolder: the folder of the last confirmed choice, empty before one.
     const std::filesystem::path& sourceFolder() const { return sourceFolder_; }
 
   private:
     std::filesystem::path startingFolder() const;
+    void take(const std::filesystem::path& chosen);
     void guessLanguage(const std::filesystem::path& file);
 
     Dialogs& dialogs_;
@@ -54,6 +61,7 @@ class OpenFileAction {
     OpenFileTargets targets_;
     QWidget* owner_;
     std::filesystem::path sourceFolder_;
+    QString chosenName_;  // the name shown for the last choice
 };
 
 }  // namespace undertext::ui

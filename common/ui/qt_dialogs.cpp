@@ -37,8 +37,7 @@ std::optional<QString> QtDialogs::chooseFileToSave(QWidget* parent,
     QFileDialog dialog(parent, request.title, request.initialFolder, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // The programs write over an existing file without asking.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // Replacing an existing file is confirmed by the dialog's own question.
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -1,5 +1,7 @@
 #include "common/ui/result_file_list.h"
 
+#include <QKeyEvent>
+
 #include "common/core/file_names.h"
 #include "common/ui/dialogs.h"
 
@@ -34,6 +36,15 @@ void ResultFileList::showJobFiles(const ResultFiles& files, const QString& shown
     }
     const QString name = files.sourceName ? QString::fromStdString(*files.sourceName) : shownName;
     point(folder_, name + QString::fromStdString(files.suffix));
+}
+
+void ResultFileList::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && currentItem() != nullptr && currentItem()->isSelected()) {
+        openEntry(currentItem());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 void ResultFileList::openEntry(QListWidgetItem* item) {

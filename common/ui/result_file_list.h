@@ -16,7 +16,8 @@ inline constexpr const char* kNoFilePattern = "no file at all";
 
 // The result-file list File2: the files of a folder whose names match a pattern
 // (letter case ignored), by name. A double-click opens the entry in the text
-// viewer, also while a job runs. GUI thread only; dialogs must outlive the list.
+// viewer, also while a job runs; so does Enter on the selected entry. GUI thread only; dialogs must
+// outlive the list.
 class ResultFileList final : public QListWidget {
     Q_OBJECT
 
@@ -33,6 +34,9 @@ class ResultFileList final : public QListWidget {
 
     const std::filesystem::path& folder() const { return folder_; }
     const QString& pattern() const { return pattern_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void openEntry(QListWidgetItem* item);

@@ -39,9 +39,9 @@ class RunGuard {
     StopAnswer askStop();
 
     // Every way of closing the main window. Not busy: true at once. Otherwise
-    // asks the exit question; Yes stops the job, waits for it to end (no report is
-    // left half written), clears the busy flag and gives true; No gives false and
-    // the job goes on.
+    // asks the exit question; Yes asks the job to stop, clears the busy flag and
+    // gives true without waiting, so the windows close at once (the runner waits
+    // for the job when it is destroyed); No gives false and the job goes on.
     bool confirmExit();
 
   private:

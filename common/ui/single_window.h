@@ -3,6 +3,7 @@
 #include <cassert>
 
 #include <QPointer>
+#include <QRect>
 #include <QWidget>
 
 namespace undertext::ui {
@@ -22,6 +23,7 @@ class SingleWindow {
             window_ = make();
             assert(!window_.isNull());
             window_->setAttribute(Qt::WA_DeleteOnClose);
+            centreOnParent(*window_);
         }
         window_->show();
         window_->raise();
@@ -41,6 +43,17 @@ class SingleWindow {
     }
 
   private:
+    // A new window opens over the middle of its main window, not in a corner.
+    static void centreOnParent(QWidget& window) {
+        const QWidget* parent = window.parentWidget();
+        if (parent == nullptr || !parent->isVisible()) {
+            return;
+        }
+        window.adjustSize();
+        const QRect area = parent->window()->frameGeometry();
+        window.move(area.center() - window.rect().center());
+    }
+
     QPointer<Window> window_;
 };
 

@@ -51,6 +51,8 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
                         ButtonIcon icon) {
     auto* button = new QPushButton(buttonIcon(icon), caption, parent);
     button->setObjectName(objectName);
+    // Enter presses the focused button, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -84,6 +86,16 @@ DoubleClickLineEdit::DoubleClickLineEdit(QWidget* parent) : QLineEdit(parent) {}
 void DoubleClickLineEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     QLineEdit::mouseDoubleClickEvent(event);
     emit doubleClicked();
+}
+
+void chainTabOrder(std::initializer_list<QWidget*> order) {
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
 }
 
 void focusPrimaryButton(QAbstractButton* button) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +20,8 @@ enum class ButtonIcon { AddModules, OpenFile, Start, Stop, Exit, Save, Previous,
 // has none.
 QIcon buttonIcon(ButtonIcon icon);
 
-// A push button with its object name, caption and picture, owned by parent.
+// A push button with its object name, caption and picture, owned by parent;
+// Enter presses it while it has the focus.
 QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
                         ButtonIcon icon);
 
@@ -58,6 +61,9 @@ class DoubleClickLineEdit final : public QLineEdit {
   protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };
+
+// The Tab key visits the widgets in the order given.
+void chainTabOrder(std::initializer_list<QWidget*> order);
 
 // Gives the focus to the window's primary button unless it is disabled, in which
 // case the focus stays where it is.

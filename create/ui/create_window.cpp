@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 
 #include "common/core/codepage.h"
 #include "common/ui/dialogs.h"
@@ -73,6 +74,8 @@ void CreateWindow::startUp() {
     request->show();
     ui::warnWhenNoModules(
         startFolder_, dialogs_, [this] { showAbout(); }, request);
+    // A small screen gets a window no larger than itself.
+    resize(size().boundedTo(screen()->availableGeometry().size()));
     show();
     enableRunButtons(false);
     request->bringToFront();

@@ -57,6 +57,7 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
         titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     }
     title->setFont(titleFont);
+    title->setWordWrap(true);
     version->setObjectName(QStringLiteral("Label7"));
     phrase->setObjectName(QStringLiteral("Text2"));
     result->setObjectName(QStringLiteral("Text3"));
@@ -76,11 +77,12 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
     languageRow->setColumnStretch(3, 1);
     languageRow->setHorizontalSpacing(16);
 
-    auto* buttons = new QHBoxLayout;
+    // Two rows of three, so that the window fits a small screen.
+    auto* buttons = new QGridLayout;
+    int place = 0;
     for (auto* button : {addModules, save, previous, next, stop, exit}) {
-        // Enter presses the focused button, as Space does.
-        button->setAutoDefault(true);
-        buttons->addWidget(button);
+        buttons->addWidget(button, place / 3, place % 3);
+        ++place;
     }
 
     auto* layout = new QVBoxLayout(&window);
@@ -95,20 +97,8 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
     layout->addLayout(buttons);
 
     // The phrase first, then the next-variant button.
-    QWidget* order[] = {phrase,
-                        next,
-                        previous,
-                        save,
-                        addModules,
-                        stop,
-                        exit,
-                        result,
-                        languages->russianButton(),
-                        languages->englishButton(),
-                        modules};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-        QWidget::setTabOrder(order[i], order[i + 1]);
-    }
+    ui::chainTabOrder({phrase, next, previous, save, addModules, stop, exit, result,
+                       languages->russianButton(), languages->englishButton(), modules});
 }
 
 }  // namespace undertext::create

@@ -24,7 +24,7 @@ inline const QColor kResultLineWhite(255, 255, 255);
 
 // The controls of Create's main window (object name Form1), made as children of the window
 // (which owns them) and laid out top to bottom: title and version, phrase,
-// result, language and progress, modules, one row of six buttons.
+// result, language and progress, modules, two rows of three buttons.
 struct CreateWindowControls {
     explicit CreateWindowControls(QWidget& window);
 

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "common/ui/application_setup.h"
 #include "common/ui/launch_options.h"
 #include "common/ui/qt_dialogs.h"
 #include "create/ui/create_window.h"
@@ -11,6 +12,8 @@ int main(int argc, char* argv[]) {
     // Every module and memory file is found from the folder current at start.
     const auto startFolder = std::filesystem::current_path();
     QApplication app(argc, argv);
+    undertext::ui::prepareApplication(app, QStringLiteral("Create"),
+                                      QStringLiteral(":/icons/create.svg"));
     undertext::ui::QtDialogs dialogs(QStringLiteral("Create"));
     if (const auto status = undertext::ui::applyLaunchOptions(
             QApplication::arguments(), startFolder, dialogs, std::cout, std::cerr)) {

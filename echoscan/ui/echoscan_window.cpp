@@ -27,7 +27,8 @@ namespace {
 constexpr int kShortestListedLength = 1;
 constexpr int kLongestMinLength = 39;
 constexpr int kLongestMaxLength = 40;
-constexpr int kButtonHeight = 57;
+// A length box shows this many digits in full.
+constexpr int kLengthBoxDigits = 10;
 
 // An editable length box whose list holds 1 to last and whose text is shown.
 QComboBox* makeLengthBox(QWidget* parent, const QString& objectName, int last, int shown) {
@@ -37,18 +38,13 @@ QComboBox* makeLengthBox(QWidget* parent, const QString& objectName, int last, i
     // A typed length is used as it stands and never joins the list.
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
+    box->setMinimumContentsLength(kLengthBoxDigits);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     for (int length = kShortestListedLength; length <= last; ++length) {
         box->addItem(QString::number(length));
     }
     box->setCurrentIndex(shown - kShortestListedLength);
     return box;
-}
-
-QPushButton* makeTallButton(QWidget* parent, const QString& objectName, const QString& caption,
-                            ui::ButtonIcon icon) {
-    auto* button = ui::makeButton(parent, objectName, caption, icon);
-    button->setMinimumHeight(kButtonHeight);
-    return button;
 }
 
 }  // namespace
@@ -67,13 +63,13 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
       language_(new ui::LanguageOptions(this)),
       results_(new ui::ResultFileList(dialogs, this)),
       progress_(this),
-      openFileButton_(makeTallButton(this, QStringLiteral("Command5"),
+      openFileButton_(ui::makeButton(this, QStringLiteral("Command5"),
                                      QStringLiteral("Открыть файл"), ui::ButtonIcon::OpenFile)),
-      startButton_(makeTallButton(this, QStringLiteral("Command1"), QStringLiteral("Начать поиск"),
+      startButton_(ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("Начать поиск"),
                                   ui::ButtonIcon::Start)),
-      stopButton_(makeTallButton(this, QStringLiteral("Command2"), QStringLiteral("Остановить"),
+      stopButton_(ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Остановить"),
                                  ui::ButtonIcon::Stop)),
-      exitButton_(makeTallButton(this, QStringLiteral("Command3"), QStringLiteral("Выйти"),
+      exitButton_(ui::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Выйти"),
                                  ui::ButtonIcon::Exit)),
       runner_(*this, this),
       guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopWorkQuestion)),
@@ -87,8 +83,12 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
     headingFont.setPointSize(12);
     headingFont.setBold(true);
     heading_->setFont(headingFont);
+    heading_->setWordWrap(true);
 
     buildLayout();
+    ui::chainTabOrder({minLength_, maxLength_, language_->russianButton(),
+                       language_->englishButton(), sourceBox_, openFileButton_, results_,
+                       startButton_, stopButton_, exitButton_});
     connectEvents();
     language_->select(Language::Russian);
 }
@@ -100,6 +100,7 @@ void EchoscanWindow::buildLayout() {
     lengths->addSpacing(8);
     lengths->addWidget(ui::makeLabel(this, "Label8", QStringLiteral("до")));
     lengths->addWidget(maxLength_);
+    lengths->addWidget(ui::makeLabel(this, "Label4_0", QStringLiteral("знаков")));
     lengths->addStretch();
 
     auto* language = new QGridLayout;
@@ -117,7 +118,6 @@ void EchoscanWindow::buildLayout() {
     auto* left = new QVBoxLayout;
     left->addWidget(ui::makeLabel(this, "Label7", QStringLiteral("Размеры фрагментов")));
     left->addLayout(lengths);
-    left->addWidget(ui::makeLabel(this, "Label4_0", QStringLiteral("знаков")));
     left->addSpacing(12);
     left->addLayout(language);
     left->addSpacing(12);
@@ -133,10 +133,11 @@ void EchoscanWindow::buildLayout() {
     progressRow->addWidget(progress_.label());
     progressRow->addStretch();
 
-    auto* runRow = new QHBoxLayout;
-    runRow->addWidget(startButton_);
-    runRow->addWidget(stopButton_);
-    runRow->addWidget(exitButton_);
+    // Two rows, so that the window fits a small screen.
+    auto* runRow = new QGridLayout;
+    runRow->addWidget(startButton_, 0, 0);
+    runRow->addWidget(stopButton_, 0, 1);
+    runRow->addWidget(exitButton_, 1, 1);
 
     auto* right = new QVBoxLayout;
     right->addWidget(ui::makeLabel(this, "Label6", QStringLiteral("Файлы результатов:")));
@@ -169,8 +170,12 @@ void EchoscanWindow::connectEvents() {
     connect(stopButton_, &QPushButton::clicked, this, &EchoscanWindow::askStop);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
     connect(openFileButton_, &QPushButton::clicked, this, [this] { openFile_.run(); });
-    // Also during a run, when the open-file button is disabled.
-    connect(sourceBox_, &ui::DoubleClickLineEdit::doubleClicked, this, [this] { openFile_.run(); });
+    // Ignored during a run, like the disabled open-file button.
+    connect(sourceBox_, &ui::DoubleClickLineEdit::doubleClicked, this, [this] {
+        if (openFileButton_->isEnabled()) {
+            openFile_.run();
+        }
+    });
     connect(version_, &ui::ClickableLabel::clicked, this, [this] {
         about_.show([this] {
             return new ui::AboutWindow(QString::fromUtf8(ui::kEchoscanDescription), this);
@@ -187,8 +192,12 @@ void EchoscanWindow::showMessage(const std::string& text) {
 }
 
 void EchoscanWindow::enableRunButtons(bool enabled) {
-    openFileButton_->setEnabled(enabled);
-    startButton_->setEnabled(enabled);
+    // The inputs of a run stay as they were while it goes on.
+    for (QWidget* input :
+         std::initializer_list<QWidget*>{openFileButton_, startButton_, minLength_, maxLength_}) {
+        input->setEnabled(enabled);
+    }
+    language_->setEnabled(enabled);
 }
 
 void EchoscanWindow::showResultFiles(const ResultFiles& files) {
@@ -202,6 +211,7 @@ void EchoscanWindow::startSearch() {
     if (runner_.isRunning()) {
         runner_.waitForEnd();
     }
+    openFile_.takeTypedPath();
     guard_.beginRun();
     // The job orders this too, but the window must not look idle until it does.
     enableRunButtons(false);
@@ -240,6 +250,13 @@ void EchoscanWindow::searchFinished(ui::JobRunner::End end,
             }
             break;
         case ui::JobRunner::End::Stopped:
+            // A stop confirmed after the job's last stop point leaves a finished run.
+            if (outcome == FragmentSearchEnd::Completed) {
+                guard_.setBusy(false);
+                progress_.show(100);
+                results_->reread();
+                break;
+            }
             progress_.show(0);
             // A job that was already writing when the stop came may have finished
             // its reports; the list shows what is on disk.

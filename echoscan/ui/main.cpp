@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QString>
 
+#include "common/ui/application_setup.h"
 #include "common/ui/launch_options.h"
 #include "common/ui/qt_dialogs.h"
 #include "echoscan/ui/echoscan_window.h"
@@ -16,7 +17,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     const QString title = QString::fromUtf8(undertext::echoscan::kApplicationTitle);
-    QApplication::setApplicationName(title);
+    undertext::ui::prepareApplication(app, title, QStringLiteral(":/icons/echoscan.svg"));
     undertext::ui::QtDialogs dialogs(title);
     if (const auto status = undertext::ui::applyLaunchOptions(
             QApplication::arguments(), startFolder, dialogs, std::cout, std::cerr)) {

@@ -77,6 +77,7 @@ void EmbedWindow::arrangeControls() {
         headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
     }
     heading->setFont(headingFont);
+    heading->setWordWrap(true);
     auto* version = new ui::ClickableLabel(QString::fromUtf8(ui::kVersionText), this);
     version->setObjectName(QStringLiteral("Label7"));
     connect(version, &ui::ClickableLabel::clicked, this, &EmbedWindow::showAbout);
@@ -147,7 +148,12 @@ void EmbedWindow::connectActions() {
     connect(language_, &ui::LanguageOptions::languageChanged, this,
             [this](Language language) { ui::resetModuleList(*moduleList_, language, defaults_); });
     connect(openFileButton_, &QPushButton::clicked, this, [this] { openFile_.run(); });
-    connect(sourceBox_, &ui::DoubleClickLineEdit::doubleClicked, this, [this] { openFile_.run(); });
+    // Ignored during a run, like the disabled open-file button.
+    connect(sourceBox_, &ui::DoubleClickLineEdit::doubleClicked, this, [this] {
+        if (openFileButton_->isEnabled()) {
+            openFile_.run();
+        }
+    });
     connect(addModulesButton_, &QPushButton::clicked, this, &EmbedWindow::showChooser);
     // A double-click anywhere in the module list, on an entry or not.
     moduleList_->viewport()->installEventFilter(this);
@@ -166,6 +172,7 @@ void EmbedWindow::startUp() {
 }
 
 void EmbedWindow::startSearch() {
+    openFile_.takeTypedPath();
     guard_.beginRun();
     setRunButtonsEnabled(false);
     if (sourceBox_->text().isEmpty()) {
@@ -204,7 +211,15 @@ void EmbedWindow::finishRun(ui::JobRunner::End end, std::optional<EmbedOutcome> 
                             const QString& error) {
     switch (end) {
         case ui::JobRunner::End::Stopped:
+            // A stop confirmed after the job's last stop point leaves a finished run.
+            if (outcome && (outcome->ending == EmbedEnding::Completed ||
+                            outcome->ending == EmbedEnding::NothingFound)) {
+                showOutcome(*outcome);
+                return;
+            }
             progress_.show(0);
+            // Reports written before the stop are on disk.
+            results_->reread();
             return;
         case ui::JobRunner::End::Failed:
             endByMessage(error.isEmpty()
@@ -250,6 +265,7 @@ void EmbedWindow::setRunButtonsEnabled(bool enabled) {
     addModulesButton_->setEnabled(enabled);
     openFileButton_->setEnabled(enabled);
     startButton_->setEnabled(enabled);
+    language_->setEnabled(enabled);
 }
 
 void EmbedWindow::progress(int percent) {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include "common/ui/application_setup.h"
 #include "common/ui/launch_options.h"
 #include "common/ui/qt_dialogs.h"
 #include "embed/ui/embed_window.h"
@@ -14,7 +15,8 @@ int main(int argc, char* argv[]) {
     const std::filesystem::path startFolder = std::filesystem::current_path(error);
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Embed"));
+    undertext::ui::prepareApplication(application, QStringLiteral("Embed"),
+                                      QStringLiteral(":/icons/embed.svg"));
     undertext::ui::QtDialogs dialogs(QStringLiteral("Embed"));
     if (const auto status = undertext::ui::applyLaunchOptions(
             QApplication::arguments(), startFolder, dialogs, std::cout, std::cerr)) {

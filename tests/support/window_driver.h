@@ -51,6 +51,18 @@ class JobGate {
         };
     }
 
+    // The real job run to its end past every stop point, then held before it
+    // returns: a stop confirmed now comes too late for the job to see it.
+    template <typename Job>
+    auto wrapEnd(Job job) {
+        return [this, job](const auto& request, JobControl& control) {
+            auto outcome = job(request, control);
+            reached_ = true;
+            waitOnThisThread([this] { return released_.load(); });
+            return outcome;
+        };
+    }
+
     bool reached() const { return reached_; }
     void release() { released_ = true; }
     // Holds the next job again; only while no job is held.

@@ -141,17 +141,48 @@ TEST_F(Chooser, WithoutModulesNothingIsAddedAndTheFocusStaysWithoutAReason) {
     open({}, "x.dic");
     press({">", ">>", "Готово"});
     EXPECT_EQ(entries(*mainList), QStringLiteral("x.dic"));
-    // A disabled primary button, or the close box, leaves the focus where it is.
+    // A run disables the primary button and with it "Готово": the run's modules
+    // stay as they were. The close box leaves the focus where it is.
     other->setFocus();
     open({"Common.dic"});
     primary->setEnabled(false);
+    EXPECT_FALSE(chooser.get()->findChild<QPushButton*>(QStringLiteral("Command5"))->isEnabled());
     press({"Готово"});
     EXPECT_EQ(mainWindow.focusWidget(), other);
-    EXPECT_EQ(entries(*mainList), QStringLiteral("Common.dic"));
+    EXPECT_EQ(mainList->count(), 0);
     primary->setEnabled(true);
+    press({"Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("Common.dic"));
+    other->setFocus();
     open()->close();
     EXPECT_EQ(mainWindow.focusWidget(), other);
     EXPECT_EQ(mainList->count(), 0);
+}
+
+TEST_F(Chooser, AfterARemovalNothingIsHighlightedAndTheKeysPressItsButtons) {
+    auto* window = open({"Common.dic", "a.dic", "b.dic"}, "x.dic");
+    press({">>"});
+    highlight("List1", "a.dic");
+    press({"<", "<"});  // the second press finds nothing highlighted
+    EXPECT_EQ(entries(*list("List1")), QStringLiteral("b.dic Common.dic"));
+    EXPECT_TRUE(list("List1")->selectedItems().isEmpty());
+
+    // Enter on the focused "Готово" presses it.
+    auto* done = window->findChild<QPushButton*>(QStringLiteral("Command5"));
+    done->setFocus();
+    QTest::keyClick(done, Qt::Key_Return);
+    EXPECT_EQ(entries(*mainList), QStringLiteral("b.dic Common.dic"));
+    EXPECT_EQ(mainWindow.focusWidget(), primary);
+
+    // Escape is "Отменить": the main list stays, the focus goes to the primary button.
+    other->setFocus();
+    window = open({}, "b.dic Common.dic");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    press({"<<"});
+    QTest::keyClick(list("File1"), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(entries(*mainList), QStringLiteral("b.dic Common.dic"));
+    EXPECT_EQ(mainWindow.focusWidget(), primary);
 }
 
 }  // namespace

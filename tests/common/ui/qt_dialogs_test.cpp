@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
 #include "tests/support/qt_application.h"
+#include "tests/support/temp_folder.h"
 
 namespace undertext::ui {
 namespace {
@@ -49,6 +51,33 @@ TEST(QtDialogs, InformationHasOnlyOkNoIconAndTheProgramTitleQuestionsTheirOwnTit
                         .arg(QMessageBox::No));
     answerNextBox(seen, QMessageBox::No);
     EXPECT_FALSE(dialogs.ask(nullptr, QStringLiteral("Выход?"), QStringLiteral("Текст")));
+}
+
+TEST(QtDialogs, SavingOverAnExistingFileAsksFirstAndNoKeepsTheFile) {
+    testing::TempFolder folder;
+    folder.write("old.txt", "kept");
+    QtDialogs dialogs(QStringLiteral("Create"));
+    QString asked;
+    QTimer::singleShot(0, [&asked] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        // The question opens inside accept(); No leaves the dialog open, then it is cancelled.
+        QTimer::singleShot(0, [&asked, dialog] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+            dialog->reject();
+        });
+        QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+    });
+    const auto chosen = dialogs.chooseFileToSave(
+        nullptr,
+        {QStringLiteral("Save File"), QString::fromStdString(folder.path().string()),
+         QStringLiteral("old.txt"), QStringLiteral("Text files (*.txt)"), QStringLiteral("txt")});
+    EXPECT_FALSE(chosen.has_value());
+    EXPECT_TRUE(asked.contains(QStringLiteral("old.txt"))) << asked.toStdString();
+    EXPECT_EQ(folder.read("old.txt"), "kept");
 }
 
 }  // namespace

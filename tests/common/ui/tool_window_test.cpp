@@ -6,10 +6,12 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "common/ui/about_window.h"
 #include "common/ui/language_options.h"
 #include "common/ui/progress_display.h"
 #include "common/ui/result_file_list.h"
 #include "common/ui/scripted_dialogs.h"
+#include "common/ui/single_window.h"
 #include "common/ui/startup_check.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/temp_folder.h"
@@ -84,6 +86,20 @@ TEST(StartUpCheck, WithoutModulesShowsTheAboutWindowThenTheWarning) {
     EXPECT_EQ(boxesWhenAboutShown, std::vector<std::size_t>{0});
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].text, QString::fromUtf8(kMissingModulesMessage));
+}
+
+TEST(AboutWindow, OpensOverTheMiddleOfItsMainWindowAndEscapeClosesIt) {
+    QWidget main;
+    main.setGeometry(300, 200, 600, 400);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    SingleWindow<AboutWindow> about;
+    auto* window = about.show([&] { return new AboutWindow(QStringLiteral("О"), &main); });
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    const QPoint offset = window->frameGeometry().center() - main.frameGeometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4) << offset.x() << ',' << offset.y();
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_EQ(about.get(), nullptr);
 }
 
 }  // namespace

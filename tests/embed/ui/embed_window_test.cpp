@@ -146,8 +146,10 @@ TEST_F(EmbedWindowTest, AnExitConfirmedDuringASearchEndsTheJobFirstAndClosesEver
     driver->click("Command3");
     EXPECT_TRUE(driver->heldDuringQuestion());
     EXPECT_EQ(driver->questions(), QStringList{kExitAsked});
+    // The windows go at once; the program waits for the job as the window goes.
     EXPECT_FALSE(window->isVisible() || chooser->isVisible());
-    EXPECT_FALSE(driver->runner().isRunning());
+    driver.reset();
+    window.reset();
     EXPECT_FALSE(texts.exists("~$a.txt") || texts.exists("a.txt_Emb.txt"));
 }
 
@@ -157,6 +159,73 @@ TEST_F(EmbedWindowTest, AJobThatThrowsIsReportedWithItsTextAndFreesTheWindow) {
     EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Failed);
     EXPECT_EQ(driver->lastMessage(), QStringLiteral("Поиск прерван из-за ошибки.\nдиск отвалился"));
     expectRunButtons(true);
+}
+
+TEST_F(EmbedWindowTest, AfterAStopTheListShowsWhatIsOnDiskAndALateStopLeavesACompletedRun) {
+    // A job that wrote one report before the stop reached it.
+    open(gate.wrap([this](const EmbedJobInputs&, JobControl& control) {
+        texts.write("a.txt_Emb.txt", "");
+        return EmbedOutcome{control.stopPoint() ? EmbedEnding::Stopped : EmbedEnding::Completed,
+                            ""};
+    }));
+    chooseText("a.txt", "кот ел\r\n");
+    driver->click("Command1");
+    ASSERT_TRUE(driver->awaitHeld(gate));
+    driver->answerWhileHeld(gate, true);
+    driver->click("Command2");
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
+    EXPECT_EQ(driver->entries("File2"), QStringList{QStringLiteral("a.txt_Emb.txt")});
+    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  0 %"));
+
+    // The stop comes after the job's last stop point: the run is complete.
+    undertext::testing::JobGate late;
+    open(late.wrapEnd(embedSearchJob));
+    chooseText("b.txt", "кот ел\r\n");
+    driver->click("Command1");
+    ASSERT_TRUE(driver->awaitHeld(late));
+    dialogs.queueAnswer(true);
+    driver->click("Command2");
+    late.release();
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
+    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  100 %"));
+    EXPECT_EQ(driver->entries("File2").size(), 4);
+    expectRunButtons(true);
+    EXPECT_TRUE(window->close());
+}
+
+TEST_F(EmbedWindowTest, ATypedPathIsAChoiceAndANameLeadingNowhereIsRefused) {
+    open();
+    texts.write("typed.txt", utf8ToCp1251("кот ел\r\n"));
+    // An absolute path: the run goes to the file's folder and lists its reports.
+    driver->control<QLineEdit>("Text1")->setText(
+        QString::fromStdString((texts / "typed.txt").string()));
+    EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
+    EXPECT_EQ(driver->messageCount(), 0u);
+    EXPECT_EQ(driver->text("Text1"), QStringLiteral("typed.txt"));
+    EXPECT_EQ(driver->entries("File2").size(), 4);
+    EXPECT_TRUE(start.exists("LastPath.txt"));
+    // A name relative to SourceFolder that leads nowhere is refused by the search.
+    driver->control<QLineEdit>("Text1")->setText(QStringLiteral("missing.txt"));
+    driver->runToTheEnd("Command1");
+    EXPECT_EQ(driver->text("Text1"), QStringLiteral("missing.txt"));
+    EXPECT_TRUE(driver->lastMessage().contains(QStringLiteral("missing.txt")))
+        << driver->lastMessage().toStdString();
+    EXPECT_FALSE(start.exists("missing.txt_Emb.txt"));
+}
+
+TEST_F(EmbedWindowTest, EnterPressesTheFocusedButtonAndOpensTheSelectedReport) {
+    open();
+    chooseText("a.txt", "кот ел\r\n");
+    // The open-file action gave the focus to the start button: Enter starts.
+    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Completed);
+    auto* reports = driver->control<ui::ResultFileList>("File2");
+    QTest::keyClick(reports, Qt::Key_Return);  // nothing selected: nothing opens
+    EXPECT_TRUE(dialogs.viewedFiles().isEmpty());
+    reports->setCurrentRow(1);
+    QTest::keyClick(reports, Qt::Key_Enter);
+    EXPECT_EQ(dialogs.viewedFiles(),
+              QStringList{QString::fromStdString((texts / "a.txt_EmbSortByAlf.txt").string())});
 }
 
 }  // namespace

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include <QApplication>
+#include <QFont>
+#include <QLayout>
+#include <QListWidget>
+
+#include "common/ui/about_window.h"
+#include "common/ui/module_chooser.h"
+#include "common/ui/scripted_dialogs.h"
+#include "create/ui/create_window.h"
+#include "create/ui/request_window.h"
+#include "echoscan/ui/echoscan_window.h"
+#include "embed/ui/embed_window.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/temp_folder.h"
+
+namespace undertext::ui {
+namespace {
+
+// Room the window manager takes for a title bar and a panel.
+constexpr int kDesktopRoom = 60;
+
+struct Screen {
+    const char* name;
+    QSize size;         // in the application's own pixels
+    double fontFactor;  // the font's size against 96 dpi
+};
+
+// 800x600 at 96 dpi; 1280x900 at QT_SCALE_FACTOR=2 (half the pixels, same font)
+// and at QT_FONT_DPI=144 (all the pixels, half as large a font again).
+constexpr Screen kScreens[] = {
+    {"800x600", {800, 600}, 1.0},
+    {"1280x900 at scale 2", {640, 450}, 1.0},
+    {"1280x900 at 144 dpi", {1280, 900}, 1.5},
+};
+
+class WindowFit : public ::testing::Test {
+  protected:
+    testing::TempFolder start;
+    ScriptedDialogs dialogs;
+    QFont normalFont = QApplication::font();
+
+    void TearDown() override { QApplication::setFont(normalFont); }
+
+    // Every window of the suite, made afresh under the font of the screen.
+    std::vector<std::unique_ptr<QWidget>> everyWindow() {
+        std::vector<std::unique_ptr<QWidget>> windows;
+        auto embed = std::make_unique<embed::EmbedWindow>(start.path(), dialogs);
+        auto* list = embed->findChild<QListWidget*>(QStringLiteral("List1"));
+        windows.push_back(std::make_unique<ModuleChooser>(start.path(), list, nullptr));
+        windows.push_back(std::move(embed));
+        windows.push_back(std::make_unique<echoscan::EchoscanWindow>(dialogs, start.path()));
+        windows.push_back(std::make_unique<create::CreateWindow>(start.path(), dialogs));
+        windows.push_back(std::make_unique<create::RequestWindow>());
+        windows.push_back(std::make_unique<AboutWindow>(QString::fromUtf8(kCreateDescription)));
+        return windows;
+    }
+};
+
+TEST_F(WindowFit, EveryWindowFitsTheSmallAndTheScaledScreens) {
+    for (const auto& screen : kScreens) {
+        QFont font = normalFont;
+        font.setPointSizeF(normalFont.pointSizeF() * screen.fontFactor);
+        QApplication::setFont(font);
+        for (const auto& window : everyWindow()) {
+            window->ensurePolished();
+            window->layout()->activate();
+            const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+            EXPECT_LE(least.width(), screen.size.width())
+                << window->metaObject()->className() << " on " << screen.name;
+            EXPECT_LE(least.height(), screen.size.height() - kDesktopRoom)
+                << window->metaObject()->className() << " on " << screen.name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace undertext::ui
