@@ -4,19 +4,28 @@
 
 namespace undertext::echoscan {
 
-std::string prepareFragmentText(std::string_view source, Language language) {
+std::string prepareFragmentText(std::string_view source, Language language,
+                                std::vector<std::uint32_t>* sourcePositions) {
     std::string prepared;
     prepared.reserve(source.size());
+    if (sourcePositions != nullptr) {
+        sourcePositions->clear();
+    }
     bool lastWasBlank = false;
-    for (const char byte : source) {
-        const auto b = static_cast<unsigned char>(byte);
-        if (isLetter(b, language)) {
-            prepared.push_back(static_cast<char>(lowerLetter(b, language)));
-            lastWasBlank = false;
-        } else if (!lastWasBlank) {
-            prepared.push_back(' ');
-            lastWasBlank = true;
+    for (std::size_t i = 0; i < source.size(); ++i) {
+        const auto b = static_cast<unsigned char>(source[i]);
+        const bool letter = isLetter(b, language);
+        if (!letter && lastWasBlank) {
+            continue;
         }
+        prepared.push_back(letter ? static_cast<char>(lowerLetter(b, language)) : ' ');
+        lastWasBlank = !letter;
+        if (sourcePositions != nullptr) {
+            sourcePositions->push_back(static_cast<std::uint32_t>(i));
+        }
+    }
+    if (sourcePositions != nullptr) {
+        sourcePositions->shrink_to_fit();  // 4 bytes per letter kept, no slack
     }
     return prepared;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/core/letters.h"
 #include "common/core/result.h"
@@ -14,8 +16,12 @@ inline constexpr const char* kFragmentTextSuffix = "_RecPrep.txt";
 
 // FragmentText: the source reduced to the letters of the language, lower-cased,
 // with every run of other bytes (line breaks included) turned into one blank. It
-// has no line break, and two blanks never stand side by side.
-std::string prepareFragmentText(std::string_view source, Language language);
+// has no line break, and two blanks never stand side by side. When sourcePositions
+// is given, it receives, for each byte of the result in order, the 0-based position
+// in source of the letter it came from, or of the first byte of the run a blank
+// stands for (4 bytes per byte of the result; the source must be under 4 GiB).
+std::string prepareFragmentText(std::string_view source, Language language,
+                                std::vector<std::uint32_t>* sourcePositions = nullptr);
 
 // Reads the source file, writes its FragmentText whole to preparedPath (replacing
 // an earlier one) and returns it. A failure leaves preparedPath as it was and

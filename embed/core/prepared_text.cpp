@@ -6,14 +6,21 @@
 
 namespace undertext::embed {
 
-PreparedText prepareLetters(std::string_view text, Language language) {
+PreparedText prepareLetters(std::string_view text, Language language,
+                            std::vector<std::uint32_t>* sourcePositions) {
     PreparedText prepared;
     prepared.letters.reserve(text.size());
+    if (sourcePositions != nullptr) {
+        sourcePositions->clear();
+    }
     bool inGap = false;
-    for (const char c : text) {
-        const auto b = static_cast<unsigned char>(c);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto b = static_cast<unsigned char>(text[i]);
         if (isLetter(b, language)) {
             prepared.letters.push_back(static_cast<char>(lowerLetter(b, language)));
+            if (sourcePositions != nullptr) {
+                sourcePositions->push_back(static_cast<std::uint32_t>(i));
+            }
             inGap = false;
         } else if (!inGap) {
             inGap = true;
@@ -23,6 +30,9 @@ PreparedText prepareLetters(std::string_view text, Language language) {
     prepared.wordEnd.push_back(prepared.letterCount());
     prepared.letters.shrink_to_fit();
     prepared.wordEnd.shrink_to_fit();
+    if (sourcePositions != nullptr) {
+        sourcePositions->shrink_to_fit();  // 4 bytes per letter kept, no slack
+    }
     return prepared;
 }
 

@@ -31,8 +31,11 @@ struct PreparedText {
 // lowered and appended to the current slot; a run of other bytes closes the slot,
 // and the end of the text closes one more. So a leading separator gives an empty
 // first slot and a trailing one an empty last slot. The text must be shorter than
-// 4 GiB (the slot tables hold 32-bit positions).
-PreparedText prepareLetters(std::string_view text, Language language);
+// 4 GiB (the slot tables hold 32-bit positions). When sourcePositions is given, it
+// receives, for each letter in order, the 0-based byte position in text of the
+// byte it came from (4 bytes per letter).
+PreparedText prepareLetters(std::string_view text, Language language,
+                            std::vector<std::uint32_t>* sourcePositions = nullptr);
 
 // The temporary letter file of a source: "~$" + the source name, beside it.
 std::filesystem::path letterFilePath(const std::filesystem::path& sourceFolder,
