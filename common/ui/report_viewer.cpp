@@ -198,6 +198,7 @@ QWidget* ReportViewer::makeTablePage() {
     tableView_->horizontalHeader()->setSectionResizeMode(ReportTableModel::Text,
                                                          QHeaderView::Stretch);
     tableView_->verticalHeader()->hide();
+    tableView_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(tableView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { chooseRow(current.row()); });
 
@@ -211,6 +212,7 @@ QWidget* ReportViewer::makeTablePage() {
     concordanceView_->setModel(concordance_);
     concordanceView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     concordanceView_->verticalHeader()->hide();
+    concordanceView_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     concordanceView_->setWordWrap(false);
     auto* header = concordanceView_->horizontalHeader();
     header->setSectionResizeMode(ConcordanceModel::Left, QHeaderView::Stretch);
@@ -243,8 +245,7 @@ QWidget* ReportViewer::makeTablePage() {
     auto* split = new QSplitter(Qt::Vertical, page);
     split->addWidget(top);
     split->addWidget(bottom);
-    split->setStretchFactor(0, 2);
-    split->setStretchFactor(1, 3);
+    split->setSizes({260, 360});
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(split);
     return page;

@@ -9,6 +9,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTextEdit>
 
 #include "common/core/codepage.h"
 #include "common/ui/dispersion_plot.h"
@@ -82,6 +83,9 @@ TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences
     EXPECT_EQ(plot->ticks(), (std::vector<double>{1.0 / 12, 5.0 / 12}));
     EXPECT_EQ(plot->caption(), QStringLiteral("Вхождений: 2; длина текста: 12 символов"));
     EXPECT_EQ(note(viewer), QStringLiteral("«кот»: вхождений 2."));
+    auto* lines = part<QTableView>(viewer, "Concordance");
+    emit lines->clicked(lines->model()->index(1, 1));
+    EXPECT_EQ(part<QTextEdit>(viewer, "WideContext")->toPlainText(), QStringLiteral("скот котел "));
 
     // A word the text does not hold: no lines, and a line saying so.
     viewer->chooseRow(2);
