@@ -167,6 +167,8 @@ void EchoscanWindow::buildLayout() {
 }
 
 void EchoscanWindow::connectEvents() {
+    results_->setOpener(
+        [this](const std::filesystem::path& report) { viewers_.open(report, this); });
     connect(startButton_, &QPushButton::clicked, this, &EchoscanWindow::startSearch);
     connect(stopButton_, &QPushButton::clicked, this, &EchoscanWindow::askStop);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);

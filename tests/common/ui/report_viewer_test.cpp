@@ -17,6 +17,7 @@
 #include "common/ui/scripted_dialogs.h"
 #include "echoscan/core/fragment_reports.h"
 #include "echoscan/ui/echoscan_report_program.h"
+#include "echoscan/ui/echoscan_window.h"
 #include "embed/core/embed_reports.h"
 #include "embed/ui/embed_report_program.h"
 #include "embed/ui/embed_window.h"
@@ -218,12 +219,11 @@ TEST_F(ReportViewerTest, AMalformedReportShowsTheRowsThatParse) {
     EXPECT_EQ(rows(binary, "Concordance"), 0);
 }
 
-TEST_F(ReportViewerTest, ADoubleClickOnAReportInTheMainWindowOpensItsViewer) {
-    testing::TempFolder start;
-    start.write("common.dic", utf8ToCp1251("кот\r\n"));
-    embed::EmbedWindow window(start.path(), dialogs);
+// A double-click on the report in File2 opens one viewer over the main window.
+void expectViewerOnDoubleClick(QWidget& window, const testing::TempFolder& folder,
+                               const ScriptedDialogs& dialogs) {
     auto* list = window.findChild<ResultFileList*>(QStringLiteral("File2"));
-    list->point(folder.path(), QStringLiteral("a.txt_emb*.*"));
+    list->point(folder.path(), QStringLiteral("a.txt_*.*"));
     ASSERT_EQ(list->count(), 1);
     for (int time = 0; time < 2; ++time) {
         emit list->itemDoubleClicked(list->item(0));
@@ -234,6 +234,15 @@ TEST_F(ReportViewerTest, ADoubleClickOnAReportInTheMainWindowOpensItsViewer) {
     EXPECT_TRUE(dialogs.viewedFiles().isEmpty());
     QTest::keyClick(viewers.front(), Qt::Key_Escape);
     EXPECT_FALSE(viewers.front()->isVisible());
+}
+
+TEST_F(ReportViewerTest, ADoubleClickOnAReportInEitherMainWindowOpensItsViewer) {
+    testing::TempFolder start;
+    start.write("common.dic", utf8ToCp1251("кот\r\n"));
+    embed::EmbedWindow embedWindow(start.path(), dialogs);
+    expectViewerOnDoubleClick(embedWindow, folder, dialogs);
+    echoscan::EchoscanWindow echoscanWindow(dialogs, start.path());
+    expectViewerOnDoubleClick(echoscanWindow, folder, dialogs);
 }
 
 }  // namespace
