@@ -81,12 +81,12 @@ ReportSource reportSource(const std::filesystem::path& report, std::string_view 
     return {*found, {}};
 }
 
-ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix,
-                           const ReportProgram& program, Dialogs& dialogs, QWidget* mainWindow)
+ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, ReportProgram program,
+                           Dialogs& dialogs, QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window),
       report_(std::move(report)),
       suffix_(std::move(suffix)),
-      program_(program),
+      program_(std::move(program)),
       dialogs_(dialogs),
       lines_(new ReportLinesModel(QString::fromStdString(report_.string()), this)) {
     setObjectName(QStringLiteral("ReportViewer"));
@@ -296,11 +296,12 @@ void ReportViewer::chooseRow(int row) {
     } else if (found == entry.count) {
         note_->setText(QStringLiteral("«%1»: вхождений %2.").arg(shownText_).arg(found));
     } else {
-        note_->setText(QStringLiteral("«%1»: найдено вхождений %2, в отчёте %3 (слово, "
-                                      "записанное в модулях дважды, отчёт считает дважды).")
-                           .arg(shownText_)
-                           .arg(found)
-                           .arg(entry.count));
+        note_->setText(
+            QStringLiteral("«%1»: найдено вхождений %2, в отчёте %3: текст, язык или модули могли "
+                           "измениться после отчёта.")
+                .arg(shownText_)
+                .arg(found)
+                .arg(entry.count));
     }
 }
 

@@ -65,7 +65,7 @@ class ReportViewer final : public QWidget {
 
   public:
     // suffix: the sorted report's name suffix, empty for any other report.
-    ReportViewer(std::filesystem::path report, std::string suffix, const ReportProgram& program,
+    ReportViewer(std::filesystem::path report, std::string suffix, ReportProgram program,
                  Dialogs& dialogs, QWidget* mainWindow);
     ~ReportViewer() override;
 
@@ -93,7 +93,7 @@ class ReportViewer final : public QWidget {
 
     std::filesystem::path report_;
     std::string suffix_;
-    const ReportProgram& program_;
+    ReportProgram program_;
     Dialogs& dialogs_;
     ReportLinesModel* lines_;
     QTabWidget* tabs_ = nullptr;

@@ -27,9 +27,10 @@
 namespace undertext::ui {
 namespace {
 
-// «скот котел» holds «кот» twice (in «скот» and in «котел») and «ел» once.
+// «скот котел» holds «кот» twice (in «скот» and in «котел») and «ел» once, not
+// twice as its row says.
 const std::vector<embed::EmbeddedWord> kWords = {
-    {utf8ToCp1251("кот"), 2, 3}, {utf8ToCp1251("ел"), 1, 2}, {utf8ToCp1251("пёс"), 3, 3}};
+    {utf8ToCp1251("кот"), 2, 3}, {utf8ToCp1251("ел"), 2, 2}, {utf8ToCp1251("пёс"), 3, 3}};
 
 class ReportViewerTest : public ::testing::Test {
   protected:
@@ -87,6 +88,11 @@ TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences
     auto* lines = part<QTableView>(viewer, "Concordance");
     emit lines->clicked(lines->model()->index(1, 1));
     EXPECT_EQ(part<QTextEdit>(viewer, "WideContext")->toPlainText(), QStringLiteral("скот котел "));
+
+    viewer->chooseRow(1);
+    EXPECT_EQ(rows(viewer, "Concordance"), 1);
+    EXPECT_EQ(note(viewer), QStringLiteral("«ел»: найдено вхождений 1, в отчёте 2: текст, язык или "
+                                           "модули могли измениться после отчёта."));
 
     // A word the text does not hold: no lines, and a line saying so.
     viewer->chooseRow(2);
