@@ -124,7 +124,12 @@ ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, Rep
     resize(960, 680);
 }
 
-ReportViewer::~ReportViewer() = default;
+ReportViewer::~ReportViewer() {
+    // The views outlive the source text while the base class deletes them.
+    if (concordance_ != nullptr) {
+        concordance_->show({}, {});
+    }
+}
 
 void ReportViewer::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
