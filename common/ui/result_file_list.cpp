@@ -52,6 +52,10 @@ void ResultFileList::openEntry(QListWidgetItem* item) {
         return;
     }
     const auto file = folder_ / std::filesystem::path(item->text().toStdString());
+    if (opener_) {
+        opener_(file);
+        return;
+    }
     dialogs_.openInViewer(window(), QString::fromStdString(file.string()));
 }
 

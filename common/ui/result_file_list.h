@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 #include <QListWidget>
 #include <QString>
@@ -15,9 +16,9 @@ class Dialogs;
 inline constexpr const char* kNoFilePattern = "no file at all";
 
 // The result-file list File2: the files of a folder whose names match a pattern
-// (letter case ignored), by name. A double-click opens the entry in the text
-// viewer, also while a job runs; so does Enter on the selected entry. GUI thread only; dialogs must
-// outlive the list.
+// (letter case ignored), by name. A double-click or Enter on the selected entry
+// opens it, also while a job runs: in the window's own viewer when one is set,
+// else in the text viewer. GUI thread only; dialogs must outlive the list.
 class ResultFileList final : public QListWidget {
     Q_OBJECT
 
@@ -32,6 +33,11 @@ class ResultFileList final : public QListWidget {
     // the window shows, for files that name no source of their own.
     void showJobFiles(const ResultFiles& files, const QString& shownName);
 
+    // What opening an entry does with the entry's full path.
+    void setOpener(std::function<void(const std::filesystem::path&)> opener) {
+        opener_ = std::move(opener);
+    }
+
     const std::filesystem::path& folder() const { return folder_; }
     const QString& pattern() const { return pattern_; }
 
@@ -44,6 +50,7 @@ class ResultFileList final : public QListWidget {
     Dialogs& dialogs_;
     std::filesystem::path folder_;
     QString pattern_;
+    std::function<void(const std::filesystem::path&)> opener_;
 };
 
 }  // namespace undertext::ui

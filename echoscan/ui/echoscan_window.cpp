@@ -1,4 +1,5 @@
 #include "echoscan/ui/echoscan_window.h"
+#include "echoscan/ui/echoscan_report_program.h"
 
 #include <cassert>
 #include <string>
@@ -74,7 +75,8 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
       runner_(*this, this),
       guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopWorkQuestion)),
       openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEchoscanReportPattern),
-                {sourceBox_, results_, language_, startButton_}, this) {
+                {sourceBox_, results_, language_, startButton_}, this),
+      viewers_(echoscanReportProgram([this] { return language_->language(); }), dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     version_->setObjectName(QStringLiteral("Label9"));
@@ -166,6 +168,8 @@ void EchoscanWindow::buildLayout() {
 }
 
 void EchoscanWindow::connectEvents() {
+    results_->setOpener(
+        [this](const std::filesystem::path& report) { viewers_.open(report, this); });
     connect(startButton_, &QPushButton::clicked, this, &EchoscanWindow::startSearch);
     connect(stopButton_, &QPushButton::clicked, this, &EchoscanWindow::askStop);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);

@@ -12,6 +12,7 @@
 #include "common/ui/job_runner.h"
 #include "common/ui/open_file_action.h"
 #include "common/ui/progress_display.h"
+#include "common/ui/report_viewer.h"
 #include "common/ui/run_guard.h"
 #include "common/ui/single_window.h"
 #include "echoscan/core/fragment_search_job.h"
@@ -92,6 +93,7 @@ class EchoscanWindow final : public QWidget, private JobEvents {
     ui::JobRunner runner_;
     ui::RunGuard guard_;
     ui::OpenFileAction openFile_;
+    ui::ReportViewers viewers_;
     ui::SingleWindow<ui::AboutWindow> about_;
 };
 

@@ -1,4 +1,5 @@
 #include "embed/ui/embed_window.h"
+#include "embed/ui/embed_report_program.h"
 
 #include <cassert>
 
@@ -56,7 +57,8 @@ EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs
       runner_(*this, this),
       guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopWorkQuestion)),
       openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEmbedReportPattern),
-                {sourceBox_, results_, language_, startButton_}, this) {
+                {sourceBox_, results_, language_, startButton_}, this),
+      viewers_(embedReportProgram([this] { return language_->language(); }), dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Поиск \"вложенных\" слов"));
     sourceBox_->setObjectName(QStringLiteral("Text1"));
@@ -145,6 +147,8 @@ void EmbedWindow::arrangeControls() {
 }
 
 void EmbedWindow::connectActions() {
+    results_->setOpener(
+        [this](const std::filesystem::path& report) { viewers_.open(report, this); });
     connect(language_, &ui::LanguageOptions::languageChanged, this,
             [this](Language language) { ui::resetModuleList(*moduleList_, language, defaults_); });
     connect(openFileButton_, &QPushButton::clicked, this, [this] { openFile_.run(); });

@@ -15,6 +15,7 @@
 #include "common/ui/module_chooser.h"
 #include "common/ui/open_file_action.h"
 #include "common/ui/progress_display.h"
+#include "common/ui/report_viewer.h"
 #include "common/ui/run_guard.h"
 #include "common/ui/single_window.h"
 #include "embed/core/embed_search_job.h"
@@ -98,6 +99,7 @@ class EmbedWindow final : public QWidget, private JobEvents {
     ui::JobRunner runner_;
     ui::RunGuard guard_;
     ui::OpenFileAction openFile_;
+    ui::ReportViewers viewers_;
     ui::SingleWindow<ui::AboutWindow> about_;
     ui::SingleWindow<ui::ModuleChooser> chooser_;
 };

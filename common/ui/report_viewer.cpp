@@ -1,0 +1,442 @@
+#include "common/ui/report_viewer.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QSvgGenerator>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "common/core/file_io.h"
+#include "common/core/file_names.h"
+#include "common/core/suffix_index.h"
+#include "common/ui/concordance_model.h"
+#include "common/ui/dialogs.h"
+#include "common/ui/dispersion_plot.h"
+#include "common/ui/report_lines_model.h"
+#include "common/ui/report_table_model.h"
+#include "common/ui/window_parts.h"
+
+namespace undertext::ui {
+namespace {
+
+constexpr std::size_t kWideContextWidth = 300;
+
+QString shownPath(const std::filesystem::path& path) {
+    return QString::fromStdString(path.filename().string());
+}
+
+// A part of the table page: a row of controls (the first one stretching) above
+// a view that takes the rest of the height.
+QWidget* pane(QWidget* page, std::initializer_list<QWidget*> row, QWidget* view) {
+    auto* part = new QWidget(page);
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* controls = new QHBoxLayout;
+    for (auto* widget : row) {
+        controls->addWidget(widget, widget == *row.begin() ? 1 : 0);
+    }
+    layout->addLayout(controls);
+    layout->addWidget(view, 1);
+    return part;
+}
+
+}  // namespace
+
+ReportSource reportSource(const std::filesystem::path& report, std::string_view suffix) {
+    const std::string name = report.filename().string();
+    const std::string sourceName = name.substr(0, name.size() - suffix.size());
+    const auto found = findNameIgnoringCase(report.parent_path(), sourceName);
+    const QString shownName = QString::fromStdString(sourceName);
+    std::error_code error;
+    if (!found || !std::filesystem::is_regular_file(*found, error)) {
+        return {report.parent_path() / sourceName,
+                QStringLiteral("Исходный текст «%1» не найден в папке отчёта: строки в "
+                               "контексте недоступны.")
+                    .arg(shownName)};
+    }
+    const auto textTime = std::filesystem::last_write_time(*found, error);
+    const auto reportTime = std::filesystem::last_write_time(report, error);
+    if (!error && textTime > reportTime) {
+        return {*found, QStringLiteral("Исходный текст «%1» изменён после отчёта: строки в "
+                                       "контексте недоступны.")
+                            .arg(shownName)};
+    }
+    return {*found, {}};
+}
+
+ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, ReportProgram program,
+                           Dialogs& dialogs, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window),
+      report_(std::move(report)),
+      suffix_(std::move(suffix)),
+      program_(std::move(program)),
+      dialogs_(dialogs),
+      lines_(new ReportLinesModel(QString::fromStdString(report_.string()), this)) {
+    setObjectName(QStringLiteral("ReportViewer"));
+    setWindowTitle(QStringLiteral("Просмотр отчёта: %1").arg(shownPath(report_)));
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("ViewerTabs"));
+    if (!suffix_.empty()) {
+        source_ = reportSource(report_, suffix_);
+        tabs_->addTab(makeTablePage(), QStringLiteral("Таблица"));
+    }
+    tabs_->addTab(makeTextPage(), QStringLiteral("Текст отчёта"));
+
+    auto* openElsewhere = new QPushButton(QStringLiteral("Открыть в другой программе"), this);
+    openElsewhere->setObjectName(QStringLiteral("OpenElsewhere"));
+    connect(openElsewhere, &QPushButton::clicked, this,
+            [this] { dialogs_.openInViewer(this, QString::fromStdString(report_.string())); });
+    auto* closeButton = makeButton(this, QStringLiteral("CloseViewer"), QStringLiteral("Закрыть"),
+                                   ButtonIcon::Exit);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(openElsewhere);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        tabs_->setCurrentIndex(tabs_->count() - 1);
+        findBox_->setFocus();
+        findBox_->selectAll();
+    });
+    resize(960, 680);
+}
+
+ReportViewer::~ReportViewer() {
+    // The views outlive the source text while the base class deletes them.
+    if (concordance_ != nullptr) {
+        concordance_->show({}, {});
+    }
+}
+
+void ReportViewer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+QWidget* ReportViewer::makeTextPage() {
+    auto* page = new QWidget(tabs_);
+    findBox_ = new QLineEdit(page);
+    findBox_->setObjectName(QStringLiteral("FindBox"));
+    findBox_->setPlaceholderText(QStringLiteral("Найти (Ctrl+F)"));
+    auto* findButton = new QPushButton(QStringLiteral("Найти далее"), page);
+    findButton->setObjectName(QStringLiteral("FindNext"));
+    linesView_ = new QListView(page);
+    linesView_->setObjectName(QStringLiteral("ReportLines"));
+    linesView_->setModel(lines_);
+    linesView_->setUniformItemSizes(true);
+    linesView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    QFont fixed(QStringLiteral("Monospace"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    linesView_->setFont(fixed);
+    auto* copy =
+        new QShortcut(QKeySequence::Copy, linesView_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this, &ReportViewer::copyLines);
+    connect(findBox_, &QLineEdit::returnPressed, this, &ReportViewer::findNext);
+    connect(findButton, &QPushButton::clicked, this, &ReportViewer::findNext);
+
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(findBox_, 1);
+    findRow->addWidget(findButton);
+    auto* layout = new QVBoxLayout(page);
+    if (!lines_->isOpen()) {
+        layout->addWidget(makeLabel(page, "ReportUnreadable",
+                                    QStringLiteral("Не удалось прочитать файл %1.")
+                                        .arg(QString::fromStdString(report_.string()))));
+    }
+    layout->addLayout(findRow);
+    layout->addWidget(linesView_, 1);
+    return page;
+}
+
+QWidget* ReportViewer::makeTablePage() {
+    auto* page = new QWidget(tabs_);
+    auto report = readWholeFile(report_);
+    auto rows = report ? parseReportRows(report.value()) : std::vector<ReportRow>{};
+    table_ = new ReportTableModel(std::move(rows), program_.textCaption, this);
+    tableOrder_ = new QSortFilterProxyModel(this);
+    tableOrder_->setSourceModel(table_);
+    tableOrder_->setFilterKeyColumn(ReportTableModel::Text);
+    tableOrder_->setFilterCaseSensitivity(Qt::CaseInsensitive);
+
+    auto* filter = new QLineEdit(page);
+    filter->setObjectName(QStringLiteral("FilterBox"));
+    filter->setPlaceholderText(QStringLiteral("Отбор по тексту"));
+    filter->setClearButtonEnabled(true);
+    connect(filter, &QLineEdit::textChanged, tableOrder_,
+            &QSortFilterProxyModel::setFilterFixedString);
+    auto* rowCount =
+        makeLabel(page, "RowCount", QStringLiteral("Строк: %1").arg(table_->rowCount()));
+
+    tableView_ = new QTableView(page);
+    tableView_->setObjectName(QStringLiteral("ReportTable"));
+    tableView_->setModel(tableOrder_);
+    tableView_->setSortingEnabled(true);
+    tableView_->sortByColumn(-1, Qt::AscendingOrder);  // the report's own order first
+    tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableView_->horizontalHeader()->setSectionResizeMode(ReportTableModel::Text,
+                                                         QHeaderView::Stretch);
+    tableView_->verticalHeader()->hide();
+    tableView_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    connect(tableView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { chooseRow(current.row()); });
+
+    note_ = makeLabel(
+        page, "ConcordanceNote",
+        source_.problem.isEmpty() ? QStringLiteral("Выберите строку таблицы.") : source_.problem);
+    note_->setWordWrap(true);
+    concordance_ = new ConcordanceModel(this);
+    concordanceView_ = new QTableView(page);
+    concordanceView_->setObjectName(QStringLiteral("Concordance"));
+    concordanceView_->setModel(concordance_);
+    concordanceView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    concordanceView_->verticalHeader()->hide();
+    concordanceView_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    concordanceView_->setWordWrap(false);
+    auto* header = concordanceView_->horizontalHeader();
+    header->setSectionResizeMode(ConcordanceModel::Left, QHeaderView::Stretch);
+    header->setSectionResizeMode(ConcordanceModel::Right, QHeaderView::Stretch);
+    header->setSectionResizeMode(ConcordanceModel::Span, QHeaderView::ResizeToContents);
+    connect(concordanceView_, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { showWideContext(index.row()); });
+    wideContext_ = new QTextEdit(page);
+    wideContext_->setObjectName(QStringLiteral("WideContext"));
+    wideContext_->setReadOnly(true);
+    wideContext_->setMaximumHeight(70);
+    plot_ = new DispersionPlot(page);
+
+    auto* exportTable = makeButton(page, QStringLiteral("ExportTable"),
+                                   QStringLiteral("Таблица в CSV..."), ButtonIcon::Save);
+    auto* exportLines = makeButton(page, QStringLiteral("ExportConcordance"),
+                                   QStringLiteral("Строки в TSV..."), ButtonIcon::Save);
+    auto* savePlot = makeButton(page, QStringLiteral("SavePlot"),
+                                QStringLiteral("Сохранить график..."), ButtonIcon::Save);
+    connect(exportTable, &QPushButton::clicked, this, &ReportViewer::exportTable);
+    connect(exportLines, &QPushButton::clicked, this, &ReportViewer::exportConcordance);
+    connect(savePlot, &QPushButton::clicked, this, &ReportViewer::savePlot);
+
+    auto* top = pane(page, {filter, rowCount, exportTable}, tableView_);
+    auto* bottom = pane(page, {note_, exportLines, savePlot}, concordanceView_);
+    auto* bottomLayout = bottom->layout();
+    bottomLayout->addWidget(wideContext_);
+    bottomLayout->addWidget(plot_);
+
+    auto* split = new QSplitter(Qt::Vertical, page);
+    split->addWidget(top);
+    split->addWidget(bottom);
+    split->setSizes({260, 360});
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(split);
+    return page;
+}
+
+bool ReportViewer::prepareSource() {
+    if (!source_.problem.isEmpty()) {
+        return false;
+    }
+    if (!sourceRead_) {
+        sourceRead_ = true;
+        auto text = readWholeFile(source_.path);
+        if (!text) {
+            source_.problem = QStringLiteral("Не удалось прочитать исходный текст %1.")
+                                  .arg(QString::fromStdString(source_.path.string()));
+        } else if (text->size() > SuffixIndex::kMaxTextLength) {
+            source_.problem = QStringLiteral("Исходный текст слишком велик для поиска вхождений.");
+        } else {
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+            sourceText_ = std::move(text).value();
+            finder_ = program_.makeFinder(sourceText_);
+            QApplication::restoreOverrideCursor();
+        }
+    }
+    if (!source_.problem.isEmpty()) {
+        note_->setText(source_.problem);
+        return false;
+    }
+    return true;
+}
+
+void ReportViewer::chooseRow(int row) {
+    concordance_->show({}, {});
+    plot_->clear();
+    wideContext_->clear();
+    shownText_.clear();
+    if (row < 0 || row >= tableOrder_->rowCount() || !prepareSource()) {
+        return;
+    }
+    const auto& entry = table_->row(tableOrder_->mapToSource(tableOrder_->index(row, 0)).row());
+    shownText_ = tableOrder_->index(row, ReportTableModel::Text).data().toString();
+    auto spans = finder_(entry.text);
+    const auto found = spans.size();
+    plot_->show(spans, sourceText_.size());
+    concordance_->show(sourceText_, std::move(spans));
+    if (found == 0) {
+        note_->setText(program_.noOccurrenceText);
+    } else if (found == entry.count) {
+        note_->setText(QStringLiteral("«%1»: вхождений %2.").arg(shownText_).arg(found));
+    } else {
+        note_->setText(
+            QStringLiteral("«%1»: найдено вхождений %2, в отчёте %3: текст, язык или модули могли "
+                           "измениться после отчёта.")
+                .arg(shownText_)
+                .arg(found)
+                .arg(entry.count));
+    }
+}
+
+void ReportViewer::showWideContext(int row) {
+    wideContext_->setHtml(concordance_->wideContext(row, kWideContextWidth));
+}
+
+void ReportViewer::findNext() {
+    const int from =
+        linesView_->currentIndex().isValid() ? linesView_->currentIndex().row() + 1 : 0;
+    const int row = lines_->find(findBox_->text(), from);
+    if (row < 0) {
+        dialogs_.inform(this, QStringLiteral("«%1» не найдено.").arg(findBox_->text()));
+        return;
+    }
+    const auto index = lines_->index(row);
+    linesView_->setCurrentIndex(index);
+    linesView_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void ReportViewer::copyLines() {
+    auto rows = linesView_->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    QStringList text;
+    for (const auto& index : rows) {
+        text.append(lines_->line(index.row()));
+    }
+    QApplication::clipboard()->setText(text.join(u'\n'));
+}
+
+void ReportViewer::saveChosen(const QString& title, const QString& proposed, const QString& filter,
+                              const QString& suffix, const std::function<bool(QIODevice&)>& write) {
+    const auto chosen = dialogs_.chooseFileToSave(
+        this,
+        {title, QString::fromStdString(report_.parent_path().string()), proposed, filter, suffix});
+    if (!chosen) {
+        return;
+    }
+    QSaveFile file(*chosen);
+    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
+        dialogs_.inform(this, QStringLiteral("Не удалось записать файл %1.").arg(*chosen));
+    }
+}
+
+void ReportViewer::exportTable() {
+    QString csv;
+    for (int column = 0; column < ReportTableModel::ColumnCount; ++column) {
+        csv += (column > 0 ? QStringLiteral(",") : QString()) +
+               csvField(table_->headerData(column, Qt::Horizontal).toString());
+    }
+    csv += QStringLiteral("\r\n");
+    for (int row = 0; row < tableOrder_->rowCount(); ++row) {
+        for (int column = 0; column < ReportTableModel::ColumnCount; ++column) {
+            csv += (column > 0 ? QStringLiteral(",") : QString()) +
+                   csvField(tableOrder_->index(row, column).data().toString());
+        }
+        csv += QStringLiteral("\r\n");
+    }
+    const QByteArray bytes = "\xEF\xBB\xBF" + csv.toUtf8();
+    saveChosen(QStringLiteral("Сохранить таблицу"), shownPath(report_) + QStringLiteral(".csv"),
+               QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"),
+               [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+}
+
+void ReportViewer::exportConcordance() {
+    if (concordance_->rowCount() == 0) {
+        dialogs_.inform(this, QStringLiteral("Нет строк для сохранения."));
+        return;
+    }
+    const std::string text = concordance_->tabSeparatedLines();
+    saveChosen(QStringLiteral("Сохранить строки"), shownText_ + QStringLiteral(".tsv"),
+               QStringLiteral("TSV (*.tsv)"), QStringLiteral("tsv"), [&text](QIODevice& file) {
+                   return file.write(text.data(), static_cast<qint64>(text.size())) ==
+                          static_cast<qint64>(text.size());
+               });
+}
+
+void ReportViewer::savePlot() {
+    if (shownText_.isEmpty()) {
+        dialogs_.inform(this, QStringLiteral("Выберите строку таблицы."));
+        return;
+    }
+    const QSize size(std::max(plot_->width(), 600), plot_->height());
+    saveChosen(QStringLiteral("Сохранить график"), shownText_ + QStringLiteral(".png"),
+               QStringLiteral("PNG (*.png);;SVG (*.svg)"), QStringLiteral("png"),
+               [this, size](QIODevice& file) {
+                   const auto* saveFile = qobject_cast<QSaveFile*>(&file);
+                   if (saveFile != nullptr &&
+                       saveFile->fileName().endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+                       QSvgGenerator svg;
+                       svg.setOutputDevice(&file);
+                       svg.setSize(size);
+                       svg.setViewBox(QRect(QPoint(0, 0), size));
+                       svg.setTitle(shownText_);
+                       QPainter painter(&svg);
+                       plot_->draw(painter, size);
+                       return painter.end();
+                   }
+                   QImage image(size, QImage::Format_RGB32);
+                   QPainter painter(&image);
+                   plot_->draw(painter, size);
+                   painter.end();
+                   return image.save(&file, "PNG");
+               });
+}
+
+ReportViewers::ReportViewers(ReportProgram program, Dialogs& dialogs)
+    : program_(std::move(program)), dialogs_(dialogs) {}
+
+std::string ReportViewers::sortedSuffix(std::string_view name) const {
+    for (const auto& suffix : program_.sortedSuffixes) {
+        if (name.size() > suffix.size() &&
+            sameNameIgnoringCase(name.substr(name.size() - suffix.size()), suffix)) {
+            return suffix;
+        }
+    }
+    return {};
+}
+
+ReportViewer* ReportViewers::open(const std::filesystem::path& report, QWidget* mainWindow) {
+    auto& viewer = open_[report];
+    if (viewer.isNull()) {
+        viewer = new ReportViewer(report, sortedSuffix(report.filename().string()), program_,
+                                  dialogs_, mainWindow);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer.data();
+}
+
+}  // namespace undertext::ui

@@ -1,0 +1,24 @@
+#include "echoscan/ui/echoscan_report_program.h"
+
+#include <memory>
+
+#include "echoscan/core/fragment_locator.h"
+#include "echoscan/core/fragment_reports.h"
+
+namespace undertext::echoscan {
+
+ui::ReportProgram echoscanReportProgram(std::function<Language()> language) {
+    return {
+        QStringLiteral("Фрагмент"),
+        QStringLiteral("Этот фрагмент в тексте не найден: строк нет."),
+        {fragmentReportSuffix(FragmentReport::ByLength),
+         fragmentReportSuffix(FragmentReport::Alphabetical),
+         fragmentReportSuffix(FragmentReport::ByFrequency)},
+        [language = std::move(language)](std::string_view source) -> ui::OccurrenceFinder {
+            auto locator = std::make_shared<FragmentLocator>(source, language());
+            return [locator](std::string_view fragment) { return locator->find(fragment); };
+        },
+    };
+}
+
+}  // namespace undertext::echoscan

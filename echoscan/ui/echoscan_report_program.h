@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+#include "common/core/letters.h"
+#include "common/ui/report_viewer.h"
+
+namespace undertext::echoscan {
+
+// What the report viewer needs of Echoscan: its three reports, and fragments
+// located as the reports count them, in the language language() gives when a
+// source is first searched.
+ui::ReportProgram echoscanReportProgram(std::function<Language()> language);
+
+}  // namespace undertext::echoscan

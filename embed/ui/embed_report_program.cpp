@@ -1,0 +1,22 @@
+#include "embed/ui/embed_report_program.h"
+
+#include <memory>
+
+#include "embed/core/embed_reports.h"
+#include "embed/core/word_locator.h"
+
+namespace undertext::embed {
+
+ui::ReportProgram embedReportProgram(std::function<Language()> language) {
+    return {
+        QStringLiteral("Слово"),
+        QStringLiteral("Это слово в тексте не найдено: строк нет."),
+        {kByFrequencySuffix, kByLengthSuffix, kAlphabeticalSuffix},
+        [language = std::move(language)](std::string_view source) -> ui::OccurrenceFinder {
+            auto locator = std::make_shared<WordLocator>(source, language());
+            return [locator](std::string_view word) { return locator->find(word); };
+        },
+    };
+}
+
+}  // namespace undertext::embed

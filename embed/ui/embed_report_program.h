@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+#include "common/core/letters.h"
+#include "common/ui/report_viewer.h"
+
+namespace undertext::embed {
+
+// What the report viewer needs of Embed: its three sorted reports, and words
+// located as the search counts them, in the language language() gives when a
+// source is first searched.
+ui::ReportProgram embedReportProgram(std::function<Language()> language);
+
+}  // namespace undertext::embed

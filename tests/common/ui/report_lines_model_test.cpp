@@ -1,0 +1,93 @@
+#include "common/ui/report_lines_model.h"
+
+#include <gtest/gtest.h>
+
+#include <QSortFilterProxyModel>
+
+#include "common/core/codepage.h"
+#include "common/ui/report_table_model.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/temp_folder.h"
+
+namespace undertext::ui {
+namespace {
+
+QStringList allLines(const ReportLinesModel& model) {
+    QStringList lines;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        lines.append(model.index(row).data().toString());
+    }
+    return lines;
+}
+
+TEST(ReportLinesModel, ShowsEveryLineDecodedWhateverItsEnd) {
+    testing::TempFolder folder;
+    // Lines past several marks of sixteen, so that a line is found from the mark before it.
+    std::string many;
+    QStringList manyLines;
+    for (int line = 0; line < 50; ++line) {
+        many += utf8ToCp1251("строка ") + std::to_string(line) + (line % 2 ? "\r\n" : "\n");
+        manyLines.append(QStringLiteral("строка %1").arg(line));
+    }
+    const struct {
+        const char* name;
+        std::string bytes;
+        QStringList lines;
+    } cases[] = {
+        {"empty", "", {}},
+        {"no final line end",
+         utf8ToCp1251("кот\r\nпёс"),
+         {QStringLiteral("кот"), QStringLiteral("пёс")}},
+        {"blank lines", "\r\n\r\n", {QString(), QString()}},
+        {"a lone CR stays in its line", "a\rb\n", {QStringLiteral("a\rb")}},
+        {"many lines", many, manyLines},
+        {"a long line is cut",
+         std::string(5000, 'x') + "\n",
+         {QString(ReportLinesModel::kShownLineLength, u'x') + QStringLiteral(" …")}},
+    };
+    for (const auto& c : cases) {
+        const auto path = folder.write("r.txt", c.bytes);
+        const ReportLinesModel model(QString::fromStdString(path.string()));
+        EXPECT_TRUE(model.isOpen()) << c.name;
+        EXPECT_EQ(allLines(model), c.lines) << c.name;
+        EXPECT_EQ(model.index(model.rowCount()).data(), QVariant()) << c.name;
+    }
+
+    const ReportLinesModel missing(QString::fromStdString((folder / "none.txt").string()));
+    EXPECT_FALSE(missing.isOpen());
+    EXPECT_EQ(missing.rowCount(), 0);
+    EXPECT_EQ(missing.find(QStringLiteral("x"), 0), -1);
+}
+
+TEST(ReportLinesModel, FindGoesForwardRoundTheEndIgnoringCase) {
+    testing::TempFolder folder;
+    const auto path = folder.write("r.txt", utf8ToCp1251("Кот\r\nпёс\r\nскот\r\n"));
+    const ReportLinesModel model(QString::fromStdString(path.string()));
+    EXPECT_EQ(model.find(QStringLiteral("кот"), 0), 0);
+    EXPECT_EQ(model.find(QStringLiteral("кот"), 1), 2);
+    EXPECT_EQ(model.find(QStringLiteral("КОТ"), 3), 0);
+    EXPECT_EQ(model.find(QStringLiteral("ёж"), 0), -1);
+    EXPECT_EQ(model.find(QString(), 0), -1);
+}
+
+TEST(ReportTableModel, SortsCountsAsNumbersAndFiltersByText) {
+    ReportTableModel table(
+        {{utf8ToCp1251("кот"), 2, 3}, {utf8ToCp1251("котел"), 14, 5}, {utf8ToCp1251("ел"), 100, 2}},
+        QStringLiteral("Слово"));
+    QSortFilterProxyModel order;
+    order.setSourceModel(&table);
+    order.sort(ReportTableModel::Count, Qt::AscendingOrder);
+    QStringList counts;
+    for (int row = 0; row < order.rowCount(); ++row) {
+        counts.append(order.index(row, ReportTableModel::Count).data().toString());
+    }
+    EXPECT_EQ(counts,
+              (QStringList{QStringLiteral("2"), QStringLiteral("14"), QStringLiteral("100")}));
+    order.setFilterKeyColumn(ReportTableModel::Text);
+    order.setFilterFixedString(QStringLiteral("кот"));
+    EXPECT_EQ(order.rowCount(), 2);
+    EXPECT_EQ(table.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Слово"));
+}
+
+}  // namespace
+}  // namespace undertext::ui

@@ -1,0 +1,255 @@
+#include "common/ui/report_viewer.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTest>
+#include <QTextEdit>
+
+#include "common/core/codepage.h"
+#include "common/ui/dispersion_plot.h"
+#include "common/ui/result_file_list.h"
+#include "common/ui/scripted_dialogs.h"
+#include "echoscan/core/fragment_reports.h"
+#include "echoscan/ui/echoscan_report_program.h"
+#include "echoscan/ui/echoscan_window.h"
+#include "embed/core/embed_reports.h"
+#include "embed/ui/embed_report_program.h"
+#include "embed/ui/embed_window.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/temp_folder.h"
+
+namespace undertext::ui {
+namespace {
+
+// «скот котел» holds «кот» twice (in «скот» and in «котел») and «ел» once, not
+// twice as its row says.
+const std::vector<embed::EmbeddedWord> kWords = {
+    {utf8ToCp1251("кот"), 2, 3}, {utf8ToCp1251("ел"), 2, 2}, {utf8ToCp1251("пёс"), 3, 3}};
+
+class ReportViewerTest : public ::testing::Test {
+  protected:
+    testing::TempFolder folder;
+    ScriptedDialogs dialogs;
+    QWidget mainWindow;
+    ReportViewers embedViewers{embed::embedReportProgram([] { return Language::Russian; }),
+                               dialogs};
+    ReportViewers echoscanViewers{echoscan::echoscanReportProgram([] { return Language::Russian; }),
+                                  dialogs};
+
+    void SetUp() override {
+        folder.write("a.txt", utf8ToCp1251("скот котел\r\n"));
+        folder.write("a.txt_EmbSortByFriq.txt",
+                     embed::sortedReportText(embed::SortedReport::ByFrequency, kWords,
+                                             embed::embedTotals(kWords, 2)));
+    }
+    ReportViewer* openEmbed(const char* name = "a.txt_EmbSortByFriq.txt") {
+        return embedViewers.open(folder / name, &mainWindow);
+    }
+    template <typename Widget>
+    static Widget* part(QWidget* viewer, const char* name) {
+        auto* widget = viewer->findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    static QString note(QWidget* viewer) { return part<QLabel>(viewer, "ConcordanceNote")->text(); }
+    static int rows(QWidget* viewer, const char* name) {
+        return part<QTableView>(viewer, name)->model()->rowCount();
+    }
+    static QString cell(QWidget* viewer, const char* name, int row, int column) {
+        return part<QTableView>(viewer, name)->model()->index(row, column).data().toString();
+    }
+};
+
+TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences) {
+    auto* viewer = openEmbed();
+    EXPECT_EQ(viewer->parentWidget(), &mainWindow);
+    EXPECT_TRUE(viewer->isWindow());
+    ASSERT_EQ(rows(viewer, "ReportTable"), 3);
+    EXPECT_EQ(cell(viewer, "ReportTable", 0, 0), QStringLiteral("кот"));
+    EXPECT_EQ(cell(viewer, "ReportTable", 0, 1), QStringLiteral("2"));
+
+    viewer->chooseRow(0);
+    ASSERT_EQ(rows(viewer, "Concordance"), 2);
+    EXPECT_EQ(cell(viewer, "Concordance", 0, 0), QStringLiteral("2"));
+    EXPECT_EQ(cell(viewer, "Concordance", 0, 1), QStringLiteral("с"));
+    EXPECT_EQ(cell(viewer, "Concordance", 0, 2), QStringLiteral("кот"));
+    EXPECT_EQ(cell(viewer, "Concordance", 1, 1), QStringLiteral("скот "));
+    EXPECT_EQ(cell(viewer, "Concordance", 1, 3), QStringLiteral("ел "));
+    auto* plot = part<DispersionPlot>(viewer, "DispersionPlot");
+    EXPECT_EQ(plot->ticks(), (std::vector<double>{1.0 / 12, 5.0 / 12}));
+    EXPECT_EQ(plot->caption(), QStringLiteral("Вхождений: 2; длина текста: 12 символов"));
+    EXPECT_EQ(note(viewer), QStringLiteral("«кот»: вхождений 2."));
+    auto* lines = part<QTableView>(viewer, "Concordance");
+    emit lines->clicked(lines->model()->index(1, 1));
+    EXPECT_EQ(part<QTextEdit>(viewer, "WideContext")->toPlainText(), QStringLiteral("скот котел "));
+
+    viewer->chooseRow(1);
+    EXPECT_EQ(rows(viewer, "Concordance"), 1);
+    EXPECT_EQ(note(viewer), QStringLiteral("«ел»: найдено вхождений 1, в отчёте 2: текст, язык или "
+                                           "модули могли измениться после отчёта."));
+
+    // A word the text does not hold: no lines, and a line saying so.
+    viewer->chooseRow(2);
+    EXPECT_EQ(rows(viewer, "Concordance"), 0);
+    EXPECT_TRUE(plot->ticks().empty());
+    EXPECT_EQ(note(viewer), QStringLiteral("Это слово в тексте не найдено: строк нет."));
+
+    // Echoscan's fragments, blanks included.
+    const std::string fragments = utf8ToCp1251("мама мыла");
+    folder.write("b.txt", utf8ToCp1251("Мама мыла раму, мама мыла раму.\r\n"));
+    folder.write("b.txt_RecSortByLen.txt",
+                 echoscan::fragmentReportText(echoscan::FragmentReport::ByLength, fragments,
+                                              {{0, 9, 2}, {0, 4, 2}}, 3, 9, 12));
+    auto* echo = echoscanViewers.open(folder / "b.txt_RecSortByLen.txt", &mainWindow);
+    ASSERT_EQ(rows(echo, "ReportTable"), 2);
+    EXPECT_EQ(cell(echo, "ReportTable", 1, 0), QStringLiteral("мама мыла"));
+    echo->chooseRow(1);
+    ASSERT_EQ(rows(echo, "Concordance"), 2);
+    EXPECT_EQ(cell(echo, "Concordance", 0, 2), QStringLiteral("Мама мыла"));
+    EXPECT_EQ(cell(echo, "Concordance", 1, 0), QStringLiteral("17"));
+    EXPECT_EQ(cell(echo, "Concordance", 1, 1), QStringLiteral("Мама мыла раму, "));
+}
+
+TEST_F(ReportViewerTest, OneWindowPerReportAndEveryReportReadsAsText) {
+    folder.write("a.txt_Emb.txt", utf8ToCp1251("скот          кот,\r\nкотел         кот,ел,\r\n"));
+    auto* viewer = openEmbed("a.txt_Emb.txt");
+    EXPECT_EQ(viewer->findChild<QTableView*>(QStringLiteral("ReportTable")), nullptr);
+    auto* lines = part<QListView>(viewer, "ReportLines");
+    ASSERT_EQ(lines->model()->rowCount(), 2);
+    EXPECT_EQ(lines->model()->index(1, 0).data().toString(),
+              QStringLiteral("котел         кот,ел,"));
+    EXPECT_EQ(openEmbed("a.txt_Emb.txt"), viewer);
+    EXPECT_NE(openEmbed(), viewer);
+
+    // Find goes from line to line, round to the first.
+    part<QLineEdit>(viewer, "FindBox")->setText(QStringLiteral("КОТ,"));
+    QTest::mouseClick(part<QWidget>(viewer, "FindNext"), Qt::LeftButton);
+    EXPECT_EQ(lines->currentIndex().row(), 0);
+    QTest::mouseClick(part<QWidget>(viewer, "FindNext"), Qt::LeftButton);
+    EXPECT_EQ(lines->currentIndex().row(), 1);
+    part<QLineEdit>(viewer, "FindBox")->setText(QStringLiteral("пёс"));
+    QTest::mouseClick(part<QWidget>(viewer, "FindNext"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.shownOfKind(ShownBox::Kind::Information).back().text,
+              QStringLiteral("«пёс» не найдено."));
+
+    QTest::mouseClick(part<QWidget>(viewer, "OpenElsewhere"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.viewedFiles(),
+              QStringList{QString::fromStdString((folder / "a.txt_Emb.txt").string())});
+}
+
+TEST_F(ReportViewerTest, ExportsWriteTheTableAsShownTheLinesAndThePlot) {
+    auto* viewer = openEmbed();
+    part<QLineEdit>(viewer, "FilterBox")->setText(QStringLiteral("К"));
+    part<QTableView>(viewer, "ReportTable")->sortByColumn(2, Qt::AscendingOrder);
+    dialogs.queueFile(QString::fromStdString((folder / "t.csv").string()));
+    QTest::mouseClick(part<QWidget>(viewer, "ExportTable"), Qt::LeftButton);
+    EXPECT_EQ(folder.read("t.csv"),
+              "\xEF\xBB\xBF"
+              "Слово,Кол-во,Длина\r\nкот,2,3\r\n");
+
+    viewer->chooseRow(0);
+    dialogs.queueFile(QString::fromStdString((folder / "k.tsv").string()));
+    QTest::mouseClick(part<QWidget>(viewer, "ExportConcordance"), Qt::LeftButton);
+    EXPECT_EQ(folder.read("k.tsv"), "2\tс\tкот\t котел \n6\tскот \tкот\tел \n");
+
+    for (const char* name : {"p.png", "p.svg"}) {
+        dialogs.queueFile(QString::fromStdString((folder / name).string()));
+        QTest::mouseClick(part<QWidget>(viewer, "SavePlot"), Qt::LeftButton);
+    }
+    EXPECT_FALSE(QImage(QString::fromStdString((folder / "p.png").string())).isNull());
+    EXPECT_NE(folder.read("p.svg").find("<svg"), std::string::npos);
+
+    // A file that cannot be written is named and nothing is left half-written.
+    const auto blocked = folder / "no such folder" / "t.csv";
+    dialogs.queueFile(QString::fromStdString(blocked.string()));
+    QTest::mouseClick(part<QWidget>(viewer, "ExportTable"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.shownOfKind(ShownBox::Kind::Information).back().text,
+              QStringLiteral("Не удалось записать файл %1.")
+                  .arg(QString::fromStdString(blocked.string())));
+}
+
+TEST_F(ReportViewerTest, AMissingOrChangedSourceLeavesTheTableAndSaysWhy) {
+    const struct {
+        const char* name;
+        std::function<void()> change;
+        QString note;
+    } cases[] = {
+        {"missing", [&] { std::filesystem::remove(folder / "a.txt"); },
+         QStringLiteral("Исходный текст «a.txt» не найден в папке отчёта: строки в контексте "
+                        "недоступны.")},
+        {"changed",
+         [&] {
+             std::filesystem::last_write_time(
+                 folder / "a.txt",
+                 std::filesystem::last_write_time(folder / "a.txt_EmbSortByFriq.txt") +
+                     std::chrono::seconds(5));
+         },
+         QStringLiteral("Исходный текст «a.txt» изменён после отчёта: строки в контексте "
+                        "недоступны.")},
+    };
+    for (const auto& c : cases) {
+        SetUp();
+        c.change();
+        auto* viewer = openEmbed();
+        EXPECT_EQ(rows(viewer, "ReportTable"), 3) << c.name;
+        viewer->chooseRow(0);
+        EXPECT_EQ(rows(viewer, "Concordance"), 0) << c.name;
+        EXPECT_EQ(note(viewer), c.note) << c.name;
+        viewer->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(ReportViewerTest, AMalformedReportShowsTheRowsThatParse) {
+    std::string report = folder.read("a.txt_EmbSortByFriq.txt");
+    report.resize(report.find(utf8ToCp1251("пёс")) + 5);  // cut inside the last row
+    report.insert(report.find("\r\n" + utf8ToCp1251("ел")) + 2, "garbage \x01\xff 1\r\n");
+    folder.write("a.txt_EmbSortByAlf.txt", report);
+    folder.write("a.txt_EmbSortByLen.txt", std::string("\0\0\xff", 3));
+    auto* viewer = openEmbed("a.txt_EmbSortByAlf.txt");
+    ASSERT_EQ(rows(viewer, "ReportTable"), 2);
+    EXPECT_EQ(cell(viewer, "ReportTable", 1, 0), QStringLiteral("ел"));
+    viewer->chooseRow(1);
+    EXPECT_EQ(rows(viewer, "Concordance"), 1);
+
+    auto* binary = openEmbed("a.txt_EmbSortByLen.txt");
+    EXPECT_EQ(rows(binary, "ReportTable"), 0);
+    EXPECT_EQ(part<QListView>(binary, "ReportLines")->model()->rowCount(), 1);
+    binary->chooseRow(0);
+    EXPECT_EQ(rows(binary, "Concordance"), 0);
+}
+
+// A double-click on the report in File2 opens one viewer over the main window.
+void expectViewerOnDoubleClick(QWidget& window, const testing::TempFolder& folder,
+                               const ScriptedDialogs& dialogs) {
+    auto* list = window.findChild<ResultFileList*>(QStringLiteral("File2"));
+    list->point(folder.path(), QStringLiteral("a.txt_*.*"));
+    ASSERT_EQ(list->count(), 1);
+    for (int time = 0; time < 2; ++time) {
+        emit list->itemDoubleClicked(list->item(0));
+    }
+    const auto viewers = window.findChildren<ReportViewer*>();
+    ASSERT_EQ(viewers.size(), 1);
+    EXPECT_TRUE(viewers.front()->isVisible());
+    EXPECT_TRUE(dialogs.viewedFiles().isEmpty());
+    QTest::keyClick(viewers.front(), Qt::Key_Escape);
+    EXPECT_FALSE(viewers.front()->isVisible());
+}
+
+TEST_F(ReportViewerTest, ADoubleClickOnAReportInEitherMainWindowOpensItsViewer) {
+    testing::TempFolder start;
+    start.write("common.dic", utf8ToCp1251("кот\r\n"));
+    embed::EmbedWindow embedWindow(start.path(), dialogs);
+    expectViewerOnDoubleClick(embedWindow, folder, dialogs);
+    echoscan::EchoscanWindow echoscanWindow(dialogs, start.path());
+    expectViewerOnDoubleClick(echoscanWindow, folder, dialogs);
+}
+
+}  // namespace
+}  // namespace undertext::ui
