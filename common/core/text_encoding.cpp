@@ -369,4 +369,11 @@ std::string TextEncoder::encode(std::string_view cp1251) const {
     return out;
 }
 
+std::string TextEncoder::encodeFile(std::string_view cp1251) const {
+    std::string out(preamble_);
+    out.reserve(cp1251.size() * 2 + out.size());
+    append(out, cp1251);
+    return out;
+}
+
 }  // namespace undertext

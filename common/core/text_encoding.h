@@ -81,6 +81,8 @@ class TextEncoder {
     bool passesThrough() const { return passesThrough_; }
     void append(std::string& out, std::string_view cp1251) const;
     std::string encode(std::string_view cp1251) const;
+    // A whole file: the preamble and the encoded text.
+    std::string encodeFile(std::string_view cp1251) const;
 
   private:
     std::array<std::string, 256> table_;
