@@ -4,7 +4,9 @@
 #include <uchardet.h>
 #include <uninorm.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <unordered_map>
 
@@ -17,6 +19,9 @@ constexpr char kSeparator = '?';
 // Stands for an undecodable byte until the text is mapped to Windows-1251.
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr char32_t kUndefined = 0xFFFFFFFF;
+// The detector decides on the start of a file: its statistics settle long before
+// and it reads only about 2 MB a second.
+constexpr std::size_t kDetectorSample = 16 << 10;
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
@@ -133,6 +138,7 @@ struct Utf8Tally {
     std::size_t invalid = 0;    // bytes that start no valid character
 };
 
+// Stops early once the rest of the text could no longer make it UTF-8.
 Utf8Tally tallyUtf8(std::string_view bytes) {
     Utf8Tally tally;
     for (std::size_t pos = 0; pos < bytes.size();) {
@@ -145,6 +151,9 @@ Utf8Tally tallyUtf8(std::string_view bytes) {
         if (length == 0) {
             ++tally.invalid;
             ++pos;
+            if (tally.invalid * 4 > tally.multibyte + (bytes.size() - pos) / 2) {
+                break;
+            }
         } else {
             ++tally.multibyte;
             pos += length;
@@ -162,7 +171,8 @@ bool looksLikeUtf8(const Utf8Tally& tally) {
 TextEncoding askDetector(std::string_view bytes) {
     std::unique_ptr<std::remove_pointer_t<uchardet_t>, decltype(&uchardet_delete)> detector(
         uchardet_new(), &uchardet_delete);
-    if (!detector || uchardet_handle_data(detector.get(), bytes.data(), bytes.size()) != 0) {
+    if (!detector || uchardet_handle_data(detector.get(), bytes.data(),
+                                          std::min(bytes.size(), kDetectorSample)) != 0) {
         return TextEncoding::Windows1251;
     }
     uchardet_data_end(detector.get());
@@ -177,6 +187,32 @@ TextEncoding askDetector(std::string_view bytes) {
         return TextEncoding::Iso8859_5;
     }
     return TextEncoding::Windows1251;
+}
+
+// Decodes UTF-8 straight to Windows-1251 while every character has a Windows-1251
+// form, which needs no normalisation; false at the first one without.
+bool decodeUtf8Directly(std::string_view bytes, std::string& out, std::size_t& invalid) {
+    out.resize(bytes.size());
+    char* next = out.data();
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const auto lead = static_cast<unsigned char>(bytes[pos]);
+        if (lead < 0x80) {
+            *next++ = static_cast<char>(lead);
+            ++pos;
+            continue;
+        }
+        char32_t cp = 0;
+        const auto length = decodeUtf8Char(bytes, pos, cp);
+        const int byte = length == 0 ? kSeparator : cp1251ByteOf(cp);
+        if (byte < 0) {
+            return false;
+        }
+        *next++ = static_cast<char>(byte);
+        invalid += length == 0 ? 1 : 0;
+        pos += length == 0 ? 1 : length;
+    }
+    out.resize(static_cast<std::size_t>(next - out.data()));
+    return true;
 }
 
 void decodeUtf8(std::string_view bytes, std::u32string& out, std::size_t& invalid) {
@@ -299,7 +335,9 @@ DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> force
         result.cp1251 = std::string(bytes);
     } else if (isEightBit(encoding)) {
         result.cp1251 = decodeEightBit(bytes, encoding, result.invalidBytes);
-    } else {
+    } else if (encoding != TextEncoding::Utf8 ||
+               !decodeUtf8Directly(bytes, result.cp1251, result.invalidBytes)) {
+        result.invalidBytes = 0;
         std::u32string text;
         text.reserve(bytes.size());
         if (encoding == TextEncoding::Utf8) {
@@ -329,7 +367,7 @@ TextEncoder::TextEncoder(SourceEncoding target) {
     }
     for (int b = 0; b < 256; ++b) {
         const char32_t cp = cp1251CodePoint(static_cast<unsigned char>(b));
-        auto& bytes = table_[b];
+        std::string bytes;
         if (encoding == TextEncoding::Utf8) {
             appendUtf8(bytes, cp);
         } else if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
@@ -342,6 +380,8 @@ TextEncoder::TextEncoder(SourceEncoding target) {
             const auto found = eightBit.find(cp);
             bytes.push_back(found == eightBit.end() ? kSeparator : found->second);
         }
+        std::copy(bytes.begin(), bytes.end(), table_[b].bytes.begin());
+        table_[b].size = static_cast<unsigned char>(bytes.size());
     }
     if (target.byteOrderMark) {
         const auto mark = encoding == TextEncoding::Utf8      ? kUtf8Mark
@@ -357,9 +397,16 @@ void TextEncoder::append(std::string& out, std::string_view cp1251) const {
         out.append(cp1251);
         return;
     }
+    const auto start = out.size();
+    // Each character's bytes are copied as four at once; the slack byte is cut.
+    out.resize(start + cp1251.size() * 3 + 1);
+    char* next = out.data() + start;
     for (const char c : cp1251) {
-        out.append(table_[static_cast<unsigned char>(c)]);
+        const auto& encoded = table_[static_cast<unsigned char>(c)];
+        std::memcpy(next, encoded.bytes.data(), 4);
+        next += encoded.size;
     }
+    out.resize(static_cast<std::size_t>(next - out.data()));
 }
 
 std::string TextEncoder::encode(std::string_view cp1251) const {

@@ -52,8 +52,8 @@ inline constexpr std::array<EncodingChoice, 5> kEncodingChoices = {{
 
 // The encoding of a file's bytes: a byte-order mark decides; otherwise text that
 // is UTF-8 apart from a few stray bytes is UTF-8; otherwise the statistical
-// detector's answer among the Cyrillic 8-bit encodings; Windows-1251 when it has
-// no confident answer (pure ASCII included).
+// detector's answer among the Cyrillic 8-bit encodings, from the first 16 KB;
+// Windows-1251 when it has no confident answer (pure ASCII included).
 SourceEncoding detectEncoding(std::string_view bytes);
 
 struct DecodedText {
@@ -85,7 +85,12 @@ class TextEncoder {
     std::string encodeFile(std::string_view cp1251) const;
 
   private:
-    std::array<std::string, 256> table_;
+    // The target's bytes of each Windows-1251 byte: at most 3 (UTF-8).
+    struct Encoded {
+        std::array<char, 4> bytes{};
+        unsigned char size = 0;
+    };
+    std::array<Encoded, 256> table_;
     std::string preamble_;
     bool passesThrough_ = true;
 };
