@@ -28,11 +28,7 @@ std::string oneLetterPhrase() {
 
 class NoWindow final : public create::AnalysisEffects {
   public:
-    void setActionButtonsEnabled(bool) override {}
-    void focusPhraseBox() override {}
-    void rewritePhraseBox(std::string_view) override {}
-    void showMessage(std::string_view message) override { error = message; }
-    void showProgress(int) override {}
+    void showMessage(const std::string& message) override { error = message; }
     std::string error;
 };
 

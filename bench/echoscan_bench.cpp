@@ -45,7 +45,7 @@ void BM_EchoscanJob(benchmark::State& state) {
     for (auto _ : state) {
         UnwatchedJob job;
         const auto end =
-            fragmentSearchJob({"text.txt", folder.path(), Language::Russian, "4", "40"}, {}, job);
+            fragmentSearchJob({"text.txt", folder.path(), Language::Russian, "4", "40"}, job);
         if (end != FragmentSearchEnd::Completed) {
             state.SkipWithError("the job did not complete");
             return;

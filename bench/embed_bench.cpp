@@ -42,7 +42,7 @@ void BM_EmbedJob(benchmark::State& state) {
                                                   undertext::bench::dictionaryFolder()};
     for (auto _ : state) {
         undertext::UnwatchedJob job;
-        const auto outcome = undertext::embed::embedSearchJob(inputs, job, [] {});
+        const auto outcome = undertext::embed::embedSearchJob(inputs, job);
         if (outcome.ending != undertext::embed::EmbedEnding::Completed) {
             state.SkipWithError(outcome.message.c_str());
             break;

@@ -21,11 +21,8 @@ class ShellEffects final : public create::AnalysisEffects {
   public:
     explicit ShellEffects(JobControl& progress) : progress_(progress) {}
 
-    void setActionButtonsEnabled(bool) override {}
-    void focusPhraseBox() override {}
-    void rewritePhraseBox(std::string_view) override {}
-    void showMessage(std::string_view message) override { printError(std::string(message)); }
-    void showProgress(int percent) override { progress_.progress(percent); }
+    void showMessage(const std::string& message) override { printError(message); }
+    void progress(int percent) override { progress_.progress(percent); }
 
   private:
     JobControl& progress_;

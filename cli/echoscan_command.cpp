@@ -22,6 +22,17 @@ std::optional<Language> languageFor(const Arguments& arguments, const std::files
     return bytes ? guessLanguage(bytes.value()) : Language::Russian;  // the job reports the error
 }
 
+// The job's progress on the terminal bar and its messages on standard error.
+class ShellRun final : public JobControl {
+  public:
+    void progress(int percent) override { bar_.progress(percent); }
+    void showMessage(const std::string& message) override { printError(message); }
+    bool stopPoint() override { return false; }
+
+  private:
+    TerminalProgress bar_;
+};
+
 }  // namespace
 
 int runEchoscanCommand(const std::vector<std::string>& args) {
@@ -42,12 +53,10 @@ int runEchoscanCommand(const std::vector<std::string>& args) {
         file.filename().string(), file.has_parent_path() ? file.parent_path() : ".", *language,
         minText ? *minText : "4", maxText ? *maxText : "40"};
 
-    FragmentSearchWindow window;
-    window.showMessage = [](const std::string& message) { printError(message); };
     FragmentSearchEnd end;
     {
-        TerminalProgress progress;
-        end = fragmentSearchJob(request, window, progress);
+        ShellRun run;
+        end = fragmentSearchJob(request, run);
     }
     if (end != FragmentSearchEnd::Completed) {
         return kExitRefused;

@@ -62,7 +62,7 @@ int runEmbedCommand(const std::vector<std::string>& args) {
     embed::EmbedOutcome outcome;
     {
         TerminalProgress progress;
-        outcome = embed::embedSearchJob(inputs, progress, [] {});
+        outcome = embed::embedSearchJob(inputs, progress);
     }
     switch (outcome.ending) {
         case embed::EmbedEnding::Completed:

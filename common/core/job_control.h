@@ -1,22 +1,22 @@
 #pragma once
 
+#include "common/core/job_events.h"
+
 namespace undertext {
 
-// What a long job (a search, a synthesis) sees of whoever runs it. The job calls
-// progress() with each new percentage and stopPoint() exactly at its stop points;
-// when stopPoint() returns true the job ends as stopped at once. Implementations
-// are called from the job's thread only.
-class JobControl {
+// What a long job (a search, a synthesis) sees of whoever runs it: the events it
+// reports and its stop points. The job calls stopPoint() exactly at its stop
+// points; when it returns true the job ends as stopped at once. A job takes its
+// request and a JobControl& and returns its outcome. Implementations are called
+// from the job's thread only.
+class JobControl : public JobEvents {
   public:
-    virtual ~JobControl() = default;
-    virtual void progress(int percent) = 0;
     virtual bool stopPoint() = 0;
 };
 
 // Runs a job to its end with nothing watching.
 class UnwatchedJob final : public JobControl {
   public:
-    void progress(int) override {}
     bool stopPoint() override { return false; }
 };
 

@@ -55,4 +55,15 @@ class Dialogs {
 // The text of the box that reports a viewer that could not be started.
 QString viewerFailureText(const QString& filePath);
 
+// The open dialog "Open File" of Embed and Echoscan: every file is offered, and it
+// starts in folder (empty lets the dialog choose). The chosen full file name, or
+// nullopt when the dialog was cancelled.
+std::optional<QString> chooseTextToOpen(Dialogs& dialogs, QWidget* parent, const QString& folder);
+
+// The save dialog "Save File" of Create: text files, starting in folder, offering
+// proposedName without its leading and trailing blanks; ".txt" is added to a name
+// typed without an extension. The chosen full file name, or nullopt when cancelled.
+std::optional<QString> chooseWhereToSave(Dialogs& dialogs, QWidget* parent, const QString& folder,
+                                         const QString& proposedName);
+
 }  // namespace undertext::ui

@@ -1,40 +1,58 @@
 #include "common/ui/job_runner.h"
 
+#include <cassert>
 #include <exception>
-#include <utility>
+
+#include <QThread>
 
 namespace undertext::ui {
 
-// What the job sees of the runner, on the worker thread.
+// What the job sees of the runner, on the worker thread: each event is queued
+// for the window's JobEvents.
 class JobRunner::Control final : public JobControl {
   public:
     explicit Control(JobRunner& runner) : runner_(runner) {}
 
     void progress(int percent) override {
+        assert(percent >= 0 && percent <= 100);
         // A repeated value would change nothing on the screen.
         if (percent == lastPercent_) {
             return;
         }
         lastPercent_ = percent;
-        JobRunner* runner = &runner_;
-        runner_.send({[runner, percent] { emit runner->progressChanged(percent); }});
+        forward([percent](JobEvents& events) { events.progress(percent); });
     }
-
+    void showMessage(const std::string& text) override {
+        forward([text](JobEvents& events) { events.showMessage(text); });
+    }
+    void enableRunButtons(bool enabled) override {
+        forward([enabled](JobEvents& events) { events.enableRunButtons(enabled); });
+    }
+    void showResultFiles(const ResultFiles& files) override {
+        forward([files](JobEvents& events) { events.showResultFiles(files); });
+    }
     bool stopPoint() override { return runner_.holdAtStopPoint(); }
 
   private:
+    template <typename Event>
+    void forward(Event event) {
+        JobEvents* events = &runner_.events_;
+        runner_.send({[events, event = std::move(event)] { event(*events); }});
+    }
+
     JobRunner& runner_;
     int lastPercent_ = -1;
 };
 
-JobRunner::JobRunner(QObject* parent) : QObject(parent) {}
+JobRunner::JobRunner(JobEvents& events, QObject* parent) : QObject(parent), events_(events) {}
 
 JobRunner::~JobRunner() {
     requestStop();
     joinWorker();
 }
 
-bool JobRunner::start(Job job) {
+bool JobRunner::startErased(ErasedJob job, Applier onFailure) {
+    assert(QThread::currentThread() == thread());
     if (worker_.joinable()) {
         {
             std::lock_guard lock(mutex_);
@@ -53,7 +71,9 @@ bool JobRunner::start(Job job) {
         held_ = false;
         running_ = true;
     }
-    worker_ = std::thread([this, job = std::move(job)] { runOnWorker(job); });
+    worker_ = std::thread([this, job = std::move(job), onFailure = std::move(onFailure)] {
+        runOnWorker(job, onFailure);
+    });
     return true;
 }
 
@@ -88,7 +108,7 @@ void JobRunner::requestStop() {
 }
 
 void JobRunner::releaseHeldBack(bool onlyTheEnd) {
-    // A slot may start another job meanwhile; what is held back stays this job's.
+    // A handler may start another job meanwhile; what is held back stays this job's.
     const auto generation = generation_;
     auto pending = std::move(heldBack_);
     heldBack_.clear();
@@ -113,31 +133,32 @@ bool JobRunner::isHeldAtStopPoint() const {
     return held_;
 }
 
-void JobRunner::post(std::function<void()> fn) {
-    send({std::move(fn)});
-}
-
-void JobRunner::runOnWorker(const Job& job) {
+void JobRunner::runOnWorker(const ErasedJob& job, const Applier& onFailure) {
     Control control(*this);
     End end = End::Completed;
     QString error;
+    Applier apply;
     try {
-        job(control);
+        apply = job(control);
     } catch (const std::exception& e) {
         end = End::Failed;
         error = QString::fromUtf8(e.what());
     } catch (...) {
         end = End::Failed;
     }
+    if (end == End::Failed) {
+        apply = onFailure;
+    }
     {
         std::lock_guard lock(mutex_);
         running_ = false;
     }
-    send({[this, end, error] {
+    send({[this, end, error, apply = std::move(apply)] {
               joinWorker();
               // A stop confirmed while the end was held back still counts as a stop.
-              emit finished(end == End::Completed && stopWasRequested() ? End::Stopped : end,
-                            error);
+              const End how = end == End::Completed && stopWasRequested() ? End::Stopped : end;
+              apply(how, error);
+              emit finished(how, error);
           },
           true});
 }

@@ -3,9 +3,10 @@
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <QObject>
@@ -15,17 +16,17 @@
 
 namespace undertext::ui {
 
-// Runs one core job at a time on a worker thread and hands everything the job
-// sends back to the GUI thread through the event queue, never by a nested event
-// loop. The window owns the runner (a member or a QObject child); destroying it
-// asks a running job to stop and waits for it, and nothing that job sends
-// afterwards reaches anyone.
+// Runs one core job at a time on a worker thread. What the job reports (progress
+// and window effects) reaches the window's JobEvents on the GUI thread through
+// the event queue, never by a nested event loop, in the order the job sent it;
+// what the job returns reaches the window's end handler when the job has ended.
+// The window owns the runner; destroying the runner asks a running job to stop
+// and waits for it, and nothing that job sends afterwards reaches anyone: this is
+// how every window shuts its job down.
 //
-// All members are for the GUI thread except post(), which the running job calls.
-// Progress, posted callbacks and finished arrive in the order the job sent them.
-// While the runner is paused they are held back and delivered on resume(); after
-// requestStop() only finished is delivered. A job that a later start() replaced
-// delivers nothing at all.
+// All members are for the GUI thread. While the runner is paused the job's events
+// are held back and delivered on resume(); after requestStop() only the end is
+// delivered. A job that a later start() replaced delivers nothing at all.
 class JobRunner final : public QObject {
     Q_OBJECT
 
@@ -33,18 +34,33 @@ class JobRunner final : public QObject {
     enum class End {
         Completed,  // the job returned and no stop was requested
         Stopped,    // a stop was requested before the end was delivered
-        Failed,     // the job threw; the error text comes with finished
+        Failed,     // the job threw; the error text comes with the end
     };
     Q_ENUM(End)
-    using Job = std::function<void(JobControl&)>;
 
-    explicit JobRunner(QObject* parent = nullptr);
+    // How a job ended with what it returned (nullopt when it threw) and, when it
+    // threw, the exception's text.
+    template <typename Outcome>
+    using EndHandler = std::function<void(End, std::optional<Outcome>, const QString& error)>;
+
+    // events receives every job's events; it must outlive the runner.
+    explicit JobRunner(JobEvents& events, QObject* parent = nullptr);
     ~JobRunner() override;
 
-    // Starts job on a new worker thread. A previous job that was asked to stop,
-    // or has ended, is waited for first; while a previous job still runs without
-    // a stop request nothing starts and the call returns false.
-    bool start(Job job);
+    // Starts job on a new worker thread; onEnd runs on the GUI thread once it has
+    // ended, then finished is emitted. A previous job that was asked to stop, or
+    // has ended, is waited for first; while a previous job still runs without a
+    // stop request nothing starts and the call returns false.
+    template <typename Outcome>
+    bool start(std::function<Outcome(JobControl&)> job, EndHandler<Outcome> onEnd) {
+        return startErased(
+            [job = std::move(job), onEnd](JobControl& control) -> Applier {
+                return [onEnd, outcome = job(control)](End end, const QString& error) mutable {
+                    onEnd(end, std::move(outcome), error);
+                };
+            },
+            [onEnd](End end, const QString& error) { onEnd(end, std::nullopt, error); });
+    }
 
     // True from start() until the job's function has returned.
     bool isRunning() const;
@@ -59,29 +75,30 @@ class JobRunner final : public QObject {
 
     // Blocks until the job's function has returned (at once when none runs). Use it
     // after requestStop() before the program ends, so that no file is left half
-    // written. finished still arrives through the queue.
+    // written. The end still arrives through the queue.
     void waitForEnd();
 
     // True while the job waits at a stop point because of pause().
     bool isHeldAtStopPoint() const;
 
-    // Called from the running job: runs fn later on the GUI thread under the rules
-    // above (for a window effect a job orders, such as re-reading a file list).
-    void post(std::function<void()> fn);
-
   signals:
-    void progressChanged(int percent);
+    // Emitted after the job's end handler has run.
     void finished(undertext::ui::JobRunner::End end, const QString& error);
 
   private:
     class Control;
+
+    // Hands the job's result to the window, on the GUI thread.
+    using Applier = std::function<void(End, const QString&)>;
+    using ErasedJob = std::function<Applier(JobControl&)>;
 
     struct Delivery {
         std::function<void()> action;
         bool isFinish = false;
     };
 
-    void runOnWorker(const Job& job);
+    bool startErased(ErasedJob job, Applier onFailure);
+    void runOnWorker(const ErasedJob& job, const Applier& onFailure);
     bool holdAtStopPoint();
     bool stopWasRequested() const;
     void send(Delivery delivery);
@@ -90,6 +107,7 @@ class JobRunner final : public QObject {
     void releaseHeldBack(bool onlyTheEnd);
     void joinWorker();
 
+    JobEvents& events_;
     std::thread worker_;
     std::uint64_t generation_ = 0;  // written by the GUI thread only while no worker runs
 

@@ -13,12 +13,6 @@
 namespace undertext::ui {
 namespace {
 
-QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(objectName));
-    return label;
-}
-
 QPushButton* makeArrowButton(QWidget* parent, const char* objectName, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(objectName));

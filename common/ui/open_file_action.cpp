@@ -8,7 +8,6 @@
 #include "common/core/file_io.h"
 #include "common/core/letters.h"
 #include "common/core/memory_file.h"
-#include "common/ui/common_dialog_api.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/language_options.h"
 #include "common/ui/result_file_list.h"
@@ -31,11 +30,10 @@ std::filesystem::path OpenFileAction::startingFolder() const {
 }
 
 void OpenFileAction::run() {
-    CommonDialogAPI dialog(dialogs_);
-    QString filter = allFilesFilter();
-    dialog.SaveFileDialog(owner_, QString::fromStdString(startingFolder().string()), filter);
-    if (dialog.GetStatus()) {
-        const std::filesystem::path chosen(dialog.GetName().toStdString());
+    const auto file =
+        chooseTextToOpen(dialogs_, owner_, QString::fromStdString(startingFolder().string()));
+    if (file) {
+        const std::filesystem::path chosen(file->toStdString());
         const auto name = QString::fromStdString(chosen.filename().string());
         targets_.sourceBox->setText(name);
         sourceFolder_ = chosen.parent_path();

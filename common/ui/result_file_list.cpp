@@ -27,6 +27,15 @@ void ResultFileList::reread() {
     }
 }
 
+void ResultFileList::showJobFiles(const ResultFiles& files, const QString& shownName) {
+    if (files.suffix.empty()) {
+        reread();
+        return;
+    }
+    const QString name = files.sourceName ? QString::fromStdString(*files.sourceName) : shownName;
+    point(folder_, name + QString::fromStdString(files.suffix));
+}
+
 void ResultFileList::openEntry(QListWidgetItem* item) {
     if (item == nullptr) {
         return;

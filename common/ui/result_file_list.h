@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QString>
 
+#include "common/core/job_events.h"
+
 namespace undertext::ui {
 
 class Dialogs;
@@ -25,6 +27,9 @@ class ResultFileList final : public QListWidget {
     void point(const std::filesystem::path& folder, const QString& pattern);
     // Reads the folder again, for files written since.
     void reread();
+    // Shows the files a job names, in the same folder; shownName is the source name
+    // the window shows, for files that name no source of their own.
+    void showJobFiles(const ResultFiles& files, const QString& shownName);
 
     const std::filesystem::path& folder() const { return folder_; }
     const QString& pattern() const { return pattern_; }

@@ -54,6 +54,20 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
     return button;
 }
 
+QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    return label;
+}
+
+QFrame* makeLine(QWidget* parent, const char* objectName, QFrame::Shape shape) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QString::fromLatin1(objectName));
+    line->setFrameShape(shape);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
 ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
 }

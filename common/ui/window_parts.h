@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QString>
@@ -20,6 +21,12 @@ QIcon buttonIcon(ButtonIcon icon);
 // A push button with its object name, caption and picture, owned by parent.
 QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
                         ButtonIcon icon);
+
+// A label with its object name and text, owned by parent.
+QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text);
+
+// A sunken dividing line (QFrame::HLine or QFrame::VLine) with its object name.
+QFrame* makeLine(QWidget* parent, const char* objectName, QFrame::Shape shape);
 
 // The text "Версия 2.1" of the version label.
 inline constexpr const char* kVersionText = "Версия 2.1";

@@ -10,8 +10,8 @@ namespace undertext::create {
 namespace {
 
 void refuse(CreateSession& session, AnalysisEffects& effects, std::string_view message) {
-    effects.showMessage(message);
-    effects.setActionButtonsEnabled(true);
+    effects.showMessage(std::string(message));
+    effects.enableRunButtons(true);
     session.flags.stopRequested = true;
 }
 
@@ -22,7 +22,7 @@ std::optional<SearchInput> beginAnalysis(CreateSession& session, const AnalysisR
     if (!session.flags.consentGiven) {
         return std::nullopt;
     }
-    effects.setActionButtonsEnabled(false);
+    effects.enableRunButtons(false);
     effects.focusPhraseBox();
     if (noModuleSelected(request.selectedModules)) {
         refuse(session, effects, kNoModuleMessage);
@@ -57,7 +57,7 @@ std::optional<SearchInput> beginAnalysis(CreateSession& session, const AnalysisR
     input.letterCount = split.letterCount;
     input.dicWords = std::make_shared<const DicWords>(std::move(loaded).value());
     input.progressStep = progressStepFor(input.dicWords->size(), input.letterCount);
-    effects.showProgress(2);
+    effects.progress(2);
     return input;
 }
 
@@ -68,10 +68,10 @@ void completeAnalysis(CreateSession& session, std::optional<PhraseAnalysis> resu
         return;
     }
     session.analysis = std::move(*result);
-    effects.showProgress(100);
+    effects.progress(100);
     session.flags.phraseAnalysed = true;
     session.flags.stopRequested = false;
-    effects.setActionButtonsEnabled(true);
+    effects.enableRunButtons(true);
 }
 
 void analysePhrase(CreateSession& session, const AnalysisRequest& request, AnalysisEffects& effects,

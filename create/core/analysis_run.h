@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/core/job_control.h"
+#include "common/core/job_events.h"
 #include "common/core/letters.h"
 #include "create_session.h"
 #include "phrase_search.h"
@@ -26,19 +27,13 @@ struct AnalysisRequest {
 };
 
 // The run's effects on the window, called on the window's thread in the order
-// the run makes them.
-class AnalysisEffects {
+// the run makes them: the job events (the run buttons are the four action
+// buttons: next, previous, save, add modules) and two of the phrase box.
+class AnalysisEffects : public JobEvents {
   public:
-    virtual ~AnalysisEffects() = default;
-    // The four action buttons (next, previous, save, add modules).
-    virtual void setActionButtonsEnabled(bool enabled) = 0;
-    virtual void focusPhraseBox() = 0;
+    virtual void focusPhraseBox() {}
     // Empties the phrase box, then writes the text (Windows-1251): two edits.
-    virtual void rewritePhraseBox(std::string_view normalisedPhrase) = 0;
-    // An information box (UTF-8): OK only, no icon, the program's title.
-    virtual void showMessage(std::string_view message) = 0;
-    // The progress bar and the label "Готово N %", then a repaint.
-    virtual void showProgress(int percent) = 0;
+    virtual void rewritePhraseBox(std::string_view /*normalisedPhrase*/) {}
 };
 
 // A synthesis run in three steps, so that a window can run the middle one on a

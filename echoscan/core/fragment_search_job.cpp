@@ -28,36 +28,12 @@ std::string textTooLongMessage(const std::filesystem::path& path) {
 
 constexpr const char* kOutOfMemoryMessage = "Недостаточно памяти для поиска фрагментов.";
 
-// Carries out the window effects; an empty callback is skipped.
-class WindowEffects {
-  public:
-    explicit WindowEffects(const FragmentSearchWindow& window) : window_(window) {}
-
-    void enableRunButtons(bool enabled) const {
-        if (window_.enableRunButtons) {
-            window_.enableRunButtons(enabled);
-        }
-    }
-    void showResultFiles(const std::string& sourceName) const {
-        if (window_.showResultFiles) {
-            window_.showResultFiles(sourceName + kResultPatternSuffix);
-        }
-    }
-    std::string shownSourceName(const std::string& requested) const {
-        return window_.shownSourceName ? window_.shownSourceName() : requested;
-    }
-    // Shows the message and gives the buttons back, as every refusal and failure does.
-    FragmentSearchEnd end(FragmentSearchEnd how, const std::string& message) const {
-        if (window_.showMessage) {
-            window_.showMessage(message);
-        }
-        enableRunButtons(true);
-        return how;
-    }
-
-  private:
-    const FragmentSearchWindow& window_;
-};
+// Shows the message and gives the buttons back, as every refusal and failure does.
+FragmentSearchEnd endWith(JobControl& control, FragmentSearchEnd how, const std::string& message) {
+    control.showMessage(message);
+    control.enableRunButtons(true);
+    return how;
+}
 
 std::string_view trimBlanks(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -96,23 +72,21 @@ std::optional<long long> parseFragmentLength(std::string_view text) {
     return negative ? -magnitude : magnitude;
 }
 
-FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request,
-                                    const FragmentSearchWindow& window, JobControl& control) {
-    const WindowEffects effects(window);
-    effects.enableRunButtons(false);
+FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request, JobControl& control) {
+    control.enableRunButtons(false);
     if (request.sourceName.empty()) {
-        return effects.end(FragmentSearchEnd::Refused, kNoSourceFileMessage);
+        return endWith(control, FragmentSearchEnd::Refused, kNoSourceFileMessage);
     }
     if (!isBareFileName(request.sourceName)) {
-        return effects.end(FragmentSearchEnd::Refused,
-                           notInSourceFolderMessage(request.sourceName, request.sourceFolder));
+        return endWith(control, FragmentSearchEnd::Refused,
+                       notInSourceFolderMessage(request.sourceName, request.sourceFolder));
     }
     const auto typedPath = request.sourceFolder / request.sourceName;
     const auto sourcePath = request.sourceFolder.empty()
                                 ? std::nullopt
                                 : findNameIgnoringCase(request.sourceFolder, request.sourceName);
     if (!sourcePath) {
-        return effects.end(FragmentSearchEnd::Refused, sourceNotFoundMessage(typedPath));
+        return endWith(control, FragmentSearchEnd::Refused, sourceNotFoundMessage(typedPath));
     }
 
     try {
@@ -120,27 +94,28 @@ FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request,
             *sourcePath, request.sourceFolder / (request.sourceName + kFragmentTextSuffix),
             request.language);
         if (!fragmentText) {
-            return effects.end(FragmentSearchEnd::Failed, fragmentText.error());
+            return endWith(control, FragmentSearchEnd::Failed, fragmentText.error());
         }
-        effects.showResultFiles(request.sourceName);
+        control.showResultFiles({kResultPatternSuffix, request.sourceName});
 
         const auto minLength = parseFragmentLength(request.minLengthText);
         const auto maxLength = parseFragmentLength(request.maxLengthText);
         if (!minLength || !maxLength) {
-            return effects.end(FragmentSearchEnd::Refused, kLengthNotNumberMessage);
+            return endWith(control, FragmentSearchEnd::Refused, kLengthNotNumberMessage);
         }
         if (*maxLength < *minLength) {
-            return effects.end(FragmentSearchEnd::Refused, kLengthOrderMessage);
+            return endWith(control, FragmentSearchEnd::Refused, kLengthOrderMessage);
         }
         if (*maxLength < 1 || *minLength < 1) {
-            return effects.end(FragmentSearchEnd::Refused, kNonPositiveLengthMessage);
+            return endWith(control, FragmentSearchEnd::Refused, kNonPositiveLengthMessage);
         }
         const auto searchEnd = static_cast<long long>(fragmentText->size()) - 1;
         if (searchEnd < *minLength) {
-            return effects.end(FragmentSearchEnd::Refused, tooFewCharactersMessage(*minLength));
+            return endWith(control, FragmentSearchEnd::Refused,
+                           tooFewCharactersMessage(*minLength));
         }
         if (fragmentText->size() > kMaxFragmentTextLength) {
-            return effects.end(FragmentSearchEnd::Failed, textTooLongMessage(*sourcePath));
+            return endWith(control, FragmentSearchEnd::Failed, textTooLongMessage(*sourcePath));
         }
 
         control.progress(2);
@@ -155,15 +130,15 @@ FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request,
             writeFragmentReports(request.sourceFolder, request.sourceName, fragmentText.value(),
                                  std::move(*fragments), from, to);
         if (!written) {
-            return effects.end(FragmentSearchEnd::Failed, written.error());
+            return endWith(control, FragmentSearchEnd::Failed, written.error());
         }
     } catch (const std::bad_alloc&) {
-        return effects.end(FragmentSearchEnd::Failed, kOutOfMemoryMessage);
+        return endWith(control, FragmentSearchEnd::Failed, kOutOfMemoryMessage);
     }
 
-    effects.showResultFiles(effects.shownSourceName(request.sourceName));
+    control.showResultFiles({kResultPatternSuffix, std::nullopt});
     control.progress(100);
-    effects.enableRunButtons(true);
+    control.enableRunButtons(true);
     return FragmentSearchEnd::Completed;
 }
 

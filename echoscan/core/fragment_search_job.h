@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,17 +36,6 @@ struct FragmentSearchRequest {
     std::string maxLengthText;  // Combo2
 };
 
-// The window effects the job orders, in the order of its steps, on the job's own
-// thread. A callback left empty is skipped.
-struct FragmentSearchWindow {
-    std::function<void(const std::string& message)> showMessage;  // information box
-    std::function<void(bool enabled)> enableRunButtons;           // Command5 and Command1
-    // Sets the result list's pattern and makes it re-read SourceFolder.
-    std::function<void(const std::string& pattern)> showResultFiles;
-    // The name Text1 shows when the run completes; empty uses the request's name.
-    std::function<std::string()> shownSourceName;
-};
-
 enum class FragmentSearchEnd {
     Refused,    // a check failed; its message was shown and the buttons enabled
     Failed,     // a file could not be read or written; message shown, buttons enabled
@@ -57,8 +45,11 @@ enum class FragmentSearchEnd {
 
 // FragmentSearchJob: prepares the text, checks the lengths, searches, writes the
 // three reports beside the source, with progress and stop points through control.
+// Its events, in order: run buttons disabled; after the prepared text the result
+// list for the request's name + "_Rec*.txt"; a refusal or failure shows its
+// message and enables the run buttons; a completed run lists the reports of the
+// name the window shows by then, shows 100 and enables the run buttons.
 // Keeps no state between runs; several jobs may run at once on different threads.
-FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request,
-                                    const FragmentSearchWindow& window, JobControl& control);
+FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request, JobControl& control);
 
 }  // namespace undertext::echoscan

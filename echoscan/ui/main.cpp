@@ -5,7 +5,7 @@
 #include <QString>
 
 #include "common/ui/qt_dialogs.h"
-#include "echoscan/ui/form1.h"
+#include "echoscan/ui/echoscan_window.h"
 
 int main(int argc, char* argv[]) {
     // StartFolder: the folder current at start, before anything can change it.
@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     const QString title = QString::fromUtf8(undertext::echoscan::kApplicationTitle);
     QApplication::setApplicationName(title);
     undertext::ui::QtDialogs dialogs(title);
-    undertext::echoscan::Form1 form(dialogs, startFolder);
+    undertext::echoscan::EchoscanWindow form(dialogs, startFolder);
     form.show();
     return QApplication::exec();
 }

@@ -53,8 +53,12 @@ EmbedOutcome failed(std::string message) {
     return {EmbedEnding::Failed, std::move(message)};
 }
 
-EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control,
-                    const std::function<void()>& resultsChanged) {
+// The result list reads its folder again.
+void resultsChanged(JobControl& control) {
+    control.showResultFiles({});
+}
+
+EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control) {
     if (!isBareFileName(inputs.sourceName)) {
         return failed(notInSourceFolderMessage(inputs.sourceName, inputs.sourceFolder));
     }
@@ -100,11 +104,11 @@ EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control,
     if (control.stopPoint()) {
         return stopped(control);
     }
-    resultsChanged();
+    resultsChanged(control);
 
     const auto occurrences = static_cast<std::int64_t>(search.occurrenceCount());
     if (occurrences == 0) {
-        resultsChanged();
+        resultsChanged(control);
         return {EmbedEnding::NothingFound, kNothingFoundMessage};
     }
     SteppedProgress countSteps(control, percent, divideRoundHalfEven(occurrences - 1, 12), 100);
@@ -135,16 +139,15 @@ EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control,
         return failed(written.error());
     }
     control.progress(100);
-    resultsChanged();
+    resultsChanged(control);
     return {EmbedEnding::Completed, {}};
 }
 
 }  // namespace
 
-EmbedOutcome embedSearchJob(const EmbedJobInputs& inputs, JobControl& control,
-                            const std::function<void()>& resultsChanged) {
+EmbedOutcome embedSearchJob(const EmbedJobInputs& inputs, JobControl& control) {
     try {
-        return runJob(inputs, control, resultsChanged);
+        return runJob(inputs, control);
     } catch (const std::bad_alloc&) {
         const auto source = inputs.sourceFolder / inputs.sourceName;
         removeFile(letterFilePath(inputs.sourceFolder, inputs.sourceName));

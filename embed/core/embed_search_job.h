@@ -1,7 +1,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,12 +37,11 @@ struct EmbedOutcome {
 // after each occurrence index of the counting and after the frequency report. A
 // stop reports 0 and ends at once; reports already written stay.
 // On NothingFound the caller shows the message and then 100; the job reports 100
-// itself only on completion. resultsChanged is called when the result list should
-// re-read its folder: after the text-order report (when the run goes on) and at the
-// end of a run that found nothing or completed.
+// itself only on completion. The result list is told to read its folder again
+// (showResultFiles, pattern kept) after the text-order report (when the run goes
+// on) and at the end of a run that found nothing or completed.
 // Touches no global state and shows nothing, so it may run on any thread; control
-// and resultsChanged are called from that thread only. Files are written whole.
-EmbedOutcome embedSearchJob(const EmbedJobInputs& inputs, JobControl& control,
-                            const std::function<void()>& resultsChanged);
+// is called from that thread only. Files are written whole.
+EmbedOutcome embedSearchJob(const EmbedJobInputs& inputs, JobControl& control);
 
 }  // namespace undertext::embed

@@ -4,7 +4,7 @@
 #include <QApplication>
 
 #include "common/ui/qt_dialogs.h"
-#include "embed/ui/form1.h"
+#include "embed/ui/embed_window.h"
 
 int main(int argc, char* argv[]) {
     // StartFolder is the folder current at start, taken before anything else runs.
@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Embed"));
     undertext::ui::QtDialogs dialogs(QStringLiteral("Embed"));
-    undertext::embed::Form1 window(startFolder, dialogs);
+    undertext::embed::EmbedWindow window(startFolder, dialogs);
     window.startUp();
     return QApplication::exec();
 }

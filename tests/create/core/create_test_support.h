@@ -80,19 +80,13 @@ class ScriptedRandom final : public RandomSource {
 // Records the window effects of a run as readable lines (texts in UTF-8).
 class RecordingEffects final : public AnalysisEffects {
   public:
-    void setActionButtonsEnabled(bool on) override {
-        log.push_back(on ? "buttons on" : "buttons off");
-    }
+    void enableRunButtons(bool on) override { log.push_back(on ? "buttons on" : "buttons off"); }
     void focusPhraseBox() override { log.push_back("focus"); }
     void rewritePhraseBox(std::string_view text) override {
         log.push_back("phrase [" + cp1251ToUtf8(text) + "]");
     }
-    void showMessage(std::string_view message) override {
-        log.push_back("message " + std::string(message));
-    }
-    void showProgress(int percent) override {
-        log.push_back("progress " + std::to_string(percent));
-    }
+    void showMessage(const std::string& message) override { log.push_back("message " + message); }
+    void progress(int percent) override { log.push_back("progress " + std::to_string(percent)); }
 
     Strings log;
 };

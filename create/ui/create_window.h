@@ -1,7 +1,7 @@
 #pragma once
 
 #include <filesystem>
-#include <memory>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -16,7 +16,8 @@
 #include "common/ui/single_window.h"
 #include "create/core/analysis_run.h"
 #include "create/core/create_session.h"
-#include "create/ui/main_window_controls.h"
+#include "create/core/phrase_search.h"
+#include "create/ui/create_window_controls.h"
 
 class QCloseEvent;
 
@@ -28,19 +29,23 @@ namespace undertext::create {
 
 class RequestWindow;
 
-// Create's main window Form1 with the program's session. The search of a run
-// goes to the window's job runner; everything else happens on the GUI thread,
+// The search of a run: searchPhrase, or a substitute in tests. It runs on the
+// worker thread under the contract of searchPhrase.
+using AnalysisSearch =
+    std::function<std::optional<PhraseAnalysis>(const SearchInput&, JobControl&)>;
+
+// Create's main window (object name Form1) with the program's session. The
+// search of a run goes to the window's job runner; everything else happens on the GUI thread,
 // so the window stays responsive during a run and a stop or a phrase edit takes
 // effect at the run's next stop point. A second run never starts inside one.
 // Ending the program closes every window of it and reports ended(). dialogs must
 // outlive the window.
-class CreateMainWindow final : public QWidget, private AnalysisEffects {
+class CreateWindow final : public QWidget, private AnalysisEffects {
     Q_OBJECT
 
   public:
-    CreateMainWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
-                     QWidget* parent = nullptr);
-    ~CreateMainWindow() override;
+    CreateWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
+                 AnalysisSearch search = searchPhrase, QWidget* parent = nullptr);
 
     // The start-up sequence after the window is made (StopRequested is set and
     // StartFolder captured by then): the request window, the module check, this
@@ -65,7 +70,8 @@ class CreateMainWindow final : public QWidget, private AnalysisEffects {
     void phraseEdited();
     void composeVariant(Then then);
     bool startAnalysis();
-    void analysisFinished(ui::JobRunner::End end, const QString& error);
+    void analysisFinished(ui::JobRunner::End end, std::optional<PhraseAnalysis> result,
+                          const QString& error);
     void finishVariant(Then then);
     void previousVariant();
     void saveResults();
@@ -77,19 +83,20 @@ class CreateMainWindow final : public QWidget, private AnalysisEffects {
     AnalysisRequest currentRequest() const;
     std::string phraseText() const;
 
-    // AnalysisEffects
-    void setActionButtonsEnabled(bool enabled) override;
+    // AnalysisEffects, the search's JobEvents among them
+    void enableRunButtons(bool enabled) override;
     void focusPhraseBox() override;
     void rewritePhraseBox(std::string_view normalisedPhrase) override;
-    void showMessage(std::string_view message) override;
-    void showProgress(int percent) override;
+    void showMessage(const std::string& message) override;
+    void progress(int percent) override;
 
     std::filesystem::path startFolder_;
     ui::Dialogs& dialogs_;
+    AnalysisSearch search_;
     CreateSession session_;
     DefaultModules defaults_;
-    MainWindowControls controls_;
-    ui::JobRunner* runner_;
+    CreateWindowControls controls_;
+    ui::JobRunner runner_;
     ui::RunGuard guard_;
     ui::SingleWindow<ui::AboutWindow> about_;
     ui::SingleWindow<ui::ModuleChooser> chooser_;
@@ -97,7 +104,6 @@ class CreateMainWindow final : public QWidget, private AnalysisEffects {
 
     bool running_ = false;  // a run's search is on the runner
     Then afterRun_ = Then::Nothing;
-    std::shared_ptr<std::optional<PhraseAnalysis>> runResult_;
     bool ended_ = false;
 };
 

@@ -22,11 +22,11 @@ class PhraseBox;
 inline const QColor kResultLineGrey(214, 211, 206);
 inline const QColor kResultLineWhite(255, 255, 255);
 
-// The controls of Create's main window Form1, made as children of the window
+// The controls of Create's main window (object name Form1), made as children of the window
 // (which owns them) and laid out top to bottom: title and version, phrase,
 // result, language and progress, modules, one row of six buttons.
-struct MainWindowControls {
-    explicit MainWindowControls(QWidget& window);
+struct CreateWindowControls {
+    explicit CreateWindowControls(QWidget& window);
 
     ui::ClickableLabel* version;  // Label7
     PhraseBox* phrase;            // Text2

@@ -1,5 +1,6 @@
-#include "create/ui/main_window.h"
+#include "create/ui/create_window.h"
 
+#include <cassert>
 #include <utility>
 
 #include <QCloseEvent>
@@ -8,11 +9,9 @@
 #include <QPushButton>
 
 #include "common/core/codepage.h"
-#include "common/ui/common_dialog_api.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/startup_check.h"
 #include "common/ui/window_parts.h"
-#include "create/core/phrase_search.h"
 #include "create/core/results_file.h"
 #include "create/core/variant_actions.h"
 #include "create/ui/phrase_box.h"
@@ -31,34 +30,33 @@ std::string toCp1251(const QString& text) {
 
 }  // namespace
 
-CreateMainWindow::CreateMainWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
-                                   QWidget* parent)
+CreateWindow::CreateWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
+                           AnalysisSearch search, QWidget* parent)
     : QWidget(parent),
       startFolder_(std::move(startFolder)),
       dialogs_(dialogs),
+      search_(std::move(search)),
       controls_(*this),
-      runner_(new ui::JobRunner(this)),
-      guard_(dialogs, *runner_, this, QString::fromUtf8(ui::kStopPhraseQuestion)) {
+      runner_(*this, this),
+      guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopPhraseQuestion)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Синтез подсознательного компонента текста"));
     resize(820, 400);
 
-    connect(controls_.phrase, &QLineEdit::textChanged, this, &CreateMainWindow::phraseEdited);
+    connect(controls_.phrase, &QLineEdit::textChanged, this, &CreateWindow::phraseEdited);
     connect(controls_.phrase, &QLineEdit::returnPressed, this,
             [this] { composeVariant(Then::Nothing); });
     connect(controls_.next, &QPushButton::clicked, this, [this] { composeVariant(Then::Nothing); });
-    connect(controls_.previous, &QPushButton::clicked, this, &CreateMainWindow::previousVariant);
-    connect(controls_.save, &QPushButton::clicked, this, &CreateMainWindow::saveResults);
-    connect(controls_.addModules, &QPushButton::clicked, this, &CreateMainWindow::addModules);
+    connect(controls_.previous, &QPushButton::clicked, this, &CreateWindow::previousVariant);
+    connect(controls_.save, &QPushButton::clicked, this, &CreateWindow::saveResults);
+    connect(controls_.addModules, &QPushButton::clicked, this, &CreateWindow::addModules);
     connect(controls_.stop, &QPushButton::clicked, this, [this] { stopPhrase(); });
     connect(controls_.exit, &QPushButton::clicked, this, &QWidget::close);
-    connect(controls_.version, &ui::ClickableLabel::clicked, this, &CreateMainWindow::showAbout);
+    connect(controls_.version, &ui::ClickableLabel::clicked, this, &CreateWindow::showAbout);
     connect(controls_.languages, &ui::LanguageOptions::languageChanged, this,
             [this](Language language) {
                 ui::resetModuleList(*controls_.modules, language, defaults_);
             });
-    connect(runner_, &ui::JobRunner::progressChanged, this, &CreateMainWindow::showProgress);
-    connect(runner_, &ui::JobRunner::finished, this, &CreateMainWindow::analysisFinished);
 
     // The window's opening: the default modules, Russian, the grey result line.
     defaults_ = lookUpDefaultModules(startFolder_);
@@ -66,35 +64,31 @@ CreateMainWindow::CreateMainWindow(std::filesystem::path startFolder, ui::Dialog
     showResultLine(QString(), kResultLineGrey, false);
 }
 
-CreateMainWindow::~CreateMainWindow() = default;
-
-void CreateMainWindow::startUp() {
+void CreateWindow::startUp() {
     auto* request = new RequestWindow(this);
     request->setAttribute(Qt::WA_DeleteOnClose);
     request_ = request;
-    connect(request, &RequestWindow::agreed, this, &CreateMainWindow::giveConsent);
-    connect(request, &RequestWindow::refused, this, &CreateMainWindow::endProgram);
+    connect(request, &RequestWindow::agreed, this, &CreateWindow::giveConsent);
+    connect(request, &RequestWindow::refused, this, &CreateWindow::endProgram);
     request->show();
     ui::warnWhenNoModules(
         startFolder_, dialogs_, [this] { showAbout(); }, request);
     show();
-    setActionButtonsEnabled(false);
+    enableRunButtons(false);
     request->bringToFront();
 }
 
-void CreateMainWindow::giveConsent() {
-    setActionButtonsEnabled(true);
+void CreateWindow::giveConsent() {
+    enableRunButtons(true);
     session_.flags.consentGiven = true;
 }
 
-void CreateMainWindow::endProgram() {
+void CreateWindow::endProgram() {
     if (ended_) {
         return;
     }
     ended_ = true;
-    // A run still going is abandoned (after a confirmed exit it has already ended).
-    runner_->requestStop();
-    runner_->waitForEnd();
+    // A run still going after a confirmed stop ends with the runner, which waits for it.
     about_.close();
     chooser_.close();
     if (request_) {
@@ -104,7 +98,7 @@ void CreateMainWindow::endProgram() {
     emit ended();
 }
 
-void CreateMainWindow::closeEvent(QCloseEvent* event) {
+void CreateWindow::closeEvent(QCloseEvent* event) {
     if (!ended_) {
         guard_.setBusy(session_.flags.phraseActive);
         if (!guard_.confirmExit()) {
@@ -116,7 +110,7 @@ void CreateMainWindow::closeEvent(QCloseEvent* event) {
     endProgram();
 }
 
-void CreateMainWindow::phraseEdited() {
+void CreateWindow::phraseEdited() {
     if (!session_.flags.consentGiven) {
         return;
     }
@@ -129,7 +123,7 @@ void CreateMainWindow::phraseEdited() {
     }
 }
 
-void CreateMainWindow::composeVariant(Then then) {
+void CreateWindow::composeVariant(Then then) {
     // The Enter key reaches here past the disabled button.
     if (running_) {
         return;
@@ -149,41 +143,44 @@ void CreateMainWindow::composeVariant(Then then) {
     finishVariant(then);
 }
 
-bool CreateMainWindow::startAnalysis() {
+bool CreateWindow::startAnalysis() {
     auto input = beginAnalysis(session_, currentRequest(), *this);
     if (!input) {
         return false;
     }
     running_ = true;
-    auto result = std::make_shared<std::optional<PhraseAnalysis>>();
-    runResult_ = result;
     // No other job runs without a stop request: running_ was clear.
-    runner_->start([input = std::move(*input), result](JobControl& job) {
-        *result = searchPhrase(input, job);
-    });
+    [[maybe_unused]] const bool started = runner_.start<std::optional<PhraseAnalysis>>(
+        [search = search_, input = std::move(*input)](JobControl& job) {
+            return search(input, job);
+        },
+        [this](ui::JobRunner::End end, std::optional<std::optional<PhraseAnalysis>> result,
+               const QString& error) {
+            analysisFinished(end, result ? std::move(*result) : std::nullopt, error);
+        });
+    assert(started);
     return true;
 }
 
-void CreateMainWindow::analysisFinished(ui::JobRunner::End end, const QString& error) {
+void CreateWindow::analysisFinished(ui::JobRunner::End end, std::optional<PhraseAnalysis> result,
+                                    const QString& error) {
     // A run that a confirmed stop already ended has nothing more to say.
     if (!running_) {
         return;
     }
     running_ = false;
-    std::optional<PhraseAnalysis> result;
-    if (end == ui::JobRunner::End::Completed) {
-        result = std::move(*runResult_);
+    if (end != ui::JobRunner::End::Completed) {
+        result.reset();
     }
-    runResult_.reset();
     completeAnalysis(session_, std::move(result), *this);
     if (end == ui::JobRunner::End::Failed) {
         dialogs_.inform(this, QStringLiteral("Синтез прерван из-за ошибки: ") + error);
-        setActionButtonsEnabled(true);
+        enableRunButtons(true);
     }
     finishVariant(std::exchange(afterRun_, Then::Nothing));
 }
 
-void CreateMainWindow::finishVariant(Then then) {
+void CreateWindow::finishVariant(Then then) {
     if (const auto variant = finishNextVariant(session_)) {
         showResultLine(fromCp1251(*variant), kResultLineWhite, true);
         repaint();
@@ -194,12 +191,12 @@ void CreateMainWindow::finishVariant(Then then) {
     }
 }
 
-void CreateMainWindow::previousVariant() {
+void CreateWindow::previousVariant() {
     controls_.result->setText(fromCp1251(showPreviousVariant(session_)));
     repaint();
 }
 
-void CreateMainWindow::saveResults() {
+void CreateWindow::saveResults() {
     if (running_) {
         return;
     }
@@ -210,33 +207,32 @@ void CreateMainWindow::saveResults() {
     offerSave();
 }
 
-void CreateMainWindow::offerSave() {
+void CreateWindow::offerSave() {
     if (session_.flags.stopRequested) {
         return;
     }
     const auto folder = saveDialogFolder(session_, startFolder_);
-    ui::CommonDialogAPI dialog(dialogs_);
-    dialog.OpenFileDialog(this, QString::fromStdString(folder.string()), ui::textFilesFilter(),
-                          controls_.phrase->text(), [this](const QString& file) {
-                              const auto saved = create::saveResults(
-                                  session_, startFolder_, file.toStdString(), phraseText(),
-                                  toCp1251(controls_.result->text()));
-                              if (!saved) {
-                                  dialogs_.inform(this, QString::fromStdString(saved.error()));
-                              }
-                          });
+    const auto file = ui::chooseWhereToSave(dialogs_, this, QString::fromStdString(folder.string()),
+                                            controls_.phrase->text());
+    if (file) {
+        const auto saved = create::saveResults(session_, startFolder_, file->toStdString(),
+                                               phraseText(), toCp1251(controls_.result->text()));
+        if (!saved) {
+            dialogs_.inform(this, QString::fromStdString(saved.error()));
+        }
+    }
     ui::focusPrimaryButton(controls_.next);
 }
 
-ui::RunGuard::StopAnswer CreateMainWindow::stopPhrase() {
+ui::RunGuard::StopAnswer CreateWindow::stopPhrase() {
     guard_.setBusy(session_.flags.phraseActive);
     const auto answer = guard_.askStop();
     if (answer == ui::RunGuard::StopAnswer::Yes) {
         confirmStop(session_);
         running_ = false;
         afterRun_ = Then::Nothing;
-        setActionButtonsEnabled(true);
-        showProgress(0);
+        enableRunButtons(true);
+        progress(0);
         showResultLine(QString(), kResultLineGrey, false);
     } else if (answer == ui::RunGuard::StopAnswer::No) {
         // Undo the edit; the two writes do not ask again while the phrase is not active.
@@ -248,18 +244,18 @@ ui::RunGuard::StopAnswer CreateMainWindow::stopPhrase() {
     return answer;
 }
 
-void CreateMainWindow::addModules() {
+void CreateWindow::addModules() {
     chooser_.show([this] {
         return new ui::ModuleChooser(startFolder_, controls_.modules, controls_.next, this);
     });
 }
 
-void CreateMainWindow::showAbout() {
+void CreateWindow::showAbout() {
     about_.show(
         [this] { return new ui::AboutWindow(QString::fromUtf8(ui::kCreateDescription), this); });
 }
 
-void CreateMainWindow::showResultLine(const QString& text, const QColor& background, bool enabled) {
+void CreateWindow::showResultLine(const QString& text, const QColor& background, bool enabled) {
     QPalette palette = controls_.result->palette();
     palette.setColor(QPalette::Base, background);
     controls_.result->setPalette(palette);
@@ -267,37 +263,36 @@ void CreateMainWindow::showResultLine(const QString& text, const QColor& backgro
     controls_.result->setText(text);
 }
 
-AnalysisRequest CreateMainWindow::currentRequest() const {
+AnalysisRequest CreateWindow::currentRequest() const {
     return {phraseText(), controls_.languages->language(),
             ui::moduleListEntries(*controls_.modules), startFolder_};
 }
 
-std::string CreateMainWindow::phraseText() const {
+std::string CreateWindow::phraseText() const {
     return toCp1251(controls_.phrase->text());
 }
 
-void CreateMainWindow::setActionButtonsEnabled(bool enabled) {
+void CreateWindow::enableRunButtons(bool enabled) {
     for (auto* button :
          {controls_.next, controls_.previous, controls_.save, controls_.addModules}) {
         button->setEnabled(enabled);
     }
 }
 
-void CreateMainWindow::focusPhraseBox() {
+void CreateWindow::focusPhraseBox() {
     controls_.phrase->setFocus(Qt::OtherFocusReason);
 }
 
-void CreateMainWindow::rewritePhraseBox(std::string_view normalisedPhrase) {
+void CreateWindow::rewritePhraseBox(std::string_view normalisedPhrase) {
     controls_.phrase->setText(QString());
     controls_.phrase->writeWhole(fromCp1251(normalisedPhrase));
 }
 
-void CreateMainWindow::showMessage(std::string_view message) {
-    dialogs_.inform(this,
-                    QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+void CreateWindow::showMessage(const std::string& message) {
+    dialogs_.inform(this, QString::fromStdString(message));
 }
 
-void CreateMainWindow::showProgress(int percent) {
+void CreateWindow::progress(int percent) {
     controls_.progress.show(percent);
 }
 

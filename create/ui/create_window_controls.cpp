@@ -1,4 +1,4 @@
-#include "create/ui/main_window_controls.h"
+#include "create/ui/create_window_controls.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -17,12 +17,6 @@
 namespace undertext::create {
 namespace {
 
-QLabel* makeLabel(QWidget& window, const char* objectName, const QString& text) {
-    auto* label = new QLabel(text, &window);
-    label->setObjectName(QString::fromLatin1(objectName));
-    return label;
-}
-
 // The version label inside its drawn rectangle.
 QFrame* framed(QWidget& window, QWidget* inside) {
     auto* frame = new QFrame(&window);
@@ -35,7 +29,7 @@ QFrame* framed(QWidget& window, QWidget* inside) {
 
 }  // namespace
 
-MainWindowControls::MainWindowControls(QWidget& window)
+CreateWindowControls::CreateWindowControls(QWidget& window)
     : version(new ui::ClickableLabel(QString::fromUtf8(ui::kVersionText), &window)),
       phrase(new PhraseBox(&window)),
       result(new QLineEdit(&window)),
@@ -54,8 +48,8 @@ MainWindowControls::MainWindowControls(QWidget& window)
                           ui::ButtonIcon::Stop)),
       exit(ui::makeButton(&window, QStringLiteral("Command3"), QStringLiteral("Выйти"),
                           ui::ButtonIcon::Exit)) {
-    auto* title = makeLabel(window, "Label1",
-                            QStringLiteral("Программа синтеза подсознательного компонента текста"));
+    auto* title = ui::makeLabel(
+        &window, "Label1", QStringLiteral("Программа синтеза подсознательного компонента текста"));
     QFont titleFont = title->font();
     titleFont.setBold(true);
     // A font given in pixels has no point size to scale.
@@ -74,7 +68,7 @@ MainWindowControls::MainWindowControls(QWidget& window)
     top->addWidget(framed(window, version));
 
     auto* languageRow = new QGridLayout;
-    languageRow->addWidget(makeLabel(window, "Label6", QStringLiteral("Язык текста:")), 0, 0);
+    languageRow->addWidget(ui::makeLabel(&window, "Label6", QStringLiteral("Язык текста:")), 0, 0);
     languageRow->addWidget(languages->russianButton(), 0, 1);
     languageRow->addWidget(languages->englishButton(), 0, 2);
     languageRow->addWidget(progress.bar(), 0, 3);
@@ -91,12 +85,12 @@ MainWindowControls::MainWindowControls(QWidget& window)
 
     auto* layout = new QVBoxLayout(&window);
     layout->addLayout(top);
-    layout->addWidget(makeLabel(window, "Label4", QStringLiteral("Исходный текст:")));
+    layout->addWidget(ui::makeLabel(&window, "Label4", QStringLiteral("Исходный текст:")));
     layout->addWidget(phrase);
-    layout->addWidget(makeLabel(window, "Label5", QStringLiteral("Результат:")));
+    layout->addWidget(ui::makeLabel(&window, "Label5", QStringLiteral("Результат:")));
     layout->addWidget(result);
     layout->addLayout(languageRow);
-    layout->addWidget(makeLabel(window, "Label3", QStringLiteral("Модули словаря:")));
+    layout->addWidget(ui::makeLabel(&window, "Label3", QStringLiteral("Модули словаря:")));
     layout->addWidget(modules, 1);
     layout->addLayout(buttons);
 

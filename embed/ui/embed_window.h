@@ -2,13 +2,14 @@
 
 #include <filesystem>
 #include <functional>
-#include <memory>
+#include <optional>
 
 #include <QString>
 #include <QWidget>
 
 #include "common/core/dictionary_modules.h"
 #include "common/core/job_control.h"
+#include "common/core/job_events.h"
 #include "common/ui/about_window.h"
 #include "common/ui/job_runner.h"
 #include "common/ui/module_chooser.h"
@@ -30,23 +31,22 @@ class ResultFileList;
 
 namespace undertext::embed {
 
-// The search a run performs: embedSearchJob, or a wrapper of it in tests. It runs
-// on the worker thread under the contract of embedSearchJob.
-using SearchJob =
-    std::function<EmbedOutcome(const EmbedJobInputs&, JobControl&, const std::function<void()>&)>;
+// The search a run performs: embedSearchJob, or a substitute in tests. It runs on
+// the worker thread under the contract of embedSearchJob.
+using SearchJob = std::function<EmbedOutcome(const EmbedJobInputs&, JobControl&)>;
 
-// Form1, the main window of Embed: the source file, language and modules, the
-// search with its progress, stop and exit, and the list of report files. The
-// search runs on a worker thread (JobRunner); the window stays responsive and
-// holds the job while a stop or exit question is open. Closing the window after a
-// confirmed exit closes the About window and the module chooser too.
-// GUI thread only; dialogs must outlive the window.
-class Form1 final : public QWidget {
+// The main window of Embed (object name Form1): the source file, language and
+// modules, the search with its progress, stop and exit, and the list of report
+// files. The search runs on a worker thread (JobRunner); the window stays
+// responsive and holds the job while a stop or exit question is open. Closing the
+// window after a confirmed exit closes the About window and the module chooser
+// too. GUI thread only; dialogs must outlive the window.
+class EmbedWindow final : public QWidget, private JobEvents {
     Q_OBJECT
 
   public:
-    Form1(std::filesystem::path startFolder, ui::Dialogs& dialogs,
-          SearchJob searchJob = embedSearchJob, QWidget* parent = nullptr);
+    EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
+                SearchJob searchJob = embedSearchJob, QWidget* parent = nullptr);
 
     // The rest of start-up once the window exists: the module check (the About
     // window, then the warning), the window shown, and the About window brought to
@@ -63,11 +63,16 @@ class Form1 final : public QWidget {
 
     void startSearch();
     void requestStop();
-    void finishRun(ui::JobRunner::End end, const QString& error);
+    void finishRun(ui::JobRunner::End end, std::optional<EmbedOutcome> outcome,
+                   const QString& error);
     void showOutcome(const EmbedOutcome& outcome);
     // A run refused or ended by a message: the buttons come back, busy stays set.
     void endByMessage(const QString& text);
     void setRunButtonsEnabled(bool enabled);
+
+    // JobEvents of the search
+    void progress(int percent) override;
+    void showResultFiles(const ResultFiles& files) override;
 
     void showChooser();
     void showAbout();
@@ -90,13 +95,11 @@ class Form1 final : public QWidget {
     QPushButton* stopButton_;             // Command2
     QPushButton* exitButton_;             // Command3
 
-    ui::JobRunner* runner_;
+    ui::JobRunner runner_;
     ui::RunGuard guard_;
     ui::OpenFileAction openFile_;
     ui::SingleWindow<ui::AboutWindow> about_;
     ui::SingleWindow<ui::ModuleChooser> chooser_;
-    // The outcome of the latest run, filled in by its job before finished arrives.
-    std::shared_ptr<EmbedOutcome> outcome_;
 };
 
 }  // namespace undertext::embed

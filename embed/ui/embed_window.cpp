@@ -1,4 +1,6 @@
-#include "embed/ui/form1.h"
+#include "embed/ui/embed_window.h"
+
+#include <cassert>
 
 #include <utility>
 
@@ -27,24 +29,10 @@ inline constexpr const char* kChooseModulesMessage = "Выберите моду�
 // The first line of the box that reports a search that broke off unexpectedly.
 inline constexpr const char* kSearchBrokeOffMessage = "Поиск прерван из-за ошибки.";
 
-QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(objectName));
-    return label;
-}
-
-QFrame* makeLine(QWidget* parent, const char* objectName, QFrame::Shape shape) {
-    auto* line = new QFrame(parent);
-    line->setObjectName(QString::fromLatin1(objectName));
-    line->setFrameShape(shape);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
-
 }  // namespace
 
-Form1::Form1(std::filesystem::path startFolder, ui::Dialogs& dialogs, SearchJob searchJob,
-             QWidget* parent)
+EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
+                         SearchJob searchJob, QWidget* parent)
     : QWidget(parent),
       startFolder_(std::move(startFolder)),
       dialogs_(dialogs),
@@ -65,8 +53,8 @@ Form1::Form1(std::filesystem::path startFolder, ui::Dialogs& dialogs, SearchJob 
                                  ui::ButtonIcon::Stop)),
       exitButton_(ui::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Выйти"),
                                  ui::ButtonIcon::Exit)),
-      runner_(new ui::JobRunner(this)),
-      guard_(dialogs, *runner_, this, QString::fromUtf8(ui::kStopWorkQuestion)),
+      runner_(*this, this),
+      guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopWorkQuestion)),
       openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEmbedReportPattern),
                 {sourceBox_, results_, language_, startButton_}, this) {
     setObjectName(QStringLiteral("Form1"));
@@ -81,8 +69,8 @@ Form1::Form1(std::filesystem::path startFolder, ui::Dialogs& dialogs, SearchJob 
     language_->select(Language::Russian);
 }
 
-void Form1::arrangeControls() {
-    auto* heading = makeLabel(this, "Label1", QString::fromUtf8(ui::kEmbedDescription));
+void EmbedWindow::arrangeControls() {
+    auto* heading = ui::makeLabel(this, "Label1", QString::fromUtf8(ui::kEmbedDescription));
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     if (headingFont.pointSizeF() > 0) {
@@ -91,13 +79,13 @@ void Form1::arrangeControls() {
     heading->setFont(headingFont);
     auto* version = new ui::ClickableLabel(QString::fromUtf8(ui::kVersionText), this);
     version->setObjectName(QStringLiteral("Label7"));
-    connect(version, &ui::ClickableLabel::clicked, this, &Form1::showAbout);
+    connect(version, &ui::ClickableLabel::clicked, this, &EmbedWindow::showAbout);
 
     auto* sourceCaption =
-        makeLabel(this, "Label5", QStringLiteral("Исходный текстовый файл (Click)"));
-    auto* modulesCaption = makeLabel(this, "Label3", QStringLiteral("Модули словаря (Click)"));
-    auto* resultsCaption = makeLabel(this, "Label6", QStringLiteral("Файлы результатов:"));
-    auto* languageCaption = makeLabel(this, "Label4", QStringLiteral("Язык текста:"));
+        ui::makeLabel(this, "Label5", QStringLiteral("Исходный текстовый файл (Click)"));
+    auto* modulesCaption = ui::makeLabel(this, "Label3", QStringLiteral("Модули словаря (Click)"));
+    auto* resultsCaption = ui::makeLabel(this, "Label6", QStringLiteral("Файлы результатов:"));
+    auto* languageCaption = ui::makeLabel(this, "Label4", QStringLiteral("Язык текста:"));
     progress_.label()->setAlignment(Qt::AlignCenter);
 
     auto* headingRow = new QHBoxLayout;
@@ -139,14 +127,14 @@ void Form1::arrangeControls() {
     // Two areas side by side, split by Line4; Line1 to Line3 divide the rows.
     auto* layout = new QGridLayout(this);
     layout->addLayout(headingRow, 0, 0, 1, 3);
-    layout->addWidget(makeLine(this, "Line1", QFrame::HLine), 1, 0, 1, 3);
+    layout->addWidget(ui::makeLine(this, "Line1", QFrame::HLine), 1, 0, 1, 3);
     layout->addLayout(sourceColumn, 2, 0);
-    layout->addWidget(makeLine(this, "Line4", QFrame::VLine), 2, 1);
+    layout->addWidget(ui::makeLine(this, "Line4", QFrame::VLine), 2, 1);
     layout->addLayout(resultsColumn, 2, 2);
-    layout->addWidget(makeLine(this, "Line2", QFrame::HLine), 3, 0, 1, 3);
+    layout->addWidget(ui::makeLine(this, "Line2", QFrame::HLine), 3, 0, 1, 3);
     layout->addLayout(languageRow, 4, 0);
     layout->addLayout(progressColumn, 4, 2);
-    layout->addWidget(makeLine(this, "Line3", QFrame::HLine), 5, 0, 1, 3);
+    layout->addWidget(ui::makeLine(this, "Line3", QFrame::HLine), 5, 0, 1, 3);
     layout->addLayout(leftButtons, 6, 0);
     layout->addLayout(rightButtons, 6, 2);
     layout->setColumnStretch(0, 1);
@@ -155,23 +143,20 @@ void Form1::arrangeControls() {
     resize(560, 330);
 }
 
-void Form1::connectActions() {
+void EmbedWindow::connectActions() {
     connect(language_, &ui::LanguageOptions::languageChanged, this,
             [this](Language language) { ui::resetModuleList(*moduleList_, language, defaults_); });
     connect(openFileButton_, &QPushButton::clicked, this, [this] { openFile_.run(); });
     connect(sourceBox_, &ui::DoubleClickLineEdit::doubleClicked, this, [this] { openFile_.run(); });
-    connect(addModulesButton_, &QPushButton::clicked, this, &Form1::showChooser);
+    connect(addModulesButton_, &QPushButton::clicked, this, &EmbedWindow::showChooser);
     // A double-click anywhere in the module list, on an entry or not.
     moduleList_->viewport()->installEventFilter(this);
-    connect(startButton_, &QPushButton::clicked, this, &Form1::startSearch);
-    connect(stopButton_, &QPushButton::clicked, this, &Form1::requestStop);
+    connect(startButton_, &QPushButton::clicked, this, &EmbedWindow::startSearch);
+    connect(stopButton_, &QPushButton::clicked, this, &EmbedWindow::requestStop);
     connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
-    connect(runner_, &ui::JobRunner::progressChanged, this,
-            [this](int percent) { progress_.show(percent); });
-    connect(runner_, &ui::JobRunner::finished, this, &Form1::finishRun);
 }
 
-void Form1::startUp() {
+void EmbedWindow::startUp() {
     const bool warned = ui::warnWhenNoModules(
         startFolder_, dialogs_, [this] { showAbout(); }, this);
     show();
@@ -180,7 +165,7 @@ void Form1::startUp() {
     }
 }
 
-void Form1::startSearch() {
+void EmbedWindow::startSearch() {
     guard_.beginRun();
     setRunButtonsEnabled(false);
     if (sourceBox_->text().isEmpty()) {
@@ -195,17 +180,19 @@ void Form1::startSearch() {
     // Every path of the run is fixed here; later changes in the window do not reach it.
     EmbedJobInputs inputs{runFolder(), sourceBox_->text().toStdString(), language_->language(),
                           std::move(modules), startFolder_};
-    outcome_ = std::make_shared<EmbedOutcome>();
-    // Command1 is disabled while a run goes on, and a stopped run is only waited
-    // for, so the runner always takes the job.
-    runner_->start([search = searchJob_, inputs = std::move(inputs), outcome = outcome_,
-                    runner = runner_, results = results_](JobControl& control) {
-        *outcome = search(inputs, control,
-                          [runner, results] { runner->post([results] { results->reread(); }); });
-    });
+    // The start button is disabled while a run goes on, and a stopped run is only
+    // waited for, so the runner always takes the job.
+    [[maybe_unused]] const bool started = runner_.start<EmbedOutcome>(
+        [search = searchJob_, inputs = std::move(inputs)](JobControl& control) {
+            return search(inputs, control);
+        },
+        [this](ui::JobRunner::End end, std::optional<EmbedOutcome> outcome, const QString& error) {
+            finishRun(end, std::move(outcome), error);
+        });
+    assert(started);
 }
 
-void Form1::requestStop() {
+void EmbedWindow::requestStop() {
     if (guard_.askStop() != ui::RunGuard::StopAnswer::Yes) {
         return;
     }
@@ -213,7 +200,8 @@ void Form1::requestStop() {
     progress_.show(0);
 }
 
-void Form1::finishRun(ui::JobRunner::End end, const QString& error) {
+void EmbedWindow::finishRun(ui::JobRunner::End end, std::optional<EmbedOutcome> outcome,
+                            const QString& error) {
     switch (end) {
         case ui::JobRunner::End::Stopped:
             progress_.show(0);
@@ -224,12 +212,13 @@ void Form1::finishRun(ui::JobRunner::End end, const QString& error) {
                              : QString::fromUtf8(kSearchBrokeOffMessage) + u'\n' + error);
             return;
         case ui::JobRunner::End::Completed:
-            showOutcome(*outcome_);
+            assert(outcome);
+            showOutcome(*outcome);
             return;
     }
 }
 
-void Form1::showOutcome(const EmbedOutcome& outcome) {
+void EmbedWindow::showOutcome(const EmbedOutcome& outcome) {
     switch (outcome.ending) {
         case EmbedEnding::TextTooShort:
         case EmbedEnding::Failed:
@@ -252,18 +241,26 @@ void Form1::showOutcome(const EmbedOutcome& outcome) {
     }
 }
 
-void Form1::endByMessage(const QString& text) {
+void EmbedWindow::endByMessage(const QString& text) {
     dialogs_.inform(this, text);
     setRunButtonsEnabled(true);
 }
 
-void Form1::setRunButtonsEnabled(bool enabled) {
+void EmbedWindow::setRunButtonsEnabled(bool enabled) {
     addModulesButton_->setEnabled(enabled);
     openFileButton_->setEnabled(enabled);
     startButton_->setEnabled(enabled);
 }
 
-void Form1::closeEvent(QCloseEvent* event) {
+void EmbedWindow::progress(int percent) {
+    progress_.show(percent);
+}
+
+void EmbedWindow::showResultFiles(const ResultFiles& files) {
+    results_->showJobFiles(files, sourceBox_->text());
+}
+
+void EmbedWindow::closeEvent(QCloseEvent* event) {
     // A confirmed exit has stopped the job and waited for it, so no report is
     // left half written.
     if (!guard_.confirmExit()) {
@@ -275,24 +272,24 @@ void Form1::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+bool EmbedWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == moduleList_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         showChooser();
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void Form1::showChooser() {
+void EmbedWindow::showChooser() {
     chooser_.show(
         [this] { return new ui::ModuleChooser(startFolder_, moduleList_, startButton_, this); });
 }
 
-void Form1::showAbout() {
+void EmbedWindow::showAbout() {
     about_.show(
         [this] { return new ui::AboutWindow(QString::fromUtf8(ui::kEmbedDescription), this); });
 }
 
-std::filesystem::path Form1::runFolder() const {
+std::filesystem::path EmbedWindow::runFolder() const {
     const auto& chosen = openFile_.sourceFolder();
     return chosen.empty() ? startFolder_ : chosen;
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace undertext {
+
+// The files the result list shows: those of the run's folder whose names are a
+// source name followed by suffix (letter case ignored).
+struct ResultFiles {
+    std::string suffix;  // empty: the list keeps its pattern and only reads its folder again
+    // The source name; nullopt stands for the name the window shows at that moment.
+    std::optional<std::string> sourceName;
+};
+
+// What a long job tells whoever watches it, in the order it happens: progress and
+// the effects a window shows. The job never knows which controls show them. A
+// watcher overrides what it shows; the rest is ignored. Texts are UTF-8.
+class JobEvents {
+  public:
+    virtual ~JobEvents() = default;
+
+    // The progress bar and its label show percent (0 to 100).
+    virtual void progress(int /*percent*/) {}
+    // An information box with the text.
+    virtual void showMessage(const std::string& /*text*/) {}
+    // The buttons that start a run enabled or disabled.
+    virtual void enableRunButtons(bool /*enabled*/) {}
+    // The result list reads its folder again, for the files given.
+    virtual void showResultFiles(const ResultFiles& /*files*/) {}
+};
+
+}  // namespace undertext

@@ -1,0 +1,264 @@
+#include "echoscan/ui/echoscan_window.h"
+
+#include <cassert>
+#include <string>
+#include <utility>
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFont>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "common/ui/dialogs.h"
+#include "common/ui/language_options.h"
+#include "common/ui/result_file_list.h"
+#include "common/ui/window_parts.h"
+
+namespace undertext::echoscan {
+namespace {
+
+constexpr int kShortestListedLength = 1;
+constexpr int kLongestMinLength = 39;
+constexpr int kLongestMaxLength = 40;
+constexpr int kButtonHeight = 57;
+
+// An editable length box whose list holds 1 to last and whose text is shown.
+QComboBox* makeLengthBox(QWidget* parent, const QString& objectName, int last, int shown) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(objectName);
+    box->setEditable(true);
+    // A typed length is used as it stands and never joins the list.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    for (int length = kShortestListedLength; length <= last; ++length) {
+        box->addItem(QString::number(length));
+    }
+    box->setCurrentIndex(shown - kShortestListedLength);
+    return box;
+}
+
+QPushButton* makeTallButton(QWidget* parent, const QString& objectName, const QString& caption,
+                            ui::ButtonIcon icon) {
+    auto* button = ui::makeButton(parent, objectName, caption, icon);
+    button->setMinimumHeight(kButtonHeight);
+    return button;
+}
+
+}  // namespace
+
+EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path startFolder,
+                               SearchJob searchJob, QWidget* parent)
+    : QWidget(parent),
+      dialogs_(dialogs),
+      startFolder_(std::move(startFolder)),
+      searchJob_(std::move(searchJob)),
+      heading_(ui::makeLabel(this, "Label1", QString::fromUtf8(kWindowTitle))),
+      version_(new ui::ClickableLabel(QString::fromUtf8(ui::kVersionText), this)),
+      minLength_(makeLengthBox(this, QStringLiteral("Combo1"), kLongestMinLength, 4)),
+      maxLength_(makeLengthBox(this, QStringLiteral("Combo2"), kLongestMaxLength, 40)),
+      sourceBox_(new ui::DoubleClickLineEdit(this)),
+      language_(new ui::LanguageOptions(this)),
+      results_(new ui::ResultFileList(dialogs, this)),
+      progress_(this),
+      openFileButton_(makeTallButton(this, QStringLiteral("Command5"),
+                                     QStringLiteral("Открыть файл"), ui::ButtonIcon::OpenFile)),
+      startButton_(makeTallButton(this, QStringLiteral("Command1"), QStringLiteral("Начать поиск"),
+                                  ui::ButtonIcon::Start)),
+      stopButton_(makeTallButton(this, QStringLiteral("Command2"), QStringLiteral("Остановить"),
+                                 ui::ButtonIcon::Stop)),
+      exitButton_(makeTallButton(this, QStringLiteral("Command3"), QStringLiteral("Выйти"),
+                                 ui::ButtonIcon::Exit)),
+      runner_(*this, this),
+      guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopWorkQuestion)),
+      openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEchoscanReportPattern),
+                {sourceBox_, results_, language_, startButton_}, this) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    version_->setObjectName(QStringLiteral("Label9"));
+    sourceBox_->setObjectName(QStringLiteral("Text1"));
+    QFont headingFont = heading_->font();
+    headingFont.setPointSize(12);
+    headingFont.setBold(true);
+    heading_->setFont(headingFont);
+
+    buildLayout();
+    connectEvents();
+    language_->select(Language::Russian);
+}
+
+void EchoscanWindow::buildLayout() {
+    auto* lengths = new QHBoxLayout;
+    lengths->addWidget(ui::makeLabel(this, "Label3", QStringLiteral("от")));
+    lengths->addWidget(minLength_);
+    lengths->addSpacing(8);
+    lengths->addWidget(ui::makeLabel(this, "Label8", QStringLiteral("до")));
+    lengths->addWidget(maxLength_);
+    lengths->addStretch();
+
+    auto* language = new QGridLayout;
+    language->addWidget(ui::makeLabel(this, "Label4_1", QStringLiteral("Язык текста:")), 0, 0, 2, 1,
+                        Qt::AlignVCenter);
+    language->addWidget(language_->russianButton(), 0, 1);
+    language->addWidget(language_->englishButton(), 1, 1);
+    language->setColumnStretch(2, 1);
+
+    auto* openRow = new QHBoxLayout;
+    openRow->addStretch();
+    openRow->addWidget(openFileButton_);
+    openRow->addStretch();
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(ui::makeLabel(this, "Label7", QStringLiteral("Размеры фрагментов")));
+    left->addLayout(lengths);
+    left->addWidget(ui::makeLabel(this, "Label4_0", QStringLiteral("знаков")));
+    left->addSpacing(12);
+    left->addLayout(language);
+    left->addSpacing(12);
+    left->addWidget(
+        ui::makeLabel(this, "Label5", QStringLiteral("Исходный текстовый файл (click)")));
+    left->addWidget(sourceBox_);
+    left->addStretch();
+    left->addWidget(ui::makeLine(this, "Line7", QFrame::HLine));
+    left->addLayout(openRow);
+
+    auto* progressRow = new QHBoxLayout;
+    progressRow->addStretch();
+    progressRow->addWidget(progress_.label());
+    progressRow->addStretch();
+
+    auto* runRow = new QHBoxLayout;
+    runRow->addWidget(startButton_);
+    runRow->addWidget(stopButton_);
+    runRow->addWidget(exitButton_);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(ui::makeLabel(this, "Label6", QStringLiteral("Файлы результатов:")));
+    right->addWidget(results_, 1);
+    right->addSpacing(12);
+    right->addWidget(progress_.bar());
+    right->addLayout(progressRow);
+    right->addWidget(ui::makeLine(this, "Line8", QFrame::HLine));
+    right->addLayout(runRow);
+
+    auto* areas = new QHBoxLayout;
+    areas->addLayout(left, 1);
+    areas->addWidget(ui::makeLine(this, "Line2", QFrame::VLine));
+    areas->addLayout(right, 1);
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(heading_, 1);
+    heading->addWidget(version_, 0, Qt::AlignTop);
+
+    auto* window = new QVBoxLayout(this);
+    window->addLayout(heading);
+    window->addWidget(ui::makeLine(this, "Line1", QFrame::HLine));
+    window->addLayout(areas, 1);
+    results_->setMinimumHeight(71);
+    resize(530, 300);
+}
+
+void EchoscanWindow::connectEvents() {
+    connect(startButton_, &QPushButton::clicked, this, &EchoscanWindow::startSearch);
+    connect(stopButton_, &QPushButton::clicked, this, &EchoscanWindow::askStop);
+    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(openFileButton_, &QPushButton::clicked, this, [this] { openFile_.run(); });
+    // Also during a run, when the open-file button is disabled.
+    connect(sourceBox_, &ui::DoubleClickLineEdit::doubleClicked, this, [this] { openFile_.run(); });
+    connect(version_, &ui::ClickableLabel::clicked, this, [this] {
+        about_.show([this] {
+            return new ui::AboutWindow(QString::fromUtf8(ui::kEchoscanDescription), this);
+        });
+    });
+}
+
+void EchoscanWindow::progress(int percent) {
+    progress_.show(percent);
+}
+
+void EchoscanWindow::showMessage(const std::string& text) {
+    dialogs_.inform(this, QString::fromStdString(text));
+}
+
+void EchoscanWindow::enableRunButtons(bool enabled) {
+    openFileButton_->setEnabled(enabled);
+    startButton_->setEnabled(enabled);
+}
+
+void EchoscanWindow::showResultFiles(const ResultFiles& files) {
+    // The list stays in SourceFolder, where the job writes; only the pattern moves.
+    results_->showJobFiles(files, sourceBox_->text());
+}
+
+void EchoscanWindow::startSearch() {
+    // The job enables the buttons a moment before its thread returns; a press in
+    // that moment waits for it instead of being refused by the runner.
+    if (runner_.isRunning()) {
+        runner_.waitForEnd();
+    }
+    guard_.beginRun();
+    // The job orders this too, but the window must not look idle until it does.
+    enableRunButtons(false);
+    FragmentSearchRequest request{
+        sourceBox_->text().toStdString(),
+        openFile_.sourceFolder(),
+        language_->language(),
+        minLength_->currentText().toStdString(),
+        maxLength_->currentText().toStdString(),
+    };
+    [[maybe_unused]] const bool started = runner_.start<FragmentSearchEnd>(
+        [search = searchJob_, request = std::move(request)](JobControl& control) {
+            return search(request, control);
+        },
+        [this](ui::JobRunner::End end, std::optional<FragmentSearchEnd> outcome,
+               const QString& error) { searchFinished(end, outcome, error); });
+    assert(started);
+}
+
+void EchoscanWindow::askStop() {
+    if (guard_.askStop() == ui::RunGuard::StopAnswer::Yes) {
+        enableRunButtons(true);
+        progress_.show(0);
+    }
+}
+
+void EchoscanWindow::searchFinished(ui::JobRunner::End end,
+                                    std::optional<FragmentSearchEnd> outcome,
+                                    const QString& error) {
+    switch (end) {
+        case ui::JobRunner::End::Completed:
+            assert(outcome);
+            // A refused or failed run leaves the busy flag set.
+            if (outcome == FragmentSearchEnd::Completed) {
+                guard_.setBusy(false);
+            }
+            break;
+        case ui::JobRunner::End::Stopped:
+            progress_.show(0);
+            // A job that was already writing when the stop came may have finished
+            // its reports; the list shows what is on disk.
+            results_->reread();
+            break;
+        case ui::JobRunner::End::Failed:
+            dialogs_.inform(this, QString::fromUtf8(kUnexpectedFailureMessage) + error);
+            enableRunButtons(true);
+            break;
+    }
+}
+
+void EchoscanWindow::closeEvent(QCloseEvent* event) {
+    if (!guard_.confirmExit()) {
+        event->ignore();
+        return;
+    }
+    about_.close();
+    event->accept();
+}
+
+}  // namespace undertext::echoscan

@@ -1,0 +1,200 @@
+#include "echoscan/ui/echoscan_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+
+#include "common/core/codepage.h"
+#include "common/ui/result_file_list.h"
+#include "common/ui/scripted_dialogs.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_driver.h"
+
+namespace undertext::echoscan {
+namespace {
+
+using ui::JobRunner;
+
+QString q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+const std::string kVerse = utf8ToCp1251("Мама мыла раму, мама мыла окно.\r\n");
+const QString kExitAsked = q("Выход?|Действительно хотите выйти из программы?");
+const QString kStopAsked = q("Остановка?|Действительно хотите остановить работу?");
+
+class EchoscanWindowTest : public ::testing::Test {
+  protected:
+    testing::TempFolder start;
+    testing::TempFolder texts;
+    ui::ScriptedDialogs dialogs{q(kApplicationTitle)};
+    testing::JobGate gate;
+    std::unique_ptr<EchoscanWindow> window;
+    std::unique_ptr<testing::WindowDriver> driver;
+
+    void open(SearchJob job = fragmentSearchJob) {
+        window = std::make_unique<EchoscanWindow>(dialogs, start.path(), std::move(job));
+        driver = std::make_unique<testing::WindowDriver>(*window, dialogs);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void openSource() {
+        dialogs.queueFile(QString::fromStdString(texts.write("text.txt", kVerse).string()));
+        driver->click("Command5");
+    }
+    void setLengths(const char* from, const char* to) {
+        driver->control<QComboBox>("Combo1")->setCurrentText(q(from));
+        driver->control<QComboBox>("Combo2")->setCurrentText(q(to));
+    }
+    // The two buttons a run disables, each on its own.
+    void expectRunButtons(bool enabled) const {
+        for (const char* name : {"Command5", "Command1"}) {
+            EXPECT_EQ(driver->enabled(name), enabled) << name;
+        }
+    }
+};
+
+TEST_F(EchoscanWindowTest, ShowsItsControlsAndItsOwnAboutWindow) {
+    open();
+    EXPECT_EQ(window->windowTitle(), q("Поиск повторяющихся фрагментов текста"));
+    const std::pair<const char*, const char*> captions[] = {
+        {"Label1", "Поиск повторяющихся фрагментов текста"},
+        {"Label9", "Версия 2.1"},
+        {"Label7", "Размеры фрагментов"},
+        {"Label3", "от"},
+        {"Combo1", "4"},
+        {"Label8", "до"},
+        {"Combo2", "40"},
+        {"Label4_0", "знаков"},
+        {"Label4_1", "Язык текста:"},
+        {"Option1", "Русский"},
+        {"Option2", "Английский"},
+        {"Label5", "Исходный текстовый файл (click)"},
+        {"Label6", "Файлы результатов:"},
+        {"Label2", "Готово   0 %"},
+        {"Command5", "Открыть файл"},
+        {"Command1", "Начать поиск"},
+        {"Command2", "Остановить"},
+        {"Command3", "Выйти"}};
+    for (const auto& [name, caption] : captions) {
+        EXPECT_EQ(driver->text(name), q(caption)) << name;
+        EXPECT_TRUE(driver->enabled(name)) << name;
+    }
+    EXPECT_EQ(driver->control<QComboBox>("Combo1")->count(), 39);
+    EXPECT_EQ(driver->control<QComboBox>("Combo2")->itemText(39), q("40"));
+    EXPECT_TRUE(driver->control("Option1")->isChecked());
+
+    driver->click("Label9");
+    auto* about = window->findChild<QWidget*>(QStringLiteral("Form2"));
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->findChild<QWidget*>(QStringLiteral("Label1"))->property("text"),
+              q("Поиск повторяющихся фрагментов текста."));
+    // Before any run the window closes without a question, and the About window goes too.
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(about->isVisible());
+    EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(EchoscanWindowTest, AWholeRunWritesThePreparedTextAndTheThreeReports) {
+    open();
+    openSource();
+    EXPECT_EQ(driver->text("Text1"), q("text.txt"));
+    EXPECT_EQ(driver->control<ui::ResultFileList>("File2")->pattern(), q("text.txt_Rec*.*"));
+    setLengths("2", "40");
+    EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
+    EXPECT_EQ(driver->text("Label2"), q("Готово  100 %"));
+    expectRunButtons(true);
+    EXPECT_EQ(driver->entries("File2"),
+              (QStringList{q("text.txt_RecPrep.txt"), q("text.txt_RecSortByAlf.txt"),
+                           q("text.txt_RecSortByFriq.txt"), q("text.txt_RecSortByLen.txt")}));
+    // The job got the window's lengths, language and folder.
+    const auto byLength = cp1251ToUtf8(texts.read("text.txt_RecSortByLen.txt"));
+    EXPECT_TRUE(
+        byLength.starts_with("  СОРТИРОВКА ПО ДЛИНЕ  интервал поиска от 2 до 40 символов."));
+    EXPECT_NE(byLength.find("\r\nмама мыла  2       10\r\n"), std::string::npos);
+    EXPECT_TRUE(window->close());  // a completed run clears the busy flag
+    EXPECT_EQ(dialogs.shown().size(), 1u) << "only the open dialog";
+}
+
+TEST_F(EchoscanWindowTest, ARefusalReachesTheUserAndLeavesTheWindowBusy) {
+    open();
+    openSource();
+    setLengths("5", "3");
+    EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
+    EXPECT_EQ(driver->lastMessage(),
+              q("Минимальная длина должна быть меньше или равна максимальной длине фрагмента."));
+    expectRunButtons(true);
+    EXPECT_FALSE(texts.exists("text.txt_RecSortByLen.txt"));
+    // The refused run leaves the busy flag set: stop and exit ask, and No keeps the window.
+    driver->click("Command2");
+    driver->click("Command3");
+    EXPECT_TRUE(window->isVisible());
+    dialogs.queueAnswer(true);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(driver->questions(), (QStringList{kStopAsked, kExitAsked, kExitAsked}));
+}
+
+TEST_F(EchoscanWindowTest, DuringARunBothRunButtonsAreOffAndTheListFollowsTheShownName) {
+    open(gate.wrap(fragmentSearchJob));
+    texts.write("other.txt", kVerse);
+    openSource();
+    setLengths("2", "40");
+    driver->click("Command1");
+    expectRunButtons(false);
+    ASSERT_TRUE(driver->awaitHeld(gate));
+    expectRunButtons(false);
+    // A name picked during the run (a double-click on Text1) names the final list.
+    dialogs.queueFile(QString::fromStdString((texts / "other.txt").string()));
+    QTest::mouseDClick(driver->control<QWidget>("Text1"), Qt::LeftButton);
+    EXPECT_EQ(driver->text("Text1"), q("other.txt"));
+    gate.release();
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Completed);
+    expectRunButtons(true);
+    EXPECT_EQ(driver->control<ui::ResultFileList>("File2")->pattern(), q("other.txt_Rec*.txt"));
+    EXPECT_TRUE(texts.exists("text.txt_RecSortByLen.txt"));
+    EXPECT_FALSE(texts.exists("other.txt_RecSortByLen.txt"));
+}
+
+TEST_F(EchoscanWindowTest, AStopConfirmedMidRunShowsZeroAndWritesNoReport) {
+    open(gate.wrap(fragmentSearchJob));
+    openSource();
+    driver->click("Command1");
+    ASSERT_TRUE(driver->awaitHeld(gate));
+    driver->answerWhileHeld(gate, true);
+    driver->click("Command2");
+    EXPECT_TRUE(driver->heldDuringQuestion());
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
+    EXPECT_EQ(driver->text("Label2"), q("Готово  0 %"));
+    expectRunButtons(true);
+    EXPECT_TRUE(texts.exists("text.txt_RecPrep.txt"));
+    EXPECT_FALSE(texts.exists("text.txt_RecSortByLen.txt"));
+    EXPECT_EQ(driver->messageCount(), 0u);
+    EXPECT_TRUE(window->close()) << "the stop cleared the busy flag";
+}
+
+TEST_F(EchoscanWindowTest, AnExitConfirmedMidRunEndsTheJobAndClosesEveryWindow) {
+    open(gate.wrap(fragmentSearchJob));
+    driver->click("Label9");
+    openSource();
+    driver->click("Command1");
+    ASSERT_TRUE(driver->awaitHeld(gate));
+    driver->answerWhileHeld(gate, true);
+    driver->click("Command3");
+    EXPECT_TRUE(driver->heldDuringQuestion());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->findChild<QWidget*>(QStringLiteral("Form2"))->isVisible());
+    EXPECT_FALSE(driver->runner().isRunning()) << "the exit waited for the job";
+    EXPECT_FALSE(texts.exists("text.txt_RecSortByLen.txt"));
+}
+
+TEST_F(EchoscanWindowTest, AJobThatThrowsIsReportedWithItsTextAndFreesTheWindow) {
+    open(testing::throwingJob<FragmentSearchEnd>("диск отвалился"));
+    openSource();
+    EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Failed);
+    EXPECT_EQ(driver->lastMessage(), q("Поиск прерван из-за ошибки: диск отвалился"));
+    expectRunButtons(true);
+}
+
+}  // namespace
+}  // namespace undertext::echoscan

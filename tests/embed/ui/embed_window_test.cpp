@@ -1,0 +1,163 @@
+#include "embed/ui/embed_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QRadioButton>
+
+#include "common/core/codepage.h"
+#include "common/ui/result_file_list.h"
+#include "common/ui/scripted_dialogs.h"
+#include "tests/support/qt_application.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/window_driver.h"
+
+namespace undertext::embed {
+namespace {
+
+using ui::JobRunner;
+
+const QString kExitAsked = QStringLiteral("Выход?|Действительно хотите выйти из программы?");
+const QString kStopAsked = QStringLiteral("Остановка?|Действительно хотите остановить работу?");
+
+class EmbedWindowTest : public ::testing::Test {
+  protected:
+    undertext::testing::TempFolder start;  // StartFolder: the modules and LastPath.txt
+    undertext::testing::TempFolder texts;  // SourceFolder
+    ui::ScriptedDialogs dialogs{QStringLiteral("Embed")};
+    undertext::testing::JobGate gate;
+    std::unique_ptr<EmbedWindow> window;
+    std::unique_ptr<undertext::testing::WindowDriver> driver;
+
+    // In «кот ел» the letters «котел» hold «котел» and «тел»; «кот» and «ел» are whole words.
+    void SetUp() override {
+        start.write("common.dic", utf8ToCp1251("котел\r\nтел\r\nел\r\nкот\r\n"));
+    }
+
+    void open(SearchJob job = embedSearchJob) {
+        window = std::make_unique<EmbedWindow>(start.path(), dialogs, std::move(job));
+        driver = std::make_unique<undertext::testing::WindowDriver>(*window, dialogs);
+        window->show();
+    }
+    void chooseText(const char* name, const char* utf8) {
+        dialogs.queueFile(QString::fromStdString(texts.write(name, utf8ToCp1251(utf8)).string()));
+        driver->click("Command6");
+    }
+    // The three buttons a run disables, each on its own.
+    void expectRunButtons(bool enabled) const {
+        for (const char* name : {"Command5", "Command6", "Command1"}) {
+            EXPECT_EQ(driver->enabled(name), enabled) << name;
+        }
+    }
+};
+
+TEST_F(EmbedWindowTest, ARunThroughTheWindowWritesTheFourReportsAndListsThem) {
+    open();
+    EXPECT_EQ(driver->entries("List1"), QStringList{QStringLiteral("common.dic")});
+    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово   0 %"));
+    chooseText("a.txt", "кот ел\r\n");
+    EXPECT_EQ(driver->text("Text1"), QStringLiteral("a.txt"));
+    EXPECT_EQ(driver->control<ui::ResultFileList>("File2")->pattern(),
+              QStringLiteral("a.txt_emb*.*"));
+    EXPECT_EQ(window->focusWidget(), driver->control("Command1"));
+
+    EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
+    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  100 %"));
+    EXPECT_EQ(driver->control<QProgressBar>("ProgressBar1")->value(), 100);
+    expectRunButtons(true);
+    EXPECT_EQ(driver->messageCount(), 0u);
+    EXPECT_EQ(driver->entries("File2"), (QStringList{QStringLiteral("a.txt_Emb.txt"),
+                                                     QStringLiteral("a.txt_EmbSortByAlf.txt"),
+                                                     QStringLiteral("a.txt_EmbSortByFriq.txt"),
+                                                     QStringLiteral("a.txt_EmbSortByLen.txt")}));
+    EXPECT_NE(texts.read("a.txt_Emb.txt").find(utf8ToCp1251("котел,тел,")), std::string::npos);
+    // A completed run clears the busy flag: the window closes without a question.
+    EXPECT_TRUE(window->close());
+    EXPECT_TRUE(driver->questions().empty());
+}
+
+TEST_F(EmbedWindowTest, RunsEndedByAMessageLeaveTheWindowBusy) {
+    open();
+    driver->click("Command1");
+    EXPECT_EQ(driver->lastMessage(), QStringLiteral("Выберите исходный файл"));
+    expectRunButtons(true);
+    // The refused run left the busy flag set: stopping asks, and Yes shows 0.
+    dialogs.queueAnswer(true);
+    driver->click("Command2");
+    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  0 %"));
+    driver->click("Command2");  // no longer busy: nothing is asked
+    EXPECT_EQ(driver->questions(), QStringList{kStopAsked});
+
+    // English has no default module here; Russian brings its own back.
+    chooseText("b.txt", "plain english words\r\n");
+    EXPECT_TRUE(driver->control<QRadioButton>("Option2")->isChecked());
+    EXPECT_EQ(driver->entries("List1"), QStringList());
+    driver->click("Command1");
+    EXPECT_EQ(driver->lastMessage(), QStringLiteral("Выберите модули словарей"));
+    driver->click("Option1");
+    EXPECT_EQ(driver->entries("List1"), QStringList{QStringLiteral("common.dic")});
+
+    // The job's own message reaches the user, and the list shows what was written.
+    chooseText("none.txt", "дом и сад\r\n");
+    driver->runToTheEnd("Command1");
+    EXPECT_EQ(driver->lastMessage(), QStringLiteral("Вложенных слов не найдено."));
+    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  100 %"));
+    EXPECT_EQ(driver->entries("File2"), QStringList{QStringLiteral("none.txt_Emb.txt")});
+    expectRunButtons(true);
+
+    // None of these runs completed, so leaving asks first; No keeps the window.
+    driver->click("Command3");
+    EXPECT_EQ(driver->questions(), QStringList({kStopAsked, kExitAsked}));
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(EmbedWindowTest, AStopConfirmedDuringASearchHoldsTheJobThenShowsZero) {
+    open(gate.wrap(embedSearchJob));
+    chooseText("a.txt", "кот ел\r\n");
+    driver->click("Command1");
+    expectRunButtons(false);
+    ASSERT_TRUE(driver->awaitHeld(gate));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return driver->text("Label2") == QStringLiteral("Готово  2 %"); }));
+    driver->answerWhileHeld(gate, true);
+    driver->click("Command2");
+    EXPECT_TRUE(driver->heldDuringQuestion());
+    expectRunButtons(true);
+    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  0 %"));
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
+    EXPECT_EQ(driver->control<QProgressBar>("ProgressBar1")->value(), 0);
+    EXPECT_EQ(driver->messageCount(), 0u);
+    EXPECT_FALSE(texts.exists("a.txt_Emb.txt") || texts.exists("~$a.txt"));
+    EXPECT_TRUE(window->close());  // the stop cleared the busy flag
+    EXPECT_EQ(driver->questions(), QStringList{kStopAsked});
+}
+
+TEST_F(EmbedWindowTest, AnExitConfirmedDuringASearchEndsTheJobFirstAndClosesEveryWindow) {
+    open(gate.wrap(embedSearchJob));
+    chooseText("a.txt", "кот ел\r\n");
+    QTest::mouseDClick(driver->control<QListWidget>("List1")->viewport(), Qt::LeftButton);
+    auto* chooser = window->findChild<QWidget*>(QStringLiteral("Form4"));
+    ASSERT_NE(chooser, nullptr);
+    driver->click("Command1");
+    ASSERT_TRUE(driver->awaitHeld(gate));
+    driver->answerWhileHeld(gate, true);
+    driver->click("Command3");
+    EXPECT_TRUE(driver->heldDuringQuestion());
+    EXPECT_EQ(driver->questions(), QStringList{kExitAsked});
+    EXPECT_FALSE(window->isVisible() || chooser->isVisible());
+    EXPECT_FALSE(driver->runner().isRunning());
+    EXPECT_FALSE(texts.exists("~$a.txt") || texts.exists("a.txt_Emb.txt"));
+}
+
+TEST_F(EmbedWindowTest, AJobThatThrowsIsReportedWithItsTextAndFreesTheWindow) {
+    open(undertext::testing::throwingJob<EmbedOutcome>("диск отвалился"));
+    chooseText("a.txt", "кот ел\r\n");
+    EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Failed);
+    EXPECT_EQ(driver->lastMessage(), QStringLiteral("Поиск прерван из-за ошибки.\nдиск отвалился"));
+    expectRunButtons(true);
+}
+
+}  // namespace
+}  // namespace undertext::embed
