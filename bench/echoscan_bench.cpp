@@ -8,7 +8,7 @@
 #include "echoscan/core/fragment_search_job.h"
 #include "echoscan/core/fragment_text.h"
 #include "echoscan/core/recurring_fragments.h"
-#include "tests/echoscan/core/literal_fragment_search.h"
+#include "tests/support/literal/fragment_search.h"
 #include "tests/support/temp_folder.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "embed/core/embed_search_job.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
-#include "tests/embed/core/literal_embed.h"
+#include "tests/support/literal/embed_search.h"
 
 namespace {
 

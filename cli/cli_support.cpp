@@ -3,35 +3,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
 namespace undertext::cli {
-
-Result<Arguments> parseArguments(const std::vector<std::string>& args,
-                                 const std::set<std::string>& knownOptions) {
-    Arguments parsed;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const auto& arg = args[i];
-        if (arg.rfind("--", 0) != 0 || arg == "--") {
-            parsed.positional.push_back(arg);
-            continue;
-        }
-        const auto eq = arg.find('=');
-        const std::string name = arg.substr(0, eq);
-        if (!knownOptions.contains(name)) {
-            return Result<Arguments>::failure("unknown option " + name);
-        }
-        if (eq != std::string::npos) {
-            parsed.options[name] = arg.substr(eq + 1);
-        } else if (i + 1 < args.size()) {
-            parsed.options[name] = args[++i];
-        } else {
-            return Result<Arguments>::failure("option " + name + " needs a value");
-        }
-    }
-    return Result<Arguments>::success(std::move(parsed));
-}
 
 std::optional<Language> languageOption(const std::string& value) {
     if (value == "ru") {
@@ -56,6 +33,32 @@ std::vector<std::string> splitModuleNames(const std::string& list) {
 
 void printError(const std::string& message) {
     std::cerr << "undertext: " << message << '\n';
+}
+
+std::optional<std::string> moduleFolderProblem(const std::filesystem::path& folder) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const auto status = fs::status(folder, error);
+    if (!error || error == std::errc::no_such_file_or_directory) {
+        if (!fs::is_directory(status)) {
+            return "no folder " + folder.string();
+        }
+        fs::directory_iterator(folder, error);
+    }
+    if (error) {
+        return "cannot read the folder " + folder.string() + ": " + error.message();
+    }
+    return std::nullopt;
+}
+
+int finishStandardOutput(int status) {
+    std::cout.flush();
+    const bool lost = !std::cout || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+    if (!lost) {
+        return status;
+    }
+    printError(std::string("cannot write to standard output: ") + std::strerror(errno));
+    return status == kExitOk ? kExitRefused : status;
 }
 
 TerminalProgress::TerminalProgress() : enabled_(::isatty(STDERR_FILENO) == 1) {}

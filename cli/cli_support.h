@@ -1,14 +1,13 @@
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "common/core/job_control.h"
 #include "common/core/letters.h"
-#include "common/core/result.h"
 
 namespace undertext::cli {
 
@@ -17,7 +16,7 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 1;  // the job refused, or a file could not be read or written
 inline constexpr int kExitUsage = 2;
 
-// A sub-command's arguments: positional words and "--name value" options.
+// A sub-command's arguments: its positional words and the values of its options.
 struct Arguments {
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
@@ -28,11 +27,6 @@ struct Arguments {
     }
 };
 
-// Splits args into positional words and options; every option takes a value
-// ("--name value" or "--name=value"). Unknown options are a usage error.
-Result<Arguments> parseArguments(const std::vector<std::string>& args,
-                                 const std::set<std::string>& knownOptions);
-
 // The value of --lang: "ru" or "en"; nullopt for anything else.
 std::optional<Language> languageOption(const std::string& value);
 
@@ -41,6 +35,14 @@ std::vector<std::string> splitModuleNames(const std::string& list);
 
 // Prints "undertext: " + message to standard error (UTF-8).
 void printError(const std::string& message);
+
+// Why the module folder cannot be used: "no folder DIR", or that it cannot be
+// read and why. nullopt when it can be listed.
+std::optional<std::string> moduleFolderProblem(const std::filesystem::path& folder);
+
+// Flushes standard output. When something written there was lost (a full disk),
+// says so on standard error and turns success into status 1; returns the status.
+int finishStandardOutput(int status);
 
 // Shows a job's progress as a bar on standard error when it is a terminal, and
 // nothing otherwise. The job runs to its end: the batch tool never stops one.

@@ -1,14 +1,13 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "cli/cli_support.h"
 
 namespace undertext::cli {
 
-// Each sub-command takes the arguments after its name and returns the exit status.
-int runModulesCommand(const std::vector<std::string>& args);
-int runCreateCommand(const std::vector<std::string>& args);
-int runEmbedCommand(const std::vector<std::string>& args);
-int runEchoscanCommand(const std::vector<std::string>& args);
+// Each sub-command takes its parsed arguments and returns the exit status.
+int runModulesCommand(const Arguments& arguments);
+int runCreateCommand(const Arguments& arguments);
+int runEmbedCommand(const Arguments& arguments);
+int runEchoscanCommand(const Arguments& arguments);
 
 }  // namespace undertext::cli

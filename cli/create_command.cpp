@@ -44,38 +44,37 @@ int usageError(const std::string& message) {
 
 }  // namespace
 
-int runCreateCommand(const std::vector<std::string>& args) {
-    const auto parsed =
-        parseArguments(args, {"--lang", "--modules", "--dict-dir", "--variants", "--save"});
-    if (!parsed) {
-        return usageError(parsed.error());
-    }
-    if (parsed->positional.size() != 1) {
+int runCreateCommand(const Arguments& arguments) {
+    if (arguments.positional.size() != 1) {
         return usageError("create takes one phrase (see undertext --help)");
     }
     create::AnalysisRequest request;
-    request.phrase = utf8ToCp1251(parsed->positional.front());
+    request.phrase = utf8ToCp1251(arguments.positional.front());
     if (request.phrase.size() > static_cast<std::size_t>(create::kMaxPhraseLength)) {
         return usageError("the phrase has more than 80 characters");
     }
     request.language = create::languageOfPhrase(request.phrase);
-    if (const auto* lang = parsed->option("--lang")) {
+    if (const auto* lang = arguments.option("--lang")) {
         const auto language = languageOption(*lang);
         if (!language) {
             return usageError("--lang takes ru or en");
         }
         request.language = *language;
     }
-    const auto* dictDir = parsed->option("--dict-dir");
+    const auto* dictDir = arguments.option("--dict-dir");
     request.startFolder = dictDir ? std::filesystem::path(*dictDir) : ".";
-    if (const auto* modules = parsed->option("--modules")) {
+    if (const auto problem = moduleFolderProblem(request.startFolder)) {
+        printError(*problem);
+        return kExitRefused;
+    }
+    if (const auto* modules = arguments.option("--modules")) {
         request.selectedModules = splitModuleNames(*modules);
     } else {
         request.selectedModules =
             modulesForLanguage(request.language, lookUpDefaultModules(request.startFolder));
     }
     int variants = 1;
-    if (const auto* count = parsed->option("--variants")) {
+    if (const auto* count = arguments.option("--variants")) {
         const auto number = positiveNumber(*count);
         if (!number) {
             return usageError("--variants takes a whole number of 1 or more");
@@ -100,7 +99,7 @@ int runCreateCommand(const std::vector<std::string>& args) {
         shown = std::move(*variant);
         std::cout << cp1251ToUtf8(shown) << '\n';
     }
-    if (const auto* save = parsed->option("--save")) {
+    if (const auto* save = arguments.option("--save")) {
         const auto written =
             create::saveRez(*save, session.normalisedPhrase, shown, session.analysis);
         if (!written) {

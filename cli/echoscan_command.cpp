@@ -35,20 +35,19 @@ class ShellRun final : public JobControl {
 
 }  // namespace
 
-int runEchoscanCommand(const std::vector<std::string>& args) {
-    const auto parsed = parseArguments(args, {"--lang", "--min", "--max"});
-    if (!parsed || parsed->positional.size() != 1) {
-        printError(parsed ? "echoscan takes one FILE (see undertext --help)" : parsed.error());
+int runEchoscanCommand(const Arguments& arguments) {
+    if (arguments.positional.size() != 1) {
+        printError("echoscan takes one FILE (see undertext --help)");
         return kExitUsage;
     }
-    const std::filesystem::path file = parsed->positional.front();
-    const auto language = languageFor(parsed.value(), file);
+    const std::filesystem::path file = arguments.positional.front();
+    const auto language = languageFor(arguments, file);
     if (!language) {
         printError("--lang takes ru or en");
         return kExitUsage;
     }
-    const auto* minText = parsed->option("--min");
-    const auto* maxText = parsed->option("--max");
+    const auto* minText = arguments.option("--min");
+    const auto* maxText = arguments.option("--max");
     const FragmentSearchRequest request{
         file.filename().string(), file.has_parent_path() ? file.parent_path() : ".", *language,
         minText ? *minText : "4", maxText ? *maxText : "40"};

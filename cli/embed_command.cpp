@@ -9,25 +9,24 @@
 #include "embed/core/embed_search_job.h"
 
 namespace undertext::cli {
-int runEmbedCommand(const std::vector<std::string>& args) {
-    const auto parsed = parseArguments(args, {"--lang", "--modules", "--dict-dir"});
-    if (!parsed) {
-        printError(parsed.error());
-        return kExitUsage;
-    }
-    if (parsed->positional.size() != 1 ||
-        !std::filesystem::path(parsed->positional[0]).has_filename()) {
+int runEmbedCommand(const Arguments& arguments) {
+    if (arguments.positional.size() != 1 ||
+        !std::filesystem::path(arguments.positional[0]).has_filename()) {
         printError("embed takes one text file (see undertext --help)");
         return kExitUsage;
     }
-    const std::filesystem::path source = parsed->positional[0];
-    const auto* dictDir = parsed->option("--dict-dir");
+    const std::filesystem::path source = arguments.positional[0];
+    const auto* dictDir = arguments.option("--dict-dir");
     embed::EmbedJobInputs inputs;
     inputs.sourceFolder = source.has_parent_path() ? source.parent_path() : ".";
     inputs.sourceName = source.filename().string();
     inputs.startFolder = dictDir ? *dictDir : ".";
+    if (const auto problem = moduleFolderProblem(inputs.startFolder)) {
+        printError(*problem);
+        return kExitRefused;
+    }
 
-    if (const auto* lang = parsed->option("--lang")) {
+    if (const auto* lang = arguments.option("--lang")) {
         const auto language = languageOption(*lang);
         if (!language) {
             printError("--lang takes ru or en");
@@ -44,7 +43,7 @@ int runEmbedCommand(const std::vector<std::string>& args) {
         inputs.language = guessLanguage(bytes.value());
     }
 
-    if (const auto* modules = parsed->option("--modules")) {
+    if (const auto* modules = arguments.option("--modules")) {
         inputs.selectedModules = splitModuleNames(*modules);
     } else {
         inputs.selectedModules =

@@ -1,6 +1,5 @@
 #include <filesystem>
 #include <iostream>
-#include <system_error>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
@@ -9,17 +8,15 @@
 
 namespace undertext::cli {
 
-int runModulesCommand(const std::vector<std::string>& args) {
-    const auto parsed = parseArguments(args, {"--dict-dir"});
-    if (!parsed || !parsed->positional.empty()) {
-        printError(parsed ? "modules takes no file" : parsed.error());
+int runModulesCommand(const Arguments& arguments) {
+    if (!arguments.positional.empty()) {
+        printError("modules takes no file");
         return kExitUsage;
     }
-    const auto* dictDir = parsed->option("--dict-dir");
+    const auto* dictDir = arguments.option("--dict-dir");
     const std::filesystem::path folder = dictDir ? *dictDir : ".";
-    std::error_code error;
-    if (!std::filesystem::is_directory(folder, error)) {
-        printError("no folder " + folder.string());
+    if (const auto problem = moduleFolderProblem(folder)) {
+        printError(*problem);
         return kExitRefused;
     }
 

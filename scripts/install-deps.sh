@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev libdivsufsort-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libdivsufsort-dev libcli11-dev
   libuchardet-dev libunistring-dev
   hunspell-ru hunspell-tools wamerican
   fonts-dejavu-core

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/literal/selection_sort.h"
+
 namespace undertext {
 namespace {
 
@@ -17,20 +19,6 @@ bool greaterKeyBeats(const Entry& a, const Entry& b) {
     return a.first > b.first;
 }
 
-// The procedure as the reports describe it, step by step: quadratic, kept here
-// as the yardstick for the replay.
-void literalSelectionSort(std::vector<Entry>& entries, bool (*beats)(const Entry&, const Entry&)) {
-    for (std::size_t i = entries.size(); i-- > 1;) {
-        std::size_t candidate = 0;
-        for (std::size_t j = 1; j <= i; ++j) {
-            if (beats(entries[j], entries[candidate])) {
-                candidate = j;
-            }
-        }
-        std::swap(entries[candidate], entries[i]);
-    }
-}
-
 TEST(SelectionSort, ReplayKeepsTiesWhereTheLiteralProcedurePutsThem) {
     std::mt19937 random(7);
     for (int round = 0; round < 2000; ++round) {
@@ -40,7 +28,7 @@ TEST(SelectionSort, ReplayKeepsTiesWhereTheLiteralProcedurePutsThem) {
         }
         for (const auto beats : {smallerKeyBeats, greaterKeyBeats}) {
             auto expected = entries;
-            literalSelectionSort(expected, beats);
+            testing::literalSelectionSort(expected, beats);
             auto replayed = entries;
             selectionSort(replayed, beats);
             ASSERT_EQ(replayed, expected);

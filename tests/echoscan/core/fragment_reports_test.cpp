@@ -6,7 +6,8 @@
 #include <set>
 
 #include "common/core/codepage.h"
-#include "tests/echoscan/core/literal_fragment_search.h"
+#include "tests/support/literal/fragment_search.h"
+#include "tests/support/literal/selection_sort.h"
 
 namespace undertext::echoscan {
 namespace {

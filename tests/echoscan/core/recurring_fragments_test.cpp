@@ -7,7 +7,7 @@
 
 #include "common/core/codepage.h"
 #include "echoscan/core/fragment_text.h"
-#include "tests/echoscan/core/literal_fragment_search.h"
+#include "tests/support/literal/fragment_search.h"
 #include "tests/support/recording_job.h"
 
 namespace undertext::echoscan {

@@ -5,7 +5,8 @@
 #include "embed/core/embed_reports.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
-#include "tests/embed/core/literal_embed.h"
+#include "tests/support/literal/embed_search.h"
+#include "tests/support/literal/selection_sort.h"
 #include "tests/support/temp_folder.h"
 
 namespace undertext::embed {
@@ -173,7 +174,7 @@ TEST(EmbedOracle, FastSearchCountingReportAndSortsMatchTheLiteralProcedures) {
         ASSERT_EQ(fast, expected);
         for (const auto& [kind, beats] : kSorts) {
             sortForReport(kind, fast);
-            testing::literalSort(expected, beats);
+            undertext::testing::literalSelectionSort(expected, beats);
             ASSERT_EQ(fast, expected);
         }
     }

@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "common/core/job_control.h"
@@ -24,17 +23,5 @@ struct LiteralFragment {
 std::optional<std::vector<LiteralFragment>> literalRecurringFragments(std::string_view fragmentText,
                                                                       int minLength, int maxLength,
                                                                       JobControl& control);
-
-// The selection procedure of the report sorts as stated, in O(n^2).
-template <typename T, typename Beats>
-void literalSelectionSort(std::vector<T>& entries, Beats beats) {
-    for (std::size_t k = entries.size(); k >= 2; --k) {
-        std::size_t candidate = 0;
-        for (std::size_t i = 1; i < k; ++i) {
-            candidate = beats(entries[i], entries[candidate]) ? i : candidate;
-        }
-        std::swap(entries[candidate], entries[k - 1]);
-    }
-}
 
 }  // namespace undertext::testing

@@ -30,18 +30,6 @@ LiteralRun literalSearch(const std::string& text, Language language,
 LiteralRun literalRun(const std::string& text, Language language,
                       const std::vector<std::string>& dicWords);
 
-// The selection procedure: entry j replaces the candidate when it beats it.
-template <typename Beats>
-void literalSort(std::vector<EmbeddedWord>& items, Beats beats) {
-    for (std::size_t i = items.size(); i-- > 1;) {
-        std::size_t candidate = 0;
-        for (std::size_t j = 1; j <= i; ++j) {
-            candidate = beats(items[j], items[candidate]) ? j : candidate;
-        }
-        std::swap(items[candidate], items[i]);
-    }
-}
-
 // Windows-1251 bytes of a UTF-8 literal.
 inline std::string cp(std::string_view utf8) {
     return utf8ToCp1251(utf8);

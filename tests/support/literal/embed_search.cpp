@@ -1,4 +1,4 @@
-#include "tests/embed/core/literal_embed.h"
+#include "tests/support/literal/embed_search.h"
 
 #include <algorithm>
 

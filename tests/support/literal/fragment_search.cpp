@@ -1,4 +1,4 @@
-#include "literal_fragment_search.h"
+#include "tests/support/literal/fragment_search.h"
 
 #include <cmath>
 #include <set>

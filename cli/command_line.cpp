@@ -1,0 +1,183 @@
+#include "cli/command_line.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <map>
+
+#include "cli/commands.h"
+
+namespace undertext::cli {
+namespace {
+
+struct OptionSpec {
+    const char* name;
+    const char* value;
+    const char* help;
+};
+
+struct CommandSpec {
+    const char* name;
+    const char* operand;  // the positional word's name; nullptr when the command takes none
+    const char* operandHelp;
+    const char* summary;  // one line in the list of commands
+    const char* description;
+    std::vector<OptionSpec> options;
+    Command run;
+};
+
+// Help texts are wrapped to fit 80 columns beside the option names.
+constexpr OptionSpec kLang{"--lang", "ru|en", "the language (default: guessed from the\nletters)"};
+constexpr OptionSpec kModules{"--modules", "NAME[,NAME...]",
+                              "the dictionary modules (default: the default\nmodule of the "
+                              "language, COMMON.DIC or\nCOMMON_E.DIC)"};
+constexpr OptionSpec kDictDir{"--dict-dir", "DIR",
+                              "the folder of the modules (default: the\ncurrent folder)"};
+
+const std::vector<CommandSpec>& commandSpecs() {
+    static const std::vector<CommandSpec> specs{
+        {"modules",
+         nullptr,
+         nullptr,
+         "list the dictionary modules with their word counts",
+         "Lists the dictionary modules (*.dic) in DIR with their word counts and names\n"
+         "the default modules COMMON.DIC and COMMON_E.DIC.",
+         {kDictDir},
+         runModulesCommand},
+        {"create",
+         "PHRASE",
+         "the phrase (UTF-8, at most 80 characters)",
+         "synthesise the hidden component of a phrase",
+         "Synthesises the hidden component of PHRASE (UTF-8, at most 80 characters),\n"
+         "prints N variants, one a line, and writes the results file FILE with the last\n"
+         "of them.",
+         {{"--lang", "ru|en", "the language (default: the one of the\nfirst character)"},
+          kModules,
+          kDictDir,
+          {"--variants", "N", "how many variants to print (default 1)"},
+          {"--save", "FILE", "write the results file FILE"}},
+         runCreateCommand},
+        {"embed",
+         "FILE",
+         "the text (Windows-1251)",
+         "find the dictionary words embedded in a text",
+         "Finds the dictionary words embedded in the text FILE and writes its four\n"
+         "reports FILE_Emb.txt, FILE_EmbSortByFriq.txt, FILE_EmbSortByLen.txt and\n"
+         "FILE_EmbSortByAlf.txt beside it.",
+         {kLang, kModules, kDictDir},
+         runEmbedCommand},
+        {"echoscan",
+         "FILE",
+         "the text (Windows-1251)",
+         "find the fragments of a text that recur",
+         "Finds the fragments of the text FILE that recur and writes FILE_RecPrep.txt\n"
+         "and FILE_RecSortByLen.txt, FILE_RecSortByAlf.txt, FILE_RecSortByFriq.txt\n"
+         "beside it.",
+         {kLang,
+          {"--min", "N", "the shortest fragment (default 4)"},
+          {"--max", "N", "the longest fragment (default 40)"}},
+         runEchoscanCommand},
+    };
+    return specs;
+}
+
+constexpr const char* kDescription =
+    "Runs the jobs of the Undertext programs from a shell. Texts, modules and reports\n"
+    "are Windows-1251 files; messages are printed in UTF-8.";
+constexpr const char* kExitStatuses =
+    "Exit status: 0 done, 1 refused or a file error, 2 a usage error.";
+
+CommandLine usageError(const std::string& message) {
+    printError(message);
+    return {nullptr, {}, kExitUsage};
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string>& args) {
+    CLI::App app{kDescription, "undertext"};
+    app.footer(std::string("Each command's options: undertext COMMAND --help.\n") + kExitStatuses);
+    app.allow_extras();
+    app.set_version_flag("--version", "undertext 2.1");
+
+    struct Parsed {
+        const CommandSpec* spec;
+        CLI::App* app;
+        std::vector<std::string> positional;
+        std::map<std::string, std::string> values;
+    };
+    std::vector<Parsed> parsed;
+    parsed.reserve(commandSpecs().size());  // the options keep pointers into the entries
+    for (const auto& spec : commandSpecs()) {
+        auto& entry = parsed.emplace_back(Parsed{&spec, nullptr, {}, {}});
+        entry.app = app.add_subcommand(spec.name, spec.summary);
+        entry.app->allow_extras();
+        entry.app->footer(std::string(spec.description) + "\n\n" + kExitStatuses);
+        if (spec.operand != nullptr) {
+            entry.app->add_option(spec.operand, entry.positional, spec.operandHelp)->type_name("");
+        }
+        for (const auto& option : spec.options) {
+            entry.app->add_option(option.name, entry.values[option.name], option.help)
+                ->type_name(option.value)
+                ->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+        }
+    }
+    const auto chosen = [&]() -> Parsed* {
+        for (auto& entry : parsed) {
+            if (entry.app->parsed()) {
+                return &entry;
+            }
+        }
+        return nullptr;
+    };
+
+    try {
+        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        std::cout << app.help();  // the chosen command's help when there is one
+        return {nullptr, {}, kExitOk};
+    } catch (const CLI::CallForVersion& version) {
+        std::cout << version.what() << '\n';
+        return {nullptr, {}, kExitOk};
+    } catch (const CLI::ParseError& error) {
+        const auto* entry = chosen();
+        return usageError(error.what() + std::string(" (see undertext ") +
+                          (entry ? std::string(entry->spec->name) + " " : "") + "--help)");
+    }
+
+    for (const auto& word : app.remaining()) {
+        if (word != "--") {
+            return usageError(word.starts_with("-")
+                                  ? "unknown option " + word.substr(0, word.find('='))
+                                  : "unknown command " + word + " (see undertext --help)");
+        }
+    }
+    auto* entry = chosen();
+    if (entry == nullptr) {
+        std::cerr << app.help();  // no command given
+        return {nullptr, {}, kExitUsage};
+    }
+    // What CLI11 left: options no one knows, and the words of a command that
+    // takes none (the command refuses them); after "--" only words.
+    bool wordsOnly = false;
+    for (auto& word : entry->app->remaining()) {
+        if (!wordsOnly && word == "--") {
+            wordsOnly = true;
+        } else if (!wordsOnly && word.starts_with("-")) {
+            return usageError("unknown option " + word.substr(0, word.find('=')) +
+                              " (see undertext " + entry->spec->name + " --help)");
+        } else {
+            entry->positional.push_back(std::move(word));
+        }
+    }
+    CommandLine line{entry->spec->run, {std::move(entry->positional), {}}, kExitOk};
+    for (const auto& option : entry->spec->options) {
+        if (entry->app->count(option.name) > 0) {
+            line.arguments.options[option.name] = entry->values[option.name];
+        }
+    }
+    return line;
+}
+
+}  // namespace undertext::cli

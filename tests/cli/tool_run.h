@@ -1,0 +1,55 @@
+#pragma once
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/child_process.h"
+#include "tests/support/temp_folder.h"
+
+namespace undertext::testing {
+
+struct ToolRun {
+    int status = -1;
+    std::string out, err;  // standard output and standard error
+};
+
+// Where the tool's standard output goes: a file the test reads, or /dev/full,
+// where every write fails.
+enum class Stdout { Captured, Full };
+
+// Runs the batch tool with args (each one argument, no shell between) in folder,
+// under limits.
+inline ToolRun runTool(const TempFolder& folder, const std::vector<std::string>& args,
+                       const ChildLimits& limits = {}, Stdout out = Stdout::Captured) {
+    std::vector<std::string> words{UNDERTEXT_BINARY};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    const auto outFile = (folder / ".stdout").string();
+    const auto errFile = (folder / ".stderr").string();
+    const auto outTarget = out == Stdout::Full ? std::string("/dev/full") : outFile;
+    // The files are opened before the limits apply, so the limits hold for the tool alone.
+    const int status = inChildProcess({}, [&] {
+        const int outFd = ::open(outTarget.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int errFd = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (outFd < 0 || errFd < 0 || ::chdir(folder.path().c_str()) != 0 ||
+            ::dup2(outFd, STDOUT_FILENO) < 0 || ::dup2(errFd, STDERR_FILENO) < 0) {
+            return 127;
+        }
+        applyChildLimits(limits);
+        ::execv(argv[0], argv.data());
+        return 127;
+    });
+    ToolRun run{status, out == Stdout::Full ? "" : folder.read(".stdout"), folder.read(".stderr")};
+    std::filesystem::remove(outFile);
+    std::filesystem::remove(errFile);
+    return run;
+}
+
+}  // namespace undertext::testing

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "common/core/codepage.h"
+#include "tests/cli/tool_run.h"
+
+namespace undertext::testing {
+namespace {
+
+using Words = std::vector<std::string>;
+
+std::string cp(const std::string& utf8) {
+    return utf8ToCp1251(utf8);
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// A folder with a Russian module in dict/, a Russian and an English text in texts/.
+struct EmbedFolder : TempFolder {
+    EmbedFolder() {
+        std::filesystem::create_directories(*this / "texts");
+        std::filesystem::create_directories(*this / "dict");
+        write("dict/COMMON.DIC", cp("котел\r\nтел\r\nел\r\nкот\r\n"));
+        write("texts/a.txt", cp("Кот ел."));
+        write("texts/e.txt", "The cat.");
+    }
+};
+
+TEST(EmbedTool, WritesTheFourReportsBesideTheTextAndSaysWhatWentWrong) {
+    EmbedFolder folder;
+    const auto done = runTool(folder, {"embed", "texts/a.txt", "--dict-dir", "dict"});
+    ASSERT_EQ(done.status, 0) << done.err;
+    EXPECT_EQ(done.out,
+              "texts/a.txt_Emb.txt\ntexts/a.txt_EmbSortByFriq.txt\n"
+              "texts/a.txt_EmbSortByLen.txt\ntexts/a.txt_EmbSortByAlf.txt\n");
+    EXPECT_TRUE(contains(folder.read("texts/a.txt_Emb.txt"), cp("котел,тел,")));
+    EXPECT_FALSE(folder.exists("texts/~$a.txt"));
+
+    struct Case {
+        Words args;
+        int status;
+        std::string out, err;
+    };
+    const Case cases[] = {
+        // English is guessed from the letters, and there is no English module.
+        {{"embed", "texts/e.txt", "--dict-dir", "dict"},
+         1,
+         "",
+         "Выберите модули словарей (в папке \"dict\" нет модуля COMMON_E.DIC)."},
+        // Nothing found is no failure: the text-order report is written all the same.
+        {{"embed", "texts/e.txt", "--dict-dir", "dict", "--lang", "ru"},
+         0,
+         "texts/e.txt_Emb.txt\n",
+         "Вложенных слов не найдено."},
+        {{"embed", "missing.txt", "--dict-dir", "dict", "--lang", "ru"}, 1, "", "missing.txt"},
+        {{"embed", "texts/a.txt", "--dict-dir", "nowhere"}, 1, "", "no folder nowhere"},
+    };
+    for (const auto& c : cases) {
+        const auto run = runTool(folder, c.args);
+        EXPECT_EQ(run.status, c.status) << c.args[1];
+        EXPECT_EQ(run.out, c.out) << c.args[1];
+        EXPECT_TRUE(contains(run.err, c.err)) << c.args[1] << ": " << run.err;
+    }
+}
+
+TEST(EchoscanTool, WritesThePreparedTextAndReportsAndPassesOnARefusal) {
+    TempFolder folder;
+    folder.write("text.txt", cp("Мама мыла раму, мама мыла окно.\r\n"));
+    const auto done = runTool(folder, {"echoscan", "text.txt", "--min", "2"});
+    ASSERT_EQ(done.status, 0) << done.err;
+    EXPECT_EQ(done.out,
+              "./text.txt_RecPrep.txt\n./text.txt_RecSortByLen.txt\n./text.txt_RecSortByAlf.txt\n"
+              "./text.txt_RecSortByFriq.txt\n");
+    EXPECT_EQ(folder.read("text.txt_RecPrep.txt"), cp("мама мыла раму мама мыла окно "));
+    EXPECT_TRUE(contains(folder.read("text.txt_RecSortByLen.txt"), cp("мама мыла  2       10")));
+
+    const auto refused = runTool(folder, {"echoscan", "text.txt", "--min", "abc"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(contains(refused.err, "целыми числами")) << refused.err;
+}
+
+// "cat top" and its like, separated by single spaces plus extra ones to make
+// length characters in all.
+std::string catTopPhrase(std::size_t length) {
+    std::string phrase = "cat";
+    while (phrase.size() + 4 <= length) {
+        phrase += phrase.size() % 8 == 3 ? " top" : " cat";
+    }
+    return phrase.insert(3, length - phrase.size(), ' ');
+}
+
+TEST(CreateTool, PrintsTheVariantsWritesTheLastAndTakesEightyCharacters) {
+    TempFolder folder;
+    folder.write("common_e.dic", "orca\r\ntart\r\nopal\r\n");
+    folder.write("COMMON.DIC", cp("мамаша\r\nыла\r\nрамушка\r\n"));
+    const auto done = runTool(folder, {"create", "cat top", "--variants", "2", "--save", "o.txt"});
+    ASSERT_EQ(done.status, 0) << done.err;
+    // The two variants of "cat top", in either order; the file holds the second.
+    const std::string mode0 = "orca tart tart opal ", mode3 = "orca  tart opal ";
+    ASSERT_TRUE(done.out == mode0 + "\n" + mode3 + "\n" || done.out == mode3 + "\n" + mode0 + "\n")
+        << done.out;
+    EXPECT_TRUE(contains(folder.read("o.txt"), done.out.starts_with(mode0)
+                                                   ? "\" ORCA  TART OPAL  \""
+                                                   : "\" ORCA TART TART OPAL  \""));
+    EXPECT_FALSE(folder.exists("LastPathSynth.txt"));
+    EXPECT_EQ(runTool(folder, {"create", "Мама мыла"}).out, "мамаша  мыла  \n");
+
+    ASSERT_EQ(catTopPhrase(80).size(), 80u);
+    const auto longest = runTool(folder, {"create", catTopPhrase(80)});
+    EXPECT_EQ(longest.status, 0) << longest.err;
+    EXPECT_TRUE(longest.out.starts_with("orca ")) << longest.out;
+    const auto tooLong = runTool(folder, {"create", catTopPhrase(81)});
+    EXPECT_EQ(tooLong.status, 2);
+    EXPECT_TRUE(contains(tooLong.err, "80 characters")) << tooLong.err;
+
+    const auto refused = runTool(folder, {"create", "cat", "--modules", "NONE.DIC"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(contains(refused.err, "NONE.DIC")) << refused.err;
+}
+
+TEST(ModulesTool, ListsTheModulesWithTheirWordCounts) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "d");
+    folder.write("d/common.dic", "a\r\n\r\nb,c\r\n");
+    const auto listed = runTool(folder, {"modules", "--dict-dir", "d"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out,
+              "common.dic\t4 words\nDefault Russian module: common.dic\n"
+              "Default English module: missing (COMMON_E.DIC)\n");
+}
+
+TEST(BatchTool, UsageErrorsExitWithTwoAndNameTheFault) {
+    TempFolder folder;
+    folder.write("t.txt", "text");
+    const std::pair<Words, const char*> cases[] = {
+        {{"frobnicate"}, "unknown command frobnicate"},
+        {{"embed", "t.txt", "--depth", "3"}, "unknown option --depth"},
+        {{"create", "cat", "--save"}, "--save"},
+        {{"modules", "extra"}, "modules takes no file"},
+        {{"embed"}, "embed takes one text file"},
+        {{"embed", "t.txt", "--lang", "de"}, "--lang takes ru or en"},
+        {{"echoscan", "t.txt", "u.txt"}, "echoscan takes one FILE"},
+        {{"echoscan", "t.txt", "--lang", "fr"}, "--lang takes ru or en"},
+        {{"create"}, "create takes one phrase"},
+        {{"create", "cat", "--variants", "0"}, "--variants takes a whole number"},
+        {{"create", "cat", "--lang", "xx"}, "--lang takes ru or en"},
+    };
+    for (const auto& [args, message] : cases) {
+        const auto run = runTool(folder, args);
+        EXPECT_EQ(run.status, 2) << message;
+        EXPECT_TRUE(contains(run.err, std::string("undertext: ") + message)) << run.err;
+    }
+}
+
+TEST(BatchTool, OutputThatCannotBeWrittenIsAnErrorAndLeavesGoodFilesAlone) {
+    EmbedFolder folder;
+    for (const auto& args : {Words{"--help"}, Words{"modules", "--dict-dir", "dict"}}) {
+        const auto run = runTool(folder, args, {}, Stdout::Full);
+        EXPECT_EQ(run.status, 1) << args[0];
+        EXPECT_TRUE(contains(run.err, "cannot write to standard output")) << run.err;
+    }
+
+    // A text whose reports outgrow a file-size limit that the messages fit in.
+    std::string text;
+    for (int i = 0; i < 200; ++i) {
+        text += "Кот ел. ";
+    }
+    folder.write("texts/a.txt", cp(text));
+    ASSERT_EQ(runTool(folder, {"embed", "texts/a.txt", "--dict-dir", "dict"}).status, 0);
+    const auto good = folder.read("texts/a.txt_Emb.txt");
+    ASSERT_GT(good.size(), 2000u);
+    folder.write("texts/a.txt", cp(text + "Тел."));
+    const auto cut = runTool(folder, {"embed", "texts/a.txt", "--dict-dir", "dict"}, {2000, false});
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_TRUE(contains(cut.err, "a.txt_Emb")) << cut.err;
+    EXPECT_EQ(folder.read("texts/a.txt_Emb.txt"), good);
+    // No temporary file and no letter file stays behind.
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder / "texts")) {
+        names.insert(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"a.txt", "a.txt_Emb.txt", "a.txt_EmbSortByAlf.txt",
+                                            "a.txt_EmbSortByFriq.txt", "a.txt_EmbSortByLen.txt",
+                                            "e.txt"}));
+}
+
+TEST(BatchTool, AModuleFolderThatCannotBeReadIsNamedSo) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "dict");
+    folder.write("dict/COMMON_E.DIC", "orca\r\n");
+    ::chmod(folder.path().c_str(), 0755);  // an unprivileged run may enter it
+    ::chmod((folder / "dict").c_str(), 0);
+    for (const auto& args :
+         {Words{"modules", "--dict-dir", "dict"}, Words{"create", "cat", "--dict-dir", "dict"},
+          Words{"embed", "e.txt", "--lang", "en", "--dict-dir", "dict"}}) {
+        const auto run = runTool(folder, args, {RLIM_INFINITY, true});
+        EXPECT_EQ(run.status, 1) << args[0];
+        EXPECT_TRUE(contains(run.err, "cannot read the folder dict: Permission denied"))
+            << args[0] << ": " << run.err;
+    }
+    ::chmod((folder / "dict").c_str(), 0755);
+}
+
+}  // namespace
+}  // namespace undertext::testing
