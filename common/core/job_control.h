@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "common/core/job_events.h"
 
 namespace undertext {
@@ -12,6 +14,13 @@ namespace undertext {
 class JobControl : public JobEvents {
   public:
     virtual bool stopPoint() = 0;
+    // Passes `count` (at least 1) stop points in a row where the job has no work
+    // between them, looking for a stop once, at the last: a stop asked for at any
+    // of them is honoured there.
+    virtual bool passStopPoints(std::int64_t count) {
+        static_cast<void>(count);
+        return stopPoint();
+    }
 };
 
 // Runs a job to its end with nothing watching.

@@ -24,6 +24,12 @@ class ReportText {
     int nextColumn() const { return static_cast<int>(text_.size() - lineStart_) + 1; }
     const std::string& text() const { return text_; }
     std::string release() { return std::move(text_); }
+    // Starts again with no text, keeping the room taken so far (for a report that
+    // is handed out in pieces of whole lines).
+    void clear() {
+        text_.clear();
+        lineStart_ = 0;
+    }
 
   private:
     std::string text_;

@@ -38,9 +38,11 @@ const char* fragmentReportSuffix(FragmentReport report) {
     return "";
 }
 
-std::string fragmentReportText(FragmentReport report, std::string_view fragmentText,
-                               const std::vector<RecurringFragment>& entries, int minLength,
-                               int maxLength, int column) {
+void formatFragmentReport(FragmentReport report, std::string_view fragmentText,
+                          const std::vector<RecurringFragment>& entries, int minLength,
+                          int maxLength, int column,
+                          const std::function<void(std::string_view)>& piece) {
+    constexpr std::size_t kPieceSize = 64 * 1024;
     ReportText out;
     out.append(utf8ToCp1251(headingOf(report)))
         .append(numberText(minLength))
@@ -63,6 +65,10 @@ std::string fragmentReportText(FragmentReport report, std::string_view fragmentT
             .padToColumn(column + 8)
             .append(numberText(entry.length))
             .endLine();
+        if (out.text().size() >= kPieceSize) {
+            piece(out.text());
+            out.clear();
+        }
     };
     if (report == FragmentReport::Alphabetical) {
         std::for_each(entries.begin(), entries.end(), row);
@@ -73,16 +79,23 @@ std::string fragmentReportText(FragmentReport report, std::string_view fragmentT
         .append(utf8ToCp1251("Всего повторяющихся фрагментов: "))
         .append(numberText(static_cast<std::int64_t>(entries.size())))
         .endLine();
-    return out.release();
+    piece(out.text());
 }
 
-void sortAlphabetically(std::vector<RecurringFragment>& entries, std::string_view fragmentText) {
-    // With distinct texts the selection procedure leaves plain ascending byte
-    // order (std::string_view compares bytes as unsigned values, a prefix first).
-    std::sort(entries.begin(), entries.end(),
-              [fragmentText](const RecurringFragment& a, const RecurringFragment& b) {
-                  return a.text(fragmentText) < b.text(fragmentText);
-              });
+std::string fragmentReportText(FragmentReport report, std::string_view fragmentText,
+                               const std::vector<RecurringFragment>& entries, int minLength,
+                               int maxLength, int column) {
+    std::string text;
+    formatFragmentReport(report, fragmentText, entries, minLength, maxLength, column,
+                         [&](std::string_view piece) { text.append(piece); });
+    return text;
+}
+
+void sortAlphabetically(std::vector<RecurringFragment>& entries) {
+    std::sort(
+        entries.begin(), entries.end(), [](const RecurringFragment& a, const RecurringFragment& b) {
+            return a.firstRank != b.firstRank ? a.firstRank < b.firstRank : a.length < b.length;
+        });
 }
 
 void sortByFrequency(std::vector<RecurringFragment>& entries) {
@@ -100,14 +113,15 @@ Status writeFragmentReports(const std::filesystem::path& folder, std::string_vie
     }
     const int column = reportColumn(static_cast<int>(longest));
     const auto write = [&](FragmentReport report) {
-        const auto path = folder / (std::string(sourceName) + fragmentReportSuffix(report));
-        return writeWholeFile(path, fragmentReportText(report, fragmentText, fragments, minLength,
-                                                       maxLength, column));
+        WholeFileWriter file(folder / (std::string(sourceName) + fragmentReportSuffix(report)));
+        formatFragmentReport(report, fragmentText, fragments, minLength, maxLength, column,
+                             [&](std::string_view piece) { file.append(piece); });
+        return file.commit();
     };
     if (auto written = write(FragmentReport::ByLength); !written) {
         return written;
     }
-    sortAlphabetically(fragments, fragmentText);
+    sortAlphabetically(fragments);
     if (auto written = write(FragmentReport::Alphabetical); !written) {
         return written;
     }

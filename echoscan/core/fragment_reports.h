@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,19 +21,28 @@ const char* fragmentReportSuffix(FragmentReport report);
 // line, one row per entry and the total. `entries` are RecurringFragments as the
 // report's sort left them; the length and frequency reports list them from the
 // last to the first. column is ReportColumn, the same for the three reports.
+// The text is handed to `piece` in order, in pieces of whole lines of about 64 KB
+// formatted in one reused buffer.
+void formatFragmentReport(FragmentReport report, std::string_view fragmentText,
+                          const std::vector<RecurringFragment>& entries, int minLength,
+                          int maxLength, int column,
+                          const std::function<void(std::string_view)>& piece);
+// The same text whole.
 std::string fragmentReportText(FragmentReport report, std::string_view fragmentText,
                                const std::vector<RecurringFragment>& entries, int minLength,
                                int maxLength, int column);
 
 // The two sorts of the reports, leaving entries exactly as their selection
-// procedure does. The alphabetical one needs distinct texts, as RecurringFragments
-// has; equal counts end in the procedure's own order. O(n log n).
-void sortAlphabetically(std::vector<RecurringFragment>& entries, std::string_view fragmentText);
+// procedure does. The alphabetical one takes fragments of one search, whose texts
+// are distinct, and orders them by suffix rank and length; equal counts end in the
+// procedure's own order. O(n log n).
+void sortAlphabetically(std::vector<RecurringFragment>& entries);
 void sortByFrequency(std::vector<RecurringFragment>& entries);
 
 // Writes the three reports of `fragments` (RecurringFragments in search order) to
 // folder / (sourceName + suffix): by length, then alphabetical, then by frequency,
-// each file whole. Stops at the first file that cannot be written and names it.
+// each written in pieces and put in place only when whole. Stops at the first file that cannot be
+// written and names it.
 Status writeFragmentReports(const std::filesystem::path& folder, std::string_view sourceName,
                             std::string_view fragmentText, std::vector<RecurringFragment> fragments,
                             int minLength, int maxLength);

@@ -14,42 +14,45 @@ RepeatIndex buildRepeatIndex(std::string_view text) {
     if (n == 0) {
         return index;
     }
-    std::vector<std::int32_t> suffixArray(n);
+    auto& suffixArray = index.suffixArray;
+    suffixArray.resize(n);
     if (divsufsort(bytes, suffixArray.data(), static_cast<saidx_t>(n)) != 0) {
         throw std::bad_alloc();  // divsufsort fails only when it cannot allocate
     }
-    index.rank.resize(n);
-    for (std::size_t r = 0; r < n; ++r) {
-        index.rank[suffixArray[r]] = static_cast<std::int32_t>(r);
-    }
 
-    // Kasai's algorithm: the LCP with the preceding suffix drops by at most one
-    // from one start to the next.
-    index.neighbourLcp.assign(n, 0);
+    // The LCP of each start with the suffix ranked just before it, by start
+    // (Kärkkäinen's Phi method): it drops by at most one from one start to the next.
+    auto& byStart = index.longestRepeat;
+    byStart.resize(n);
+    constexpr std::int32_t kFirst = -1;
+    byStart[static_cast<std::size_t>(suffixArray[0])] = kFirst;
+    for (std::size_t r = 1; r < n; ++r) {
+        byStart[static_cast<std::size_t>(suffixArray[r])] = suffixArray[r - 1];
+    }
     std::size_t common = 0;
     for (std::size_t s = 0; s < n; ++s) {
-        const std::size_t r = index.rank[s];
-        if (r == 0) {
+        const std::int32_t previous = byStart[s];
+        if (previous == kFirst) {
             common = 0;
-            continue;
+        } else {
+            const auto p = static_cast<std::size_t>(previous);
+            while (s + common < n && p + common < n && bytes[s + common] == bytes[p + common]) {
+                ++common;
+            }
         }
-        const std::size_t previous = suffixArray[r - 1];
-        while (s + common < n && previous + common < n &&
-               bytes[s + common] == bytes[previous + common]) {
-            ++common;
-        }
-        index.neighbourLcp[r] = static_cast<std::int32_t>(common);
-        if (common > 0) {
-            --common;
-        }
+        byStart[s] = static_cast<std::int32_t>(common);
+        common = common > 0 ? common - 1 : 0;
     }
-    suffixArray = {};
-
-    index.longestRepeat.resize(n);
-    for (std::size_t s = 0; s < n; ++s) {
-        const std::size_t r = index.rank[s];
+    index.neighbourLcp.resize(n);
+    for (std::size_t r = 0; r < n; ++r) {
+        index.neighbourLcp[r] = byStart[static_cast<std::size_t>(suffixArray[r])];
+    }
+    // The longest repeat of a start is its LCP with the nearer of its neighbours;
+    // it replaces the start's own LCP, which the rank order holds now.
+    for (std::size_t r = 0; r < n; ++r) {
         const std::int32_t withNext = r + 1 < n ? index.neighbourLcp[r + 1] : 0;
-        index.longestRepeat[s] = std::max(index.neighbourLcp[r], withNext);
+        byStart[static_cast<std::size_t>(suffixArray[r])] =
+            std::max(index.neighbourLcp[r], withNext);
     }
     return index;
 }

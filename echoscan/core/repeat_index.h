@@ -6,12 +6,13 @@
 
 namespace undertext::echoscan {
 
-// The repeat structure of a text, from its suffix array (libdivsufsort) and the
-// LCP array of neighbouring suffixes. Positions are 0-based; the text holds at
-// most INT32_MAX bytes. About 12 bytes per text byte; built once, read-only after.
+// The repeat structure of a text: its suffix array (libdivsufsort), the LCP of
+// neighbouring suffixes and, for each start, its longest repeat. Positions are
+// 0-based; the text holds at most INT32_MAX bytes. 12 bytes per text byte while
+// all three are held; a user frees what it no longer needs.
 struct RepeatIndex {
-    // rank[s]: the place of the suffix starting at s in sorted order.
-    std::vector<std::int32_t> rank;
+    // suffixArray[r]: the start of the suffix at rank r in sorted order.
+    std::vector<std::int32_t> suffixArray;
     // neighbourLcp[r]: the common prefix length of the suffixes at ranks r - 1 and
     // r (0 for r = 0).
     std::vector<std::int32_t> neighbourLcp;

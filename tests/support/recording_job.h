@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "common/core/job_control.h"
@@ -14,6 +15,15 @@ class RecordingJob final : public JobControl {
 
     void progress(int percent) override { progressValues.push_back(percent); }
     bool stopPoint() override { return ++stopPoints == stopAt_; }
+    // Counts every stop point of the run, and stops exactly at the chosen one.
+    bool passStopPoints(std::int64_t count) override {
+        if (stopAt_ > stopPoints && stopAt_ <= stopPoints + count) {
+            stopPoints = stopAt_;
+            return true;
+        }
+        stopPoints += count;
+        return false;
+    }
 
     std::vector<int> progressValues;
     long stopPoints = 0;

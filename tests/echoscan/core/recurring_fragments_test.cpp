@@ -123,5 +123,48 @@ TEST(RecurringFragmentsOracle, RealTextLongRangesAndEveryStopPoint) {
     }
 }
 
+// Ranges reaching far beyond the longest repeat, where most passes have no work
+// and their progress values are computed; a stop asked for at the first or last
+// stop point of such a pass, or of the absorption pass, ends the run exactly there.
+TEST(RecurringFragmentsOracle, RangesFarAboveTheLongestRepeatAndStopsInSparsePasses) {
+    std::mt19937 random(21);
+    const auto block = randomText(random, 30, "abcdefgh");
+    const std::string texts[] = {std::string(40, 'a'), block + block + block + "x",
+                                 cp("ааа ббб ааа ббб ааа ббб ааа")};
+    for (const auto& text : texts) {
+        for (const auto& [minLength, maxLength] :
+             {std::pair{1, 1000000000}, {3, 1000}, {2, 70}, {25, 1000000}}) {
+            expectSameAsLiteral(text, minLength, maxLength);
+        }
+        // Pass L has N - L stop points; they follow those of the earlier passes.
+        const long searchEnd = static_cast<long>(text.size()) - 1;
+        const long all = fastSearch(text, 1, 1000000000).stopPoints;
+        long passed = 0;
+        for (int length = 1; length < searchEnd && passed < all; ++length) {
+            expectSameAsLiteral(text, 1, 1000000000, passed + 1);
+            passed += searchEnd - length;
+            expectSameAsLiteral(text, 1, 1000000000, passed);
+        }
+        expectSameAsLiteral(text, 1, 1000000000, passed + 1);  // the absorption pass
+        expectSameAsLiteral(text, 1, 1000000000, all);
+    }
+}
+
+// A text larger than one run of the first pass's stop points: the first pass's
+// stop points go by in runs while the result is built.
+TEST(RecurringFragments, StopsWhileTheResultIsBuilt) {
+    const std::string text(200000, 'a');
+    const auto whole = fastSearch(text, 1, 3);
+    EXPECT_EQ(whole.stopPoints, 2 * (199998 + 199997 + 199996));  // passes, then occurrences
+    ASSERT_TRUE(whole.found);
+    EXPECT_EQ(*whole.found, (Fragments{{std::string(3, 'a'), 199996, 3}}));
+    for (const long stopAt : {1L, 65536L, 65537L, 199998L, 199999L}) {
+        const auto stopped = fastSearch(text, 1, 3, stopAt);
+        EXPECT_FALSE(stopped.found);
+        EXPECT_EQ(stopped.stopPoints, stopAt);
+        EXPECT_EQ(stopped.progress, stopAt <= 199998 ? std::vector<int>{} : std::vector<int>{4});
+    }
+}
+
 }  // namespace
 }  // namespace undertext::echoscan
