@@ -13,15 +13,6 @@ namespace {
 
 using namespace undertext::echoscan;
 
-// --lang ru|en, or the language whose letters the file holds more of.
-std::optional<Language> languageFor(const Arguments& arguments, const std::filesystem::path& file) {
-    if (const auto* lang = arguments.option("--lang")) {
-        return languageOption(*lang);
-    }
-    const auto bytes = readWholeFile(file);
-    return bytes ? guessLanguage(bytes.value()) : Language::Russian;  // the job reports the error
-}
-
 // The job's progress on the terminal bar and its messages on standard error.
 class ShellRun final : public JobControl {
   public:
@@ -41,16 +32,32 @@ int runEchoscanCommand(const Arguments& arguments) {
         return kExitUsage;
     }
     const std::filesystem::path file = arguments.positional.front();
-    const auto language = languageFor(arguments, file);
+    const auto forced = encodingOption(arguments);
+    if (!forced) {
+        printError(forced.error());
+        return kExitUsage;
+    }
+    const auto* lang = arguments.option("--lang");
+    auto language = lang ? languageOption(*lang) : Language::Russian;
     if (!language) {
         printError("--lang takes ru or en");
         return kExitUsage;
     }
     const auto* minText = arguments.option("--min");
     const auto* maxText = arguments.option("--max");
-    const FragmentSearchRequest request{
-        file.filename().string(), file.has_parent_path() ? file.parent_path() : ".", *language,
-        minText ? *minText : "4", maxText ? *maxText : "40"};
+    FragmentSearchRequest request{file.filename().string(),
+                                  file.has_parent_path() ? file.parent_path() : ".",
+                                  *language,
+                                  minText ? *minText : "4",
+                                  maxText ? *maxText : "40",
+                                  forced.value()};
+    // A text that cannot be read is left to the job, which reports it. Otherwise the
+    // job reads it in the encoding found here, and without --lang the language is
+    // the one whose decoded letters the text holds more of.
+    if (const auto text = readSourceText(file, forced.value())) {
+        request.encoding = text->encoding.encoding;
+        request.language = lang ? *language : guessLanguage(text->cp1251);
+    }
 
     FragmentSearchEnd end;
     {

@@ -26,22 +26,26 @@ int runEmbedCommand(const Arguments& arguments) {
         return kExitRefused;
     }
 
-    if (const auto* lang = arguments.option("--lang")) {
-        const auto language = languageOption(*lang);
-        if (!language) {
-            printError("--lang takes ru or en");
-            return kExitUsage;
-        }
-        inputs.language = *language;
-    } else {
-        // Guessed from the letters, as opening the file in the window does.
-        const auto bytes = readWholeFile(source);
-        if (!bytes) {
-            printError(bytes.error());
-            return kExitRefused;
-        }
-        inputs.language = guessLanguage(bytes.value());
+    const auto forced = encodingOption(arguments);
+    if (!forced) {
+        printError(forced.error());
+        return kExitUsage;
     }
+    const auto* lang = arguments.option("--lang");
+    const auto language = lang ? languageOption(*lang) : Language::Russian;
+    if (!language) {
+        printError("--lang takes ru or en");
+        return kExitUsage;
+    }
+    const auto text = readSourceText(source, forced.value());
+    if (!text) {
+        printError(text.error());
+        return kExitRefused;
+    }
+    // The job reads the text in the encoding found here. The language is guessed
+    // from the decoded letters, as opening the file in the window does.
+    inputs.encoding = text->encoding.encoding;
+    inputs.language = lang ? *language : guessLanguage(text->cp1251);
 
     if (const auto* modules = arguments.option("--modules")) {
         inputs.selectedModules = splitModuleNames(*modules);

@@ -79,8 +79,8 @@ Result<std::string> readWholeFile(const std::filesystem::path& path) {
     return Result<std::string>::success(std::move(content));
 }
 
-WholeFileWriter::WholeFileWriter(std::filesystem::path target)
-    : target_(std::move(target)), temporary_(temporaryBeside(target_)) {
+WholeFileWriter::WholeFileWriter(std::filesystem::path target, const TextEncoder& encoder)
+    : target_(std::move(target)), temporary_(temporaryBeside(target_)), encoder_(encoder) {
     // The temporary file takes the permissions a new file would get (umask applies);
     // an existing target keeps its own.
     mode_t mode = 0666;
@@ -93,7 +93,7 @@ WholeFileWriter::WholeFileWriter(std::filesystem::path target)
         mode = existing.st_mode & 07777;
     }
     fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    failed_ = fd_ < 0;
+    failed_ = fd_ < 0 || !writeAll(fd_, encoder_.preamble());
 }
 
 WholeFileWriter::~WholeFileWriter() {
@@ -101,9 +101,15 @@ WholeFileWriter::~WholeFileWriter() {
 }
 
 bool WholeFileWriter::append(std::string_view piece) {
-    if (!failed_ && !writeAll(fd_, piece)) {
-        failed_ = true;
+    if (failed_) {
+        return false;
     }
+    if (!encoder_.passesThrough()) {
+        encoded_.clear();
+        encoder_.append(encoded_, piece);
+        piece = encoded_;
+    }
+    failed_ = !writeAll(fd_, piece);
     return !failed_;
 }
 
@@ -128,8 +134,9 @@ void WholeFileWriter::discard() {
     }
 }
 
-Status writeWholeFile(const std::filesystem::path& path, std::string_view content) {
-    WholeFileWriter writer(path);
+Status writeWholeFile(const std::filesystem::path& path, std::string_view content,
+                      const TextEncoder& encoder) {
+    WholeFileWriter writer(path, encoder);
     writer.append(content);
     return writer.commit();
 }

@@ -208,8 +208,10 @@ std::string resultsFileText(std::string_view phraseBox, std::string_view variant
 }
 
 Status saveRez(const std::filesystem::path& file, std::string_view phraseBox,
-               std::string_view variantShown, const PhraseAnalysis& analysis) {
-    return writeWholeFile(file, resultsFileText(phraseBox, variantShown, analysis));
+               std::string_view variantShown, const PhraseAnalysis& analysis,
+               SourceEncoding fileEncoding) {
+    return writeWholeFile(file, resultsFileText(phraseBox, variantShown, analysis),
+                          TextEncoder(fileEncoding));
 }
 
 std::filesystem::path saveDialogFolder(CreateSession& session,
@@ -222,8 +224,9 @@ std::filesystem::path saveDialogFolder(CreateSession& session,
 
 Status saveResults(CreateSession& session, const std::filesystem::path& startFolder,
                    const std::filesystem::path& file, std::string_view phraseBox,
-                   std::string_view variantShown) {
-    if (auto written = saveRez(file, phraseBox, variantShown, session.analysis); !written) {
+                   std::string_view variantShown, SourceEncoding fileEncoding) {
+    if (auto written = saveRez(file, phraseBox, variantShown, session.analysis, fileEncoding);
+        !written) {
         return written;
     }
     std::error_code error;

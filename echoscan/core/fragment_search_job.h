@@ -7,6 +7,7 @@
 
 #include "common/core/job_control.h"
 #include "common/core/letters.h"
+#include "common/core/text_encoding.h"
 
 namespace undertext::echoscan {
 
@@ -34,6 +35,9 @@ struct FragmentSearchRequest {
     Language language = Language::Russian;
     std::string minLengthText;  // Combo1
     std::string maxLengthText;  // Combo2
+    // The text's encoding; detected when absent. The prepared text and the
+    // reports are written in it.
+    std::optional<TextEncoding> encoding;
 };
 
 enum class FragmentSearchEnd {

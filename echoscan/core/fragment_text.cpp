@@ -21,21 +21,25 @@ std::string prepareFragmentText(std::string_view source, Language language) {
     return prepared;
 }
 
-Result<std::string> writeFragmentText(const std::filesystem::path& sourcePath,
-                                      const std::filesystem::path& preparedPath,
-                                      Language language) {
-    std::string prepared;
+Result<FragmentSource> writeFragmentText(const std::filesystem::path& sourcePath,
+                                         const std::filesystem::path& preparedPath,
+                                         Language language, std::optional<TextEncoding> forced) {
+    FragmentSource prepared;
     {
         const auto source = readWholeFile(sourcePath);
         if (!source) {
-            return Result<std::string>::failure(source.error());
+            return Result<FragmentSource>::failure(source.error());
         }
-        prepared = prepareFragmentText(source.value(), language);
+        const auto decoded = decodeText(source.value(), forced);
+        prepared.text = prepareFragmentText(decoded.cp1251, language);
+        prepared.encoding = decoded.encoding;
     }
-    if (const auto written = writeWholeFile(preparedPath, prepared); !written) {
-        return Result<std::string>::failure(written.error());
+    if (const auto written =
+            writeWholeFile(preparedPath, prepared.text, TextEncoder(prepared.encoding));
+        !written) {
+        return Result<FragmentSource>::failure(written.error());
     }
-    return Result<std::string>::success(std::move(prepared));
+    return Result<FragmentSource>::success(std::move(prepared));
 }
 
 }  // namespace undertext::echoscan

@@ -68,8 +68,9 @@ void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& sear
 }
 
 Status writeTextOrderReport(const std::filesystem::path& path, const PreparedText& text,
-                            const EmbeddedSearch& search, const DicWords& dicWords) {
-    WholeFileWriter writer(path);
+                            const EmbeddedSearch& search, const DicWords& dicWords,
+                            const TextEncoder& encoder) {
+    WholeFileWriter writer(path, encoder);
     produceTextOrderReport(text, search, dicWords,
                            [&](std::string_view piece) { return writer.append(piece); });
     return writer.commit();

@@ -9,6 +9,7 @@
 
 #include "common/core/dictionary.h"
 #include "common/core/result.h"
+#include "common/core/text_encoding.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
 
@@ -33,9 +34,11 @@ void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& sear
                             const std::function<bool(std::string_view)>& sink,
                             std::size_t pieceBytes = std::size_t{1} << 20);
 
-// Writes the text-order report whole (or leaves the file as it was).
+// Writes the text-order report whole (or leaves the file as it was), in the
+// encoder's encoding.
 Status writeTextOrderReport(const std::filesystem::path& path, const PreparedText& text,
-                            const EmbeddedSearch& search, const DicWords& dicWords);
+                            const EmbeddedSearch& search, const DicWords& dicWords,
+                            const TextEncoder& encoder);
 
 enum class SortedReport { ByFrequency, ByLength, Alphabetical };
 

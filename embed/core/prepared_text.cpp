@@ -32,7 +32,7 @@ std::filesystem::path letterFilePath(const std::filesystem::path& sourceFolder,
 }
 
 PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::string& sourceName,
-                          Language language) {
+                          Language language, std::optional<TextEncoding> forced) {
     PrepareResult result;
     const auto source = sourceFolder / sourceName;
     std::error_code error;
@@ -48,14 +48,18 @@ PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::
             result.error = bytes.error();
             return result;
         }
-        if (bytes->size() < 4) {
+        const auto decoded = decodeText(bytes.value(), forced);
+        if (decoded.cp1251.size() < 4) {
             result.kind = PrepareResult::Kind::TextTooShort;
             return result;
         }
-        result.text = prepareLetters(bytes.value(), language);
+        result.encoding = decoded.encoding;
+        result.text = prepareLetters(decoded.cp1251, language);
     }
     const auto letterFile = letterFilePath(sourceFolder, sourceName);
-    if (const auto written = writeWholeFile(letterFile, result.text.letters); !written) {
+    if (const auto written =
+            writeWholeFile(letterFile, result.text.letters, TextEncoder(result.encoding));
+        !written) {
         result.text = {};
         result.error = written.error();
         return result;

@@ -7,13 +7,15 @@
 
 namespace undertext::testing {
 
-// A job-control double: records every progress value and every stop point, and
+// A job-control double: records every progress value, every stop point and how
+// often the result list is told to read its folder, and
 // asks for a stop at a chosen stop point (counted from 1; 0 never stops).
 class RecordingJob final : public JobControl {
   public:
     explicit RecordingJob(long stopAt = 0) : stopAt_(stopAt) {}
 
     void progress(int percent) override { progressValues.push_back(percent); }
+    void showResultFiles(const ResultFiles& /*files*/) override { ++resultListReads; }
     bool stopPoint() override { return ++stopPoints == stopAt_; }
     // Counts every stop point of the run, and stops exactly at the chosen one.
     bool passStopPoints(std::int64_t count) override {
@@ -26,6 +28,7 @@ class RecordingJob final : public JobControl {
     }
 
     std::vector<int> progressValues;
+    int resultListReads = 0;
     long stopPoints = 0;
 
   private:

@@ -20,8 +20,8 @@ class EmbedJob : public ::testing::Test {
                      const char* module = "M.DIC") {
         folder.write("t.txt", testing::cp(text));
         modules.write("M.DIC", testing::cp(words));
-        return embedSearchJob({folder.path(), "t.txt", Language::Russian, {module}, modules.path()},
-                              job, [&] { ++refreshes; });
+        return embedSearchJob(
+            {folder.path(), "t.txt", Language::Russian, {module}, modules.path(), {}}, job);
     }
 
     // Which of the four reports exist, as "1100"; removes them for the next run.
@@ -46,7 +46,6 @@ class EmbedJob : public ::testing::Test {
     }
 
     undertext::testing::TempFolder folder, modules;
-    int refreshes = 0;
 };
 
 TEST_F(EmbedJob, EachStopPointLeavesExactlyTheReportsWrittenBeforeIt) {
@@ -58,14 +57,13 @@ TEST_F(EmbedJob, EachStopPointLeavesExactlyTheReportsWrittenBeforeIt) {
         int refreshes;
     } cases[] = {{0, "1111", 2}, {3, "0000", 0}, {5, "1000", 0}, {7, "1000", 1}, {8, "1100", 1}};
     for (const auto& c : cases) {
-        refreshes = 0;
         RecordingJob job(c.stopAt);
         const auto ending = run(job, "кот ел", "котел\r\nтел\r\nел\r\nкот").ending;
         EXPECT_EQ(ending, c.stopAt ? EmbedEnding::Stopped : EmbedEnding::Completed);
         EXPECT_EQ(takeReports(), c.reports) << c.stopAt;
         EXPECT_EQ(job.stopPoints, c.stopAt ? c.stopAt : 8);
         EXPECT_EQ(job.progressValues, c.stopAt ? rising(2, {0}) : rising(2, {96, 100}));
-        EXPECT_EQ(refreshes, c.refreshes) << c.stopAt;
+        EXPECT_EQ(job.resultListReads, c.refreshes) << c.stopAt;
         EXPECT_FALSE(folder.exists("~$t.txt"));
     }
 }
@@ -98,7 +96,7 @@ TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
     EXPECT_EQ(folder.read("t.txt_EmbSortByLen.txt"), "older");
     EXPECT_EQ(takeReports(), "1010");
     EXPECT_EQ(job.progressValues, std::vector<int>{2});
-    EXPECT_EQ(refreshes, 2);
+    EXPECT_EQ(job.resultListReads, 2);
 
     // 3 bytes are too short (4 passed above); nothing is reported or written.
     RecordingJob refused;
@@ -125,8 +123,9 @@ TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
                         "../" + modules.path().filename().string() + "/outside.txt",
                         Language::Russian,
                         {"M.DIC"},
-                        modules.path()},
-                       job, [] {});
+                        modules.path(),
+                        {}},
+                       job);
     EXPECT_EQ(escaped.ending, EmbedEnding::Failed);
     EXPECT_NE(escaped.message.find("не находится в папке"), std::string::npos);
     EXPECT_FALSE(modules.exists("outside.txt_Emb.txt"));
