@@ -9,6 +9,7 @@
 #include "common/core/letters.h"
 #include "common/core/memory_file.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/encoding_chooser.h"
 #include "common/ui/language_options.h"
 #include "common/ui/result_file_list.h"
 #include "common/ui/window_parts.h"
@@ -42,19 +43,21 @@ void OpenFileAction::run() {
         if (!remembered) {
             dialogs_.inform(owner_, QString::fromStdString(remembered.error()));
         }
-        guessLanguage(sourceFolder_ / chosen.filename());
+        readChosenText(sourceFolder_ / chosen.filename());
     }
     focusPrimaryButton(targets_.primaryButton);
 }
 
-void OpenFileAction::guessLanguage(const std::filesystem::path& file) {
+void OpenFileAction::readChosenText(const std::filesystem::path& file) {
     const auto content = readWholeFile(file);
     if (!content) {
         // The language stays as it was; the search will meet the same file later.
         dialogs_.inform(owner_, QString::fromStdString(content.error()));
         return;
     }
-    targets_.language->select(undertext::guessLanguage(content.value()));
+    const auto decoded = decodeText(content.value());
+    targets_.encoding->showDetected(decoded.encoding, decoded.invalidBytes);
+    targets_.language->select(undertext::guessLanguage(decoded.cp1251));
 }
 
 }  // namespace undertext::ui

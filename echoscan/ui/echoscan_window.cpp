@@ -64,6 +64,7 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
       minLength_(makeLengthBox(this, QStringLiteral("Combo1"), kLongestMinLength, 4)),
       maxLength_(makeLengthBox(this, QStringLiteral("Combo2"), kLongestMaxLength, 40)),
       sourceBox_(new ui::DoubleClickLineEdit(this)),
+      encoding_(new ui::EncodingChooser(this)),
       language_(new ui::LanguageOptions(this)),
       results_(new ui::ResultFileList(dialogs, this)),
       progress_(this),
@@ -78,7 +79,7 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
       runner_(*this, this),
       guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopWorkQuestion)),
       openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEchoscanReportPattern),
-                {sourceBox_, results_, language_, startButton_}, this) {
+                {sourceBox_, results_, language_, startButton_, encoding_}, this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     version_->setObjectName(QStringLiteral("Label9"));
@@ -124,6 +125,7 @@ void EchoscanWindow::buildLayout() {
     left->addWidget(
         ui::makeLabel(this, "Label5", QStringLiteral("Исходный текстовый файл (click)")));
     left->addWidget(sourceBox_);
+    left->addWidget(encoding_);
     left->addStretch();
     left->addWidget(ui::makeLine(this, "Line7", QFrame::HLine));
     left->addLayout(openRow);
@@ -211,6 +213,7 @@ void EchoscanWindow::startSearch() {
         language_->language(),
         minLength_->currentText().toStdString(),
         maxLength_->currentText().toStdString(),
+        encoding_->forced(),
     };
     [[maybe_unused]] const bool started = runner_.start<FragmentSearchEnd>(
         [search = searchJob_, request = std::move(request)](JobControl& control) {

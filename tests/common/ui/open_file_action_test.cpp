@@ -4,10 +4,13 @@
 
 #include <string>
 
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "common/ui/common_dialog_api.h"
+#include "common/ui/encoding_chooser.h"
 #include "common/ui/language_options.h"
 #include "common/ui/result_file_list.h"
 #include "common/ui/scripted_dialogs.h"
@@ -33,7 +36,8 @@ class OpenFile : public ::testing::Test {
     LanguageOptions* language = new LanguageOptions(&window);
     QPushButton* primary = new QPushButton(QStringLiteral("Начать поиск"), &window);
     QPushButton* other = new QPushButton(QStringLiteral("Открыть файл"), &window);
-    OpenFileTargets targets{sourceBox, results, language, primary};
+    EncodingChooser* encoding = new EncodingChooser(&window);
+    OpenFileTargets targets{sourceBox, results, language, primary, encoding};
     OpenFileAction action{dialogs, start.path(), QString::fromLatin1(kEmbedReportPattern), targets,
                           &window};
 
@@ -104,6 +108,25 @@ TEST_F(OpenFile, TheLanguageFollowsTheLettersOfTheFile) {
     EXPECT_EQ(choose(Language::Russian, std::string(10, '\xE6') + tenLatin), Language::English);
     EXPECT_EQ(choose(Language::English, std::string(11, '\xE6') + tenLatin), Language::Russian);
     EXPECT_EQ(choose(Language::Russian, std::string(30, '\xB8')), Language::English);
+}
+
+TEST_F(OpenFile, TheEncodingIsShownTheLettersCountDecodedAndAnOverrideLastsOneFile) {
+    // Five Russian letters in UTF-8 are ten bytes, only five of them letters of
+    // Windows-1251; decoded they outnumber the six Latin ones.
+    texts.write("u.txt", "жжжжж qqqqqq");
+    run(text(texts / "u.txt"));
+    EXPECT_EQ(encoding->label()->text(), QStringLiteral("Кодировка: UTF-8"));
+    EXPECT_EQ(language->language(), Language::Russian);
+    EXPECT_EQ(encoding->forced(), std::nullopt);
+    encoding->box()->setCurrentText(QStringLiteral("KOI8-R"));
+    EXPECT_EQ(encoding->forced(), TextEncoding::Koi8R);
+    // Another file: its own encoding, the box back on «Авто»; replaced bytes counted.
+    texts.write("s.txt", "\xFF\xFE\x36\x04\x00\xD8");
+    run(text(texts / "s.txt"));
+    EXPECT_EQ(encoding->label()->text(),
+              QStringLiteral("Кодировка: UTF-16LE BOM, заменено неверных байтов: 2"));
+    EXPECT_EQ(encoding->box()->currentText(), QStringLiteral("Авто"));
+    EXPECT_EQ(encoding->forced(), std::nullopt);
 }
 
 TEST_F(OpenFile, AnUnreadableFileIsReportedAndTheLanguageStays) {
