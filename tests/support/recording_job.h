@@ -1,22 +1,41 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "common/core/job_control.h"
 
 namespace undertext::testing {
 
-// A job-control double: records every progress value, every stop point and how
-// often the result list is told to read its folder, and
-// asks for a stop at a chosen stop point (counted from 1; 0 never stops).
+// A job-control double: records every progress value, every other event (as
+// "message TEXT", "enable", "disable", "list" for a re-read, "list NAME+SUFFIX"
+// with "(shown)" for the name the window shows) and every stop point, and asks
+// for a stop at a chosen stop point (counted from 1; 0 never stops).
 class RecordingJob final : public JobControl {
   public:
     explicit RecordingJob(long stopAt = 0) : stopAt_(stopAt) {}
 
     void progress(int percent) override { progressValues.push_back(percent); }
-    void showResultFiles(const ResultFiles& /*files*/) override { ++resultListReads; }
+    void showMessage(const std::string& text) override { events.push_back("message " + text); }
+    void enableRunButtons(bool enabled) override {
+        events.push_back(enabled ? "enable" : "disable");
+    }
+    void showResultFiles(const ResultFiles& files) override {
+        events.push_back(files.suffix.empty()
+                             ? "list"
+                             : "list " + files.sourceName.value_or("(shown)") + files.suffix);
+    }
     bool stopPoint() override { return ++stopPoints == stopAt_; }
+    // Counts every stop point of the run, and stops exactly at the chosen one.
+    bool passStopPoints(std::int64_t count) override {
+        if (stopAt_ > stopPoints && stopAt_ <= stopPoints + count) {
+            stopPoints = stopAt_;
+            return true;
+        }
+        stopPoints += count;
+        return false;
+    }
     // Counts every stop point of the run, and stops exactly at the chosen one.
     bool passStopPoints(std::int64_t count) override {
         if (stopAt_ > stopPoints && stopAt_ <= stopPoints + count) {
@@ -28,7 +47,7 @@ class RecordingJob final : public JobControl {
     }
 
     std::vector<int> progressValues;
-    int resultListReads = 0;
+    std::vector<std::string> events;
     long stopPoints = 0;
 
   private:

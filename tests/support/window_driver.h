@@ -53,6 +53,11 @@ class JobGate {
 
     bool reached() const { return reached_; }
     void release() { released_ = true; }
+    // Holds the next job again; only while no job is held.
+    void rearm() {
+        reached_ = false;
+        released_ = false;
+    }
 
   private:
     // Passes every event on and holds at the first stop point.

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <QThread>
 
 #include "common/core/file_io.h"
 #include "common/ui/run_guard.h"
@@ -32,84 +33,115 @@ bool waitUntil(Condition condition) {
     return condition();
 }
 
+// Records the events a runner delivers, with the GUI thread's check.
+class RecordedEvents final : public JobEvents {
+  public:
+    explicit RecordedEvents(std::vector<std::string>& seen) : seen_(seen) {}
+    void progress(int percent) override { seen_.push_back(std::to_string(percent)); }
+    void showMessage(const std::string& text) override {
+        seen_.push_back(QThread::currentThread() == qApp->thread() ? text : "off the GUI thread");
+    }
+    void enableRunButtons(bool enabled) override { seen_.push_back(enabled ? "on" : "off"); }
+    void showResultFiles(const ResultFiles& files) override {
+        seen_.push_back(files.sourceName.value_or("shown") + files.suffix);
+    }
+
+  private:
+    std::vector<std::string>& seen_;
+};
+
 // A runner whose deliveries are recorded in order, with a run guard over it.
 class Runner : public ::testing::Test {
   protected:
     ScriptedDialogs dialogs;
-    JobRunner runner;
-    RunGuard guard{dialogs, runner, nullptr, QString::fromUtf8(kStopWorkQuestion)};
-    QObject context;
     std::vector<std::string> seen;
+    RecordedEvents events{seen};
+    JobRunner runner{events};
+    RunGuard guard{dialogs, runner, nullptr, QString::fromUtf8(kStopWorkQuestion)};
     bool endArrived = false;
     std::atomic<long> stopPoints = 0;
 
-    void SetUp() override {
-        QObject::connect(&runner, &JobRunner::progressChanged, &context,
-                         [this](int percent) { seen.push_back(std::to_string(percent)); });
-        QObject::connect(&runner, &JobRunner::finished, &context,
-                         [this](JobRunner::End end, const QString& error) {
-                             endArrived = true;
-                             seen.push_back(end == JobRunner::End::Completed ? "completed"
-                                            : end == JobRunner::End::Stopped ? "stopped"
-                                                                             : error.toStdString());
-                         });
+    // Starts job; its end is recorded as "completed 7" (with what it returned),
+    // "stopped 7" or the error text.
+    bool start(std::function<int(JobControl&)> job) {
+        endArrived = false;
+        return runner.start<int>(
+            std::move(job),
+            [this](JobRunner::End end, std::optional<int> outcome, const QString& error) {
+                endArrived = true;
+                const auto returned = outcome ? " " + std::to_string(*outcome) : std::string();
+                seen.push_back(end == JobRunner::End::Completed ? "completed" + returned
+                               : end == JobRunner::End::Stopped ? "stopped" + returned
+                                                                : error.toStdString() + returned);
+            });
     }
     bool waitForEnd() {
         return QTest::qWaitFor([this] { return endArrived; });
     }
     // A job that reports i % 100 and passes a stop point until stopped or finish is set.
-    JobRunner::Job countingJob(const std::atomic<bool>& finish) {
+    std::function<int(JobControl&)> countingJob(const std::atomic<bool>& finish) {
         return [this, &finish](JobControl& control) {
             for (int i = 0; !finish; ++i) {
                 control.progress(i % 100);
                 ++stopPoints;
                 if (control.stopPoint()) {
-                    return;
+                    return 7;
                 }
                 std::this_thread::sleep_for(100us);
             }
+            return 7;
         };
     }
 };
 
-TEST_F(Runner, DeliversProgressCallbacksAndTheEndInOrderOnTheGuiThread) {
-    const auto guiThread = QThread::currentThread();
-    ASSERT_TRUE(runner.start([&](JobControl& control) {
+TEST_F(Runner, DeliversEventsAndTheOutcomeInOrderOnTheGuiThread) {
+    ASSERT_TRUE(start([&](JobControl& control) {
         control.progress(10);
         control.progress(10);  // repeated: nothing new to show
-        runner.post([&] { seen.push_back(QThread::currentThread() == guiThread ? "gui" : "?"); });
+        control.enableRunButtons(false);
+        control.showMessage("gui");
+        control.showResultFiles({"_Rec*.txt", "a.txt"});
+        control.showResultFiles({"_Rec*.txt", std::nullopt});
         control.progress(100);
+        control.enableRunButtons(true);
+        return 7;
     }));
     ASSERT_TRUE(waitForEnd());
-    EXPECT_EQ(seen, (std::vector<std::string>{"10", "gui", "100", "completed"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"10", "off", "gui", "a.txt_Rec*.txt",
+                                              "shown_Rec*.txt", "100", "on", "completed 7"}));
     EXPECT_FALSE(runner.isRunning());
 
     seen.clear();
-    endArrived = false;
-    runner.start([](JobControl&) { throw std::runtime_error("нет памяти"); });
+    start([](JobControl&) -> int { throw std::runtime_error("нет памяти"); });
     ASSERT_TRUE(waitForEnd());
     EXPECT_EQ(seen, std::vector<std::string>{"нет памяти"});
 }
 
 TEST_F(Runner, AReplacedOrDestroyedRunnerDeliversNothingStale) {
     {
-        JobRunner own;
-        const auto stale = [this] { seen.push_back("stale"); };
-        QObject::connect(&own, &JobRunner::progressChanged, &context, stale);
-        QObject::connect(&own, &JobRunner::finished, &context, stale);
-        own.start([&](JobControl& control) {
-            control.progress(50);
-            own.post(stale);
-        });
+        JobRunner own(events);
+        const auto stale = [this](JobRunner::End, std::optional<int>, const QString&) {
+            seen.push_back("stale");
+        };
+        own.start<int>(
+            [&](JobControl& control) {
+                control.progress(50);
+                control.showMessage("stale");
+                return 1;
+            },
+            stale);
         own.waitForEnd();
         // The first job has ended but nothing of it was delivered yet.
-        ASSERT_TRUE(own.start([&](JobControl& control) {
-            while (!control.stopPoint()) {
-                ++stopPoints;
-            }
-        }));
+        ASSERT_TRUE(own.start<int>(
+            [&](JobControl& control) {
+                while (!control.stopPoint()) {
+                    ++stopPoints;
+                }
+                return 2;
+            },
+            stale));
         // While a job runs unstopped no other starts.
-        EXPECT_FALSE(own.start([](JobControl&) {}));
+        EXPECT_FALSE(own.start<int>([](JobControl&) { return 3; }, stale));
         QCoreApplication::processEvents();
         ASSERT_TRUE(waitUntil([&] { return stopPoints > 3; }));
     }  // the runner goes while its job still runs
@@ -127,7 +159,7 @@ TEST_F(Runner, TheStopQuestionHoldsTheJobNoLetsItGoOnAndYesStopsItThere) {
         EXPECT_EQ(stopPoints, heldAt);
     });
     guard.beginRun();
-    runner.start(countingJob(finish));
+    start(countingJob(finish));
     ASSERT_TRUE(waitUntil([&] { return stopPoints > 5; }));
     EXPECT_EQ(guard.askStop(), RunGuard::StopAnswer::No);
     EXPECT_TRUE(guard.busy());
@@ -143,7 +175,7 @@ TEST_F(Runner, TheStopQuestionHoldsTheJobNoLetsItGoOnAndYesStopsItThere) {
     EXPECT_EQ(stopPoints, heldAt);
     // Nothing but the end arrives after the stop.
     EXPECT_EQ(seen.size(), deliveredBeforeStop + 1);
-    EXPECT_EQ(seen.back(), "stopped");
+    EXPECT_EQ(seen.back(), "stopped 7");
 }
 
 TEST_F(Runner, AnEndReachedWhileTheQuestionIsOpenArrivesAfterTheAnswer) {
@@ -157,19 +189,19 @@ TEST_F(Runner, AnEndReachedWhileTheQuestionIsOpenArrivesAfterTheAnswer) {
         });
         dialogs.queueAnswer(yes);
         seen.clear();
-        endArrived = false;
         guard.beginRun();
         // The last step has no stop point: the job ends while the question is open.
-        runner.start([&](JobControl& control) {
+        start([&](JobControl& control) {
             while (!go) {
                 std::this_thread::sleep_for(1ms);
             }
             control.progress(100);
+            return 7;
         });
         guard.askStop();
         ASSERT_TRUE(waitForEnd());
         using Seen = std::vector<std::string>;
-        EXPECT_EQ(seen, (yes ? Seen{"stopped"} : Seen{"100", "completed"}));
+        EXPECT_EQ(seen, (yes ? Seen{"stopped 7"} : Seen{"100", "completed 7"}));
     }
 }
 
@@ -180,7 +212,7 @@ TEST_F(Runner, AConfirmedExitWaitsUntilTheReportBeingWrittenIsWhole) {
     dialogs.setWhileQuestionOpen([&](const ShownBox&) { questionOpen = true; });
     dialogs.queueAnswer(true);
     guard.beginRun();
-    runner.start([&](JobControl& control) {
+    start([&](JobControl& control) {
         // A step without stop points writes a report while the question is open.
         while (!questionOpen) {
             std::this_thread::sleep_for(1ms);
@@ -190,6 +222,7 @@ TEST_F(Runner, AConfirmedExitWaitsUntilTheReportBeingWrittenIsWhole) {
         if (!control.stopPoint()) {
             (void)writeWholeFile(folder / "a.txt_EmbSortByFriq.txt", report);
         }
+        return 7;
     });
     EXPECT_TRUE(guard.confirmExit());
     EXPECT_FALSE(runner.isRunning());

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "common/ui/common_dialog_api.h"
+#include "common/ui/dialogs.h"
 #include "common/ui/encoding_chooser.h"
 #include "common/ui/language_options.h"
 #include "common/ui/result_file_list.h"
@@ -153,29 +153,19 @@ TEST_F(OpenFile, EchoscanListsItsOwnReports) {
     EXPECT_EQ(results->item(0)->text(), QStringLiteral("a.txt_RecPrep.txt"));
 }
 
-TEST(CommonDialogApi, ReportsConfirmedAndCancelledDialogs) {
+TEST(ChooseWhereToSave, ProposesThePhraseWithoutItsBlanksAndGivesTheChosenName) {
     ScriptedDialogs dialogs;
-    CommonDialogAPI api(dialogs);
-    QString filter = textFilesFilter();
-    api.SaveFileDialog(nullptr, QString(), filter);
-    EXPECT_FALSE(api.GetStatus());
-    EXPECT_EQ(api.GetName(), QStringLiteral("none"));
-    EXPECT_EQ(filter, allFilesFilter());  // the caller's variable too
-    // The save dialog proposes the phrase without its blanks and hands the chosen
-    // name to the writer; the name it keeps stays as it was.
-    QStringList written;
-    const auto saveRez = [&](const QString& name) { written.append(name); };
     dialogs.queueFile(QStringLiteral("/out/res.txt"));
-    api.OpenFileDialog(nullptr, QString(), textFilesFilter(), QStringLiteral("  мама раму "),
-                       saveRez);
-    EXPECT_TRUE(api.GetStatus());
-    EXPECT_EQ(api.GetName(), QStringLiteral("none"));
-    EXPECT_EQ(written, QStringList{QStringLiteral("/out/res.txt")});
-    EXPECT_EQ(dialogs.saveRequests()[0].proposedName, QStringLiteral("мама раму"));
-    EXPECT_EQ(dialogs.saveRequests()[0].filter, QStringLiteral("Text Files (*.txt)"));
-    api.OpenFileDialog(nullptr, QString(), textFilesFilter(), QString(), saveRez);
-    EXPECT_FALSE(api.GetStatus());
-    EXPECT_EQ(written.size(), 1);
+    EXPECT_EQ(chooseWhereToSave(dialogs, nullptr, QStringLiteral("/out"),
+                                QStringLiteral("  мама\tраму ")),
+              QStringLiteral("/out/res.txt"));
+    const auto& asked = dialogs.saveRequests().at(0);
+    EXPECT_EQ(asked.title, QStringLiteral("Save File"));
+    EXPECT_EQ(asked.initialFolder, QStringLiteral("/out"));
+    EXPECT_EQ(asked.proposedName, QStringLiteral("мама\tраму"));
+    EXPECT_EQ(asked.filter, QStringLiteral("Text Files (*.txt)"));
+    EXPECT_EQ(asked.defaultSuffix, QStringLiteral("txt"));
+    EXPECT_EQ(chooseWhereToSave(dialogs, nullptr, QString(), QString()), std::nullopt);
 }
 
 }  // namespace

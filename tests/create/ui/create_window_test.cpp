@@ -17,11 +17,12 @@
 #include "common/ui/module_chooser.h"
 #include "common/ui/scripted_dialogs.h"
 #include "common/ui/window_parts.h"
-#include "create/ui/main_window.h"
+#include "create/ui/create_window.h"
 #include "create/ui/phrase_box.h"
 #include "create/ui/request_window.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/window_driver.h"
 
 namespace undertext::create {
 namespace {
@@ -36,17 +37,19 @@ const QStringList kCatVariants = {u"tic atom "_s,    u"tic attic "_s, u"attic at
                                   u"attic attic "_s, u"orca tic "_s,  u"orca toad "_s,
                                   u"scat  "_s};
 
-class CreateWindow : public ::testing::Test {
+class CreateWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         start.write("COMMON.DIC", utf8ToCp1251("скот\r\nкотел\r\nтоска\r\n"));
         start.write("COMMON_E.DIC", "tic\r\natom\r\norca\r\ntoad\r\nattic\r\nscat\r\n");
     }
-    void open(const std::filesystem::path& folder = {}) {
+    void open(const std::filesystem::path& folder = {}, AnalysisSearch search = searchPhrase) {
+        driver.reset();
         window.reset();
-        window =
-            std::make_unique<CreateMainWindow>(folder.empty() ? start.path() : folder, dialogs);
-        endedSpy = std::make_unique<QSignalSpy>(window.get(), &CreateMainWindow::ended);
+        window = std::make_unique<CreateWindow>(folder.empty() ? start.path() : folder, dialogs,
+                                                std::move(search));
+        driver = std::make_unique<testing::WindowDriver>(*window, dialogs);
+        endedSpy = std::make_unique<QSignalSpy>(window.get(), &CreateWindow::ended);
         window->startUp();
     }
     template <typename T = QPushButton>
@@ -55,7 +58,6 @@ class CreateWindow : public ::testing::Test {
     }
     void click(const char* name) { QTest::mouseClick(control<QWidget>(name), Qt::LeftButton); }
     RequestWindow* request() const { return window->findChild<RequestWindow*>(); }
-    ui::JobRunner* runner() const { return window->findChild<ui::JobRunner*>(); }
     QLineEdit* phrase() const { return control<QLineEdit>("Text2"); }
     QLineEdit* result() const { return control<QLineEdit>("Text3"); }
     QString progressText() const { return control<QLabel>("Label2")->text(); }
@@ -98,7 +100,9 @@ class CreateWindow : public ::testing::Test {
 
     testing::TempFolder start;
     ui::ScriptedDialogs dialogs;
-    std::unique_ptr<CreateMainWindow> window;
+    testing::JobGate gate;
+    std::unique_ptr<CreateWindow> window;
+    std::unique_ptr<testing::WindowDriver> driver;
     std::unique_ptr<QSignalSpy> endedSpy;
 };
 
@@ -111,7 +115,7 @@ QWidget* nextTabStop(QWidget* widget) {
     return next;
 }
 
-TEST_F(CreateWindow, StartsWithTheRequestInFrontAndOnlyConsentUnlocksIt) {
+TEST_F(CreateWindowTest, StartsWithTheRequestInFrontAndOnlyConsentUnlocksIt) {
     open();
     ASSERT_TRUE(request()->isVisible());
     EXPECT_EQ(request()->windowTitle(), u"Просьба."_s);
@@ -142,7 +146,7 @@ TEST_F(CreateWindow, StartsWithTheRequestInFrontAndOnlyConsentUnlocksIt) {
     type("cat");
     pressEnter();
     EXPECT_TRUE(control<QRadioButton>("Option1")->isChecked());
-    EXPECT_FALSE(runner()->isRunning());
+    EXPECT_FALSE(driver->runner().isRunning());
     EXPECT_EQ(phrase()->text(), u"cat"_s);
     agree();
     EXPECT_TRUE(actionButtonsEnabled(true));
@@ -152,7 +156,7 @@ TEST_F(CreateWindow, StartsWithTheRequestInFrontAndOnlyConsentUnlocksIt) {
     EXPECT_EQ(said(), QString());
 }
 
-TEST_F(CreateWindow, WithoutModulesItWarnsAndDisagreeingOrClosingTheRequestEnds) {
+TEST_F(CreateWindowTest, WithoutModulesItWarnsAndDisagreeingOrClosingTheRequestEnds) {
     testing::TempFolder empty;
     open(empty.path());
     EXPECT_TRUE(window->findChild<ui::AboutWindow*>()->isVisible());
@@ -171,7 +175,7 @@ TEST_F(CreateWindow, WithoutModulesItWarnsAndDisagreeingOrClosingTheRequestEnds)
     EXPECT_EQ(said(), download);
 }
 
-TEST_F(CreateWindow, TheWholeRoadFromConsentToSavedResults) {
+TEST_F(CreateWindowTest, TheWholeRoadFromConsentToSavedResults) {
     open();
     agree();
     type("Cat");
@@ -223,7 +227,7 @@ TEST_F(CreateWindow, TheWholeRoadFromConsentToSavedResults) {
     EXPECT_EQ(control("Command4"), QApplication::focusWidget());
 }
 
-TEST_F(CreateWindow, AnEditWhileAVariantIsShownAsksAndSoDoesExit) {
+TEST_F(CreateWindowTest, AnEditWhileAVariantIsShownAsksAndSoDoesExit) {
     open();
     startRun("cat");
     waitForRun();
@@ -264,49 +268,45 @@ TEST_F(CreateWindow, AnEditWhileAVariantIsShownAsksAndSoDoesExit) {
     EXPECT_FALSE(window->isVisible() || about->isVisible() || chooser->isVisible());
 }
 
-TEST_F(CreateWindow, DuringARunEnterDoesNothingAndAStopEndsItOnlyWhenConfirmed) {
-    open();
+TEST_F(CreateWindowTest, DuringARunEnterDoesNothingAndAStopEndsItOnlyWhenConfirmed) {
+    open({}, gate.wrap(searchPhrase));
     startRun("cat");
-    runner()->pause();  // nothing of the run reaches the window until resume()
+    ASSERT_TRUE(driver->awaitHeld(gate));
     EXPECT_TRUE(actionButtonsEnabled(false));
     EXPECT_EQ(progressText(), u"Готово  2 %"_s);
     pressEnter();
     QTest::keyClick(phrase(), Qt::Key_Backspace);  // answered No: the run goes on
     EXPECT_EQ(said(), kStopAsked);
     EXPECT_EQ(phrase()->text(), u"cat  "_s);
-    runner()->resume();
-    waitForRun();
+    gate.release();
+    EXPECT_EQ(driver->awaitEnd(), ui::JobRunner::End::Completed);
     EXPECT_TRUE(kCatVariants.contains(result()->text()));
+    // The variant hands the focus to the next-variant button.
+    EXPECT_EQ(QApplication::focusWidget(), control("Command4"));
     click("Command6");  // one variant only: the slot before it is empty
     EXPECT_EQ(result()->text(), QString());
 
     dialogs.queueAnswer(true);
     QTest::keyClick(phrase(), Qt::Key_Backspace);
-    QSignalSpy finished(runner(), &ui::JobRunner::finished);
+    gate.rearm();
     pressEnter();
-    runner()->pause();
-    dialogs.queueAnswer(true);
+    ASSERT_TRUE(driver->awaitHeld(gate));
+    driver->answerWhileHeld(gate, true);
     click("Command2");
+    EXPECT_TRUE(driver->heldDuringQuestion());
     EXPECT_EQ(progressText(), u"Готово  0 %"_s);
     EXPECT_TRUE(actionButtonsEnabled(true));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return finished.count() == 1; }));
-    EXPECT_EQ(finished[0][0].value<ui::JobRunner::End>(), ui::JobRunner::End::Stopped);
-    QTest::qWait(0);
+    EXPECT_EQ(driver->awaitEnd(), ui::JobRunner::End::Stopped);
     EXPECT_TRUE(resultLineIsGrey());
     EXPECT_EQ(progressText(), u"Готово  0 %"_s);
     EXPECT_EQ(said(), kStopAsked + kStopAsked + kStopAsked);
 }
 
-TEST_F(CreateWindow, RefusalsForNoModuleAndForNoLetterLeaveTheirFlags) {
-    std::filesystem::remove(start / "COMMON_E.DIC");
+TEST_F(CreateWindowTest, ARefusalReachesTheUserAndLeavesItsFlags) {
     open();
-    startRun("cat");  // English has no module
-    EXPECT_EQ(said(), u"i Выберите модули словарей.\n"_s);
-    EXPECT_EQ(phrase()->text(), u"cat"_s);
-    EXPECT_FALSE(window->flags().phraseActive);
-
+    agree();
+    type("cat");
     // Latin letters while Russian is selected: a single blank, English, the message.
-    dialogs.clearShown();
     click("Option1");
     EXPECT_EQ(module(), u"COMMON.DIC"_s);
     pressEnter();
@@ -316,12 +316,22 @@ TEST_F(CreateWindow, RefusalsForNoModuleAndForNoLetterLeaveTheirFlags) {
     EXPECT_EQ(phrase()->text(), u" "_s);
     EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
     EXPECT_TRUE(actionButtonsEnabled(true));
+    EXPECT_TRUE(resultLineIsGrey());
     EXPECT_TRUE(window->flags().phraseActive && window->flags().stopRequested);
     type("a");        // answered No: the single blank comes back
     window->close();  // answered No
     EXPECT_EQ(said(), noLetter + kStopAsked + kExitAsked);
     EXPECT_EQ(phrase()->text(), u" "_s);
     EXPECT_FALSE(ended());
+}
+
+TEST_F(CreateWindowTest, ASearchThatThrowsIsReportedWithItsTextAndFreesTheWindow) {
+    open({}, testing::throwingJob<std::optional<PhraseAnalysis>>("диск отвалился"));
+    startRun("cat");
+    EXPECT_EQ(driver->awaitEnd(), ui::JobRunner::End::Failed);
+    EXPECT_EQ(said(), u"i Синтез прерван из-за ошибки: диск отвалился\n"_s);
+    EXPECT_TRUE(actionButtonsEnabled(true));
+    EXPECT_TRUE(resultLineIsGrey());
 }
 
 }  // namespace

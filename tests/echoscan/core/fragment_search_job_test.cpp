@@ -23,23 +23,17 @@ const char* const kReports[] = {"text.txt_RecSortByLen.txt", "text.txt_RecSortBy
                                 "text.txt_RecSortByFriq.txt"};
 const std::string kText = cp("Мама мыла раму, мама мыла окно.");
 
-// Runs the job on folder/name and records the window effects in order; Text1
-// shows "shown.txt" when the run ends.
+// Runs the job on folder/name and records its events in order.
 struct JobRun {
     explicit JobRun(const TempFolder& folder, std::string min = "4", std::string max = "40",
                     long stopAt = 0, std::string name = "text.txt")
-        : job(stopAt) {
-        FragmentSearchWindow window;
-        window.showMessage = [this](const std::string& m) { effects.push_back("message " + m); };
-        window.enableRunButtons = [this](bool on) { effects.push_back(on ? "enable" : "disable"); };
-        window.showResultFiles = [this](const std::string& p) { effects.push_back("list " + p); };
-        window.shownSourceName = [] { return std::string("shown.txt"); };
-        end = fragmentSearchJob({name, folder.path(), Language::Russian, min, max}, window, job);
-    }
+        : job(stopAt),
+          end(fragmentSearchJob({name, folder.path(), Language::Russian, min, max}, job)),
+          effects(job.events) {}
 
     testing::RecordingJob job;
-    Effects effects;
     FragmentSearchEnd end;
+    const Effects& effects;
 };
 
 TEST(FragmentText, KeepsTheLanguagesLettersLowerCasedWithSingleBlanks) {
@@ -62,7 +56,7 @@ TEST(FragmentSearchJob, CompletedRunWritesThePreparedTextAndThreeReports) {
     const JobRun run(folder, "2", "40");
     EXPECT_EQ(run.end, FragmentSearchEnd::Completed);
     EXPECT_EQ(run.effects,
-              (Effects{"disable", "list text.txt_Rec*.txt", "list shown.txt_Rec*.txt", "enable"}));
+              (Effects{"disable", "list text.txt_Rec*.txt", "list (shown)_Rec*.txt", "enable"}));
     EXPECT_EQ(run.job.progressValues.front(), 2);
     EXPECT_EQ(run.job.progressValues.back(), 100);
     EXPECT_EQ(folder.read("text.txt_RecPrep.txt"), cp("мама мыла раму мама мыла окно "));
@@ -120,7 +114,7 @@ TEST(FragmentSearchJob, TooFewCharactersAndTheSmallestSearchableText) {
         const JobRun run(folder);
         EXPECT_EQ(run.end, completes ? FragmentSearchEnd::Completed : FragmentSearchEnd::Refused);
         EXPECT_EQ(run.effects.at(2),
-                  completes ? "list shown.txt_Rec*.txt"
+                  completes ? "list (shown)_Rec*.txt"
                             : "message У вас нет 4 символов на выбранном языке в тексте.");
         EXPECT_EQ(folder.read("text.txt_RecPrep.txt"), cp(source));
     }
@@ -140,7 +134,7 @@ TEST(FragmentSearchJob, RefusesANameThatIsNoFileOfTheSourceFolder) {
     }
     EXPECT_FALSE(elsewhere.exists("text.txt_RecPrep.txt"));
     testing::RecordingJob job;  // a name typed before any folder was chosen
-    EXPECT_EQ(fragmentSearchJob({"text.txt", {}, Language::Russian, "4", "40"}, {}, job),
+    EXPECT_EQ(fragmentSearchJob({"text.txt", {}, Language::Russian, "4", "40"}, job),
               FragmentSearchEnd::Refused);
     // The name is found without regard to case; outputs take the name as typed.
     folder.write("Text.TXT", kText);

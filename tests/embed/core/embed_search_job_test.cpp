@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
-#include "tests/support/literal/embed_search.h"
+#include "tests/embed/core/literal_embed.h"
 #include "tests/support/recording_job.h"
 #include "tests/support/temp_folder.h"
 
@@ -20,8 +21,11 @@ class EmbedJob : public ::testing::Test {
                      const char* module = "M.DIC") {
         folder.write("t.txt", testing::cp(text));
         modules.write("M.DIC", testing::cp(words));
-        return embedSearchJob(
+        const auto outcome = embedSearchJob(
             {folder.path(), "t.txt", Language::Russian, {module}, modules.path(), {}}, job);
+        refreshes = static_cast<int>(std::count(job.events.begin(), job.events.end(), "list"));
+        EXPECT_EQ(static_cast<std::size_t>(refreshes), job.events.size()) << "only re-reads";
+        return outcome;
     }
 
     // Which of the four reports exist, as "1100"; removes them for the next run.
@@ -46,6 +50,7 @@ class EmbedJob : public ::testing::Test {
     }
 
     undertext::testing::TempFolder folder, modules;
+    int refreshes = 0;
 };
 
 TEST_F(EmbedJob, EachStopPointLeavesExactlyTheReportsWrittenBeforeIt) {
@@ -63,7 +68,7 @@ TEST_F(EmbedJob, EachStopPointLeavesExactlyTheReportsWrittenBeforeIt) {
         EXPECT_EQ(takeReports(), c.reports) << c.stopAt;
         EXPECT_EQ(job.stopPoints, c.stopAt ? c.stopAt : 8);
         EXPECT_EQ(job.progressValues, c.stopAt ? rising(2, {0}) : rising(2, {96, 100}));
-        EXPECT_EQ(job.resultListReads, c.refreshes) << c.stopAt;
+        EXPECT_EQ(refreshes, c.refreshes) << c.stopAt;
         EXPECT_FALSE(folder.exists("~$t.txt"));
     }
 }
@@ -96,7 +101,7 @@ TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
     EXPECT_EQ(folder.read("t.txt_EmbSortByLen.txt"), "older");
     EXPECT_EQ(takeReports(), "1010");
     EXPECT_EQ(job.progressValues, std::vector<int>{2});
-    EXPECT_EQ(job.resultListReads, 2);
+    EXPECT_EQ(refreshes, 2);
 
     // 3 bytes are too short (4 passed above); nothing is reported or written.
     RecordingJob refused;
