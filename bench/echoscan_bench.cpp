@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "bench/echoscan_text.h"
@@ -8,6 +9,7 @@
 #include "echoscan/core/fragment_search_job.h"
 #include "echoscan/core/fragment_text.h"
 #include "echoscan/core/recurring_fragments.h"
+#include "echoscan/core/repeat_index.h"
 #include "tests/support/literal/fragment_search.h"
 #include "tests/support/temp_folder.h"
 
@@ -31,8 +33,26 @@ Result<std::string> benchText(std::size_t bytes, std::size_t singleLetterBytes) 
     return Result<std::string>::success(std::string(singleLetterBytes, '\xE0') + prose.value());
 }
 
-// The whole job as the window and `undertext echoscan` run it, range 4 to 40:
-// preparation, search, the three reports written to disk.
+// The whole job as the window and `undertext echoscan` run it: preparation,
+// search, the three reports written to disk. Returns the report bytes, or 0 after
+// marking the benchmark skipped.
+std::uintmax_t runJob(const testing::TempFolder& folder, const std::string& minLength,
+                      const std::string& maxLength, benchmark::State& state) {
+    UnwatchedJob job;
+    const auto end = fragmentSearchJob(
+        {"text.txt", folder.path(), Language::Russian, minLength, maxLength, {}}, job);
+    if (end != FragmentSearchEnd::Completed) {
+        state.SkipWithError("the job did not complete");
+        return 0;
+    }
+    std::uintmax_t reports = 0;
+    for (const char* suffix : {"_RecSortByLen.txt", "_RecSortByAlf.txt", "_RecSortByFriq.txt"}) {
+        reports += std::filesystem::file_size(folder / (std::string("text.txt") + suffix));
+    }
+    return reports;
+}
+
+// Range 4 to 40 on prose, some of it one letter repeated.
 void BM_EchoscanJob(benchmark::State& state) {
     const auto text = benchText(static_cast<std::size_t>(state.range(0)),
                                 static_cast<std::size_t>(state.range(1)));
@@ -42,18 +62,9 @@ void BM_EchoscanJob(benchmark::State& state) {
     }
     testing::TempFolder folder;
     folder.write("text.txt", text.value());
-    for (auto _ : state) {
-        UnwatchedJob job;
-        const auto end =
-            fragmentSearchJob({"text.txt", folder.path(), Language::Russian, "4", "40"}, job);
-        if (end != FragmentSearchEnd::Completed) {
-            state.SkipWithError("the job did not complete");
-            return;
-        }
-    }
     std::uintmax_t reports = 0;
-    for (const char* suffix : {"_RecSortByLen.txt", "_RecSortByAlf.txt", "_RecSortByFriq.txt"}) {
-        reports += std::filesystem::file_size(folder / (std::string("text.txt") + suffix));
+    for (auto _ : state) {
+        reports = runJob(folder, "4", "40", state);
     }
     state.counters["report_MB"] = static_cast<double>(reports) / 1e6;
     state.counters["peak_rss_MB"] = peakRssMegabytes();
@@ -66,6 +77,59 @@ BENCHMARK(BM_EchoscanJob)
     ->Args({4 << 20, 4 << 20})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
+
+// Range 1 to max_length on texts whose repeats run far: one letter repeated
+// (paragraph 0), or one paragraph of prose repeated.
+void BM_EchoscanWideRange(benchmark::State& state) {
+    const auto bytes = static_cast<std::size_t>(state.range(0));
+    const auto paragraph = static_cast<std::size_t>(state.range(1));
+    const auto text = paragraph == 0 ? Result<std::string>::success(std::string(bytes, '\xE0'))
+                                     : bench::repeatedParagraph(bytes, paragraph);
+    if (!text) {
+        state.SkipWithError(text.error().c_str());
+        return;
+    }
+    testing::TempFolder folder;
+    folder.write("text.txt", text.value());
+    for (auto _ : state) {
+        runJob(folder, "1", std::to_string(state.range(2)), state);
+    }
+}
+BENCHMARK(BM_EchoscanWideRange)
+    ->ArgNames({"bytes", "paragraph", "max_length"})
+    ->Args({1 << 20, 0, 1000})
+    ->Args({4 << 20, 0, 1000000000})
+    ->Args({4 << 20, 2000, 1000000000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
+
+// 4 MB of prose, range 4 to 40: the whole job against the repeat index alone
+// (suffix array, LCP and longest repeats) of its prepared text, in the same run.
+void BM_EchoscanProseAgainstIndex(benchmark::State& state) {
+    const auto text = benchText(4 << 20, 0);
+    if (!text) {
+        state.SkipWithError(text.error().c_str());
+        return;
+    }
+    const auto prepared = prepareFragmentText(text.value(), Language::Russian);
+    testing::TempFolder folder;
+    folder.write("text.txt", text.value());
+    using Clock = std::chrono::steady_clock;
+    double job = 0;
+    double index = 0;
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        runJob(folder, "4", "40", state);
+        const auto middle = Clock::now();
+        benchmark::DoNotOptimize(buildRepeatIndex<std::uint16_t>(prepared));
+        job += std::chrono::duration<double>(middle - start).count();
+        index += std::chrono::duration<double>(Clock::now() - middle).count();
+    }
+    state.counters["job_s"] = job / static_cast<double>(state.iterations());
+    state.counters["index_s"] = index / static_cast<double>(state.iterations());
+    state.counters["job_per_index"] = job / index;
+}
+BENCHMARK(BM_EchoscanProseAgainstIndex)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The search alone on 20 KB of prose, range 4 to 40: the suffix-array search and
 // the literal procedure it replaces.

@@ -61,4 +61,19 @@ inline Result<std::string> russianProse(std::size_t bytes, unsigned seed = 1) {
     return Result<std::string>::success(std::move(text));
 }
 
+// `bytes` of one paragraph of `paragraphBytes` of prose, repeated.
+inline Result<std::string> repeatedParagraph(std::size_t bytes, std::size_t paragraphBytes) {
+    const auto paragraph = russianProse(paragraphBytes, 3);
+    if (!paragraph) {
+        return paragraph;
+    }
+    std::string text;
+    text.reserve(bytes + paragraphBytes);
+    while (text.size() < bytes) {
+        text += paragraph.value();
+    }
+    text.resize(bytes);
+    return Result<std::string>::success(std::move(text));
+}
+
 }  // namespace undertext::bench

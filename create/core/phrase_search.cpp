@@ -1,6 +1,9 @@
 #include "phrase_search.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
+#include <ranges>
 #include <span>
 #include <string_view>
 
@@ -15,12 +18,24 @@ class ProgressCounter {
   public:
     ProgressCounter(std::int64_t step, JobControl& job) : step_(step), job_(job) {}
 
-    void countTestedEntry() {
-        if (++tested_ == step_) {
-            tested_ = 0;
-            value_ += 2;
-            job_.progress(std::min(value_, 100));
+    // Tests `count` entries in a row, each a stop point and then one more for the
+    // progress; the stop points between two progress values are passed as one run.
+    // False when a stop point asks to stop.
+    bool testEntries(std::int64_t count) {
+        while (count > 0) {
+            const std::int64_t run = step_ > 0 ? std::min(count, step_ - tested_) : count;
+            if (job_.passStopPoints(run)) {
+                return false;
+            }
+            count -= run;
+            tested_ += run;
+            if (tested_ == step_) {
+                tested_ = 0;
+                value_ += 2;
+                job_.progress(std::min(value_, 100));
+            }
         }
+        return true;
     }
 
   private:
@@ -30,38 +45,124 @@ class ProgressCounter {
     int value_ = 0;
 };
 
-// Phrase words are short, so a plain loop beats a call of memcmp; the byte next
-// to the cut is tested first because it rejects most dictionary words.
-bool sameBytes(const char* a, const char* b, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
-        if (a[i] != b[i]) {
-            return false;
+// Dictionary indices, in dictionary order.
+using Matches = std::vector<DicIndex>;
+
+// A trie of byte strings, each node with a table of 256 children; node 0 is the
+// root. The same bytes added twice give the same pattern number.
+class ByteTrie {
+  public:
+    static constexpr std::int32_t kNone = -1;
+
+    ByteTrie() { addNode(); }
+
+    template <typename Bytes>
+    std::int32_t add(const Bytes& bytes) {
+        std::int32_t node = 0;
+        for (const char c : bytes) {
+            const auto byte = static_cast<unsigned char>(c);
+            if (next_[static_cast<std::size_t>(node)][byte] == kNone) {
+                const auto added = addNode();  // may move the table
+                next_[static_cast<std::size_t>(node)][byte] = added;
+            }
+            node = next_[static_cast<std::size_t>(node)][byte];
+        }
+        auto& pattern = patternAt_[static_cast<std::size_t>(node)];
+        if (pattern == kNone) {
+            pattern = patternCount_++;
+        }
+        return pattern;
+    }
+
+    // Calls found(pattern) for each pattern that begins the bytes, shortest first.
+    template <typename Bytes, typename Found>
+    void findPrefixes(const Bytes& bytes, Found found) const {
+        std::size_t node = 0;
+        for (const char c : bytes) {
+            const auto child = next_[node][static_cast<unsigned char>(c)];
+            if (child == kNone) {
+                return;
+            }
+            node = static_cast<std::size_t>(child);
+            if (patternAt_[node] != kNone) {
+                found(patternAt_[node]);
+            }
         }
     }
-    return true;
-}
 
-bool endsWith(std::string_view word, std::string_view tail) {
-    return word.size() >= tail.size() && word.back() == tail.back() &&
-           sameBytes(word.data() + word.size() - tail.size(), tail.data(), tail.size() - 1);
-}
+    std::int32_t patternCount() const { return patternCount_; }
 
-bool beginsWith(std::string_view word, std::string_view head) {
-    return word.size() >= head.size() && word.front() == head.front() &&
-           sameBytes(word.data() + 1, head.data() + 1, head.size() - 1);
-}
+  protected:
+    std::int32_t addNode() {
+        next_.emplace_back();
+        next_.back().fill(kNone);
+        patternAt_.push_back(kNone);
+        return static_cast<std::int32_t>(next_.size() - 1);
+    }
 
-// Whether text, longer than word, holds word somewhere; a plain loop again.
-bool contains(std::string_view text, std::string_view word) {
-    const auto last = text.size() - word.size();
-    for (std::size_t at = 0; at <= last; ++at) {
-        if (text[at] == word.front() &&
-            sameBytes(text.data() + at + 1, word.data() + 1, word.size() - 1)) {
-            return true;
+    std::vector<std::array<std::int32_t, 256>> next_;
+    std::vector<std::int32_t> patternAt_;
+    std::int32_t patternCount_ = 0;
+};
+
+// The phrase words as an Aho-Corasick automaton: one walk over a dictionary word
+// finds every phrase word it contains.
+class WordFinder : private ByteTrie {
+  public:
+    explicit WordFinder(const std::vector<std::string>& words) {
+        for (const auto& word : words) {
+            wordPattern_.push_back(add(word));
+        }
+        complete();
+    }
+
+    std::int32_t patternOf(std::size_t word) const { return wordPattern_[word]; }
+    std::int32_t patternCount() const { return ByteTrie::patternCount(); }
+
+    // Calls found(pattern) for every pattern the text contains, once or more.
+    template <typename Found>
+    void findContained(std::string_view text, Found found) const {
+        std::size_t state = 0;
+        for (const char c : text) {
+            state = static_cast<std::size_t>(next_[state][static_cast<unsigned char>(c)]);
+            for (const auto pattern : output_[state]) {
+                found(pattern);
+            }
         }
     }
-    return false;
-}
+
+  private:
+    // Breadth first: each missing child becomes the child of the longest proper
+    // suffix's state, and each state outputs what its suffix state outputs too.
+    void complete() {
+        std::vector<std::size_t> suffixOf(next_.size(), 0);
+        output_.resize(next_.size());
+        std::vector<std::size_t> queue{0};
+        for (std::size_t at = 0; at < queue.size(); ++at) {
+            const std::size_t node = queue[at];
+            if (patternAt_[node] != kNone) {
+                output_[node].push_back(patternAt_[node]);
+            }
+            const auto& inherited = output_[suffixOf[node]];
+            if (node != 0) {
+                output_[node].insert(output_[node].end(), inherited.begin(), inherited.end());
+            }
+            for (std::size_t c = 0; c < 256; ++c) {
+                auto& child = next_[node][c];
+                const auto fallback = node == 0 ? 0 : next_[suffixOf[node]][c];
+                if (child == kNone) {
+                    child = fallback;
+                } else {
+                    suffixOf[static_cast<std::size_t>(child)] = static_cast<std::size_t>(fallback);
+                    queue.push_back(static_cast<std::size_t>(child));
+                }
+            }
+        }
+    }
+
+    std::vector<std::int32_t> wordPattern_;
+    std::vector<std::vector<std::int32_t>> output_;
+};
 
 // A one-letter word is searched as if it had two letters: one transition whose
 // left and right parts are both the letter.
@@ -69,65 +170,109 @@ std::size_t searchedLength(std::string_view word) {
     return std::max<std::size_t>(word.size(), 2);
 }
 
+// Every dictionary word that a phrase word's transitions and embedded-word search
+// take, found in one pass over the dictionary: the words that end with each left
+// part, begin with each right part or (being longer than the searched length)
+// contain each phrase word.
+class DictionaryMatches {
+  public:
+    DictionaryMatches(const std::vector<std::string>& words, const DicWords& dic) : finder_(words) {
+        for (const auto& word : words) {
+            auto& parts = parts_.emplace_back();
+            for (std::size_t t = 1; t < searchedLength(word); ++t) {
+                const auto left = word.size() == 1 ? word : word.substr(0, t);
+                const auto right = word.size() == 1 ? word : word.substr(t);
+                parts.push_back({endings_.add(std::string(left.rbegin(), left.rend())),
+                                 beginnings_.add(right)});
+            }
+        }
+        std::vector<std::size_t> shortestContaining(
+            static_cast<std::size_t>(finder_.patternCount()));
+        std::size_t shortest = std::numeric_limits<std::size_t>::max();
+        for (std::size_t w = 0; w < words.size(); ++w) {
+            shortestContaining[static_cast<std::size_t>(finder_.patternOf(w))] =
+                searchedLength(words[w]) + 1;
+            shortest = std::min(shortest, searchedLength(words[w]) + 1);
+        }
+        endingWith_.resize(static_cast<std::size_t>(endings_.patternCount()));
+        beginningWith_.resize(static_cast<std::size_t>(beginnings_.patternCount()));
+        containing_.resize(shortestContaining.size());
+        std::vector<DicIndex> lastFound(shortestContaining.size(), -1);
+        for (std::size_t i = 0; i < dic.size(); ++i) {
+            const auto e = static_cast<DicIndex>(i);
+            const auto entry = dic[i];
+            endings_.findPrefixes(std::ranges::reverse_view(entry), [&](std::int32_t pattern) {
+                endingWith_[static_cast<std::size_t>(pattern)].push_back(e);
+            });
+            beginnings_.findPrefixes(entry, [&](std::int32_t pattern) {
+                beginningWith_[static_cast<std::size_t>(pattern)].push_back(e);
+            });
+            if (entry.size() < shortest) {
+                continue;
+            }
+            finder_.findContained(entry, [&](std::int32_t pattern) {
+                const auto p = static_cast<std::size_t>(pattern);
+                if (lastFound[p] != e && entry.size() >= shortestContaining[p]) {
+                    lastFound[p] = e;
+                    containing_[p].push_back(e);
+                }
+            });
+        }
+    }
+
+    // At transition t (from 1) of word w.
+    const Matches& endingWithLeft(std::size_t w, std::size_t t) const {
+        return endingWith_[static_cast<std::size_t>(parts_[w][t - 1].left)];
+    }
+    const Matches& beginningWithRight(std::size_t w, std::size_t t) const {
+        return beginningWith_[static_cast<std::size_t>(parts_[w][t - 1].right)];
+    }
+    const Matches& containing(std::size_t w) const {
+        return containing_[static_cast<std::size_t>(finder_.patternOf(w))];
+    }
+
+  private:
+    struct Parts {
+        std::int32_t left, right;
+    };
+    ByteTrie endings_;     // the left parts, read backwards
+    ByteTrie beginnings_;  // the right parts
+    WordFinder finder_;
+    std::vector<std::vector<Parts>> parts_;
+    std::vector<Matches> endingWith_, beginningWith_, containing_;
+};
+
 // Left words, right words and refrains at every transition; a transition without
-// a left word or without a right word is dropped and its entries cut back.
-bool searchTransitions(std::string_view word, const DicWords& dic, ProgressCounter& progress,
-                       JobControl& job, WordAnalysis& analysis) {
+// a left word or without a right word is dropped. Every transition tests every
+// dictionary entry, a stop point each.
+bool searchTransitions(std::size_t w, std::string_view word, const DictionaryMatches& matches,
+                       std::size_t dicSize, ProgressCounter& progress, WordAnalysis& analysis) {
     const auto length = searchedLength(word);
     analysis.w1Range.assign(length, {});
     analysis.w2Range.assign(length, {});
-    const auto dicSize = static_cast<DicIndex>(dic.size());
     for (std::size_t t = 1; t < length; ++t) {
-        const auto left = word.size() == 1 ? word : word.substr(0, t);
-        const auto right = word.size() == 1 ? word : word.substr(t);
-        const auto transition = static_cast<Transition>(t);
-        const auto keptW1 = analysis.w1List.size();
-        const auto keptW2 = analysis.w2List.size();
-        for (DicIndex e = 0; e < dicSize; ++e) {
-            const auto entry = dic[static_cast<std::size_t>(e)];
-            const bool isLeft = endsWith(entry, left);
-            if (isLeft) {
+        const auto& lefts = matches.endingWithLeft(w, t);
+        const auto& rights = matches.beginningWithRight(w, t);
+        const auto keptW1 = static_cast<std::int32_t>(analysis.w1List.size());
+        const auto keptW2 = static_cast<std::int32_t>(analysis.w2List.size());
+        if (!lefts.empty() && !rights.empty()) {
+            const auto transition = static_cast<Transition>(t);
+            for (const auto e : lefts) {
                 analysis.w1List.push_back({e, transition});
             }
-            if (beginsWith(entry, right)) {
+            for (const auto e : rights) {
                 analysis.w2List.push_back({e, transition});
-                if (isLeft) {
-                    analysis.rList.push_back(e);
-                }
             }
-            if (job.stopPoint()) {
-                return false;
-            }
-            progress.countTestedEntry();
+            std::ranges::set_intersection(lefts, rights, std::back_inserter(analysis.rList));
+            analysis.keptTransitions.push_back(transition);
         }
-        if (analysis.w1List.size() == keptW1 || analysis.w2List.size() == keptW2) {
-            analysis.w1List.resize(keptW1);
-            analysis.w2List.resize(keptW2);
-            analysis.w1Range[t] = {static_cast<std::int32_t>(keptW1),
-                                   static_cast<std::int32_t>(keptW1)};
-            analysis.w2Range[t] = {static_cast<std::int32_t>(keptW2),
-                                   static_cast<std::int32_t>(keptW2)};
-            continue;
+        analysis.w1Range[t] = {keptW1, static_cast<std::int32_t>(analysis.w1List.size())};
+        analysis.w2Range[t] = {keptW2, static_cast<std::int32_t>(analysis.w2List.size())};
+        if (!progress.testEntries(static_cast<std::int64_t>(dicSize))) {
+            return false;
         }
-        analysis.keptTransitions.push_back(transition);
-        analysis.w1Range[t] = {static_cast<std::int32_t>(keptW1),
-                               static_cast<std::int32_t>(analysis.w1List.size())};
-        analysis.w2Range[t] = {static_cast<std::int32_t>(keptW2),
-                               static_cast<std::int32_t>(analysis.w2List.size())};
     }
     return true;
-}
-
-// Longer dictionary words that contain the word.
-void searchEmbedded(std::string_view word, const DicWords& dic, WordAnalysis& analysis) {
-    const auto length = searchedLength(word);
-    const auto dicSize = static_cast<DicIndex>(dic.size());
-    for (DicIndex e = 0; e < dicSize; ++e) {
-        const auto entry = dic[static_cast<std::size_t>(e)];
-        if (entry.size() > length && contains(entry, word)) {
-            analysis.eList.push_back(e);
-        }
-    }
 }
 
 template <typename T>
@@ -197,14 +342,15 @@ std::optional<PhraseAnalysis> searchPhrase(const SearchInput& input, JobControl&
     }
     analysis.wordAnalyses.resize(input.words.size());
 
+    const DictionaryMatches matches(input.words, dic);
     ProgressCounter progress(input.progressStep, job);
     CrossWordJoin joins(dic.size());
     for (std::size_t w = 0; w < input.words.size(); ++w) {
         auto& current = analysis.wordAnalyses[w];
-        if (!searchTransitions(input.words[w], dic, progress, job, current)) {
+        if (!searchTransitions(w, input.words[w], matches, dic.size(), progress, current)) {
             return std::nullopt;
         }
-        searchEmbedded(input.words[w], dic, current);
+        current.eList = matches.containing(w);
         if (w > 0 && !searchCrossWords(analysis.wordAnalyses[w - 1], current, joins, job)) {
             return std::nullopt;
         }

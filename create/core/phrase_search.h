@@ -27,9 +27,11 @@ std::int64_t progressStepFor(std::size_t dicWordCount, int letterCount);
 
 // The search of a synthesis run: for every word the transition search, the
 // embedded-word search, the cross-word search (from the second word) and the
-// mode list. It polls job.stopPoint() after every tested dictionary entry of the
-// transition search and after every outer entry of each cross-word join, and
-// reports progress 2, 4, 6, ... (at most 100) every progressStep tested entries.
+// mode list. It has a stop point after every tested dictionary entry of the
+// transition search (passed through job.passStopPoints() in runs, once per
+// transition at least: the dictionary is read once per run, not once per
+// transition) and after every outer entry of each cross-word join, and reports
+// progress 2, 4, 6, ... (at most 100) every progressStep tested entries.
 // Returns the analysis, or nullopt when a stop point asked to stop. Touches
 // nothing but its arguments, so it may run on a worker thread.
 std::optional<PhraseAnalysis> searchPhrase(const SearchInput& input, JobControl& job);

@@ -55,6 +55,36 @@ class StringSink {
     std::string text_;
 };
 
+// Gathers the text in one reused buffer and hands it to the file in pieces.
+class FileSink {
+  public:
+    explicit FileSink(WholeFileWriter& file) : file_(file) { buffer_.reserve(2 * kPieceSize); }
+    void append(std::string_view text) {
+        buffer_.append(text);
+        flushFull();
+    }
+    void append(std::size_t count, char c) {
+        buffer_.append(count, c);
+        flushFull();
+    }
+    void flush() {
+        file_.append(buffer_);
+        buffer_.clear();
+    }
+
+  private:
+    static constexpr std::size_t kPieceSize = 64 * 1024;
+
+    void flushFull() {
+        if (buffer_.size() >= kPieceSize) {
+            flush();
+        }
+    }
+
+    WholeFileWriter& file_;
+    std::string buffer_;
+};
+
 std::string upper(std::string_view text) {
     std::string result(text);
     for (auto& c : result) {
@@ -210,8 +240,11 @@ std::string resultsFileText(std::string_view phraseBox, std::string_view variant
 Status saveRez(const std::filesystem::path& file, std::string_view phraseBox,
                std::string_view variantShown, const PhraseAnalysis& analysis,
                SourceEncoding fileEncoding) {
-    return writeWholeFile(file, resultsFileText(phraseBox, variantShown, analysis),
-                          TextEncoder(fileEncoding));
+    WholeFileWriter writer(file, TextEncoder(fileEncoding));
+    FileSink sink(writer);
+    ReportWriter<FileSink>(sink, analysis).write(phraseBox, variantShown);
+    sink.flush();
+    return writer.commit();
 }
 
 std::filesystem::path saveDialogFolder(CreateSession& session,

@@ -15,13 +15,14 @@ namespace undertext::create {
 // text and the variant on display in upper case, then for every word its left
 // and right words per transition, refrains, embedded words and the five
 // cross-word lists, each list on one line. phraseBox and variantShown are
-// Windows-1251 as the window holds them.
+// Windows-1251 as the window holds them. The same text as saveRez writes.
 std::string resultsFileText(std::string_view phraseBox, std::string_view variantShown,
                             const PhraseAnalysis& analysis);
 
-// SaveRez: writes the results file whole, in Windows-1251 or the encoding given
-// (UTF-8 when the user asks for it), replacing any file of that name; a failure
-// leaves the old file as it was and names the file.
+// SaveRez: writes the results file in pieces as it is formatted (it can run to
+// hundreds of megabytes), in Windows-1251 or the encoding given (UTF-8 when the
+// user asks for it), replacing any file of that name only once it is complete; a
+// failure leaves the old file as it was and names the file.
 Status saveRez(const std::filesystem::path& file, std::string_view phraseBox,
                std::string_view variantShown, const PhraseAnalysis& analysis,
                SourceEncoding fileEncoding = {});

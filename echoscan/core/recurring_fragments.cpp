@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <limits>
 
 #include "common/core/number_text.h"
 #include "repeat_index.h"
@@ -41,8 +42,7 @@ struct RepeatSummary {
 // one uncovered occurrence, of length c = min(longestRepeat[s], maxLength): when
 // c = maxLength, or (s - 1, c + 1) does not recur. Pass L finds every start whose
 // longest repeat reaches L.
-RepeatSummary summarise(const std::vector<std::int32_t>& longestRepeat, int minLength,
-                        int maxLength) {
+RepeatSummary summarise(const LongestRepeats& longestRepeat, int minLength, int maxLength) {
     RepeatSummary summary;
     summary.uncovered.resize(longestRepeat.size());
     for (std::size_t s = 0; s < longestRepeat.size(); ++s) {
@@ -68,25 +68,27 @@ RepeatSummary summarise(const std::vector<std::int32_t>& longestRepeat, int minL
 // neighbourLcp and suffixArray at its first rank, which the walk has read by then
 // and never reads again. checkStop() is called every kWorkBetweenChecks ranks; the
 // walk ends with nullopt when it returns true.
-template <typename CheckStop>
-std::optional<std::deque<RecurringFragment>> walkIntervals(RepeatIndex& index,
+template <typename Lcp, typename CheckStop>
+std::optional<std::deque<RecurringFragment>> walkIntervals(RepeatIndex<Lcp>& index,
                                                            const RepeatSummary& summary,
                                                            int minLength, int maxLength,
                                                            CheckStop checkStop) {
     auto& lengthAt = index.neighbourLcp;
     auto& firstUncoveredAt = index.suffixArray;
     constexpr std::int32_t kNone = -1;
-    const auto cut = [&](std::int32_t lcp) {
-        return lcp < minLength ? 0 : std::min(lcp, maxLength);
+    const auto cut = [&](Lcp lcp) {
+        return lcp < minLength ? 0 : std::min(static_cast<std::int32_t>(lcp), maxLength);
     };
 
     std::vector<std::uint32_t> open;
     open.reserve(static_cast<std::size_t>(
         std::max(std::min(summary.longestRepeat, maxLength) - minLength + 1, 0)));
-    const auto topLength = [&] { return open.empty() ? 0 : lengthAt[open.back()]; };
+    const auto topLength = [&] {
+        return open.empty() ? 0 : static_cast<std::int32_t>(lengthAt[open.back()]);
+    };
     const auto push = [&](std::size_t first, std::int32_t length, std::int32_t uncoveredStart) {
         open.push_back(static_cast<std::uint32_t>(first));
-        lengthAt[first] = length;
+        lengthAt[first] = static_cast<Lcp>(length);
         firstUncoveredAt[first] = uncoveredStart;
     };
 
@@ -183,17 +185,17 @@ std::vector<RecurringFragment> inSearchOrder(std::deque<RecurringFragment>&& fou
     return fragments;
 }
 
-}  // namespace
-
-std::optional<std::vector<RecurringFragment>> findRecurringFragments(std::string_view fragmentText,
-                                                                     int minLength, int maxLength,
-                                                                     JobControl& control) {
+// The search with LCP values held as Lcp, whose range must pass maxLength.
+template <typename Lcp>
+std::optional<std::vector<RecurringFragment>> search(std::string_view fragmentText, int minLength,
+                                                     int maxLength, JobControl& control) {
     const auto searchEnd = static_cast<std::int64_t>(fragmentText.size()) - 1;
     // Fragments lie within the first N - 1 bytes.
     const std::string_view searched = fragmentText.substr(0, searchEnd > 1 ? searchEnd - 1 : 0);
-    RepeatIndex index = buildRepeatIndex(searched);
-    RepeatSummary summary = summarise(index.longestRepeat, minLength, maxLength);
-    index.longestRepeat = std::vector<std::int32_t>();  // freed, not just emptied
+    RepeatSummary summary;
+    auto index = buildRepeatIndex<Lcp>(searched, [&](const LongestRepeats& longestRepeat) {
+        summary = summarise(longestRepeat, minLength, maxLength);
+    });
 
     // The first length pass's stop points go by while the fragments are collected.
     std::int64_t firstPassLeft = std::max<std::int64_t>(searchEnd - minLength, 0);
@@ -202,7 +204,7 @@ std::optional<std::vector<RecurringFragment>> findRecurringFragments(std::string
         firstPassLeft -= run;
         return run > 0 && control.passStopPoints(run);
     });
-    index = RepeatIndex();
+    index = RepeatIndex<Lcp>();
     summary.uncovered = std::vector<bool>();
 
     ProgressValue progress(control);
@@ -213,6 +215,19 @@ std::optional<std::vector<RecurringFragment>> findRecurringFragments(std::string
         return std::nullopt;
     }
     return inSearchOrder(std::move(*found));
+}
+
+}  // namespace
+
+std::optional<std::vector<RecurringFragment>> findRecurringFragments(std::string_view fragmentText,
+                                                                     int minLength, int maxLength,
+                                                                     JobControl& control) {
+    // Lengths of the usual ranges fit in 16 bits, and so does the LCP as the walk
+    // reads it (cut at maxLength): 2 bytes per text byte less.
+    if (maxLength < std::numeric_limits<std::uint16_t>::max()) {
+        return search<std::uint16_t>(fragmentText, minLength, maxLength, control);
+    }
+    return search<std::int32_t>(fragmentText, minLength, maxLength, control);
 }
 
 }  // namespace undertext::echoscan

@@ -46,8 +46,8 @@ inline constexpr std::size_t kMaxFragmentTextLength = std::numeric_limits<std::i
 // least, one per 65,536 positions while it builds its result; it calls
 // control.progress() with the whole part of the progress value where the job
 // shows it, and returns nullopt when a stop point asks to stop.
-// Time O(P log P + number of length passes); memory at most about 13.2 bytes per
-// byte of text plus 16 per fragment found.
+// Time O(P log P + number of length passes); memory at most about 11 bytes per
+// byte of text (13 when maxLength reaches 65535) plus 16 per fragment found.
 std::optional<std::vector<RecurringFragment>> findRecurringFragments(std::string_view fragmentText,
                                                                      int minLength, int maxLength,
                                                                      JobControl& control);

@@ -3,27 +3,18 @@
 #include <divsufsort.h>
 
 #include <algorithm>
+#include <limits>
 #include <new>
 
 namespace undertext::echoscan {
+namespace {
 
-RepeatIndex buildRepeatIndex(std::string_view text) {
+// The LCP of each start with the suffix ranked just before it, by start
+// (Kärkkäinen's Phi method): it drops by at most one from one start to the next.
+std::vector<std::int32_t> lcpByStart(std::string_view text,
+                                     const std::vector<std::int32_t>& suffixArray) {
     const std::size_t n = text.size();
-    const auto* bytes = reinterpret_cast<const sauchar_t*>(text.data());
-    RepeatIndex index;
-    if (n == 0) {
-        return index;
-    }
-    auto& suffixArray = index.suffixArray;
-    suffixArray.resize(n);
-    if (divsufsort(bytes, suffixArray.data(), static_cast<saidx_t>(n)) != 0) {
-        throw std::bad_alloc();  // divsufsort fails only when it cannot allocate
-    }
-
-    // The LCP of each start with the suffix ranked just before it, by start
-    // (Kärkkäinen's Phi method): it drops by at most one from one start to the next.
-    auto& byStart = index.longestRepeat;
-    byStart.resize(n);
+    std::vector<std::int32_t> byStart(n);
     constexpr std::int32_t kFirst = -1;
     byStart[static_cast<std::size_t>(suffixArray[0])] = kFirst;
     for (std::size_t r = 1; r < n; ++r) {
@@ -36,25 +27,62 @@ RepeatIndex buildRepeatIndex(std::string_view text) {
             common = 0;
         } else {
             const auto p = static_cast<std::size_t>(previous);
-            while (s + common < n && p + common < n && bytes[s + common] == bytes[p + common]) {
+            while (s + common < n && p + common < n && text[s + common] == text[p + common]) {
                 ++common;
             }
         }
         byStart[s] = static_cast<std::int32_t>(common);
         common = common > 0 ? common - 1 : 0;
     }
-    index.neighbourLcp.resize(n);
-    for (std::size_t r = 0; r < n; ++r) {
-        index.neighbourLcp[r] = byStart[static_cast<std::size_t>(suffixArray[r])];
+    return byStart;
+}
+
+// The longest repeat of a start is its LCP with the nearer of its neighbours in
+// rank order. Rank by rank, each start's own LCP is read for the last time when
+// the longest repeat replaces it.
+void lcpToLongestRepeats(const std::vector<std::int32_t>& suffixArray,
+                         std::vector<std::int32_t>& byStart) {
+    for (std::size_t r = 0; r < suffixArray.size(); ++r) {
+        auto& own = byStart[static_cast<std::size_t>(suffixArray[r])];
+        const std::int32_t withNext =
+            r + 1 < suffixArray.size() ? byStart[static_cast<std::size_t>(suffixArray[r + 1])] : 0;
+        own = std::max(own, withNext);
     }
-    // The longest repeat of a start is its LCP with the nearer of its neighbours;
-    // it replaces the start's own LCP, which the rank order holds now.
+}
+
+}  // namespace
+
+template <typename Lcp>
+RepeatIndex<Lcp> buildRepeatIndex(
+    std::string_view text, const std::function<void(const LongestRepeats&)>& readLongestRepeats) {
+    const std::size_t n = text.size();
+    RepeatIndex<Lcp> index;
+    if (n == 0) {
+        return index;
+    }
+    auto& suffixArray = index.suffixArray;
+    suffixArray.resize(n);
+    if (divsufsort(reinterpret_cast<const sauchar_t*>(text.data()), suffixArray.data(),
+                   static_cast<saidx_t>(n)) != 0) {
+        throw std::bad_alloc();  // divsufsort fails only when it cannot allocate
+    }
+    auto byStart = lcpByStart(text, suffixArray);
+    index.neighbourLcp.resize(n);
+    constexpr std::int32_t kLargest = std::numeric_limits<Lcp>::max();
     for (std::size_t r = 0; r < n; ++r) {
-        const std::int32_t withNext = r + 1 < n ? index.neighbourLcp[r + 1] : 0;
-        byStart[static_cast<std::size_t>(suffixArray[r])] =
-            std::max(index.neighbourLcp[r], withNext);
+        index.neighbourLcp[r] =
+            static_cast<Lcp>(std::min(byStart[static_cast<std::size_t>(suffixArray[r])], kLargest));
+    }
+    if (readLongestRepeats) {
+        lcpToLongestRepeats(suffixArray, byStart);
+        readLongestRepeats(byStart);
     }
     return index;
 }
+
+template RepeatIndex<std::uint16_t> buildRepeatIndex(
+    std::string_view, const std::function<void(const LongestRepeats&)>&);
+template RepeatIndex<std::int32_t> buildRepeatIndex(
+    std::string_view, const std::function<void(const LongestRepeats&)>&);
 
 }  // namespace undertext::echoscan

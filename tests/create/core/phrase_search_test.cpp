@@ -118,6 +118,17 @@ TEST(PhraseSearch, PollsEveryTestedEntryAndEveryOuterEntryAndStepsProgressByTwo)
         expected.push_back(p);
     }
     EXPECT_EQ(job.progressValues, expected);
+    // A stop at any stop point ends the search there, after the progress values of
+    // the entries tested before it: a value every 8, none from the cross-word joins.
+    for (long stopAt = 1; stopAt <= job.stopPoints; ++stopAt) {
+        undertext::testing::RecordingJob stopped(stopAt);
+        EXPECT_FALSE(searchPhrase(input, stopped));
+        EXPECT_EQ(stopped.stopPoints, stopAt);
+        const auto shown = static_cast<std::size_t>(std::min(stopAt - 1, 2L * 97) / 8);
+        EXPECT_EQ(stopped.progressValues,
+                  std::vector<int>(expected.begin(), expected.begin() + static_cast<long>(shown)))
+            << "stop at " << stopAt;
+    }
 }
 
 }  // namespace

@@ -46,6 +46,24 @@ TEST(ResultsFile, DifferencesAreAbsoluteAndAFilledLastListEndsTheFile) {
     EXPECT_TRUE(text.ends_with("\r\nbcb (1)  "));
 }
 
+// A results file of many pieces holds exactly the whole text; a failed write
+// leaves the file that was there.
+TEST(SaveResults, StreamedFileHoldsTheWholeText) {
+    Strings dic;
+    for (int i = 0; i < 30000; ++i) {
+        dic.push_back(std::string(1 + i % 7, "abc"[i % 3]) + "ab"[i % 2]);
+    }
+    const auto analysis = analyse(dic, "ab ba b");
+    const auto whole = resultsFileText("ab ba b  ", "ab ba b ", analysis);
+    ASSERT_GT(whole.size(), 500000U);  // many pieces
+    undertext::testing::TempFolder folder;
+    ASSERT_TRUE(saveRez(folder / "r.txt", "ab ba b  ", "ab ba b ", analysis));
+    EXPECT_EQ(folder.read("r.txt"), whole);
+    folder.write("d", "");
+    EXPECT_FALSE(saveRez(folder / "d" / "r.txt", "ab", "", analysis));
+    EXPECT_EQ(folder.read("r.txt"), whole);
+}
+
 TEST(SaveResults, RemembersTheFolderOnlyWhenTheFileWasWritten) {
     undertext::testing::TempFolder start;
     CreateSession session;
