@@ -36,15 +36,6 @@ class RecordingJob final : public JobControl {
         stopPoints += count;
         return false;
     }
-    // Counts every stop point of the run, and stops exactly at the chosen one.
-    bool passStopPoints(std::int64_t count) override {
-        if (stopAt_ > stopPoints && stopAt_ <= stopPoints + count) {
-            stopPoints = stopAt_;
-            return true;
-        }
-        stopPoints += count;
-        return false;
-    }
 
     std::vector<int> progressValues;
     std::vector<std::string> events;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "common/core/codepage.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/encoding_chooser.h"
 #include "common/ui/language_options.h"
@@ -111,20 +112,21 @@ TEST_F(OpenFile, TheLanguageFollowsTheLettersOfTheFile) {
 }
 
 TEST_F(OpenFile, TheEncodingIsShownTheLettersCountDecodedAndAnOverrideLastsOneFile) {
-    // Five Russian letters in UTF-8 are ten bytes, only five of them letters of
-    // Windows-1251; decoded they outnumber the six Latin ones.
-    texts.write("u.txt", "жжжжж qqqqqq");
-    run(text(texts / "u.txt"));
-    EXPECT_EQ(encoding->label()->text(), QStringLiteral("Кодировка: UTF-8"));
+    // Five Russian letters in UTF-16 hold no Windows-1251 letter byte; decoded they
+    // outnumber the four Latin ones.
+    texts.write("s.txt",
+                TextEncoder({TextEncoding::Utf16Le, true}).encodeFile(utf8ToCp1251("жжжжж qqqq")));
+    run(text(texts / "s.txt"));
+    EXPECT_EQ(encoding->label()->text(), QStringLiteral("Кодировка: UTF-16LE BOM"));
     EXPECT_EQ(language->language(), Language::Russian);
     EXPECT_EQ(encoding->forced(), std::nullopt);
     encoding->box()->setCurrentText(QStringLiteral("KOI8-R"));
     EXPECT_EQ(encoding->forced(), TextEncoding::Koi8R);
     // Another file: its own encoding, the box back on «Авто»; replaced bytes counted.
-    texts.write("s.txt", "\xFF\xFE\x36\x04\x00\xD8");
-    run(text(texts / "s.txt"));
+    texts.write("u.txt", "жжжжжж \xFF qq");
+    run(text(texts / "u.txt"));
     EXPECT_EQ(encoding->label()->text(),
-              QStringLiteral("Кодировка: UTF-16LE BOM, заменено неверных байтов: 2"));
+              QStringLiteral("Кодировка: UTF-8, заменено неверных байтов: 1"));
     EXPECT_EQ(encoding->box()->currentText(), QStringLiteral("Авто"));
     EXPECT_EQ(encoding->forced(), std::nullopt);
 }
@@ -156,16 +158,21 @@ TEST_F(OpenFile, EchoscanListsItsOwnReports) {
 TEST(ChooseWhereToSave, ProposesThePhraseWithoutItsBlanksAndGivesTheChosenName) {
     ScriptedDialogs dialogs;
     dialogs.queueFile(QStringLiteral("/out/res.txt"));
-    EXPECT_EQ(chooseWhereToSave(dialogs, nullptr, QStringLiteral("/out"),
-                                QStringLiteral("  мама\tраму ")),
-              QStringLiteral("/out/res.txt"));
+    const auto chosen = chooseWhereToSave(dialogs, nullptr, QStringLiteral("/out"),
+                                          QStringLiteral("  мама\tраму "));
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->file, QStringLiteral("/out/res.txt"));
+    EXPECT_FALSE(chosen->utf8);
     const auto& asked = dialogs.saveRequests().at(0);
     EXPECT_EQ(asked.title, QStringLiteral("Save File"));
     EXPECT_EQ(asked.initialFolder, QStringLiteral("/out"));
     EXPECT_EQ(asked.proposedName, QStringLiteral("мама\tраму"));
-    EXPECT_EQ(asked.filter, QStringLiteral("Text Files (*.txt)"));
+    EXPECT_EQ(asked.filter, QStringLiteral("Text Files (*.txt);;Текст UTF-8 (*.txt)"));
     EXPECT_EQ(asked.defaultSuffix, QStringLiteral("txt"));
-    EXPECT_EQ(chooseWhereToSave(dialogs, nullptr, QString(), QString()), std::nullopt);
+    // The second file type asks for UTF-8.
+    dialogs.queueFile(QStringLiteral("/out/u.txt"), 1);
+    EXPECT_TRUE(chooseWhereToSave(dialogs, nullptr, QString(), QString())->utf8);
+    EXPECT_FALSE(chooseWhereToSave(dialogs, nullptr, QString(), QString()));
 }
 
 }  // namespace

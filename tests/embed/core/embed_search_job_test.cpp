@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "tests/embed/core/literal_embed.h"
+#include "tests/support/literal/embed_search.h"
 #include "tests/support/recording_job.h"
 #include "tests/support/temp_folder.h"
 
