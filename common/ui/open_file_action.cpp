@@ -1,5 +1,6 @@
 #include "common/ui/open_file_action.h"
 
+#include <cassert>
 #include <utility>
 
 #include <QAbstractButton>
@@ -22,7 +23,9 @@ OpenFileAction::OpenFileAction(Dialogs& dialogs, std::filesystem::path startFold
       startFolder_(std::move(startFolder)),
       reportPattern_(std::move(reportPattern)),
       targets_(targets),
-      owner_(owner) {}
+      owner_(owner) {
+    assert(targets_.sourceBox && targets_.results && targets_.language);
+}
 
 std::filesystem::path OpenFileAction::startingFolder() const {
     // A memory file of 2 bytes or fewer is deleted and does not count.

@@ -19,7 +19,8 @@ class ResultFileList;
 inline constexpr const char* kEmbedReportPattern = "_emb*.*";
 inline constexpr const char* kEchoscanReportPattern = "_Rec*.*";
 
-// The controls of a main window that the open-file action fills in.
+// The controls of a main window that the open-file action fills in; only the
+// primary button may be null.
 struct OpenFileTargets {
     QLineEdit* sourceBox;            // Text1: the file name without its folder
     ResultFileList* results;         // File2

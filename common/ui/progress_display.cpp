@@ -1,5 +1,7 @@
 #include "common/ui/progress_display.h"
 
+#include <cassert>
+
 #include <QLabel>
 #include <QProgressBar>
 
@@ -23,6 +25,7 @@ ProgressDisplay::ProgressDisplay(QWidget* parent)
 }
 
 void ProgressDisplay::show(int percent) {
+    assert(percent >= 0 && percent <= 100);
     bar_->setValue(percent);
     label_->setText(progressText(percent));
     bar_->repaint();

@@ -24,7 +24,7 @@ class ProgressDisplay {
     QProgressBar* bar() const { return bar_; }
     QLabel* label() const { return label_; }
 
-    // The bar shows percent and the label its text, at once.
+    // The bar shows percent (0 to 100) and the label its text, at once.
     void show(int percent);
 
   private:

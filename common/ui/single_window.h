@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cassert>
+
 #include <QPointer>
 #include <QWidget>
 
@@ -18,6 +20,7 @@ class SingleWindow {
         // A window closed a moment ago is only waiting to be deleted.
         if (window_.isNull() || !window_->isVisible()) {
             window_ = make();
+            assert(!window_.isNull());
             window_->setAttribute(Qt::WA_DeleteOnClose);
         }
         window_->show();

@@ -1,6 +1,7 @@
 #include "create/ui/phrase_box.h"
 
 #include <algorithm>
+#include <cassert>
 #include <string>
 
 #include <QValidator>
@@ -52,6 +53,7 @@ void PhraseBox::writeWhole(const QString& text) {
 }
 
 Language languageOfPhrase(const QString& phrase) {
+    assert(!phrase.isEmpty());
     const qsizetype firstLength = phrase.front().isHighSurrogate() ? 2 : 1;
     return create::languageOfPhrase(utf8ToCp1251(phrase.left(firstLength).toStdString()));
 }
