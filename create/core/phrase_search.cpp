@@ -125,8 +125,8 @@ class WordFinder : private ByteTrie {
         std::size_t state = 0;
         for (const char c : text) {
             state = static_cast<std::size_t>(next_[state][static_cast<unsigned char>(c)]);
-            for (const auto pattern : output_[state]) {
-                found(pattern);
+            for (auto at = outputStart_[state]; at < outputStart_[state + 1]; ++at) {
+                found(outputs_[at]);
             }
         }
     }
@@ -136,16 +136,16 @@ class WordFinder : private ByteTrie {
     // suffix's state, and each state outputs what its suffix state outputs too.
     void complete() {
         std::vector<std::size_t> suffixOf(next_.size(), 0);
-        output_.resize(next_.size());
+        std::vector<std::vector<std::int32_t>> output(next_.size());
         std::vector<std::size_t> queue{0};
         for (std::size_t at = 0; at < queue.size(); ++at) {
             const std::size_t node = queue[at];
             if (patternAt_[node] != kNone) {
-                output_[node].push_back(patternAt_[node]);
+                output[node].push_back(patternAt_[node]);
             }
-            const auto& inherited = output_[suffixOf[node]];
+            const auto& inherited = output[suffixOf[node]];
             if (node != 0) {
-                output_[node].insert(output_[node].end(), inherited.begin(), inherited.end());
+                output[node].insert(output[node].end(), inherited.begin(), inherited.end());
             }
             for (std::size_t c = 0; c < 256; ++c) {
                 auto& child = next_[node][c];
@@ -158,10 +158,17 @@ class WordFinder : private ByteTrie {
                 }
             }
         }
+        for (const auto& patterns : output) {
+            outputStart_.push_back(static_cast<std::uint32_t>(outputs_.size()));
+            outputs_.insert(outputs_.end(), patterns.begin(), patterns.end());
+        }
+        outputStart_.push_back(static_cast<std::uint32_t>(outputs_.size()));
     }
 
     std::vector<std::int32_t> wordPattern_;
-    std::vector<std::vector<std::int32_t>> output_;
+    // The patterns state k outputs: outputs_[outputStart_[k] .. outputStart_[k + 1]).
+    std::vector<std::uint32_t> outputStart_;
+    std::vector<std::int32_t> outputs_;
 };
 
 // A one-letter word is searched as if it had two letters: one transition whose
