@@ -105,9 +105,13 @@ bool WholeFileWriter::append(std::string_view piece) {
         return false;
     }
     if (!encoder_.passesThrough()) {
-        encoded_.clear();
-        encoder_.append(encoded_, piece);
-        piece = encoded_;
+        // The buffer only grows, so it is not filled anew for every piece.
+        const auto room = TextEncoder::maxEncodedSize(piece.size());
+        if (encoded_.size() < room) {
+            encoded_.resize(room);
+        }
+        const char* end = encoder_.encodeInto(piece, encoded_.data());
+        piece = std::string_view(encoded_.data(), static_cast<std::size_t>(end - encoded_.data()));
     }
     failed_ = !writeAll(fd_, piece);
     return !failed_;

@@ -5,6 +5,7 @@
 #include <uninorm.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -133,6 +134,24 @@ std::string toCp1251(const std::u32string& text) {
     return out;
 }
 
+// The position of the first byte from pos on that is not ASCII (or the end),
+// looking at eight bytes at a time.
+std::size_t skipAscii(std::string_view bytes, std::size_t pos) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    while (pos + 8 <= bytes.size()) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + pos, 8);
+        if ((word & kHighBits) != 0) {
+            break;
+        }
+        pos += 8;
+    }
+    while (pos < bytes.size() && static_cast<unsigned char>(bytes[pos]) < 0x80) {
+        ++pos;
+    }
+    return pos;
+}
+
 struct Utf8Tally {
     std::size_t multibyte = 0;  // valid characters of two bytes or more
     std::size_t invalid = 0;    // bytes that start no valid character
@@ -143,7 +162,7 @@ Utf8Tally tallyUtf8(std::string_view bytes) {
     Utf8Tally tally;
     for (std::size_t pos = 0; pos < bytes.size();) {
         if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
-            ++pos;
+            pos = skipAscii(bytes, pos);
             continue;
         }
         char32_t cp = 0;
@@ -195,10 +214,11 @@ bool decodeUtf8Directly(std::string_view bytes, std::string& out, std::size_t& i
     out.resize(bytes.size());
     char* next = out.data();
     for (std::size_t pos = 0; pos < bytes.size();) {
-        const auto lead = static_cast<unsigned char>(bytes[pos]);
-        if (lead < 0x80) {
-            *next++ = static_cast<char>(lead);
-            ++pos;
+        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+            const auto ascii = skipAscii(bytes, pos);
+            std::memcpy(next, bytes.data() + pos, ascii - pos);
+            next += ascii - pos;
+            pos = ascii;
             continue;
         }
         char32_t cp = 0;
@@ -356,6 +376,7 @@ TextEncoder::TextEncoder(SourceEncoding target) {
     if (passesThrough_) {
         return;
     }
+    asciiKept_ = encoding != TextEncoding::Utf16Le && encoding != TextEncoding::Utf16Be;
     std::unordered_map<char32_t, char> eightBit;
     if (isEightBit(encoding)) {
         const auto& table = byteTable(encoding);
@@ -392,21 +413,43 @@ TextEncoder::TextEncoder(SourceEncoding target) {
     }
 }
 
-void TextEncoder::append(std::string& out, std::string_view cp1251) const {
+char* TextEncoder::encodeInto(std::string_view cp1251, char* out) const {
     if (passesThrough_) {
-        out.append(cp1251);
-        return;
+        std::memcpy(out, cp1251.data(), cp1251.size());
+        return out + cp1251.size();
     }
+    // Eight bytes at a time: a run of ASCII stays as it is where the target keeps
+    // ASCII (reports are padded with blanks); any other character's bytes are
+    // copied as four at once, the slack cut.
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t pos = 0;
+    for (; pos + 8 <= cp1251.size(); pos += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, cp1251.data() + pos, 8);
+        if (asciiKept_ && (word & kHighBits) == 0) {
+            std::memcpy(out, &word, 8);
+            out += 8;
+            continue;
+        }
+        for (std::size_t i = pos; i < pos + 8; ++i) {
+            const auto& encoded = table_[static_cast<unsigned char>(cp1251[i])];
+            std::memcpy(out, encoded.bytes.data(), 4);
+            out += encoded.size;
+        }
+    }
+    for (; pos < cp1251.size(); ++pos) {
+        const auto& encoded = table_[static_cast<unsigned char>(cp1251[pos])];
+        std::memcpy(out, encoded.bytes.data(), 4);
+        out += encoded.size;
+    }
+    return out;
+}
+
+void TextEncoder::append(std::string& out, std::string_view cp1251) const {
     const auto start = out.size();
-    // Each character's bytes are copied as four at once; the slack byte is cut.
-    out.resize(start + cp1251.size() * 3 + 1);
-    char* next = out.data() + start;
-    for (const char c : cp1251) {
-        const auto& encoded = table_[static_cast<unsigned char>(c)];
-        std::memcpy(next, encoded.bytes.data(), 4);
-        next += encoded.size;
-    }
-    out.resize(static_cast<std::size_t>(next - out.data()));
+    out.resize(start + maxEncodedSize(cp1251.size()));
+    char* end = encodeInto(cp1251, out.data() + start);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 std::string TextEncoder::encode(std::string_view cp1251) const {

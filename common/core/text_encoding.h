@@ -80,6 +80,10 @@ class TextEncoder {
     // True when encoding leaves the bytes as they are (Windows-1251).
     bool passesThrough() const { return passesThrough_; }
     void append(std::string& out, std::string_view cp1251) const;
+    // Writes the encoded text at out, which has room for maxEncodedSize bytes,
+    // and returns the end of what it wrote.
+    char* encodeInto(std::string_view cp1251, char* out) const;
+    static std::size_t maxEncodedSize(std::size_t cp1251Size) { return cp1251Size * 3 + 1; }
     std::string encode(std::string_view cp1251) const;
     // A whole file: the preamble and the encoded text.
     std::string encodeFile(std::string_view cp1251) const;
@@ -93,6 +97,7 @@ class TextEncoder {
     std::array<Encoded, 256> table_;
     std::string preamble_;
     bool passesThrough_ = true;
+    bool asciiKept_ = false;  // ASCII bytes stay as they are (all but UTF-16)
 };
 
 }  // namespace undertext
