@@ -6,6 +6,7 @@
 
 #include "bench/echoscan_text.h"
 #include "common/core/codepage.h"
+#include "common/core/text_encoding.h"
 #include "echoscan/core/fragment_search_job.h"
 #include "echoscan/core/fragment_text.h"
 #include "echoscan/core/recurring_fragments.h"
@@ -40,7 +41,7 @@ std::uintmax_t runJob(const testing::TempFolder& folder, const std::string& minL
                       const std::string& maxLength, benchmark::State& state) {
     UnwatchedJob job;
     const auto end = fragmentSearchJob(
-        {"text.txt", folder.path(), Language::Russian, minLength, maxLength}, job);
+        {"text.txt", folder.path(), Language::Russian, minLength, maxLength, nullptr, {}}, job);
     if (end != FragmentSearchEnd::Completed) {
         state.SkipWithError("the job did not complete");
         return 0;
@@ -52,7 +53,8 @@ std::uintmax_t runJob(const testing::TempFolder& folder, const std::string& minL
     return reports;
 }
 
-// Range 4 to 40 on prose, some of it one letter repeated.
+// Range 4 to 40 on prose, some of it one letter repeated; with utf8 set the text
+// is stored in UTF-8, so decoding it and encoding the files count too.
 void BM_EchoscanJob(benchmark::State& state) {
     const auto text = benchText(static_cast<std::size_t>(state.range(0)),
                                 static_cast<std::size_t>(state.range(1)));
@@ -61,7 +63,9 @@ void BM_EchoscanJob(benchmark::State& state) {
         return;
     }
     testing::TempFolder folder;
-    folder.write("text.txt", text.value());
+    const SourceEncoding encoding{state.range(2) ? TextEncoding::Utf8 : TextEncoding::Windows1251,
+                                  false};
+    folder.write("text.txt", TextEncoder(encoding).encodeFile(text.value()));
     std::uintmax_t reports = 0;
     for (auto _ : state) {
         reports = runJob(folder, "4", "40", state);
@@ -70,11 +74,12 @@ void BM_EchoscanJob(benchmark::State& state) {
     state.counters["peak_rss_MB"] = peakRssMegabytes();
 }
 BENCHMARK(BM_EchoscanJob)
-    ->ArgNames({"bytes", "single_letter"})
-    ->Args({1 << 20, 0})
-    ->Args({4 << 20, 0})
-    ->Args({4 << 20, 1 << 20})
-    ->Args({4 << 20, 4 << 20})
+    ->ArgNames({"bytes", "single_letter", "utf8"})
+    ->Args({1 << 20, 0, 0})
+    ->Args({1 << 20, 0, 1})
+    ->Args({4 << 20, 0, 0})
+    ->Args({4 << 20, 1 << 20, 0})
+    ->Args({4 << 20, 4 << 20, 0})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 

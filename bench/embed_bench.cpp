@@ -7,6 +7,7 @@
 #include "bench/embed_text_generator.h"
 #include "common/core/dictionary.h"
 #include "common/core/job_control.h"
+#include "common/core/text_encoding.h"
 #include "embed/core/embed_search_job.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
@@ -23,7 +24,8 @@ const DicWords* russianWords() {
 }
 
 // The whole job as the window and `undertext embed` run it: preparation, loading
-// the default module, search, counting and the four reports.
+// the default module, search, counting and the four reports. With utf8 set the
+// text is stored in UTF-8, so decoding it and encoding the reports count too.
 void BM_EmbedJob(benchmark::State& state) {
     const auto* words = russianWords();
     if (words == nullptr) {
@@ -34,12 +36,17 @@ void BM_EmbedJob(benchmark::State& state) {
     std::filesystem::create_directories(folder);
     const auto text =
         undertext::bench::generateRussianText(*words, static_cast<std::size_t>(state.range(0)));
-    std::ofstream(folder / "novel.txt", std::ios::binary) << text;
+    const undertext::SourceEncoding encoding{
+        state.range(1) ? undertext::TextEncoding::Utf8 : undertext::TextEncoding::Windows1251,
+        false};
+    std::ofstream(folder / "novel.txt", std::ios::binary)
+        << undertext::TextEncoder(encoding).encodeFile(text);
     const undertext::embed::EmbedJobInputs inputs{folder,
                                                   "novel.txt",
                                                   undertext::Language::Russian,
                                                   {"COMMON.DIC"},
-                                                  undertext::bench::dictionaryFolder()};
+                                                  undertext::bench::dictionaryFolder(),
+                                                  {}};
     for (auto _ : state) {
         undertext::UnwatchedJob job;
         const auto outcome = undertext::embed::embedSearchJob(inputs, job);
@@ -52,7 +59,13 @@ void BM_EmbedJob(benchmark::State& state) {
         static_cast<double>(std::filesystem::file_size(folder / "novel.txt_Emb.txt")) / 1e6;
     std::filesystem::remove_all(folder);
 }
-BENCHMARK(BM_EmbedJob)->Arg(1 << 20)->Arg(4 << 20)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_EmbedJob)
+    ->ArgNames({"bytes", "utf8"})
+    ->Args({1 << 20, 0})
+    ->Args({1 << 20, 1})
+    ->Args({4 << 20, 0})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 // The search phase alone on a 50 KB text, fast and as first described.
 struct SearchInput {

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <iostream>
 
+#include "common/core/file_io.h"
+
 namespace undertext::cli {
 
 std::optional<Language> languageOption(const std::string& value) {
@@ -29,6 +31,33 @@ std::vector<std::string> splitModuleNames(const std::string& list) {
         start = comma + 1;
     }
     return names;
+}
+
+Result<std::optional<TextEncoding>> encodingOption(const Arguments& arguments) {
+    using Forced = Result<std::optional<TextEncoding>>;
+    const auto* value = arguments.option("--encoding");
+    if (value == nullptr || *value == "auto") {
+        return Forced::success(std::nullopt);
+    }
+    std::string names = "auto";
+    for (const auto& choice : kEncodingChoices) {
+        if (*value == choice.option) {
+            return Forced::success(choice.encoding);
+        }
+        names += ", " + std::string(choice.option);
+    }
+    return Forced::failure("--encoding takes one of " + names);
+}
+
+DecodedText decodeSourceText(const std::filesystem::path& file, const std::string& bytes,
+                             std::optional<TextEncoding> forced) {
+    auto decoded = decodeText(bytes, forced);
+    printError("encoding of " + displayPath(file) + ": " + describeEncoding(decoded.encoding));
+    if (decoded.invalidBytes > 0) {
+        printError(std::to_string(decoded.invalidBytes) +
+                   " invalid bytes replaced by separators in " + displayPath(file));
+    }
+    return decoded;
 }
 
 void printError(const std::string& message) {

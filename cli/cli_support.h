@@ -8,7 +8,9 @@
 
 #include "common/core/job_control.h"
 #include "common/core/letters.h"
+#include "common/core/result.h"
 #include "common/core/stop_signals.h"
+#include "common/core/text_encoding.h"
 
 namespace undertext::cli {
 
@@ -33,6 +35,15 @@ std::optional<Language> languageOption(const std::string& value);
 
 // The value of --modules: module names separated by commas, in order.
 std::vector<std::string> splitModuleNames(const std::string& list);
+
+// The value of --encoding, when given: "auto" (nullopt inside) or one of the
+// encodings a user may force. A failure is the usage message.
+Result<std::optional<TextEncoding>> encodingOption(const Arguments& arguments);
+
+// Decodes a text's bytes as a job will, and says on standard error which encoding
+// the file is in and how many invalid bytes were replaced, if any.
+DecodedText decodeSourceText(const std::filesystem::path& file, const std::string& bytes,
+                             std::optional<TextEncoding> forced);
 
 // Prints "undertext: " + message to standard error (UTF-8).
 void printError(const std::string& message);

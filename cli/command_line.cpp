@@ -31,6 +31,9 @@ constexpr OptionSpec kLang{"--lang", "ru|en", "the language (default: guessed fr
 constexpr OptionSpec kModules{"--modules", "NAME[,NAME...]",
                               "the dictionary modules (default: the default\nmodule of the "
                               "language, COMMON.DIC or\nCOMMON_E.DIC)"};
+constexpr OptionSpec kEncoding{
+    "--encoding", "auto|windows-1251|utf-8|utf-16|koi8-r|cp866",
+    "the text's encoding (default: auto, detected;\nthe files written beside it take it too)"};
 constexpr OptionSpec kDictDir{"--dict-dir", "DIR",
                               "the folder of the modules (default: the\ncurrent folder when it "
                               "holds any, else\n~/.local/share/undertext, else the\ninstalled "
@@ -42,8 +45,8 @@ const std::vector<CommandSpec>& commandSpecs() {
          nullptr,
          nullptr,
          "list the dictionary modules with their word counts",
-         "Lists the dictionary modules (*.dic) in DIR with their word counts and names\n"
-         "the default modules COMMON.DIC and COMMON_E.DIC.",
+         "Lists the dictionary modules (*.dic) in DIR with their word counts and\n"
+         "encodings and names the default modules COMMON.DIC and COMMON_E.DIC.",
          {kDictDir},
          runModulesCommand},
         {"create",
@@ -57,27 +60,30 @@ const std::vector<CommandSpec>& commandSpecs() {
           kModules,
           kDictDir,
           {"--variants", "N", "how many variants to print (default 1)"},
-          {"--save", "FILE", "write the results file FILE"}},
+          {"--save", "FILE", "write the results file FILE"},
+          {"--encoding", "windows-1251|utf-8|...",
+           "the encoding of the results file (default:\nWindows-1251)"}},
          runCreateCommand},
         {"embed",
          "FILE",
-         "the text (Windows-1251)",
+         "the text (its encoding detected, see --encoding)",
          "find the dictionary words embedded in a text",
          "Finds the dictionary words embedded in the text FILE and writes its four\n"
          "reports FILE_Emb.txt, FILE_EmbSortByFriq.txt, FILE_EmbSortByLen.txt and\n"
          "FILE_EmbSortByAlf.txt beside it.",
-         {kLang, kModules, kDictDir},
+         {kLang, kModules, kDictDir, kEncoding},
          runEmbedCommand},
         {"echoscan",
          "FILE",
-         "the text (Windows-1251)",
+         "the text (its encoding detected, see --encoding)",
          "find the fragments of a text that recur",
          "Finds the fragments of the text FILE that recur and writes FILE_RecPrep.txt\n"
          "and FILE_RecSortByLen.txt, FILE_RecSortByAlf.txt, FILE_RecSortByFriq.txt\n"
          "beside it.",
          {kLang,
           {"--min", "N", "the shortest fragment (default 4)"},
-          {"--max", "N", "the longest fragment (default 40)"}},
+          {"--max", "N", "the longest fragment (default 40)"},
+          kEncoding},
          runEchoscanCommand},
         {"kwic",
          "FILE",
@@ -98,8 +104,9 @@ const std::vector<CommandSpec>& commandSpecs() {
 }
 
 constexpr const char* kDescription =
-    "Runs the jobs of the Undertext programs from a shell. Texts, modules and reports\n"
-    "are Windows-1251 files; messages are printed in UTF-8.";
+    "Runs the jobs of the Undertext programs from a shell. Texts and modules may be\n"
+    "Windows-1251, UTF-8, UTF-16, KOI8-R or CP866 (detected); reports take the\n"
+    "encoding of their text. Messages are printed in UTF-8.";
 constexpr const char* kExitStatuses =
     "Exit status: 0 done, 1 refused or a file error, 2 a usage error.";
 

@@ -50,8 +50,17 @@ int runCreateCommand(const Arguments& arguments) {
     if (arguments.positional.size() != 1) {
         return usageError("create takes one phrase (see undertext --help)");
     }
+    const auto forced = encodingOption(arguments);
+    if (!forced) {
+        return usageError(forced.error());
+    }
+    // The results file is Windows-1251 unless another encoding is asked for; a
+    // UTF-16 file starts with its byte-order mark.
+    const auto resultsEncoding = forced->value_or(TextEncoding::Windows1251);
+    const SourceEncoding fileEncoding{resultsEncoding, resultsEncoding == TextEncoding::Utf16Le};
     create::AnalysisRequest request;
-    request.phrase = utf8ToCp1251(arguments.positional.front());
+    // Decoded as a UTF-8 text, so a decomposed letter is the precomposed one.
+    request.phrase = decodeText(arguments.positional.front(), TextEncoding::Utf8).cp1251;
     if (request.phrase.size() > static_cast<std::size_t>(create::kMaxPhraseLength)) {
         return usageError("the phrase has more than 80 characters");
     }
@@ -105,7 +114,7 @@ int runCreateCommand(const Arguments& arguments) {
         const std::filesystem::path target(*save);
         removeLeftovers(target.has_parent_path() ? target.parent_path() : ".");
         const auto written =
-            create::saveRez(*save, session.normalisedPhrase, shown, session.analysis);
+            create::saveRez(*save, session.normalisedPhrase, shown, session.analysis, fileEncoding);
         if (!written) {
             printError(written.error());
             return kExitRefused;

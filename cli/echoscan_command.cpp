@@ -14,12 +14,12 @@ namespace {
 
 using namespace undertext::echoscan;
 
-// --lang ru|en, or the language whose letters the text holds more of.
-std::optional<Language> languageFor(const Arguments& arguments, const std::string* text) {
+// --lang ru|en, or the language whose decoded letters the text holds more of.
+std::optional<Language> languageFor(const Arguments& arguments, const DecodedText* text) {
     if (const auto* lang = arguments.option("--lang")) {
         return languageOption(*lang);
     }
-    return text ? guessLanguage(*text) : Language::Russian;  // the job reports the error
+    return text ? guessLanguage(text->cp1251) : Language::Russian;  // the job reports the error
 }
 
 // The job's progress on the terminal bar and its messages on standard error.
@@ -41,6 +41,11 @@ int runEchoscanCommand(const Arguments& arguments) {
         return kExitUsage;
     }
     const std::filesystem::path file = arguments.positional.front();
+    const auto forced = encodingOption(arguments);
+    if (!forced) {
+        printError(forced.error());
+        return kExitUsage;
+    }
     // The text is read once, for the language guess and the job alike (a pipe can
     // be read only once). A missing file is left to the job, which names it so.
     blameOutOfMemoryOn(outOfMemoryMessage(file));
@@ -50,19 +55,22 @@ int runEchoscanCommand(const Arguments& arguments) {
         printError(bytes.error());
         return kExitRefused;
     }
-    const auto language = languageFor(arguments, bytes ? &bytes.value() : nullptr);
+    std::optional<DecodedText> text;
+    if (bytes) {
+        text = decodeSourceText(file, bytes.value(), forced.value());
+    }
+    const auto language = languageFor(arguments, text ? &*text : nullptr);
     if (!language) {
         printError("--lang takes ru or en");
         return kExitUsage;
     }
     const auto* minText = arguments.option("--min");
     const auto* maxText = arguments.option("--max");
-    const FragmentSearchRequest request{file.filename().string(),
-                                        file.has_parent_path() ? file.parent_path() : ".",
-                                        *language,
-                                        minText ? *minText : "4",
-                                        maxText ? *maxText : "40",
-                                        bytes ? &bytes.value() : nullptr};
+    const FragmentSearchRequest request{
+        file.filename().string(), file.has_parent_path() ? file.parent_path() : ".", *language,
+        minText ? *minText : "4", maxText ? *maxText : "40", bytes ? &bytes.value() : nullptr,
+        // The job reads the text in the encoding found here.
+        text ? std::optional<TextEncoding>(text->encoding.encoding) : forced.value()};
     removeLeftovers(request.sourceFolder);
 
     FragmentSearchEnd end;

@@ -27,6 +27,11 @@ int runEmbedCommand(const Arguments& arguments) {
         return kExitRefused;
     }
 
+    const auto forced = encodingOption(arguments);
+    if (!forced) {
+        printError(forced.error());
+        return kExitUsage;
+    }
     const auto* lang = arguments.option("--lang");
     const auto chosen = lang ? languageOption(*lang) : std::nullopt;
     if (lang && !chosen) {
@@ -41,9 +46,12 @@ int runEmbedCommand(const Arguments& arguments) {
         printError(bytes.error());
         return kExitRefused;
     }
+    const auto text = decodeSourceText(source, bytes.value(), forced.value());
     inputs.sourceBytes = &bytes.value();
-    // Guessed from the letters, as opening the file in the window does.
-    inputs.language = chosen ? *chosen : guessLanguage(bytes.value());
+    // The job reads the text in the encoding found here. The language is guessed
+    // from the decoded letters, as opening the file in the window does.
+    inputs.encoding = text.encoding.encoding;
+    inputs.language = chosen ? *chosen : guessLanguage(text.cp1251);
 
     if (const auto* modules = arguments.option("--modules")) {
         inputs.selectedModules = splitModuleNames(*modules);

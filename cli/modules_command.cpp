@@ -26,13 +26,20 @@ int runModulesCommand(const Arguments& arguments) {
     }
     int status = kExitOk;
     for (const auto& name : modules) {
-        const auto words = loadDicWords(folder, {name});
-        if (!words) {
-            printError(words.error());
+        const auto module = readModule(folder, name);
+        if (!module) {
+            printError(module.error());
             status = kExitRefused;
             continue;
         }
-        std::cout << name << "\t" << words->size() << " words\n";
+        DicWords words;
+        appendModuleFields(module->cp1251, words);
+        std::cout << name << "\t" << words.size() << " words\t"
+                  << describeEncoding(module->encoding) << "\n";
+        if (module->invalidBytes > 0) {
+            printError(name + ": " + std::to_string(module->invalidBytes) +
+                       " invalid bytes replaced");
+        }
     }
     const auto defaults = lookUpDefaultModules(folder);
     const auto describe = [](const char* language, const std::string& name, const char* expected) {

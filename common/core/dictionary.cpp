@@ -33,6 +33,10 @@ void skipTerminator(std::string_view text, std::size_t& pos) {
     }
 }
 
+std::string unreadableModuleMessage(const std::string& name) {
+    return "Не удалось прочитать модуль словаря \"" + name + "\".";
+}
+
 std::size_t findTerminator(std::string_view text, std::size_t pos) {
     while (pos < text.size() && text[pos] != ',' && !isLineEnd(text[pos])) {
         ++pos;
@@ -88,10 +92,19 @@ void appendModuleFields(std::string_view module, DicWords& words) {
     }
 }
 
+Result<DecodedText> readModule(const std::filesystem::path& startFolder, const std::string& name) {
+    const auto path = findNameIgnoringCase(startFolder, name);
+    const auto content = path ? readWholeFile(*path) : Result<std::string>::failure({});
+    if (!content) {
+        return Result<DecodedText>::failure(unreadableModuleMessage(name));
+    }
+    return Result<DecodedText>::success(decodeText(content.value()));
+}
+
 Result<DicWords> loadDicWords(const std::filesystem::path& startFolder,
                               const std::vector<std::string>& selectedModules) {
     const auto unreadable = [](const std::string& name) {
-        return Result<DicWords>::failure("Не удалось прочитать модуль словаря \"" + name + "\".");
+        return Result<DicWords>::failure(unreadableModuleMessage(name));
     };
     std::vector<std::filesystem::path> paths;
     std::uintmax_t totalBytes = 0;
@@ -122,10 +135,14 @@ Result<DicWords> loadDicWords(const std::filesystem::path& startFolder,
         // One module in memory at a time, so loading needs little beyond the words.
         for (; loading < paths.size(); ++loading) {
             const auto content = readWholeFile(paths[loading]);
-            if (!content || words.byteSize() + content->size() > kMaxBytes) {
+            if (!content) {
                 return unreadable(selectedModules[loading]);
             }
-            appendModuleFields(content.value(), words);
+            const auto decoded = decodeText(content.value());
+            if (words.byteSize() + decoded.cp1251.size() > kMaxBytes) {
+                return unreadable(selectedModules[loading]);
+            }
+            appendModuleFields(decoded.cp1251, words);
         }
         words.shrinkToFit();
         return Result<DicWords>::success(std::move(words));

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "result.h"
+#include "text_encoding.h"
 
 namespace undertext {
 
@@ -57,8 +58,13 @@ class DicWords {
 // The caller keeps the words within 4 GiB, what the offset table addresses.
 void appendModuleFields(std::string_view module, DicWords& words);
 
+// Reads one module (its name looked up in startFolder without regard to letter
+// case) and decodes it from its own encoding, detected as for texts.
+Result<DecodedText> readModule(const std::filesystem::path& startFolder, const std::string& name);
+
 // LoadDicWords: reads the modules named in selectedModules (names looked up in
-// startFolder without regard to letter case), in list order, into one DicWords.
+// startFolder without regard to letter case), in list order, into one DicWords;
+// each module is decoded from its own encoding.
 // A module that cannot be opened or read (removed after it was chosen) fails the
 // load with an error that names it; the caller decides what to do.
 Result<DicWords> loadDicWords(const std::filesystem::path& startFolder,

@@ -184,7 +184,8 @@ Result<std::string> readWholeFile(const std::filesystem::path& path, std::uint64
     }
 }
 
-WholeFileWriter::WholeFileWriter(std::filesystem::path target) : target_(std::move(target)) {
+WholeFileWriter::WholeFileWriter(std::filesystem::path target, const TextEncoder& encoder)
+    : target_(std::move(target)), encoder_(encoder) {
     const auto followed = followLinks(target_);
     if (!followed) {
         fail(reasonFor(errno));
@@ -225,6 +226,9 @@ WholeFileWriter::WholeFileWriter(std::filesystem::path target) : target_(std::mo
         ::fchmod(fd_, existing.st_mode & 07777);
         [[maybe_unused]] const int owned = ::fchown(fd_, existing.st_uid, existing.st_gid);
     }
+    if (!writeAll(fd_, encoder_.preamble())) {
+        fail(reasonFor(errno));
+    }
 }
 
 WholeFileWriter::~WholeFileWriter() {
@@ -238,7 +242,19 @@ void WholeFileWriter::fail(std::string reason) {
 }
 
 bool WholeFileWriter::append(std::string_view piece) {
-    if (failure_.empty() && !writeAll(fd_, piece)) {
+    if (!failure_.empty()) {
+        return false;
+    }
+    if (!encoder_.passesThrough()) {
+        // The buffer only grows, so it is not filled anew for every piece.
+        const auto room = TextEncoder::maxEncodedSize(piece.size());
+        if (encoded_.size() < room) {
+            encoded_.resize(room);
+        }
+        const char* end = encoder_.encodeInto(piece, encoded_.data());
+        piece = std::string_view(encoded_.data(), static_cast<std::size_t>(end - encoded_.data()));
+    }
+    if (!writeAll(fd_, piece)) {
         fail(reasonFor(errno));
     }
     return failure_.empty();
@@ -268,8 +284,9 @@ void WholeFileWriter::discard() {
     }
 }
 
-Status writeWholeFile(const std::filesystem::path& path, std::string_view content) {
-    WholeFileWriter writer(path);
+Status writeWholeFile(const std::filesystem::path& path, std::string_view content,
+                      const TextEncoder& encoder) {
+    WholeFileWriter writer(path, encoder);
     writer.append(content);
     return writer.commit();
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "result.h"
+#include "text_encoding.h"
 
 namespace undertext {
 
@@ -28,8 +29,10 @@ std::string outOfMemoryMessage(const std::filesystem::path& path);
 // Writes content as the whole new content of path: it goes to a temporary file in
 // the same folder, which replaces the target only once it is complete. On any
 // failure the target is left as it was, the temporary file is removed, and the
-// error names the target and the reason.
-Status writeWholeFile(const std::filesystem::path& path, std::string_view content);
+// error names the target and the reason. The encoder turns Windows-1251 content
+// into the file's encoding (by default the bytes are written as they are).
+Status writeWholeFile(const std::filesystem::path& path, std::string_view content,
+                      const TextEncoder& encoder = TextEncoder());
 
 // Writes a file whole from content that arrives in pieces (a report too large to
 // hold in memory). The target's symbolic links are followed, so a link stays a link
@@ -38,11 +41,13 @@ Status writeWholeFile(const std::filesystem::path& path, std::string_view conten
 // has no write permission is refused and left alone. The pieces go to a temporary
 // file ".ut-XXXXXX" beside the final target, locked while it lives (see
 // removeLeftovers), which replaces the target only on commit(). A writer dropped
-// without a successful commit() removes its temporary file. Errors name the target.
-// Not thread-safe; one writer per target.
+// without a successful commit() removes its temporary file. The encoder turns the
+// Windows-1251 pieces into the file's encoding, its byte-order mark first. Errors
+// name the target. Not thread-safe; one writer per target.
 class WholeFileWriter {
   public:
-    explicit WholeFileWriter(std::filesystem::path target);
+    explicit WholeFileWriter(std::filesystem::path target,
+                             const TextEncoder& encoder = TextEncoder());
     ~WholeFileWriter();
     WholeFileWriter(const WholeFileWriter&) = delete;
     WholeFileWriter& operator=(const WholeFileWriter&) = delete;
@@ -58,6 +63,8 @@ class WholeFileWriter {
     std::filesystem::path target_;    // as given, for messages
     std::filesystem::path replaced_;  // the target with its links followed
     std::filesystem::path temporary_;
+    TextEncoder encoder_;
+    std::string encoded_;  // reused for each piece
     int fd_ = -1;
     std::string failure_;  // the reason of the first failure; empty while all is well
 };

@@ -4,7 +4,10 @@
 #include <uchardet.h>
 #include <uninorm.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <unordered_map>
 
@@ -17,6 +20,9 @@ constexpr char kSeparator = '?';
 // Stands for an undecodable byte until the text is mapped to Windows-1251.
 constexpr char32_t kReplacement = 0xFFFD;
 constexpr char32_t kUndefined = 0xFFFFFFFF;
+// The detector decides on the start of a file: its statistics settle long before
+// and it reads only about 2 MB a second.
+constexpr std::size_t kDetectorSample = 16 << 10;
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 constexpr std::string_view kUtf16LeMark = "\xFF\xFE";
@@ -128,16 +134,35 @@ std::string toCp1251(const std::u32string& text) {
     return out;
 }
 
+// The position of the first byte from pos on that is not ASCII (or the end),
+// looking at eight bytes at a time.
+std::size_t skipAscii(std::string_view bytes, std::size_t pos) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    while (pos + 8 <= bytes.size()) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + pos, 8);
+        if ((word & kHighBits) != 0) {
+            break;
+        }
+        pos += 8;
+    }
+    while (pos < bytes.size() && static_cast<unsigned char>(bytes[pos]) < 0x80) {
+        ++pos;
+    }
+    return pos;
+}
+
 struct Utf8Tally {
     std::size_t multibyte = 0;  // valid characters of two bytes or more
     std::size_t invalid = 0;    // bytes that start no valid character
 };
 
+// Stops early once the rest of the text could no longer make it UTF-8.
 Utf8Tally tallyUtf8(std::string_view bytes) {
     Utf8Tally tally;
     for (std::size_t pos = 0; pos < bytes.size();) {
         if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
-            ++pos;
+            pos = skipAscii(bytes, pos);
             continue;
         }
         char32_t cp = 0;
@@ -145,6 +170,9 @@ Utf8Tally tallyUtf8(std::string_view bytes) {
         if (length == 0) {
             ++tally.invalid;
             ++pos;
+            if (tally.invalid * 4 > tally.multibyte + (bytes.size() - pos) / 2) {
+                break;
+            }
         } else {
             ++tally.multibyte;
             pos += length;
@@ -162,7 +190,8 @@ bool looksLikeUtf8(const Utf8Tally& tally) {
 TextEncoding askDetector(std::string_view bytes) {
     std::unique_ptr<std::remove_pointer_t<uchardet_t>, decltype(&uchardet_delete)> detector(
         uchardet_new(), &uchardet_delete);
-    if (!detector || uchardet_handle_data(detector.get(), bytes.data(), bytes.size()) != 0) {
+    if (!detector || uchardet_handle_data(detector.get(), bytes.data(),
+                                          std::min(bytes.size(), kDetectorSample)) != 0) {
         return TextEncoding::Windows1251;
     }
     uchardet_data_end(detector.get());
@@ -177,6 +206,33 @@ TextEncoding askDetector(std::string_view bytes) {
         return TextEncoding::Iso8859_5;
     }
     return TextEncoding::Windows1251;
+}
+
+// Decodes UTF-8 straight to Windows-1251 while every character has a Windows-1251
+// form, which needs no normalisation; false at the first one without.
+bool decodeUtf8Directly(std::string_view bytes, std::string& out, std::size_t& invalid) {
+    out.resize(bytes.size());
+    char* next = out.data();
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
+            const auto ascii = skipAscii(bytes, pos);
+            std::memcpy(next, bytes.data() + pos, ascii - pos);
+            next += ascii - pos;
+            pos = ascii;
+            continue;
+        }
+        char32_t cp = 0;
+        const auto length = decodeUtf8Char(bytes, pos, cp);
+        const int byte = length == 0 ? kSeparator : cp1251ByteOf(cp);
+        if (byte < 0) {
+            return false;
+        }
+        *next++ = static_cast<char>(byte);
+        invalid += length == 0 ? 1 : 0;
+        pos += length == 0 ? 1 : length;
+    }
+    out.resize(static_cast<std::size_t>(next - out.data()));
+    return true;
 }
 
 void decodeUtf8(std::string_view bytes, std::u32string& out, std::size_t& invalid) {
@@ -299,7 +355,9 @@ DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> force
         result.cp1251 = std::string(bytes);
     } else if (isEightBit(encoding)) {
         result.cp1251 = decodeEightBit(bytes, encoding, result.invalidBytes);
-    } else {
+    } else if (encoding != TextEncoding::Utf8 ||
+               !decodeUtf8Directly(bytes, result.cp1251, result.invalidBytes)) {
+        result.invalidBytes = 0;
         std::u32string text;
         text.reserve(bytes.size());
         if (encoding == TextEncoding::Utf8) {
@@ -318,6 +376,7 @@ TextEncoder::TextEncoder(SourceEncoding target) {
     if (passesThrough_) {
         return;
     }
+    asciiKept_ = encoding != TextEncoding::Utf16Le && encoding != TextEncoding::Utf16Be;
     std::unordered_map<char32_t, char> eightBit;
     if (isEightBit(encoding)) {
         const auto& table = byteTable(encoding);
@@ -329,7 +388,7 @@ TextEncoder::TextEncoder(SourceEncoding target) {
     }
     for (int b = 0; b < 256; ++b) {
         const char32_t cp = cp1251CodePoint(static_cast<unsigned char>(b));
-        auto& bytes = table_[b];
+        std::string bytes;
         if (encoding == TextEncoding::Utf8) {
             appendUtf8(bytes, cp);
         } else if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
@@ -342,6 +401,8 @@ TextEncoder::TextEncoder(SourceEncoding target) {
             const auto found = eightBit.find(cp);
             bytes.push_back(found == eightBit.end() ? kSeparator : found->second);
         }
+        std::copy(bytes.begin(), bytes.end(), table_[b].bytes.begin());
+        table_[b].size = static_cast<unsigned char>(bytes.size());
     }
     if (target.byteOrderMark) {
         const auto mark = encoding == TextEncoding::Utf8      ? kUtf8Mark
@@ -352,19 +413,55 @@ TextEncoder::TextEncoder(SourceEncoding target) {
     }
 }
 
-void TextEncoder::append(std::string& out, std::string_view cp1251) const {
+char* TextEncoder::encodeInto(std::string_view cp1251, char* out) const {
     if (passesThrough_) {
-        out.append(cp1251);
-        return;
+        std::memcpy(out, cp1251.data(), cp1251.size());
+        return out + cp1251.size();
     }
-    for (const char c : cp1251) {
-        out.append(table_[static_cast<unsigned char>(c)]);
+    // Eight bytes at a time: a run of ASCII stays as it is where the target keeps
+    // ASCII (reports are padded with blanks); any other character's bytes are
+    // copied as four at once, the slack cut.
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    std::size_t pos = 0;
+    for (; pos + 8 <= cp1251.size(); pos += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, cp1251.data() + pos, 8);
+        if (asciiKept_ && (word & kHighBits) == 0) {
+            std::memcpy(out, &word, 8);
+            out += 8;
+            continue;
+        }
+        for (std::size_t i = pos; i < pos + 8; ++i) {
+            const auto& encoded = table_[static_cast<unsigned char>(cp1251[i])];
+            std::memcpy(out, encoded.bytes.data(), 4);
+            out += encoded.size;
+        }
     }
+    for (; pos < cp1251.size(); ++pos) {
+        const auto& encoded = table_[static_cast<unsigned char>(cp1251[pos])];
+        std::memcpy(out, encoded.bytes.data(), 4);
+        out += encoded.size;
+    }
+    return out;
+}
+
+void TextEncoder::append(std::string& out, std::string_view cp1251) const {
+    const auto start = out.size();
+    out.resize(start + maxEncodedSize(cp1251.size()));
+    char* end = encodeInto(cp1251, out.data() + start);
+    out.resize(static_cast<std::size_t>(end - out.data()));
 }
 
 std::string TextEncoder::encode(std::string_view cp1251) const {
     std::string out;
     out.reserve(cp1251.size() * 2);
+    append(out, cp1251);
+    return out;
+}
+
+std::string TextEncoder::encodeFile(std::string_view cp1251) const {
+    std::string out(preamble_);
+    out.reserve(cp1251.size() * 2 + out.size());
     append(out, cp1251);
     return out;
 }

@@ -52,8 +52,8 @@ inline constexpr std::array<EncodingChoice, 5> kEncodingChoices = {{
 
 // The encoding of a file's bytes: a byte-order mark decides; otherwise text that
 // is UTF-8 apart from a few stray bytes is UTF-8; otherwise the statistical
-// detector's answer among the Cyrillic 8-bit encodings; Windows-1251 when it has
-// no confident answer (pure ASCII included).
+// detector's answer among the Cyrillic 8-bit encodings, from the first 16 KB;
+// Windows-1251 when it has no confident answer (pure ASCII included).
 SourceEncoding detectEncoding(std::string_view bytes);
 
 struct DecodedText {
@@ -80,12 +80,24 @@ class TextEncoder {
     // True when encoding leaves the bytes as they are (Windows-1251).
     bool passesThrough() const { return passesThrough_; }
     void append(std::string& out, std::string_view cp1251) const;
+    // Writes the encoded text at out, which has room for maxEncodedSize bytes,
+    // and returns the end of what it wrote.
+    char* encodeInto(std::string_view cp1251, char* out) const;
+    static std::size_t maxEncodedSize(std::size_t cp1251Size) { return cp1251Size * 3 + 1; }
     std::string encode(std::string_view cp1251) const;
+    // A whole file: the preamble and the encoded text.
+    std::string encodeFile(std::string_view cp1251) const;
 
   private:
-    std::array<std::string, 256> table_;
+    // The target's bytes of each Windows-1251 byte: at most 3 (UTF-8).
+    struct Encoded {
+        std::array<char, 4> bytes{};
+        unsigned char size = 0;
+    };
+    std::array<Encoded, 256> table_;
     std::string preamble_;
     bool passesThrough_ = true;
+    bool asciiKept_ = false;  // ASCII bytes stay as they are (all but UTF-16)
 };
 
 }  // namespace undertext

@@ -29,11 +29,17 @@ std::optional<QString> chooseTextToOpen(Dialogs& dialogs, QWidget* parent, const
         parent, {QStringLiteral("Open File"), folder, QStringLiteral("All Files (*)")});
 }
 
-std::optional<QString> chooseWhereToSave(Dialogs& dialogs, QWidget* parent, const QString& folder,
-                                         const QString& proposedName) {
-    return dialogs.chooseFileToSave(parent,
-                                    {QStringLiteral("Save File"), folder, trimBlanks(proposedName),
-                                     QStringLiteral("Text Files (*.txt)"), QStringLiteral("txt")});
+std::optional<ResultsFileChoice> chooseWhereToSave(Dialogs& dialogs, QWidget* parent,
+                                                   const QString& folder,
+                                                   const QString& proposedName) {
+    const auto utf8Filter = QStringLiteral("Текст UTF-8 (*.txt)");
+    const auto chosen = dialogs.chooseFileToSave(
+        parent, {QStringLiteral("Save File"), folder, trimBlanks(proposedName),
+                 QStringLiteral("Text Files (*.txt);;") + utf8Filter, QStringLiteral("txt")});
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return ResultsFileChoice{chosen->file, chosen->filter == utf8Filter};
 }
 
 }  // namespace undertext::ui

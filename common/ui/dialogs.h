@@ -17,13 +17,21 @@ struct OpenFileRequest {
 };
 
 // What the save dialog is asked for; proposedName is the file name offered at
-// start and defaultSuffix ("txt") is appended to a name typed without one.
+// start and defaultSuffix ("txt") is appended to a name typed without one. The
+// filter may offer several file types separated by ";;".
 struct SaveFileRequest {
     QString title;
     QString initialFolder;
     QString proposedName;
     QString filter;
     QString defaultSuffix;
+};
+
+// A confirmed save dialog: the full file name and the file type chosen (one of
+// the request's filters).
+struct SaveFileChoice {
+    QString file;
+    QString filter;
 };
 
 // Every message box, file dialog and the text viewer of a program go through this
@@ -44,8 +52,8 @@ class Dialogs {
     // The chosen full file name, or nullopt when the dialog was cancelled.
     virtual std::optional<QString> chooseFileToOpen(QWidget* parent,
                                                     const OpenFileRequest& request) = 0;
-    virtual std::optional<QString> chooseFileToSave(QWidget* parent,
-                                                    const SaveFileRequest& request) = 0;
+    virtual std::optional<SaveFileChoice> chooseFileToSave(QWidget* parent,
+                                                           const SaveFileRequest& request) = 0;
 
     // Starts the user's text viewer on the file without waiting for it; a viewer
     // that cannot be started is reported in an information box.
@@ -60,10 +68,18 @@ QString viewerFailureText(const QString& filePath);
 // nullopt when the dialog was cancelled.
 std::optional<QString> chooseTextToOpen(Dialogs& dialogs, QWidget* parent, const QString& folder);
 
-// The save dialog "Save File" of Create: text files, starting in folder, offering
-// proposedName without its leading and trailing blanks; ".txt" is added to a name
-// typed without an extension. The chosen full file name, or nullopt when cancelled.
-std::optional<QString> chooseWhereToSave(Dialogs& dialogs, QWidget* parent, const QString& folder,
-                                         const QString& proposedName);
+// Where Create saves its results file, and whether as UTF-8 instead of Windows-1251.
+struct ResultsFileChoice {
+    QString file;
+    bool utf8 = false;
+};
+
+// The save dialog "Save File" of Create: text files (Windows-1251) or «Текст
+// UTF-8», starting in folder, offering proposedName without its leading and
+// trailing blanks; ".txt" is added to a name typed without an extension. nullopt
+// when cancelled.
+std::optional<ResultsFileChoice> chooseWhereToSave(Dialogs& dialogs, QWidget* parent,
+                                                   const QString& folder,
+                                                   const QString& proposedName);
 
 }  // namespace undertext::ui

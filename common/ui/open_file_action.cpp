@@ -12,6 +12,7 @@
 #include "common/core/letters.h"
 #include "common/core/memory_file.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/encoding_chooser.h"
 #include "common/ui/language_options.h"
 #include "common/ui/result_file_list.h"
 #include "common/ui/window_parts.h"
@@ -67,10 +68,10 @@ void OpenFileAction::take(const std::filesystem::path& chosen) {
     if (!remembered) {
         dialogs_.inform(owner_, QString::fromStdString(remembered.error()));
     }
-    guessLanguage(sourceFolder_ / chosen.filename());
+    readChosenText(sourceFolder_ / chosen.filename());
 }
 
-void OpenFileAction::guessLanguage(const std::filesystem::path& file) {
+void OpenFileAction::readChosenText(const std::filesystem::path& file) {
     try {
         const auto content = readWholeFile(file);
         if (!content) {
@@ -78,7 +79,9 @@ void OpenFileAction::guessLanguage(const std::filesystem::path& file) {
             dialogs_.inform(owner_, QString::fromStdString(content.error()));
             return;
         }
-        targets_.language->select(undertext::guessLanguage(content.value()));
+        const auto decoded = decodeText(content.value());
+        targets_.encoding->showDetected(decoded.encoding, decoded.invalidBytes);
+        targets_.language->select(undertext::guessLanguage(decoded.cp1251));
     } catch (const std::bad_alloc&) {
         dialogs_.inform(owner_, QString::fromStdString(outOfMemoryMessage(file)));
     }

@@ -11,6 +11,7 @@ class QWidget;
 namespace undertext::ui {
 
 class Dialogs;
+class EncodingChooser;
 class LanguageOptions;
 class ResultFileList;
 
@@ -25,14 +26,16 @@ struct OpenFileTargets {
     ResultFileList* results;         // File2
     LanguageOptions* language;       // follows the letters of the file
     QAbstractButton* primaryButton;  // Command1: gets the focus unless disabled
+    EncodingChooser* encoding;       // shows the encoding found in the file
 };
 
 // The open-file action of Embed and Echoscan ("Открыть файл" and a double-click
 // on the source box). It starts the open dialog in the folder remembered in
 // "LastPath.txt" in startFolder (else in SourceFolder) and, on a confirmed choice,
 // shows the file name, makes its folder SourceFolder, points the result list at
-// it with the name + reportPattern, remembers the folder and selects the
-// language by counting the file's letters. A cancelled dialog changes nothing.
+// it with the name + reportPattern, remembers the folder, decodes the file to
+// show its encoding and selects the language by counting its decoded letters. A
+// cancelled dialog changes nothing.
 // GUI thread only; dialogs and the target controls must outlive the action.
 class OpenFileAction {
   public:
@@ -53,7 +56,7 @@ class OpenFileAction {
   private:
     std::filesystem::path startingFolder() const;
     void take(const std::filesystem::path& chosen);
-    void guessLanguage(const std::filesystem::path& file);
+    void readChosenText(const std::filesystem::path& file);
 
     Dialogs& dialogs_;
     std::filesystem::path startFolder_;

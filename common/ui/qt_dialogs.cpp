@@ -32,8 +32,8 @@ std::optional<QString> QtDialogs::chooseFileToOpen(QWidget* parent,
     return name;
 }
 
-std::optional<QString> QtDialogs::chooseFileToSave(QWidget* parent,
-                                                   const SaveFileRequest& request) {
+std::optional<SaveFileChoice> QtDialogs::chooseFileToSave(QWidget* parent,
+                                                          const SaveFileRequest& request) {
     QFileDialog dialog(parent, request.title, request.initialFolder, request.filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -43,7 +43,7 @@ std::optional<QString> QtDialogs::chooseFileToSave(QWidget* parent,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return dialog.selectedFiles().constFirst();
+    return SaveFileChoice{dialog.selectedFiles().constFirst(), dialog.selectedNameFilter()};
 }
 
 void QtDialogs::openInViewer(QWidget* parent, const QString& filePath) {

@@ -15,8 +15,8 @@ class QtDialogs final : public Dialogs {
     bool ask(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> chooseFileToOpen(QWidget* parent,
                                             const OpenFileRequest& request) override;
-    std::optional<QString> chooseFileToSave(QWidget* parent,
-                                            const SaveFileRequest& request) override;
+    std::optional<SaveFileChoice> chooseFileToSave(QWidget* parent,
+                                                   const SaveFileRequest& request) override;
     void openInViewer(QWidget* parent, const QString& filePath) override;
 
   private:

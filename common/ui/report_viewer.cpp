@@ -345,9 +345,9 @@ void ReportViewer::saveChosen(const QString& title, const QString& proposed, con
     if (!chosen) {
         return;
     }
-    QSaveFile file(*chosen);
+    QSaveFile file(chosen->file);
     if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
-        dialogs_.inform(this, QStringLiteral("Не удалось записать файл %1.").arg(*chosen));
+        dialogs_.inform(this, QStringLiteral("Не удалось записать файл %1.").arg(chosen->file));
     }
 }
 

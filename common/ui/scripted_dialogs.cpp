@@ -34,7 +34,7 @@ bool ScriptedDialogs::ask(QWidget*, const QString& title, const QString& text) {
     return yes;
 }
 
-std::optional<QString> ScriptedDialogs::nextFile() {
+std::optional<ScriptedDialogs::QueuedFile> ScriptedDialogs::nextFile() {
     if (files_.empty()) {
         return std::nullopt;
     }
@@ -43,19 +43,26 @@ std::optional<QString> ScriptedDialogs::nextFile() {
     if (!file.chosen) {
         return std::nullopt;
     }
-    return file.name;
+    return file;
 }
 
 std::optional<QString> ScriptedDialogs::chooseFileToOpen(QWidget*, const OpenFileRequest& request) {
     shown_.push_back({ShownBox::Kind::OpenFile, request.title, request.initialFolder, {}});
     openRequests_.push_back(request);
-    return nextFile();
+    const auto file = nextFile();
+    return file ? std::optional<QString>(file->name) : std::nullopt;
 }
 
-std::optional<QString> ScriptedDialogs::chooseFileToSave(QWidget*, const SaveFileRequest& request) {
+std::optional<SaveFileChoice> ScriptedDialogs::chooseFileToSave(QWidget*,
+                                                                const SaveFileRequest& request) {
     shown_.push_back({ShownBox::Kind::SaveFile, request.title, request.initialFolder, {}});
     saveRequests_.push_back(request);
-    return nextFile();
+    const auto file = nextFile();
+    if (!file) {
+        return std::nullopt;
+    }
+    return SaveFileChoice{file->name,
+                          request.filter.split(QStringLiteral(";;")).value(file->fileType)};
 }
 
 void ScriptedDialogs::openInViewer(QWidget* parent, const QString& filePath) {

@@ -30,9 +30,10 @@ class ScriptedDialogs final : public Dialogs {
     explicit ScriptedDialogs(QString programTitle = QStringLiteral("Undertext"));
 
     void queueAnswer(bool yes) { answers_.push_back(yes); }
-    // A chosen full file name, or nullopt for a cancelled dialog.
-    void queueFile(const std::optional<QString>& file) {
-        files_.push_back({file.has_value(), file.value_or(QString())});
+    // A chosen full file name, or nullopt for a cancelled dialog; a save dialog
+    // answers with the file type at fileType among its filters.
+    void queueFile(const std::optional<QString>& file, int fileType = 0) {
+        files_.push_back({file.has_value(), file.value_or(QString()), fileType});
     }
     // Makes every later openInViewer fail as a missing viewer would.
     void setViewerFails(bool fails) { viewerFails_ = fails; }
@@ -56,19 +57,20 @@ class ScriptedDialogs final : public Dialogs {
     bool ask(QWidget* parent, const QString& title, const QString& text) override;
     std::optional<QString> chooseFileToOpen(QWidget* parent,
                                             const OpenFileRequest& request) override;
-    std::optional<QString> chooseFileToSave(QWidget* parent,
-                                            const SaveFileRequest& request) override;
+    std::optional<SaveFileChoice> chooseFileToSave(QWidget* parent,
+                                                   const SaveFileRequest& request) override;
     void openInViewer(QWidget* parent, const QString& filePath) override;
 
   private:
-    std::optional<QString> nextFile();
-
-    QString programTitle_;
-    std::deque<bool> answers_;
     struct QueuedFile {
         bool chosen;
         QString name;
+        int fileType;
     };
+    std::optional<QueuedFile> nextFile();
+
+    QString programTitle_;
+    std::deque<bool> answers_;
     std::deque<QueuedFile> files_;
     bool viewerFails_ = false;
     std::function<void(const ShownBox&)> whileQuestionOpen_;

@@ -238,8 +238,9 @@ std::string resultsFileText(std::string_view phraseBox, std::string_view variant
 }
 
 Status saveRez(const std::filesystem::path& file, std::string_view phraseBox,
-               std::string_view variantShown, const PhraseAnalysis& analysis) {
-    WholeFileWriter writer(file);
+               std::string_view variantShown, const PhraseAnalysis& analysis,
+               SourceEncoding fileEncoding) {
+    WholeFileWriter writer(file, TextEncoder(fileEncoding));
     FileSink sink(writer);
     ReportWriter<FileSink>(sink, analysis).write(phraseBox, variantShown);
     sink.flush();
@@ -256,8 +257,9 @@ std::filesystem::path saveDialogFolder(CreateSession& session,
 
 Status saveResults(CreateSession& session, const std::filesystem::path& startFolder,
                    const std::filesystem::path& file, std::string_view phraseBox,
-                   std::string_view variantShown) {
-    if (auto written = saveRez(file, phraseBox, variantShown, session.analysis); !written) {
+                   std::string_view variantShown, SourceEncoding fileEncoding) {
+    if (auto written = saveRez(file, phraseBox, variantShown, session.analysis, fileEncoding);
+        !written) {
         return written;
     }
     std::error_code error;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "common/core/result.h"
+#include "common/core/text_encoding.h"
 #include "create_session.h"
 #include "phrase_analysis.h"
 
@@ -19,10 +20,12 @@ std::string resultsFileText(std::string_view phraseBox, std::string_view variant
                             const PhraseAnalysis& analysis);
 
 // SaveRez: writes the results file in pieces as it is formatted (it can run to
-// hundreds of megabytes), replacing any file of that name only once it is
-// complete; a failure leaves the old file as it was and names the file.
+// hundreds of megabytes), in Windows-1251 or the encoding given (UTF-8 when the
+// user asks for it), replacing any file of that name only once it is complete; a
+// failure leaves the old file as it was and names the file.
 Status saveRez(const std::filesystem::path& file, std::string_view phraseBox,
-               std::string_view variantShown, const PhraseAnalysis& analysis);
+               std::string_view variantShown, const PhraseAnalysis& analysis,
+               SourceEncoding fileEncoding = {});
 
 // The folder the save dialog starts in: LastSaveFolder, first taken from
 // "LastPathSynth.txt" in startFolder when that file holds a line (read back
@@ -35,6 +38,6 @@ std::filesystem::path saveDialogFolder(CreateSession& session,
 // "LastPathSynth.txt". The first failure is returned (its message names the file).
 Status saveResults(CreateSession& session, const std::filesystem::path& startFolder,
                    const std::filesystem::path& file, std::string_view phraseBox,
-                   std::string_view variantShown);
+                   std::string_view variantShown, SourceEncoding fileEncoding = {});
 
 }  // namespace undertext::create

@@ -215,11 +215,14 @@ void CreateWindow::offerSave() {
         return;
     }
     const auto folder = saveDialogFolder(session_, startFolder_);
-    const auto file = ui::chooseWhereToSave(dialogs_, this, QString::fromStdString(folder.string()),
-                                            controls_.phrase->text());
-    if (file) {
-        const auto saved = create::saveResults(session_, startFolder_, file->toStdString(),
-                                               phraseText(), toCp1251(controls_.result->text()));
+    const auto choice = ui::chooseWhereToSave(
+        dialogs_, this, QString::fromStdString(folder.string()), controls_.phrase->text());
+    if (choice) {
+        const SourceEncoding encoding{choice->utf8 ? TextEncoding::Utf8 : TextEncoding::Windows1251,
+                                      false};
+        const auto saved =
+            create::saveResults(session_, startFolder_, choice->file.toStdString(), phraseText(),
+                                toCp1251(controls_.result->text()), encoding);
         if (!saved) {
             dialogs_.inform(this, QString::fromStdString(saved.error()));
         }

@@ -106,14 +106,15 @@ void sortByFrequency(std::vector<RecurringFragment>& entries) {
 
 Status writeFragmentReports(const std::filesystem::path& folder, std::string_view sourceName,
                             std::string_view fragmentText, std::vector<RecurringFragment> fragments,
-                            int minLength, int maxLength) {
+                            int minLength, int maxLength, const TextEncoder& encoder) {
     std::uint32_t longest = 0;
     for (const auto& fragment : fragments) {
         longest = std::max(longest, fragment.length);
     }
     const int column = reportColumn(static_cast<int>(longest));
     const auto write = [&](FragmentReport report) {
-        WholeFileWriter file(folder / (std::string(sourceName) + fragmentReportSuffix(report)));
+        WholeFileWriter file(folder / (std::string(sourceName) + fragmentReportSuffix(report)),
+                             encoder);
         formatFragmentReport(report, fragmentText, fragments, minLength, maxLength, column,
                              [&](std::string_view piece) { file.append(piece); });
         return file.commit();

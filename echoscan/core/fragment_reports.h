@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/core/result.h"
+#include "common/core/text_encoding.h"
 #include "recurring_fragments.h"
 
 namespace undertext::echoscan {
@@ -42,9 +43,10 @@ void sortByFrequency(std::vector<RecurringFragment>& entries);
 // Writes the three reports of `fragments` (RecurringFragments in search order) to
 // folder / (sourceName + suffix): by length, then alphabetical, then by frequency,
 // each written in pieces and put in place only when whole. Stops at the first file that cannot be
-// written and names it.
+// written and names it. The encoder gives the files the source's encoding.
 Status writeFragmentReports(const std::filesystem::path& folder, std::string_view sourceName,
                             std::string_view fragmentText, std::vector<RecurringFragment> fragments,
-                            int minLength, int maxLength);
+                            int minLength, int maxLength,
+                            const TextEncoder& encoder = TextEncoder());
 
 }  // namespace undertext::echoscan

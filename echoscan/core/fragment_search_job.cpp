@@ -90,7 +90,7 @@ FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request, JobCon
     try {
         const auto fragmentText = writeFragmentText(
             *sourcePath, request.sourceFolder / (request.sourceName + kFragmentTextSuffix),
-            request.language, request.sourceBytes);
+            request.language, request.sourceBytes, request.encoding);
         if (!fragmentText) {
             return endWith(control, FragmentSearchEnd::Failed, fragmentText.error());
         }
@@ -107,26 +107,27 @@ FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request, JobCon
         if (*maxLength < 1 || *minLength < 1) {
             return endWith(control, FragmentSearchEnd::Refused, kNonPositiveLengthMessage);
         }
-        const auto searchEnd = static_cast<long long>(fragmentText->size()) - 1;
+        const std::string& text = fragmentText->text;
+        const auto searchEnd = static_cast<long long>(text.size()) - 1;
         if (searchEnd < *minLength) {
             return endWith(control, FragmentSearchEnd::Refused,
                            tooFewCharactersMessage(*minLength));
         }
-        if (fragmentText->size() > kMaxFragmentTextLength) {
+        if (text.size() > kMaxFragmentTextLength) {
             return endWith(control, FragmentSearchEnd::Failed, textTooLongMessage(*sourcePath));
         }
 
         control.progress(2);
         const int from = static_cast<int>(*minLength);
         const int to = static_cast<int>(*maxLength);
-        auto fragments = findRecurringFragments(fragmentText.value(), from, to, control);
+        auto fragments = findRecurringFragments(text, from, to, control);
         if (!fragments) {
             control.progress(0);
             return FragmentSearchEnd::Stopped;
         }
-        const auto written =
-            writeFragmentReports(request.sourceFolder, request.sourceName, fragmentText.value(),
-                                 std::move(*fragments), from, to);
+        const auto written = writeFragmentReports(request.sourceFolder, request.sourceName, text,
+                                                  std::move(*fragments), from, to,
+                                                  TextEncoder(fragmentText->encoding));
         if (!written) {
             return endWith(control, FragmentSearchEnd::Failed, written.error());
         }

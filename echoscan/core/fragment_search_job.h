@@ -7,6 +7,7 @@
 
 #include "common/core/job_control.h"
 #include "common/core/letters.h"
+#include "common/core/text_encoding.h"
 
 namespace undertext::echoscan {
 
@@ -37,6 +38,9 @@ struct FragmentSearchRequest {
     // The source's bytes when the caller has read them already (a pipe can be read
     // only once); null: the job reads the file.
     const std::string* sourceBytes = nullptr;
+    // The text's encoding; detected when absent. The prepared text and the
+    // reports are written in it.
+    std::optional<TextEncoding> encoding;
 };
 
 enum class FragmentSearchEnd {

@@ -30,23 +30,27 @@ std::string prepareFragmentText(std::string_view source, Language language,
     return prepared;
 }
 
-Result<std::string> writeFragmentText(const std::filesystem::path& sourcePath,
-                                      const std::filesystem::path& preparedPath, Language language,
-                                      const std::string* sourceBytes) {
-    std::string prepared;
-    if (sourceBytes) {
-        prepared = prepareFragmentText(*sourceBytes, language);
-    } else {
-        const auto source = readWholeFile(sourcePath);
-        if (!source) {
-            return Result<std::string>::failure(source.error());
+Result<FragmentSource> writeFragmentText(const std::filesystem::path& sourcePath,
+                                         const std::filesystem::path& preparedPath,
+                                         Language language, const std::string* sourceBytes,
+                                         std::optional<TextEncoding> forced) {
+    FragmentSource prepared;
+    {
+        const auto read =
+            sourceBytes ? Result<std::string>::success({}) : readWholeFile(sourcePath);
+        if (!read) {
+            return Result<FragmentSource>::failure(read.error());
         }
-        prepared = prepareFragmentText(source.value(), language);
+        const auto decoded = decodeText(sourceBytes ? *sourceBytes : read.value(), forced);
+        prepared.text = prepareFragmentText(decoded.cp1251, language);
+        prepared.encoding = decoded.encoding;
     }
-    if (const auto written = writeWholeFile(preparedPath, prepared); !written) {
-        return Result<std::string>::failure(written.error());
+    if (const auto written =
+            writeWholeFile(preparedPath, prepared.text, TextEncoder(prepared.encoding));
+        !written) {
+        return Result<FragmentSource>::failure(written.error());
     }
-    return Result<std::string>::success(std::move(prepared));
+    return Result<FragmentSource>::success(std::move(prepared));
 }
 
 }  // namespace undertext::echoscan

@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/core/letters.h"
 #include "common/core/result.h"
+#include "common/core/text_encoding.h"
 
 namespace undertext::echoscan {
 
@@ -23,11 +25,21 @@ inline constexpr const char* kFragmentTextSuffix = "_RecPrep.txt";
 std::string prepareFragmentText(std::string_view source, Language language,
                                 std::vector<std::uint32_t>* sourcePositions = nullptr);
 
-// Reads the source file (or takes sourceBytes, when given, as its bytes), writes its FragmentText
-// whole to preparedPath (replacing an earlier one) and returns it. A failure leaves preparedPath as
-// it was and names the file that could not be read or written.
-Result<std::string> writeFragmentText(const std::filesystem::path& sourcePath,
-                                      const std::filesystem::path& preparedPath, Language language,
-                                      const std::string* sourceBytes = nullptr);
+// The FragmentText of a source (Windows-1251) and the source's encoding.
+struct FragmentSource {
+    std::string text;
+    SourceEncoding encoding;
+};
+
+// Reads the source file (or takes sourceBytes, when given, as its bytes) and
+// decodes it (in the forced encoding, or the detected one), writes its FragmentText
+// whole to preparedPath in the source's encoding (replacing an earlier one) and
+// returns it. A failure leaves preparedPath as it was and names the file that
+// could not be read or written.
+Result<FragmentSource> writeFragmentText(const std::filesystem::path& sourcePath,
+                                         const std::filesystem::path& preparedPath,
+                                         Language language,
+                                         const std::string* sourceBytes = nullptr,
+                                         std::optional<TextEncoding> forced = std::nullopt);
 
 }  // namespace undertext::echoscan

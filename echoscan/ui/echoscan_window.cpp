@@ -61,6 +61,7 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
       minLength_(makeLengthBox(this, QStringLiteral("Combo1"), kLongestMinLength, 4)),
       maxLength_(makeLengthBox(this, QStringLiteral("Combo2"), kLongestMaxLength, 40)),
       sourceBox_(new ui::DoubleClickLineEdit(this)),
+      encoding_(new ui::EncodingChooser(this)),
       language_(new ui::LanguageOptions(this)),
       results_(new ui::ResultFileList(dialogs, this)),
       progress_(this),
@@ -75,7 +76,7 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
       runner_(*this, this),
       guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopWorkQuestion)),
       openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEchoscanReportPattern),
-                {sourceBox_, results_, language_, startButton_}, this),
+                {sourceBox_, results_, language_, startButton_, encoding_}, this),
       viewers_(echoscanReportProgram([this] { return language_->language(); }), dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowTitle));
@@ -126,6 +127,7 @@ void EchoscanWindow::buildLayout() {
     left->addWidget(
         ui::makeLabel(this, "Label5", QStringLiteral("Исходный текстовый файл (click)")));
     left->addWidget(sourceBox_);
+    left->addWidget(encoding_);
     left->addStretch();
     left->addWidget(ui::makeLine(this, "Line7", QFrame::HLine));
     left->addLayout(openRow);
@@ -225,6 +227,8 @@ void EchoscanWindow::startSearch() {
         language_->language(),
         minLength_->currentText().toStdString(),
         maxLength_->currentText().toStdString(),
+        nullptr,
+        encoding_->forced(),
     };
     [[maybe_unused]] const bool started = runner_.start<FragmentSearchEnd>(
         [search = searchJob_, request = std::move(request)](JobControl& control) {

@@ -9,6 +9,7 @@
 
 #include "common/core/job_events.h"
 #include "common/ui/about_window.h"
+#include "common/ui/encoding_chooser.h"
 #include "common/ui/job_runner.h"
 #include "common/ui/open_file_action.h"
 #include "common/ui/progress_display.h"
@@ -82,6 +83,7 @@ class EchoscanWindow final : public QWidget, private JobEvents {
     QComboBox* minLength_;                // Combo1
     QComboBox* maxLength_;                // Combo2
     ui::DoubleClickLineEdit* sourceBox_;  // Text1
+    ui::EncodingChooser* encoding_;       // the text's encoding, beside its name
     ui::LanguageOptions* language_;       // Option1, Option2
     ui::ResultFileList* results_;         // File2
     ui::ProgressDisplay progress_;        // ProgressBar1, Label2

@@ -79,11 +79,15 @@ std::uint64_t textOrderReportSize(const PreparedText& text, const EmbeddedSearch
 }
 
 Status writeTextOrderReport(const std::filesystem::path& path, const PreparedText& text,
-                            const EmbeddedSearch& search, const DicWords& dicWords) {
-    if (auto room = ensureRoomFor(path, textOrderReportSize(text, search)); !room) {
+                            const EmbeddedSearch& search, const DicWords& dicWords,
+                            const TextEncoder& encoder) {
+    const auto size = textOrderReportSize(text, search);
+    if (auto room =
+            ensureRoomFor(path, encoder.passesThrough() ? size : TextEncoder::maxEncodedSize(size));
+        !room) {
         return room;
     }
-    WholeFileWriter writer(path);
+    WholeFileWriter writer(path, encoder);
     produceTextOrderReport(text, search, dicWords,
                            [&](std::string_view piece) { return writer.append(piece); });
     return writer.commit();

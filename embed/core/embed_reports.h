@@ -9,6 +9,7 @@
 
 #include "common/core/dictionary.h"
 #include "common/core/result.h"
+#include "common/core/text_encoding.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
 
@@ -33,14 +34,17 @@ void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& sear
                             const std::function<bool(std::string_view)>& sink,
                             std::size_t pieceBytes = std::size_t{1} << 20);
 
-// The size in bytes of the text-order report, known before it is produced.
+// The size in bytes of the text-order report in Windows-1251, known before it is
+// produced.
 std::uint64_t textOrderReportSize(const PreparedText& text, const EmbeddedSearch& search);
 
-// Writes the text-order report whole (or leaves the file as it was). A report
-// larger than the free space of the target's file system is refused before
-// anything is written, with a message naming the size needed.
+// Writes the text-order report whole (or leaves the file as it was), in the
+// encoder's encoding. A report larger than the free space of the target's file
+// system is refused before anything is written, with a message naming the size
+// needed (at most the encoding's widest form of the Windows-1251 size).
 Status writeTextOrderReport(const std::filesystem::path& path, const PreparedText& text,
-                            const EmbeddedSearch& search, const DicWords& dicWords);
+                            const EmbeddedSearch& search, const DicWords& dicWords,
+                            const TextEncoder& encoder);
 
 enum class SortedReport { ByFrequency, ByLength, Alphabetical };
 

@@ -62,8 +62,8 @@ EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control) {
     if (!isBareFileName(inputs.sourceName)) {
         return failed(notInSourceFolderMessage(inputs.sourceName, inputs.sourceFolder));
     }
-    const auto prepared =
-        prepareText(inputs.sourceFolder, inputs.sourceName, inputs.language, inputs.sourceBytes);
+    const auto prepared = prepareText(inputs.sourceFolder, inputs.sourceName, inputs.language,
+                                      inputs.sourceBytes, inputs.encoding);
     if (prepared.kind == PrepareResult::Kind::TextTooShort) {
         return {EmbedEnding::TextTooShort, kTextTooShortMessage};
     }
@@ -98,7 +98,9 @@ EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control) {
     const auto report = [&](const char* suffix) {
         return reportPath(inputs.sourceFolder, inputs.sourceName, suffix);
     };
-    if (const auto written = writeTextOrderReport(report(kTextOrderSuffix), text, search, dicWords);
+    const TextEncoder encoder(prepared.encoding);
+    if (const auto written =
+            writeTextOrderReport(report(kTextOrderSuffix), text, search, dicWords, encoder);
         !written) {
         return failed(written.error());
     }
@@ -123,7 +125,7 @@ EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control) {
 
     const auto writeSorted = [&](SortedReport kind, const char* suffix) {
         sortForReport(kind, words);
-        return writeWholeFile(report(suffix), sortedReportText(kind, words, totals));
+        return writeWholeFile(report(suffix), sortedReportText(kind, words, totals), encoder);
     };
     if (const auto written = writeSorted(SortedReport::ByFrequency, kByFrequencySuffix); !written) {
         return failed(written.error());

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/core/job_control.h"
 #include "common/core/letters.h"
+#include "common/core/text_encoding.h"
 
 namespace undertext::embed {
 
@@ -19,6 +21,7 @@ struct EmbedJobInputs {
     // The text's bytes when the caller has read them already (a pipe can be read
     // only once); null: the job reads the file.
     const std::string* sourceBytes = nullptr;
+    std::optional<TextEncoding> encoding;  // the text's encoding; detected when absent
 };
 
 enum class EmbedEnding { TextTooShort, NothingFound, Completed, Stopped, Failed };
@@ -32,14 +35,14 @@ struct EmbedOutcome {
     std::string message;
 };
 
-// EmbedSearchJob: prepares the text (through the letter file "~$" + name beside
-// it, deleted once the dictionary is loaded and on every failure), loads the
-// modules, finds and counts the embedded words and writes the four reports, with
-// progress 2, +2 per search step, +2 per counting step (at most 100), 96 and 100,
-// and with a stop point after each dictionary word, after the text-order report,
-// after each occurrence index of the counting and after the frequency report. A
-// stop reports 0 and ends at once; reports already written stay.
-// On NothingFound the caller shows the message and then 100; the job reports 100
+// EmbedSearchJob: decodes the text and works on its Windows-1251 form; the letter
+// file and the reports are written in the text's own encoding. It prepares the text (through the
+// letter file "~$" + name beside it, deleted once the dictionary is loaded and on every failure),
+// loads the modules, finds and counts the embedded words and writes the four reports, with progress
+// 2, +2 per search step, +2 per counting step (at most 100), 96 and 100, and with a stop point
+// after each dictionary word, after the text-order report, after each occurrence index of the
+// counting and after the frequency report. A stop reports 0 and ends at once; reports already
+// written stay. On NothingFound the caller shows the message and then 100; the job reports 100
 // itself only on completion. The result list is told to read its folder again
 // (showResultFiles, pattern kept) after the text-order report (when the run goes
 // on) and at the end of a run that found nothing or completed.

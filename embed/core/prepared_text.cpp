@@ -43,7 +43,8 @@ std::filesystem::path letterFilePath(const std::filesystem::path& sourceFolder,
 }
 
 PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::string& sourceName,
-                          Language language, const std::string* sourceBytes) {
+                          Language language, const std::string* sourceBytes,
+                          std::optional<TextEncoding> forced) {
     PrepareResult result;
     const auto source = sourceFolder / sourceName;
     {
@@ -58,14 +59,18 @@ PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::
             result.error = tooLargeMessage(source);
             return result;
         }
-        if (content.size() < 4) {
+        const auto decoded = decodeText(content, forced);
+        if (decoded.cp1251.size() < 4) {
             result.kind = PrepareResult::Kind::TextTooShort;
             return result;
         }
-        result.text = prepareLetters(content, language);
+        result.encoding = decoded.encoding;
+        result.text = prepareLetters(decoded.cp1251, language);
     }
     const auto letterFile = letterFilePath(sourceFolder, sourceName);
-    if (const auto written = writeWholeFile(letterFile, result.text.letters); !written) {
+    if (const auto written =
+            writeWholeFile(letterFile, result.text.letters, TextEncoder(result.encoding));
+        !written) {
         result.text = {};
         result.error = written.error();
         return result;

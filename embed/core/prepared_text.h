@@ -3,6 +3,7 @@
 #include <cassert>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "common/core/file_io.h"
 #include "common/core/leftover_files.h"
 #include "common/core/letters.h"
+#include "common/core/text_encoding.h"
 
 namespace undertext::embed {
 
@@ -56,17 +58,21 @@ struct PrepareResult {
     enum class Kind { Prepared, TextTooShort, Failed };
     Kind kind = Kind::Failed;
     PreparedText text;
-    std::string error;    // for Failed: a message that names the file
-    FileHold letterFile;  // marks the letter file as this run's while it exists
+    SourceEncoding encoding;  // the source's, in which the letter file is written
+    std::string error;        // for Failed: a message that names the file
+    FileHold letterFile;      // marks the letter file as this run's while it exists
 };
 
 // PrepareText: reads the source (or takes its bytes from sourceBytes when the
-// caller has read it already: a pipe can be read only once), refuses a source of 3 bytes or fewer
-// (TextTooShort, nothing written), and otherwise writes the letter file (replacing
-// any file of that name) and leaves it in place for the caller to delete once the
-// dictionary is loaded. A source that cannot be read, or is too large, and a letter
-// file that cannot be written give Failed; then no letter file is left behind.
+// caller has read it already: a pipe can be read only once) and decodes it (in the
+// forced encoding, or the detected one), refuses a text of 3 characters or fewer
+// (TextTooShort, nothing written), and otherwise writes the letter file in the
+// source's encoding (replacing any file of that name) and leaves it in place for
+// the caller to delete once the dictionary is loaded. A source that cannot be
+// read, or is too large, and a letter file that cannot be written give Failed;
+// then no letter file is left behind.
 PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::string& sourceName,
-                          Language language, const std::string* sourceBytes = nullptr);
+                          Language language, const std::string* sourceBytes = nullptr,
+                          std::optional<TextEncoding> forced = std::nullopt);
 
 }  // namespace undertext::embed

@@ -39,6 +39,7 @@ EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs
       dialogs_(dialogs),
       searchJob_(std::move(searchJob)),
       sourceBox_(new ui::DoubleClickLineEdit(this)),
+      encoding_(new ui::EncodingChooser(this)),
       moduleList_(new QListWidget(this)),
       results_(new ui::ResultFileList(dialogs, this)),
       language_(new ui::LanguageOptions(this)),
@@ -57,7 +58,7 @@ EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs
       runner_(*this, this),
       guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopWorkQuestion)),
       openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEmbedReportPattern),
-                {sourceBox_, results_, language_, startButton_}, this),
+                {sourceBox_, results_, language_, startButton_, encoding_}, this),
       viewers_(embedReportProgram([this] { return language_->language(); }), dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Поиск \"вложенных\" слов"));
@@ -98,6 +99,7 @@ void EmbedWindow::arrangeControls() {
     auto* sourceColumn = new QVBoxLayout;
     sourceColumn->addWidget(sourceCaption);
     sourceColumn->addWidget(sourceBox_);
+    sourceColumn->addWidget(encoding_);
     sourceColumn->addSpacing(6);
     sourceColumn->addWidget(modulesCaption);
     sourceColumn->addWidget(moduleList_, 1);
@@ -189,8 +191,10 @@ void EmbedWindow::startSearch() {
         return;
     }
     // Every path of the run is fixed here; later changes in the window do not reach it.
-    EmbedJobInputs inputs{runFolder(), sourceBox_->text().toStdString(), language_->language(),
-                          std::move(modules), startFolder_};
+    EmbedJobInputs inputs{runFolder(),           sourceBox_->text().toStdString(),
+                          language_->language(), std::move(modules),
+                          startFolder_,          nullptr,
+                          encoding_->forced()};
     // The start button is disabled while a run goes on, and a stopped run is only
     // waited for, so the runner always takes the job.
     [[maybe_unused]] const bool started = runner_.start<EmbedOutcome>(

@@ -11,6 +11,7 @@
 #include "common/core/job_control.h"
 #include "common/core/job_events.h"
 #include "common/ui/about_window.h"
+#include "common/ui/encoding_chooser.h"
 #include "common/ui/job_runner.h"
 #include "common/ui/module_chooser.h"
 #include "common/ui/open_file_action.h"
@@ -86,6 +87,7 @@ class EmbedWindow final : public QWidget, private JobEvents {
     DefaultModules defaults_;
 
     ui::DoubleClickLineEdit* sourceBox_;  // Text1
+    ui::EncodingChooser* encoding_;       // the text's encoding, beside its name
     QListWidget* moduleList_;             // List1
     ui::ResultFileList* results_;         // File2
     ui::LanguageOptions* language_;       // Option1, Option2

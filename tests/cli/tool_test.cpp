@@ -138,7 +138,7 @@ TEST(ModulesTool, ListsTheModulesWithTheirWordCounts) {
     const auto listed = runTool(folder, {"modules", "--dict-dir", "d"});
     EXPECT_EQ(listed.status, 0);
     EXPECT_EQ(listed.out,
-              "common.dic\t4 words\nDefault Russian module: common.dic\n"
+              "common.dic\t4 words\tWindows-1251\nDefault Russian module: common.dic\n"
               "Default English module: missing (COMMON_E.DIC)\n");
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/codepage.h"
 #include "common/core/dictionary_modules.h"
 #include "tests/support/temp_folder.h"
 
@@ -70,6 +71,25 @@ TEST(LoadDicWords, ModulesFollowEachOtherInListOrder) {
     const auto gone = loadDicWords(folder.path(), {"one.dic", "gone.dic"});
     ASSERT_FALSE(gone);
     EXPECT_NE(gone.error().find("gone.dic"), std::string::npos);
+}
+
+TEST(LoadDicWords, EachModuleIsDecodedFromItsOwnEncoding) {
+    TempFolder folder;
+    const std::string cp1251 = utf8ToCp1251("ёж\r\nйод\r\n\"мир, труд\"\r\nword\r\n");
+    folder.write("win.dic", cp1251);
+    folder.write("utf8.dic", "ёж\r\nи\u0306од\r\n\"мир, труд\"\r\nword\r\n");  // й decomposed
+    folder.write("utf16.dic", TextEncoder({TextEncoding::Utf16Le, true}).encodeFile(cp1251));
+    folder.write("koi8.dic", TextEncoder({TextEncoding::Koi8R, false}).encode(cp1251));
+    const auto words = loadDicWords(folder.path(), {"win.dic"});
+    ASSERT_TRUE(words);
+    EXPECT_EQ(words->size(), 4U);
+    for (const auto* name : {"utf8.dic", "utf16.dic", "koi8.dic"}) {
+        EXPECT_EQ(wordsOf(loadDicWords(folder.path(), {name}).value()), wordsOf(words.value()))
+            << name;
+    }
+    EXPECT_EQ(readModule(folder.path(), "UTF16.DIC")->encoding,
+              (SourceEncoding{TextEncoding::Utf16Le, true}));
+    EXPECT_FALSE(readModule(folder.path(), "gone.dic"));
 }
 
 TEST(LoadDicWords, CountsAcrossTheGrowthBoundaries) {

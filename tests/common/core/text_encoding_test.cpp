@@ -29,10 +29,8 @@ std::string allBytes() {
     return all;
 }
 
-// A file in the given encoding holding the Windows-1251 text.
 std::string fileIn(SourceEncoding encoding, std::string_view cp1251) {
-    const TextEncoder encoder(encoding);
-    return std::string(encoder.preamble()) + encoder.encode(cp1251);
+    return TextEncoder(encoding).encodeFile(cp1251);
 }
 
 constexpr SourceEncoding kWin{TextEncoding::Windows1251, false};

@@ -4,10 +4,14 @@
 
 #include <string>
 
+#include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "common/core/codepage.h"
 #include "common/ui/dialogs.h"
+#include "common/ui/encoding_chooser.h"
 #include "common/ui/language_options.h"
 #include "common/ui/result_file_list.h"
 #include "common/ui/scripted_dialogs.h"
@@ -33,7 +37,8 @@ class OpenFile : public ::testing::Test {
     LanguageOptions* language = new LanguageOptions(&window);
     QPushButton* primary = new QPushButton(QStringLiteral("Начать поиск"), &window);
     QPushButton* other = new QPushButton(QStringLiteral("Открыть файл"), &window);
-    OpenFileTargets targets{sourceBox, results, language, primary};
+    EncodingChooser* encoding = new EncodingChooser(&window);
+    OpenFileTargets targets{sourceBox, results, language, primary, encoding};
     OpenFileAction action{dialogs, start.path(), QString::fromLatin1(kEmbedReportPattern), targets,
                           &window};
 
@@ -102,6 +107,26 @@ TEST_F(OpenFile, TheLanguageFollowsTheLettersOfTheFile) {
     EXPECT_EQ(choose(Language::Russian, std::string(30, '\xB8')), Language::English);
 }
 
+TEST_F(OpenFile, TheEncodingIsShownTheLettersCountDecodedAndAnOverrideLastsOneFile) {
+    // Five Russian letters in UTF-16 hold no Windows-1251 letter byte; decoded they
+    // outnumber the four Latin ones.
+    texts.write("s.txt",
+                TextEncoder({TextEncoding::Utf16Le, true}).encodeFile(utf8ToCp1251("жжжжж qqqq")));
+    run(text(texts / "s.txt"));
+    EXPECT_EQ(encoding->label()->text(), QStringLiteral("Кодировка: UTF-16LE BOM"));
+    EXPECT_EQ(language->language(), Language::Russian);
+    EXPECT_EQ(encoding->forced(), std::nullopt);
+    encoding->box()->setCurrentText(QStringLiteral("KOI8-R"));
+    EXPECT_EQ(encoding->forced(), TextEncoding::Koi8R);
+    // Another file: its own encoding, the box back on «Авто»; replaced bytes counted.
+    texts.write("u.txt", "жжжжжж \xFF qq");
+    run(text(texts / "u.txt"));
+    EXPECT_EQ(encoding->label()->text(),
+              QStringLiteral("Кодировка: UTF-8, заменено неверных байтов: 1"));
+    EXPECT_EQ(encoding->box()->currentText(), QStringLiteral("Авто"));
+    EXPECT_EQ(encoding->forced(), std::nullopt);
+}
+
 TEST_F(OpenFile, AnUnreadableFileIsReportedAndTheLanguageStays) {
     std::filesystem::create_directory(texts / "folder.txt");
     run(text(texts / "folder.txt"));
@@ -129,16 +154,21 @@ TEST_F(OpenFile, EchoscanListsItsOwnReports) {
 TEST(ChooseWhereToSave, ProposesThePhraseWithoutItsBlanksAndGivesTheChosenName) {
     ScriptedDialogs dialogs;
     dialogs.queueFile(QStringLiteral("/out/res.txt"));
-    EXPECT_EQ(chooseWhereToSave(dialogs, nullptr, QStringLiteral("/out"),
-                                QStringLiteral("  мама\tраму ")),
-              QStringLiteral("/out/res.txt"));
+    const auto chosen = chooseWhereToSave(dialogs, nullptr, QStringLiteral("/out"),
+                                          QStringLiteral("  мама\tраму "));
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(chosen->file, QStringLiteral("/out/res.txt"));
+    EXPECT_FALSE(chosen->utf8);
     const auto& asked = dialogs.saveRequests().at(0);
     EXPECT_EQ(asked.title, QStringLiteral("Save File"));
     EXPECT_EQ(asked.initialFolder, QStringLiteral("/out"));
     EXPECT_EQ(asked.proposedName, QStringLiteral("мама\tраму"));
-    EXPECT_EQ(asked.filter, QStringLiteral("Text Files (*.txt)"));
+    EXPECT_EQ(asked.filter, QStringLiteral("Text Files (*.txt);;Текст UTF-8 (*.txt)"));
     EXPECT_EQ(asked.defaultSuffix, QStringLiteral("txt"));
-    EXPECT_EQ(chooseWhereToSave(dialogs, nullptr, QString(), QString()), std::nullopt);
+    // The second file type asks for UTF-8.
+    dialogs.queueFile(QStringLiteral("/out/u.txt"), 1);
+    EXPECT_TRUE(chooseWhereToSave(dialogs, nullptr, QString(), QString())->utf8);
+    EXPECT_FALSE(chooseWhereToSave(dialogs, nullptr, QString(), QString()));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "common/core/codepage.h"
+#include "common/core/text_encoding.h"
 #include "common/ui/about_window.h"
 #include "common/ui/job_runner.h"
 #include "common/ui/module_chooser.h"
@@ -223,6 +224,11 @@ TEST_F(CreateWindowTest, TheWholeRoadFromConsentToSavedResults) {
     EXPECT_TRUE(said().startsWith(u"i "_s) && said().contains(u"x.txt"_s));
     EXPECT_EQ(start.read("LastPathSynth.txt"), (start / "out").string() + "\r\n");
     EXPECT_EQ(control("Command4"), QApplication::focusWidget());
+    // The file type «Текст UTF-8» writes the same results in UTF-8.
+    dialogs.queueFile(QString::fromStdString((start / "out" / "cat8.txt").string()), 1);
+    click("Command1");
+    EXPECT_EQ(start.read("out/cat8.txt"),
+              TextEncoder({TextEncoding::Utf8, false}).encode(start.read("out/cat.txt")));
 }
 
 TEST_F(CreateWindowTest, AnEditWhileAVariantIsShownAsksAndSoDoesExit) {

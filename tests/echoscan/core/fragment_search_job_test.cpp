@@ -28,7 +28,7 @@ struct JobRun {
     explicit JobRun(const TempFolder& folder, std::string min = "4", std::string max = "40",
                     long stopAt = 0, std::string name = "text.txt")
         : job(stopAt),
-          end(fragmentSearchJob({name, folder.path(), Language::Russian, min, max}, job)),
+          end(fragmentSearchJob({name, folder.path(), Language::Russian, min, max, nullptr, {}}, job)),
           effects(job.events) {}
 
     testing::RecordingJob job;
@@ -134,7 +134,7 @@ TEST(FragmentSearchJob, RefusesANameThatIsNoFileOfTheSourceFolder) {
     }
     EXPECT_FALSE(elsewhere.exists("text.txt_RecPrep.txt"));
     testing::RecordingJob job;  // a name typed before any folder was chosen
-    EXPECT_EQ(fragmentSearchJob({"text.txt", {}, Language::Russian, "4", "40"}, job),
+    EXPECT_EQ(fragmentSearchJob({"text.txt", {}, Language::Russian, "4", "40", nullptr, {}}, job),
               FragmentSearchEnd::Refused);
     // The name is found without regard to case; outputs take the name as typed.
     folder.write("Text.TXT", kText);

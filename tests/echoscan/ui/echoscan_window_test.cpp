@@ -5,6 +5,7 @@
 #include <QComboBox>
 
 #include "common/core/codepage.h"
+#include "common/core/text_encoding.h"
 #include "common/ui/result_file_list.h"
 #include "common/ui/scripted_dialogs.h"
 #include "tests/support/qt_application.h"
@@ -55,6 +56,37 @@ class EchoscanWindowTest : public ::testing::Test {
         }
     }
 };
+
+TEST_F(EchoscanWindowTest, CopiesInOtherEncodingsGiveTheOriginalsReportsAndAnOverrideHoldsOneFile) {
+    open();
+    const char* suffixes[] = {"_RecPrep.txt", "_RecSortByLen.txt", "_RecSortByAlf.txt",
+                              "_RecSortByFriq.txt"};
+    const std::pair<std::string, SourceEncoding> copies[] = {
+        {"w.txt", {}},
+        {"u.txt", {TextEncoding::Utf8, true}},
+        {"k.txt", {TextEncoding::Koi8R, false}}};
+    for (const auto& [name, encoding] : copies) {
+        const auto path = texts.write(name, TextEncoder(encoding).encodeFile(kVerse));
+        dialogs.queueFile(QString::fromStdString(path.string()));
+        driver->click("Command5");
+        EXPECT_EQ(driver->text("EncodingLabel"),
+                  q("Кодировка: ") + QString::fromStdString(describeEncoding(encoding)));
+        ASSERT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
+        for (const auto* suffix : suffixes) {
+            EXPECT_EQ(texts.read(name + suffix),
+                      TextEncoder(encoding).encodeFile(texts.read(std::string("w.txt") + suffix)))
+                << name << suffix;
+        }
+    }
+    // The KOI8-R copy forced to be Windows-1251 is read byte for byte as such.
+    driver->control<QComboBox>("EncodingBox")->setCurrentText(q("Windows-1251"));
+    ASSERT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
+    EXPECT_EQ(texts.read("k.txt_RecPrep.txt").size(), kVerse.size() - 3);
+    EXPECT_NE(texts.read("k.txt_RecPrep.txt"), texts.read("w.txt_RecPrep.txt"));
+    dialogs.queueFile(QString::fromStdString((texts / "k.txt").string()));
+    driver->click("Command5");
+    EXPECT_EQ(driver->text("EncodingBox"), q("Авто"));
+}
 
 TEST_F(EchoscanWindowTest, ShowsItsControlsAndItsOwnAboutWindow) {
     open();

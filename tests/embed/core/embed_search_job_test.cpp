@@ -22,7 +22,7 @@ class EmbedJob : public ::testing::Test {
         folder.write("t.txt", testing::cp(text));
         modules.write("M.DIC", testing::cp(words));
         const auto outcome = embedSearchJob(
-            {folder.path(), "t.txt", Language::Russian, {module}, modules.path()}, job);
+            {folder.path(), "t.txt", Language::Russian, {module}, modules.path(), nullptr, {}}, job);
         refreshes = static_cast<int>(std::count(job.events.begin(), job.events.end(), "list"));
         EXPECT_EQ(static_cast<std::size_t>(refreshes), job.events.size()) << "only re-reads";
         return outcome;
@@ -128,7 +128,9 @@ TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
                         "../" + modules.path().filename().string() + "/outside.txt",
                         Language::Russian,
                         {"M.DIC"},
-                        modules.path()},
+                        modules.path(),
+                        nullptr,
+                        {}},
                        job);
     EXPECT_EQ(escaped.ending, EmbedEnding::Failed);
     EXPECT_NE(escaped.message.find("не находится в папке"), std::string::npos);

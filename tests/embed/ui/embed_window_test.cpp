@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QRadioButton>
 
 #include "common/core/codepage.h"
+#include "common/core/text_encoding.h"
 #include "common/ui/report_viewer.h"
 #include "common/ui/result_file_list.h"
 #include "common/ui/scripted_dialogs.h"
@@ -53,6 +55,39 @@ class EmbedWindowTest : public ::testing::Test {
         }
     }
 };
+
+TEST_F(EmbedWindowTest, CopiesInOtherEncodingsGiveTheOriginalsReportsAndAnOverrideHoldsOneFile) {
+    open();
+    const std::string text = utf8ToCp1251("Кот ел котлету, а котёл стоял на плите.\r\n");
+    const char* suffixes[] = {"_Emb.txt", "_EmbSortByFriq.txt", "_EmbSortByLen.txt",
+                              "_EmbSortByAlf.txt"};
+    const std::pair<std::string, SourceEncoding> copies[] = {
+        {"w.txt", {}},
+        {"u.txt", {TextEncoding::Utf8, false}},
+        {"k.txt", {TextEncoding::Koi8R, false}}};
+    for (const auto& [name, encoding] : copies) {
+        const auto path = texts.write(name, TextEncoder(encoding).encodeFile(text));
+        dialogs.queueFile(QString::fromStdString(path.string()));
+        driver->click("Command6");
+        EXPECT_EQ(
+            driver->text("EncodingLabel"),
+            QStringLiteral("Кодировка: ") + QString::fromStdString(describeEncoding(encoding)));
+        ASSERT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
+        for (const auto* suffix : suffixes) {
+            EXPECT_EQ(texts.read(name + suffix),
+                      TextEncoder(encoding).encodeFile(texts.read(std::string("w.txt") + suffix)))
+                << name << suffix;
+        }
+    }
+    // UTF-8 bytes forced to be Windows-1251 hold none of the words; choosing the
+    // file again goes back to «Авто».
+    driver->control<QComboBox>("EncodingBox")->setCurrentText(QStringLiteral("Windows-1251"));
+    driver->runToTheEnd("Command1");
+    EXPECT_EQ(driver->lastMessage(), QStringLiteral("Вложенных слов не найдено."));
+    dialogs.queueFile(QString::fromStdString((texts / "u.txt").string()));
+    driver->click("Command6");
+    EXPECT_EQ(driver->text("EncodingBox"), QStringLiteral("Авто"));
+}
 
 TEST_F(EmbedWindowTest, ARunThroughTheWindowWritesTheFourReportsAndListsThem) {
     open();
