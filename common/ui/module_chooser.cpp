@@ -108,7 +108,9 @@ ModuleChooser::ModuleChooser(const std::filesystem::path& startFolder, QListWidg
 }
 
 bool ModuleChooser::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == primaryButton_ && event->type() == QEvent::EnabledChange) {
+    // The type is checked first: while the button is destroyed its events still
+    // come here, and the guarded pointer must not be read from a half-gone object.
+    if (event->type() == QEvent::EnabledChange && watched == primaryButton_) {
         done_->setEnabled(primaryButton_->isEnabled());
     }
     return QWidget::eventFilter(watched, event);
