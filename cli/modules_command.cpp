@@ -26,6 +26,7 @@ int runModulesCommand(const Arguments& arguments) {
     }
     int status = kExitOk;
     for (const auto& name : modules) {
+        blameOutOfMemoryOn(moduleOutOfMemoryMessage(name));
         const auto module = readModule(folder, name);
         if (!module) {
             printError(module.error());

@@ -92,6 +92,10 @@ void appendModuleFields(std::string_view module, DicWords& words) {
     }
 }
 
+std::string moduleOutOfMemoryMessage(const std::string& name) {
+    return "Недостаточно памяти для загрузки модуля словаря \"" + name + "\".";
+}
+
 Result<DecodedText> readModule(const std::filesystem::path& startFolder, const std::string& name) {
     const auto path = findNameIgnoringCase(startFolder, name);
     const auto content = path ? readWholeFile(*path) : Result<std::string>::failure({});
@@ -147,9 +151,8 @@ Result<DicWords> loadDicWords(const std::filesystem::path& startFolder,
         words.shrinkToFit();
         return Result<DicWords>::success(std::move(words));
     } catch (const std::bad_alloc&) {
-        return Result<DicWords>::failure("Недостаточно памяти для загрузки модуля словаря \"" +
-                                         selectedModules[std::min(loading, paths.size() - 1)] +
-                                         "\".");
+        return Result<DicWords>::failure(
+            moduleOutOfMemoryMessage(selectedModules[std::min(loading, paths.size() - 1)]));
     }
 }
 

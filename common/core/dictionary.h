@@ -58,6 +58,9 @@ class DicWords {
 // The caller keeps the words within 4 GiB, what the offset table addresses.
 void appendModuleFields(std::string_view module, DicWords& words);
 
+// The message for a module that did not fit in memory.
+std::string moduleOutOfMemoryMessage(const std::string& name);
+
 // Reads one module (its name looked up in startFolder without regard to letter
 // case) and decodes it from its own encoding, detected as for texts.
 Result<DecodedText> readModule(const std::filesystem::path& startFolder, const std::string& name);

@@ -213,7 +213,8 @@ TEST(SafeTool, InterruptStopsTheRunAndCleansUp) {
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 130) << status;
-    EXPECT_EQ(folder.read("err.txt"), "undertext: stopped\n");
+    EXPECT_TRUE(folder.read("err.txt").ends_with("\nundertext: stopped\n"))
+        << folder.read("err.txt");
     EXPECT_EQ(leftovers(folder.path()), 0);
 }
 

@@ -25,6 +25,11 @@ expect_line() {
   grep -qxF -- "$3" "$2" || { fail "$1: no line '$3' in:"; cat "$2" >&2; }
 }
 
+# expect_start WHAT FILE TEXT: some line of FILE starts with TEXT.
+expect_start() {
+  cut -c1-${#3} "$2" | grep -qxF -- "$3" || { fail "$1: no line starting '$3' in:"; cat "$2" >&2; }
+}
+
 # start LAUNCHER: runs it with --check-start from the current folder.
 start() {
   "$prefix/bin/undertext-$1" --check-start >"$scratch/out" 2>"$scratch/err"
@@ -48,11 +53,11 @@ case "$2" in
     mkdir -p "$HOME/.local/share/undertext"
     printf 'кот\r\n' | iconv -f UTF-8 -t CP1251 >"$HOME/.local/share/undertext/MY.DIC"
     "$prefix/bin/undertext" modules >"$scratch/out" 2>"$scratch/err"
-    expect_line "user's folder" "$scratch/out" "$(printf 'MY.DIC\t1 words')"
+    expect_start "user's folder" "$scratch/out" "$(printf 'MY.DIC\t1 words\t')"
     expect_line "user's folder" "$scratch/err" "undertext: modules from $HOME/.local/share/undertext"
     printf 'a\r\nb\r\n' >here.dic
     "$prefix/bin/undertext" modules >"$scratch/out" 2>"$scratch/err"
-    expect_line "current folder" "$scratch/out" "$(printf 'here.dic\t2 words')"
+    expect_start "current folder" "$scratch/out" "$(printf 'here.dic\t2 words\t')"
     [ -s "$scratch/err" ] && fail "the current folder is named: $(cat "$scratch/err")"
     # A job on a text, with the installed defaults.
     rm here.dic "$HOME/.local/share/undertext/MY.DIC"
