@@ -13,6 +13,14 @@
 namespace undertext::create {
 namespace {
 
+// The bytes of a word from its last to its first (the ranges library's view does
+// not build with every compiler the project supports).
+struct Reversed {
+    std::string_view bytes;
+    auto begin() const { return bytes.rbegin(); }
+    auto end() const { return bytes.rend(); }
+};
+
 // Counts tested entries and reports a progress value every `step` of them.
 class ProgressCounter {
   public:
@@ -208,7 +216,7 @@ class DictionaryMatches {
         for (std::size_t i = 0; i < dic.size(); ++i) {
             const auto e = static_cast<DicIndex>(i);
             const auto entry = dic[i];
-            endings_.findPrefixes(std::ranges::reverse_view(entry), [&](std::int32_t pattern) {
+            endings_.findPrefixes(Reversed{entry}, [&](std::int32_t pattern) {
                 endingWith_[static_cast<std::size_t>(pattern)].push_back(e);
             });
             beginnings_.findPrefixes(entry, [&](std::int32_t pattern) {
