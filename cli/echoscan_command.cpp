@@ -66,11 +66,13 @@ int runEchoscanCommand(const Arguments& arguments) {
     }
     const auto* minText = arguments.option("--min");
     const auto* maxText = arguments.option("--max");
-    const FragmentSearchRequest request{
-        file.filename().string(), file.has_parent_path() ? file.parent_path() : ".", *language,
-        minText ? *minText : "4", maxText ? *maxText : "40", bytes ? &bytes.value() : nullptr,
-        // The job reads the text in the encoding found here.
-        text ? std::optional<TextEncoding>(text->encoding.encoding) : forced.value()};
+    const FragmentSearchRequest request{file.filename().string(),
+                                        file.has_parent_path() ? file.parent_path() : ".",
+                                        *language,
+                                        minText ? *minText : "4",
+                                        maxText ? *maxText : "40",
+                                        text ? &*text : nullptr,
+                                        forced.value()};
     removeLeftovers(request.sourceFolder);
 
     FragmentSearchEnd end;

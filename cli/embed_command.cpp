@@ -47,10 +47,9 @@ int runEmbedCommand(const Arguments& arguments) {
         return kExitRefused;
     }
     const auto text = decodeSourceText(source, bytes.value(), forced.value());
-    inputs.sourceBytes = &bytes.value();
-    // The job reads the text in the encoding found here. The language is guessed
-    // from the decoded letters, as opening the file in the window does.
-    inputs.encoding = text.encoding.encoding;
+    inputs.sourceText = &text;
+    // The language is guessed from the decoded letters, as opening the file in
+    // the window does.
     inputs.language = chosen ? *chosen : guessLanguage(text.cp1251);
 
     if (const auto* modules = arguments.option("--modules")) {

@@ -90,7 +90,7 @@ FragmentSearchEnd fragmentSearchJob(const FragmentSearchRequest& request, JobCon
     try {
         const auto fragmentText = writeFragmentText(
             *sourcePath, request.sourceFolder / (request.sourceName + kFragmentTextSuffix),
-            request.language, request.sourceBytes, request.encoding);
+            request.language, request.sourceText, request.encoding);
         if (!fragmentText) {
             return endWith(control, FragmentSearchEnd::Failed, fragmentText.error());
         }

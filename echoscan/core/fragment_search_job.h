@@ -35,9 +35,9 @@ struct FragmentSearchRequest {
     Language language = Language::Russian;
     std::string minLengthText;  // the shortest fragment length as typed
     std::string maxLengthText;  // the longest fragment length as typed
-    // The source's bytes when the caller has read them already (a pipe can be read
-    // only once); null: the job reads the file.
-    const std::string* sourceBytes = nullptr;
+    // The text when the caller has read and decoded it already (a pipe can be
+    // read only once); null: the job reads and decodes the file.
+    const DecodedText* sourceText = nullptr;
     // The text's encoding; detected when absent. The prepared text and the
     // reports are written in it.
     std::optional<TextEncoding> encoding;

@@ -32,16 +32,19 @@ std::string prepareFragmentText(std::string_view source, Language language,
 
 Result<FragmentSource> writeFragmentText(const std::filesystem::path& sourcePath,
                                          const std::filesystem::path& preparedPath,
-                                         Language language, const std::string* sourceBytes,
+                                         Language language, const DecodedText* sourceText,
                                          std::optional<TextEncoding> forced) {
     FragmentSource prepared;
     {
-        const auto read =
-            sourceBytes ? Result<std::string>::success({}) : readWholeFile(sourcePath);
-        if (!read) {
-            return Result<FragmentSource>::failure(read.error());
+        std::optional<DecodedText> read;
+        if (sourceText == nullptr) {
+            const auto bytes = readWholeFile(sourcePath);
+            if (!bytes) {
+                return Result<FragmentSource>::failure(bytes.error());
+            }
+            read = decodeText(bytes.value(), forced);
         }
-        const auto decoded = decodeText(sourceBytes ? *sourceBytes : read.value(), forced);
+        const DecodedText& decoded = sourceText ? *sourceText : *read;
         prepared.text = prepareFragmentText(decoded.cp1251, language);
         prepared.encoding = decoded.encoding;
     }

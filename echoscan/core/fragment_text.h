@@ -31,15 +31,14 @@ struct FragmentSource {
     SourceEncoding encoding;
 };
 
-// Reads the source file (or takes sourceBytes, when given, as its bytes) and
-// decodes it (in the forced encoding, or the detected one), writes its FragmentText
+// Reads the source file and decodes it (in the forced encoding, or the detected
+// one), or takes sourceText when the caller has done both already, writes its FragmentText
 // whole to preparedPath in the source's encoding (replacing an earlier one) and
 // returns it. A failure leaves preparedPath as it was and names the file that
 // could not be read or written.
 Result<FragmentSource> writeFragmentText(const std::filesystem::path& sourcePath,
                                          const std::filesystem::path& preparedPath,
-                                         Language language,
-                                         const std::string* sourceBytes = nullptr,
+                                         Language language, const DecodedText* sourceText = nullptr,
                                          std::optional<TextEncoding> forced = std::nullopt);
 
 }  // namespace undertext::echoscan

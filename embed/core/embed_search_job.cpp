@@ -63,7 +63,7 @@ EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control) {
         return failed(notInSourceFolderMessage(inputs.sourceName, inputs.sourceFolder));
     }
     const auto prepared = prepareText(inputs.sourceFolder, inputs.sourceName, inputs.language,
-                                      inputs.sourceBytes, inputs.encoding);
+                                      inputs.sourceText, inputs.encoding);
     if (prepared.kind == PrepareResult::Kind::TextTooShort) {
         return {EmbedEnding::TextTooShort, kTextTooShortMessage};
     }

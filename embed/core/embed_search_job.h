@@ -18,9 +18,9 @@ struct EmbedJobInputs {
     Language language = Language::Russian;
     std::vector<std::string> selectedModules;  // module names, in load order
     std::filesystem::path startFolder;         // StartFolder: where the modules lie
-    // The text's bytes when the caller has read them already (a pipe can be read
-    // only once); null: the job reads the file.
-    const std::string* sourceBytes = nullptr;
+    // The text when the caller has read and decoded it already (a pipe can be
+    // read only once); null: the job reads and decodes the file.
+    const DecodedText* sourceText = nullptr;
     std::optional<TextEncoding> encoding;  // the text's encoding; detected when absent
 };
 

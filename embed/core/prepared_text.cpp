@@ -43,23 +43,24 @@ std::filesystem::path letterFilePath(const std::filesystem::path& sourceFolder,
 }
 
 PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::string& sourceName,
-                          Language language, const std::string* sourceBytes,
+                          Language language, const DecodedText* sourceText,
                           std::optional<TextEncoding> forced) {
     PrepareResult result;
     const auto source = sourceFolder / sourceName;
     {
-        const auto bytes =
-            sourceBytes ? Result<std::string>::success({}) : readWholeFile(source, kMaxSourceBytes);
-        if (!bytes) {
-            result.error = bytes.error();
-            return result;
-        }
-        const std::string& content = sourceBytes ? *sourceBytes : bytes.value();
-        if (content.size() > kMaxSourceBytes) {
+        std::optional<DecodedText> read;
+        if (sourceText == nullptr) {
+            const auto bytes = readWholeFile(source, kMaxSourceBytes);
+            if (!bytes) {
+                result.error = bytes.error();
+                return result;
+            }
+            read = decodeText(bytes.value(), forced);
+        } else if (sourceText->cp1251.size() > kMaxSourceBytes) {
             result.error = tooLargeMessage(source);
             return result;
         }
-        const auto decoded = decodeText(content, forced);
+        const DecodedText& decoded = sourceText ? *sourceText : *read;
         if (decoded.cp1251.size() < 4) {
             result.kind = PrepareResult::Kind::TextTooShort;
             return result;

@@ -63,16 +63,16 @@ struct PrepareResult {
     FileHold letterFile;      // marks the letter file as this run's while it exists
 };
 
-// PrepareText: reads the source (or takes its bytes from sourceBytes when the
-// caller has read it already: a pipe can be read only once) and decodes it (in the
-// forced encoding, or the detected one), refuses a text of 3 characters or fewer
+// PrepareText: reads the source and decodes it (in the forced encoding, or the
+// detected one), or takes sourceText when the caller has done both already (a
+// pipe can be read only once), refuses a text of 3 characters or fewer
 // (TextTooShort, nothing written), and otherwise writes the letter file in the
 // source's encoding (replacing any file of that name) and leaves it in place for
 // the caller to delete once the dictionary is loaded. A source that cannot be
 // read, or is too large, and a letter file that cannot be written give Failed;
 // then no letter file is left behind.
 PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::string& sourceName,
-                          Language language, const std::string* sourceBytes = nullptr,
+                          Language language, const DecodedText* sourceText = nullptr,
                           std::optional<TextEncoding> forced = std::nullopt);
 
 }  // namespace undertext::embed
