@@ -67,17 +67,9 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
       progress_(this),
       openFileButton_(ui::makeButton(this, QStringLiteral("Command5"),
                                      QStringLiteral("Открыть файл"), ui::ButtonIcon::OpenFile)),
-      startButton_(ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("Начать поиск"),
-                                  ui::ButtonIcon::Start)),
-      stopButton_(ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Остановить"),
-                                 ui::ButtonIcon::Stop)),
-      exitButton_(ui::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Выйти"),
-                                 ui::ButtonIcon::Exit)),
-      runner_(*this, this),
-      guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopWorkQuestion)),
-      openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEchoscanReportPattern),
-                {sourceBox_, results_, language_, startButton_, encoding_}, this),
-      viewers_(echoscanReportProgram([this] { return language_->language(); }), dialogs) {
+      run_(*this, *this, dialogs, startFolder_, ui::kEchoscanReportPattern,
+           {sourceBox_, results_, language_, nullptr, encoding_},
+           echoscanReportProgram([this] { return language_->language(); })) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     version_->setObjectName(QStringLiteral("Label9"));
@@ -91,7 +83,7 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
     buildLayout();
     ui::chainTabOrder({minLength_, maxLength_, language_->russianButton(),
                        language_->englishButton(), sourceBox_, openFileButton_, results_,
-                       startButton_, stopButton_, exitButton_});
+                       run_.startButton, run_.stopButton, run_.exitButton});
     connectEvents();
     language_->select(Language::Russian);
 }
@@ -139,9 +131,9 @@ void EchoscanWindow::buildLayout() {
 
     // Two rows, so that the window fits a small screen.
     auto* runRow = new QGridLayout;
-    runRow->addWidget(startButton_, 0, 0);
-    runRow->addWidget(stopButton_, 0, 1);
-    runRow->addWidget(exitButton_, 1, 1);
+    runRow->addWidget(run_.startButton, 0, 0);
+    runRow->addWidget(run_.stopButton, 0, 1);
+    runRow->addWidget(run_.exitButton, 1, 1);
 
     auto* right = new QVBoxLayout;
     right->addWidget(ui::makeLabel(this, "Label6", QStringLiteral("Файлы результатов:")));
@@ -170,16 +162,13 @@ void EchoscanWindow::buildLayout() {
 }
 
 void EchoscanWindow::connectEvents() {
-    results_->setOpener(
-        [this](const std::filesystem::path& report) { viewers_.open(report, this); });
-    connect(startButton_, &QPushButton::clicked, this, &EchoscanWindow::startSearch);
-    connect(stopButton_, &QPushButton::clicked, this, &EchoscanWindow::askStop);
-    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
-    connect(openFileButton_, &QPushButton::clicked, this, [this] { openFile_.run(); });
+    connect(run_.startButton, &QPushButton::clicked, this, &EchoscanWindow::startSearch);
+    connect(run_.stopButton, &QPushButton::clicked, this, &EchoscanWindow::askStop);
+    connect(openFileButton_, &QPushButton::clicked, this, [this] { run_.openFile.run(); });
     // Ignored during a run, like the disabled open-file button.
     connect(sourceBox_, &ui::DoubleClickLineEdit::doubleClicked, this, [this] {
         if (openFileButton_->isEnabled()) {
-            openFile_.run();
+            run_.openFile.run();
         }
     });
     connect(version_, &ui::ClickableLabel::clicked, this, [this] {
@@ -199,8 +188,8 @@ void EchoscanWindow::showMessage(const std::string& text) {
 
 void EchoscanWindow::enableRunButtons(bool enabled) {
     // The inputs of a run stay as they were while it goes on.
-    for (QWidget* input :
-         std::initializer_list<QWidget*>{openFileButton_, startButton_, minLength_, maxLength_}) {
+    for (QWidget* input : std::initializer_list<QWidget*>{openFileButton_, run_.startButton,
+                                                          minLength_, maxLength_}) {
         input->setEnabled(enabled);
     }
     language_->setEnabled(enabled);
@@ -214,23 +203,23 @@ void EchoscanWindow::showResultFiles(const ResultFiles& files) {
 void EchoscanWindow::startSearch() {
     // The job enables the buttons a moment before its thread returns; a press in
     // that moment waits for it instead of being refused by the runner.
-    if (runner_.isRunning()) {
-        runner_.waitForEnd();
+    if (run_.runner.isRunning()) {
+        run_.runner.waitForEnd();
     }
-    openFile_.takeTypedPath();
-    guard_.beginRun();
+    run_.openFile.takeTypedPath();
+    run_.guard.beginRun();
     // The job orders this too, but the window must not look idle until it does.
     enableRunButtons(false);
     FragmentSearchRequest request{
         sourceBox_->text().toStdString(),
-        openFile_.sourceFolder(),
+        run_.openFile.sourceFolder(),
         language_->language(),
         minLength_->currentText().toStdString(),
         maxLength_->currentText().toStdString(),
         nullptr,
         encoding_->forced(),
     };
-    [[maybe_unused]] const bool started = runner_.start<FragmentSearchEnd>(
+    [[maybe_unused]] const bool started = run_.runner.start<FragmentSearchEnd>(
         [search = searchJob_, request = std::move(request)](JobControl& control) {
             return search(request, control);
         },
@@ -240,7 +229,7 @@ void EchoscanWindow::startSearch() {
 }
 
 void EchoscanWindow::askStop() {
-    if (guard_.askStop() == ui::RunGuard::StopAnswer::Yes) {
+    if (run_.guard.askStop() == ui::RunGuard::StopAnswer::Yes) {
         enableRunButtons(true);
         progress_.show(0);
     }
@@ -254,13 +243,13 @@ void EchoscanWindow::searchFinished(ui::JobRunner::End end,
             assert(outcome);
             // A refused or failed run leaves the busy flag set.
             if (outcome == FragmentSearchEnd::Completed) {
-                guard_.setBusy(false);
+                run_.guard.setBusy(false);
             }
             break;
         case ui::JobRunner::End::Stopped:
             // A stop confirmed after the job's last stop point leaves a finished run.
             if (outcome == FragmentSearchEnd::Completed) {
-                guard_.setBusy(false);
+                run_.guard.setBusy(false);
                 progress_.show(100);
                 results_->reread();
                 break;
@@ -278,7 +267,7 @@ void EchoscanWindow::searchFinished(ui::JobRunner::End end,
 }
 
 void EchoscanWindow::closeEvent(QCloseEvent* event) {
-    if (!guard_.confirmExit()) {
+    if (!run_.guard.confirmExit()) {
         event->ignore();
         return;
     }

@@ -11,10 +11,8 @@
 #include "common/ui/about_window.h"
 #include "common/ui/encoding_chooser.h"
 #include "common/ui/job_runner.h"
-#include "common/ui/open_file_action.h"
 #include "common/ui/progress_display.h"
-#include "common/ui/report_viewer.h"
-#include "common/ui/run_guard.h"
+#include "common/ui/run_controls.h"
 #include "common/ui/single_window.h"
 #include "echoscan/core/fragment_search_job.h"
 
@@ -88,14 +86,7 @@ class EchoscanWindow final : public QWidget, private JobEvents {
     ui::ResultFileList* results_;         // File2
     ui::ProgressDisplay progress_;        // ProgressBar1, Label2
     QPushButton* openFileButton_;         // Command5
-    QPushButton* startButton_;            // Command1
-    QPushButton* stopButton_;             // Command2
-    QPushButton* exitButton_;             // Command3
-
-    ui::JobRunner runner_;
-    ui::RunGuard guard_;
-    ui::OpenFileAction openFile_;
-    ui::ReportViewers viewers_;
+    ui::RunControls run_;                 // Command1 to Command3 and the search's runner
     ui::SingleWindow<ui::AboutWindow> about_;
 };
 

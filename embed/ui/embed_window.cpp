@@ -49,17 +49,9 @@ EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs
                                        ui::ButtonIcon::AddModules)),
       openFileButton_(ui::makeButton(this, QStringLiteral("Command6"),
                                      QStringLiteral("Открыть файл"), ui::ButtonIcon::OpenFile)),
-      startButton_(ui::makeButton(this, QStringLiteral("Command1"), QStringLiteral("Начать поиск"),
-                                  ui::ButtonIcon::Start)),
-      stopButton_(ui::makeButton(this, QStringLiteral("Command2"), QStringLiteral("Остановить"),
-                                 ui::ButtonIcon::Stop)),
-      exitButton_(ui::makeButton(this, QStringLiteral("Command3"), QStringLiteral("Выйти"),
-                                 ui::ButtonIcon::Exit)),
-      runner_(*this, this),
-      guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopWorkQuestion)),
-      openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEmbedReportPattern),
-                {sourceBox_, results_, language_, startButton_, encoding_}, this),
-      viewers_(embedReportProgram([this] { return language_->language(); }), dialogs) {
+      run_(*this, *this, dialogs, startFolder_, ui::kEmbedReportPattern,
+           {sourceBox_, results_, language_, nullptr, encoding_},
+           embedReportProgram([this] { return language_->language(); })) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Поиск \"вложенных\" слов"));
     sourceBox_->setObjectName(QStringLiteral("Text1"));
@@ -125,9 +117,9 @@ void EmbedWindow::arrangeControls() {
     leftButtons->addWidget(openFileButton_);
     leftButtons->addStretch(1);
     auto* rightButtons = new QHBoxLayout;
-    rightButtons->addWidget(startButton_);
-    rightButtons->addWidget(stopButton_);
-    rightButtons->addWidget(exitButton_);
+    rightButtons->addWidget(run_.startButton);
+    rightButtons->addWidget(run_.stopButton);
+    rightButtons->addWidget(run_.exitButton);
 
     // Two areas side by side, split by Line4; Line1 to Line3 divide the rows.
     auto* layout = new QGridLayout(this);
@@ -149,23 +141,20 @@ void EmbedWindow::arrangeControls() {
 }
 
 void EmbedWindow::connectActions() {
-    results_->setOpener(
-        [this](const std::filesystem::path& report) { viewers_.open(report, this); });
     connect(language_, &ui::LanguageOptions::languageChanged, this,
             [this](Language language) { ui::resetModuleList(*moduleList_, language, defaults_); });
-    connect(openFileButton_, &QPushButton::clicked, this, [this] { openFile_.run(); });
+    connect(openFileButton_, &QPushButton::clicked, this, [this] { run_.openFile.run(); });
     // Ignored during a run, like the disabled open-file button.
     connect(sourceBox_, &ui::DoubleClickLineEdit::doubleClicked, this, [this] {
         if (openFileButton_->isEnabled()) {
-            openFile_.run();
+            run_.openFile.run();
         }
     });
     connect(addModulesButton_, &QPushButton::clicked, this, &EmbedWindow::showChooser);
     // A double-click anywhere in the module list, on an entry or not.
     moduleList_->viewport()->installEventFilter(this);
-    connect(startButton_, &QPushButton::clicked, this, &EmbedWindow::startSearch);
-    connect(stopButton_, &QPushButton::clicked, this, &EmbedWindow::requestStop);
-    connect(exitButton_, &QPushButton::clicked, this, &QWidget::close);
+    connect(run_.startButton, &QPushButton::clicked, this, &EmbedWindow::startSearch);
+    connect(run_.stopButton, &QPushButton::clicked, this, &EmbedWindow::requestStop);
 }
 
 void EmbedWindow::startUp() {
@@ -178,8 +167,8 @@ void EmbedWindow::startUp() {
 }
 
 void EmbedWindow::startSearch() {
-    openFile_.takeTypedPath();
-    guard_.beginRun();
+    run_.openFile.takeTypedPath();
+    run_.guard.beginRun();
     setRunButtonsEnabled(false);
     if (sourceBox_->text().isEmpty()) {
         endByMessage(QString::fromUtf8(kChooseSourceMessage));
@@ -197,7 +186,7 @@ void EmbedWindow::startSearch() {
                           encoding_->forced()};
     // The start button is disabled while a run goes on, and a stopped run is only
     // waited for, so the runner always takes the job.
-    [[maybe_unused]] const bool started = runner_.start<EmbedOutcome>(
+    [[maybe_unused]] const bool started = run_.runner.start<EmbedOutcome>(
         [search = searchJob_, inputs = std::move(inputs)](JobControl& control) {
             return search(inputs, control);
         },
@@ -208,7 +197,7 @@ void EmbedWindow::startSearch() {
 }
 
 void EmbedWindow::requestStop() {
-    if (guard_.askStop() != ui::RunGuard::StopAnswer::Yes) {
+    if (run_.guard.askStop() != ui::RunGuard::StopAnswer::Yes) {
         return;
     }
     setRunButtonsEnabled(true);
@@ -254,7 +243,7 @@ void EmbedWindow::showOutcome(const EmbedOutcome& outcome) {
             return;
         case EmbedEnding::Completed:
             progress_.show(100);
-            guard_.setBusy(false);
+            run_.guard.setBusy(false);
             setRunButtonsEnabled(true);
             results_->reread();
             return;
@@ -272,7 +261,7 @@ void EmbedWindow::endByMessage(const QString& text) {
 void EmbedWindow::setRunButtonsEnabled(bool enabled) {
     addModulesButton_->setEnabled(enabled);
     openFileButton_->setEnabled(enabled);
-    startButton_->setEnabled(enabled);
+    run_.startButton->setEnabled(enabled);
     language_->setEnabled(enabled);
 }
 
@@ -287,7 +276,7 @@ void EmbedWindow::showResultFiles(const ResultFiles& files) {
 void EmbedWindow::closeEvent(QCloseEvent* event) {
     // A confirmed exit has stopped the job and waited for it, so no report is
     // left half written.
-    if (!guard_.confirmExit()) {
+    if (!run_.guard.confirmExit()) {
         event->ignore();
         return;
     }
@@ -304,8 +293,9 @@ bool EmbedWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void EmbedWindow::showChooser() {
-    chooser_.show(
-        [this] { return new ui::ModuleChooser(startFolder_, moduleList_, startButton_, this); });
+    chooser_.show([this] {
+        return new ui::ModuleChooser(startFolder_, moduleList_, run_.startButton, this);
+    });
 }
 
 void EmbedWindow::showAbout() {
@@ -314,7 +304,7 @@ void EmbedWindow::showAbout() {
 }
 
 std::filesystem::path EmbedWindow::runFolder() const {
-    const auto& chosen = openFile_.sourceFolder();
+    const auto& chosen = run_.openFile.sourceFolder();
     return chosen.empty() ? startFolder_ : chosen;
 }
 

@@ -14,10 +14,8 @@
 #include "common/ui/encoding_chooser.h"
 #include "common/ui/job_runner.h"
 #include "common/ui/module_chooser.h"
-#include "common/ui/open_file_action.h"
 #include "common/ui/progress_display.h"
-#include "common/ui/report_viewer.h"
-#include "common/ui/run_guard.h"
+#include "common/ui/run_controls.h"
 #include "common/ui/single_window.h"
 #include "embed/core/embed_search_job.h"
 
@@ -94,14 +92,7 @@ class EmbedWindow final : public QWidget, private JobEvents {
     ui::ProgressDisplay progress_;        // ProgressBar1, Label2
     QPushButton* addModulesButton_;       // Command5
     QPushButton* openFileButton_;         // Command6
-    QPushButton* startButton_;            // Command1
-    QPushButton* stopButton_;             // Command2
-    QPushButton* exitButton_;             // Command3
-
-    ui::JobRunner runner_;
-    ui::RunGuard guard_;
-    ui::OpenFileAction openFile_;
-    ui::ReportViewers viewers_;
+    ui::RunControls run_;                 // Command1 to Command3 and the search's runner
     ui::SingleWindow<ui::AboutWindow> about_;
     ui::SingleWindow<ui::ModuleChooser> chooser_;
 };
