@@ -11,6 +11,10 @@
 
 namespace undertext::testing {
 
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
 struct ToolRun {
     int status = -1;
     std::string out, err;  // standard output and standard error

@@ -16,56 +16,35 @@ TEST(LaunchOptions, ShowTheNoticeOrReportTheStartFolderAndEnd) {
     withModules.write("COMMON.DIC", "a\r\n");
     withModules.write("extra.dic", "b\r\n");
     testing::TempFolder empty;
-    struct Case {
-        QStringList arguments;
-        const testing::TempFolder* folder;
-        std::optional<int> status;
-        QString box;      // the text of the information box shown, if any
-        std::string out;  // after the folder line
-        std::string err;
-    };
-    const auto notice = QStringLiteral("Папка недоступна");
-    const Case cases[] = {
-        {{QStringLiteral("Embed")}, &empty, std::nullopt, {}, {}, {}},
-        {{QStringLiteral("Embed"), QStringLiteral("--notice"), notice},
-         &empty,
-         std::nullopt,
-         notice,
-         {},
-         {}},
-        // A --notice without its text is ignored.
-        {{QStringLiteral("Embed"), QStringLiteral("--notice")}, &empty, std::nullopt, {}, {}, {}},
-        {{QStringLiteral("Embed"), QStringLiteral("--check-start")},
-         &withModules,
-         0,
-         {},
-         "Modules: COMMON.DIC extra.dic\n",
-         {}},
-        {{QStringLiteral("Embed"), QStringLiteral("--check-start"), QStringLiteral("--notice"),
-          notice},
-         &empty,
-         1,
-         {},
-         "Modules:\n",
-         notice.toStdString() + "\n"},
-    };
-    for (const auto& c : cases) {
-        const auto label = c.arguments.join(QLatin1Char(' ')).toStdString();
+    const QString notice = QStringLiteral("Папка недоступна");
+    // Runs the options after the program's name; box is the information box shown,
+    // if any; out follows the folder line that a check writes first.
+    const auto expect = [&](QStringList arguments, const testing::TempFolder& folder,
+                            std::optional<int> status, const QString& box, const std::string& out,
+                            const std::string& err) {
+        arguments.prepend(QStringLiteral("Embed"));
+        const auto label = arguments.join(QLatin1Char(' ')).toStdString();
         ScriptedDialogs dialogs;
-        std::ostringstream out;
-        std::ostringstream err;
-        EXPECT_EQ(applyLaunchOptions(c.arguments, c.folder->path(), dialogs, out, err), c.status)
+        std::ostringstream written, errors;
+        EXPECT_EQ(applyLaunchOptions(arguments, folder.path(), dialogs, written, errors), status)
             << label;
-        const auto boxes = dialogs.shownOfKind(ShownBox::Kind::Information);
-        EXPECT_EQ(boxes.size(), c.box.isEmpty() ? 0U : 1U) << label;
-        if (!boxes.empty()) {
-            EXPECT_EQ(boxes.front().text, c.box) << label;
+        QStringList boxes;
+        for (const auto& shown : dialogs.shownOfKind(ShownBox::Kind::Information)) {
+            boxes.append(shown.text);
         }
-        const std::string folderLine =
-            c.status ? "Start folder: " + c.folder->path().string() + "\n" : std::string();
-        EXPECT_EQ(out.str(), folderLine + c.out) << label;
-        EXPECT_EQ(err.str(), c.err) << label;
-    }
+        EXPECT_EQ(boxes, box.isEmpty() ? QStringList() : QStringList{box}) << label;
+        const auto folderLine = status ? "Start folder: " + folder.path().string() + "\n" : "";
+        EXPECT_EQ(written.str(), folderLine + out) << label;
+        EXPECT_EQ(errors.str(), err) << label;
+    };
+    expect({}, empty, std::nullopt, {}, "", "");
+    expect({QStringLiteral("--notice"), notice}, empty, std::nullopt, notice, "", "");
+    // A --notice without its text is ignored.
+    expect({QStringLiteral("--notice")}, empty, std::nullopt, {}, "", "");
+    expect({QStringLiteral("--check-start")}, withModules, 0, {}, "Modules: COMMON.DIC extra.dic\n",
+           "");
+    expect({QStringLiteral("--check-start"), QStringLiteral("--notice"), notice}, empty, 1, {},
+           "Modules:\n", notice.toStdString() + "\n");
 }
 
 }  // namespace

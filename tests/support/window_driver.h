@@ -17,8 +17,10 @@
 #include <QTest>
 
 #include "common/core/job_control.h"
+#include "common/core/text_encoding.h"
 #include "common/ui/job_runner.h"
 #include "common/ui/scripted_dialogs.h"
+#include "tests/support/temp_folder.h"
 
 namespace undertext::testing {
 
@@ -129,6 +131,11 @@ class WindowDriver {
         QTest::mouseClick(control<QWidget>(name), Qt::LeftButton);
     }
     bool enabled(const char* name) const { return control<QWidget>(name)->isEnabled(); }
+    // Chooses file in the open dialog that the named button opens.
+    void choose(const std::filesystem::path& file, const char* openButton) {
+        dialogs_.queueFile(QString::fromStdString(file.string()));
+        click(openButton);
+    }
 
     // The text a control shows: a label, a text box, a button or a combo box.
     QString text(const char* name) const {
@@ -201,5 +208,29 @@ class WindowDriver {
     JobGate* gate_ = nullptr;  // released by the next question
     bool heldDuringQuestion_ = false;
 };
+
+// Opens copies of the Windows-1251 text in other encodings, w.txt being the
+// original, and runs each: the window names the encoding found, and each copy's
+// reports are the original's in the copy's encoding.
+inline void expectCopiesGiveTheOriginalsReports(WindowDriver& driver, const TempFolder& texts,
+                                                const char* openButton, const std::string& text,
+                                                std::initializer_list<const char*> suffixes) {
+    const std::pair<std::string, SourceEncoding> copies[] = {
+        {"w.txt", {}},
+        {"u.txt", {TextEncoding::Utf8, true}},
+        {"k.txt", {TextEncoding::Koi8R, false}}};
+    for (const auto& [name, encoding] : copies) {
+        driver.choose(texts.write(name, TextEncoder(encoding).encodeFile(text)), openButton);
+        EXPECT_EQ(
+            driver.text("EncodingLabel"),
+            QStringLiteral("Кодировка: ") + QString::fromStdString(describeEncoding(encoding)));
+        ASSERT_EQ(driver.runToTheEnd("Command1"), ui::JobRunner::End::Completed);
+        for (const auto* suffix : suffixes) {
+            EXPECT_EQ(texts.read(name + suffix),
+                      TextEncoder(encoding).encodeFile(texts.read(std::string("w.txt") + suffix)))
+                << name << suffix;
+        }
+    }
+}
 
 }  // namespace undertext::testing

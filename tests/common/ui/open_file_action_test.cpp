@@ -93,20 +93,6 @@ TEST_F(OpenFile, ACancelKeepsTheEarlierChoiceAndOnlyMovesTheFocus) {
     EXPECT_EQ(window.focusWidget(), other);
 }
 
-TEST_F(OpenFile, TheLanguageFollowsTheLettersOfTheFile) {
-    const auto choose = [&](Language from, const std::string& content) {
-        language->select(from);
-        texts.write("t.txt", content);
-        run(text(texts / "t.txt"));
-        return language->language();
-    };
-    // Windows-1251 letters: 'ж' is 0xE6, 'ё' 0xB8. A tie selects English.
-    const std::string tenLatin(10, 'q');
-    EXPECT_EQ(choose(Language::Russian, std::string(10, '\xE6') + tenLatin), Language::English);
-    EXPECT_EQ(choose(Language::English, std::string(11, '\xE6') + tenLatin), Language::Russian);
-    EXPECT_EQ(choose(Language::Russian, std::string(30, '\xB8')), Language::English);
-}
-
 TEST_F(OpenFile, TheEncodingIsShownTheLettersCountDecodedAndAnOverrideLastsOneFile) {
     // Five Russian letters in UTF-16 hold no Windows-1251 letter byte; decoded they
     // outnumber the four Latin ones.
@@ -136,19 +122,6 @@ TEST_F(OpenFile, AnUnreadableFileIsReportedAndTheLanguageStays) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("folder.txt")));
     EXPECT_EQ(window.focusWidget(), primary);
-}
-
-TEST_F(OpenFile, EchoscanListsItsOwnReports) {
-    OpenFileAction echoscan(dialogs, start.path(), QString::fromLatin1(kEchoscanReportPattern),
-                            targets, &window);
-    texts.write("a.txt", "abc");
-    texts.write("a.txt_RecPrep.txt", "");
-    texts.write("a.txt_Emb.txt", "");
-    dialogs.queueFile(text(texts / "a.txt"));
-    echoscan.run();
-    EXPECT_EQ(results->pattern(), QStringLiteral("a.txt_Rec*.*"));
-    ASSERT_EQ(results->count(), 1);
-    EXPECT_EQ(results->item(0)->text(), QStringLiteral("a.txt_RecPrep.txt"));
 }
 
 TEST(ChooseWhereToSave, ProposesThePhraseWithoutItsBlanksAndGivesTheChosenName) {

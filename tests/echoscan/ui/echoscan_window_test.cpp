@@ -40,10 +40,7 @@ class EchoscanWindowTest : public ::testing::Test {
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
-    void openSource() {
-        dialogs.queueFile(QString::fromStdString(texts.write("text.txt", kVerse).string()));
-        driver->click("Command5");
-    }
+    void openSource() { driver->choose(texts.write("text.txt", kVerse), "Command5"); }
     void setLengths(const char* from, const char* to) {
         driver->control<QComboBox>("Combo1")->setCurrentText(q(from));
         driver->control<QComboBox>("Combo2")->setCurrentText(q(to));
@@ -59,32 +56,15 @@ class EchoscanWindowTest : public ::testing::Test {
 
 TEST_F(EchoscanWindowTest, CopiesInOtherEncodingsGiveTheOriginalsReportsAndAnOverrideHoldsOneFile) {
     open();
-    const char* suffixes[] = {"_RecPrep.txt", "_RecSortByLen.txt", "_RecSortByAlf.txt",
-                              "_RecSortByFriq.txt"};
-    const std::pair<std::string, SourceEncoding> copies[] = {
-        {"w.txt", {}},
-        {"u.txt", {TextEncoding::Utf8, true}},
-        {"k.txt", {TextEncoding::Koi8R, false}}};
-    for (const auto& [name, encoding] : copies) {
-        const auto path = texts.write(name, TextEncoder(encoding).encodeFile(kVerse));
-        dialogs.queueFile(QString::fromStdString(path.string()));
-        driver->click("Command5");
-        EXPECT_EQ(driver->text("EncodingLabel"),
-                  q("Кодировка: ") + QString::fromStdString(describeEncoding(encoding)));
-        ASSERT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
-        for (const auto* suffix : suffixes) {
-            EXPECT_EQ(texts.read(name + suffix),
-                      TextEncoder(encoding).encodeFile(texts.read(std::string("w.txt") + suffix)))
-                << name << suffix;
-        }
-    }
+    testing::expectCopiesGiveTheOriginalsReports(
+        *driver, texts, "Command5", kVerse,
+        {"_RecPrep.txt", "_RecSortByLen.txt", "_RecSortByAlf.txt", "_RecSortByFriq.txt"});
     // The KOI8-R copy forced to be Windows-1251 is read byte for byte as such.
     driver->control<QComboBox>("EncodingBox")->setCurrentText(q("Windows-1251"));
     ASSERT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
     EXPECT_EQ(texts.read("k.txt_RecPrep.txt").size(), kVerse.size() - 3);
     EXPECT_NE(texts.read("k.txt_RecPrep.txt"), texts.read("w.txt_RecPrep.txt"));
-    dialogs.queueFile(QString::fromStdString((texts / "k.txt").string()));
-    driver->click("Command5");
+    driver->choose(texts / "k.txt", "Command5");
     EXPECT_EQ(driver->text("EncodingBox"), q("Авто"));
 }
 

@@ -16,13 +16,14 @@ using undertext::testing::RecordingJob;
 
 class EmbedJob : public ::testing::Test {
   protected:
-    // Runs the job on t.txt with the module M.DIC (words one a line, in UTF-8).
+    // Runs the job on t.txt with the module M.DIC (words one a line, in UTF-8); name
+    // is the source name the job is given.
     EmbedOutcome run(RecordingJob& job, const char* text, const char* words,
-                     const char* module = "M.DIC") {
+                     const char* module = "M.DIC", const std::string& name = "t.txt") {
         folder.write("t.txt", testing::cp(text));
         modules.write("M.DIC", testing::cp(words));
         const auto outcome = embedSearchJob(
-            {folder.path(), "t.txt", Language::Russian, {module}, modules.path(), nullptr, {}}, job);
+            {folder.path(), name, Language::Russian, {module}, modules.path(), nullptr, {}}, job);
         refreshes = static_cast<int>(std::count(job.events.begin(), job.events.end(), "list"));
         EXPECT_EQ(static_cast<std::size_t>(refreshes), job.events.size()) << "only re-reads";
         return outcome;
@@ -124,14 +125,7 @@ TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
     // A typed name with a folder part would read and write outside SourceFolder.
     modules.write("outside.txt", testing::cp("кот ел"));
     const auto escaped =
-        embedSearchJob({folder.path(),
-                        "../" + modules.path().filename().string() + "/outside.txt",
-                        Language::Russian,
-                        {"M.DIC"},
-                        modules.path(),
-                        nullptr,
-                        {}},
-                       job);
+        run(job, "", "кот", "M.DIC", "../" + modules.path().filename().string() + "/outside.txt");
     EXPECT_EQ(escaped.ending, EmbedEnding::Failed);
     EXPECT_NE(escaped.message.find("не находится в папке"), std::string::npos);
     EXPECT_FALSE(modules.exists("outside.txt_Emb.txt"));
