@@ -15,37 +15,23 @@ using Words = std::vector<std::string>;
 using Options = std::map<std::string, std::string>;
 
 TEST(CommandLine, HandsEachCommandItsWordsAndOptionValues) {
-    struct Case {
-        Words args;
-        Command run;
-        Words positional;
-        Options options;
+    const auto expectParsed = [](const Words& args, Command run, const Words& positional,
+                                 const Options& options) {
+        const auto line = parseCommandLine(args);
+        ASSERT_EQ(line.run, run) << args[0];
+        EXPECT_EQ(line.arguments.positional, positional) << args[0];
+        EXPECT_EQ(line.arguments.options, options) << args[0];
     };
-    const Case cases[] = {
-        {{"embed", "a.txt", "--lang", "ru", "--dict-dir=d"},
-         runEmbedCommand,
-         {"a.txt"},
-         {{"--lang", "ru"}, {"--dict-dir", "d"}}},
-        // The last value given counts; a value may begin with '-'.
-        {{"echoscan", "--min", "-3", "t.txt", "--min", "5"},
-         runEchoscanCommand,
-         {"t.txt"},
-         {{"--min", "5"}}},
-        // "--" ends the options: what follows are words, whatever they look like.
-        {{"create", "--variants", "2", "--", "--save", "-x"},
-         runCreateCommand,
-         {"--save", "-x"},
-         {{"--variants", "2"}}},
-        // Extra words reach the command, which names what it takes.
-        {{"modules", "x", "y"}, runModulesCommand, {"x", "y"}, {}},
-        {{"embed", "a", "b"}, runEmbedCommand, {"a", "b"}, {}},
-    };
-    for (const auto& c : cases) {
-        const auto line = parseCommandLine(c.args);
-        ASSERT_EQ(line.run, c.run) << c.args[0];
-        EXPECT_EQ(line.arguments.positional, c.positional) << c.args[0];
-        EXPECT_EQ(line.arguments.options, c.options) << c.args[0];
-    }
+    expectParsed({"embed", "a.txt", "--lang", "ru", "--dict-dir=d"}, runEmbedCommand, {"a.txt"},
+                 {{"--lang", "ru"}, {"--dict-dir", "d"}});
+    // The last value given counts; a value may begin with '-'.
+    expectParsed({"echoscan", "--min", "-3", "t.txt", "--min", "5"}, runEchoscanCommand, {"t.txt"},
+                 {{"--min", "5"}});
+    // "--" ends the options: what follows are words, whatever they look like.
+    expectParsed({"create", "--variants", "2", "--", "--save", "-x"}, runCreateCommand,
+                 {"--save", "-x"}, {{"--variants", "2"}});
+    // Extra words reach the command, which names what it takes.
+    expectParsed({"modules", "x", "y"}, runModulesCommand, {"x", "y"}, {});
 }
 
 TEST(CommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnowWithStatusTwo) {

@@ -172,15 +172,19 @@ class WindowDriver {
     bool awaitHeld(const JobGate& gate) const {
         return QTest::qWaitFor([&] { return gate.reached(); }, 10000);
     }
-    // The next question is answered yes or no while the job, released from gate,
-    // is held at its next stop point by the question itself; heldDuringQuestion()
-    // tells whether it was.
-    void answerWhileHeld(JobGate& gate, bool yes) {
+    // Once gate holds the job, clicks button and answers its question Yes while the
+    // job, released from gate, is held at its next stop point by the question
+    // itself; true when it was.
+    bool confirmWhileHeld(JobGate& gate, const char* button) {
+        if (!awaitHeld(gate)) {
+            return false;
+        }
         heldDuringQuestion_ = false;
         gate_ = &gate;
-        dialogs_.queueAnswer(yes);
+        dialogs_.queueAnswer(true);
+        click(button);
+        return heldDuringQuestion_;
     }
-    bool heldDuringQuestion() const { return heldDuringQuestion_; }
 
     // The text of the latest information box, or empty.
     QString lastMessage() const {

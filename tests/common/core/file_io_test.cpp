@@ -3,7 +3,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
@@ -14,6 +13,7 @@
 
 #include "common/core/disk_space.h"
 #include "common/core/leftover_files.h"
+#include "tests/support/child_process.h"
 #include "tests/support/temp_folder.h"
 
 namespace undertext {
@@ -95,17 +95,12 @@ TEST(WholeFileWriting, AFailedWriteLeavesTheTargetAndNoTemporaryFile) {
     TempFolder folder;
     const auto target = folder.write("report.txt", "old");
     // A file size limit: the write fails as an error instead of ending the program.
-    const pid_t child = ::fork();
-    if (child == 0) {
+    const auto overTheLimit = [&] {
         ::signal(SIGXFSZ, SIG_IGN);
-        const rlimit small{1000, 1000};
-        ::setrlimit(RLIMIT_FSIZE, &small);
         const auto status = writeWholeFile(target, std::string(5000, 'x'));
-        ::_exit(!status && contains(status.error(), "Превышен допустимый размер файла.") ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        return !status && contains(status.error(), "Превышен допустимый размер файла.") ? 0 : 1;
+    };
+    EXPECT_EQ(testing::inChildProcess({1000}, overTheLimit), 0);
     EXPECT_EQ(folder.read("report.txt"), "old");
     EXPECT_EQ(temporaryCount(folder.path()), 0);
     // Under a regular file nothing can be written.

@@ -175,14 +175,10 @@ TEST_F(EchoscanWindowTest, AStopConfirmedMidRunShowsZeroAndWritesNoReport) {
     open(gate.wrap(fragmentSearchJob));
     openSource();
     driver->click("Command1");
-    ASSERT_TRUE(driver->awaitHeld(gate));
-    driver->answerWhileHeld(gate, true);
-    driver->click("Command2");
-    EXPECT_TRUE(driver->heldDuringQuestion());
+    EXPECT_TRUE(driver->confirmWhileHeld(gate, "Command2"));
     EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
     EXPECT_EQ(driver->text("Label2"), q("Готово  0 %"));
     expectRunButtons(true);
-    EXPECT_TRUE(texts.exists("text.txt_RecPrep.txt"));
     EXPECT_FALSE(texts.exists("text.txt_RecSortByLen.txt"));
     EXPECT_EQ(driver->messageCount(), 0u);
     EXPECT_TRUE(window->close()) << "the stop cleared the busy flag";
@@ -193,10 +189,7 @@ TEST_F(EchoscanWindowTest, AnExitConfirmedMidRunEndsTheJobAndClosesEveryWindow) 
     driver->click("Label9");
     openSource();
     driver->click("Command1");
-    ASSERT_TRUE(driver->awaitHeld(gate));
-    driver->answerWhileHeld(gate, true);
-    driver->click("Command3");
-    EXPECT_TRUE(driver->heldDuringQuestion());
+    EXPECT_TRUE(driver->confirmWhileHeld(gate, "Command3"));
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->findChild<QWidget*>(QStringLiteral("Form2"))->isVisible());
     // The windows go at once; the program waits for the job as the window goes.

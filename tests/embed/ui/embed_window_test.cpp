@@ -135,12 +135,9 @@ TEST_F(EmbedWindowTest, AStopConfirmedMidRunHoldsTheJobShowsZeroAndListsWhatIsOn
     chooseText("a.txt", "кот ел\r\n");
     driver->click("Command1");
     expectRunButtons(false);
-    ASSERT_TRUE(driver->awaitHeld(gate));
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return driver->text("Label2") == QStringLiteral("Готово  2 %"); }));
-    driver->answerWhileHeld(gate, true);
-    driver->click("Command2");
-    EXPECT_TRUE(driver->heldDuringQuestion());
+    EXPECT_TRUE(driver->confirmWhileHeld(gate, "Command2"));
     expectRunButtons(true);
     EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  0 %"));
     EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
@@ -158,10 +155,7 @@ TEST_F(EmbedWindowTest, AnExitConfirmedDuringASearchEndsTheJobFirstAndClosesEver
     auto* chooser = window->findChild<QWidget*>(QStringLiteral("Form4"));
     ASSERT_NE(chooser, nullptr);
     driver->click("Command1");
-    ASSERT_TRUE(driver->awaitHeld(gate));
-    driver->answerWhileHeld(gate, true);
-    driver->click("Command3");
-    EXPECT_TRUE(driver->heldDuringQuestion());
+    EXPECT_TRUE(driver->confirmWhileHeld(gate, "Command3"));
     EXPECT_EQ(driver->questions(), QStringList{kExitAsked});
     // The windows go at once; the program waits for the job as the window goes.
     EXPECT_FALSE(window->isVisible() || chooser->isVisible());
