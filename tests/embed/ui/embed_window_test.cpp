@@ -68,14 +68,15 @@ TEST_F(EmbedWindowTest, CopiesInOtherEncodingsGiveTheOriginalsReportsAndAnOverri
     EXPECT_EQ(driver->text("EncodingBox"), QStringLiteral("Авто"));
 }
 
-TEST_F(EmbedWindowTest, ARunThroughTheWindowWritesTheFourReportsAndListsThem) {
+TEST_F(EmbedWindowTest, ARunStartedByEnterWritesAndListsTheFourReportsAndEnterOpensOne) {
     open();
     EXPECT_EQ(driver->entries("List1"), QStringList{QStringLiteral("common.dic")});
     EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово   0 %"));
     chooseText("a.txt", "кот ел\r\n");
     EXPECT_EQ(driver->text("Text1"), QStringLiteral("a.txt"));
-
-    EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
+    // The open-file action gave the focus to the start button: Enter starts.
+    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Completed);
     EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  100 %"));
     expectRunButtons(true);
     EXPECT_EQ(driver->messageCount(), 0u);
@@ -84,6 +85,15 @@ TEST_F(EmbedWindowTest, ARunThroughTheWindowWritesTheFourReportsAndListsThem) {
                                                      QStringLiteral("a.txt_EmbSortByFriq.txt"),
                                                      QStringLiteral("a.txt_EmbSortByLen.txt")}));
     EXPECT_NE(texts.read("a.txt_Emb.txt").find(utf8ToCp1251("котел,тел,")), std::string::npos);
+
+    auto* reports = driver->control<ui::ResultFileList>("File2");
+    QTest::keyClick(reports, Qt::Key_Return);  // nothing selected: nothing opens
+    EXPECT_TRUE(window->findChildren<ui::ReportViewer*>().isEmpty());
+    reports->setCurrentRow(1);
+    QTest::keyClick(reports, Qt::Key_Enter);
+    const auto viewers = window->findChildren<ui::ReportViewer*>();
+    ASSERT_EQ(viewers.size(), 1);
+    EXPECT_TRUE(viewers.front()->windowTitle().endsWith(QStringLiteral("a.txt_EmbSortByAlf.txt")));
     // A completed run clears the busy flag: the window closes without a question.
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(driver->questions().empty());
@@ -206,22 +216,6 @@ TEST_F(EmbedWindowTest, ATypedPathIsAChoiceAndANameLeadingNowhereIsRefused) {
     EXPECT_TRUE(driver->lastMessage().contains(QStringLiteral("missing.txt")))
         << driver->lastMessage().toStdString();
     EXPECT_FALSE(start.exists("missing.txt_Emb.txt"));
-}
-
-TEST_F(EmbedWindowTest, EnterPressesTheFocusedButtonAndOpensTheSelectedReport) {
-    open();
-    chooseText("a.txt", "кот ел\r\n");
-    // The open-file action gave the focus to the start button: Enter starts.
-    QTest::keyClick(window->focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Completed);
-    auto* reports = driver->control<ui::ResultFileList>("File2");
-    QTest::keyClick(reports, Qt::Key_Return);  // nothing selected: nothing opens
-    EXPECT_TRUE(window->findChildren<ui::ReportViewer*>().isEmpty());
-    reports->setCurrentRow(1);
-    QTest::keyClick(reports, Qt::Key_Enter);
-    const auto viewers = window->findChildren<ui::ReportViewer*>();
-    ASSERT_EQ(viewers.size(), 1);
-    EXPECT_TRUE(viewers.front()->windowTitle().endsWith(QStringLiteral("a.txt_EmbSortByAlf.txt")));
 }
 
 }  // namespace
