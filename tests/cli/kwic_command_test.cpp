@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "common/core/codepage.h"
-#include "common/core/text_encoding.h"
 #include "tests/cli/tool_run.h"
+#include "tests/support/source_encodings.h"
 
 namespace undertext::testing {
 namespace {
@@ -129,10 +129,10 @@ TEST(KwicCommand, ReadsTheTextInItsEncodingAndCountsDecodedCharacters) {
         SourceEncoding encoding;
         const char* option;
     } copies[] = {
-        {{TextEncoding::Utf8, false}, "auto"},
-        {{TextEncoding::Utf8, true}, "auto"},
-        {{TextEncoding::Utf16Be, true}, "auto"},
-        {{TextEncoding::Koi8R, false}, "koi8-r"},
+        {kUtf8, "auto"},
+        {kUtf8Bom, "auto"},
+        {kUtf16Be, "auto"},
+        {kKoi8, "koi8-r"},
     };
     for (const auto& copy : copies) {
         folder.write("c.txt", TextEncoder(copy.encoding).encodeFile(original));
