@@ -1,5 +1,7 @@
 #include "common/ui/report_viewer.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFutureWatcher>
@@ -97,6 +99,10 @@ PreparedPointer prepareSource(const std::filesystem::path& path, TextEncoding en
         prepared = std::make_shared<PreparedSource>();
         prepared->problem =
             QStringLiteral("Недостаточно памяти для поиска вхождений в исходном тексте.");
+    } catch (const std::exception& error) {
+        prepared = std::make_shared<PreparedSource>();
+        prepared->problem = QStringLiteral("Исходный текст не удалось подготовить: %1.")
+                                .arg(QString::fromLocal8Bit(error.what()));
     }
     return prepared;
 }
@@ -351,7 +357,7 @@ void ReportViewer::startPreparing() {
         preparing_ = false;
         source_.problem = prepared_->problem;
         note_->setText(source_.problem.isEmpty() ? chooseRowText() : source_.problem);
-        chooseRow(chosenRow_);
+        chooseRow(chosen_.isValid() ? chosen_.row() : -1);
     });
     watcher->setFuture(QtConcurrent::run(prepareSource, source_.path, lines_->encoding().encoding,
                                          program_.language(), program_.makeFinder));
@@ -362,7 +368,7 @@ void ReportViewer::chooseRow(int row) {
     plot_->clear();
     wideContext_->clear();
     shownText_.clear();
-    chosenRow_ = row;
+    chosen_ = QPersistentModelIndex(tableOrder_->index(row, 0));
     if (row < 0 || row >= tableOrder_->rowCount() || !sourceReady()) {
         return;
     }

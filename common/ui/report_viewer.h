@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -125,7 +126,7 @@ class ReportViewer final : public QWidget {
 
     ReportSource source_;
     bool preparing_ = false;
-    int chosenRow_ = -1;  // the row to show once the source is prepared
+    QPersistentModelIndex chosen_;  // the row to show once the source is prepared
     std::shared_ptr<const PreparedSource> prepared_;
 };
 
