@@ -180,7 +180,8 @@ ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, Rep
         findBox_->setFocus();
         findBox_->selectAll();
     });
-    resize(QSize(960, 680).boundedTo(screen()->availableGeometry().size()));
+    // A small screen gets a window that fits with its frame and title bar.
+    resize(QSize(960, 680).boundedTo(screen()->availableGeometry().size() - QSize(20, 60)));
 }
 
 ReportViewer::~ReportViewer() {
