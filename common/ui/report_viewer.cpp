@@ -21,6 +21,7 @@
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTableView>
@@ -105,6 +106,31 @@ PreparedPointer prepareSource(const std::filesystem::path& path, TextEncoding en
                                 .arg(QString::fromLocal8Bit(error.what()));
     }
     return prepared;
+}
+
+// Cuts the left context on its left, so that the text next to the occurrence
+// stays in view.
+class LeftElided final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode = Qt::ElideLeft;
+    }
+};
+
+// Places a new viewer over the middle of its main window, within the screen.
+void placeOver(QWidget& viewer, const QWidget& mainWindow) {
+    QRect frame(QPoint(0, 0), viewer.size());
+    frame.moveCenter(mainWindow.window()->frameGeometry().center());
+    const QRect screen = mainWindow.screen()->availableGeometry();
+    constexpr int kTitleBar = 40;
+    frame.moveLeft(std::max(screen.left(), std::min(frame.left(), screen.right() - frame.width())));
+    frame.moveTop(std::max(screen.top(),
+                           std::min(frame.top(), screen.bottom() - frame.height() - kTitleBar)));
+    viewer.move(frame.topLeft());
 }
 
 QString chooseRowText() {
@@ -291,6 +317,8 @@ QWidget* ReportViewer::makeTablePage() {
     header->setSectionResizeMode(ConcordanceModel::Left, QHeaderView::Stretch);
     header->setSectionResizeMode(ConcordanceModel::Right, QHeaderView::Stretch);
     header->setSectionResizeMode(ConcordanceModel::Span, QHeaderView::ResizeToContents);
+    concordanceView_->setItemDelegateForColumn(ConcordanceModel::Left,
+                                               new LeftElided(concordanceView_));
     connect(concordanceView_, &QTableView::clicked, this,
             [this](const QModelIndex& index) { showWideContext(index.row()); });
     wideContext_ = new QTextEdit(page);
@@ -518,6 +546,9 @@ ReportViewer* ReportViewers::open(const std::filesystem::path& report, QWidget* 
         viewer = new ReportViewer(report, reportSuffix(report.filename().string()), program_,
                                   dialogs_, mainWindow);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
+        if (mainWindow != nullptr && mainWindow->isVisible()) {
+            placeOver(*viewer, *mainWindow);
+        }
     }
     viewer->show();
     viewer->raise();
