@@ -87,17 +87,19 @@ const std::vector<CommandSpec>& commandSpecs() {
          runEchoscanCommand},
         {"kwic",
          "FILE",
-         "the text (Windows-1251)",
+         "the text (its encoding detected, see --encoding)",
          "show each occurrence of a word or a fragment in its context",
          "Prints each occurrence of the word W as Embed counts it (letters lowered; not\n"
          "where W is a whole word of the text) or of the fragment F as Echoscan counts\n"
          "it (prepared as the text is), one line each in text order: its position, N\n"
          "characters on its left, the occurrence, N characters on its right, with tabs\n"
-         "between. Nothing is printed when there is no occurrence.",
+         "between, in UTF-8. Positions count the characters of the decoded text.\n"
+         "Nothing is printed when there is no occurrence.",
          {{"--word", "W", "the word (one of --word and --fragment)"},
           {"--fragment", "F", "the fragment"},
           kLang,
-          {"--width", "N", "characters of context on each side\n(default 40)"}},
+          {"--width", "N", "characters of context on each side\n(default 40)"},
+          {"--encoding", kEncoding.value, "the text's encoding (default: auto, detected)"}},
          runKwicCommand},
     };
     return specs;

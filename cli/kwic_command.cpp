@@ -70,22 +70,32 @@ int runKwicCommand(const Arguments& arguments) {
         }
     }
 
+    const auto forced = encodingOption(arguments);
+    if (!forced) {
+        printError(forced.error());
+        return kExitUsage;
+    }
+
     const std::filesystem::path file = arguments.positional.front();
-    const auto source = readWholeFile(file);
-    if (!source) {
-        printError(source.error());
+    const auto bytes = readWholeFile(file);
+    if (!bytes) {
+        printError(bytes.error());
         return kExitRefused;
     }
-    if (source->size() > SuffixIndex::kMaxTextLength) {
+    // Positions and contexts are those of the decoded text: one byte of its
+    // Windows-1251 form per character.
+    const auto text = decodeSourceText(file, bytes.value(), forced.value());
+    const std::string& source = text.cp1251;
+    if (source.size() > SuffixIndex::kMaxTextLength) {
         printError("Файл \"" + displayPath(file) +
                    "\" слишком велик: программа работает с текстами до 2 ГБ.");
         return kExitRefused;
     }
-    const auto spans = occurrences(source.value(), language.value_or(guessLanguage(source.value())),
-                                   word, fragment);
+    const auto spans =
+        occurrences(source, language.value_or(guessLanguage(source)), word, fragment);
     std::string lines;
     for (const auto& span : spans) {
-        lines += tabSeparated(kwicLine(source.value(), span, width)) + '\n';
+        lines += tabSeparated(kwicLine(source, span, width)) + '\n';
         if (lines.size() > (1 << 16)) {
             std::cout << lines;
             lines.clear();

@@ -1,7 +1,10 @@
 #include "common/ui/report_viewer.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QClipboard>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
@@ -14,18 +17,22 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QtConcurrentRun>
 
 #include "common/core/file_io.h"
 #include "common/core/file_names.h"
 #include "common/core/suffix_index.h"
+#include "common/core/text_encoding.h"
 #include "common/ui/concordance_model.h"
 #include "common/ui/dialogs.h"
 #include "common/ui/dispersion_plot.h"
@@ -34,7 +41,18 @@
 #include "common/ui/window_parts.h"
 
 namespace undertext::ui {
+
+// The source text decoded and indexed for finding occurrences, or why it cannot be.
+struct PreparedSource {
+    std::string text;  // the Windows-1251 form of the decoded source
+    OccurrenceFinder finder;
+    QString problem;
+};
+
 namespace {
+
+using MakeFinder = std::function<OccurrenceFinder(std::string_view, Language)>;
+using PreparedPointer = std::shared_ptr<const PreparedSource>;
 
 constexpr std::size_t kWideContextWidth = 300;
 
@@ -55,6 +73,68 @@ QWidget* pane(QWidget* page, std::initializer_list<QWidget*> row, QWidget* view)
     layout->addLayout(controls);
     layout->addWidget(view, 1);
     return part;
+}
+
+// Reads the source in the report's encoding and indexes it. Runs on a worker
+// thread: it touches nothing but its arguments.
+PreparedPointer prepareSource(const std::filesystem::path& path, TextEncoding encoding,
+                              Language language, const MakeFinder& makeFinder) {
+    auto prepared = std::make_shared<PreparedSource>();
+    try {
+        {
+            const auto bytes = readWholeFile(path);
+            if (!bytes) {
+                prepared->problem = QStringLiteral("Не удалось прочитать исходный текст %1.")
+                                        .arg(QString::fromStdString(path.string()));
+                return prepared;
+            }
+            prepared->text = decodeText(bytes.value(), encoding).cp1251;
+        }
+        if (prepared->text.size() > SuffixIndex::kMaxTextLength) {
+            prepared->problem =
+                QStringLiteral("Исходный текст слишком велик для поиска вхождений.");
+        } else {
+            prepared->finder = makeFinder(prepared->text, language);
+        }
+    } catch (const std::bad_alloc&) {
+        prepared = std::make_shared<PreparedSource>();
+        prepared->problem =
+            QStringLiteral("Недостаточно памяти для поиска вхождений в исходном тексте.");
+    } catch (const std::exception& error) {
+        prepared = std::make_shared<PreparedSource>();
+        prepared->problem = QStringLiteral("Исходный текст не удалось подготовить: %1.")
+                                .arg(QString::fromLocal8Bit(error.what()));
+    }
+    return prepared;
+}
+
+// Cuts the left context on its left, so that the text next to the occurrence
+// stays in view.
+class LeftElided final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode = Qt::ElideLeft;
+    }
+};
+
+// Places a new viewer over the middle of its main window, within the screen.
+void placeOver(QWidget& viewer, const QWidget& mainWindow) {
+    QRect frame(QPoint(0, 0), viewer.size());
+    frame.moveCenter(mainWindow.window()->frameGeometry().center());
+    const QRect screen = mainWindow.screen()->availableGeometry();
+    constexpr int kTitleBar = 40;
+    frame.moveLeft(std::max(screen.left(), std::min(frame.left(), screen.right() - frame.width())));
+    frame.moveTop(std::max(screen.top(),
+                           std::min(frame.top(), screen.bottom() - frame.height() - kTitleBar)));
+    viewer.move(frame.topLeft());
+}
+
+QString chooseRowText() {
+    return QStringLiteral("Выберите строку таблицы.");
 }
 
 }  // namespace
@@ -87,14 +167,19 @@ ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, Rep
       report_(std::move(report)),
       suffix_(std::move(suffix)),
       program_(std::move(program)),
-      dialogs_(dialogs),
-      lines_(new ReportLinesModel(QString::fromStdString(report_.string()), this)) {
+      dialogs_(dialogs) {
     setObjectName(QStringLiteral("ReportViewer"));
     setWindowTitle(QStringLiteral("Просмотр отчёта: %1").arg(shownPath(report_)));
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(QStringLiteral("ViewerTabs"));
     if (!suffix_.empty()) {
         source_ = reportSource(report_, suffix_);
+    }
+    // The source's start tells the report's encoding when the report's own is unsure.
+    lines_ = new ReportLinesModel(QString::fromStdString(report_.string()),
+                                  QString::fromStdString(source_.path.string()), this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("ViewerTabs"));
+    const auto& sorted = program_.sortedSuffixes;
+    if (std::find(sorted.begin(), sorted.end(), suffix_) != sorted.end()) {
         tabs_->addTab(makeTablePage(), QStringLiteral("Таблица"));
     }
     tabs_->addTab(makeTextPage(), QStringLiteral("Текст отчёта"));
@@ -121,7 +206,8 @@ ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, Rep
         findBox_->setFocus();
         findBox_->selectAll();
     });
-    resize(960, 680);
+    // A small screen gets a window that fits with its frame and title bar.
+    resize(QSize(960, 680).boundedTo(screen()->availableGeometry().size() - QSize(20, 60)));
 }
 
 ReportViewer::~ReportViewer() {
@@ -177,7 +263,9 @@ QWidget* ReportViewer::makeTextPage() {
 QWidget* ReportViewer::makeTablePage() {
     auto* page = new QWidget(tabs_);
     auto report = readWholeFile(report_);
-    auto rows = report ? parseReportRows(report.value()) : std::vector<ReportRow>{};
+    auto rows =
+        report ? parseReportRows(decodeText(report.value(), lines_->encoding().encoding).cp1251)
+               : std::vector<ReportRow>{};
     table_ = new ReportTableModel(std::move(rows), program_.textCaption, this);
     tableOrder_ = new QSortFilterProxyModel(this);
     tableOrder_->setSourceModel(table_);
@@ -190,8 +278,15 @@ QWidget* ReportViewer::makeTablePage() {
     filter->setClearButtonEnabled(true);
     connect(filter, &QLineEdit::textChanged, tableOrder_,
             &QSortFilterProxyModel::setFilterFixedString);
-    auto* rowCount =
-        makeLabel(page, "RowCount", QStringLiteral("Строк: %1").arg(table_->rowCount()));
+    rowCount_ = makeLabel(page, "RowCount", {});
+    const auto countRows = [this] {
+        rowCount_->setText(QStringLiteral("Строк: %1").arg(tableOrder_->rowCount()));
+    };
+    countRows();
+    connect(tableOrder_, &QAbstractItemModel::rowsInserted, this, countRows);
+    connect(tableOrder_, &QAbstractItemModel::rowsRemoved, this, countRows);
+    connect(tableOrder_, &QAbstractItemModel::modelReset, this, countRows);
+    connect(tableOrder_, &QAbstractItemModel::layoutChanged, this, countRows);
 
     tableView_ = new QTableView(page);
     tableView_->setObjectName(QStringLiteral("ReportTable"));
@@ -207,9 +302,8 @@ QWidget* ReportViewer::makeTablePage() {
     connect(tableView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { chooseRow(current.row()); });
 
-    note_ = makeLabel(
-        page, "ConcordanceNote",
-        source_.problem.isEmpty() ? QStringLiteral("Выберите строку таблицы.") : source_.problem);
+    note_ = makeLabel(page, "ConcordanceNote",
+                      source_.problem.isEmpty() ? chooseRowText() : source_.problem);
     note_->setWordWrap(true);
     concordance_ = new ConcordanceModel(this);
     concordanceView_ = new QTableView(page);
@@ -223,12 +317,22 @@ QWidget* ReportViewer::makeTablePage() {
     header->setSectionResizeMode(ConcordanceModel::Left, QHeaderView::Stretch);
     header->setSectionResizeMode(ConcordanceModel::Right, QHeaderView::Stretch);
     header->setSectionResizeMode(ConcordanceModel::Span, QHeaderView::ResizeToContents);
+    concordanceView_->setItemDelegateForColumn(ConcordanceModel::Left,
+                                               new LeftElided(concordanceView_));
     connect(concordanceView_, &QTableView::clicked, this,
             [this](const QModelIndex& index) { showWideContext(index.row()); });
     wideContext_ = new QTextEdit(page);
     wideContext_->setObjectName(QStringLiteral("WideContext"));
     wideContext_->setReadOnly(true);
     wideContext_->setMaximumHeight(70);
+    // On a small or scaled screen the views give up height before the window
+    // outgrows the screen: a heading and two lines each, the wide context two lines.
+    const int line = fontMetrics().height() + 6;
+    for (auto* view :
+         {static_cast<QWidget*>(tableView_), static_cast<QWidget*>(concordanceView_)}) {
+        view->setMinimumHeight(line * 3);
+    }
+    wideContext_->setMinimumHeight(fontMetrics().lineSpacing() * 2 + 8);
     plot_ = new DispersionPlot(page);
 
     auto* exportTable = makeButton(page, QStringLiteral("ExportTable"),
@@ -241,7 +345,7 @@ QWidget* ReportViewer::makeTablePage() {
     connect(exportLines, &QPushButton::clicked, this, &ReportViewer::exportConcordance);
     connect(savePlot, &QPushButton::clicked, this, &ReportViewer::savePlot);
 
-    auto* top = pane(page, {filter, rowCount, exportTable}, tableView_);
+    auto* top = pane(page, {filter, rowCount_, exportTable}, tableView_);
     auto* bottom = pane(page, {note_, exportLines, savePlot}, concordanceView_);
     auto* bottomLayout = bottom->layout();
     bottomLayout->addWidget(wideContext_);
@@ -256,24 +360,13 @@ QWidget* ReportViewer::makeTablePage() {
     return page;
 }
 
-bool ReportViewer::prepareSource() {
-    if (!source_.problem.isEmpty()) {
-        return false;
+bool ReportViewer::sourceReady() {
+    if (source_.problem.isEmpty() && !prepared_ && !preparing_) {
+        startPreparing();
     }
-    if (!sourceRead_) {
-        sourceRead_ = true;
-        auto text = readWholeFile(source_.path);
-        if (!text) {
-            source_.problem = QStringLiteral("Не удалось прочитать исходный текст %1.")
-                                  .arg(QString::fromStdString(source_.path.string()));
-        } else if (text->size() > SuffixIndex::kMaxTextLength) {
-            source_.problem = QStringLiteral("Исходный текст слишком велик для поиска вхождений.");
-        } else {
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-            sourceText_ = std::move(text).value();
-            finder_ = program_.makeFinder(sourceText_);
-            QApplication::restoreOverrideCursor();
-        }
+    if (preparing_) {
+        note_->setText(QStringLiteral("Исходный текст готовится к поиску вхождений…"));
+        return false;
     }
     if (!source_.problem.isEmpty()) {
         note_->setText(source_.problem);
@@ -282,20 +375,39 @@ bool ReportViewer::prepareSource() {
     return true;
 }
 
+void ReportViewer::startPreparing() {
+    preparing_ = true;
+    // The watcher goes with the window: a result that comes after the window has
+    // closed is dropped with the task.
+    auto* watcher = new QFutureWatcher<PreparedPointer>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        prepared_ = watcher->result();
+        watcher->deleteLater();
+        preparing_ = false;
+        source_.problem = prepared_->problem;
+        note_->setText(source_.problem.isEmpty() ? chooseRowText() : source_.problem);
+        chooseRow(chosen_.isValid() ? chosen_.row() : -1);
+    });
+    watcher->setFuture(QtConcurrent::run(prepareSource, source_.path, lines_->encoding().encoding,
+                                         program_.language(), program_.makeFinder));
+}
+
 void ReportViewer::chooseRow(int row) {
     concordance_->show({}, {});
     plot_->clear();
     wideContext_->clear();
     shownText_.clear();
-    if (row < 0 || row >= tableOrder_->rowCount() || !prepareSource()) {
+    chosen_ = QPersistentModelIndex(tableOrder_->index(row, 0));
+    if (row < 0 || row >= tableOrder_->rowCount() || !sourceReady()) {
         return;
     }
     const auto& entry = table_->row(tableOrder_->mapToSource(tableOrder_->index(row, 0)).row());
     shownText_ = tableOrder_->index(row, ReportTableModel::Text).data().toString();
-    auto spans = finder_(entry.text);
+    const auto& source = prepared_->text;
+    auto spans = prepared_->finder(entry.text);
     const auto found = spans.size();
-    plot_->show(spans, sourceText_.size());
-    concordance_->show(sourceText_, std::move(spans));
+    plot_->show(spans, source.size());
+    concordance_->show(source, std::move(spans));
     if (found == 0) {
         note_->setText(program_.noOccurrenceText);
     } else if (found == entry.count) {
@@ -416,11 +528,13 @@ void ReportViewer::savePlot() {
 ReportViewers::ReportViewers(ReportProgram program, Dialogs& dialogs)
     : program_(std::move(program)), dialogs_(dialogs) {}
 
-std::string ReportViewers::sortedSuffix(std::string_view name) const {
-    for (const auto& suffix : program_.sortedSuffixes) {
-        if (name.size() > suffix.size() &&
-            sameNameIgnoringCase(name.substr(name.size() - suffix.size()), suffix)) {
-            return suffix;
+std::string ReportViewers::reportSuffix(std::string_view name) const {
+    for (const auto* suffixes : {&program_.sortedSuffixes, &program_.otherSuffixes}) {
+        for (const auto& suffix : *suffixes) {
+            if (name.size() > suffix.size() &&
+                sameNameIgnoringCase(name.substr(name.size() - suffix.size()), suffix)) {
+                return suffix;
+            }
         }
     }
     return {};
@@ -429,9 +543,12 @@ std::string ReportViewers::sortedSuffix(std::string_view name) const {
 ReportViewer* ReportViewers::open(const std::filesystem::path& report, QWidget* mainWindow) {
     auto& viewer = open_[report];
     if (viewer.isNull()) {
-        viewer = new ReportViewer(report, sortedSuffix(report.filename().string()), program_,
+        viewer = new ReportViewer(report, reportSuffix(report.filename().string()), program_,
                                   dialogs_, mainWindow);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
+        if (mainWindow != nullptr && mainWindow->isVisible()) {
+            placeOver(*viewer, *mainWindow);
+        }
     }
     viewer->show();
     viewer->raise();

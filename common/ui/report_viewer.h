@@ -8,10 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
+#include "common/core/letters.h"
 #include "common/core/source_span.h"
 
 class QIODevice;
@@ -31,19 +33,24 @@ class Dialogs;
 class DispersionPlot;
 class ReportLinesModel;
 class ReportTableModel;
+struct PreparedSource;
 
 // The occurrences of a word or fragment (Windows-1251) in the source it was made for.
 using OccurrenceFinder = std::function<std::vector<SourceSpan>(std::string_view)>;
 
 // What the viewer needs of a program: the caption of its table's first column,
 // the line shown for an entry without occurrences, the name suffixes of its sorted
-// reports, and how it finds occurrences in a source (Windows-1251) in the
-// language chosen at the time of the call.
+// reports and of its other reports, the language chosen in its window (asked on
+// the GUI thread), and how it finds occurrences in a source (Windows-1251) in a
+// language. makeFinder runs on a worker thread and the finder it returns may be
+// called from any thread.
 struct ReportProgram {
     QString textCaption;
     QString noOccurrenceText;
     std::vector<std::string> sortedSuffixes;
-    std::function<OccurrenceFinder(std::string_view source)> makeFinder;
+    std::vector<std::string> otherSuffixes;
+    std::function<Language()> language;
+    std::function<OccurrenceFinder(std::string_view source, Language language)> makeFinder;
 };
 
 // The source text of a report: the report's name less its suffix, in the report's
@@ -58,19 +65,24 @@ ReportSource reportSource(const std::filesystem::path& report, std::string_view 
 // The viewer of one report (object name ReportViewer): the report's lines with
 // find (Ctrl+F) and copy, and for a sorted report a table of its rows with a
 // filter, the concordance and the dispersion plot of the chosen row, and exports.
-// A window of its own over the main window; Escape closes it. GUI thread only;
-// dialogs must outlive it.
+// The report and its source are read in the source's encoding. The source is read
+// and indexed on a worker thread when a row is first chosen; the window may be
+// closed meanwhile. A window of its own over the main window; Escape closes it.
+// GUI thread only; dialogs must outlive it.
 class ReportViewer final : public QWidget {
     Q_OBJECT
 
   public:
-    // suffix: the sorted report's name suffix, empty for any other report.
+    // suffix: the report's name suffix among the program's, or empty.
     ReportViewer(std::filesystem::path report, std::string suffix, ReportProgram program,
                  Dialogs& dialogs, QWidget* mainWindow);
     ~ReportViewer() override;
 
-    // Shows the occurrences of the table row (in the table's current order).
+    // Shows the occurrences of the table row (in the table's current order), once
+    // the source is prepared.
     void chooseRow(int row);
+    // True while the source is read and indexed.
+    bool isPreparingSource() const { return preparing_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -84,9 +96,10 @@ class ReportViewer final : public QWidget {
     void exportTable();
     void exportConcordance();
     void savePlot();
-    // The source, read and indexed on first need; false with the note set when it
-    // cannot be used.
-    bool prepareSource();
+    // True when the source is prepared for finding occurrences. Otherwise the note
+    // says why not, or that it is being prepared, which starts on first need.
+    bool sourceReady();
+    void startPreparing();
     // Writes bytes whole to a file chosen in the save dialog, or says why not.
     void saveChosen(const QString& title, const QString& proposed, const QString& filter,
                     const QString& suffix, const std::function<bool(QIODevice&)>& write);
@@ -109,10 +122,12 @@ class ReportViewer final : public QWidget {
     DispersionPlot* plot_ = nullptr;
     QString shownText_;  // the word or fragment whose occurrences are shown
 
+    QLabel* rowCount_ = nullptr;
+
     ReportSource source_;
-    bool sourceRead_ = false;
-    std::string sourceText_;
-    OccurrenceFinder finder_;
+    bool preparing_ = false;
+    QPersistentModelIndex chosen_;  // the row to show once the source is prepared
+    std::shared_ptr<const PreparedSource> prepared_;
 };
 
 // The viewers of one program: one window per report; asking again for an open
@@ -122,8 +137,9 @@ class ReportViewers {
     ReportViewers(ReportProgram program, Dialogs& dialogs);
 
     ReportViewer* open(const std::filesystem::path& report, QWidget* mainWindow);
-    // The sorted report's suffix that ends name (letter case ignored), or empty.
-    std::string sortedSuffix(std::string_view name) const;
+    // The suffix of the program's report that ends name (letter case ignored), or
+    // empty.
+    std::string reportSuffix(std::string_view name) const;
 
   private:
     ReportProgram program_;

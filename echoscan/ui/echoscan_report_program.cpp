@@ -4,6 +4,7 @@
 
 #include "echoscan/core/fragment_locator.h"
 #include "echoscan/core/fragment_reports.h"
+#include "echoscan/core/fragment_text.h"
 
 namespace undertext::echoscan {
 
@@ -14,8 +15,10 @@ ui::ReportProgram echoscanReportProgram(std::function<Language()> language) {
         {fragmentReportSuffix(FragmentReport::ByLength),
          fragmentReportSuffix(FragmentReport::Alphabetical),
          fragmentReportSuffix(FragmentReport::ByFrequency)},
-        [language = std::move(language)](std::string_view source) -> ui::OccurrenceFinder {
-            auto locator = std::make_shared<FragmentLocator>(source, language());
+        {kFragmentTextSuffix},
+        std::move(language),
+        [](std::string_view source, Language language) -> ui::OccurrenceFinder {
+            auto locator = std::make_shared<FragmentLocator>(source, language);
             return [locator](std::string_view fragment) { return locator->find(fragment); };
         },
     };

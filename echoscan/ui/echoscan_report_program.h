@@ -7,9 +7,9 @@
 
 namespace undertext::echoscan {
 
-// What the report viewer needs of Echoscan: its three reports, and fragments
-// located as the reports count them, in the language language() gives when a
-// source is first searched.
+// What the report viewer needs of Echoscan: its reports (three sorted, and the
+// prepared text), and fragments located as the reports count them, in the
+// language language() gives when a source is first searched.
 ui::ReportProgram echoscanReportProgram(std::function<Language()> language);
 
 }  // namespace undertext::echoscan

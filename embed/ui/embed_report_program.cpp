@@ -12,8 +12,10 @@ ui::ReportProgram embedReportProgram(std::function<Language()> language) {
         QStringLiteral("Слово"),
         QStringLiteral("Это слово в тексте не найдено: строк нет."),
         {kByFrequencySuffix, kByLengthSuffix, kAlphabeticalSuffix},
-        [language = std::move(language)](std::string_view source) -> ui::OccurrenceFinder {
-            auto locator = std::make_shared<WordLocator>(source, language());
+        {kTextOrderSuffix},
+        std::move(language),
+        [](std::string_view source, Language language) -> ui::OccurrenceFinder {
+            auto locator = std::make_shared<WordLocator>(source, language);
             return [locator](std::string_view word) { return locator->find(word); };
         },
     };

@@ -7,9 +7,9 @@
 
 namespace undertext::embed {
 
-// What the report viewer needs of Embed: its three sorted reports, and words
-// located as the search counts them, in the language language() gives when a
-// source is first searched.
+// What the report viewer needs of Embed: its reports (three sorted, one in text
+// order), and words located as the search counts them, in the language language()
+// gives when a source is first searched.
 ui::ReportProgram embedReportProgram(std::function<Language()> language);
 
 }  // namespace undertext::embed

@@ -7,6 +7,7 @@
 #include "common/core/codepage.h"
 #include "common/core/text_encoding.h"
 #include "tests/cli/tool_run.h"
+#include "tests/support/source_encodings.h"
 
 namespace undertext::testing {
 namespace {
@@ -16,11 +17,6 @@ using Words = std::vector<std::string>;
 const std::string kText = utf8ToCp1251(
     "Кот ел котлету, а котёл стоял на плите.\r\nТело кота — тёплое; «Котел» ел тело котла.\r\n"
     "Мама мыла раму, мама мыла окно.\r\n");
-
-constexpr SourceEncoding kUtf8{TextEncoding::Utf8, false};
-constexpr SourceEncoding kUtf8Bom{TextEncoding::Utf8, true};
-constexpr SourceEncoding kKoi8{TextEncoding::Koi8R, false};
-constexpr SourceEncoding kUtf16{TextEncoding::Utf16Le, true};
 
 // One folder per copy of the text: w/ holds the Windows-1251 original, the others
 // the same text in another encoding, all under the same file name.
@@ -33,7 +29,7 @@ struct CopiesFolder : TempFolder {
         }
     }
     static std::vector<std::pair<std::string, SourceEncoding>> copies() {
-        return {{"w", {}}, {"u", kUtf8}, {"b", kUtf8Bom}, {"k", kKoi8}, {"s", kUtf16}};
+        return {{"w", {}}, {"u", kUtf8}, {"b", kUtf8Bom}, {"k", kKoi8}, {"s", kUtf16Le}};
     }
     // Every file a run wrote in folder w/ must be in the other folder too, as the
     // Windows-1251 bytes converted to that folder's encoding.
@@ -111,7 +107,7 @@ TEST(EncodingTool, CreateSavesUtf8OnRequestAndModulesCountTheSameInAnyEncoding) 
     std::filesystem::create_directories(folder / "d");
     folder.write("d/w.dic", module);
     folder.write("d/u.dic", TextEncoder(kUtf8).encode(module));
-    folder.write("d/s.dic", TextEncoder(kUtf16).encodeFile(module));
+    folder.write("d/s.dic", TextEncoder(kUtf16Le).encodeFile(module));
     const auto listed = runTool(folder, {"modules", "--dict-dir", "d"});
     EXPECT_EQ(listed.out,
               "s.dic\t3 words\tUTF-16LE BOM\nu.dic\t3 words\tUTF-8\nw.dic\t3 words\tWindows-1251\n"

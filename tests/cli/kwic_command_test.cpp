@@ -7,6 +7,7 @@
 
 #include "common/core/codepage.h"
 #include "tests/cli/tool_run.h"
+#include "tests/support/source_encodings.h"
 
 namespace undertext::testing {
 namespace {
@@ -113,6 +114,42 @@ TEST(KwicCommand, PrintsTabSeparatedLinesInTextOrderAndRefusesBadInput) {
     const auto missing = runTool(folder, {"kwic", "missing.txt", "--word", "кот"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("missing.txt"), std::string::npos) << missing.err;
+}
+
+TEST(KwicCommand, ReadsTheTextInItsEncodingAndCountsDecodedCharacters) {
+    TempFolder folder;
+    const auto original = utf8ToCp1251(kText);
+    folder.write("w.txt", original);
+    const Words query = {"--fragment", "ел ", "--width", "6"};
+    auto args = Words{"kwic", "w.txt"};
+    args.insert(args.end(), query.begin(), query.end());
+    const auto expected = runTool(folder, args).out;
+    ASSERT_EQ(expected, "39\t Кот \tел\t котле\n59\tтёнок \tел\t кашу.\n");
+    const struct {
+        SourceEncoding encoding;
+        const char* option;
+    } copies[] = {
+        {kUtf8, "auto"},
+        {kUtf8Bom, "auto"},
+        {kUtf16Be, "auto"},
+        {kKoi8, "koi8-r"},
+    };
+    for (const auto& copy : copies) {
+        folder.write("c.txt", TextEncoder(copy.encoding).encodeFile(original));
+        args = {"kwic", "c.txt", "--encoding", copy.option};
+        args.insert(args.end(), query.begin(), query.end());
+        const auto run = runTool(folder, args);
+        EXPECT_EQ(run.out, expected) << describeEncoding(copy.encoding) << ": " << run.err;
+        EXPECT_NE(run.err.find("c.txt: " + describeEncoding(copy.encoding)), std::string::npos)
+            << run.err;
+    }
+    // A character outside Windows-1251 is one character, shown as a separator; a
+    // decomposed «й» is one letter.
+    folder.write("u.txt",
+                 "\xF0\x9F\x98\x80 \xD0\xB8\xCC\x86\xD0\xBA\xD0\xBE\xD1\x82! \xD0\xB4\xD0\xB0");
+    EXPECT_EQ(runTool(folder, {"kwic", "u.txt", "--fragment", "йкот", "--width", "2"}).out,
+              "3\t? \tйкот\t! \n");
+    EXPECT_EQ(runTool(folder, {"kwic", "u.txt", "--word", "x", "--encoding", "utf-32"}).status, 2);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/core/codepage.h"
+#include "tests/support/source_encodings.h"
 
 namespace undertext {
 namespace {
@@ -33,13 +34,7 @@ std::string fileIn(SourceEncoding encoding, std::string_view cp1251) {
     return TextEncoder(encoding).encodeFile(cp1251);
 }
 
-constexpr SourceEncoding kWin{TextEncoding::Windows1251, false};
-constexpr SourceEncoding kUtf8{TextEncoding::Utf8, false};
-constexpr SourceEncoding kUtf8Bom{TextEncoding::Utf8, true};
-constexpr SourceEncoding kUtf16Le{TextEncoding::Utf16Le, true};
-constexpr SourceEncoding kUtf16Be{TextEncoding::Utf16Be, true};
-constexpr SourceEncoding kKoi8{TextEncoding::Koi8R, false};
-constexpr SourceEncoding kCp866{TextEncoding::Cp866, false};
+using namespace testing;
 constexpr SourceEncoding kIso{TextEncoding::Iso8859_5, false};
 
 TEST(TextEncoding, EightBitTablesMatchTheirCodePages) {

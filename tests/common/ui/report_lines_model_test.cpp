@@ -7,6 +7,7 @@
 #include "common/core/codepage.h"
 #include "common/ui/report_table_model.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/source_encodings.h"
 #include "tests/support/temp_folder.h"
 
 namespace undertext::ui {
@@ -20,7 +21,8 @@ QStringList allLines(const ReportLinesModel& model) {
     return lines;
 }
 
-TEST(ReportLinesModel, ShowsEveryLineDecodedWhateverItsEnd) {
+// Each case in every encoding a report is written in.
+TEST(ReportLinesModel, ShowsEveryLineDecodedWhateverItsEndAndEncoding) {
     testing::TempFolder folder;
     // Lines past several marks of sixteen, so that a line is found from the mark before it.
     std::string many;
@@ -41,16 +43,23 @@ TEST(ReportLinesModel, ShowsEveryLineDecodedWhateverItsEnd) {
         {"blank lines", "\r\n\r\n", {QString(), QString()}},
         {"a lone CR stays in its line", "a\rb\n", {QStringLiteral("a\rb")}},
         {"many lines", many, manyLines},
+        // U+040A holds the byte of a line feed in UTF-16.
+        {"no false line feeds",
+         utf8ToCp1251("Њ\r\nЊа"),
+         {QStringLiteral("Њ"), QStringLiteral("Ња")}},
         {"a long line is cut",
          std::string(5000, 'x') + "\n",
          {QString(ReportLinesModel::kShownLineLength, u'x') + QStringLiteral(" …")}},
     };
-    for (const auto& c : cases) {
-        const auto path = folder.write("r.txt", c.bytes);
-        const ReportLinesModel model(QString::fromStdString(path.string()));
-        EXPECT_TRUE(model.isOpen()) << c.name;
-        EXPECT_EQ(allLines(model), c.lines) << c.name;
-        EXPECT_EQ(model.index(model.rowCount()).data(), QVariant()) << c.name;
+    for (const auto& encoding : testing::kSelfEvidentEncodings) {
+        for (const auto& c : cases) {
+            const auto path = folder.write("r.txt", TextEncoder(encoding).encodeFile(c.bytes));
+            const ReportLinesModel model(QString::fromStdString(path.string()));
+            const auto name = describeEncoding(encoding) + ": " + c.name;
+            EXPECT_TRUE(model.isOpen()) << name;
+            EXPECT_EQ(allLines(model), c.lines) << name;
+            EXPECT_EQ(model.index(model.rowCount()).data(), QVariant()) << name;
+        }
     }
 
     const ReportLinesModel missing(QString::fromStdString((folder / "none.txt").string()));

@@ -10,6 +10,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTextEdit>
+#include <QThreadPool>
 
 #include "common/core/codepage.h"
 #include "common/ui/dispersion_plot.h"
@@ -22,6 +23,7 @@
 #include "embed/ui/embed_report_program.h"
 #include "embed/ui/embed_window.h"
 #include "tests/support/qt_application.h"
+#include "tests/support/source_encodings.h"
 #include "tests/support/temp_folder.h"
 
 namespace undertext::ui {
@@ -57,6 +59,11 @@ class ReportViewerTest : public ::testing::Test {
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
+    // Chooses the row and waits while the source is prepared.
+    static void choose(ReportViewer* viewer, int row) {
+        viewer->chooseRow(row);
+        EXPECT_TRUE(QTest::qWaitFor([viewer] { return !viewer->isPreparingSource(); }, 30000));
+    }
     static QString note(QWidget* viewer) { return part<QLabel>(viewer, "ConcordanceNote")->text(); }
     static int rows(QWidget* viewer, const char* name) {
         return part<QTableView>(viewer, name)->model()->rowCount();
@@ -74,7 +81,7 @@ TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences
     EXPECT_EQ(cell(viewer, "ReportTable", 0, 0), QStringLiteral("кот"));
     EXPECT_EQ(cell(viewer, "ReportTable", 0, 1), QStringLiteral("2"));
 
-    viewer->chooseRow(0);
+    choose(viewer, 0);
     ASSERT_EQ(rows(viewer, "Concordance"), 2);
     EXPECT_EQ(cell(viewer, "Concordance", 0, 0), QStringLiteral("2"));
     EXPECT_EQ(cell(viewer, "Concordance", 0, 1), QStringLiteral("с"));
@@ -89,13 +96,13 @@ TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences
     emit lines->clicked(lines->model()->index(1, 1));
     EXPECT_EQ(part<QTextEdit>(viewer, "WideContext")->toPlainText(), QStringLiteral("скот котел "));
 
-    viewer->chooseRow(1);
+    choose(viewer, 1);
     EXPECT_EQ(rows(viewer, "Concordance"), 1);
     EXPECT_EQ(note(viewer), QStringLiteral("«ел»: найдено вхождений 1, в отчёте 2: текст, язык или "
                                            "модули могли измениться после отчёта."));
 
     // A word the text does not hold: no lines, and a line saying so.
-    viewer->chooseRow(2);
+    choose(viewer, 2);
     EXPECT_EQ(rows(viewer, "Concordance"), 0);
     EXPECT_TRUE(plot->ticks().empty());
     EXPECT_EQ(note(viewer), QStringLiteral("Это слово в тексте не найдено: строк нет."));
@@ -109,7 +116,7 @@ TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences
     auto* echo = echoscanViewers.open(folder / "b.txt_RecSortByLen.txt", &mainWindow);
     ASSERT_EQ(rows(echo, "ReportTable"), 2);
     EXPECT_EQ(cell(echo, "ReportTable", 1, 0), QStringLiteral("мама мыла"));
-    echo->chooseRow(1);
+    choose(echo, 1);
     ASSERT_EQ(rows(echo, "Concordance"), 2);
     EXPECT_EQ(cell(echo, "Concordance", 0, 2), QStringLiteral("Мама мыла"));
     EXPECT_EQ(cell(echo, "Concordance", 1, 0), QStringLiteral("17"));
@@ -146,6 +153,7 @@ TEST_F(ReportViewerTest, OneWindowPerReportAndEveryReportReadsAsText) {
 TEST_F(ReportViewerTest, ExportsWriteTheTableAsShownTheLinesAndThePlot) {
     auto* viewer = openEmbed();
     part<QLineEdit>(viewer, "FilterBox")->setText(QStringLiteral("К"));
+    EXPECT_EQ(part<QLabel>(viewer, "RowCount")->text(), QStringLiteral("Строк: 1"));
     part<QTableView>(viewer, "ReportTable")->sortByColumn(2, Qt::AscendingOrder);
     dialogs.queueFile(QString::fromStdString((folder / "t.csv").string()));
     QTest::mouseClick(part<QWidget>(viewer, "ExportTable"), Qt::LeftButton);
@@ -153,7 +161,7 @@ TEST_F(ReportViewerTest, ExportsWriteTheTableAsShownTheLinesAndThePlot) {
               "\xEF\xBB\xBF"
               "Слово,Кол-во,Длина\r\nкот,2,3\r\n");
 
-    viewer->chooseRow(0);
+    choose(viewer, 0);
     dialogs.queueFile(QString::fromStdString((folder / "k.tsv").string()));
     QTest::mouseClick(part<QWidget>(viewer, "ExportConcordance"), Qt::LeftButton);
     EXPECT_EQ(folder.read("k.tsv"), "2\tс\tкот\t котел \n6\tскот \tкот\tел \n");
@@ -198,7 +206,7 @@ TEST_F(ReportViewerTest, AMissingOrChangedSourceLeavesTheTableAndSaysWhy) {
         c.change();
         auto* viewer = openEmbed();
         EXPECT_EQ(rows(viewer, "ReportTable"), 3) << c.name;
-        viewer->chooseRow(0);
+        choose(viewer, 0);
         EXPECT_EQ(rows(viewer, "Concordance"), 0) << c.name;
         EXPECT_EQ(note(viewer), c.note) << c.name;
         viewer->close();
@@ -215,14 +223,86 @@ TEST_F(ReportViewerTest, AMalformedReportShowsTheRowsThatParse) {
     auto* viewer = openEmbed("a.txt_EmbSortByAlf.txt");
     ASSERT_EQ(rows(viewer, "ReportTable"), 2);
     EXPECT_EQ(cell(viewer, "ReportTable", 1, 0), QStringLiteral("ел"));
-    viewer->chooseRow(1);
+    choose(viewer, 1);
     EXPECT_EQ(rows(viewer, "Concordance"), 1);
 
     auto* binary = openEmbed("a.txt_EmbSortByLen.txt");
     EXPECT_EQ(rows(binary, "ReportTable"), 0);
     EXPECT_EQ(part<QListView>(binary, "ReportLines")->model()->rowCount(), 1);
-    binary->chooseRow(0);
+    choose(binary, 0);
     EXPECT_EQ(rows(binary, "Concordance"), 0);
+}
+
+// A report is written in its source's encoding: every copy of a report and its
+// source shows what the Windows-1251 pair shows.
+TEST_F(ReportViewerTest, ReportsAndSourcesInEveryEncodingShowTheSameTableAndLines) {
+    const std::string source =
+        utf8ToCp1251("Скот котел, а кот ел котлету;\r\nкотёл стоял на плите, и пёс ел тоже.\r\n");
+    const std::string report = folder.read("a.txt_EmbSortByFriq.txt");
+    const auto shown = [&](const testing::TempFolder& pair) {
+        auto* viewer = embedViewers.open(pair / "a.txt_EmbSortByFriq.txt", &mainWindow);
+        QStringList cells;
+        choose(viewer, 1);
+        for (const char* view : {"ReportTable", "Concordance"}) {
+            for (int row = 0; row < rows(viewer, view); ++row) {
+                for (int column = 0; column < 3; ++column) {
+                    cells.append(cell(viewer, view, row, column));
+                }
+            }
+        }
+        const auto* lines = part<QListView>(viewer, "ReportLines")->model();
+        for (int row = 0; row < lines->rowCount(); ++row) {
+            cells.append(lines->index(row, 0).data().toString());
+        }
+        return cells;
+    };
+    testing::TempFolder original;
+    original.write("a.txt", source);
+    original.write("a.txt_EmbSortByFriq.txt", report);
+    const auto expected = shown(original);
+    ASSERT_GE(expected.size(), 20);
+    auto encodings = std::vector<SourceEncoding>(testing::kSelfEvidentEncodings.begin() + 1,
+                                                 testing::kSelfEvidentEncodings.end());
+    encodings.insert(encodings.end(), {testing::kKoi8, testing::kCp866});
+    for (const auto& encoding : encodings) {
+        testing::TempFolder copy;
+        const TextEncoder encoder(encoding);
+        copy.write("a.txt", encoder.encodeFile(source));
+        copy.write("a.txt_EmbSortByFriq.txt", encoder.encodeFile(report));
+        EXPECT_EQ(shown(copy), expected) << describeEncoding(encoding);
+    }
+}
+
+TEST_F(ReportViewerTest, TheSourceIsPreparedAsideAndTheWindowMayCloseMeanwhile) {
+    std::string text;
+    for (int copy = 0; copy < 100000; ++copy) {
+        text += utf8ToCp1251("скот котел ");
+    }
+    folder.write("a.txt", text);
+    folder.write("a.txt_EmbSortByFriq.txt", folder.read("a.txt_EmbSortByFriq.txt"));
+    auto* viewer = openEmbed();
+    viewer->chooseRow(0);
+    EXPECT_TRUE(viewer->isPreparingSource());
+    EXPECT_EQ(note(viewer), QStringLiteral("Исходный текст готовится к поиску вхождений…"));
+    viewer->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+
+    // The row chosen while the source is prepared is shown, wherever the filter
+    // has moved it.
+    viewer = openEmbed();
+    viewer->chooseRow(1);
+    part<QLineEdit>(viewer, "FilterBox")->setText(QStringLiteral("е"));
+    ASSERT_TRUE(QTest::qWaitFor([viewer] { return !viewer->isPreparingSource(); }, 30000));
+    EXPECT_EQ(rows(viewer, "Concordance"), 100000);
+    EXPECT_TRUE(note(viewer).startsWith(QStringLiteral("«ел»"))) << note(viewer).toStdString();
+
+    // Ctrl+F goes to the report's text and its find box.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    QTest::keyClick(viewer, Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(part<QTabWidget>(viewer, "ViewerTabs")->currentIndex(), 1);
+    EXPECT_TRUE(part<QLineEdit>(viewer, "FindBox")->hasFocus());
 }
 
 // A double-click on the report in File2 opens one viewer over the main window.

@@ -10,10 +10,13 @@
 
 #include "common/ui/about_window.h"
 #include "common/ui/module_chooser.h"
+#include "common/ui/report_viewer.h"
 #include "common/ui/scripted_dialogs.h"
 #include "create/ui/create_window.h"
 #include "create/ui/request_window.h"
 #include "echoscan/ui/echoscan_window.h"
+#include "embed/core/embed_reports.h"
+#include "embed/ui/embed_report_program.h"
 #include "embed/ui/embed_window.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/temp_folder.h"
@@ -57,6 +60,11 @@ class WindowFit : public ::testing::Test {
         windows.push_back(std::make_unique<create::CreateWindow>(start.path(), dialogs));
         windows.push_back(std::make_unique<create::RequestWindow>());
         windows.push_back(std::make_unique<AboutWindow>(QString::fromUtf8(kCreateDescription)));
+        // The report viewer with its table, the largest of its pages.
+        const auto report = start.write(std::string("a.txt") + embed::kByFrequencySuffix, "");
+        windows.push_back(std::make_unique<ReportViewer>(
+            report, embed::kByFrequencySuffix,
+            embed::embedReportProgram([] { return Language::Russian; }), dialogs, nullptr));
         return windows;
     }
 };
