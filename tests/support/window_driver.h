@@ -17,9 +17,9 @@
 #include <QTest>
 
 #include "common/core/job_control.h"
-#include "common/core/text_encoding.h"
 #include "common/ui/job_runner.h"
 #include "common/ui/scripted_dialogs.h"
+#include "tests/support/source_encodings.h"
 #include "tests/support/temp_folder.h"
 
 namespace undertext::testing {
@@ -220,9 +220,7 @@ inline void expectCopiesGiveTheOriginalsReports(WindowDriver& driver, const Temp
                                                 const char* openButton, const std::string& text,
                                                 std::initializer_list<const char*> suffixes) {
     const std::pair<std::string, SourceEncoding> copies[] = {
-        {"w.txt", {}},
-        {"u.txt", {TextEncoding::Utf8, true}},
-        {"k.txt", {TextEncoding::Koi8R, false}}};
+        {"w.txt", {}}, {"u.txt", kUtf8Bom}, {"k.txt", kKoi8}};
     for (const auto& [name, encoding] : copies) {
         driver.choose(texts.write(name, TextEncoder(encoding).encodeFile(text)), openButton);
         EXPECT_EQ(
