@@ -3,12 +3,11 @@
 #include <QKeyEvent>
 
 #include "common/core/file_names.h"
-#include "common/ui/dialogs.h"
 
 namespace undertext::ui {
 
-ResultFileList::ResultFileList(Dialogs& dialogs, QWidget* parent)
-    : QListWidget(parent), dialogs_(dialogs), pattern_(QString::fromUtf8(kNoFilePattern)) {
+ResultFileList::ResultFileList(QWidget* parent)
+    : QListWidget(parent), pattern_(QString::fromUtf8(kNoFilePattern)) {
     setObjectName(QStringLiteral("File2"));
     connect(this, &QListWidget::itemDoubleClicked, this, &ResultFileList::openEntry);
 }
@@ -48,15 +47,10 @@ void ResultFileList::keyPressEvent(QKeyEvent* event) {
 }
 
 void ResultFileList::openEntry(QListWidgetItem* item) {
-    if (item == nullptr) {
+    if (item == nullptr || !opener_) {
         return;
     }
-    const auto file = folder_ / std::filesystem::path(item->text().toStdString());
-    if (opener_) {
-        opener_(file);
-        return;
-    }
-    dialogs_.openInViewer(window(), QString::fromStdString(file.string()));
+    opener_(folder_ / std::filesystem::path(item->text().toStdString()));
 }
 
 }  // namespace undertext::ui

@@ -10,20 +10,17 @@
 
 namespace undertext::ui {
 
-class Dialogs;
-
 // The pattern of the result list before a source is chosen; it matches nothing.
 inline constexpr const char* kNoFilePattern = "no file at all";
 
 // The result-file list File2: the files of a folder whose names match a pattern
 // (letter case ignored), by name. A double-click or Enter on the selected entry
-// opens it, also while a job runs: in the window's own viewer when one is set,
-// else in the text viewer. GUI thread only; dialogs must outlive the list.
+// hands it to the opener, also while a job runs. GUI thread only.
 class ResultFileList final : public QListWidget {
     Q_OBJECT
 
   public:
-    ResultFileList(Dialogs& dialogs, QWidget* parent = nullptr);
+    explicit ResultFileList(QWidget* parent = nullptr);
 
     // Points the list at folder with pattern and reads the folder.
     void point(const std::filesystem::path& folder, const QString& pattern);
@@ -47,7 +44,6 @@ class ResultFileList final : public QListWidget {
   private:
     void openEntry(QListWidgetItem* item);
 
-    Dialogs& dialogs_;
     std::filesystem::path folder_;
     QString pattern_;
     std::function<void(const std::filesystem::path&)> opener_;

@@ -35,8 +35,6 @@ class ScriptedDialogs final : public Dialogs {
     void queueFile(const std::optional<QString>& file, int fileType = 0) {
         files_.push_back({file.has_value(), file.value_or(QString()), fileType});
     }
-    // Makes every later openInViewer fail as a missing viewer would.
-    void setViewerFails(bool fails) { viewerFails_ = fails; }
     // Runs while a question is open, before it is answered (the moment at which a
     // real box would sit on the screen).
     void setWhileQuestionOpen(std::function<void(const ShownBox&)> hook) {
@@ -46,7 +44,7 @@ class ScriptedDialogs final : public Dialogs {
     const std::vector<ShownBox>& shown() const { return shown_; }
     // The boxes of one kind, in order.
     std::vector<ShownBox> shownOfKind(ShownBox::Kind kind) const;
-    // The files handed to the viewer that did start.
+    // The files handed to the text viewer.
     const QStringList& viewedFiles() const { return viewed_; }
     // The requests of the file dialogs, in order.
     const std::vector<OpenFileRequest>& openRequests() const { return openRequests_; }
@@ -72,7 +70,6 @@ class ScriptedDialogs final : public Dialogs {
     QString programTitle_;
     std::deque<bool> answers_;
     std::deque<QueuedFile> files_;
-    bool viewerFails_ = false;
     std::function<void(const ShownBox&)> whileQuestionOpen_;
     std::vector<ShownBox> shown_;
     QStringList viewed_;

@@ -63,7 +63,7 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
       sourceBox_(new ui::DoubleClickLineEdit(this)),
       encoding_(new ui::EncodingChooser(this)),
       language_(new ui::LanguageOptions(this)),
-      results_(new ui::ResultFileList(dialogs, this)),
+      results_(new ui::ResultFileList(this)),
       progress_(this),
       openFileButton_(ui::makeButton(this, QStringLiteral("Command5"),
                                      QStringLiteral("Открыть файл"), ui::ButtonIcon::OpenFile)),

@@ -41,7 +41,7 @@ EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs
       sourceBox_(new ui::DoubleClickLineEdit(this)),
       encoding_(new ui::EncodingChooser(this)),
       moduleList_(new QListWidget(this)),
-      results_(new ui::ResultFileList(dialogs, this)),
+      results_(new ui::ResultFileList(this)),
       language_(new ui::LanguageOptions(this)),
       progress_(this),
       addModulesButton_(ui::makeButton(this, QStringLiteral("Command5"),

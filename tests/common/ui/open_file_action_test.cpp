@@ -33,7 +33,7 @@ class OpenFile : public ::testing::Test {
     ScriptedDialogs dialogs;
     QWidget window;
     DoubleClickLineEdit* sourceBox = new DoubleClickLineEdit(&window);
-    ResultFileList* results = new ResultFileList(dialogs, &window);
+    ResultFileList* results = new ResultFileList(&window);
     LanguageOptions* language = new LanguageOptions(&window);
     QPushButton* primary = new QPushButton(QStringLiteral("Начать поиск"), &window);
     QPushButton* other = new QPushButton(QStringLiteral("Открыть файл"), &window);
