@@ -165,8 +165,12 @@ Utf8Tally tallyUtf8(std::string_view bytes) {
             pos = skipAscii(bytes, pos);
             continue;
         }
+        // A character of two bytes or more goes on with a continuation byte: without
+        // one (as in Windows-1251 Cyrillic) the byte is invalid, with no need to decode.
         char32_t cp = 0;
-        const auto length = decodeUtf8Char(bytes, pos, cp);
+        const bool continued =
+            pos + 1 < bytes.size() && (static_cast<unsigned char>(bytes[pos + 1]) & 0xC0) == 0x80;
+        const auto length = continued ? decodeUtf8Char(bytes, pos, cp) : 0;
         if (length == 0) {
             ++tally.invalid;
             ++pos;
@@ -329,25 +333,30 @@ SourceEncoding detectEncoding(std::string_view bytes) {
     return {askDetector(bytes), false};
 }
 
-DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> forced) {
-    DecodedText result;
-    if (forced) {
-        result.encoding.encoding = *forced;
-        // A forced UTF-16 follows the file's byte-order mark when it has one.
-        if (*forced == TextEncoding::Utf16Le || *forced == TextEncoding::Utf16Be) {
-            if (bytes.starts_with(kUtf16LeMark)) {
-                result.encoding = {TextEncoding::Utf16Le, true};
-            } else if (bytes.starts_with(kUtf16BeMark)) {
-                result.encoding = {TextEncoding::Utf16Be, true};
-            }
-        } else if (*forced == TextEncoding::Utf8) {
-            result.encoding.byteOrderMark = bytes.starts_with(kUtf8Mark);
-        }
-    } else {
-        result.encoding = detectEncoding(bytes);
+namespace {
+
+// The forced encoding as the file uses it, or the detected one when none is forced.
+SourceEncoding encodingOf(std::string_view bytes, std::optional<TextEncoding> forced) {
+    if (!forced) {
+        return detectEncoding(bytes);
     }
-    const auto encoding = result.encoding.encoding;
-    if (result.encoding.byteOrderMark) {
+    // A forced UTF-16 follows the file's byte-order mark when it has one.
+    if (*forced == TextEncoding::Utf16Le || *forced == TextEncoding::Utf16Be) {
+        if (bytes.starts_with(kUtf16LeMark)) {
+            return {TextEncoding::Utf16Le, true};
+        }
+        if (bytes.starts_with(kUtf16BeMark)) {
+            return {TextEncoding::Utf16Be, true};
+        }
+    }
+    return {*forced, *forced == TextEncoding::Utf8 && bytes.starts_with(kUtf8Mark)};
+}
+
+DecodedText decodeAs(std::string_view bytes, SourceEncoding source) {
+    DecodedText result;
+    result.encoding = source;
+    const auto encoding = source.encoding;
+    if (source.byteOrderMark) {
         bytes.remove_prefix(encoding == TextEncoding::Utf8 ? kUtf8Mark.size()
                                                            : kUtf16LeMark.size());
     }
@@ -367,6 +376,23 @@ DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> force
         }
         result.cp1251 = toCp1251(text);
     }
+    return result;
+}
+
+}  // namespace
+
+DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> forced) {
+    return decodeAs(bytes, encodingOf(bytes, forced));
+}
+
+DecodedText decodeText(std::string&& bytes, std::optional<TextEncoding> forced) {
+    const auto encoding = encodingOf(bytes, forced);
+    if (encoding.encoding != TextEncoding::Windows1251) {
+        return decodeAs(bytes, encoding);
+    }
+    DecodedText result;
+    result.encoding = encoding;
+    result.cp1251 = std::move(bytes);
     return result;
 }
 

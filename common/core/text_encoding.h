@@ -67,6 +67,9 @@ struct DecodedText {
 // Decodes a file's bytes in the forced encoding, or the detected one when none is
 // forced. Characters that Windows-1251 cannot hold become '?', a separator.
 DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> forced = std::nullopt);
+// The same, taking the bytes over: a Windows-1251 file becomes its own
+// Windows-1251 form without a copy.
+DecodedText decodeText(std::string&& bytes, std::optional<TextEncoding> forced = std::nullopt);
 
 // Encodes Windows-1251 text into one encoding, piece by piece: every byte becomes
 // the same bytes wherever it stands, so pieces may be cut anywhere. A character

@@ -29,6 +29,16 @@ Words fieldsOf(std::string_view module) {
     return wordsOf(words);
 }
 
+// The same fields packed in the module's own bytes, and appended to other words.
+Words packedFieldsOf(const std::string& module) {
+    DicWords words;
+    words.appendModule(std::string(module));
+    Words packed = wordsOf(words);
+    words.appendModule(std::string(module));
+    EXPECT_EQ(words.size(), 2 * packed.size());
+    return packed;
+}
+
 TEST(ModuleFields, FollowTheFieldRules) {
     const std::string longLine(1 << 20, 'z');
     const struct {
@@ -55,6 +65,7 @@ TEST(ModuleFields, FollowTheFieldRules) {
                  {longLine + "\r\nq", {longLine, "q"}}};
     for (const auto& c : cases) {
         EXPECT_EQ(fieldsOf(c.module), c.fields) << c.module.substr(0, 20);
+        EXPECT_EQ(packedFieldsOf(c.module), c.fields) << c.module.substr(0, 20);
     }
 }
 

@@ -176,6 +176,7 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
              {"\xFF\xFE", {}, kUtf16Le, "", 0},
              {"\xEF\xBB\xBF", {}, kUtf8Bom, "", 0},
              {"", {}, kWin, "", 0},
+             {"\x98\xFF", TextEncoding::Windows1251, kWin, "\x98\xFF", 0},
              // UTF-8 forced on Windows-1251 bytes: every byte replaced and counted.
              {w("Мама"), TextEncoding::Utf8, kUtf8, "????", 4},
              // UTF-16 forced without a mark reads little-endian; a mark decides.
@@ -186,10 +187,13 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
               0},
              {std::string("\xFE\xFF\x04\x3F", 4), TextEncoding::Utf16Le, kUtf16Be, w("п"), 0},
          }) {
-        const auto decoded = decodeText(bytes, forced);
-        EXPECT_EQ(decoded.encoding, encoding) << cp1251ToUtf8(expected);
-        EXPECT_EQ(decoded.cp1251, expected) << cp1251ToUtf8(expected);
-        EXPECT_EQ(decoded.invalidBytes, invalid) << cp1251ToUtf8(expected);
+        // Bytes handed over decode as the same bytes read in place.
+        for (const auto& decoded :
+             {decodeText(bytes, forced), decodeText(std::string(bytes), forced)}) {
+            EXPECT_EQ(decoded.encoding, encoding) << cp1251ToUtf8(expected);
+            EXPECT_EQ(decoded.cp1251, expected) << cp1251ToUtf8(expected);
+            EXPECT_EQ(decoded.invalidBytes, invalid) << cp1251ToUtf8(expected);
+        }
     }
 }
 
