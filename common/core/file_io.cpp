@@ -258,17 +258,26 @@ bool WholeFileWriter::append(std::string_view piece) {
     if (!failure_.empty()) {
         return false;
     }
-    if (!encoder_.passesThrough()) {
-        // The buffer only grows, so it is not filled anew for every piece.
-        const auto room = TextEncoder::maxEncodedSize(piece.size());
-        if (encoded_.size() < room) {
-            encoded_.resize(room);
+    if (encoder_.passesThrough()) {
+        if (!writeAll(fd_, piece)) {
+            fail(reasonFor(errno));
         }
-        const char* end = encoder_.encodeInto(piece, encoded_.data());
-        piece = std::string_view(encoded_.data(), static_cast<std::size_t>(end - encoded_.data()));
+        return failure_.empty();
     }
-    if (!writeAll(fd_, piece)) {
-        fail(reasonFor(errno));
+    // Encoded a stretch at a time into one small buffer, made once: a large piece
+    // needs no buffer of its size.
+    constexpr std::size_t kStretch = 64 << 10;
+    if (encoded_.empty()) {
+        encoded_.resize(TextEncoder::maxEncodedSize(kStretch));
+    }
+    while (!piece.empty() && failure_.empty()) {
+        const auto stretch = piece.substr(0, kStretch);
+        const char* end = encoder_.encodeInto(stretch, encoded_.data());
+        if (!writeAll(fd_, std::string_view(encoded_.data(),
+                                            static_cast<std::size_t>(end - encoded_.data())))) {
+            fail(reasonFor(errno));
+        }
+        piece.remove_prefix(stretch.size());
     }
     return failure_.empty();
 }

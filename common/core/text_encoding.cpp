@@ -134,6 +134,10 @@ std::string toCp1251(const std::u32string& text) {
     return out;
 }
 
+bool isAscii(std::string_view bytes, std::size_t pos) {
+    return pos < bytes.size() && static_cast<unsigned char>(bytes[pos]) < 0x80;
+}
+
 // The position of the first byte from pos on that is not ASCII (or the end),
 // looking at eight bytes at a time.
 std::size_t skipAscii(std::string_view bytes, std::size_t pos) {
@@ -152,6 +156,42 @@ std::size_t skipAscii(std::string_view bytes, std::size_t pos) {
     return pos;
 }
 
+// The Windows-1251 byte of every two-byte UTF-8 character (lead 0xC2 to 0xDF,
+// then a continuation byte), or -1 where the code page has no form for it. Russian
+// text in UTF-8 is almost all such characters; the table decodes them at once.
+class TwoByteTable {
+  public:
+    TwoByteTable() {
+        for (std::size_t i = 0; i < bytes_.size(); ++i) {
+            const auto codePoint = static_cast<char32_t>(((i / 64 + 0xC2) & 0x1F) << 6 | (i % 64));
+            bytes_[i] = static_cast<std::int16_t>(cp1251ByteOf(codePoint));
+        }
+    }
+
+    // The character at pos when it is one of two bytes: its Windows-1251 byte, or
+    // -1 when it has none; kNotTwoBytes for anything else (an invalid one included).
+    static constexpr int kNotTwoBytes = -2;
+    int at(std::string_view bytes, std::size_t pos) const {
+        const auto lead = static_cast<unsigned char>(bytes[pos]);
+        if (lead < 0xC2 || lead > 0xDF || pos + 1 >= bytes.size()) {
+            return kNotTwoBytes;
+        }
+        const auto next = static_cast<unsigned char>(bytes[pos + 1]);
+        if ((next & 0xC0) != 0x80) {
+            return kNotTwoBytes;
+        }
+        return bytes_[static_cast<std::size_t>(lead - 0xC2) * 64 + (next & 0x3F)];
+    }
+
+  private:
+    std::array<std::int16_t, 30 * 64> bytes_{};
+};
+
+const TwoByteTable& twoByteTable() {
+    static const TwoByteTable table;
+    return table;
+}
+
 struct Utf8Tally {
     std::size_t multibyte = 0;  // valid characters of two bytes or more
     std::size_t invalid = 0;    // bytes that start no valid character
@@ -159,10 +199,17 @@ struct Utf8Tally {
 
 // Stops early once the rest of the text could no longer make it UTF-8.
 Utf8Tally tallyUtf8(std::string_view bytes) {
+    const auto& twoBytes = twoByteTable();
     Utf8Tally tally;
     for (std::size_t pos = 0; pos < bytes.size();) {
-        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
-            pos = skipAscii(bytes, pos);
+        if (isAscii(bytes, pos)) {
+            // A lone blank or sign between words is passed at once; a run is skipped.
+            pos = isAscii(bytes, pos + 1) ? skipAscii(bytes, pos + 1) : pos + 1;
+            continue;
+        }
+        if (twoBytes.at(bytes, pos) != TwoByteTable::kNotTwoBytes) {
+            ++tally.multibyte;
+            pos += 2;
             continue;
         }
         // A character of two bytes or more goes on with a continuation byte: without
@@ -215,14 +262,27 @@ TextEncoding askDetector(std::string_view bytes) {
 // Decodes UTF-8 straight to Windows-1251 while every character has a Windows-1251
 // form, which needs no normalisation; false at the first one without.
 bool decodeUtf8Directly(std::string_view bytes, std::string& out, std::size_t& invalid) {
+    const auto& twoBytes = twoByteTable();
     out.resize(bytes.size());
     char* next = out.data();
     for (std::size_t pos = 0; pos < bytes.size();) {
-        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
-            const auto ascii = skipAscii(bytes, pos);
-            std::memcpy(next, bytes.data() + pos, ascii - pos);
-            next += ascii - pos;
-            pos = ascii;
+        if (isAscii(bytes, pos)) {
+            // A lone blank or sign between words is copied at once; a run in one go.
+            *next++ = bytes[pos++];
+            if (isAscii(bytes, pos)) {
+                const auto ascii = skipAscii(bytes, pos);
+                std::memcpy(next, bytes.data() + pos, ascii - pos);
+                next += ascii - pos;
+                pos = ascii;
+            }
+            continue;
+        }
+        if (const int byte = twoBytes.at(bytes, pos); byte != TwoByteTable::kNotTwoBytes) {
+            if (byte < 0) {
+                return false;
+            }
+            *next++ = static_cast<char>(byte);
+            pos += 2;
             continue;
         }
         char32_t cp = 0;
@@ -427,8 +487,9 @@ TextEncoder::TextEncoder(SourceEncoding target) {
             const auto found = eightBit.find(cp);
             bytes.push_back(found == eightBit.end() ? kSeparator : found->second);
         }
-        std::copy(bytes.begin(), bytes.end(), table_[b].bytes.begin());
-        table_[b].size = static_cast<unsigned char>(bytes.size());
+        std::uint32_t pattern = 0;
+        std::memcpy(&pattern, bytes.data(), bytes.size());
+        table_[b] = static_cast<std::uint64_t>(bytes.size()) << 32 | pattern;
     }
     if (target.byteOrderMark) {
         const auto mark = encoding == TextEncoding::Utf8      ? kUtf8Mark
@@ -444,9 +505,15 @@ char* TextEncoder::encodeInto(std::string_view cp1251, char* out) const {
         std::memcpy(out, cp1251.data(), cp1251.size());
         return out + cp1251.size();
     }
+    // Each byte's bytes are stored as four at once, the slack cut by the next.
+    const auto put = [&](char c) {
+        const auto encoded = table_[static_cast<unsigned char>(c)];
+        const auto pattern = static_cast<std::uint32_t>(encoded);
+        std::memcpy(out, &pattern, 4);
+        out += encoded >> 32;
+    };
     // Eight bytes at a time: a run of ASCII stays as it is where the target keeps
-    // ASCII (reports are padded with blanks); any other character's bytes are
-    // copied as four at once, the slack cut.
+    // ASCII (reports are padded with blanks).
     constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
     std::size_t pos = 0;
     for (; pos + 8 <= cp1251.size(); pos += 8) {
@@ -458,15 +525,11 @@ char* TextEncoder::encodeInto(std::string_view cp1251, char* out) const {
             continue;
         }
         for (std::size_t i = pos; i < pos + 8; ++i) {
-            const auto& encoded = table_[static_cast<unsigned char>(cp1251[i])];
-            std::memcpy(out, encoded.bytes.data(), 4);
-            out += encoded.size;
+            put(cp1251[i]);
         }
     }
     for (; pos < cp1251.size(); ++pos) {
-        const auto& encoded = table_[static_cast<unsigned char>(cp1251[pos])];
-        std::memcpy(out, encoded.bytes.data(), 4);
-        out += encoded.size;
+        put(cp1251[pos]);
     }
     return out;
 }

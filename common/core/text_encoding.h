@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -92,12 +93,9 @@ class TextEncoder {
     std::string encodeFile(std::string_view cp1251) const;
 
   private:
-    // The target's bytes of each Windows-1251 byte: at most 3 (UTF-8).
-    struct Encoded {
-        std::array<char, 4> bytes{};
-        unsigned char size = 0;
-    };
-    std::array<Encoded, 256> table_;
+    // The target's bytes of each Windows-1251 byte, at most 3 (UTF-8), in the low
+    // 32 bits as memory holds them, and their count above: one load a byte.
+    std::array<std::uint64_t, 256> table_{};
     std::string preamble_;
     bool passesThrough_ = true;
     bool asciiKept_ = false;  // ASCII bytes stay as they are (all but UTF-16)

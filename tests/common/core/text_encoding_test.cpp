@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "common/core/codepage.h"
 
 namespace undertext {
@@ -194,6 +196,25 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
             EXPECT_EQ(decoded.cp1251, expected) << cp1251ToUtf8(expected);
             EXPECT_EQ(decoded.invalidBytes, invalid) << cp1251ToUtf8(expected);
         }
+    }
+}
+
+TEST(TextEncoding, Utf8DecodesCharacterByCharacter) {
+    // Random mixes of ASCII, letters, characters of two and three bytes, invalid or
+    // cut-off sequences and, every other round, characters without a Windows-1251
+    // form: each character becomes its byte or one separator, each invalid byte one
+    // separator.
+    const std::string_view pieces[] = {" ",        "a", "\r\n", "ж",    "Ё",    "ў",    "\u00A0",
+                                       "—",        "№", "€",    "\xFF", "\x80", "\xC0", "\xE2\x80",
+                                       "\xD0\x20", "é", "ß",    "中",   "😀"};
+    const std::size_t withForms = std::size(pieces) - 4;
+    std::mt19937 random(3);
+    for (int round = 0; round < 300; ++round) {
+        std::string utf8;
+        for (int i = 0; i < 40; ++i) {
+            utf8 += pieces[random() % (round % 2 == 0 ? withForms : std::size(pieces))];
+        }
+        EXPECT_EQ(decodeText(utf8, TextEncoding::Utf8).cp1251, utf8ToCp1251(utf8)) << utf8;
     }
 }
 
