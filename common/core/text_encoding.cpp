@@ -5,6 +5,7 @@
 #include <uninorm.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -197,6 +198,32 @@ struct Utf8Tally {
     std::size_t invalid = 0;    // bytes that start no valid character
 };
 
+// True once the rest of the text, from pos on, could no longer make it UTF-8.
+bool cannotBeUtf8(const Utf8Tally& tally, std::string_view bytes, std::size_t pos) {
+    return tally.invalid * 4 > tally.multibyte + (bytes.size() - pos) / 2;
+}
+
+// Counts eight bytes at a time while neither they nor the byte after them hold a
+// continuation byte (0x80 to 0xBF): no character of two bytes or more can start
+// among them, so each of them from 0x80 up is invalid. Windows-1251 Cyrillic is
+// almost all such bytes. Returns where the counting stopped.
+std::size_t countInvalidBlocks(std::string_view bytes, std::size_t pos, Utf8Tally& tally) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    while (pos + 9 <= bytes.size() && !cannotBeUtf8(tally, bytes, pos)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + pos, 8);
+        const std::uint64_t high = word & kHighBits;
+        // A continuation byte has its high bit set and the next one clear.
+        if ((high & ~(word << 1)) != 0 ||
+            (static_cast<unsigned char>(bytes[pos + 8]) & 0xC0) == 0x80) {
+            break;
+        }
+        tally.invalid += static_cast<std::size_t>(std::popcount(high));
+        pos += 8;
+    }
+    return pos;
+}
+
 // Stops early once the rest of the text could no longer make it UTF-8.
 Utf8Tally tallyUtf8(std::string_view bytes) {
     const auto& twoBytes = twoByteTable();
@@ -220,8 +247,8 @@ Utf8Tally tallyUtf8(std::string_view bytes) {
         const auto length = continued ? decodeUtf8Char(bytes, pos, cp) : 0;
         if (length == 0) {
             ++tally.invalid;
-            ++pos;
-            if (tally.invalid * 4 > tally.multibyte + (bytes.size() - pos) / 2) {
+            pos = countInvalidBlocks(bytes, pos + 1, tally);
+            if (cannotBeUtf8(tally, bytes, pos)) {
                 break;
             }
         } else {

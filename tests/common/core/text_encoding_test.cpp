@@ -161,6 +161,16 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
     };
     const auto w = [](const char* utf8) { return utf8ToCp1251(utf8); };
     const auto start = kRussian.substr(0, 100);
+    // One stray byte to four characters is still UTF-8, even where the stray byte
+    // is followed by a character cut by an eight-byte boundary.
+    std::string stray;
+    std::string strayCp1251;
+    for (int i = 0; i < 20; ++i) {
+        stray +=
+            "\xE0"
+            "abcdefgжжжж";
+        strayCp1251 += w("?abcdefgжжжж");
+    }
     for (const auto& [bytes, forced, encoding, expected, invalid] : std::initializer_list<Case>{
              // Stray bytes inside UTF-8 text keep the file UTF-8: a lone 0xFF, an
              // overlong form, an encoded surrogate, a cut-off last character.
@@ -171,6 +181,7 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
               w("мир?дом"),
               1},
              {fileIn(kUtf8, start) + "\xC0\xAF\xED\xA0\x80\xD0", {}, kUtf8, start + "??????", 6},
+             {stray, {}, kUtf8, strayCp1251, 20},
              // UTF-16: an odd last byte, lone surrogates, a mark and nothing else.
              {std::string("\xFF\xFE\x61\x00\x62", 5), {}, kUtf16Le, "a?", 1},
              {std::string("\xFE\xFF\xD8\x00\x00\x61", 6), {}, kUtf16Be, "??a", 2},
