@@ -1,6 +1,7 @@
 #include "dictionary.h"
 
 #include <algorithm>
+#include <bit>
 #include <cassert>
 #include <cstring>
 #include <limits>
@@ -38,7 +39,31 @@ std::string unreadableModuleMessage(const std::string& name) {
     return "Не удалось прочитать модуль словаря \"" + name + "\".";
 }
 
+// The bytes of word that equal the byte in every byte of pattern, as their high
+// bits; exact for the lowest such byte, which is all that is read of it.
+std::uint64_t bytesEqual(std::uint64_t word, std::uint64_t pattern) {
+    constexpr std::uint64_t kLowBits = 0x0101010101010101ULL;
+    const std::uint64_t zeroWhereEqual = word ^ pattern;
+    return (zeroWhereEqual - kLowBits) & ~zeroWhereEqual & (kLowBits << 7);
+}
+
 std::size_t findTerminator(std::string_view text, std::size_t pos) {
+    // Eight bytes at a time where memory holds the first byte lowest: a module is
+    // millions of short fields, and this is most of the reading.
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kLowBits = 0x0101010101010101ULL;
+        while (pos + 8 <= text.size()) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, text.data() + pos, 8);
+            const auto found = bytesEqual(word, kLowBits * ',') |
+                               bytesEqual(word, kLowBits * '\r') |
+                               bytesEqual(word, kLowBits * '\n');
+            if (found != 0) {
+                return pos + static_cast<std::size_t>(std::countr_zero(found)) / 8;
+            }
+            pos += 8;
+        }
+    }
     while (pos < text.size() && text[pos] != ',' && !isLineEnd(text[pos])) {
         ++pos;
     }
@@ -110,8 +135,19 @@ void DicWords::appendModule(std::string&& module) {
     // Each field is moved down to the end of the one before: the words never take
     // more room than the fields they come from, so the module's own bytes hold them.
     char* out = module.data();
+    const char* end = module.data() + module.size();
     forEachField(module, [&](std::string_view field) {
-        std::memmove(out, field.data(), field.size());
+        // A short field is moved as sixteen bytes at once once it lies far enough
+        // behind: what lands past its end falls on bytes already read.
+        constexpr std::ptrdiff_t kBlock = 16;
+        if (field.size() <= kBlock && field.data() - out >= kBlock &&
+            end - field.data() >= kBlock) {
+            char block[kBlock];
+            std::memcpy(block, field.data(), kBlock);
+            std::memcpy(out, block, kBlock);
+        } else {
+            std::memmove(out, field.data(), field.size());
+        }
         out += field.size();
         offsets_.push_back(static_cast<std::uint32_t>(out - module.data()));
     });

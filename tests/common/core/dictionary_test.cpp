@@ -67,6 +67,19 @@ TEST(ModuleFields, FollowTheFieldRules) {
         EXPECT_EQ(fieldsOf(c.module), c.fields) << c.module.substr(0, 20);
         EXPECT_EQ(packedFieldsOf(c.module), c.fields) << c.module.substr(0, 20);
     }
+    // Fields of every length up to past two words of eight bytes, each ended by
+    // each kind of terminator, so that terminators fall on every byte of a word.
+    std::string module;
+    Words fields;
+    const char* terminators[] = {",", "\r\n", "\n", "\r"};
+    for (int round = 0; round < 3; ++round) {
+        for (std::size_t length = 0; length < 20; ++length) {
+            fields.emplace_back(length, static_cast<char>('a' + length));
+            module += fields.back() + terminators[(length + round) % 4];
+        }
+    }
+    EXPECT_EQ(fieldsOf(module), fields);
+    EXPECT_EQ(packedFieldsOf(module), fields);
 }
 
 TEST(LoadDicWords, ModulesFollowEachOtherInListOrder) {
