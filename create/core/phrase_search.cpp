@@ -378,24 +378,21 @@ std::span<const T> all(const std::vector<T>& list) {
 // current word w at once.
 bool searchCrossWords(const WordAnalysis& p, WordAnalysis& w, CrossWordJoin& joins,
                       JobControl& job) {
-    return joins.join(
-               all(w.w1List), all(p.w2List), job,
-               [&](const TransitionEntry& current, const TransitionEntry& previous) {
-                   w.wp2W1List.push_back({current.index, previous.transition, current.transition});
-               }) &&
-           joins.join(
-               all(w.w1List), all(p.rList), job,
-               [&](const TransitionEntry& current, DicIndex) { w.rpW1List.push_back(current); }) &&
-           joins.join(
-               all(w.w1List), all(p.eList), job,
-               [&](const TransitionEntry& current, DicIndex) { w.epW1List.push_back(current); }) &&
-           joins.join(all(w.rList), all(p.w2List), job,
-                      [&](DicIndex current, const TransitionEntry& previous) {
-                          w.wp2RList.push_back({current, previous.transition});
+    return joins.join(all(w.w1List), all(p.w2List), job, w.wp2W1List,
+                      [](const TransitionEntry& current, const TransitionEntry& previous) {
+                          return Wp2W1Entry{current.index, previous.transition, current.transition};
                       }) &&
-           joins.join(all(w.eList), all(p.w2List), job,
-                      [&](DicIndex current, const TransitionEntry& previous) {
-                          w.wp2EList.push_back({current, previous.transition});
+           joins.join(all(w.w1List), all(p.rList), job, w.rpW1List,
+                      [](const TransitionEntry& current, DicIndex) { return current; }) &&
+           joins.join(all(w.w1List), all(p.eList), job, w.epW1List,
+                      [](const TransitionEntry& current, DicIndex) { return current; }) &&
+           joins.join(all(w.rList), all(p.w2List), job, w.wp2RList,
+                      [](DicIndex current, const TransitionEntry& previous) {
+                          return TransitionEntry{current, previous.transition};
+                      }) &&
+           joins.join(all(w.eList), all(p.w2List), job, w.wp2EList,
+                      [](DicIndex current, const TransitionEntry& previous) {
+                          return TransitionEntry{current, previous.transition};
                       });
 }
 
