@@ -167,7 +167,6 @@ class WordFinder : private ByteTrie {
     std::int32_t patternOf(std::size_t word) const { return wordPattern_[word]; }
     std::int32_t patternCount() const { return ByteTrie::patternCount(); }
 
-    // Calls found(pattern) for every pattern the text contains, once or more.
     // Every pattern the text contains, once or more, until the next call. The walk
     // resumes where the text stops sharing its first bytes with the text before
     // (the words of a sorted module share long stems); the state and what was found
