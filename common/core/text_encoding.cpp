@@ -286,9 +286,14 @@ TextEncoding askDetector(std::string_view bytes) {
     return TextEncoding::Windows1251;
 }
 
+enum class Direct { Decoded, NoForm, NotUtf8 };
+
 // Decodes UTF-8 straight to Windows-1251 while every character has a Windows-1251
-// form, which needs no normalisation; false at the first one without.
-bool decodeUtf8Directly(std::string_view bytes, std::string& out, std::size_t& invalid) {
+// form, which needs no normalisation: NoForm at the first one without. The tally
+// counts as detection does; untilNotUtf8 gives up (NotUtf8) once it shows the
+// text can no longer be UTF-8.
+Direct decodeUtf8Directly(std::string_view bytes, std::string& out, Utf8Tally& tally,
+                          bool untilNotUtf8) {
     const auto& twoBytes = twoByteTable();
     out.resize(bytes.size());
     char* next = out.data();
@@ -306,9 +311,10 @@ bool decodeUtf8Directly(std::string_view bytes, std::string& out, std::size_t& i
         }
         if (const int byte = twoBytes.at(bytes, pos); byte != TwoByteTable::kNotTwoBytes) {
             if (byte < 0) {
-                return false;
+                return Direct::NoForm;
             }
             *next++ = static_cast<char>(byte);
+            ++tally.multibyte;
             pos += 2;
             continue;
         }
@@ -316,14 +322,17 @@ bool decodeUtf8Directly(std::string_view bytes, std::string& out, std::size_t& i
         const auto length = decodeUtf8Char(bytes, pos, cp);
         const int byte = length == 0 ? kSeparator : cp1251ByteOf(cp);
         if (byte < 0) {
-            return false;
+            return Direct::NoForm;
         }
         *next++ = static_cast<char>(byte);
-        invalid += length == 0 ? 1 : 0;
+        ++(length == 0 ? tally.invalid : tally.multibyte);
         pos += length == 0 ? 1 : length;
+        if (untilNotUtf8 && length == 0 && cannotBeUtf8(tally, bytes, pos)) {
+            return Direct::NotUtf8;
+        }
     }
     out.resize(static_cast<std::size_t>(next - out.data()));
-    return true;
+    return Direct::Decoded;
 }
 
 void decodeUtf8(std::string_view bytes, std::u32string& out, std::size_t& invalid) {
@@ -451,9 +460,11 @@ DecodedText decodeAs(std::string_view bytes, SourceEncoding source) {
         result.cp1251 = std::string(bytes);
     } else if (isEightBit(encoding)) {
         result.cp1251 = decodeEightBit(bytes, encoding, result.invalidBytes);
-    } else if (encoding != TextEncoding::Utf8 ||
-               !decodeUtf8Directly(bytes, result.cp1251, result.invalidBytes)) {
-        result.invalidBytes = 0;
+    } else if (Utf8Tally tally;
+               encoding == TextEncoding::Utf8 &&
+               decodeUtf8Directly(bytes, result.cp1251, tally, false) == Direct::Decoded) {
+        result.invalidBytes = tally.invalid;
+    } else {
         std::u32string text;
         text.reserve(bytes.size());
         if (encoding == TextEncoding::Utf8) {
@@ -466,9 +477,34 @@ DecodedText decodeAs(std::string_view bytes, SourceEncoding source) {
     return result;
 }
 
+// A text without a byte-order mark whose start looks like UTF-8 is decoded while
+// it is detected, in one pass instead of two; nullopt when it turns out otherwise,
+// and it is then detected and decoded as any other text.
+std::optional<DecodedText> decodeLikelyUtf8(std::string_view bytes) {
+    constexpr std::size_t kStart = 64 << 10;
+    if (bytes.starts_with(kUtf8Mark) || bytes.starts_with(kUtf16LeMark) ||
+        bytes.starts_with(kUtf16BeMark) || !looksLikeUtf8(tallyUtf8(bytes.substr(0, kStart)))) {
+        return std::nullopt;
+    }
+    DecodedText result;
+    Utf8Tally tally;
+    if (decodeUtf8Directly(bytes, result.cp1251, tally, true) != Direct::Decoded ||
+        !looksLikeUtf8(tally)) {
+        return std::nullopt;
+    }
+    result.encoding = {TextEncoding::Utf8, false};
+    result.invalidBytes = tally.invalid;
+    return result;
+}
+
 }  // namespace
 
 DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> forced) {
+    if (!forced) {
+        if (auto decoded = decodeLikelyUtf8(bytes)) {
+            return std::move(*decoded);
+        }
+    }
     return decodeAs(bytes, encodingOf(bytes, forced));
 }
 

@@ -229,6 +229,28 @@ TEST(TextEncoding, Utf8DecodesCharacterByCharacter) {
     }
 }
 
+TEST(TextEncoding, DetectionAndDecodingAgreeWhereTheStartMisleads) {
+    // Long UTF-8 starts followed by Windows-1251 text, by a character without a
+    // Windows-1251 form, by stray bytes: decoding with detection gives what decoding
+    // in the detected encoding gives.
+    std::string utf8Start;
+    while (utf8Start.size() < (100 << 10)) {
+        utf8Start += fileIn(kUtf8, kRussian);
+    }
+    std::string cp1251Tail;
+    while (cp1251Tail.size() < (200 << 10)) {
+        cp1251Tail += kRussian;
+    }
+    for (const auto& bytes :
+         {utf8Start + cp1251Tail, utf8Start + "😀", utf8Start + "\xFF\xC0 ", utf8Start.substr(1)}) {
+        const auto detected = decodeText(bytes);
+        const auto forced = decodeText(bytes, detectEncoding(bytes).encoding);
+        EXPECT_EQ(detected.encoding, detectEncoding(bytes));
+        EXPECT_EQ(detected.cp1251, forced.cp1251);
+        EXPECT_EQ(detected.invalidBytes, forced.invalidBytes);
+    }
+}
+
 TEST(TextEncoding, PiecesEncodeOnTheirOwn) {
     const std::string text = kRussian + "\r\n" + allBytes();
     for (const auto encoding : {kWin, kUtf8Bom, kUtf16Be, kKoi8, kCp866}) {
