@@ -41,12 +41,11 @@ void BM_EmbedJob(benchmark::State& state) {
         false};
     std::ofstream(folder / "novel.txt", std::ios::binary)
         << undertext::TextEncoder(encoding).encodeFile(text);
-    const undertext::embed::EmbedJobInputs inputs{folder,
-                                                  "novel.txt",
-                                                  undertext::Language::Russian,
-                                                  {"COMMON.DIC"},
-                                                  undertext::bench::dictionaryFolder(),
-                                                  {}};
+    undertext::embed::EmbedJobInputs inputs;
+    inputs.sourceFolder = folder;
+    inputs.sourceName = "novel.txt";
+    inputs.selectedModules = {"COMMON.DIC"};
+    inputs.startFolder = undertext::bench::dictionaryFolder();
     for (auto _ : state) {
         undertext::UnwatchedJob job;
         const auto outcome = undertext::embed::embedSearchJob(inputs, job);

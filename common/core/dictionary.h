@@ -29,6 +29,9 @@ class DicWords {
     }
 
     void append(std::string_view word);
+    // Appends a module's fields (see appendModuleFields). Into empty words the
+    // module's bytes are taken over and the fields packed in place, without a copy.
+    void appendModule(std::string&& module);
     void reserve(std::size_t words, std::size_t bytes);
     void shrinkToFit();
     std::size_t byteSize() const { return bytes_.size(); }

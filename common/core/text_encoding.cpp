@@ -5,6 +5,7 @@
 #include <uninorm.h>
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -134,6 +135,10 @@ std::string toCp1251(const std::u32string& text) {
     return out;
 }
 
+bool isAscii(std::string_view bytes, std::size_t pos) {
+    return pos < bytes.size() && static_cast<unsigned char>(bytes[pos]) < 0x80;
+}
+
 // The position of the first byte from pos on that is not ASCII (or the end),
 // looking at eight bytes at a time.
 std::size_t skipAscii(std::string_view bytes, std::size_t pos) {
@@ -152,25 +157,98 @@ std::size_t skipAscii(std::string_view bytes, std::size_t pos) {
     return pos;
 }
 
+// The Windows-1251 byte of every two-byte UTF-8 character (lead 0xC2 to 0xDF,
+// then a continuation byte), or -1 where the code page has no form for it. Russian
+// text in UTF-8 is almost all such characters; the table decodes them at once.
+class TwoByteTable {
+  public:
+    TwoByteTable() {
+        for (std::size_t i = 0; i < bytes_.size(); ++i) {
+            const auto codePoint = static_cast<char32_t>(((i / 64 + 0xC2) & 0x1F) << 6 | (i % 64));
+            bytes_[i] = static_cast<std::int16_t>(cp1251ByteOf(codePoint));
+        }
+    }
+
+    // The character at pos when it is one of two bytes: its Windows-1251 byte, or
+    // -1 when it has none; kNotTwoBytes for anything else (an invalid one included).
+    static constexpr int kNotTwoBytes = -2;
+    int at(std::string_view bytes, std::size_t pos) const {
+        const auto lead = static_cast<unsigned char>(bytes[pos]);
+        if (lead < 0xC2 || lead > 0xDF || pos + 1 >= bytes.size()) {
+            return kNotTwoBytes;
+        }
+        const auto next = static_cast<unsigned char>(bytes[pos + 1]);
+        if ((next & 0xC0) != 0x80) {
+            return kNotTwoBytes;
+        }
+        return bytes_[static_cast<std::size_t>(lead - 0xC2) * 64 + (next & 0x3F)];
+    }
+
+  private:
+    std::array<std::int16_t, 30 * 64> bytes_{};
+};
+
+const TwoByteTable& twoByteTable() {
+    static const TwoByteTable table;
+    return table;
+}
+
 struct Utf8Tally {
     std::size_t multibyte = 0;  // valid characters of two bytes or more
     std::size_t invalid = 0;    // bytes that start no valid character
 };
 
+// True once the rest of the text, from pos on, could no longer make it UTF-8.
+bool cannotBeUtf8(const Utf8Tally& tally, std::string_view bytes, std::size_t pos) {
+    return tally.invalid * 4 > tally.multibyte + (bytes.size() - pos) / 2;
+}
+
+// Counts eight bytes at a time while neither they nor the byte after them hold a
+// continuation byte (0x80 to 0xBF): no character of two bytes or more can start
+// among them, so each of them from 0x80 up is invalid. Windows-1251 Cyrillic is
+// almost all such bytes. Returns where the counting stopped.
+std::size_t countInvalidBlocks(std::string_view bytes, std::size_t pos, Utf8Tally& tally) {
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    while (pos + 9 <= bytes.size() && !cannotBeUtf8(tally, bytes, pos)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes.data() + pos, 8);
+        const std::uint64_t high = word & kHighBits;
+        // A continuation byte has its high bit set and the next one clear.
+        if ((high & ~(word << 1)) != 0 ||
+            (static_cast<unsigned char>(bytes[pos + 8]) & 0xC0) == 0x80) {
+            break;
+        }
+        tally.invalid += static_cast<std::size_t>(std::popcount(high));
+        pos += 8;
+    }
+    return pos;
+}
+
 // Stops early once the rest of the text could no longer make it UTF-8.
 Utf8Tally tallyUtf8(std::string_view bytes) {
+    const auto& twoBytes = twoByteTable();
     Utf8Tally tally;
     for (std::size_t pos = 0; pos < bytes.size();) {
-        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
-            pos = skipAscii(bytes, pos);
+        if (isAscii(bytes, pos)) {
+            // A lone blank or sign between words is passed at once; a run is skipped.
+            pos = isAscii(bytes, pos + 1) ? skipAscii(bytes, pos + 1) : pos + 1;
             continue;
         }
+        if (twoBytes.at(bytes, pos) != TwoByteTable::kNotTwoBytes) {
+            ++tally.multibyte;
+            pos += 2;
+            continue;
+        }
+        // A character of two bytes or more goes on with a continuation byte: without
+        // one (as in Windows-1251 Cyrillic) the byte is invalid, with no need to decode.
         char32_t cp = 0;
-        const auto length = decodeUtf8Char(bytes, pos, cp);
+        const bool continued =
+            pos + 1 < bytes.size() && (static_cast<unsigned char>(bytes[pos + 1]) & 0xC0) == 0x80;
+        const auto length = continued ? decodeUtf8Char(bytes, pos, cp) : 0;
         if (length == 0) {
             ++tally.invalid;
-            ++pos;
-            if (tally.invalid * 4 > tally.multibyte + (bytes.size() - pos) / 2) {
+            pos = countInvalidBlocks(bytes, pos + 1, tally);
+            if (cannotBeUtf8(tally, bytes, pos)) {
                 break;
             }
         } else {
@@ -208,31 +286,53 @@ TextEncoding askDetector(std::string_view bytes) {
     return TextEncoding::Windows1251;
 }
 
+enum class Direct { Decoded, NoForm, NotUtf8 };
+
 // Decodes UTF-8 straight to Windows-1251 while every character has a Windows-1251
-// form, which needs no normalisation; false at the first one without.
-bool decodeUtf8Directly(std::string_view bytes, std::string& out, std::size_t& invalid) {
+// form, which needs no normalisation: NoForm at the first one without. The tally
+// counts as detection does; untilNotUtf8 gives up (NotUtf8) once it shows the
+// text can no longer be UTF-8.
+Direct decodeUtf8Directly(std::string_view bytes, std::string& out, Utf8Tally& tally,
+                          bool untilNotUtf8) {
+    const auto& twoBytes = twoByteTable();
     out.resize(bytes.size());
     char* next = out.data();
     for (std::size_t pos = 0; pos < bytes.size();) {
-        if (static_cast<unsigned char>(bytes[pos]) < 0x80) {
-            const auto ascii = skipAscii(bytes, pos);
-            std::memcpy(next, bytes.data() + pos, ascii - pos);
-            next += ascii - pos;
-            pos = ascii;
+        if (isAscii(bytes, pos)) {
+            // A lone blank or sign between words is copied at once; a run in one go.
+            *next++ = bytes[pos++];
+            if (isAscii(bytes, pos)) {
+                const auto ascii = skipAscii(bytes, pos);
+                std::memcpy(next, bytes.data() + pos, ascii - pos);
+                next += ascii - pos;
+                pos = ascii;
+            }
+            continue;
+        }
+        if (const int byte = twoBytes.at(bytes, pos); byte != TwoByteTable::kNotTwoBytes) {
+            if (byte < 0) {
+                return Direct::NoForm;
+            }
+            *next++ = static_cast<char>(byte);
+            ++tally.multibyte;
+            pos += 2;
             continue;
         }
         char32_t cp = 0;
         const auto length = decodeUtf8Char(bytes, pos, cp);
         const int byte = length == 0 ? kSeparator : cp1251ByteOf(cp);
         if (byte < 0) {
-            return false;
+            return Direct::NoForm;
         }
         *next++ = static_cast<char>(byte);
-        invalid += length == 0 ? 1 : 0;
+        ++(length == 0 ? tally.invalid : tally.multibyte);
         pos += length == 0 ? 1 : length;
+        if (untilNotUtf8 && length == 0 && cannotBeUtf8(tally, bytes, pos)) {
+            return Direct::NotUtf8;
+        }
     }
     out.resize(static_cast<std::size_t>(next - out.data()));
-    return true;
+    return Direct::Decoded;
 }
 
 void decodeUtf8(std::string_view bytes, std::u32string& out, std::size_t& invalid) {
@@ -329,25 +429,30 @@ SourceEncoding detectEncoding(std::string_view bytes) {
     return {askDetector(bytes), false};
 }
 
-DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> forced) {
-    DecodedText result;
-    if (forced) {
-        result.encoding.encoding = *forced;
-        // A forced UTF-16 follows the file's byte-order mark when it has one.
-        if (*forced == TextEncoding::Utf16Le || *forced == TextEncoding::Utf16Be) {
-            if (bytes.starts_with(kUtf16LeMark)) {
-                result.encoding = {TextEncoding::Utf16Le, true};
-            } else if (bytes.starts_with(kUtf16BeMark)) {
-                result.encoding = {TextEncoding::Utf16Be, true};
-            }
-        } else if (*forced == TextEncoding::Utf8) {
-            result.encoding.byteOrderMark = bytes.starts_with(kUtf8Mark);
-        }
-    } else {
-        result.encoding = detectEncoding(bytes);
+namespace {
+
+// The forced encoding as the file uses it, or the detected one when none is forced.
+SourceEncoding encodingOf(std::string_view bytes, std::optional<TextEncoding> forced) {
+    if (!forced) {
+        return detectEncoding(bytes);
     }
-    const auto encoding = result.encoding.encoding;
-    if (result.encoding.byteOrderMark) {
+    // A forced UTF-16 follows the file's byte-order mark when it has one.
+    if (*forced == TextEncoding::Utf16Le || *forced == TextEncoding::Utf16Be) {
+        if (bytes.starts_with(kUtf16LeMark)) {
+            return {TextEncoding::Utf16Le, true};
+        }
+        if (bytes.starts_with(kUtf16BeMark)) {
+            return {TextEncoding::Utf16Be, true};
+        }
+    }
+    return {*forced, *forced == TextEncoding::Utf8 && bytes.starts_with(kUtf8Mark)};
+}
+
+DecodedText decodeAs(std::string_view bytes, SourceEncoding source) {
+    DecodedText result;
+    result.encoding = source;
+    const auto encoding = source.encoding;
+    if (source.byteOrderMark) {
         bytes.remove_prefix(encoding == TextEncoding::Utf8 ? kUtf8Mark.size()
                                                            : kUtf16LeMark.size());
     }
@@ -355,9 +460,11 @@ DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> force
         result.cp1251 = std::string(bytes);
     } else if (isEightBit(encoding)) {
         result.cp1251 = decodeEightBit(bytes, encoding, result.invalidBytes);
-    } else if (encoding != TextEncoding::Utf8 ||
-               !decodeUtf8Directly(bytes, result.cp1251, result.invalidBytes)) {
-        result.invalidBytes = 0;
+    } else if (Utf8Tally tally;
+               encoding == TextEncoding::Utf8 &&
+               decodeUtf8Directly(bytes, result.cp1251, tally, false) == Direct::Decoded) {
+        result.invalidBytes = tally.invalid;
+    } else {
         std::u32string text;
         text.reserve(bytes.size());
         if (encoding == TextEncoding::Utf8) {
@@ -367,6 +474,48 @@ DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> force
         }
         result.cp1251 = toCp1251(text);
     }
+    return result;
+}
+
+// A text without a byte-order mark whose start looks like UTF-8 is decoded while
+// it is detected, in one pass instead of two; nullopt when it turns out otherwise,
+// and it is then detected and decoded as any other text.
+std::optional<DecodedText> decodeLikelyUtf8(std::string_view bytes) {
+    constexpr std::size_t kStart = 64 << 10;
+    if (bytes.starts_with(kUtf8Mark) || bytes.starts_with(kUtf16LeMark) ||
+        bytes.starts_with(kUtf16BeMark) || !looksLikeUtf8(tallyUtf8(bytes.substr(0, kStart)))) {
+        return std::nullopt;
+    }
+    DecodedText result;
+    Utf8Tally tally;
+    if (decodeUtf8Directly(bytes, result.cp1251, tally, true) != Direct::Decoded ||
+        !looksLikeUtf8(tally)) {
+        return std::nullopt;
+    }
+    result.encoding = {TextEncoding::Utf8, false};
+    result.invalidBytes = tally.invalid;
+    return result;
+}
+
+}  // namespace
+
+DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> forced) {
+    if (!forced) {
+        if (auto decoded = decodeLikelyUtf8(bytes)) {
+            return std::move(*decoded);
+        }
+    }
+    return decodeAs(bytes, encodingOf(bytes, forced));
+}
+
+DecodedText decodeText(std::string&& bytes, std::optional<TextEncoding> forced) {
+    const auto encoding = encodingOf(bytes, forced);
+    if (encoding.encoding != TextEncoding::Windows1251) {
+        return decodeAs(bytes, encoding);
+    }
+    DecodedText result;
+    result.encoding = encoding;
+    result.cp1251 = std::move(bytes);
     return result;
 }
 
@@ -401,8 +550,9 @@ TextEncoder::TextEncoder(SourceEncoding target) {
             const auto found = eightBit.find(cp);
             bytes.push_back(found == eightBit.end() ? kSeparator : found->second);
         }
-        std::copy(bytes.begin(), bytes.end(), table_[b].bytes.begin());
-        table_[b].size = static_cast<unsigned char>(bytes.size());
+        std::uint32_t pattern = 0;
+        std::memcpy(&pattern, bytes.data(), bytes.size());
+        table_[b] = static_cast<std::uint64_t>(bytes.size()) << 32 | pattern;
     }
     if (target.byteOrderMark) {
         const auto mark = encoding == TextEncoding::Utf8      ? kUtf8Mark
@@ -418,9 +568,15 @@ char* TextEncoder::encodeInto(std::string_view cp1251, char* out) const {
         std::memcpy(out, cp1251.data(), cp1251.size());
         return out + cp1251.size();
     }
+    // Each byte's bytes are stored as four at once, the slack cut by the next.
+    const auto put = [&](char c) {
+        const auto encoded = table_[static_cast<unsigned char>(c)];
+        const auto pattern = static_cast<std::uint32_t>(encoded);
+        std::memcpy(out, &pattern, 4);
+        out += encoded >> 32;
+    };
     // Eight bytes at a time: a run of ASCII stays as it is where the target keeps
-    // ASCII (reports are padded with blanks); any other character's bytes are
-    // copied as four at once, the slack cut.
+    // ASCII (reports are padded with blanks).
     constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
     std::size_t pos = 0;
     for (; pos + 8 <= cp1251.size(); pos += 8) {
@@ -432,15 +588,11 @@ char* TextEncoder::encodeInto(std::string_view cp1251, char* out) const {
             continue;
         }
         for (std::size_t i = pos; i < pos + 8; ++i) {
-            const auto& encoded = table_[static_cast<unsigned char>(cp1251[i])];
-            std::memcpy(out, encoded.bytes.data(), 4);
-            out += encoded.size;
+            put(cp1251[i]);
         }
     }
     for (; pos < cp1251.size(); ++pos) {
-        const auto& encoded = table_[static_cast<unsigned char>(cp1251[pos])];
-        std::memcpy(out, encoded.bytes.data(), 4);
-        out += encoded.size;
+        put(cp1251[pos]);
     }
     return out;
 }

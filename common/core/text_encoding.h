@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -67,6 +68,9 @@ struct DecodedText {
 // Decodes a file's bytes in the forced encoding, or the detected one when none is
 // forced. Characters that Windows-1251 cannot hold become '?', a separator.
 DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> forced = std::nullopt);
+// The same, taking the bytes over: a Windows-1251 file becomes its own
+// Windows-1251 form without a copy.
+DecodedText decodeText(std::string&& bytes, std::optional<TextEncoding> forced = std::nullopt);
 
 // Encodes Windows-1251 text into one encoding, piece by piece: every byte becomes
 // the same bytes wherever it stands, so pieces may be cut anywhere. A character
@@ -89,12 +93,9 @@ class TextEncoder {
     std::string encodeFile(std::string_view cp1251) const;
 
   private:
-    // The target's bytes of each Windows-1251 byte: at most 3 (UTF-8).
-    struct Encoded {
-        std::array<char, 4> bytes{};
-        unsigned char size = 0;
-    };
-    std::array<Encoded, 256> table_;
+    // The target's bytes of each Windows-1251 byte, at most 3 (UTF-8), in the low
+    // 32 bits as memory holds them, and their count above: one load a byte.
+    std::array<std::uint64_t, 256> table_{};
     std::string preamble_;
     bool passesThrough_ = true;
     bool asciiKept_ = false;  // ASCII bytes stay as they are (all but UTF-16)

@@ -25,17 +25,26 @@ class CrossWordJoin {
   public:
     explicit CrossWordJoin(std::size_t dicWordCount) : head_(dicWordCount, kNone) {}
 
-    // Calls emit(outerEntry, innerEntry) for every pair with the same index and
-    // polls job.stopPoint() after every outer entry. Returns false when stopped.
-    template <typename Outer, typename Inner, typename Emit>
+    // Appends make(outerEntry, innerEntry) to list for every pair with the same
+    // index and polls job.stopPoint() after every outer entry. The pairs are
+    // counted first, so the list grows once. Returns false when stopped.
+    template <typename Outer, typename Inner, typename Entry, typename Make>
     bool join(std::span<const Outer> outer, std::span<const Inner> inner, JobControl& job,
-              Emit emit) {
+              std::vector<Entry>& list, Make make) {
         chain(inner);
+        std::size_t pairs = 0;
+        for (const auto& outerEntry : outer) {
+            for (auto at = firstOf(outerEntry); at != kNone;
+                 at = next_[static_cast<std::size_t>(at)]) {
+                ++pairs;
+            }
+        }
+        list.reserve(list.size() + pairs);
         bool stopped = false;
         for (const auto& outerEntry : outer) {
-            for (auto at = head_[static_cast<std::size_t>(dicIndexOf(outerEntry))]; at != kNone;
+            for (auto at = firstOf(outerEntry); at != kNone;
                  at = next_[static_cast<std::size_t>(at)]) {
-                emit(outerEntry, inner[static_cast<std::size_t>(at)]);
+                list.push_back(make(outerEntry, inner[static_cast<std::size_t>(at)]));
             }
             if (job.stopPoint()) {
                 stopped = true;
@@ -48,6 +57,11 @@ class CrossWordJoin {
 
   private:
     static constexpr std::int32_t kNone = -1;
+
+    template <typename Entry>
+    std::int32_t firstOf(const Entry& entry) const {
+        return head_[static_cast<std::size_t>(dicIndexOf(entry))];
+    }
 
     // Built from the back, so that each chain runs in inner list order.
     template <typename Inner>

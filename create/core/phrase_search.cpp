@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <limits>
 #include <ranges>
 #include <span>
@@ -56,26 +57,56 @@ class ProgressCounter {
 // Dictionary indices, in dictionary order.
 using Matches = std::vector<DicIndex>;
 
-// A trie of byte strings, each node with a table of 256 children; node 0 is the
-// root. The same bytes added twice give the same pattern number.
+// The bytes the phrase words are made of, numbered from 1; every other byte is 0.
+// Trie and automaton nodes hold a child per number rather than per byte, so their
+// tables stay small enough for the cache while the whole dictionary is walked.
+class Alphabet {
+  public:
+    explicit Alphabet(const std::vector<std::string>& words) {
+        for (const auto& word : words) {
+            for (const char c : word) {
+                auto& number = numberOf_[static_cast<unsigned char>(c)];
+                if (number == 0) {
+                    number = static_cast<std::uint16_t>(size_++);
+                }
+            }
+        }
+    }
+
+    std::size_t size() const { return size_; }
+    // log2 of the row width of a table with a child per letter: rows of a power of
+    // two are found with a shift.
+    int rowShift() const { return std::bit_width(size_ - 1); }
+    std::size_t operator()(char c) const { return numberOf_[static_cast<unsigned char>(c)]; }
+
+  private:
+    std::array<std::uint16_t, 256> numberOf_{};
+    std::size_t size_ = 1;
+};
+
+// A trie of byte strings over an alphabet that holds all their bytes; node 0 is
+// the root. The same bytes added twice give the same pattern number.
 class ByteTrie {
   public:
     static constexpr std::int32_t kNone = -1;
 
-    ByteTrie() { addNode(); }
+    explicit ByteTrie(const Alphabet& alphabet)
+        : alphabet_(alphabet), rowShift_(alphabet.rowShift()) {
+        addNode();
+    }
 
     template <typename Bytes>
     std::int32_t add(const Bytes& bytes) {
-        std::int32_t node = 0;
+        std::size_t node = 0;
         for (const char c : bytes) {
-            const auto byte = static_cast<unsigned char>(c);
-            if (next_[static_cast<std::size_t>(node)][byte] == kNone) {
+            const auto letter = alphabet_(c);
+            if (childOf(node, letter) == kNone) {
                 const auto added = addNode();  // may move the table
-                next_[static_cast<std::size_t>(node)][byte] = added;
+                childOf(node, letter) = added;
             }
-            node = next_[static_cast<std::size_t>(node)][byte];
+            node = static_cast<std::size_t>(childOf(node, letter));
         }
-        auto& pattern = patternAt_[static_cast<std::size_t>(node)];
+        auto& pattern = patternAt_[node];
         if (pattern == kNone) {
             pattern = patternCount_++;
         }
@@ -87,7 +118,7 @@ class ByteTrie {
     void findPrefixes(const Bytes& bytes, Found found) const {
         std::size_t node = 0;
         for (const char c : bytes) {
-            const auto child = next_[node][static_cast<unsigned char>(c)];
+            const auto child = childOf(node, alphabet_(c));
             if (child == kNone) {
                 return;
             }
@@ -102,13 +133,21 @@ class ByteTrie {
 
   protected:
     std::int32_t addNode() {
-        next_.emplace_back();
-        next_.back().fill(kNone);
+        next_.resize(next_.size() + (std::size_t{1} << rowShift_), kNone);
         patternAt_.push_back(kNone);
-        return static_cast<std::int32_t>(next_.size() - 1);
+        return static_cast<std::int32_t>(patternAt_.size() - 1);
     }
+    std::int32_t& childOf(std::size_t node, std::size_t letter) {
+        return next_[(node << rowShift_) + letter];
+    }
+    std::int32_t childOf(std::size_t node, std::size_t letter) const {
+        return next_[(node << rowShift_) + letter];
+    }
+    std::size_t nodeCount() const { return patternAt_.size(); }
 
-    std::vector<std::array<std::int32_t, 256>> next_;
+    const Alphabet& alphabet_;
+    int rowShift_;
+    std::vector<std::int32_t> next_;  // the children of node k: the row from k << rowShift_
     std::vector<std::int32_t> patternAt_;
     std::int32_t patternCount_ = 0;
 };
@@ -117,7 +156,8 @@ class ByteTrie {
 // finds every phrase word it contains.
 class WordFinder : private ByteTrie {
   public:
-    explicit WordFinder(const std::vector<std::string>& words) {
+    WordFinder(const std::vector<std::string>& words, const Alphabet& alphabet)
+        : ByteTrie(alphabet) {
         for (const auto& word : words) {
             wordPattern_.push_back(add(word));
         }
@@ -127,24 +167,44 @@ class WordFinder : private ByteTrie {
     std::int32_t patternOf(std::size_t word) const { return wordPattern_[word]; }
     std::int32_t patternCount() const { return ByteTrie::patternCount(); }
 
-    // Calls found(pattern) for every pattern the text contains, once or more.
-    template <typename Found>
-    void findContained(std::string_view text, Found found) const {
-        std::size_t state = 0;
-        for (const char c : text) {
-            state = static_cast<std::size_t>(next_[state][static_cast<unsigned char>(c)]);
-            for (auto at = outputStart_[state]; at < outputStart_[state + 1]; ++at) {
-                found(outputs_[at]);
-            }
+    // Every pattern the text contains, once or more, until the next call. The walk
+    // resumes where the text stops sharing its first bytes with the text before
+    // (the words of a sorted module share long stems); the state and what was found
+    // after each byte of that text are kept for it.
+    const std::vector<std::int32_t>& findContained(std::string_view text) {
+        std::size_t common = 0;
+        const auto shared = std::min(text.size(), previous_.size());
+        while (common < shared && text[common] == previous_[common]) {
+            ++common;
         }
+        stateAfter_.resize(common + 1);
+        foundAfter_.resize(common + 1);
+        found_.resize(foundAfter_.back());
+        // The tables are read through locals, which the compiler keeps in registers.
+        const std::int32_t* next = next_.data();
+        const std::uint32_t* outputStart = outputStart_.data();
+        const int shift = rowShift_;
+        std::size_t state = stateAfter_.back();
+        for (const char c : text.substr(common)) {
+            state = static_cast<std::size_t>(next[(state << shift) + alphabet_(c)]);
+            if (outputStart[state] != outputStart[state + 1]) {
+                found_.insert(found_.end(), outputs_.begin() + outputStart[state],
+                              outputs_.begin() + outputStart[state + 1]);
+            }
+            stateAfter_.push_back(state);
+            foundAfter_.push_back(found_.size());
+        }
+        previous_ = text;
+        return found_;
     }
 
   private:
     // Breadth first: each missing child becomes the child of the longest proper
     // suffix's state, and each state outputs what its suffix state outputs too.
+    // Bytes outside the alphabet (letter 0) lead back to the root from anywhere.
     void complete() {
-        std::vector<std::size_t> suffixOf(next_.size(), 0);
-        std::vector<std::vector<std::int32_t>> output(next_.size());
+        std::vector<std::size_t> suffixOf(nodeCount(), 0);
+        std::vector<std::vector<std::int32_t>> output(nodeCount());
         std::vector<std::size_t> queue{0};
         for (std::size_t at = 0; at < queue.size(); ++at) {
             const std::size_t node = queue[at];
@@ -155,9 +215,9 @@ class WordFinder : private ByteTrie {
             if (node != 0) {
                 output[node].insert(output[node].end(), inherited.begin(), inherited.end());
             }
-            for (std::size_t c = 0; c < 256; ++c) {
-                auto& child = next_[node][c];
-                const auto fallback = node == 0 ? 0 : next_[suffixOf[node]][c];
+            for (std::size_t letter = 0; letter < alphabet_.size(); ++letter) {
+                auto& child = childOf(node, letter);
+                const auto fallback = node == 0 ? 0 : childOf(suffixOf[node], letter);
                 if (child == kNone) {
                     child = fallback;
                 } else {
@@ -174,6 +234,9 @@ class WordFinder : private ByteTrie {
     }
 
     std::vector<std::int32_t> wordPattern_;
+    std::string_view previous_;                               // the text of the last walk
+    std::vector<std::size_t> stateAfter_{0}, foundAfter_{0};  // per byte of it, from 0
+    std::vector<std::int32_t> found_;
     // The patterns state k outputs: outputs_[outputStart_[k] .. outputStart_[k + 1]).
     std::vector<std::uint32_t> outputStart_;
     std::vector<std::int32_t> outputs_;
@@ -191,7 +254,8 @@ std::size_t searchedLength(std::string_view word) {
 // contain each phrase word.
 class DictionaryMatches {
   public:
-    DictionaryMatches(const std::vector<std::string>& words, const DicWords& dic) : finder_(words) {
+    DictionaryMatches(const std::vector<std::string>& words, const DicWords& dic)
+        : alphabet_(words), endings_(alphabet_), beginnings_(alphabet_), finder_(words, alphabet_) {
         for (const auto& word : words) {
             auto& parts = parts_.emplace_back();
             for (std::size_t t = 1; t < searchedLength(word); ++t) {
@@ -225,13 +289,13 @@ class DictionaryMatches {
             if (entry.size() < shortest) {
                 continue;
             }
-            finder_.findContained(entry, [&](std::int32_t pattern) {
+            for (const auto pattern : finder_.findContained(entry)) {
                 const auto p = static_cast<std::size_t>(pattern);
                 if (lastFound[p] != e && entry.size() >= shortestContaining[p]) {
                     lastFound[p] = e;
                     containing_[p].push_back(e);
                 }
-            });
+            }
         }
     }
 
@@ -250,6 +314,7 @@ class DictionaryMatches {
     struct Parts {
         std::int32_t left, right;
     };
+    Alphabet alphabet_;
     ByteTrie endings_;     // the left parts, read backwards
     ByteTrie beginnings_;  // the right parts
     WordFinder finder_;
@@ -265,6 +330,19 @@ bool searchTransitions(std::size_t w, std::string_view word, const DictionaryMat
     const auto length = searchedLength(word);
     analysis.w1Range.assign(length, {});
     analysis.w2Range.assign(length, {});
+    // The lists are sized first: grown step by step they would be copied over and over.
+    std::size_t leftCount = 0;
+    std::size_t rightCount = 0;
+    for (std::size_t t = 1; t < length; ++t) {
+        const auto& lefts = matches.endingWithLeft(w, t);
+        const auto& rights = matches.beginningWithRight(w, t);
+        if (!lefts.empty() && !rights.empty()) {
+            leftCount += lefts.size();
+            rightCount += rights.size();
+        }
+    }
+    analysis.w1List.reserve(leftCount);
+    analysis.w2List.reserve(rightCount);
     for (std::size_t t = 1; t < length; ++t) {
         const auto& lefts = matches.endingWithLeft(w, t);
         const auto& rights = matches.beginningWithRight(w, t);
@@ -299,24 +377,21 @@ std::span<const T> all(const std::vector<T>& list) {
 // current word w at once.
 bool searchCrossWords(const WordAnalysis& p, WordAnalysis& w, CrossWordJoin& joins,
                       JobControl& job) {
-    return joins.join(
-               all(w.w1List), all(p.w2List), job,
-               [&](const TransitionEntry& current, const TransitionEntry& previous) {
-                   w.wp2W1List.push_back({current.index, previous.transition, current.transition});
-               }) &&
-           joins.join(
-               all(w.w1List), all(p.rList), job,
-               [&](const TransitionEntry& current, DicIndex) { w.rpW1List.push_back(current); }) &&
-           joins.join(
-               all(w.w1List), all(p.eList), job,
-               [&](const TransitionEntry& current, DicIndex) { w.epW1List.push_back(current); }) &&
-           joins.join(all(w.rList), all(p.w2List), job,
-                      [&](DicIndex current, const TransitionEntry& previous) {
-                          w.wp2RList.push_back({current, previous.transition});
+    return joins.join(all(w.w1List), all(p.w2List), job, w.wp2W1List,
+                      [](const TransitionEntry& current, const TransitionEntry& previous) {
+                          return Wp2W1Entry{current.index, previous.transition, current.transition};
                       }) &&
-           joins.join(all(w.eList), all(p.w2List), job,
-                      [&](DicIndex current, const TransitionEntry& previous) {
-                          w.wp2EList.push_back({current, previous.transition});
+           joins.join(all(w.w1List), all(p.rList), job, w.rpW1List,
+                      [](const TransitionEntry& current, DicIndex) { return current; }) &&
+           joins.join(all(w.w1List), all(p.eList), job, w.epW1List,
+                      [](const TransitionEntry& current, DicIndex) { return current; }) &&
+           joins.join(all(w.rList), all(p.w2List), job, w.wp2RList,
+                      [](DicIndex current, const TransitionEntry& previous) {
+                          return TransitionEntry{current, previous.transition};
+                      }) &&
+           joins.join(all(w.eList), all(p.w2List), job, w.wp2EList,
+                      [](DicIndex current, const TransitionEntry& previous) {
+                          return TransitionEntry{current, previous.transition};
                       });
 }
 

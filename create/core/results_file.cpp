@@ -1,7 +1,9 @@
 #include "results_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <cstring>
 #include <type_traits>
 
 #include "common/core/codepage.h"
@@ -55,34 +57,45 @@ class StringSink {
     std::string text_;
 };
 
-// Gathers the text in one reused buffer and hands it to the file in pieces.
+// Gathers the text in one reused buffer and hands it to the file in pieces. The
+// report is made of millions of short pieces, so each is copied straight into
+// the buffer's free room.
 class FileSink {
   public:
-    explicit FileSink(WholeFileWriter& file) : file_(file) { buffer_.reserve(2 * kPieceSize); }
+    explicit FileSink(WholeFileWriter& file) : file_(file), buffer_(kPieceSize, '\0') {}
     void append(std::string_view text) {
-        buffer_.append(text);
-        flushFull();
+        if (text.size() > kPieceSize - used_) {
+            flush();
+            if (text.size() > kPieceSize) {
+                file_.append(text);
+                return;
+            }
+        }
+        std::memcpy(buffer_.data() + used_, text.data(), text.size());
+        used_ += text.size();
     }
     void append(std::size_t count, char c) {
-        buffer_.append(count, c);
-        flushFull();
+        while (count > 0) {
+            if (used_ == kPieceSize) {
+                flush();
+            }
+            const auto run = std::min(count, kPieceSize - used_);
+            std::memset(buffer_.data() + used_, c, run);
+            used_ += run;
+            count -= run;
+        }
     }
     void flush() {
-        file_.append(buffer_);
-        buffer_.clear();
+        file_.append(std::string_view(buffer_.data(), used_));
+        used_ = 0;
     }
 
   private:
     static constexpr std::size_t kPieceSize = 64 * 1024;
 
-    void flushFull() {
-        if (buffer_.size() >= kPieceSize) {
-            flush();
-        }
-    }
-
     WholeFileWriter& file_;
     std::string buffer_;
+    std::size_t used_ = 0;
 };
 
 std::string upper(std::string_view text) {

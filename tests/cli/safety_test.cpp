@@ -73,10 +73,10 @@ TEST(SafeTool, RunningOutOfMemoryEndsInAMessage) {
     GTEST_SKIP();
 #endif
     TempFolder folder;
-    // A module of many words: about 40 MB in memory.
+    // A module of many words: about 50 MB in memory.
     std::string module;
     std::mt19937 random(7);
-    for (int i = 0; i < 3'000'000; ++i) {
+    for (int i = 0; i < 4'500'000; ++i) {
         module += std::to_string(random()) + "\r\n";
     }
     std::filesystem::create_directories(folder / "big");

@@ -29,6 +29,16 @@ Words fieldsOf(std::string_view module) {
     return wordsOf(words);
 }
 
+// The same fields packed in the module's own bytes, and appended to other words.
+Words packedFieldsOf(const std::string& module) {
+    DicWords words;
+    words.appendModule(std::string(module));
+    Words packed = wordsOf(words);
+    words.appendModule(std::string(module));
+    EXPECT_EQ(words.size(), 2 * packed.size());
+    return packed;
+}
+
 TEST(ModuleFields, FollowTheFieldRules) {
     const std::string longLine(1 << 20, 'z');
     const struct {
@@ -55,7 +65,21 @@ TEST(ModuleFields, FollowTheFieldRules) {
                  {longLine + "\r\nq", {longLine, "q"}}};
     for (const auto& c : cases) {
         EXPECT_EQ(fieldsOf(c.module), c.fields) << c.module.substr(0, 20);
+        EXPECT_EQ(packedFieldsOf(c.module), c.fields) << c.module.substr(0, 20);
     }
+    // Fields of every length up to past two words of eight bytes, each ended by
+    // each kind of terminator, so that terminators fall on every byte of a word.
+    std::string module;
+    Words fields;
+    const char* terminators[] = {",", "\r\n", "\n", "\r"};
+    for (int round = 0; round < 3; ++round) {
+        for (std::size_t length = 0; length < 20; ++length) {
+            fields.emplace_back(length, static_cast<char>('a' + length));
+            module += fields.back() + terminators[(length + round) % 4];
+        }
+    }
+    EXPECT_EQ(fieldsOf(module), fields);
+    EXPECT_EQ(packedFieldsOf(module), fields);
 }
 
 TEST(LoadDicWords, ModulesFollowEachOtherInListOrder) {

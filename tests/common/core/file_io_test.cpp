@@ -91,6 +91,29 @@ TEST(WholeFileWriting, ReplacesRegularFilesOnlyAndKeepsLinksAndPermissions) {
     EXPECT_EQ(modeOf(folder / "private.txt") & 07777, 0640u);
 }
 
+TEST(WholeFileWriting, EncodesPiecesOfAnySizeWhole) {
+    TempFolder folder;
+    // Pieces around the size the writer encodes at a time, cut inside characters
+    // whose encoded form is longer than one byte.
+    std::string text;
+    for (int i = 0; text.size() < 300'000; ++i) {
+        text += i % 3 == 0 ? "\xEF\xF0\xE8\xEC\xE5\xF0 " : "\xB9\x88\x98 \r\n";
+    }
+    for (const SourceEncoding encoding :
+         {SourceEncoding{TextEncoding::Utf8, true}, SourceEncoding{TextEncoding::Utf16Be, true},
+          SourceEncoding{TextEncoding::Koi8R, false}}) {
+        const TextEncoder encoder(encoding);
+        for (const std::size_t pieceSize : {std::size_t{1000}, std::size_t{65'537}, text.size()}) {
+            WholeFileWriter writer(folder / "out.txt", encoder);
+            for (std::size_t pos = 0; pos < text.size(); pos += pieceSize) {
+                writer.append(std::string_view(text).substr(pos, pieceSize));
+            }
+            ASSERT_TRUE(writer.commit());
+            EXPECT_EQ(folder.read("out.txt"), encoder.encodeFile(text)) << pieceSize;
+        }
+    }
+}
+
 TEST(WholeFileWriting, AFailedWriteLeavesTheTargetAndNoTemporaryFile) {
     TempFolder folder;
     const auto target = folder.write("report.txt", "old");

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "common/core/codepage.h"
 #include "tests/support/source_encodings.h"
 
@@ -154,6 +156,16 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
     };
     const auto w = [](const char* utf8) { return utf8ToCp1251(utf8); };
     const auto start = kRussian.substr(0, 100);
+    // One stray byte to four characters is still UTF-8, even where the stray byte
+    // is followed by a character cut by an eight-byte boundary.
+    std::string stray;
+    std::string strayCp1251;
+    for (int i = 0; i < 20; ++i) {
+        stray +=
+            "\xE0"
+            "abcdefgжжжж";
+        strayCp1251 += w("?abcdefgжжжж");
+    }
     for (const auto& [bytes, forced, encoding, expected, invalid] : std::initializer_list<Case>{
              // Stray bytes inside UTF-8 text keep the file UTF-8: a lone 0xFF, an
              // overlong form, an encoded surrogate, a cut-off last character.
@@ -164,6 +176,7 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
               w("мир?дом"),
               1},
              {fileIn(kUtf8, start) + "\xC0\xAF\xED\xA0\x80\xD0", {}, kUtf8, start + "??????", 6},
+             {stray, {}, kUtf8, strayCp1251, 20},
              // UTF-16: an odd last byte, lone surrogates, a mark and nothing else.
              {std::string("\xFF\xFE\x61\x00\x62", 5), {}, kUtf16Le, "a?", 1},
              {std::string("\xFE\xFF\xD8\x00\x00\x61", 6), {}, kUtf16Be, "??a", 2},
@@ -171,6 +184,7 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
              {"\xFF\xFE", {}, kUtf16Le, "", 0},
              {"\xEF\xBB\xBF", {}, kUtf8Bom, "", 0},
              {"", {}, kWin, "", 0},
+             {"\x98\xFF", TextEncoding::Windows1251, kWin, "\x98\xFF", 0},
              // UTF-8 forced on Windows-1251 bytes: every byte replaced and counted.
              {w("Мама"), TextEncoding::Utf8, kUtf8, "????", 4},
              // UTF-16 forced without a mark reads little-endian; a mark decides.
@@ -181,10 +195,54 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
               0},
              {std::string("\xFE\xFF\x04\x3F", 4), TextEncoding::Utf16Le, kUtf16Be, w("п"), 0},
          }) {
-        const auto decoded = decodeText(bytes, forced);
-        EXPECT_EQ(decoded.encoding, encoding) << cp1251ToUtf8(expected);
-        EXPECT_EQ(decoded.cp1251, expected) << cp1251ToUtf8(expected);
-        EXPECT_EQ(decoded.invalidBytes, invalid) << cp1251ToUtf8(expected);
+        // Bytes handed over decode as the same bytes read in place.
+        for (const auto& decoded :
+             {decodeText(bytes, forced), decodeText(std::string(bytes), forced)}) {
+            EXPECT_EQ(decoded.encoding, encoding) << cp1251ToUtf8(expected);
+            EXPECT_EQ(decoded.cp1251, expected) << cp1251ToUtf8(expected);
+            EXPECT_EQ(decoded.invalidBytes, invalid) << cp1251ToUtf8(expected);
+        }
+    }
+}
+
+TEST(TextEncoding, Utf8DecodesCharacterByCharacter) {
+    // Random mixes of ASCII, letters, characters of two and three bytes, invalid or
+    // cut-off sequences and, every other round, characters without a Windows-1251
+    // form: each character becomes its byte or one separator, each invalid byte one
+    // separator.
+    const std::string_view pieces[] = {" ",        "a", "\r\n", "ж",    "Ё",    "ў",    "\u00A0",
+                                       "—",        "№", "€",    "\xFF", "\x80", "\xC0", "\xE2\x80",
+                                       "\xD0\x20", "é", "ß",    "中",   "😀"};
+    const std::size_t withForms = std::size(pieces) - 4;
+    std::mt19937 random(3);
+    for (int round = 0; round < 300; ++round) {
+        std::string utf8;
+        for (int i = 0; i < 40; ++i) {
+            utf8 += pieces[random() % (round % 2 == 0 ? withForms : std::size(pieces))];
+        }
+        EXPECT_EQ(decodeText(utf8, TextEncoding::Utf8).cp1251, utf8ToCp1251(utf8)) << utf8;
+    }
+}
+
+TEST(TextEncoding, DetectionAndDecodingAgreeWhereTheStartMisleads) {
+    // Long UTF-8 starts followed by Windows-1251 text, by a character without a
+    // Windows-1251 form, by stray bytes: decoding with detection gives what decoding
+    // in the detected encoding gives.
+    std::string utf8Start;
+    while (utf8Start.size() < (100 << 10)) {
+        utf8Start += fileIn(kUtf8, kRussian);
+    }
+    std::string cp1251Tail;
+    while (cp1251Tail.size() < (200 << 10)) {
+        cp1251Tail += kRussian;
+    }
+    for (const auto& bytes :
+         {utf8Start + cp1251Tail, utf8Start + "😀", utf8Start + "\xFF\xC0 ", utf8Start.substr(1)}) {
+        const auto detected = decodeText(bytes);
+        const auto forced = decodeText(bytes, detectEncoding(bytes).encoding);
+        EXPECT_EQ(detected.encoding, detectEncoding(bytes));
+        EXPECT_EQ(detected.cp1251, forced.cp1251);
+        EXPECT_EQ(detected.invalidBytes, forced.invalidBytes);
     }
 }
 
