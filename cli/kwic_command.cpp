@@ -95,7 +95,7 @@ int runKwicCommand(const Arguments& arguments) {
         occurrences(source, language.value_or(guessLanguage(source)), word, fragment);
     std::string lines;
     for (const auto& span : spans) {
-        lines += tabSeparated(kwicLine(source, span, width)) + '\n';
+        lines += tabSeparated(kwicLine(text, span, width)) + '\n';
         if (lines.size() > (1 << 16)) {
             std::cout << lines;
             lines.clear();

@@ -26,6 +26,13 @@ bool isUnicode(TextEncoding encoding) {
 void decodeAnyBytes(const std::string& bytes, std::optional<TextEncoding> forced) {
     const auto decoded = decodeText(bytes, forced);
     check(decoded.invalidBytes <= bytes.size(), "no more invalid bytes than bytes");
+    std::size_t next = 0;
+    for (const auto& other : decoded.otherCharacters) {
+        check(other.position >= next && other.position < decoded.cp1251.size() &&
+                  decoded.cp1251[other.position] == '?',
+              "other characters stand at separators, in order, once each");
+        next = other.position + 1;
+    }
     if (decoded.encoding.encoding == TextEncoding::Windows1251) {
         check(decoded.cp1251 == bytes && decoded.invalidBytes == 0,
               "Windows-1251 bytes decode to themselves");

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/core/source_span.h"
+#include "common/core/text_encoding.h"
 
 namespace undertext {
 
@@ -21,9 +22,9 @@ struct KwicLine {
 
 inline constexpr std::size_t kDefaultKwicWidth = 40;
 
-// The line of span in source. The source is Windows-1251 (one byte per character);
-// span must lie within it.
-KwicLine kwicLine(std::string_view source, SourceSpan span, std::size_t width);
+// The line of span in the decoded source, with the source's own characters where
+// its Windows-1251 form holds '?' for them; span must lie within it.
+KwicLine kwicLine(const DecodedText& source, SourceSpan span, std::size_t width);
 
 // The line as tab-separated text: position, left, span, right; no line end.
 std::string tabSeparated(const KwicLine& line);

@@ -103,7 +103,7 @@ bool isEightBit(TextEncoding encoding) {
 // Maps code points to Windows-1251 after NFC normalisation. Text whose every
 // character has a Windows-1251 form is already in NFC (the code page holds no
 // combining mark), so only other text is normalised.
-std::string toCp1251(const std::u32string& text) {
+std::string toCp1251(const std::u32string& text, std::vector<OtherCharacter>& others) {
     std::string out;
     out.reserve(text.size());
     for (const char32_t cp : text) {
@@ -130,6 +130,9 @@ std::string toCp1251(const std::u32string& text) {
     out.clear();
     for (std::size_t i = 0; i < length; ++i) {
         const int byte = cp1251ByteOf(source[i]);
+        if (byte < 0) {
+            others.push_back({i, source[i]});
+        }
         out.push_back(byte < 0 ? kSeparator : static_cast<char>(byte));
     }
     return out;
@@ -292,8 +295,9 @@ enum class Direct { Decoded, NoForm, NotUtf8 };
 // form, which needs no normalisation: NoForm at the first one without. The tally
 // counts as detection does; untilNotUtf8 gives up (NotUtf8) once it shows the
 // text can no longer be UTF-8.
-Direct decodeUtf8Directly(std::string_view bytes, std::string& out, Utf8Tally& tally,
+Direct decodeUtf8Directly(std::string_view bytes, DecodedText& decoded, Utf8Tally& tally,
                           bool untilNotUtf8) {
+    std::string& out = decoded.cp1251;
     const auto& twoBytes = twoByteTable();
     out.resize(bytes.size());
     char* next = out.data();
@@ -323,6 +327,10 @@ Direct decodeUtf8Directly(std::string_view bytes, std::string& out, Utf8Tally& t
         const int byte = length == 0 ? kSeparator : cp1251ByteOf(cp);
         if (byte < 0) {
             return Direct::NoForm;
+        }
+        if (length == 0) {
+            decoded.otherCharacters.push_back(
+                {static_cast<std::size_t>(next - out.data()), kReplacement});
         }
         *next++ = static_cast<char>(byte);
         ++(length == 0 ? tally.invalid : tally.multibyte);
@@ -380,22 +388,27 @@ void decodeUtf16(std::string_view bytes, bool bigEndian, std::u32string& out,
     }
 }
 
-std::string decodeEightBit(std::string_view bytes, TextEncoding encoding, std::size_t& invalid) {
+void decodeEightBit(std::string_view bytes, TextEncoding encoding, DecodedText& decoded) {
     std::array<char, 256> toCp1251Byte{};
     std::array<bool, 256> defined{};
+    std::array<char32_t, 256> other{};  // what a '?' of the result stands for, or 0
     const auto& table = byteTable(encoding);
     for (int b = 0; b < 256; ++b) {
         defined[b] = table[b] != kUndefined;
         const int byte = defined[b] ? cp1251ByteOf(table[b]) : -1;
         toCp1251Byte[b] = byte < 0 ? kSeparator : static_cast<char>(byte);
+        other[b] = !defined[b] ? kReplacement : byte < 0 ? table[b] : 0;
     }
-    std::string out(bytes.size(), kSeparator);
+    std::string& out = decoded.cp1251;
+    out.assign(bytes.size(), kSeparator);
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
         out[i] = toCp1251Byte[b];
-        invalid += defined[b] ? 0 : 1;
+        decoded.invalidBytes += defined[b] ? 0 : 1;
+        if (other[b] != 0) {
+            decoded.otherCharacters.push_back({i, other[b]});
+        }
     }
-    return out;
 }
 
 }  // namespace
@@ -459,10 +472,10 @@ DecodedText decodeAs(std::string_view bytes, SourceEncoding source) {
     if (encoding == TextEncoding::Windows1251) {
         result.cp1251 = std::string(bytes);
     } else if (isEightBit(encoding)) {
-        result.cp1251 = decodeEightBit(bytes, encoding, result.invalidBytes);
+        decodeEightBit(bytes, encoding, result);
     } else if (Utf8Tally tally;
                encoding == TextEncoding::Utf8 &&
-               decodeUtf8Directly(bytes, result.cp1251, tally, false) == Direct::Decoded) {
+               decodeUtf8Directly(bytes, result, tally, false) == Direct::Decoded) {
         result.invalidBytes = tally.invalid;
     } else {
         std::u32string text;
@@ -472,7 +485,8 @@ DecodedText decodeAs(std::string_view bytes, SourceEncoding source) {
         } else {
             decodeUtf16(bytes, encoding == TextEncoding::Utf16Be, text, result.invalidBytes);
         }
-        result.cp1251 = toCp1251(text);
+        result.otherCharacters.clear();  // a direct attempt may have begun them
+        result.cp1251 = toCp1251(text, result.otherCharacters);
     }
     return result;
 }
@@ -488,7 +502,7 @@ std::optional<DecodedText> decodeLikelyUtf8(std::string_view bytes) {
     }
     DecodedText result;
     Utf8Tally tally;
-    if (decodeUtf8Directly(bytes, result.cp1251, tally, true) != Direct::Decoded ||
+    if (decodeUtf8Directly(bytes, result, tally, true) != Direct::Decoded ||
         !looksLikeUtf8(tally)) {
         return std::nullopt;
     }

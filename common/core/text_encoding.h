@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace undertext {
 
@@ -57,12 +58,24 @@ inline constexpr std::array<EncodingChoice, 5> kEncodingChoices = {{
 // Windows-1251 when it has no confident answer (pure ASCII included).
 SourceEncoding detectEncoding(std::string_view bytes);
 
+// A character of the decoded text that its Windows-1251 form holds as the
+// separator '?': one the code page lacks, or U+FFFD for an invalid byte.
+struct OtherCharacter {
+    std::size_t position;  // in the Windows-1251 form
+    char32_t codePoint;
+
+    bool operator==(const OtherCharacter&) const = default;
+};
+
 struct DecodedText {
     std::string cp1251;  // see the contract above
     SourceEncoding encoding;
     // Bytes of the source that are not valid in its encoding; each became one
     // separator ('?').
     std::size_t invalidBytes = 0;
+    // What stands in the source where cp1251 has a '?' it did not have, by
+    // position: shown to users in place of the '?' (contexts of occurrences).
+    std::vector<OtherCharacter> otherCharacters;
 };
 
 // Decodes a file's bytes in the forced encoding, or the detected one when none is

@@ -1,5 +1,7 @@
 #include "common/ui/concordance_model.h"
 
+#include <cassert>
+
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -17,7 +19,8 @@ QString utf8(const std::string& text) {
 
 }  // namespace
 
-void ConcordanceModel::show(std::string_view source, std::vector<SourceSpan> spans) {
+void ConcordanceModel::show(const DecodedText* source, std::vector<SourceSpan> spans) {
+    assert(source != nullptr || spans.empty());
     beginResetModel();
     source_ = source;
     spans_ = std::move(spans);
@@ -40,7 +43,7 @@ QVariant ConcordanceModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole: {
             const auto line =
-                kwicLine(source_, spans_[static_cast<std::size_t>(index.row())], kContextWidth);
+                kwicLine(*source_, spans_[static_cast<std::size_t>(index.row())], kContextWidth);
             switch (column) {
                 case Position:
                     return QString::number(line.position);
@@ -84,7 +87,7 @@ QString ConcordanceModel::wideContext(int row, std::size_t width) const {
     if (row < 0 || row >= rowCount()) {
         return {};
     }
-    const auto line = kwicLine(source_, spans_[static_cast<std::size_t>(row)], width);
+    const auto line = kwicLine(*source_, spans_[static_cast<std::size_t>(row)], width);
     return QStringLiteral("<p>%1<span style=\"background:%2\"><b>%3</b></span>%4</p>")
         .arg(utf8(line.left).toHtmlEscaped(), kSpanBackground.name(),
              utf8(line.span).toHtmlEscaped(), utf8(line.right).toHtmlEscaped());
@@ -93,7 +96,7 @@ QString ConcordanceModel::wideContext(int row, std::size_t width) const {
 std::string ConcordanceModel::tabSeparatedLines() const {
     std::string text;
     for (const auto& span : spans_) {
-        text += tabSeparated(kwicLine(source_, span, kContextWidth));
+        text += tabSeparated(kwicLine(*source_, span, kContextWidth));
         text += '\n';
     }
     return text;

@@ -7,12 +7,13 @@
 #include <QString>
 
 #include "common/core/source_span.h"
+#include "common/core/text_encoding.h"
 
 namespace undertext::ui {
 
 // The keyword-in-context lines of one word or fragment: position, left context
 // (right-aligned), the span (highlighted) and the right context. Lines are made
-// only when shown. The source (Windows-1251) must outlive the model's spans.
+// only when shown. The decoded source must outlive the model's spans.
 class ConcordanceModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -22,7 +23,7 @@ class ConcordanceModel final : public QAbstractTableModel {
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void show(std::string_view source, std::vector<SourceSpan> spans);
+    void show(const DecodedText* source, std::vector<SourceSpan> spans);
     const std::vector<SourceSpan>& spans() const { return spans_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -39,7 +40,7 @@ class ConcordanceModel final : public QAbstractTableModel {
     std::string tabSeparatedLines() const;
 
   private:
-    std::string_view source_;
+    const DecodedText* source_ = nullptr;
     std::vector<SourceSpan> spans_;
 };
 

@@ -44,7 +44,7 @@ namespace undertext::ui {
 
 // The source text decoded and indexed for finding occurrences, or why it cannot be.
 struct PreparedSource {
-    std::string text;  // the Windows-1251 form of the decoded source
+    DecodedText text;
     OccurrenceFinder finder;
     QString problem;
 };
@@ -88,13 +88,13 @@ PreparedPointer prepareSource(const std::filesystem::path& path, TextEncoding en
                                         .arg(QString::fromStdString(path.string()));
                 return prepared;
             }
-            prepared->text = decodeText(bytes.value(), encoding).cp1251;
+            prepared->text = decodeText(bytes.value(), encoding);
         }
-        if (prepared->text.size() > SuffixIndex::kMaxTextLength) {
+        if (prepared->text.cp1251.size() > SuffixIndex::kMaxTextLength) {
             prepared->problem =
                 QStringLiteral("Исходный текст слишком велик для поиска вхождений.");
         } else {
-            prepared->finder = makeFinder(prepared->text, language);
+            prepared->finder = makeFinder(prepared->text.cp1251, language);
         }
     } catch (const std::bad_alloc&) {
         prepared = std::make_shared<PreparedSource>();
@@ -213,7 +213,7 @@ ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, Rep
 ReportViewer::~ReportViewer() {
     // The views outlive the source text while the base class deletes them.
     if (concordance_ != nullptr) {
-        concordance_->show({}, {});
+        concordance_->show(nullptr, {});
     }
 }
 
@@ -406,8 +406,8 @@ void ReportViewer::chooseRow(int row) {
     const auto& source = prepared_->text;
     auto spans = prepared_->finder(entry.text);
     const auto found = spans.size();
-    plot_->show(spans, source.size());
-    concordance_->show(source, std::move(spans));
+    plot_->show(spans, source.cp1251.size());
+    concordance_->show(&source, std::move(spans));
     if (found == 0) {
         note_->setText(program_.noOccurrenceText);
     } else if (found == entry.count) {

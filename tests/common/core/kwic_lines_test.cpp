@@ -23,12 +23,42 @@ TEST(KwicLines, ContextsAreCutAtTheWidthAndKeptOnOneLine) {
         {{0, 26}, 0, "1\t\tМама мыла раму, а кот ел.\t"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(tabSeparated(kwicLine(source, c.span, c.width)), c.line) << c.line;
+        EXPECT_EQ(
+            tabSeparated(kwicLine(decodeText(source, TextEncoding::Windows1251), c.span, c.width)),
+            c.line)
+            << c.line;
     }
     // Every Windows-1251 character comes out as UTF-8.
-    const auto line = kwicLine("\xA8\xB8 \x98", {0, 2}, 40);
+    const auto line = kwicLine(
+        decodeText(std::string_view("\xA8\xB8 \x98"), TextEncoding::Windows1251), {0, 2}, 40);
     EXPECT_EQ(line.span, "Ёё");
     EXPECT_EQ(line.right, " \xC2\x98");
+}
+
+TEST(KwicLines, CharactersOutsideWindows1251ShowAsTheSourceHasThem) {
+    const struct {
+        std::string bytes;
+        TextEncoding encoding;
+        SourceSpan span;
+        const char* line;
+    } cases[] = {
+        // A decomposed «é» (composed first), a question mark of the text, an emoji
+        // and an invalid byte (shown as the replacement character).
+        {"cafe\xCC\x81? \xF0\x9F\x98\x80 \xFF кот",
+         TextEncoding::Utf8,
+         {10, 13},
+         "11\tcafé? 😀 \xEF\xBF\xBD \tкот\t"},
+        {"a\xFFкот", TextEncoding::Utf8, {2, 5}, "3\ta\xEF\xBF\xBD\tкот\t"},  // no other
+        {"\x80 \xCB\xCF\xD4", TextEncoding::Koi8R, {2, 5}, "3\t─ \tкот\t"},   // a box line
+        {std::string("\x3D\xD8\x00\xDE\x20\x00\x3A\x04", 8),
+         TextEncoding::Utf16Le,
+         {0, 3},
+         "1\t\t😀 к\t"},
+    };
+    for (const auto& c : cases) {
+        const auto line = kwicLine(decodeText(c.bytes, c.encoding), c.span, 40);
+        EXPECT_EQ(tabSeparated(line), c.line) << c.line;
+    }
 }
 
 }  // namespace
