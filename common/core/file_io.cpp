@@ -259,9 +259,7 @@ bool WholeFileWriter::append(std::string_view piece) {
         return false;
     }
     if (encoder_.passesThrough()) {
-        if (!writeAll(fd_, piece)) {
-            fail(reasonFor(errno));
-        }
+        write(piece);
         return failure_.empty();
     }
     // Encoded a stretch at a time into one small buffer, made once: a large piece
@@ -273,13 +271,26 @@ bool WholeFileWriter::append(std::string_view piece) {
     while (!piece.empty() && failure_.empty()) {
         const auto stretch = piece.substr(0, kStretch);
         const char* end = encoder_.encodeInto(stretch, encoded_.data());
-        if (!writeAll(fd_, std::string_view(encoded_.data(),
-                                            static_cast<std::size_t>(end - encoded_.data())))) {
-            fail(reasonFor(errno));
-        }
+        write(std::string_view(encoded_.data(), static_cast<std::size_t>(end - encoded_.data())));
         piece.remove_prefix(stretch.size());
     }
     return failure_.empty();
+}
+
+void WholeFileWriter::write(std::string_view bytes) {
+    if (!writeAll(fd_, bytes)) {
+        fail(reasonFor(errno));
+        return;
+    }
+    written_ += bytes.size();
+    // Only a request to the kernel, which returns at once: whatever fails here the
+    // sync at the commit reports.
+    constexpr std::uint64_t kWriteBackStep = 8 << 20;
+    if (written_ - writtenBack_ >= kWriteBackStep) {
+        ::sync_file_range(fd_, static_cast<off_t>(writtenBack_),
+                          static_cast<off_t>(written_ - writtenBack_), SYNC_FILE_RANGE_WRITE);
+        writtenBack_ = written_;
+    }
 }
 
 Status WholeFileWriter::commit() {

@@ -59,6 +59,9 @@ class WholeFileWriter {
   private:
     void fail(std::string reason);
     void discard();
+    // Writes bytes to the temporary file and starts writing back what has piled
+    // up, so that the sync at the commit waits only for the last of it.
+    void write(std::string_view bytes);
 
     std::filesystem::path target_;    // as given, for messages
     std::filesystem::path replaced_;  // the target with its links followed
@@ -66,7 +69,9 @@ class WholeFileWriter {
     TextEncoder encoder_;
     std::string encoded_;  // reused for each piece
     int fd_ = -1;
-    std::string failure_;  // the reason of the first failure; empty while all is well
+    std::uint64_t written_ = 0;      // bytes written to the temporary file
+    std::uint64_t writtenBack_ = 0;  // of which writing back has been started
+    std::string failure_;            // the reason of the first failure; empty while all is well
 };
 
 // Removes a file; a file that is already absent is not an error.
