@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <utility>
 
 #include "common/core/file_io.h"
 
@@ -49,9 +50,9 @@ Result<std::optional<TextEncoding>> encodingOption(const Arguments& arguments) {
     return Forced::failure("--encoding takes one of " + names);
 }
 
-DecodedText decodeSourceText(const std::filesystem::path& file, const std::string& bytes,
+DecodedText decodeSourceText(const std::filesystem::path& file, std::string&& bytes,
                              std::optional<TextEncoding> forced) {
-    auto decoded = decodeText(bytes, forced);
+    auto decoded = decodeText(std::move(bytes), forced);
     printError("encoding of " + displayPath(file) + ": " + describeEncoding(decoded.encoding));
     if (decoded.invalidBytes > 0) {
         printError(std::to_string(decoded.invalidBytes) +

@@ -40,9 +40,9 @@ std::vector<std::string> splitModuleNames(const std::string& list);
 // encodings a user may force. A failure is the usage message.
 Result<std::optional<TextEncoding>> encodingOption(const Arguments& arguments);
 
-// Decodes a text's bytes as a job will, and says on standard error which encoding
-// the file is in and how many invalid bytes were replaced, if any.
-DecodedText decodeSourceText(const std::filesystem::path& file, const std::string& bytes,
+// Decodes a text's bytes as a job will, taking them over, and says on standard
+// error which encoding the file is in and how many invalid bytes were replaced.
+DecodedText decodeSourceText(const std::filesystem::path& file, std::string&& bytes,
                              std::optional<TextEncoding> forced);
 
 // Prints "undertext: " + message to standard error (UTF-8).

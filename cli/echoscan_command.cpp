@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <iostream>
+#include <utility>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
@@ -49,7 +50,7 @@ int runEchoscanCommand(const Arguments& arguments) {
     // The text is read once, for the language guess and the job alike (a pipe can
     // be read only once). A missing file is left to the job, which names it so.
     blameOutOfMemoryOn(outOfMemoryMessage(file));
-    const auto bytes = readWholeFile(file);
+    auto bytes = readWholeFile(file);
     std::error_code error;
     if (!bytes && std::filesystem::exists(file, error)) {
         printError(bytes.error());
@@ -57,7 +58,7 @@ int runEchoscanCommand(const Arguments& arguments) {
     }
     std::optional<DecodedText> text;
     if (bytes) {
-        text = decodeSourceText(file, bytes.value(), forced.value());
+        text = decodeSourceText(file, std::move(bytes).value(), forced.value());
     }
     const auto language = languageFor(arguments, text ? &*text : nullptr);
     if (!language) {

@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <iostream>
+#include <utility>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
@@ -41,12 +42,12 @@ int runEmbedCommand(const Arguments& arguments) {
     // The text is read once, for the language guess and the job alike (a pipe can
     // be read only once).
     blameOutOfMemoryOn(outOfMemoryMessage(source));
-    const auto bytes = readWholeFile(source, embed::kMaxSourceBytes);
+    auto bytes = readWholeFile(source, embed::kMaxSourceBytes);
     if (!bytes) {
         printError(bytes.error());
         return kExitRefused;
     }
-    const auto text = decodeSourceText(source, bytes.value(), forced.value());
+    const auto text = decodeSourceText(source, std::move(bytes).value(), forced.value());
     inputs.sourceText = &text;
     // The language is guessed from the decoded letters, as opening the file in
     // the window does.

@@ -1,6 +1,7 @@
 #include <charconv>
 #include <filesystem>
 #include <iostream>
+#include <utility>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
@@ -77,14 +78,14 @@ int runKwicCommand(const Arguments& arguments) {
     }
 
     const std::filesystem::path file = arguments.positional.front();
-    const auto bytes = readWholeFile(file);
+    auto bytes = readWholeFile(file);
     if (!bytes) {
         printError(bytes.error());
         return kExitRefused;
     }
     // Positions and contexts are those of the decoded text: one byte of its
     // Windows-1251 form per character.
-    const auto text = decodeSourceText(file, bytes.value(), forced.value());
+    const auto text = decodeSourceText(file, std::move(bytes).value(), forced.value());
     const std::string& source = text.cp1251;
     if (source.size() > SuffixIndex::kMaxTextLength) {
         printError("Файл \"" + displayPath(file) +

@@ -523,6 +523,11 @@ DecodedText decodeText(std::string_view bytes, std::optional<TextEncoding> force
 }
 
 DecodedText decodeText(std::string&& bytes, std::optional<TextEncoding> forced) {
+    if (!forced) {
+        if (auto decoded = decodeLikelyUtf8(bytes)) {
+            return std::move(*decoded);
+        }
+    }
     const auto encoding = encodingOf(bytes, forced);
     if (encoding.encoding != TextEncoding::Windows1251) {
         return decodeAs(bytes, encoding);
