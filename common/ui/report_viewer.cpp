@@ -1,6 +1,7 @@
 #include "common/ui/report_viewer.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QApplication>
 #include <QClipboard>
@@ -82,13 +83,13 @@ PreparedPointer prepareSource(const std::filesystem::path& path, TextEncoding en
     auto prepared = std::make_shared<PreparedSource>();
     try {
         {
-            const auto bytes = readWholeFile(path);
+            auto bytes = readWholeFile(path);
             if (!bytes) {
                 prepared->problem = QStringLiteral("Не удалось прочитать исходный текст %1.")
                                         .arg(QString::fromStdString(path.string()));
                 return prepared;
             }
-            prepared->text = decodeText(bytes.value(), encoding);
+            prepared->text = decodeText(std::move(bytes).value(), encoding);
         }
         if (prepared->text.cp1251.size() > SuffixIndex::kMaxTextLength) {
             prepared->problem =
