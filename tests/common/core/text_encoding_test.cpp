@@ -50,6 +50,10 @@ TEST(TextEncoding, EightBitTablesMatchTheirCodePages) {
     EXPECT_EQ(fileIn(kUtf16Le, "a"), std::string("\xFF\xFE\x61\x00", 4));
     // The euro sign has no KOI8-R form.
     EXPECT_EQ(TextEncoder(kKoi8).encode("\x88"), "?");
+    EXPECT_TRUE(TextEncoder(kWin).passesThrough());
+    EXPECT_TRUE(TextEncoder(kWin).preamble().empty());
+    EXPECT_EQ(TextEncoder(kUtf8Bom).preamble(), "\xEF\xBB\xBF");
+    EXPECT_TRUE(TextEncoder(kUtf8).preamble().empty());
 }
 
 // Detection on real passages and on short pieces of them, in every encoding. The
@@ -244,22 +248,6 @@ TEST(TextEncoding, DetectionAndDecodingAgreeWhereTheStartMisleads) {
         EXPECT_EQ(detected.cp1251, forced.cp1251);
         EXPECT_EQ(detected.invalidBytes, forced.invalidBytes);
     }
-}
-
-TEST(TextEncoding, PiecesEncodeOnTheirOwn) {
-    const std::string text = kRussian + "\r\n" + allBytes();
-    for (const auto encoding : {kWin, kUtf8Bom, kUtf16Be, kKoi8, kCp866}) {
-        const TextEncoder encoder(encoding);
-        std::string pieces;
-        for (std::size_t pos = 0; pos < text.size(); pos += 7) {
-            encoder.append(pieces, std::string_view(text).substr(pos, 7));
-        }
-        EXPECT_EQ(pieces, encoder.encode(text)) << describeEncoding(encoding);
-    }
-    EXPECT_TRUE(TextEncoder(kWin).passesThrough());
-    EXPECT_TRUE(TextEncoder(kWin).preamble().empty());
-    EXPECT_EQ(TextEncoder(kUtf8Bom).preamble(), "\xEF\xBB\xBF");
-    EXPECT_TRUE(TextEncoder(kUtf8).preamble().empty());
 }
 
 }  // namespace

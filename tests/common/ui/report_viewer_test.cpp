@@ -18,7 +18,6 @@
 #include "common/ui/scripted_dialogs.h"
 #include "echoscan/core/fragment_reports.h"
 #include "echoscan/ui/echoscan_report_program.h"
-#include "echoscan/ui/echoscan_window.h"
 #include "embed/core/embed_reports.h"
 #include "embed/ui/embed_report_program.h"
 #include "embed/ui/embed_window.h"
@@ -71,6 +70,15 @@ class ReportViewerTest : public ::testing::Test {
     static QString cell(QWidget* viewer, const char* name, int row, int column) {
         return part<QTableView>(viewer, name)->model()->index(row, column).data().toString();
     }
+    // A row's cells, joined by '|'.
+    static QString row(QWidget* viewer, const char* name, int row) {
+        QStringList cells;
+        for (int column = 0; column < part<QTableView>(viewer, name)->model()->columnCount();
+             ++column) {
+            cells.append(cell(viewer, name, row, column));
+        }
+        return cells.join(u'|');
+    }
 };
 
 TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences) {
@@ -78,16 +86,12 @@ TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences
     EXPECT_EQ(viewer->parentWidget(), &mainWindow);
     EXPECT_TRUE(viewer->isWindow());
     ASSERT_EQ(rows(viewer, "ReportTable"), 3);
-    EXPECT_EQ(cell(viewer, "ReportTable", 0, 0), QStringLiteral("кот"));
-    EXPECT_EQ(cell(viewer, "ReportTable", 0, 1), QStringLiteral("2"));
+    EXPECT_EQ(row(viewer, "ReportTable", 0), QStringLiteral("кот|2|3"));
 
     choose(viewer, 0);
     ASSERT_EQ(rows(viewer, "Concordance"), 2);
-    EXPECT_EQ(cell(viewer, "Concordance", 0, 0), QStringLiteral("2"));
-    EXPECT_EQ(cell(viewer, "Concordance", 0, 1), QStringLiteral("с"));
-    EXPECT_EQ(cell(viewer, "Concordance", 0, 2), QStringLiteral("кот"));
-    EXPECT_EQ(cell(viewer, "Concordance", 1, 1), QStringLiteral("скот "));
-    EXPECT_EQ(cell(viewer, "Concordance", 1, 3), QStringLiteral("ел "));
+    EXPECT_EQ(row(viewer, "Concordance", 0), QStringLiteral("2|с|кот| котел "));
+    EXPECT_EQ(row(viewer, "Concordance", 1), QStringLiteral("6|скот |кот|ел "));
     auto* plot = part<DispersionPlot>(viewer, "DispersionPlot");
     EXPECT_EQ(plot->ticks(), (std::vector<double>{1.0 / 12, 5.0 / 12}));
     EXPECT_EQ(plot->caption(), QStringLiteral("Вхождений: 2; длина текста: 12 символов"));
@@ -115,12 +119,11 @@ TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences
                                               {{0, 9, 2}, {0, 4, 2}}, 3, 9, 12));
     auto* echo = echoscanViewers.open(folder / "b.txt_RecSortByLen.txt", &mainWindow);
     ASSERT_EQ(rows(echo, "ReportTable"), 2);
-    EXPECT_EQ(cell(echo, "ReportTable", 1, 0), QStringLiteral("мама мыла"));
+    EXPECT_EQ(row(echo, "ReportTable", 1), QStringLiteral("мама мыла|2|9"));
     choose(echo, 1);
     ASSERT_EQ(rows(echo, "Concordance"), 2);
-    EXPECT_EQ(cell(echo, "Concordance", 0, 2), QStringLiteral("Мама мыла"));
-    EXPECT_EQ(cell(echo, "Concordance", 1, 0), QStringLiteral("17"));
-    EXPECT_EQ(cell(echo, "Concordance", 1, 1), QStringLiteral("Мама мыла раму, "));
+    EXPECT_EQ(row(echo, "Concordance", 0), QStringLiteral("1||Мама мыла| раму, мама мыла раму. "));
+    EXPECT_EQ(row(echo, "Concordance", 1), QStringLiteral("17|Мама мыла раму, |мама мыла| раму. "));
 }
 
 TEST_F(ReportViewerTest, OneWindowPerReportAndEveryReportReadsAsText) {
@@ -244,10 +247,8 @@ TEST_F(ReportViewerTest, ReportsAndSourcesInEveryEncodingShowTheSameTableAndLine
         QStringList cells;
         choose(viewer, 1);
         for (const char* view : {"ReportTable", "Concordance"}) {
-            for (int row = 0; row < rows(viewer, view); ++row) {
-                for (int column = 0; column < 3; ++column) {
-                    cells.append(cell(viewer, view, row, column));
-                }
+            for (int at = 0; at < rows(viewer, view); ++at) {
+                cells.append(row(viewer, view, at));
             }
         }
         const auto* lines = part<QListView>(viewer, "ReportLines")->model();
@@ -260,7 +261,7 @@ TEST_F(ReportViewerTest, ReportsAndSourcesInEveryEncodingShowTheSameTableAndLine
     original.write("a.txt", source);
     original.write("a.txt_EmbSortByFriq.txt", report);
     const auto expected = shown(original);
-    ASSERT_GE(expected.size(), 20);
+    ASSERT_GE(expected.size(), 12) << expected.size();
     auto encodings = std::vector<SourceEncoding>(testing::kSelfEvidentEncodings.begin() + 1,
                                                  testing::kSelfEvidentEncodings.end());
     encodings.insert(encodings.end(), {testing::kKoi8, testing::kCp866});
@@ -305,9 +306,12 @@ TEST_F(ReportViewerTest, TheSourceIsPreparedAsideAndTheWindowMayCloseMeanwhile) 
     EXPECT_TRUE(part<QLineEdit>(viewer, "FindBox")->hasFocus());
 }
 
-// A double-click on the report in File2 opens one viewer over the main window.
-void expectViewerOnDoubleClick(QWidget& window, const testing::TempFolder& folder,
-                               const ScriptedDialogs& dialogs) {
+// A double-click on the report in File2 opens one viewer over the main window;
+// both main windows share this wiring.
+TEST_F(ReportViewerTest, ADoubleClickOnAReportInTheMainWindowOpensItsViewer) {
+    testing::TempFolder start;
+    start.write("common.dic", utf8ToCp1251("кот\r\n"));
+    embed::EmbedWindow window(start.path(), dialogs);
     auto* list = window.findChild<ResultFileList*>(QStringLiteral("File2"));
     list->point(folder.path(), QStringLiteral("a.txt_*.*"));
     ASSERT_EQ(list->count(), 1);
@@ -320,15 +324,6 @@ void expectViewerOnDoubleClick(QWidget& window, const testing::TempFolder& folde
     EXPECT_TRUE(dialogs.viewedFiles().isEmpty());
     QTest::keyClick(viewers.front(), Qt::Key_Escape);
     EXPECT_FALSE(viewers.front()->isVisible());
-}
-
-TEST_F(ReportViewerTest, ADoubleClickOnAReportInEitherMainWindowOpensItsViewer) {
-    testing::TempFolder start;
-    start.write("common.dic", utf8ToCp1251("кот\r\n"));
-    embed::EmbedWindow embedWindow(start.path(), dialogs);
-    expectViewerOnDoubleClick(embedWindow, folder, dialogs);
-    echoscan::EchoscanWindow echoscanWindow(dialogs, start.path());
-    expectViewerOnDoubleClick(echoscanWindow, folder, dialogs);
 }
 
 }  // namespace
