@@ -14,13 +14,11 @@
 
 #include "common/core/codepage.h"
 #include "common/ui/dispersion_plot.h"
-#include "common/ui/result_file_list.h"
 #include "common/ui/scripted_dialogs.h"
 #include "echoscan/core/fragment_reports.h"
 #include "echoscan/ui/echoscan_report_program.h"
 #include "embed/core/embed_reports.h"
 #include "embed/ui/embed_report_program.h"
-#include "embed/ui/embed_window.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/source_encodings.h"
 #include "tests/support/temp_folder.h"
@@ -151,6 +149,9 @@ TEST_F(ReportViewerTest, OneWindowPerReportAndEveryReportReadsAsText) {
     QTest::mouseClick(part<QWidget>(viewer, "OpenElsewhere"), Qt::LeftButton);
     EXPECT_EQ(dialogs.viewedFiles(),
               QStringList{QString::fromStdString((folder / "a.txt_Emb.txt").string())});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible());
 }
 
 TEST_F(ReportViewerTest, ExportsWriteTheTableAsShownTheLinesAndThePlot) {
@@ -304,26 +305,6 @@ TEST_F(ReportViewerTest, TheSourceIsPreparedAsideAndTheWindowMayCloseMeanwhile) 
     QTest::keyClick(viewer, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(part<QTabWidget>(viewer, "ViewerTabs")->currentIndex(), 1);
     EXPECT_TRUE(part<QLineEdit>(viewer, "FindBox")->hasFocus());
-}
-
-// A double-click on the report in File2 opens one viewer over the main window;
-// both main windows share this wiring.
-TEST_F(ReportViewerTest, ADoubleClickOnAReportInTheMainWindowOpensItsViewer) {
-    testing::TempFolder start;
-    start.write("common.dic", utf8ToCp1251("кот\r\n"));
-    embed::EmbedWindow window(start.path(), dialogs);
-    auto* list = window.findChild<ResultFileList*>(QStringLiteral("File2"));
-    list->point(folder.path(), QStringLiteral("a.txt_*.*"));
-    ASSERT_EQ(list->count(), 1);
-    for (int time = 0; time < 2; ++time) {
-        emit list->itemDoubleClicked(list->item(0));
-    }
-    const auto viewers = window.findChildren<ReportViewer*>();
-    ASSERT_EQ(viewers.size(), 1);
-    EXPECT_TRUE(viewers.front()->isVisible());
-    EXPECT_TRUE(dialogs.viewedFiles().isEmpty());
-    QTest::keyClick(viewers.front(), Qt::Key_Escape);
-    EXPECT_FALSE(viewers.front()->isVisible());
 }
 
 }  // namespace
