@@ -263,10 +263,9 @@ TEST_F(ReportViewerTest, ReportsAndSourcesInEveryEncodingShowTheSameTableAndLine
     original.write("a.txt_EmbSortByFriq.txt", report);
     const auto expected = shown(original);
     ASSERT_GE(expected.size(), 12) << expected.size();
-    auto encodings = std::vector<SourceEncoding>(testing::kSelfEvidentEncodings.begin() + 1,
-                                                 testing::kSelfEvidentEncodings.end());
-    encodings.insert(encodings.end(), {testing::kKoi8, testing::kCp866});
-    for (const auto& encoding : encodings) {
+    // UTF-16 for the encodings the report tells itself (the lines model's test has
+    // them all), and the 8-bit ones only the source tells apart.
+    for (const auto& encoding : {testing::kUtf16Le, testing::kKoi8, testing::kCp866}) {
         testing::TempFolder copy;
         const TextEncoder encoder(encoding);
         copy.write("a.txt", encoder.encodeFile(source));
