@@ -91,7 +91,7 @@ TEST(EncodingTool, OverridesReplacedBytesAndUsageErrors) {
     }
 }
 
-TEST(EncodingTool, CreateSavesUtf8OnRequestAndModulesCountTheSameInAnyEncoding) {
+TEST(EncodingTool, CreateSavesUtf8OnRequestAndModulesAreListedWithTheirEncodings) {
     TempFolder folder;
     const std::string module = utf8ToCp1251("мамаша\r\nыла\r\nрамушка\r\n");
     folder.write("COMMON.DIC", module);
@@ -105,14 +105,16 @@ TEST(EncodingTool, CreateSavesUtf8OnRequestAndModulesCountTheSameInAnyEncoding) 
               runTool(folder, {"create", "Мой мыла"}).out);
 
     std::filesystem::create_directories(folder / "d");
-    folder.write("d/w.dic", module);
+    folder.write("d/common.dic", module);
     folder.write("d/u.dic", TextEncoder(kUtf8).encode(module));
     folder.write("d/s.dic", TextEncoder(kUtf16Le).encodeFile(module));
     const auto listed = runTool(folder, {"modules", "--dict-dir", "d"});
-    EXPECT_EQ(listed.out,
-              "s.dic\t3 words\tUTF-16LE BOM\nu.dic\t3 words\tUTF-8\nw.dic\t3 words\tWindows-1251\n"
-              "Default Russian module: missing (COMMON.DIC)\n"
-              "Default English module: missing (COMMON_E.DIC)\n");
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(
+        listed.out,
+        "common.dic\t3 words\tWindows-1251\ns.dic\t3 words\tUTF-16LE BOM\nu.dic\t3 words\tUTF-8\n"
+        "Default Russian module: common.dic\n"
+        "Default English module: missing (COMMON_E.DIC)\n");
 }
 
 }  // namespace
