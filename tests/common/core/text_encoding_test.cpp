@@ -147,20 +147,13 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
     std::string stray;
     std::string strayCp1251;
     for (int i = 0; i < 20; ++i) {
-        stray +=
-            "\xE0"
-            "abcdefgжжжж";
+        stray += std::string(1, '\xE0') + "abcdefgжжжж";
         strayCp1251 += w("?abcdefgжжжж");
     }
     for (const auto& [bytes, forced, encoding, expected, invalid] : std::initializer_list<Case>{
              // Stray bytes inside UTF-8 text keep the file UTF-8: a lone 0xFF, an
              // overlong form, an encoded surrogate, a cut-off last character.
-             {"мир\xFF"
-              "дом",
-              {},
-              kUtf8,
-              w("мир?дом"),
-              1},
+             {"мир\xFFдом", {}, kUtf8, w("мир?дом"), 1},
              {fileIn(kUtf8, start) + "\xC0\xAF\xED\xA0\x80\xD0", {}, kUtf8, start + "??????", 6},
              {stray, {}, kUtf8, strayCp1251, 20},
              // UTF-16: an odd last byte, lone surrogates, a mark and nothing else.
@@ -174,11 +167,7 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
              // UTF-8 forced on Windows-1251 bytes: every byte replaced and counted.
              {w("Мама"), TextEncoding::Utf8, kUtf8, "????", 4},
              // UTF-16 forced without a mark reads little-endian; a mark decides.
-             {std::string("\x3F\x04", 2),
-              TextEncoding::Utf16Le,
-              {TextEncoding::Utf16Le, false},
-              w("п"),
-              0},
+             {"\x3F\x04", TextEncoding::Utf16Le, {TextEncoding::Utf16Le, false}, w("п"), 0},
              {std::string("\xFE\xFF\x04\x3F", 4), TextEncoding::Utf16Le, kUtf16Be, w("п"), 0},
          }) {
         // Bytes handed over decode as the same bytes read in place.
