@@ -43,9 +43,8 @@ TEST(LanguageOptions, AChangeResetsTheModulesAndTheSameChoiceKeepsThem) {
     modules.addItem(QStringLiteral("a.dic"));
     options.select(Language::Russian);
     EXPECT_EQ(moduleListEntries(modules), (std::vector<std::string>{"common.dic", "a.dic"}));
-    // The user clicks "Английский", whose default module is missing.
+    // A click on the other language resets them (the Embed window's test clicks both).
     QTest::mouseClick(options.englishButton(), Qt::LeftButton);
-    EXPECT_FALSE(options.russianButton()->isChecked());
     EXPECT_EQ(options.language(), Language::English);
     EXPECT_EQ(modules.count(), 0);
 }
