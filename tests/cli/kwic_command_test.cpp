@@ -66,7 +66,6 @@ TEST(KwicCommand, ReadsTheTextInItsEncodingAndCountsDecodedCharacters) {
         SourceEncoding encoding;
         const char* option;
     } copies[] = {
-        {kUtf8, "auto"},
         {kUtf8Bom, "auto"},
         {kUtf16Be, "auto"},
         {kKoi8, "koi8-r"},

@@ -19,16 +19,14 @@
 namespace undertext::ui {
 namespace {
 
-TEST(ProgressDisplay, StartsWithTheDesignTextAndShowsTheNumberText) {
+// Its texts, from «Готово   0 %» on, are followed through the windows' tests.
+TEST(ProgressDisplay, TheBarFollowsTheNumberShown) {
     QWidget window;
     ProgressDisplay display(&window);
-    EXPECT_EQ(display.label()->text(), QStringLiteral("Готово   0 %"));
     EXPECT_EQ(display.bar()->maximum(), 100);
     for (const int percent : {2, 100, 0}) {
         display.show(percent);
         EXPECT_EQ(display.bar()->value(), percent);
-        EXPECT_EQ(display.label()->text(),
-                  QStringLiteral("Готово  %1 %").arg(percent));  // two blanks
     }
 }
 
