@@ -118,17 +118,6 @@ TEST(CreateTool, PrintsTheVariantsWritesTheLastAndTakesEightyCharacters) {
     EXPECT_TRUE(contains(unsaved.err, "Не удалось записать файл \"d\". Это папка.")) << unsaved.err;
 }
 
-TEST(ModulesTool, ListsTheModulesWithTheirWordCounts) {
-    TempFolder folder;
-    std::filesystem::create_directories(folder / "d");
-    folder.write("d/common.dic", "a\r\n\r\nb,c\r\n");
-    const auto listed = runTool(folder, {"modules", "--dict-dir", "d"});
-    EXPECT_EQ(listed.status, 0);
-    EXPECT_EQ(listed.out,
-              "common.dic\t4 words\tWindows-1251\nDefault Russian module: common.dic\n"
-              "Default English module: missing (COMMON_E.DIC)\n");
-}
-
 TEST(BatchTool, UsageErrorsExitWithTwoAndNameTheFault) {
     TempFolder folder;
     folder.write("t.txt", "text");

@@ -95,6 +95,8 @@ TEST(LoadDicWords, ModulesFollowEachOtherInListOrder) {
     const auto gone = loadDicWords(folder.path(), {"one.dic", "gone.dic"});
     ASSERT_FALSE(gone);
     EXPECT_NE(gone.error().find("gone.dic"), std::string::npos);
+    // The list's first entry alone tells whether any module is chosen.
+    EXPECT_TRUE(noModuleSelected({"", "a.dic"}));
 }
 
 TEST(LoadDicWords, EachModuleIsDecodedFromItsOwnEncoding) {
@@ -132,22 +134,6 @@ TEST(LoadDicWords, CountsAcrossTheGrowthBoundaries) {
         // One buffer and an offset table: well under twice the file.
         EXPECT_LE(words->memoryUsed(), 2 * module.size());
     }
-}
-
-TEST(DictionaryModules, NamesAreMatchedWithoutRegardToCase) {
-    TempFolder folder;
-    EXPECT_FALSE(hasAnyModule(folder.path()));
-    folder.write("common.dic", "a\r\n");
-    folder.write("Словарь.DiC", "b\r\n");
-    folder.write("notes.txt", "");
-    EXPECT_TRUE(hasAnyModule(folder.path()));
-    EXPECT_EQ(availableModules(folder.path()), (Words{"common.dic", "Словарь.DiC"}));
-    const auto defaults = lookUpDefaultModules(folder.path());
-    EXPECT_EQ(defaults.russian, "common.dic");
-    EXPECT_EQ(defaults.english, "");
-    EXPECT_EQ(loadDicWords(folder.path(), {"СЛОВАРЬ.dic"})->size(), 1U);
-    EXPECT_EQ(modulesForLanguage(Language::English, defaults), Words{});
-    EXPECT_TRUE(noModuleSelected({"", "a.dic"}));
 }
 
 }  // namespace

@@ -104,13 +104,12 @@ TEST_F(OpenFile, TheEncodingIsShownTheLettersCountDecodedAndAnOverrideLastsOneFi
     EXPECT_EQ(encoding->forced(), std::nullopt);
     encoding->box()->setCurrentText(QStringLiteral("KOI8-R"));
     EXPECT_EQ(encoding->forced(), TextEncoding::Koi8R);
-    // Another file: its own encoding, the box back on «Авто»; replaced bytes counted.
+    // Another file: its own encoding and replaced bytes counted; the box going back
+    // to «Авто» is followed in both windows' tests.
     texts.write("u.txt", "жжжжжж \xFF qq");
     run(text(texts / "u.txt"));
     EXPECT_EQ(encoding->label()->text(),
               QStringLiteral("Кодировка: UTF-8, заменено неверных байтов: 1"));
-    EXPECT_EQ(encoding->box()->currentText(), QStringLiteral("Авто"));
-    EXPECT_EQ(encoding->forced(), std::nullopt);
 }
 
 TEST_F(OpenFile, AnUnreadableFileIsReportedAndTheLanguageStays) {
@@ -124,7 +123,9 @@ TEST_F(OpenFile, AnUnreadableFileIsReportedAndTheLanguageStays) {
     EXPECT_EQ(window.focusWidget(), primary);
 }
 
-TEST(ChooseWhereToSave, ProposesThePhraseWithoutItsBlanksAndGivesTheChosenName) {
+// The title, folder, suffix and the UTF-8 choice are followed through the Create
+// window's save; here the name proposed, the two file types and a cancel.
+TEST(ChooseWhereToSave, ProposesThePhraseWithoutItsOuterBlanksAndOffersTwoFileTypes) {
     ScriptedDialogs dialogs;
     dialogs.queueFile(QStringLiteral("/out/res.txt"));
     const auto chosen = chooseWhereToSave(dialogs, nullptr, QStringLiteral("/out"),
@@ -133,15 +134,9 @@ TEST(ChooseWhereToSave, ProposesThePhraseWithoutItsBlanksAndGivesTheChosenName) 
     EXPECT_EQ(chosen->file, QStringLiteral("/out/res.txt"));
     EXPECT_FALSE(chosen->utf8);
     const auto& asked = dialogs.saveRequests().at(0);
-    EXPECT_EQ(asked.title, QStringLiteral("Save File"));
-    EXPECT_EQ(asked.initialFolder, QStringLiteral("/out"));
     EXPECT_EQ(asked.proposedName, QStringLiteral("мама\tраму"));
     EXPECT_EQ(asked.filter, QStringLiteral("Text Files (*.txt);;Текст UTF-8 (*.txt)"));
-    EXPECT_EQ(asked.defaultSuffix, QStringLiteral("txt"));
-    // The second file type asks for UTF-8.
-    dialogs.queueFile(QStringLiteral("/out/u.txt"), 1);
-    EXPECT_TRUE(chooseWhereToSave(dialogs, nullptr, QString(), QString())->utf8);
-    EXPECT_FALSE(chooseWhereToSave(dialogs, nullptr, QString(), QString()));
+    EXPECT_FALSE(chooseWhereToSave(dialogs, nullptr, QString(), QString()));  // cancelled
 }
 
 }  // namespace

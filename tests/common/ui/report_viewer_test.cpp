@@ -14,14 +14,11 @@
 
 #include "common/core/codepage.h"
 #include "common/ui/dispersion_plot.h"
-#include "common/ui/result_file_list.h"
 #include "common/ui/scripted_dialogs.h"
 #include "echoscan/core/fragment_reports.h"
 #include "echoscan/ui/echoscan_report_program.h"
-#include "echoscan/ui/echoscan_window.h"
 #include "embed/core/embed_reports.h"
 #include "embed/ui/embed_report_program.h"
-#include "embed/ui/embed_window.h"
 #include "tests/support/qt_application.h"
 #include "tests/support/source_encodings.h"
 #include "tests/support/temp_folder.h"
@@ -71,6 +68,15 @@ class ReportViewerTest : public ::testing::Test {
     static QString cell(QWidget* viewer, const char* name, int row, int column) {
         return part<QTableView>(viewer, name)->model()->index(row, column).data().toString();
     }
+    // A row's cells, joined by '|'.
+    static QString row(QWidget* viewer, const char* name, int row) {
+        QStringList cells;
+        for (int column = 0; column < part<QTableView>(viewer, name)->model()->columnCount();
+             ++column) {
+            cells.append(cell(viewer, name, row, column));
+        }
+        return cells.join(u'|');
+    }
 };
 
 TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences) {
@@ -78,16 +84,12 @@ TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences
     EXPECT_EQ(viewer->parentWidget(), &mainWindow);
     EXPECT_TRUE(viewer->isWindow());
     ASSERT_EQ(rows(viewer, "ReportTable"), 3);
-    EXPECT_EQ(cell(viewer, "ReportTable", 0, 0), QStringLiteral("кот"));
-    EXPECT_EQ(cell(viewer, "ReportTable", 0, 1), QStringLiteral("2"));
+    EXPECT_EQ(row(viewer, "ReportTable", 0), QStringLiteral("кот|2|3"));
 
     choose(viewer, 0);
     ASSERT_EQ(rows(viewer, "Concordance"), 2);
-    EXPECT_EQ(cell(viewer, "Concordance", 0, 0), QStringLiteral("2"));
-    EXPECT_EQ(cell(viewer, "Concordance", 0, 1), QStringLiteral("с"));
-    EXPECT_EQ(cell(viewer, "Concordance", 0, 2), QStringLiteral("кот"));
-    EXPECT_EQ(cell(viewer, "Concordance", 1, 1), QStringLiteral("скот "));
-    EXPECT_EQ(cell(viewer, "Concordance", 1, 3), QStringLiteral("ел "));
+    EXPECT_EQ(row(viewer, "Concordance", 0), QStringLiteral("2|с|кот| котел "));
+    EXPECT_EQ(row(viewer, "Concordance", 1), QStringLiteral("6|скот |кот|ел "));
     auto* plot = part<DispersionPlot>(viewer, "DispersionPlot");
     EXPECT_EQ(plot->ticks(), (std::vector<double>{1.0 / 12, 5.0 / 12}));
     EXPECT_EQ(plot->caption(), QStringLiteral("Вхождений: 2; длина текста: 12 символов"));
@@ -115,12 +117,11 @@ TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences
                                               {{0, 9, 2}, {0, 4, 2}}, 3, 9, 12));
     auto* echo = echoscanViewers.open(folder / "b.txt_RecSortByLen.txt", &mainWindow);
     ASSERT_EQ(rows(echo, "ReportTable"), 2);
-    EXPECT_EQ(cell(echo, "ReportTable", 1, 0), QStringLiteral("мама мыла"));
+    EXPECT_EQ(row(echo, "ReportTable", 1), QStringLiteral("мама мыла|2|9"));
     choose(echo, 1);
     ASSERT_EQ(rows(echo, "Concordance"), 2);
-    EXPECT_EQ(cell(echo, "Concordance", 0, 2), QStringLiteral("Мама мыла"));
-    EXPECT_EQ(cell(echo, "Concordance", 1, 0), QStringLiteral("17"));
-    EXPECT_EQ(cell(echo, "Concordance", 1, 1), QStringLiteral("Мама мыла раму, "));
+    EXPECT_EQ(row(echo, "Concordance", 0), QStringLiteral("1||Мама мыла| раму, мама мыла раму. "));
+    EXPECT_EQ(row(echo, "Concordance", 1), QStringLiteral("17|Мама мыла раму, |мама мыла| раму. "));
 }
 
 TEST_F(ReportViewerTest, OneWindowPerReportAndEveryReportReadsAsText) {
@@ -148,6 +149,9 @@ TEST_F(ReportViewerTest, OneWindowPerReportAndEveryReportReadsAsText) {
     QTest::mouseClick(part<QWidget>(viewer, "OpenElsewhere"), Qt::LeftButton);
     EXPECT_EQ(dialogs.viewedFiles(),
               QStringList{QString::fromStdString((folder / "a.txt_Emb.txt").string())});
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    QTest::keyClick(viewer, Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible());
 }
 
 TEST_F(ReportViewerTest, ExportsWriteTheTableAsShownTheLinesAndThePlot) {
@@ -214,18 +218,10 @@ TEST_F(ReportViewerTest, AMissingOrChangedSourceLeavesTheTableAndSaysWhy) {
     }
 }
 
-TEST_F(ReportViewerTest, AMalformedReportShowsTheRowsThatParse) {
-    std::string report = folder.read("a.txt_EmbSortByFriq.txt");
-    report.resize(report.find(utf8ToCp1251("пёс")) + 5);  // cut inside the last row
-    report.insert(report.find("\r\n" + utf8ToCp1251("ел")) + 2, "garbage \x01\xff 1\r\n");
-    folder.write("a.txt_EmbSortByAlf.txt", report);
+// Which lines of a broken report parse is the row parser's test; a report of no
+// text at all opens with no rows and its one line.
+TEST_F(ReportViewerTest, AReportOfBinaryBytesOpensWithNoRows) {
     folder.write("a.txt_EmbSortByLen.txt", std::string("\0\0\xff", 3));
-    auto* viewer = openEmbed("a.txt_EmbSortByAlf.txt");
-    ASSERT_EQ(rows(viewer, "ReportTable"), 2);
-    EXPECT_EQ(cell(viewer, "ReportTable", 1, 0), QStringLiteral("ел"));
-    choose(viewer, 1);
-    EXPECT_EQ(rows(viewer, "Concordance"), 1);
-
     auto* binary = openEmbed("a.txt_EmbSortByLen.txt");
     EXPECT_EQ(rows(binary, "ReportTable"), 0);
     EXPECT_EQ(part<QListView>(binary, "ReportLines")->model()->rowCount(), 1);
@@ -244,10 +240,8 @@ TEST_F(ReportViewerTest, ReportsAndSourcesInEveryEncodingShowTheSameTableAndLine
         QStringList cells;
         choose(viewer, 1);
         for (const char* view : {"ReportTable", "Concordance"}) {
-            for (int row = 0; row < rows(viewer, view); ++row) {
-                for (int column = 0; column < 3; ++column) {
-                    cells.append(cell(viewer, view, row, column));
-                }
+            for (int at = 0; at < rows(viewer, view); ++at) {
+                cells.append(row(viewer, view, at));
             }
         }
         const auto* lines = part<QListView>(viewer, "ReportLines")->model();
@@ -260,11 +254,10 @@ TEST_F(ReportViewerTest, ReportsAndSourcesInEveryEncodingShowTheSameTableAndLine
     original.write("a.txt", source);
     original.write("a.txt_EmbSortByFriq.txt", report);
     const auto expected = shown(original);
-    ASSERT_GE(expected.size(), 20);
-    auto encodings = std::vector<SourceEncoding>(testing::kSelfEvidentEncodings.begin() + 1,
-                                                 testing::kSelfEvidentEncodings.end());
-    encodings.insert(encodings.end(), {testing::kKoi8, testing::kCp866});
-    for (const auto& encoding : encodings) {
+    ASSERT_GE(expected.size(), 12) << expected.size();
+    // UTF-16 for the encodings the report tells itself (the lines model's test has
+    // them all), and the 8-bit ones only the source tells apart.
+    for (const auto& encoding : {testing::kUtf16Le, testing::kKoi8, testing::kCp866}) {
         testing::TempFolder copy;
         const TextEncoder encoder(encoding);
         copy.write("a.txt", encoder.encodeFile(source));
@@ -303,32 +296,6 @@ TEST_F(ReportViewerTest, TheSourceIsPreparedAsideAndTheWindowMayCloseMeanwhile) 
     QTest::keyClick(viewer, Qt::Key_F, Qt::ControlModifier);
     EXPECT_EQ(part<QTabWidget>(viewer, "ViewerTabs")->currentIndex(), 1);
     EXPECT_TRUE(part<QLineEdit>(viewer, "FindBox")->hasFocus());
-}
-
-// A double-click on the report in File2 opens one viewer over the main window.
-void expectViewerOnDoubleClick(QWidget& window, const testing::TempFolder& folder,
-                               const ScriptedDialogs& dialogs) {
-    auto* list = window.findChild<ResultFileList*>(QStringLiteral("File2"));
-    list->point(folder.path(), QStringLiteral("a.txt_*.*"));
-    ASSERT_EQ(list->count(), 1);
-    for (int time = 0; time < 2; ++time) {
-        emit list->itemDoubleClicked(list->item(0));
-    }
-    const auto viewers = window.findChildren<ReportViewer*>();
-    ASSERT_EQ(viewers.size(), 1);
-    EXPECT_TRUE(viewers.front()->isVisible());
-    EXPECT_TRUE(dialogs.viewedFiles().isEmpty());
-    QTest::keyClick(viewers.front(), Qt::Key_Escape);
-    EXPECT_FALSE(viewers.front()->isVisible());
-}
-
-TEST_F(ReportViewerTest, ADoubleClickOnAReportInEitherMainWindowOpensItsViewer) {
-    testing::TempFolder start;
-    start.write("common.dic", utf8ToCp1251("кот\r\n"));
-    embed::EmbedWindow embedWindow(start.path(), dialogs);
-    expectViewerOnDoubleClick(embedWindow, folder, dialogs);
-    echoscan::EchoscanWindow echoscanWindow(dialogs, start.path());
-    expectViewerOnDoubleClick(echoscanWindow, folder, dialogs);
 }
 
 }  // namespace

@@ -32,24 +32,6 @@ TEST(PhraseSearch, CatFindsEveryKindOfCandidateInOrder) {
     EXPECT_EQ(cat.modeAt(3), VariantMode::Embedded);
 }
 
-TEST(PhraseSearch, CatTopDropsTransitionsAndSharesTart) {
-    const auto analysis = analyse({"orca", "tart", "opal"}, "cat top");
-    const auto& cat = analysis.wordAnalyses.at(0);
-    const auto& top = analysis.wordAnalyses.at(1);
-    EXPECT_EQ(cat.keptTransitions, std::vector<Transition>{2});
-    EXPECT_EQ(cat.w1Range[1].size(), 0);
-    EXPECT_EQ(texts(analysis, cat.w1List), Strings{"orca"});
-    EXPECT_EQ(texts(analysis, cat.w2List), Strings{"tart"});
-    EXPECT_EQ(top.keptTransitions, std::vector<Transition>{1});
-    EXPECT_EQ(texts(analysis, top.w1List), Strings{"tart"});
-    EXPECT_EQ(texts(analysis, top.w2List), Strings{"opal"});
-    EXPECT_EQ(top.wp2W1List, (std::vector<Wp2W1Entry>{{1, 2, 1}}));
-    EXPECT_EQ(top.modeCount, 2);
-    EXPECT_EQ(top.singleModeCount, 1);
-    EXPECT_EQ(top.modeAt(2), VariantMode::Wp2W1);
-    EXPECT_EQ(top.modeAt(5), VariantMode::Transition);
-}
-
 TEST(PhraseSearch, OneLetterWordIsCutAtItsLetterAndEmbedsInThreeLetters) {
     const auto analysis = analyse({"a", "ab", "ba", "aba", "bab", "abc", "xay"}, "a");
     const auto& a = analysis.wordAnalyses.at(0);

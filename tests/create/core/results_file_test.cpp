@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <filesystem>
-
 #include "create/core/results_file.h"
 #include "create_test_support.h"
-#include "tests/support/child_process.h"
 #include "tests/support/temp_folder.h"
 
 namespace undertext::create::testing {
@@ -80,23 +76,6 @@ TEST(SaveResults, RemembersTheFolderOnlyWhenTheFileWasWritten) {
     ASSERT_TRUE(saveResults(session, start.path(), start / "r.txt", "cat top  ", "v "));
     EXPECT_EQ(start.read("r.txt"), resultsFileText("cat top  ", "v ", session.analysis));
     EXPECT_EQ(start.read("LastPathSynth.txt"), start.path().string() + "\r\n");
-}
-
-TEST(SaveRez, AWriteThatFailsMidwayLeavesTheGoodFileAsItWas) {
-    undertext::testing::TempFolder folder;
-    const auto analysis = analyse({"orca", "tart", "opal"}, "cat top");
-    ASSERT_TRUE(saveRez(folder / "r.txt", "cat top  ", "orca tart tart opal ", analysis));
-    const auto good = folder.read("r.txt");
-    // A file-size limit of a few bytes makes the writes of the new file fail.
-    const int status = undertext::testing::inChildProcess({16, false}, [&] {
-        std::signal(SIGXFSZ, SIG_IGN);  // as the batch tool does: the write fails instead
-        const auto saved = saveRez(folder / "r.txt", "cat top  ", "orca  tart opal ", analysis);
-        return !saved && saved.error().find("r.txt") != std::string::npos ? 1 : 0;
-    });
-    EXPECT_EQ(status, 1) << "the failed write went unreported";
-    EXPECT_EQ(folder.read("r.txt"), good);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1)
-        << "a temporary file stayed behind";
 }
 
 }  // namespace

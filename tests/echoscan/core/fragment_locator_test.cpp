@@ -16,17 +16,6 @@ std::string cp(std::string_view utf8) {
     return utf8ToCp1251(utf8);
 }
 
-// The spans of a fragment as "begin-end ...", both in UTF-8 literals.
-std::string spans(const char* text, const char* fragment, Language language) {
-    const FragmentLocator locator(cp(text), language);
-    std::string found;
-    for (const auto& span : locator.find(cp(fragment))) {
-        found += (found.empty() ? "" : " ") + std::to_string(span.begin) + "-" +
-                 std::to_string(span.end);
-    }
-    return found;
-}
-
 TEST(FragmentLocator, CountedStartsAndTheirSpansInTheSource) {
     constexpr auto ru = Language::Russian;
     const struct {
@@ -49,8 +38,14 @@ TEST(FragmentLocator, CountedStartsAndTheirSpansInTheSource) {
         {"Don't stop, don't", "t s", Language::English, "4-7"},
         {"ab кот ab кот", "b a", Language::English, "1-8"},
     };
+    // Each case's spans as "begin-end ...".
     for (const auto& c : cases) {
-        EXPECT_EQ(spans(c.text, c.fragment, c.language), c.spans) << c.text << " / " << c.fragment;
+        std::string found;
+        for (const auto& [begin, end] :
+             FragmentLocator(cp(c.text), c.language).find(cp(c.fragment))) {
+            found += (found.empty() ? "" : " ") + std::to_string(begin) + "-" + std::to_string(end);
+        }
+        EXPECT_EQ(found, c.spans) << c.text << " / " << c.fragment;
     }
 }
 

@@ -13,17 +13,6 @@ namespace {
 
 using testing::cp;
 
-// The spans of a word as "begin-end ...", both in UTF-8 literals.
-std::string spans(const char* text, const char* word, Language language = Language::Russian) {
-    const WordLocator locator(cp(text), language);
-    std::string found;
-    for (const auto& span : locator.find(cp(word))) {
-        found += (found.empty() ? "" : " ") + std::to_string(span.begin) + "-" +
-                 std::to_string(span.end);
-    }
-    return found;
-}
-
 TEST(WordLocator, SpansRunFromTheFirstLetterToTheLastAcrossSeparators) {
     const struct {
         const char* text;
@@ -48,8 +37,13 @@ TEST(WordLocator, SpansRunFromTheFirstLetterToTheLastAcrossSeparators) {
         {"Don't stop", "tst", Language::English, "4-8"},
         {"ab кот cd", "bc", Language::English, "1-8"},
     };
+    // Each case's spans as "begin-end ...".
     for (const auto& c : cases) {
-        EXPECT_EQ(spans(c.text, c.word, c.language), c.spans) << c.text << " / " << c.word;
+        std::string found;
+        for (const auto& [begin, end] : WordLocator(cp(c.text), c.language).find(cp(c.word))) {
+            found += (found.empty() ? "" : " ") + std::to_string(begin) + "-" + std::to_string(end);
+        }
+        EXPECT_EQ(found, c.spans) << c.text << " / " << c.word;
     }
 }
 
