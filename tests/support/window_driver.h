@@ -214,10 +214,11 @@ class WindowDriver {
 };
 
 // Opens copies of the Windows-1251 text in other encodings, w.txt being the
-// original, and runs each to its end: the window names the encoding found. What
-// the copies' reports hold is the batch tool's test, through the same job.
-inline void expectCopiesRun(WindowDriver& driver, const TempFolder& texts, const char* openButton,
-                            const std::string& text) {
+// original, and runs each: the window names the encoding found, and each copy's
+// reports are the original's in the copy's encoding.
+inline void expectCopiesGiveTheOriginalsReports(WindowDriver& driver, const TempFolder& texts,
+                                                const char* openButton, const std::string& text,
+                                                std::initializer_list<const char*> suffixes) {
     const std::pair<std::string, SourceEncoding> copies[] = {
         {"w.txt", {}}, {"u.txt", kUtf8Bom}, {"k.txt", kKoi8}};
     for (const auto& [name, encoding] : copies) {
@@ -226,6 +227,11 @@ inline void expectCopiesRun(WindowDriver& driver, const TempFolder& texts, const
             driver.text("EncodingLabel"),
             QStringLiteral("Кодировка: ") + QString::fromStdString(describeEncoding(encoding)));
         ASSERT_EQ(driver.runToTheEnd("Command1"), ui::JobRunner::End::Completed);
+        for (const auto* suffix : suffixes) {
+            EXPECT_EQ(texts.read(name + suffix),
+                      TextEncoder(encoding).encodeFile(texts.read(std::string("w.txt") + suffix)))
+                << name << suffix;
+        }
     }
 }
 

@@ -54,9 +54,11 @@ class EchoscanWindowTest : public ::testing::Test {
     }
 };
 
-TEST_F(EchoscanWindowTest, CopiesInOtherEncodingsAreNamedAndRunAndAnOverrideHoldsOneFile) {
+TEST_F(EchoscanWindowTest, CopiesInOtherEncodingsGiveTheOriginalsReportsAndAnOverrideHoldsOneFile) {
     open();
-    testing::expectCopiesRun(*driver, texts, "Command5", kVerse);
+    testing::expectCopiesGiveTheOriginalsReports(
+        *driver, texts, "Command5", kVerse,
+        {"_RecPrep.txt", "_RecSortByLen.txt", "_RecSortByAlf.txt", "_RecSortByFriq.txt"});
     // The KOI8-R copy forced to be Windows-1251 is read byte for byte as such.
     driver->control<QComboBox>("EncodingBox")->setCurrentText(q("Windows-1251"));
     ASSERT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);

@@ -54,10 +54,11 @@ class EmbedWindowTest : public ::testing::Test {
     }
 };
 
-TEST_F(EmbedWindowTest, CopiesInOtherEncodingsAreNamedAndRunAndAnOverrideHoldsOneFile) {
+TEST_F(EmbedWindowTest, CopiesInOtherEncodingsGiveTheOriginalsReportsAndAnOverrideHoldsOneFile) {
     open();
-    undertext::testing::expectCopiesRun(
-        *driver, texts, "Command6", utf8ToCp1251("Кот ел котлету, а котёл стоял на плите.\r\n"));
+    undertext::testing::expectCopiesGiveTheOriginalsReports(
+        *driver, texts, "Command6", utf8ToCp1251("Кот ел котлету, а котёл стоял на плите.\r\n"),
+        {"_Emb.txt", "_EmbSortByFriq.txt", "_EmbSortByLen.txt", "_EmbSortByAlf.txt"});
     // UTF-8 bytes forced to be Windows-1251 hold none of the words; choosing the
     // file again goes back to «Авто».
     driver->control<QComboBox>("EncodingBox")->setCurrentText(QStringLiteral("Windows-1251"));
