@@ -16,11 +16,6 @@ constexpr TextEncoding kEncodings[] = {
     TextEncoding::Windows1251, TextEncoding::Utf8,  TextEncoding::Utf16Le,  TextEncoding::Utf16Be,
     TextEncoding::Koi8R,       TextEncoding::Cp866, TextEncoding::Iso8859_5};
 
-bool isUnicode(TextEncoding encoding) {
-    return encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf16Le ||
-           encoding == TextEncoding::Utf16Be;
-}
-
 // Any bytes decode, detected or forced, without a fault; Windows-1251 bytes stay
 // as they are.
 void decodeAnyBytes(const std::string& bytes, std::optional<TextEncoding> forced) {

@@ -30,6 +30,13 @@ struct SourceEncoding {
     bool operator==(const SourceEncoding&) const = default;
 };
 
+// True for UTF-8 and UTF-16, the encodings that may have a byte-order mark and
+// hold more than one byte per character.
+constexpr bool isUnicode(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf16Le ||
+           encoding == TextEncoding::Utf16Be;
+}
+
 // The name shown to users: "Windows-1251", "UTF-8", "UTF-16LE", "KOI8-R", ...
 std::string_view encodingName(TextEncoding encoding);
 
