@@ -5,7 +5,7 @@
 #include <string>
 
 #include "bench/bench_inputs.h"
-#include "common/core/codepage.h"
+#include "common/core/text/codepage.h"
 #include "create/core/analysis_run.h"
 #include "create/core/results_file.h"
 #include "create/core/variant_actions.h"

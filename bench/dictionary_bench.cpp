@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "bench/bench_inputs.h"
-#include "common/core/dictionary.h"
+#include "common/core/dictionary/dictionary.h"
 
 namespace {
 

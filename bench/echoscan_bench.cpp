@@ -5,14 +5,14 @@
 #include <filesystem>
 
 #include "bench/echoscan_text.h"
-#include "common/core/codepage.h"
-#include "common/core/text_encoding.h"
+#include "common/core/text/codepage.h"
+#include "common/core/text/text_encoding.h"
 #include "echoscan/core/fragment_search_job.h"
 #include "echoscan/core/fragment_text.h"
 #include "echoscan/core/recurring_fragments.h"
 #include "echoscan/core/repeat_index.h"
-#include "tests/support/literal/fragment_search.h"
-#include "tests/support/temp_folder.h"
+#include "testing/literal/fragment_search.h"
+#include "testing/support/temp_folder.h"
 
 namespace {
 

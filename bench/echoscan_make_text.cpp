@@ -8,7 +8,7 @@
 #include <string>
 
 #include "bench/echoscan_text.h"
-#include "common/core/file_io.h"
+#include "common/core/files/file_io.h"
 
 int main(int argc, char** argv) {
     if (argc < 3) {

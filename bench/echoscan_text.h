@@ -5,9 +5,9 @@
 #include <string>
 
 #include "bench/bench_inputs.h"
-#include "common/core/dictionary.h"
-#include "common/core/letters.h"
+#include "common/core/dictionary/dictionary.h"
 #include "common/core/result.h"
+#include "common/core/text/letters.h"
 
 namespace undertext::bench {
 

@@ -5,13 +5,13 @@
 
 #include "bench/bench_inputs.h"
 #include "bench/embed_text_generator.h"
-#include "common/core/dictionary.h"
+#include "common/core/dictionary/dictionary.h"
 #include "common/core/job_control.h"
-#include "common/core/text_encoding.h"
+#include "common/core/text/text_encoding.h"
 #include "embed/core/embed_search_job.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
-#include "tests/support/literal/embed_search.h"
+#include "testing/literal/embed_search.h"
 
 namespace {
 

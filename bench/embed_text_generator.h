@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "common/core/codepage.h"
-#include "common/core/dictionary.h"
+#include "common/core/dictionary/dictionary.h"
+#include "common/core/text/codepage.h"
 
 namespace undertext::bench {
 

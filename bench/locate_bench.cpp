@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "bench/echoscan_text.h"
-#include "common/core/codepage.h"
+#include "common/core/text/codepage.h"
 #include "echoscan/core/fragment_locator.h"
 #include "embed/core/word_locator.h"
 

@@ -1,7 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/echoscan_text.h"
-#include "common/core/text_encoding.h"
+#include "common/core/text/text_encoding.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cli_support.h"
+#include "cli/cli_support.h"
 
 #include <unistd.h>
 
@@ -9,7 +9,7 @@
 #include <iostream>
 #include <utility>
 
-#include "common/core/file_io.h"
+#include "common/core/files/file_io.h"
 
 namespace undertext::cli {
 

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "common/core/job_control.h"
-#include "common/core/letters.h"
 #include "common/core/result.h"
 #include "common/core/stop_signals.h"
-#include "common/core/text_encoding.h"
+#include "common/core/text/letters.h"
+#include "common/core/text/text_encoding.h"
 
 namespace undertext::cli {
 

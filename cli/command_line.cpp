@@ -6,6 +6,7 @@
 #include <map>
 
 #include "cli/commands.h"
+#include "common/core/version.h"
 
 namespace undertext::cli {
 namespace {
@@ -123,7 +124,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CLI::App app{kDescription, "undertext"};
     app.footer(std::string("Each command's options: undertext COMMAND --help.\n") + kExitStatuses);
     app.allow_extras();
-    app.set_version_flag("--version", "undertext 2.1");
+    app.set_version_flag("--version", std::string("undertext ") + kVersion);
 
     struct Parsed {
         const CommandSpec* spec;

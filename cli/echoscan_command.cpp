@@ -4,8 +4,8 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "common/core/file_io.h"
-#include "common/core/leftover_files.h"
+#include "common/core/files/file_io.h"
+#include "common/core/files/leftover_files.h"
 #include "echoscan/core/fragment_reports.h"
 #include "echoscan/core/fragment_search_job.h"
 #include "echoscan/core/fragment_text.h"

@@ -5,9 +5,9 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/module_folder.h"
-#include "common/core/dictionary_modules.h"
-#include "common/core/file_io.h"
-#include "common/core/leftover_files.h"
+#include "common/core/dictionary/dictionary_modules.h"
+#include "common/core/files/file_io.h"
+#include "common/core/files/leftover_files.h"
 #include "embed/core/embed_reports.h"
 #include "embed/core/embed_search_job.h"
 

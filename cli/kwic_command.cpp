@@ -5,11 +5,11 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
-#include "common/core/codepage.h"
-#include "common/core/file_io.h"
-#include "common/core/kwic_lines.h"
+#include "common/core/files/file_io.h"
+#include "common/core/text/codepage.h"
 #include "echoscan/core/fragment_locator.h"
 #include "embed/core/word_locator.h"
+#include "viewer/core/kwic_lines.h"
 
 namespace undertext::cli {
 namespace {

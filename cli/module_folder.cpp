@@ -4,7 +4,7 @@
 #include <system_error>
 
 #include "cli/cli_support.h"
-#include "common/core/dictionary_modules.h"
+#include "common/core/dictionary/dictionary_modules.h"
 
 namespace undertext::cli {
 

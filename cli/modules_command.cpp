@@ -4,8 +4,8 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/module_folder.h"
-#include "common/core/dictionary.h"
-#include "common/core/dictionary_modules.h"
+#include "common/core/dictionary/dictionary.h"
+#include "common/core/dictionary/dictionary_modules.h"
 
 namespace undertext::cli {
 

@@ -8,7 +8,7 @@
 #include "embed/core/prepared_text.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_input.h"
-#include "tests/support/literal/embed_search.h"
+#include "testing/literal/embed_search.h"
 
 // Runs the fast preparation, search, counting, text-order report and report sorts
 // of Embed and the literal procedures on the same small text and dictionary; any

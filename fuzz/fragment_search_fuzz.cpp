@@ -5,7 +5,7 @@
 #include "echoscan/core/fragment_text.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_input.h"
-#include "tests/support/literal/fragment_search.h"
+#include "testing/literal/fragment_search.h"
 
 // Runs the fast recurring-fragment search of Echoscan and the literal procedure on
 // the same small text (raw, or prepared as a fragment text) over a drawn range of

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/core/letters.h"
+#include "common/core/text/letters.h"
 
 namespace undertext::fuzz {
 

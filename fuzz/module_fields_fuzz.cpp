@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/core/dictionary.h"
+#include "common/core/dictionary/dictionary.h"
 #include "fuzz/fuzz_check.h"
 
 namespace undertext::fuzz {

@@ -7,8 +7,8 @@
 #include "create/core/phrase_words.h"
 #include "fuzz/fuzz_check.h"
 #include "fuzz/fuzz_input.h"
-#include "tests/support/literal/phrase_search.h"
-#include "tests/support/recording_job.h"
+#include "testing/literal/phrase_search.h"
+#include "testing/support/recording_job.h"
 
 // Runs Create's search (transitions, embedded words and the cross-word joins) and
 // the literal procedure on the same phrase and dictionary; any difference in any

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/core/text_encoding.h"
+#include "common/core/text/text_encoding.h"
 #include "fuzz/fuzz_check.h"
 
 namespace undertext::fuzz {

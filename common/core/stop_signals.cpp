@@ -1,4 +1,4 @@
-#include "stop_signals.h"
+#include "common/core/stop_signals.h"
 
 #include <signal.h>
 

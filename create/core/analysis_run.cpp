@@ -1,10 +1,10 @@
-#include "analysis_run.h"
+#include "create/core/analysis_run.h"
 
 #include <utility>
 
-#include "common/core/dictionary.h"
-#include "common/core/dictionary_modules.h"
-#include "phrase_words.h"
+#include "common/core/dictionary/dictionary.h"
+#include "common/core/dictionary/dictionary_modules.h"
+#include "create/core/phrase_words.h"
 
 namespace undertext::create {
 namespace {

@@ -8,9 +8,9 @@
 
 #include "common/core/job_control.h"
 #include "common/core/job_events.h"
-#include "common/core/letters.h"
-#include "create_session.h"
-#include "phrase_search.h"
+#include "common/core/text/letters.h"
+#include "create/core/create_session.h"
+#include "create/core/phrase_search.h"
 
 namespace undertext::create {
 

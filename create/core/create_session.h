@@ -4,9 +4,9 @@
 #include <memory>
 #include <string>
 
-#include "phrase_analysis.h"
-#include "variant_history.h"
-#include "variant_random.h"
+#include "create/core/phrase_analysis.h"
+#include "create/core/variant_history.h"
+#include "create/core/variant_random.h"
 
 namespace undertext::create {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/core/job_control.h"
-#include "phrase_analysis.h"
+#include "create/core/phrase_analysis.h"
 
 namespace undertext::create {
 

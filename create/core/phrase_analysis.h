@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/core/dictionary.h"
+#include "common/core/dictionary/dictionary.h"
 
 namespace undertext::create {
 

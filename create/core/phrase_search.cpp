@@ -1,4 +1,4 @@
-#include "phrase_search.h"
+#include "create/core/phrase_search.h"
 
 #include <algorithm>
 #include <array>
@@ -8,8 +8,8 @@
 #include <span>
 #include <string_view>
 
-#include "common/core/number_text.h"
-#include "cross_word_join.h"
+#include "common/core/report/number_text.h"
+#include "create/core/cross_word_join.h"
 
 namespace undertext::create {
 namespace {

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "common/core/dictionary.h"
+#include "common/core/dictionary/dictionary.h"
 #include "common/core/job_control.h"
-#include "phrase_analysis.h"
+#include "create/core/phrase_analysis.h"
 
 namespace undertext::create {
 

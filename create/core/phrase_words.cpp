@@ -1,4 +1,4 @@
-#include "phrase_words.h"
+#include "create/core/phrase_words.h"
 
 namespace undertext::create {
 

@@ -1,4 +1,4 @@
-#include "results_file.h"
+#include "create/core/results_file.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,11 +6,11 @@
 #include <cstring>
 #include <type_traits>
 
-#include "common/core/codepage.h"
-#include "common/core/file_io.h"
-#include "common/core/letters.h"
-#include "common/core/memory_file.h"
-#include "common/core/number_text.h"
+#include "common/core/files/file_io.h"
+#include "common/core/files/memory_file.h"
+#include "common/core/report/number_text.h"
+#include "common/core/text/codepage.h"
+#include "common/core/text/letters.h"
 
 namespace undertext::create {
 namespace {

@@ -5,9 +5,9 @@
 #include <string_view>
 
 #include "common/core/result.h"
-#include "common/core/text_encoding.h"
-#include "create_session.h"
-#include "phrase_analysis.h"
+#include "common/core/text/text_encoding.h"
+#include "create/core/create_session.h"
+#include "create/core/phrase_analysis.h"
 
 namespace undertext::create {
 

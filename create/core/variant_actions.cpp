@@ -1,6 +1,6 @@
-#include "variant_actions.h"
+#include "create/core/variant_actions.h"
 
-#include "variant_composer.h"
+#include "create/core/variant_composer.h"
 
 namespace undertext::create {
 namespace {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "analysis_run.h"
-#include "create_session.h"
+#include "create/core/analysis_run.h"
+#include "create/core/create_session.h"
 
 namespace undertext::create {
 

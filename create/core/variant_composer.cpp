@@ -1,4 +1,4 @@
-#include "variant_composer.h"
+#include "create/core/variant_composer.h"
 
 #include <cassert>
 #include <string_view>

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "phrase_analysis.h"
-#include "variant_random.h"
+#include "create/core/phrase_analysis.h"
+#include "create/core/variant_random.h"
 
 namespace undertext::create {
 

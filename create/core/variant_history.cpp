@@ -1,4 +1,4 @@
-#include "variant_history.h"
+#include "create/core/variant_history.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "variant_random.h"
+#include "create/core/variant_random.h"
 
 #include <algorithm>
 #include <cassert>

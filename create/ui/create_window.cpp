@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "common/core/codepage.h"
-#include "common/ui/dialogs.h"
-#include "common/ui/startup_check.h"
-#include "common/ui/window_parts.h"
+#include "common/core/text/codepage.h"
+#include "common/ui/app/dialogs.h"
+#include "common/ui/app/startup_check.h"
+#include "common/ui/widgets/window_parts.h"
 #include "create/core/results_file.h"
 #include "create/core/variant_actions.h"
 #include "create/ui/phrase_box.h"

@@ -8,12 +8,12 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "common/core/dictionary_modules.h"
-#include "common/ui/about_window.h"
-#include "common/ui/job_runner.h"
-#include "common/ui/module_chooser.h"
-#include "common/ui/run_guard.h"
-#include "common/ui/single_window.h"
+#include "common/core/dictionary/dictionary_modules.h"
+#include "common/ui/run/job_runner.h"
+#include "common/ui/run/run_guard.h"
+#include "common/ui/widgets/about_window.h"
+#include "common/ui/widgets/module_chooser.h"
+#include "common/ui/widgets/single_window.h"
 #include "create/core/analysis_run.h"
 #include "create/core/create_session.h"
 #include "create/core/phrase_search.h"

@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "common/ui/window_parts.h"
+#include "common/ui/widgets/window_parts.h"
 #include "create/ui/phrase_box.h"
 
 namespace undertext::create {
@@ -30,7 +30,7 @@ QFrame* framed(QWidget& window, QWidget* inside) {
 }  // namespace
 
 CreateWindowControls::CreateWindowControls(QWidget& window)
-    : version(new ui::ClickableLabel(QString::fromUtf8(ui::kVersionText), &window)),
+    : version(new ui::ClickableLabel(ui::versionText(), &window)),
       phrase(new PhraseBox(&window)),
       result(new QLineEdit(&window)),
       languages(new ui::LanguageOptions(&window)),

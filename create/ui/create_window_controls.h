@@ -2,8 +2,8 @@
 
 #include <QColor>
 
-#include "common/ui/language_options.h"
-#include "common/ui/progress_display.h"
+#include "common/ui/widgets/language_options.h"
+#include "common/ui/widgets/progress_display.h"
 
 class QLineEdit;
 class QListWidget;

@@ -6,7 +6,7 @@
 
 #include <QValidator>
 
-#include "common/core/codepage.h"
+#include "common/core/text/codepage.h"
 #include "create/core/phrase_words.h"
 
 namespace undertext::create {

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 #include <QString>
 
-#include "common/core/letters.h"
+#include "common/core/text/letters.h"
 
 namespace undertext::create {
 

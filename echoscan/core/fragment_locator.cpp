@@ -1,4 +1,4 @@
-#include "fragment_locator.h"
+#include "echoscan/core/fragment_locator.h"
 
 #include "echoscan/core/fragment_text.h"
 

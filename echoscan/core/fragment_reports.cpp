@@ -1,13 +1,13 @@
-#include "fragment_reports.h"
+#include "echoscan/core/fragment_reports.h"
 
 #include <algorithm>
 #include <string>
 
-#include "common/core/codepage.h"
-#include "common/core/file_io.h"
-#include "common/core/number_text.h"
-#include "common/core/report_text.h"
-#include "common/core/selection_sort.h"
+#include "common/core/files/file_io.h"
+#include "common/core/report/number_text.h"
+#include "common/core/report/report_text.h"
+#include "common/core/report/selection_sort.h"
+#include "common/core/text/codepage.h"
 
 namespace undertext::echoscan {
 namespace {

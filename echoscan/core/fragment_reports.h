@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "common/core/result.h"
-#include "common/core/text_encoding.h"
-#include "recurring_fragments.h"
+#include "common/core/text/text_encoding.h"
+#include "echoscan/core/recurring_fragments.h"
 
 namespace undertext::echoscan {
 

@@ -1,17 +1,17 @@
-#include "fragment_search_job.h"
+#include "echoscan/core/fragment_search_job.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <new>
 
-#include "common/core/file_io.h"
-#include "common/core/file_names.h"
-#include "common/core/number_text.h"
-#include "common/core/source_name.h"
-#include "fragment_reports.h"
-#include "fragment_text.h"
-#include "recurring_fragments.h"
+#include "common/core/files/file_io.h"
+#include "common/core/files/file_names.h"
+#include "common/core/files/source_name.h"
+#include "common/core/report/number_text.h"
+#include "echoscan/core/fragment_reports.h"
+#include "echoscan/core/fragment_text.h"
+#include "echoscan/core/recurring_fragments.h"
 
 namespace undertext::echoscan {
 namespace {

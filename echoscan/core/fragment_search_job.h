@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "common/core/job_control.h"
-#include "common/core/letters.h"
-#include "common/core/text_encoding.h"
+#include "common/core/text/letters.h"
+#include "common/core/text/text_encoding.h"
 
 namespace undertext::echoscan {
 

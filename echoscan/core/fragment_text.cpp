@@ -1,6 +1,6 @@
-#include "fragment_text.h"
+#include "echoscan/core/fragment_text.h"
 
-#include "common/core/file_io.h"
+#include "common/core/files/file_io.h"
 
 namespace undertext::echoscan {
 

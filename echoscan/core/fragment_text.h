@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/core/letters.h"
 #include "common/core/result.h"
-#include "common/core/text_encoding.h"
+#include "common/core/text/letters.h"
+#include "common/core/text/text_encoding.h"
 
 namespace undertext::echoscan {
 

@@ -1,12 +1,12 @@
-#include "recurring_fragments.h"
+#include "echoscan/core/recurring_fragments.h"
 
 #include <algorithm>
 #include <cassert>
 #include <deque>
 #include <limits>
 
-#include "common/core/number_text.h"
-#include "repeat_index.h"
+#include "common/core/report/number_text.h"
+#include "echoscan/core/repeat_index.h"
 
 namespace undertext::echoscan {
 namespace {

@@ -1,4 +1,4 @@
-#include "repeat_index.h"
+#include "echoscan/core/repeat_index.h"
 
 #include <divsufsort.h>
 

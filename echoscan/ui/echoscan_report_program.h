@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "common/core/letters.h"
-#include "common/ui/report_viewer.h"
+#include "common/core/text/letters.h"
+#include "viewer/ui/report_viewer.h"
 
 namespace undertext::echoscan {
 

@@ -17,10 +17,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "common/ui/dialogs.h"
-#include "common/ui/language_options.h"
-#include "common/ui/result_file_list.h"
-#include "common/ui/window_parts.h"
+#include "common/ui/app/dialogs.h"
+#include "common/ui/widgets/language_options.h"
+#include "common/ui/widgets/result_file_list.h"
+#include "common/ui/widgets/window_parts.h"
 
 namespace undertext::echoscan {
 namespace {
@@ -57,7 +57,7 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
       startFolder_(std::move(startFolder)),
       searchJob_(std::move(searchJob)),
       heading_(ui::makeLabel(this, "Label1", QString::fromUtf8(kWindowTitle))),
-      version_(new ui::ClickableLabel(QString::fromUtf8(ui::kVersionText), this)),
+      version_(new ui::ClickableLabel(ui::versionText(), this)),
       minLength_(makeLengthBox(this, QStringLiteral("Combo1"), kLongestMinLength, 4)),
       maxLength_(makeLengthBox(this, QStringLiteral("Combo2"), kLongestMaxLength, 40)),
       sourceBox_(new ui::DoubleClickLineEdit(this)),
@@ -67,9 +67,10 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
       progress_(this),
       openFileButton_(ui::makeButton(this, QStringLiteral("Command5"),
                                      QStringLiteral("Открыть файл"), ui::ButtonIcon::OpenFile)),
+      viewers_(echoscanReportProgram([this] { return language_->language(); }), dialogs),
       run_(*this, *this, dialogs, startFolder_, ui::kEchoscanReportPattern,
            {sourceBox_, results_, language_, nullptr, encoding_},
-           echoscanReportProgram([this] { return language_->language(); })) {
+           [this](const std::filesystem::path& report) { viewers_.open(report, this); }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     version_->setObjectName(QStringLiteral("Label9"));

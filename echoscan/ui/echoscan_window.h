@@ -8,13 +8,14 @@
 #include <QWidget>
 
 #include "common/core/job_events.h"
-#include "common/ui/about_window.h"
-#include "common/ui/encoding_chooser.h"
-#include "common/ui/job_runner.h"
-#include "common/ui/progress_display.h"
-#include "common/ui/run_controls.h"
-#include "common/ui/single_window.h"
+#include "common/ui/run/job_runner.h"
+#include "common/ui/run/run_controls.h"
+#include "common/ui/widgets/about_window.h"
+#include "common/ui/widgets/encoding_chooser.h"
+#include "common/ui/widgets/progress_display.h"
+#include "common/ui/widgets/single_window.h"
 #include "echoscan/core/fragment_search_job.h"
+#include "viewer/ui/report_viewer.h"
 
 class QComboBox;
 class QLabel;
@@ -86,7 +87,8 @@ class EchoscanWindow final : public QWidget, private JobEvents {
     ui::ResultFileList* results_;         // File2
     ui::ProgressDisplay progress_;        // ProgressBar1, Label2
     QPushButton* openFileButton_;         // Command5
-    ui::RunControls run_;                 // Command1 to Command3 and the search's runner
+    ui::ReportViewers viewers_;
+    ui::RunControls run_;  // Command1 to Command3 and the search's runner
     ui::SingleWindow<ui::AboutWindow> about_;
 };
 

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/core/dictionary.h"
+#include "common/core/dictionary/dictionary.h"
 #include "common/core/result.h"
-#include "common/core/text_encoding.h"
+#include "common/core/text/text_encoding.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
 

@@ -1,14 +1,14 @@
-#include "embed_search_job.h"
+#include "embed/core/embed_search_job.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <new>
 
-#include "common/core/dictionary.h"
-#include "common/core/file_io.h"
-#include "common/core/number_text.h"
-#include "common/core/source_name.h"
+#include "common/core/dictionary/dictionary.h"
+#include "common/core/files/file_io.h"
+#include "common/core/files/source_name.h"
+#include "common/core/report/number_text.h"
 #include "embed/core/embed_reports.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"

@@ -1,4 +1,4 @@
-#include "embedded_search.h"
+#include "embed/core/embedded_search.h"
 
 #include <divsufsort.h>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/core/dictionary.h"
+#include "common/core/dictionary/dictionary.h"
 #include "embed/core/prepared_text.h"
 
 namespace undertext::embed {

@@ -1,8 +1,8 @@
-#include "prepared_text.h"
+#include "embed/core/prepared_text.h"
 
 #include <cassert>
 
-#include "common/core/file_io.h"
+#include "common/core/files/file_io.h"
 
 namespace undertext::embed {
 

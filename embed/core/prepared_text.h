@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "common/core/file_io.h"
-#include "common/core/leftover_files.h"
-#include "common/core/letters.h"
-#include "common/core/text_encoding.h"
+#include "common/core/files/file_io.h"
+#include "common/core/files/leftover_files.h"
+#include "common/core/text/letters.h"
+#include "common/core/text/text_encoding.h"
 
 namespace undertext::embed {
 

@@ -1,4 +1,4 @@
-#include "word_locator.h"
+#include "embed/core/word_locator.h"
 
 #include <algorithm>
 

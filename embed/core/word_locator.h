@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "common/core/letters.h"
-#include "common/core/source_span.h"
-#include "common/core/suffix_index.h"
+#include "common/core/text/letters.h"
+#include "common/core/text/source_span.h"
+#include "common/core/text/suffix_index.h"
 #include "embed/core/prepared_text.h"
 
 namespace undertext::embed {

@@ -16,11 +16,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "common/ui/dialogs.h"
-#include "common/ui/language_options.h"
-#include "common/ui/result_file_list.h"
-#include "common/ui/startup_check.h"
-#include "common/ui/window_parts.h"
+#include "common/ui/app/dialogs.h"
+#include "common/ui/app/startup_check.h"
+#include "common/ui/widgets/language_options.h"
+#include "common/ui/widgets/result_file_list.h"
+#include "common/ui/widgets/window_parts.h"
 
 namespace undertext::embed {
 namespace {
@@ -49,9 +49,10 @@ EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs
                                        ui::ButtonIcon::AddModules)),
       openFileButton_(ui::makeButton(this, QStringLiteral("Command6"),
                                      QStringLiteral("Открыть файл"), ui::ButtonIcon::OpenFile)),
+      viewers_(embedReportProgram([this] { return language_->language(); }), dialogs),
       run_(*this, *this, dialogs, startFolder_, ui::kEmbedReportPattern,
            {sourceBox_, results_, language_, nullptr, encoding_},
-           embedReportProgram([this] { return language_->language(); })) {
+           [this](const std::filesystem::path& report) { viewers_.open(report, this); }) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Поиск \"вложенных\" слов"));
     sourceBox_->setObjectName(QStringLiteral("Text1"));
@@ -73,7 +74,7 @@ void EmbedWindow::arrangeControls() {
     }
     heading->setFont(headingFont);
     heading->setWordWrap(true);
-    auto* version = new ui::ClickableLabel(QString::fromUtf8(ui::kVersionText), this);
+    auto* version = new ui::ClickableLabel(ui::versionText(), this);
     version->setObjectName(QStringLiteral("Label7"));
     connect(version, &ui::ClickableLabel::clicked, this, &EmbedWindow::showAbout);
 

@@ -7,17 +7,18 @@
 #include <QString>
 #include <QWidget>
 
-#include "common/core/dictionary_modules.h"
+#include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/job_control.h"
 #include "common/core/job_events.h"
-#include "common/ui/about_window.h"
-#include "common/ui/encoding_chooser.h"
-#include "common/ui/job_runner.h"
-#include "common/ui/module_chooser.h"
-#include "common/ui/progress_display.h"
-#include "common/ui/run_controls.h"
-#include "common/ui/single_window.h"
+#include "common/ui/run/job_runner.h"
+#include "common/ui/run/run_controls.h"
+#include "common/ui/widgets/about_window.h"
+#include "common/ui/widgets/encoding_chooser.h"
+#include "common/ui/widgets/module_chooser.h"
+#include "common/ui/widgets/progress_display.h"
+#include "common/ui/widgets/single_window.h"
 #include "embed/core/embed_search_job.h"
+#include "viewer/ui/report_viewer.h"
 
 class QListWidget;
 class QPushButton;
@@ -92,7 +93,8 @@ class EmbedWindow final : public QWidget, private JobEvents {
     ui::ProgressDisplay progress_;        // ProgressBar1, Label2
     QPushButton* addModulesButton_;       // Command5
     QPushButton* openFileButton_;         // Command6
-    ui::RunControls run_;                 // Command1 to Command3 and the search's runner
+    ui::ReportViewers viewers_;
+    ui::RunControls run_;  // Command1 to Command3 and the search's runner
     ui::SingleWindow<ui::AboutWindow> about_;
     ui::SingleWindow<ui::ModuleChooser> chooser_;
 };

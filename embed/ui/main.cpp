@@ -4,9 +4,9 @@
 
 #include <QApplication>
 
-#include "common/ui/application_setup.h"
-#include "common/ui/launch_options.h"
-#include "common/ui/qt_dialogs.h"
+#include "common/ui/app/application_setup.h"
+#include "common/ui/app/launch_options.h"
+#include "common/ui/app/qt_dialogs.h"
 #include "embed/ui/embed_window.h"
 
 int main(int argc, char* argv[]) {

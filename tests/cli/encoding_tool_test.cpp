@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "common/core/codepage.h"
-#include "common/core/text_encoding.h"
+#include "common/core/text/codepage.h"
+#include "common/core/text/text_encoding.h"
+#include "testing/support/source_encodings.h"
 #include "tests/cli/tool_run.h"
-#include "tests/support/source_encodings.h"
 
 namespace undertext::testing {
 namespace {

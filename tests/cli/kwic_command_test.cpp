@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "common/core/codepage.h"
+#include "common/core/text/codepage.h"
+#include "testing/support/source_encodings.h"
 #include "tests/cli/tool_run.h"
-#include "tests/support/source_encodings.h"
 
 namespace undertext::testing {
 namespace {

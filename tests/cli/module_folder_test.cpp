@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/temp_folder.h"
+#include "testing/support/temp_folder.h"
 
 namespace undertext::cli {
 namespace {

@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "common/core/codepage.h"
+#include "common/core/text/codepage.h"
 #include "tests/cli/tool_run.h"
 
 namespace undertext::testing {

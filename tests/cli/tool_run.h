@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/child_process.h"
-#include "tests/support/temp_folder.h"
+#include "testing/support/child_process.h"
+#include "testing/support/temp_folder.h"
 
 namespace undertext::testing {
 

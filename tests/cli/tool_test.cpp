@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/core/codepage.h"
+#include "common/core/text/codepage.h"
 #include "tests/cli/tool_run.h"
 
 namespace undertext::testing {

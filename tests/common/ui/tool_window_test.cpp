@@ -6,15 +6,15 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "common/ui/about_window.h"
-#include "common/ui/language_options.h"
-#include "common/ui/progress_display.h"
-#include "common/ui/result_file_list.h"
-#include "common/ui/scripted_dialogs.h"
-#include "common/ui/single_window.h"
-#include "common/ui/startup_check.h"
-#include "tests/support/qt_application.h"
-#include "tests/support/temp_folder.h"
+#include "common/ui/app/startup_check.h"
+#include "common/ui/widgets/about_window.h"
+#include "common/ui/widgets/language_options.h"
+#include "common/ui/widgets/progress_display.h"
+#include "common/ui/widgets/result_file_list.h"
+#include "common/ui/widgets/single_window.h"
+#include "testing/support/qt_application.h"
+#include "testing/support/temp_folder.h"
+#include "testing/ui/scripted_dialogs.h"
 
 namespace undertext::ui {
 namespace {

@@ -8,18 +8,18 @@
 #include <QLayout>
 #include <QListWidget>
 
-#include "common/ui/about_window.h"
-#include "common/ui/module_chooser.h"
-#include "common/ui/report_viewer.h"
-#include "common/ui/scripted_dialogs.h"
+#include "common/ui/widgets/about_window.h"
+#include "common/ui/widgets/module_chooser.h"
 #include "create/ui/create_window.h"
 #include "create/ui/request_window.h"
 #include "echoscan/ui/echoscan_window.h"
 #include "embed/core/embed_reports.h"
 #include "embed/ui/embed_report_program.h"
 #include "embed/ui/embed_window.h"
-#include "tests/support/qt_application.h"
-#include "tests/support/temp_folder.h"
+#include "testing/support/qt_application.h"
+#include "testing/support/temp_folder.h"
+#include "testing/ui/scripted_dialogs.h"
+#include "viewer/ui/report_viewer.h"
 
 namespace undertext::ui {
 namespace {

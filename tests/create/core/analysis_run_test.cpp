@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "create/core/variant_actions.h"
-#include "create_test_support.h"
-#include "tests/support/recording_job.h"
-#include "tests/support/temp_folder.h"
+#include "testing/support/recording_job.h"
+#include "testing/support/temp_folder.h"
+#include "tests/create/core/create_test_support.h"
 
 namespace undertext::create::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/core/codepage.h"
+#include "common/core/text/codepage.h"
 #include "create/core/analysis_run.h"
 #include "create/core/phrase_search.h"
 #include "create/core/phrase_words.h"

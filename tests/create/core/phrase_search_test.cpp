@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <random>
 
-#include "create_test_support.h"
-#include "tests/support/literal/phrase_search.h"
-#include "tests/support/recording_job.h"
+#include "testing/literal/phrase_search.h"
+#include "testing/support/recording_job.h"
+#include "tests/create/core/create_test_support.h"
 
 namespace undertext::create::testing {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "create/core/results_file.h"
-#include "create_test_support.h"
-#include "tests/support/temp_folder.h"
+#include "testing/support/temp_folder.h"
+#include "tests/create/core/create_test_support.h"
 
 namespace undertext::create::testing {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "create/core/variant_composer.h"
-#include "create_test_support.h"
+#include "tests/create/core/create_test_support.h"
 
 namespace undertext::create::testing {
 namespace {

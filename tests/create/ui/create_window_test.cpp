@@ -11,19 +11,19 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "common/core/codepage.h"
-#include "common/core/text_encoding.h"
-#include "common/ui/about_window.h"
-#include "common/ui/job_runner.h"
-#include "common/ui/module_chooser.h"
-#include "common/ui/scripted_dialogs.h"
-#include "common/ui/window_parts.h"
+#include "common/core/text/codepage.h"
+#include "common/core/text/text_encoding.h"
+#include "common/ui/run/job_runner.h"
+#include "common/ui/widgets/about_window.h"
+#include "common/ui/widgets/module_chooser.h"
+#include "common/ui/widgets/window_parts.h"
 #include "create/ui/create_window.h"
 #include "create/ui/phrase_box.h"
 #include "create/ui/request_window.h"
-#include "tests/support/qt_application.h"
-#include "tests/support/temp_folder.h"
-#include "tests/support/window_driver.h"
+#include "testing/support/qt_application.h"
+#include "testing/support/temp_folder.h"
+#include "testing/support/window_driver.h"
+#include "testing/ui/scripted_dialogs.h"
 
 namespace undertext::create {
 namespace {

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "create/ui/phrase_box.h"
-#include "tests/support/qt_application.h"
+#include "testing/support/qt_application.h"
 
 namespace undertext::create {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <random>
 
-#include "common/core/codepage.h"
+#include "common/core/text/codepage.h"
 #include "echoscan/core/fragment_text.h"
-#include "tests/support/literal/fragment_search.h"
-#include "tests/support/recording_job.h"
+#include "testing/literal/fragment_search.h"
+#include "testing/support/recording_job.h"
 
 namespace undertext::echoscan {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <random>
 
-#include "common/core/codepage.h"
-#include "common/core/number_text.h"
-#include "tests/support/literal/fragment_search.h"
-#include "tests/support/literal/selection_sort.h"
-#include "tests/support/temp_folder.h"
+#include "common/core/report/number_text.h"
+#include "common/core/text/codepage.h"
+#include "testing/literal/fragment_search.h"
+#include "testing/literal/selection_sort.h"
+#include "testing/support/temp_folder.h"
 
 namespace undertext::echoscan {
 namespace {

@@ -4,10 +4,10 @@
 
 #include <tuple>
 
-#include "common/core/codepage.h"
+#include "common/core/text/codepage.h"
 #include "echoscan/core/fragment_text.h"
-#include "tests/support/recording_job.h"
-#include "tests/support/temp_folder.h"
+#include "testing/support/recording_job.h"
+#include "testing/support/temp_folder.h"
 
 namespace undertext::echoscan {
 namespace {

@@ -5,9 +5,9 @@
 #include <random>
 #include <tuple>
 
-#include "common/core/codepage.h"
+#include "common/core/text/codepage.h"
 #include "echoscan/core/fragment_text.h"
-#include "tests/support/literal/fragment_search.h"
+#include "testing/literal/fragment_search.h"
 
 namespace undertext::echoscan {
 namespace {

@@ -4,13 +4,13 @@
 
 #include <QComboBox>
 
-#include "common/core/codepage.h"
-#include "common/core/text_encoding.h"
-#include "common/ui/result_file_list.h"
-#include "common/ui/scripted_dialogs.h"
-#include "tests/support/qt_application.h"
-#include "tests/support/temp_folder.h"
-#include "tests/support/window_driver.h"
+#include "common/core/text/codepage.h"
+#include "common/core/text/text_encoding.h"
+#include "common/ui/widgets/result_file_list.h"
+#include "testing/support/qt_application.h"
+#include "testing/support/temp_folder.h"
+#include "testing/support/window_driver.h"
+#include "testing/ui/scripted_dialogs.h"
 
 namespace undertext::echoscan {
 namespace {

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "tests/support/literal/embed_search.h"
-#include "tests/support/recording_job.h"
-#include "tests/support/temp_folder.h"
+#include "testing/literal/embed_search.h"
+#include "testing/support/recording_job.h"
+#include "testing/support/temp_folder.h"
 
 namespace undertext::embed {
 namespace {

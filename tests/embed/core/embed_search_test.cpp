@@ -5,8 +5,8 @@
 #include "embed/core/embed_reports.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
-#include "tests/support/literal/embed_search.h"
-#include "tests/support/temp_folder.h"
+#include "testing/literal/embed_search.h"
+#include "testing/support/temp_folder.h"
 
 namespace undertext::embed {
 namespace {

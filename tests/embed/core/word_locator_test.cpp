@@ -6,7 +6,7 @@
 #include <random>
 
 #include "embed/core/embedded_search.h"
-#include "tests/support/literal/embed_search.h"
+#include "testing/literal/embed_search.h"
 
 namespace undertext::embed {
 namespace {

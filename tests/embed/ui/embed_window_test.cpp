@@ -7,14 +7,14 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include "common/core/codepage.h"
-#include "common/core/text_encoding.h"
-#include "common/ui/report_viewer.h"
-#include "common/ui/result_file_list.h"
-#include "common/ui/scripted_dialogs.h"
-#include "tests/support/qt_application.h"
-#include "tests/support/temp_folder.h"
-#include "tests/support/window_driver.h"
+#include "common/core/text/codepage.h"
+#include "common/core/text/text_encoding.h"
+#include "common/ui/widgets/result_file_list.h"
+#include "testing/support/qt_application.h"
+#include "testing/support/temp_folder.h"
+#include "testing/support/window_driver.h"
+#include "testing/ui/scripted_dialogs.h"
+#include "viewer/ui/report_viewer.h"
 
 namespace undertext::embed {
 namespace {

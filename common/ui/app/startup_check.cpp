@@ -1,0 +1,20 @@
+#include "common/ui/app/startup_check.h"
+
+#include <QString>
+
+#include "common/core/dictionary/dictionary_modules.h"
+#include "common/ui/app/dialogs.h"
+
+namespace undertext::ui {
+
+bool warnWhenNoModules(const std::filesystem::path& startFolder, Dialogs& dialogs,
+                       const std::function<void()>& showAbout, QWidget* parent) {
+    if (hasAnyModule(startFolder)) {
+        return false;
+    }
+    showAbout();
+    dialogs.inform(parent, QString::fromUtf8(kMissingModulesMessage));
+    return true;
+}
+
+}  // namespace undertext::ui

@@ -1,0 +1,177 @@
+#include "common/ui/widgets/module_chooser.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "common/core/dictionary/dictionary_modules.h"
+#include "common/ui/widgets/window_parts.h"
+
+namespace undertext::ui {
+namespace {
+
+QPushButton* makeArrowButton(QWidget* parent, const char* objectName, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setAutoDefault(true);
+    QFont bold = button->font();
+    bold.setBold(true);
+    button->setFont(bold);
+    return button;
+}
+
+// The entry highlighted by the user, or null.
+QListWidgetItem* highlighted(const QListWidget& list) {
+    const auto selected = list.selectedItems();
+    return selected.isEmpty() ? nullptr : selected.constFirst();
+}
+
+}  // namespace
+
+ModuleChooser::ModuleChooser(const std::filesystem::path& startFolder, QListWidget* mainList,
+                             QAbstractButton* primaryButton, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      available_(new QListWidget(this)),
+      chosen_(new QListWidget(this)),
+      mainList_(mainList),
+      primaryButton_(primaryButton) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Выберите модули словаря"));
+
+    auto* heading = makeLabel(this, "Label3", QStringLiteral("Выберите модули словаря"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    auto* availableCaption = makeLabel(this, "Label1", QStringLiteral("Доступные модули:"));
+    auto* chosenCaption = makeLabel(this, "Label2", QStringLiteral("Выбраные модули:"));
+    available_->setObjectName(QStringLiteral("File1"));
+    chosen_->setObjectName(QStringLiteral("List1"));
+    auto* add = makeArrowButton(this, "Command1", QStringLiteral(">"));
+    auto* addAllButton = makeArrowButton(this, "Command2", QStringLiteral(">>"));
+    auto* remove = makeArrowButton(this, "Command3", QStringLiteral("<"));
+    auto* removeAll = makeArrowButton(this, "Command4", QStringLiteral("<<"));
+    done_ = new QPushButton(QStringLiteral("Готово"), this);
+    done_->setObjectName(QStringLiteral("Command5"));
+    done_->setAutoDefault(true);
+    auto* cancelButton = new QPushButton(QStringLiteral("Отменить"), this);
+    cancelButton->setObjectName(QStringLiteral("Command6"));
+    cancelButton->setAutoDefault(true);
+
+    auto* arrows = new QVBoxLayout;
+    arrows->addStretch();
+    for (auto* button : {add, addAllButton, remove, removeAll}) {
+        arrows->addWidget(button);
+    }
+    arrows->addStretch();
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(heading, 0, 0, 1, 3, Qt::AlignHCenter);
+    grid->addWidget(availableCaption, 1, 0);
+    grid->addWidget(chosenCaption, 1, 2);
+    grid->addWidget(available_, 2, 0, 3, 1);
+    grid->addLayout(arrows, 2, 1);
+    grid->addWidget(chosen_, 2, 2);
+    grid->addWidget(done_, 3, 2);
+    grid->addWidget(cancelButton, 4, 2);
+
+    for (const auto& name : availableModules(startFolder)) {
+        available_->addItem(QString::fromStdString(name));
+    }
+    // The Russian default module starts the choice, whatever the main window holds.
+    const auto russianDefault = lookUpDefaultModules(startFolder).russian;
+    if (!russianDefault.empty()) {
+        chosen_->addItem(QString::fromStdString(russianDefault));
+    }
+
+    connect(add, &QPushButton::clicked, this, &ModuleChooser::addHighlighted);
+    connect(available_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { addModule(item->text()); });
+    connect(addAllButton, &QPushButton::clicked, this, &ModuleChooser::addAll);
+    connect(remove, &QPushButton::clicked, this, &ModuleChooser::removeHighlighted);
+    connect(chosen_, &QListWidget::itemDoubleClicked, this, &ModuleChooser::removeEntry);
+    connect(removeAll, &QPushButton::clicked, chosen_, &QListWidget::clear);
+    connect(done_, &QPushButton::clicked, this, &ModuleChooser::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &ModuleChooser::cancel);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &ModuleChooser::cancel);
+
+    // A run disables the primary button; the choice must not change the run's modules.
+    if (primaryButton_ != nullptr) {
+        done_->setEnabled(primaryButton_->isEnabled());
+        primaryButton_->installEventFilter(this);
+    }
+    chainTabOrder({available_, add, addAllButton, remove, removeAll, chosen_, done_, cancelButton});
+}
+
+bool ModuleChooser::eventFilter(QObject* watched, QEvent* event) {
+    // The type is checked first: while the button is destroyed its events still
+    // come here, and the guarded pointer must not be read from a half-gone object.
+    if (event->type() == QEvent::EnabledChange && watched == primaryButton_) {
+        done_->setEnabled(primaryButton_->isEnabled());
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ModuleChooser::addModule(const QString& name) {
+    // Equal only with the same letter case: «COMMON.DIC» and «Common.dic» differ.
+    if (chosen_->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
+        chosen_->addItem(name);
+    }
+}
+
+void ModuleChooser::addHighlighted() {
+    if (auto* item = highlighted(*available_)) {
+        addModule(item->text());
+    }
+}
+
+void ModuleChooser::addAll() {
+    chosen_->clear();
+    for (int i = 0; i < available_->count(); ++i) {
+        chosen_->addItem(available_->item(i)->text());
+    }
+}
+
+void ModuleChooser::removeHighlighted() {
+    if (auto* item = highlighted(*chosen_)) {
+        removeEntry(item);
+    }
+}
+
+void ModuleChooser::removeEntry(QListWidgetItem* item) {
+    delete chosen_->takeItem(chosen_->row(item));
+    // Nothing is highlighted afterwards, so that a second press removes nothing.
+    chosen_->clearSelection();
+    chosen_->setCurrentItem(nullptr);
+}
+
+void ModuleChooser::confirm() {
+    if (!done_->isEnabled()) {
+        return;
+    }
+    // Entry i of the main list becomes entry i of the choice; entries beyond the
+    // choice's count stay as they were.
+    if (!mainList_.isNull()) {
+        for (int i = 0; i < chosen_->count(); ++i) {
+            const QString name = chosen_->item(i)->text();
+            if (i < mainList_->count()) {
+                mainList_->item(i)->setText(name);
+            } else {
+                mainList_->addItem(name);
+            }
+        }
+    }
+    cancel();
+}
+
+void ModuleChooser::cancel() {
+    QPointer<QAbstractButton> primary = primaryButton_;
+    close();
+    focusPrimaryButton(primary.data());
+}
+
+}  // namespace undertext::ui

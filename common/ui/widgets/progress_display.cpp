@@ -1,0 +1,35 @@
+#include "common/ui/widgets/progress_display.h"
+
+#include <cassert>
+
+#include <QLabel>
+#include <QProgressBar>
+
+#include "common/core/report/number_text.h"
+
+namespace undertext::ui {
+
+QString progressText(int percent) {
+    return QStringLiteral("Готово ") + QString::fromStdString(numberText(percent)) +
+           QStringLiteral(" %");
+}
+
+ProgressDisplay::ProgressDisplay(QWidget* parent)
+    : bar_(new QProgressBar(parent)),
+      label_(new QLabel(QString::fromUtf8(kProgressDesignText), parent)) {
+    bar_->setObjectName(QStringLiteral("ProgressBar1"));
+    bar_->setRange(0, 100);
+    bar_->setValue(0);
+    bar_->setTextVisible(false);
+    label_->setObjectName(QStringLiteral("Label2"));
+}
+
+void ProgressDisplay::show(int percent) {
+    assert(percent >= 0 && percent <= 100);
+    bar_->setValue(percent);
+    label_->setText(progressText(percent));
+    bar_->repaint();
+    label_->repaint();
+}
+
+}  // namespace undertext::ui

@@ -1,0 +1,40 @@
+#include "common/core/report/selection_sort.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "testing/literal/selection_sort.h"
+
+namespace undertext {
+namespace {
+
+using Entry = std::pair<int, int>;  // (key, original place)
+bool smallerKeyBeats(const Entry& a, const Entry& b) {
+    return a.first < b.first;
+}
+bool greaterKeyBeats(const Entry& a, const Entry& b) {
+    return a.first > b.first;
+}
+
+TEST(SelectionSort, ReplayKeepsTiesWhereTheLiteralProcedurePutsThem) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 2000; ++round) {
+        std::vector<Entry> entries(random() % 40);
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            entries[i] = {static_cast<int>(random() % 4), static_cast<int>(i)};  // many ties
+        }
+        for (const auto beats : {smallerKeyBeats, greaterKeyBeats}) {
+            auto expected = entries;
+            testing::literalSelectionSort(expected, beats);
+            auto replayed = entries;
+            selectionSort(replayed, beats);
+            ASSERT_EQ(replayed, expected);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace undertext

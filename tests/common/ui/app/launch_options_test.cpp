@@ -1,0 +1,51 @@
+#include "common/ui/app/launch_options.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "testing/ui/scripted_dialogs.h"
+#include "testing/support/qt_application.h"
+#include "testing/support/temp_folder.h"
+
+namespace undertext::ui {
+namespace {
+
+TEST(LaunchOptions, ShowTheNoticeOrReportTheStartFolderAndEnd) {
+    testing::TempFolder withModules;
+    withModules.write("COMMON.DIC", "a\r\n");
+    withModules.write("extra.dic", "b\r\n");
+    testing::TempFolder empty;
+    const QString notice = QStringLiteral("Папка недоступна");
+    // Runs the options after the program's name; box is the information box shown,
+    // if any; out follows the folder line that a check writes first.
+    const auto expect = [&](QStringList arguments, const testing::TempFolder& folder,
+                            std::optional<int> status, const QString& box, const std::string& out,
+                            const std::string& err) {
+        arguments.prepend(QStringLiteral("Embed"));
+        const auto label = arguments.join(QLatin1Char(' ')).toStdString();
+        ScriptedDialogs dialogs;
+        std::ostringstream written, errors;
+        EXPECT_EQ(applyLaunchOptions(arguments, folder.path(), dialogs, written, errors), status)
+            << label;
+        QStringList boxes;
+        for (const auto& shown : dialogs.shownOfKind(ShownBox::Kind::Information)) {
+            boxes.append(shown.text);
+        }
+        EXPECT_EQ(boxes, box.isEmpty() ? QStringList() : QStringList{box}) << label;
+        const auto folderLine = status ? "Start folder: " + folder.path().string() + "\n" : "";
+        EXPECT_EQ(written.str(), folderLine + out) << label;
+        EXPECT_EQ(errors.str(), err) << label;
+    };
+    expect({}, empty, std::nullopt, {}, "", "");
+    expect({QStringLiteral("--notice"), notice}, empty, std::nullopt, notice, "", "");
+    // A --notice without its text is ignored.
+    expect({QStringLiteral("--notice")}, empty, std::nullopt, {}, "", "");
+    expect({QStringLiteral("--check-start")}, withModules, 0, {}, "Modules: COMMON.DIC extra.dic\n",
+           "");
+    expect({QStringLiteral("--check-start"), QStringLiteral("--notice"), notice}, empty, 1, {},
+           "Modules:\n", notice.toStdString() + "\n");
+}
+
+}  // namespace
+}  // namespace undertext::ui

@@ -1,0 +1,189 @@
+#include "common/ui/widgets/module_chooser.h"
+
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "common/ui/widgets/single_window.h"
+#include "testing/support/qt_application.h"
+#include "testing/support/temp_folder.h"
+
+namespace undertext::ui {
+namespace {
+
+QString entries(const QListWidget& list) {
+    QStringList names;
+    for (int i = 0; i < list.count(); ++i) {
+        names.append(list.item(i)->text());
+    }
+    return names.join(QLatin1Char(' '));
+}
+
+// A main window with its module list, its primary button and one other control
+// that holds the focus at first.
+class Chooser : public ::testing::Test {
+  protected:
+    testing::TempFolder start;
+    QWidget mainWindow;
+    QListWidget* mainList = new QListWidget(&mainWindow);
+    QPushButton* primary = new QPushButton(QStringLiteral("Начать поиск"), &mainWindow);
+    QPushButton* other = new QPushButton(QStringLiteral("Открыть файл"), &mainWindow);
+    SingleWindow<ModuleChooser> chooser;
+
+    void SetUp() override {
+        mainWindow.show();
+        other->setFocus();
+    }
+    // Opens the chooser over the given modules and main list.
+    ModuleChooser* open(std::initializer_list<const char*> modules = {}, const char* main = "") {
+        for (const char* name : modules) {
+            start.write(name, "слово\r\n");
+        }
+        mainList->clear();
+        mainList->addItems(QString::fromUtf8(main).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        auto* window = chooser.show(
+            [this] { return new ModuleChooser(start.path(), mainList, primary, &mainWindow); });
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        return window;
+    }
+    QListWidget* list(const char* name) const {
+        return chooser.get()->findChild<QListWidget*>(QString::fromLatin1(name));
+    }
+    // Presses the buttons named by their captions, in order.
+    void press(std::initializer_list<const char*> captions) const {
+        for (const char* caption : captions) {
+            for (auto* button : chooser.get()->findChildren<QPushButton*>()) {
+                if (button->text() == QString::fromUtf8(caption)) {
+                    button->click();
+                }
+            }
+        }
+    }
+    void highlight(const char* listName, const char* entry) const {
+        const auto found = list(listName)->findItems(QString::fromUtf8(entry), Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        list(listName)->setCurrentItem(found.constFirst());
+    }
+    void doubleClick(const char* listName, int row) const {
+        auto* view = list(listName);
+        const QPoint place = view->visualItemRect(view->item(row)).center();
+        // A user's double-click is a click followed by the double-click event.
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, place);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, place);
+    }
+};
+
+TEST_F(Chooser, OpensWithTheModulesAndTheRussianDefaultAndAddsEachOnce) {
+    auto* window = open({"Common.dic", "a.dic", "b.DIC", "notes.txt"});
+    QStringList buttons;
+    for (const auto* button : window->findChildren<QPushButton*>()) {
+        buttons.append(button->objectName() + QLatin1Char('=') + button->text());
+    }
+    EXPECT_EQ(buttons.join(QLatin1Char(' ')),
+              QStringLiteral("Command1=> Command2=>> Command3=< Command4=<< Command5=Готово "
+                             "Command6=Отменить"));
+    EXPECT_EQ(entries(*list("File1")), QStringLiteral("a.dic b.DIC Common.dic"));
+    EXPECT_EQ(entries(*list("List1")), QStringLiteral("Common.dic"));
+    press({">"});  // nothing highlighted
+    highlight("File1", "a.dic");
+    press({">", ">"});
+    EXPECT_EQ(entries(*list("List1")), QStringLiteral("Common.dic a.dic"));
+    // Showing it again only brings the same window to the front.
+    EXPECT_EQ(open(), window);
+    EXPECT_EQ(entries(*list("List1")), QStringLiteral("Common.dic a.dic"));
+}
+
+TEST_F(Chooser, AnEntryDifferingOnlyInCaseIsAddedAgain) {
+    open({"COMMON.DIC", "Common.dic"});
+    highlight("File1", "Common.dic");
+    press({">", "Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("COMMON.DIC Common.dic"));
+}
+
+TEST_F(Chooser, DoneWritesPositionByPositionAndGivesTheFocusBack) {
+    open({"Common.dic", "a.dic", "b.dic"}, "COMMON.DIC");
+    press({">>", ">>", "Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("a.dic b.dic Common.dic"));
+    EXPECT_EQ(mainWindow.focusWidget(), primary);
+    QTest::qWait(0);  // the closed chooser deletes itself
+    EXPECT_EQ(chooser.get(), nullptr);
+
+    open({}, "COMMON.DIC");
+    highlight("File1", "a.dic");
+    press({">", "Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("Common.dic a.dic"));
+
+    open({}, "x.dic y.dic z.dic");
+    press({"<<"});
+    doubleClick("File1", 0);
+    press({"Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("a.dic y.dic z.dic"));
+}
+
+TEST_F(Chooser, RemovingEverythingOrCancellingLeavesTheMainListAlone) {
+    open({"Common.dic", "a.dic"}, "a.dic");
+    press({"<<", "Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("a.dic"));
+
+    other->setFocus();
+    open({}, "a.dic");
+    press({">>", "<"});  // nothing highlighted: nothing removed
+    doubleClick("List1", 0);
+    EXPECT_EQ(entries(*list("List1")), QStringLiteral("Common.dic"));
+    press({"Отменить"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("a.dic"));
+    EXPECT_EQ(mainWindow.focusWidget(), primary);
+}
+
+TEST_F(Chooser, WithoutModulesNothingIsAddedAndTheFocusStaysWithoutAReason) {
+    open({}, "x.dic");
+    press({">", ">>", "Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("x.dic"));
+    // A run disables the primary button and with it "Готово": the run's modules
+    // stay as they were. The close box leaves the focus where it is.
+    other->setFocus();
+    open({"Common.dic"});
+    primary->setEnabled(false);
+    EXPECT_FALSE(chooser.get()->findChild<QPushButton*>(QStringLiteral("Command5"))->isEnabled());
+    press({"Готово"});
+    EXPECT_EQ(mainWindow.focusWidget(), other);
+    EXPECT_EQ(mainList->count(), 0);
+    primary->setEnabled(true);
+    press({"Готово"});
+    EXPECT_EQ(entries(*mainList), QStringLiteral("Common.dic"));
+    other->setFocus();
+    open()->close();
+    EXPECT_EQ(mainWindow.focusWidget(), other);
+    EXPECT_EQ(mainList->count(), 0);
+}
+
+TEST_F(Chooser, AfterARemovalNothingIsHighlightedAndTheKeysPressItsButtons) {
+    auto* window = open({"Common.dic", "a.dic", "b.dic"}, "x.dic");
+    press({">>"});
+    highlight("List1", "a.dic");
+    press({"<", "<"});  // the second press finds nothing highlighted
+    EXPECT_EQ(entries(*list("List1")), QStringLiteral("b.dic Common.dic"));
+    EXPECT_TRUE(list("List1")->selectedItems().isEmpty());
+
+    // Enter on the focused "Готово" presses it.
+    auto* done = window->findChild<QPushButton*>(QStringLiteral("Command5"));
+    done->setFocus();
+    QTest::keyClick(done, Qt::Key_Return);
+    EXPECT_EQ(entries(*mainList), QStringLiteral("b.dic Common.dic"));
+    EXPECT_EQ(mainWindow.focusWidget(), primary);
+
+    // Escape is "Отменить": the main list stays, the focus goes to the primary button.
+    other->setFocus();
+    window = open({}, "b.dic Common.dic");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    press({"<<"});
+    QTest::keyClick(list("File1"), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(entries(*mainList), QStringLiteral("b.dic Common.dic"));
+    EXPECT_EQ(mainWindow.focusWidget(), primary);
+}
+
+}  // namespace
+}  // namespace undertext::ui

@@ -1,0 +1,68 @@
+#include "viewer/ui/dispersion_plot.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace undertext::ui {
+
+DispersionPlot::DispersionPlot(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("DispersionPlot"));
+    setMinimumHeight(56);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+}
+
+void DispersionPlot::show(const std::vector<SourceSpan>& spans, std::uint64_t textLength) {
+    ticks_.clear();
+    ticks_.reserve(spans.size());
+    for (const auto& span : spans) {
+        ticks_.push_back(textLength == 0
+                             ? 0.0
+                             : static_cast<double>(span.begin) / static_cast<double>(textLength));
+    }
+    textLength_ = textLength;
+    shown_ = true;
+    update();
+}
+
+void DispersionPlot::clear() {
+    ticks_.clear();
+    textLength_ = 0;
+    shown_ = false;
+    update();
+}
+
+QString DispersionPlot::caption() const {
+    if (!shown_) {
+        return {};
+    }
+    return QStringLiteral("Вхождений: %1; длина текста: %2 символов")
+        .arg(ticks_.size())
+        .arg(textLength_);
+}
+
+QSize DispersionPlot::sizeHint() const {
+    return {600, 56};
+}
+
+void DispersionPlot::draw(QPainter& painter, QSize size) const {
+    const int textHeight = painter.fontMetrics().height();
+    const QRect strip(4, 4, size.width() - 8, size.height() - textHeight - 12);
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    painter.setPen(Qt::gray);
+    painter.drawRect(strip);
+    painter.setPen(QPen(QColor(40, 60, 160), 1));
+    for (const double tick : ticks_) {
+        const double x = strip.left() + tick * strip.width();
+        painter.drawLine(QPointF(x, strip.top() + 1), QPointF(x, strip.bottom()));
+    }
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(4, strip.bottom() + 4, size.width() - 8, textHeight + 4),
+                     Qt::AlignLeft | Qt::AlignVCenter, caption());
+}
+
+void DispersionPlot::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    draw(painter, size());
+}
+
+}  // namespace undertext::ui

@@ -1,0 +1,560 @@
+#include "viewer/ui/report_viewer.h"
+
+#include <algorithm>
+#include <utility>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFutureWatcher>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QImage>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScreen>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QStyledItemDelegate>
+#include <QSvgGenerator>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTextEdit>
+#include <QVBoxLayout>
+#include <QtConcurrentRun>
+
+#include "common/core/files/file_io.h"
+#include "common/core/files/file_names.h"
+#include "common/core/text/suffix_index.h"
+#include "common/core/text/text_encoding.h"
+#include "viewer/ui/concordance_model.h"
+#include "common/ui/app/dialogs.h"
+#include "viewer/ui/dispersion_plot.h"
+#include "viewer/ui/report_lines_model.h"
+#include "viewer/ui/report_table_model.h"
+#include "common/ui/widgets/window_parts.h"
+
+namespace undertext::ui {
+
+// The source text decoded and indexed for finding occurrences, or why it cannot be.
+struct PreparedSource {
+    DecodedText text;
+    OccurrenceFinder finder;
+    QString problem;
+};
+
+namespace {
+
+using MakeFinder = std::function<OccurrenceFinder(std::string_view, Language)>;
+using PreparedPointer = std::shared_ptr<const PreparedSource>;
+
+constexpr std::size_t kWideContextWidth = 300;
+
+QString shownPath(const std::filesystem::path& path) {
+    return QString::fromStdString(path.filename().string());
+}
+
+// A part of the table page: a row of controls (the first one stretching) above
+// a view that takes the rest of the height.
+QWidget* pane(QWidget* page, std::initializer_list<QWidget*> row, QWidget* view) {
+    auto* part = new QWidget(page);
+    auto* layout = new QVBoxLayout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* controls = new QHBoxLayout;
+    for (auto* widget : row) {
+        controls->addWidget(widget, widget == *row.begin() ? 1 : 0);
+    }
+    layout->addLayout(controls);
+    layout->addWidget(view, 1);
+    return part;
+}
+
+// Reads the source in the report's encoding and indexes it. Runs on a worker
+// thread: it touches nothing but its arguments.
+PreparedPointer prepareSource(const std::filesystem::path& path, TextEncoding encoding,
+                              Language language, const MakeFinder& makeFinder) {
+    auto prepared = std::make_shared<PreparedSource>();
+    try {
+        {
+            auto bytes = readWholeFile(path);
+            if (!bytes) {
+                prepared->problem = QStringLiteral("Не удалось прочитать исходный текст %1.")
+                                        .arg(QString::fromStdString(path.string()));
+                return prepared;
+            }
+            prepared->text = decodeText(std::move(bytes).value(), encoding);
+        }
+        if (prepared->text.cp1251.size() > SuffixIndex::kMaxTextLength) {
+            prepared->problem =
+                QStringLiteral("Исходный текст слишком велик для поиска вхождений.");
+        } else {
+            prepared->finder = makeFinder(prepared->text.cp1251, language);
+        }
+    } catch (const std::bad_alloc&) {
+        prepared = std::make_shared<PreparedSource>();
+        prepared->problem =
+            QStringLiteral("Недостаточно памяти для поиска вхождений в исходном тексте.");
+    } catch (const std::exception& error) {
+        prepared = std::make_shared<PreparedSource>();
+        prepared->problem = QStringLiteral("Исходный текст не удалось подготовить: %1.")
+                                .arg(QString::fromLocal8Bit(error.what()));
+    }
+    return prepared;
+}
+
+// Cuts the left context on its left, so that the text next to the occurrence
+// stays in view.
+class LeftElided final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+  protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->textElideMode = Qt::ElideLeft;
+    }
+};
+
+// Places a new viewer over the middle of its main window, within the screen.
+void placeOver(QWidget& viewer, const QWidget& mainWindow) {
+    QRect frame(QPoint(0, 0), viewer.size());
+    frame.moveCenter(mainWindow.window()->frameGeometry().center());
+    const QRect screen = mainWindow.screen()->availableGeometry();
+    constexpr int kTitleBar = 40;
+    frame.moveLeft(std::max(screen.left(), std::min(frame.left(), screen.right() - frame.width())));
+    frame.moveTop(std::max(screen.top(),
+                           std::min(frame.top(), screen.bottom() - frame.height() - kTitleBar)));
+    viewer.move(frame.topLeft());
+}
+
+QString chooseRowText() {
+    return QStringLiteral("Выберите строку таблицы.");
+}
+
+}  // namespace
+
+ReportSource reportSource(const std::filesystem::path& report, std::string_view suffix) {
+    const std::string name = report.filename().string();
+    const std::string sourceName = name.substr(0, name.size() - suffix.size());
+    const auto found = findNameIgnoringCase(report.parent_path(), sourceName);
+    const QString shownName = QString::fromStdString(sourceName);
+    std::error_code error;
+    if (!found || !std::filesystem::is_regular_file(*found, error)) {
+        return {report.parent_path() / sourceName,
+                QStringLiteral("Исходный текст «%1» не найден в папке отчёта: строки в "
+                               "контексте недоступны.")
+                    .arg(shownName)};
+    }
+    const auto textTime = std::filesystem::last_write_time(*found, error);
+    const auto reportTime = std::filesystem::last_write_time(report, error);
+    if (!error && textTime > reportTime) {
+        return {*found, QStringLiteral("Исходный текст «%1» изменён после отчёта: строки в "
+                                       "контексте недоступны.")
+                            .arg(shownName)};
+    }
+    return {*found, {}};
+}
+
+ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, ReportProgram program,
+                           Dialogs& dialogs, QWidget* mainWindow)
+    : QWidget(mainWindow, Qt::Window),
+      report_(std::move(report)),
+      suffix_(std::move(suffix)),
+      program_(std::move(program)),
+      dialogs_(dialogs) {
+    setObjectName(QStringLiteral("ReportViewer"));
+    setWindowTitle(QStringLiteral("Просмотр отчёта: %1").arg(shownPath(report_)));
+    if (!suffix_.empty()) {
+        source_ = reportSource(report_, suffix_);
+    }
+    // The source's start tells the report's encoding when the report's own is unsure.
+    lines_ = new ReportLinesModel(QString::fromStdString(report_.string()),
+                                  QString::fromStdString(source_.path.string()), this);
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("ViewerTabs"));
+    const auto& sorted = program_.sortedSuffixes;
+    if (std::find(sorted.begin(), sorted.end(), suffix_) != sorted.end()) {
+        tabs_->addTab(makeTablePage(), QStringLiteral("Таблица"));
+    }
+    tabs_->addTab(makeTextPage(), QStringLiteral("Текст отчёта"));
+
+    auto* openElsewhere = new QPushButton(QStringLiteral("Открыть в другой программе"), this);
+    openElsewhere->setObjectName(QStringLiteral("OpenElsewhere"));
+    connect(openElsewhere, &QPushButton::clicked, this,
+            [this] { dialogs_.openInViewer(this, QString::fromStdString(report_.string())); });
+    auto* closeButton = makeButton(this, QStringLiteral("CloseViewer"), QStringLiteral("Закрыть"),
+                                   ButtonIcon::Exit);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(openElsewhere);
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    connect(find, &QShortcut::activated, this, [this] {
+        tabs_->setCurrentIndex(tabs_->count() - 1);
+        findBox_->setFocus();
+        findBox_->selectAll();
+    });
+    // A small screen gets a window that fits with its frame and title bar.
+    resize(QSize(960, 680).boundedTo(screen()->availableGeometry().size() - QSize(20, 60)));
+}
+
+ReportViewer::~ReportViewer() {
+    // The views outlive the source text while the base class deletes them.
+    if (concordance_ != nullptr) {
+        concordance_->show(nullptr, {});
+    }
+}
+
+void ReportViewer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+QWidget* ReportViewer::makeTextPage() {
+    auto* page = new QWidget(tabs_);
+    findBox_ = new QLineEdit(page);
+    findBox_->setObjectName(QStringLiteral("FindBox"));
+    findBox_->setPlaceholderText(QStringLiteral("Найти (Ctrl+F)"));
+    auto* findButton = new QPushButton(QStringLiteral("Найти далее"), page);
+    findButton->setObjectName(QStringLiteral("FindNext"));
+    linesView_ = new QListView(page);
+    linesView_->setObjectName(QStringLiteral("ReportLines"));
+    linesView_->setModel(lines_);
+    linesView_->setUniformItemSizes(true);
+    linesView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    QFont fixed(QStringLiteral("Monospace"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    linesView_->setFont(fixed);
+    auto* copy =
+        new QShortcut(QKeySequence::Copy, linesView_, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(copy, &QShortcut::activated, this, &ReportViewer::copyLines);
+    connect(findBox_, &QLineEdit::returnPressed, this, &ReportViewer::findNext);
+    connect(findButton, &QPushButton::clicked, this, &ReportViewer::findNext);
+
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(findBox_, 1);
+    findRow->addWidget(findButton);
+    auto* layout = new QVBoxLayout(page);
+    if (!lines_->isOpen()) {
+        layout->addWidget(makeLabel(page, "ReportUnreadable",
+                                    QStringLiteral("Не удалось прочитать файл %1.")
+                                        .arg(QString::fromStdString(report_.string()))));
+    }
+    layout->addLayout(findRow);
+    layout->addWidget(linesView_, 1);
+    return page;
+}
+
+QWidget* ReportViewer::makeTablePage() {
+    auto* page = new QWidget(tabs_);
+    auto report = readWholeFile(report_);
+    auto rows =
+        report ? parseReportRows(decodeText(report.value(), lines_->encoding().encoding).cp1251)
+               : std::vector<ReportRow>{};
+    table_ = new ReportTableModel(std::move(rows), program_.textCaption, this);
+    tableOrder_ = new QSortFilterProxyModel(this);
+    tableOrder_->setSourceModel(table_);
+    tableOrder_->setFilterKeyColumn(ReportTableModel::Text);
+    tableOrder_->setFilterCaseSensitivity(Qt::CaseInsensitive);
+
+    auto* filter = new QLineEdit(page);
+    filter->setObjectName(QStringLiteral("FilterBox"));
+    filter->setPlaceholderText(QStringLiteral("Отбор по тексту"));
+    filter->setClearButtonEnabled(true);
+    connect(filter, &QLineEdit::textChanged, tableOrder_,
+            &QSortFilterProxyModel::setFilterFixedString);
+    rowCount_ = makeLabel(page, "RowCount", {});
+    const auto countRows = [this] {
+        rowCount_->setText(QStringLiteral("Строк: %1").arg(tableOrder_->rowCount()));
+    };
+    countRows();
+    connect(tableOrder_, &QAbstractItemModel::rowsInserted, this, countRows);
+    connect(tableOrder_, &QAbstractItemModel::rowsRemoved, this, countRows);
+    connect(tableOrder_, &QAbstractItemModel::modelReset, this, countRows);
+    connect(tableOrder_, &QAbstractItemModel::layoutChanged, this, countRows);
+
+    tableView_ = new QTableView(page);
+    tableView_->setObjectName(QStringLiteral("ReportTable"));
+    tableView_->setModel(tableOrder_);
+    tableView_->setSortingEnabled(true);
+    tableView_->sortByColumn(-1, Qt::AscendingOrder);  // the report's own order first
+    tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableView_->horizontalHeader()->setSectionResizeMode(ReportTableModel::Text,
+                                                         QHeaderView::Stretch);
+    tableView_->verticalHeader()->hide();
+    tableView_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    connect(tableView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& current) { chooseRow(current.row()); });
+
+    note_ = makeLabel(page, "ConcordanceNote",
+                      source_.problem.isEmpty() ? chooseRowText() : source_.problem);
+    note_->setWordWrap(true);
+    concordance_ = new ConcordanceModel(this);
+    concordanceView_ = new QTableView(page);
+    concordanceView_->setObjectName(QStringLiteral("Concordance"));
+    concordanceView_->setModel(concordance_);
+    concordanceView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    concordanceView_->verticalHeader()->hide();
+    concordanceView_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    concordanceView_->setWordWrap(false);
+    auto* header = concordanceView_->horizontalHeader();
+    header->setSectionResizeMode(ConcordanceModel::Left, QHeaderView::Stretch);
+    header->setSectionResizeMode(ConcordanceModel::Right, QHeaderView::Stretch);
+    header->setSectionResizeMode(ConcordanceModel::Span, QHeaderView::ResizeToContents);
+    concordanceView_->setItemDelegateForColumn(ConcordanceModel::Left,
+                                               new LeftElided(concordanceView_));
+    connect(concordanceView_, &QTableView::clicked, this,
+            [this](const QModelIndex& index) { showWideContext(index.row()); });
+    wideContext_ = new QTextEdit(page);
+    wideContext_->setObjectName(QStringLiteral("WideContext"));
+    wideContext_->setReadOnly(true);
+    wideContext_->setMaximumHeight(70);
+    // On a small or scaled screen the views give up height before the window
+    // outgrows the screen: a heading and two lines each, the wide context two lines.
+    const int line = fontMetrics().height() + 6;
+    for (auto* view :
+         {static_cast<QWidget*>(tableView_), static_cast<QWidget*>(concordanceView_)}) {
+        view->setMinimumHeight(line * 3);
+    }
+    wideContext_->setMinimumHeight(fontMetrics().lineSpacing() * 2 + 8);
+    plot_ = new DispersionPlot(page);
+
+    auto* exportTable = makeButton(page, QStringLiteral("ExportTable"),
+                                   QStringLiteral("Таблица в CSV..."), ButtonIcon::Save);
+    auto* exportLines = makeButton(page, QStringLiteral("ExportConcordance"),
+                                   QStringLiteral("Строки в TSV..."), ButtonIcon::Save);
+    auto* savePlot = makeButton(page, QStringLiteral("SavePlot"),
+                                QStringLiteral("Сохранить график..."), ButtonIcon::Save);
+    connect(exportTable, &QPushButton::clicked, this, &ReportViewer::exportTable);
+    connect(exportLines, &QPushButton::clicked, this, &ReportViewer::exportConcordance);
+    connect(savePlot, &QPushButton::clicked, this, &ReportViewer::savePlot);
+
+    auto* top = pane(page, {filter, rowCount_, exportTable}, tableView_);
+    auto* bottom = pane(page, {note_, exportLines, savePlot}, concordanceView_);
+    auto* bottomLayout = bottom->layout();
+    bottomLayout->addWidget(wideContext_);
+    bottomLayout->addWidget(plot_);
+
+    auto* split = new QSplitter(Qt::Vertical, page);
+    split->addWidget(top);
+    split->addWidget(bottom);
+    split->setSizes({260, 360});
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(split);
+    return page;
+}
+
+bool ReportViewer::sourceReady() {
+    if (source_.problem.isEmpty() && !prepared_ && !preparing_) {
+        startPreparing();
+    }
+    if (preparing_) {
+        note_->setText(QStringLiteral("Исходный текст готовится к поиску вхождений…"));
+        return false;
+    }
+    if (!source_.problem.isEmpty()) {
+        note_->setText(source_.problem);
+        return false;
+    }
+    return true;
+}
+
+void ReportViewer::startPreparing() {
+    preparing_ = true;
+    // The watcher goes with the window: a result that comes after the window has
+    // closed is dropped with the task.
+    auto* watcher = new QFutureWatcher<PreparedPointer>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        prepared_ = watcher->result();
+        watcher->deleteLater();
+        preparing_ = false;
+        source_.problem = prepared_->problem;
+        note_->setText(source_.problem.isEmpty() ? chooseRowText() : source_.problem);
+        chooseRow(chosen_.isValid() ? chosen_.row() : -1);
+    });
+    watcher->setFuture(QtConcurrent::run(prepareSource, source_.path, lines_->encoding().encoding,
+                                         program_.language(), program_.makeFinder));
+}
+
+void ReportViewer::chooseRow(int row) {
+    concordance_->show({}, {});
+    plot_->clear();
+    wideContext_->clear();
+    shownText_.clear();
+    chosen_ = QPersistentModelIndex(tableOrder_->index(row, 0));
+    if (row < 0 || row >= tableOrder_->rowCount() || !sourceReady()) {
+        return;
+    }
+    const auto& entry = table_->row(tableOrder_->mapToSource(tableOrder_->index(row, 0)).row());
+    shownText_ = tableOrder_->index(row, ReportTableModel::Text).data().toString();
+    const auto& source = prepared_->text;
+    auto spans = prepared_->finder(entry.text);
+    const auto found = spans.size();
+    plot_->show(spans, source.cp1251.size());
+    concordance_->show(&source, std::move(spans));
+    if (found == 0) {
+        note_->setText(program_.noOccurrenceText);
+    } else if (found == entry.count) {
+        note_->setText(QStringLiteral("«%1»: вхождений %2.").arg(shownText_).arg(found));
+    } else {
+        note_->setText(
+            QStringLiteral("«%1»: найдено вхождений %2, в отчёте %3: текст, язык или модули могли "
+                           "измениться после отчёта.")
+                .arg(shownText_)
+                .arg(found)
+                .arg(entry.count));
+    }
+}
+
+void ReportViewer::showWideContext(int row) {
+    wideContext_->setHtml(concordance_->wideContext(row, kWideContextWidth));
+}
+
+void ReportViewer::findNext() {
+    const int from =
+        linesView_->currentIndex().isValid() ? linesView_->currentIndex().row() + 1 : 0;
+    const int row = lines_->find(findBox_->text(), from);
+    if (row < 0) {
+        dialogs_.inform(this, QStringLiteral("«%1» не найдено.").arg(findBox_->text()));
+        return;
+    }
+    const auto index = lines_->index(row);
+    linesView_->setCurrentIndex(index);
+    linesView_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void ReportViewer::copyLines() {
+    auto rows = linesView_->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    QStringList text;
+    for (const auto& index : rows) {
+        text.append(lines_->line(index.row()));
+    }
+    QApplication::clipboard()->setText(text.join(u'\n'));
+}
+
+void ReportViewer::saveChosen(const QString& title, const QString& proposed, const QString& filter,
+                              const QString& suffix, const std::function<bool(QIODevice&)>& write) {
+    const auto chosen = dialogs_.chooseFileToSave(
+        this,
+        {title, QString::fromStdString(report_.parent_path().string()), proposed, filter, suffix});
+    if (!chosen) {
+        return;
+    }
+    QSaveFile file(chosen->file);
+    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
+        dialogs_.inform(this, QStringLiteral("Не удалось записать файл %1.").arg(chosen->file));
+    }
+}
+
+void ReportViewer::exportTable() {
+    QString csv;
+    for (int column = 0; column < ReportTableModel::ColumnCount; ++column) {
+        csv += (column > 0 ? QStringLiteral(",") : QString()) +
+               csvField(table_->headerData(column, Qt::Horizontal).toString());
+    }
+    csv += QStringLiteral("\r\n");
+    for (int row = 0; row < tableOrder_->rowCount(); ++row) {
+        for (int column = 0; column < ReportTableModel::ColumnCount; ++column) {
+            csv += (column > 0 ? QStringLiteral(",") : QString()) +
+                   csvField(tableOrder_->index(row, column).data().toString());
+        }
+        csv += QStringLiteral("\r\n");
+    }
+    const QByteArray bytes = "\xEF\xBB\xBF" + csv.toUtf8();
+    saveChosen(QStringLiteral("Сохранить таблицу"), shownPath(report_) + QStringLiteral(".csv"),
+               QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"),
+               [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+}
+
+void ReportViewer::exportConcordance() {
+    if (concordance_->rowCount() == 0) {
+        dialogs_.inform(this, QStringLiteral("Нет строк для сохранения."));
+        return;
+    }
+    const std::string text = concordance_->tabSeparatedLines();
+    saveChosen(QStringLiteral("Сохранить строки"), shownText_ + QStringLiteral(".tsv"),
+               QStringLiteral("TSV (*.tsv)"), QStringLiteral("tsv"), [&text](QIODevice& file) {
+                   return file.write(text.data(), static_cast<qint64>(text.size())) ==
+                          static_cast<qint64>(text.size());
+               });
+}
+
+void ReportViewer::savePlot() {
+    if (shownText_.isEmpty()) {
+        dialogs_.inform(this, QStringLiteral("Выберите строку таблицы."));
+        return;
+    }
+    const QSize size(std::max(plot_->width(), 600), plot_->height());
+    saveChosen(QStringLiteral("Сохранить график"), shownText_ + QStringLiteral(".png"),
+               QStringLiteral("PNG (*.png);;SVG (*.svg)"), QStringLiteral("png"),
+               [this, size](QIODevice& file) {
+                   const auto* saveFile = qobject_cast<QSaveFile*>(&file);
+                   if (saveFile != nullptr &&
+                       saveFile->fileName().endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+                       QSvgGenerator svg;
+                       svg.setOutputDevice(&file);
+                       svg.setSize(size);
+                       svg.setViewBox(QRect(QPoint(0, 0), size));
+                       svg.setTitle(shownText_);
+                       QPainter painter(&svg);
+                       plot_->draw(painter, size);
+                       return painter.end();
+                   }
+                   QImage image(size, QImage::Format_RGB32);
+                   QPainter painter(&image);
+                   plot_->draw(painter, size);
+                   painter.end();
+                   return image.save(&file, "PNG");
+               });
+}
+
+ReportViewers::ReportViewers(ReportProgram program, Dialogs& dialogs)
+    : program_(std::move(program)), dialogs_(dialogs) {}
+
+std::string ReportViewers::reportSuffix(std::string_view name) const {
+    for (const auto* suffixes : {&program_.sortedSuffixes, &program_.otherSuffixes}) {
+        for (const auto& suffix : *suffixes) {
+            if (name.size() > suffix.size() &&
+                sameNameIgnoringCase(name.substr(name.size() - suffix.size()), suffix)) {
+                return suffix;
+            }
+        }
+    }
+    return {};
+}
+
+ReportViewer* ReportViewers::open(const std::filesystem::path& report, QWidget* mainWindow) {
+    auto& viewer = open_[report];
+    if (viewer.isNull()) {
+        viewer = new ReportViewer(report, reportSuffix(report.filename().string()), program_,
+                                  dialogs_, mainWindow);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        if (mainWindow != nullptr && mainWindow->isVisible()) {
+            placeOver(*viewer, *mainWindow);
+        }
+    }
+    viewer->show();
+    viewer->raise();
+    viewer->activateWindow();
+    return viewer.data();
+}
+
+}  // namespace undertext::ui
