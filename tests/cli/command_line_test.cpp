@@ -23,6 +23,11 @@ TEST(CommandLine, HandsEachCommandItsWordsAndTypedOptions) {
         // "--" ends the options: what follows are words, whatever they look like.
         {{"create", "--variants", "2", "--", "--save", "-x"},
          CreateOptions{.positional = {"--save", "-x"}, .variants = 2}},
+        // The defaults the help names, spelled out.
+        {{"echoscan", "t"},
+         EchoscanOptions{.positional = {"t"}, .minLength = "4", .maxLength = "40"}},
+        {{"create", "p"}, CreateOptions{.positional = {"p"}, .variants = 1}},
+        {{"kwic", "t", "--word", "w"}, KwicOptions{.positional = {"t"}, .word = "w", .width = 40}},
         // Extra words reach the command, which names what it takes.
         {{"modules", "x", "y"}, ModulesOptions{.positional = {"x", "y"}}},
         // A module list is split at its commas; a later --modules replaces it.
