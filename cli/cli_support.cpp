@@ -2,7 +2,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,43 +11,6 @@
 #include "common/core/files/file_io.h"
 
 namespace undertext::cli {
-
-std::optional<Language> languageOption(const std::string& value) {
-    if (value == "ru") {
-        return Language::Russian;
-    }
-    if (value == "en") {
-        return Language::English;
-    }
-    return std::nullopt;
-}
-
-std::vector<std::string> splitModuleNames(const std::string& list) {
-    std::vector<std::string> names;
-    std::size_t start = 0;
-    while (start <= list.size()) {
-        const auto comma = std::min(list.find(',', start), list.size());
-        names.push_back(list.substr(start, comma - start));
-        start = comma + 1;
-    }
-    return names;
-}
-
-Result<std::optional<TextEncoding>> encodingOption(const Arguments& arguments) {
-    using Forced = Result<std::optional<TextEncoding>>;
-    const auto* value = arguments.option("--encoding");
-    if (value == nullptr || *value == "auto") {
-        return Forced::success(std::nullopt);
-    }
-    std::string names = "auto";
-    for (const auto& choice : kEncodingChoices) {
-        if (*value == choice.option) {
-            return Forced::success(choice.encoding);
-        }
-        names += ", " + std::string(choice.option);
-    }
-    return Forced::failure("--encoding takes one of " + names);
-}
 
 DecodedText decodeSourceText(const std::filesystem::path& file, std::string&& bytes,
                              std::optional<TextEncoding> forced) {

@@ -1,15 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "common/core/job_control.h"
-#include "common/core/result.h"
 #include "common/core/stop_signals.h"
-#include "common/core/text/letters.h"
 #include "common/core/text/text_encoding.h"
 
 namespace undertext::cli {
@@ -18,27 +14,6 @@ namespace undertext::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitRefused = 1;  // the job refused, or a file could not be read or written
 inline constexpr int kExitUsage = 2;
-
-// A sub-command's arguments: its positional words and the values of its options.
-struct Arguments {
-    std::vector<std::string> positional;
-    std::map<std::string, std::string> options;
-
-    const std::string* option(const std::string& name) const {
-        const auto it = options.find(name);
-        return it == options.end() ? nullptr : &it->second;
-    }
-};
-
-// The value of --lang: "ru" or "en"; nullopt for anything else.
-std::optional<Language> languageOption(const std::string& value);
-
-// The value of --modules: module names separated by commas, in order.
-std::vector<std::string> splitModuleNames(const std::string& list);
-
-// The value of --encoding, when given: "auto" (nullopt inside) or one of the
-// encodings a user may force. A failure is the usage message.
-Result<std::optional<TextEncoding>> encodingOption(const Arguments& arguments);
 
 // Decodes a text's bytes as a job will, taking them over, and says on standard
 // error which encoding the file is in and how many invalid bytes were replaced.

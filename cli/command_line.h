@@ -1,20 +1,19 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli_support.h"
+#include "cli/command_options.h"
 
 namespace undertext::cli {
 
-using Command = int (*)(const Arguments&);
-
-// What a command line asks for: the sub-command to run with its arguments, or,
-// when the line was answered already (help, version) or refused (a usage error,
+// What a command line asks for: the sub-command to run with its options, or, when
+// the line was answered already (help, version) or refused (a usage error,
 // printed on standard error), no command and the exit status.
 struct CommandLine {
-    Command run = nullptr;
-    Arguments arguments;
+    std::optional<CommandOptions> command;
     int exitStatus = kExitOk;
 };
 

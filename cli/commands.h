@@ -1,14 +1,15 @@
 #pragma once
 
 #include "cli/cli_support.h"
+#include "cli/command_options.h"
 
 namespace undertext::cli {
 
-// Each sub-command takes its parsed arguments and returns the exit status.
-int runModulesCommand(const Arguments& arguments);
-int runCreateCommand(const Arguments& arguments);
-int runEmbedCommand(const Arguments& arguments);
-int runEchoscanCommand(const Arguments& arguments);
-int runKwicCommand(const Arguments& arguments);
+// Each sub-command takes its options and returns the exit status.
+int runModulesCommand(const ModulesOptions& options);
+int runCreateCommand(const CreateOptions& options);
+int runEmbedCommand(const EmbedOptions& options);
+int runEchoscanCommand(const EchoscanOptions& options);
+int runKwicCommand(const KwicOptions& options);
 
 }  // namespace undertext::cli

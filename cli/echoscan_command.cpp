@@ -16,9 +16,9 @@ namespace {
 using namespace undertext::echoscan;
 
 // --lang ru|en, or the language whose decoded letters the text holds more of.
-std::optional<Language> languageFor(const Arguments& arguments, const DecodedText* text) {
-    if (const auto* lang = arguments.option("--lang")) {
-        return languageOption(*lang);
+Language languageFor(const EchoscanOptions& options, const DecodedText* text) {
+    if (options.language) {
+        return *options.language;
     }
     return text ? guessLanguage(text->cp1251) : Language::Russian;  // the job reports the error
 }
@@ -36,17 +36,12 @@ class ShellRun final : public JobControl {
 
 }  // namespace
 
-int runEchoscanCommand(const Arguments& arguments) {
-    if (arguments.positional.size() != 1) {
+int runEchoscanCommand(const EchoscanOptions& options) {
+    if (options.positional.size() != 1) {
         printError("echoscan takes one FILE (see undertext --help)");
         return kExitUsage;
     }
-    const std::filesystem::path file = arguments.positional.front();
-    const auto forced = encodingOption(arguments);
-    if (!forced) {
-        printError(forced.error());
-        return kExitUsage;
-    }
+    const std::filesystem::path file = options.positional.front();
     // The text is read once, for the language guess and the job alike (a pipe can
     // be read only once). A missing file is left to the job, which names it so.
     blameOutOfMemoryOn(outOfMemoryMessage(file));
@@ -58,22 +53,15 @@ int runEchoscanCommand(const Arguments& arguments) {
     }
     std::optional<DecodedText> text;
     if (bytes) {
-        text = decodeSourceText(file, std::move(bytes).value(), forced.value());
+        text = decodeSourceText(file, std::move(bytes).value(), options.encoding);
     }
-    const auto language = languageFor(arguments, text ? &*text : nullptr);
-    if (!language) {
-        printError("--lang takes ru or en");
-        return kExitUsage;
-    }
-    const auto* minText = arguments.option("--min");
-    const auto* maxText = arguments.option("--max");
     const FragmentSearchRequest request{file.filename().string(),
                                         file.has_parent_path() ? file.parent_path() : ".",
-                                        *language,
-                                        minText ? *minText : "4",
-                                        maxText ? *maxText : "40",
+                                        languageFor(options, text ? &*text : nullptr),
+                                        options.minLength,
+                                        options.maxLength,
                                         text ? &*text : nullptr,
-                                        forced.value()};
+                                        options.encoding};
     removeLeftovers(request.sourceFolder);
 
     FragmentSearchEnd end;

@@ -12,33 +12,22 @@
 #include "embed/core/embed_search_job.h"
 
 namespace undertext::cli {
-int runEmbedCommand(const Arguments& arguments) {
-    if (arguments.positional.size() != 1 ||
-        !std::filesystem::path(arguments.positional[0]).has_filename()) {
+int runEmbedCommand(const EmbedOptions& options) {
+    if (options.positional.size() != 1 ||
+        !std::filesystem::path(options.positional[0]).has_filename()) {
         printError("embed takes one text file (see undertext --help)");
         return kExitUsage;
     }
-    const std::filesystem::path source = arguments.positional[0];
+    const std::filesystem::path source = options.positional[0];
     embed::EmbedJobInputs inputs;
     inputs.sourceFolder = source.has_parent_path() ? source.parent_path() : ".";
     inputs.sourceName = source.filename().string();
-    inputs.startFolder = moduleFolder(arguments.option("--dict-dir"));
+    inputs.startFolder = moduleFolder(options.dictDir);
     if (const auto problem = moduleFolderProblem(inputs.startFolder)) {
         printError(*problem);
         return kExitRefused;
     }
 
-    const auto forced = encodingOption(arguments);
-    if (!forced) {
-        printError(forced.error());
-        return kExitUsage;
-    }
-    const auto* lang = arguments.option("--lang");
-    const auto chosen = lang ? languageOption(*lang) : std::nullopt;
-    if (lang && !chosen) {
-        printError("--lang takes ru or en");
-        return kExitUsage;
-    }
     // The text is read once, for the language guess and the job alike (a pipe can
     // be read only once).
     blameOutOfMemoryOn(outOfMemoryMessage(source));
@@ -47,18 +36,16 @@ int runEmbedCommand(const Arguments& arguments) {
         printError(bytes.error());
         return kExitRefused;
     }
-    const auto text = decodeSourceText(source, std::move(bytes).value(), forced.value());
+    const auto text = decodeSourceText(source, std::move(bytes).value(), options.encoding);
     inputs.sourceText = &text;
     // The language is guessed from the decoded letters, as opening the file in
     // the window does.
-    inputs.language = chosen ? *chosen : guessLanguage(text.cp1251);
+    inputs.language = options.language ? *options.language : guessLanguage(text.cp1251);
 
-    if (const auto* modules = arguments.option("--modules")) {
-        inputs.selectedModules = splitModuleNames(*modules);
-    } else {
-        inputs.selectedModules =
-            modulesForLanguage(inputs.language, lookUpDefaultModules(inputs.startFolder));
-    }
+    inputs.selectedModules =
+        options.modules.empty()
+            ? modulesForLanguage(inputs.language, lookUpDefaultModules(inputs.startFolder))
+            : options.modules;
     if (noModuleSelected(inputs.selectedModules)) {
         printError(
             "Выберите модули словарей (в папке \"" + displayPath(inputs.startFolder) +

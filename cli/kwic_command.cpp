@@ -1,4 +1,3 @@
-#include <charconv>
 #include <filesystem>
 #include <iostream>
 #include <utility>
@@ -14,25 +13,14 @@
 namespace undertext::cli {
 namespace {
 
-// The value of --width: a whole number of characters, at most a million.
-std::optional<std::size_t> widthOption(const std::string& value) {
-    std::size_t width = 0;
-    const auto* end = value.data() + value.size();
-    const auto [stop, error] = std::from_chars(value.data(), end, width);
-    if (value.empty() || error != std::errc() || stop != end || width > 1'000'000) {
-        return std::nullopt;
-    }
-    return width;
-}
-
 // The occurrences of the word (letters lowered, as the reports list words) or of
 // the fragment (prepared as Echoscan prepares the text) in the source.
 std::vector<SourceSpan> occurrences(const std::string& source, Language language,
-                                    const std::string* word, const std::string* fragment) {
-    if (fragment != nullptr) {
-        return echoscan::FragmentLocator(source, language).find(utf8ToCp1251(*fragment));
+                                    const KwicOptions& options) {
+    if (options.fragment) {
+        return echoscan::FragmentLocator(source, language).find(utf8ToCp1251(*options.fragment));
     }
-    auto lowered = utf8ToCp1251(*word);
+    auto lowered = utf8ToCp1251(*options.word);
     for (auto& c : lowered) {
         c = static_cast<char>(lowerLetter(static_cast<unsigned char>(c), language));
     }
@@ -41,43 +29,15 @@ std::vector<SourceSpan> occurrences(const std::string& source, Language language
 
 }  // namespace
 
-int runKwicCommand(const Arguments& arguments) {
-    const auto* word = arguments.option("--word");
-    const auto* fragment = arguments.option("--fragment");
-    if (arguments.positional.size() != 1 || (word == nullptr) == (fragment == nullptr)) {
+int runKwicCommand(const KwicOptions& options) {
+    if (options.positional.size() != 1 ||
+        options.word.has_value() == options.fragment.has_value()) {
         printError(
             "kwic takes one text file and either --word or --fragment (see undertext kwic --help)");
         return kExitUsage;
     }
-    if ((word ? *word : *fragment).empty()) {
-        printError(word ? "--word takes a word" : "--fragment takes a fragment");
-        return kExitUsage;
-    }
-    std::size_t width = kDefaultKwicWidth;
-    if (const auto* text = arguments.option("--width")) {
-        const auto value = widthOption(*text);
-        if (!value) {
-            printError("--width takes a whole number of characters from 0 to 1000000");
-            return kExitUsage;
-        }
-        width = *value;
-    }
-    std::optional<Language> language;
-    if (const auto* lang = arguments.option("--lang")) {
-        language = languageOption(*lang);
-        if (!language) {
-            printError("--lang takes ru or en");
-            return kExitUsage;
-        }
-    }
 
-    const auto forced = encodingOption(arguments);
-    if (!forced) {
-        printError(forced.error());
-        return kExitUsage;
-    }
-
-    const std::filesystem::path file = arguments.positional.front();
+    const std::filesystem::path file = options.positional.front();
     auto bytes = readWholeFile(file);
     if (!bytes) {
         printError(bytes.error());
@@ -85,7 +45,7 @@ int runKwicCommand(const Arguments& arguments) {
     }
     // Positions and contexts are those of the decoded text: one byte of its
     // Windows-1251 form per character.
-    const auto text = decodeSourceText(file, std::move(bytes).value(), forced.value());
+    const auto text = decodeSourceText(file, std::move(bytes).value(), options.encoding);
     const std::string& source = text.cp1251;
     if (source.size() > SuffixIndex::kMaxTextLength) {
         printError("Файл \"" + displayPath(file) +
@@ -93,10 +53,10 @@ int runKwicCommand(const Arguments& arguments) {
         return kExitRefused;
     }
     const auto spans =
-        occurrences(source, language.value_or(guessLanguage(source)), word, fragment);
+        occurrences(source, options.language ? *options.language : guessLanguage(source), options);
     std::string lines;
     for (const auto& span : spans) {
-        lines += tabSeparated(kwicLine(text, span, width)) + '\n';
+        lines += tabSeparated(kwicLine(text, span, options.width)) + '\n';
         if (lines.size() > (1 << 16)) {
             std::cout << lines;
             lines.clear();

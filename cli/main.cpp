@@ -5,5 +5,5 @@
 int main(int argc, char** argv) {
     using namespace undertext::cli;
     const auto line = parseCommandLine({argv + 1, argv + argc});
-    return finishStandardOutput(line.run ? runCommand(line.run, line.arguments) : line.exitStatus);
+    return finishStandardOutput(line.command ? runCommand(*line.command) : line.exitStatus);
 }

@@ -39,7 +39,7 @@ std::filesystem::path installedModuleFolder() {
     return program.parent_path() / UNDERTEXT_BIN_TO_MODULES;
 }
 
-std::filesystem::path moduleFolder(const std::string* dictDir) {
+std::filesystem::path moduleFolder(const std::optional<std::filesystem::path>& dictDir) {
     if (dictDir) {
         return *dictDir;
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <filesystem>
-#include <string>
+#include <optional>
 #include <vector>
 
 namespace undertext::cli {
@@ -22,6 +22,6 @@ std::filesystem::path installedModuleFolder();
 // The folder a sub-command takes its modules from: dictDir when given, otherwise
 // the first of moduleFolderCandidates() that holds a module. A folder other than
 // the current one is named on standard error, so the user knows which was used.
-std::filesystem::path moduleFolder(const std::string* dictDir);
+std::filesystem::path moduleFolder(const std::optional<std::filesystem::path>& dictDir);
 
 }  // namespace undertext::cli

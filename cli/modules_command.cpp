@@ -9,12 +9,12 @@
 
 namespace undertext::cli {
 
-int runModulesCommand(const Arguments& arguments) {
-    if (!arguments.positional.empty()) {
+int runModulesCommand(const ModulesOptions& options) {
+    if (!options.positional.empty()) {
         printError("modules takes no file");
         return kExitUsage;
     }
-    const std::filesystem::path folder = moduleFolder(arguments.option("--dict-dir"));
+    const std::filesystem::path folder = moduleFolder(options.dictDir);
     if (const auto problem = moduleFolderProblem(folder)) {
         printError(*problem);
         return kExitRefused;

@@ -2,15 +2,27 @@
 
 #include <new>
 
+#include "cli/commands.h"
 #include "common/core/stop_signals.h"
 
 namespace undertext::cli {
+namespace {
 
-int runCommand(Command run, const Arguments& arguments) {
+struct CommandRunner {
+    int operator()(const ModulesOptions& options) const { return runModulesCommand(options); }
+    int operator()(const CreateOptions& options) const { return runCreateCommand(options); }
+    int operator()(const EmbedOptions& options) const { return runEmbedCommand(options); }
+    int operator()(const EchoscanOptions& options) const { return runEchoscanCommand(options); }
+    int operator()(const KwicOptions& options) const { return runKwicCommand(options); }
+};
+
+}  // namespace
+
+int runCommand(const CommandOptions& command) {
     installStopSignals();
     int status = kExitRefused;
     try {
-        status = run(arguments);
+        status = std::visit(CommandRunner{}, command);
     } catch (const std::bad_alloc&) {
         printError(outOfMemoryBlame());
     }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "cli/command_line.h"
+#include "cli/command_options.h"
 
 namespace undertext::cli {
 
-// Runs a sub-command with SIGINT and SIGTERM taken as a stop request and SIGXFSZ
-// ignored. A stopped run ends with status 130 once the job has cleaned up; running
-// out of memory is reported with the message the command set (see
-// blameOutOfMemoryOn) and ends with status 1.
-int runCommand(Command run, const Arguments& arguments);
+// Runs the sub-command the options belong to, with SIGINT and SIGTERM taken as a
+// stop request and SIGXFSZ ignored. A stopped run ends with status 130 once the
+// job has cleaned up; running out of memory is reported with the message the
+// command set (see blameOutOfMemoryOn) and ends with status 1.
+int runCommand(const CommandOptions& command);
 
 }  // namespace undertext::cli

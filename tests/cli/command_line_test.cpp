@@ -2,36 +2,64 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
-
-#include "cli/commands.h"
 
 namespace undertext::cli {
 namespace {
 
 using Words = std::vector<std::string>;
-using Options = std::map<std::string, std::string>;
 
-TEST(CommandLine, HandsEachCommandItsWordsAndOptionValues) {
-    const auto expectParsed = [](const Words& args, Command run, const Words& positional,
-                                 const Options& options) {
-        const auto line = parseCommandLine(args);
-        ASSERT_EQ(line.run, run) << args[0];
-        EXPECT_EQ(line.arguments.positional, positional) << args[0];
-        EXPECT_EQ(line.arguments.options, options) << args[0];
+TEST(CommandLine, HandsEachCommandItsWordsAndTypedOptions) {
+    const struct {
+        Words args;
+        CommandOptions options;
+    } cases[] = {
+        {{"embed", "a.txt", "--lang", "ru", "--dict-dir=d"},
+         EmbedOptions{.positional = {"a.txt"}, .language = Language::Russian, .dictDir = "d"}},
+        // The last value given counts; a value may begin with '-'.
+        {{"echoscan", "--min", "-3", "t.txt", "--min", "5"},
+         EchoscanOptions{.positional = {"t.txt"}, .minLength = "5"}},
+        // "--" ends the options: what follows are words, whatever they look like.
+        {{"create", "--variants", "2", "--", "--save", "-x"},
+         CreateOptions{.positional = {"--save", "-x"}, .variants = 2}},
+        // The defaults the help names, spelled out.
+        {{"echoscan", "t"},
+         EchoscanOptions{.positional = {"t"}, .minLength = "4", .maxLength = "40"}},
+        {{"create", "p"}, CreateOptions{.positional = {"p"}, .variants = 1}},
+        {{"kwic", "t", "--word", "w"}, KwicOptions{.positional = {"t"}, .word = "w", .width = 40}},
+        // Extra words reach the command, which names what it takes.
+        {{"modules", "x", "y"}, ModulesOptions{.positional = {"x", "y"}}},
+        // A module list is split at its commas; a later --modules replaces it.
+        {{"embed", "t", "--modules", "A.DIC", "--modules", "B.DIC,,C.DIC", "--encoding", "koi8-r",
+          "--lang", "en"},
+         EmbedOptions{.positional = {"t"},
+                      .language = Language::English,
+                      .modules = {"B.DIC", "C.DIC"},
+                      .encoding = TextEncoding::Koi8R}},
+        // Only the value that counts is checked; numbers are read in base ten.
+        {{"create", "p", "--lang", "de", "--lang", "en", "--variants", "0", "--variants", "010",
+          "--save", "o.txt", "--encoding", "utf-16"},
+         CreateOptions{.positional = {"p"},
+                       .language = Language::English,
+                       .variants = 10,
+                       .save = "o.txt",
+                       .encoding = TextEncoding::Utf16Le}},
+        {{"create", "p", "--variants", "1", "--encoding", "utf-8", "--encoding", "auto"},
+         CreateOptions{.positional = {"p"}, .variants = 1}},
+        // The widths at both ends of the range.
+        {{"kwic", "t", "--word", "кот", "--width", "0", "--encoding", "cp866"},
+         KwicOptions{
+             .positional = {"t"}, .word = "кот", .width = 0, .encoding = TextEncoding::Cp866}},
+        {{"kwic", "t", "--fragment", "-a b", "--width", "1000000"},
+         KwicOptions{.positional = {"t"}, .fragment = "-a b", .width = 1'000'000}},
     };
-    expectParsed({"embed", "a.txt", "--lang", "ru", "--dict-dir=d"}, runEmbedCommand, {"a.txt"},
-                 {{"--lang", "ru"}, {"--dict-dir", "d"}});
-    // The last value given counts; a value may begin with '-'.
-    expectParsed({"echoscan", "--min", "-3", "t.txt", "--min", "5"}, runEchoscanCommand, {"t.txt"},
-                 {{"--min", "5"}});
-    // "--" ends the options: what follows are words, whatever they look like.
-    expectParsed({"create", "--variants", "2", "--", "--save", "-x"}, runCreateCommand,
-                 {"--save", "-x"}, {{"--variants", "2"}});
-    // Extra words reach the command, which names what it takes.
-    expectParsed({"modules", "x", "y"}, runModulesCommand, {"x", "y"}, {});
+    for (const auto& c : cases) {
+        const auto line = parseCommandLine(c.args);
+        ASSERT_TRUE(line.command.has_value()) << c.args[0] << " " << c.args[1];
+        EXPECT_EQ(line.command->index(), c.options.index()) << c.args[0] << " " << c.args[1];
+        EXPECT_TRUE(*line.command == c.options) << c.args[0] << " " << c.args[1];
+    }
 }
 
 TEST(CommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnowWithStatusTwo) {
@@ -55,6 +83,17 @@ TEST(CommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnowWithStatusTwo)
         {{"echoscan", "t.txt", "--depth=3"}, kExitUsage, "", "unknown option --depth (see"},
         {{"modules", "-x"}, kExitUsage, "", "unknown option -x"},
         {{"embed", "t.txt", "--lang"}, kExitUsage, "", "--lang"},
+        // A value out of its range or choices, in the option's own words.
+        {{"kwic", "t", "--word", "w", "--width", "1000001"},
+         kExitUsage,
+         "",
+         "undertext: --width takes a whole number of characters from 0 to 1000000\n"},
+        {{"create", "p", "--variants", "+2"},
+         kExitUsage,
+         "",
+         "undertext: --variants takes a whole number of 1 or more\n"},
+        {{"embed", "t", "--encoding", ""}, kExitUsage, "", "undertext: --encoding takes one of"},
+        {{"embed", "t", "--lang", "0"}, kExitUsage, "", "undertext: --lang takes ru or en\n"},
     };
     for (const auto& c : cases) {
         ::testing::internal::CaptureStdout();
@@ -63,7 +102,7 @@ TEST(CommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnowWithStatusTwo)
         const auto out = ::testing::internal::GetCapturedStdout();
         const auto err = ::testing::internal::GetCapturedStderr();
         const auto shown = c.args.empty() ? "(none)" : c.args.back();
-        EXPECT_EQ(line.run, nullptr) << shown;
+        EXPECT_FALSE(line.command.has_value()) << shown;
         EXPECT_EQ(line.exitStatus, c.status) << shown;
         EXPECT_NE(out.find(c.out), std::string::npos) << shown << ": " << out;
         EXPECT_NE(err.find(c.err), std::string::npos) << shown << ": " << err;

@@ -79,6 +79,13 @@ TEST(KwicCommand, ReadsTheTextInItsEncodingAndCountsDecodedCharacters) {
         EXPECT_NE(run.err.find("c.txt: " + describeEncoding(copy.encoding)), std::string::npos)
             << run.err;
     }
+    // A forced encoding wins over the detected one: the original read as KOI8-R
+    // holds other letters, «ел» not among them.
+    args = {"kwic", "w.txt", "--encoding", "koi8-r"};
+    args.insert(args.end(), query.begin(), query.end());
+    const auto forced = runTool(folder, args);
+    EXPECT_EQ(forced.out, "");
+    EXPECT_NE(forced.err.find("w.txt: KOI8-R"), std::string::npos) << forced.err;
     // A character outside Windows-1251 is one character, shown as it stands; a
     // decomposed «й» is one letter.
     folder.write("u.txt",

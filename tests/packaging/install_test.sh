@@ -112,6 +112,22 @@ case "$2" in
     [ -z "$(ls -A "$TMPDIR")" ] || fail "the temporary folder stayed: $(ls -A "$TMPDIR")"
     (export HOME='' && start embed) || fail "no HOME: no clean start"
     grep -q "^Start folder: $TMPDIR/undertext\." "$scratch/out" || fail "no HOME: no temporary folder"
+
+    # The program's failure in the temporary folder is the launcher's: an
+    # installation without its default modules (the rest linked to the real one)
+    # leaves the check there with no module.
+    bare="$scratch/bare"
+    mkdir -p "$bare/bin" "$bare/share/undertext/dictionaries"
+    for entry in "$prefix"/*; do
+      [ -e "$bare/${entry##*/}" ] || ln -s "$entry" "$bare/${entry##*/}"
+    done
+    cp "$prefix/bin/undertext-echoscan" "$bare/bin/"
+    XDG_DATA_HOME="$scratch/file" "$bare/bin/undertext-echoscan" --check-start \
+      >"$scratch/out" 2>"$scratch/err"
+    status=$?
+    [ "$status" -eq 1 ] || fail "a failed program in the temporary folder: launcher status $status"
+    grep -q "^Start folder: $TMPDIR/undertext\." "$scratch/out" || fail "bare: no temporary folder"
+    [ -z "$(ls -A "$TMPDIR")" ] || fail "bare: the temporary folder stayed: $(ls -A "$TMPDIR")"
     ;;
 
   metadata)

@@ -1,5 +1,7 @@
 #include "common/ui/app/launch_options.h"
 
+#include <QCommandLineParser>
+
 #include "common/core/dictionary/dictionary_modules.h"
 #include "common/ui/app/dialogs.h"
 
@@ -8,14 +10,22 @@ namespace undertext::ui {
 std::optional<int> applyLaunchOptions(const QStringList& arguments,
                                       const std::filesystem::path& startFolder, Dialogs& dialogs,
                                       std::ostream& out, std::ostream& err) {
-    const bool checkOnly = arguments.contains(QStringLiteral("--check-start"));
-    const auto noticeAt = arguments.indexOf(QStringLiteral("--notice"));
-    if (noticeAt >= 0 && noticeAt + 1 < arguments.size()) {
-        const auto& notice = arguments.at(noticeAt + 1);
+    const QCommandLineOption noticeOption(QStringLiteral("notice"), QString(),
+                                          QStringLiteral("TEXT"));
+    const QCommandLineOption checkOption(QStringLiteral("check-start"));
+    QCommandLineParser parser;
+    parser.addOptions({noticeOption, checkOption});
+    // Options the launcher does not pass (Qt's own, a user's) are no error here:
+    // what the parser knows is read all the same.
+    parser.parse(arguments);
+
+    const bool checkOnly = parser.isSet(checkOption);
+    // A --notice without its text has no value and is ignored.
+    if (const auto notices = parser.values(noticeOption); !notices.isEmpty()) {
         if (checkOnly) {
-            err << notice.toStdString() << "\n";
+            err << notices.last().toStdString() << "\n";
         } else {
-            dialogs.inform(nullptr, notice);
+            dialogs.inform(nullptr, notices.last());
         }
     }
     if (!checkOnly) {

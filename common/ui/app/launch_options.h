@@ -16,8 +16,9 @@ class Dialogs;
 //   --check-start  writes the start folder and its modules to out and ends the
 //                  program before any window opens: status 0 when the folder holds
 //                  a module, 1 otherwise; a notice then goes to err instead of a box.
-// Other arguments are left alone. Returns the exit status when the program is to
-// end now. GUI thread only.
+// arguments starts with the program's name. Other options, and any word after
+// "--", are left alone; of two notices the last is shown. Returns the exit status
+// when the program is to end now. GUI thread only.
 std::optional<int> applyLaunchOptions(const QStringList& arguments,
                                       const std::filesystem::path& startFolder, Dialogs& dialogs,
                                       std::ostream& out, std::ostream& err);

@@ -4,9 +4,9 @@
 
 #include <sstream>
 
-#include "testing/ui/scripted_dialogs.h"
 #include "testing/support/qt_application.h"
 #include "testing/support/temp_folder.h"
+#include "testing/ui/scripted_dialogs.h"
 
 namespace undertext::ui {
 namespace {
@@ -39,8 +39,12 @@ TEST(LaunchOptions, ShowTheNoticeOrReportTheStartFolderAndEnd) {
     };
     expect({}, empty, std::nullopt, {}, "", "");
     expect({QStringLiteral("--notice"), notice}, empty, std::nullopt, notice, "", "");
-    // A --notice without its text is ignored.
+    // A --notice without its text is ignored; options the launcher does not pass
+    // (Qt's own, a user's) do not hide the ones it does.
     expect({QStringLiteral("--notice")}, empty, std::nullopt, {}, "", "");
+    expect({QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--bogus"),
+            QStringLiteral("--notice"), notice},
+           empty, std::nullopt, notice, "", "");
     expect({QStringLiteral("--check-start")}, withModules, 0, {}, "Modules: COMMON.DIC extra.dic\n",
            "");
     expect({QStringLiteral("--check-start"), QStringLiteral("--notice"), notice}, empty, 1, {},

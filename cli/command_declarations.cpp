@@ -1,0 +1,180 @@
+#include "cli/command_declarations.h"
+
+#include <limits>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "cli/option_checks.h"
+
+namespace undertext::cli {
+namespace {
+
+// Help texts are wrapped to fit 80 columns beside the option names.
+constexpr const char* kGuessedLanguageHelp = "the language (default: guessed from the\nletters)";
+constexpr const char* kEncodingNames = "auto|windows-1251|utf-8|utf-16|koi8-r|cp866";
+constexpr const char* kTextEncodingHelp =
+    "the text's encoding (default: auto, detected;\nthe files written beside it take it too)";
+
+CLI::App* addCommand(CLI::App& tool, const char* name, const char* summary,
+                     const char* description) {
+    auto* command = tool.add_subcommand(name, summary);
+    // Unknown options and words a command takes none of are refused by the tool,
+    // in its own words.
+    command->allow_extras();
+    command->footer(std::string(description) + "\n\n" + kExitStatuses);
+    command->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    return command;
+}
+
+void addOperand(CLI::App& command, const char* name, const char* help,
+                std::vector<std::string>& words) {
+    command.add_option(name, words, help)->type_name("");
+}
+
+// A command that works on a text file, named by its one positional word.
+CLI::App* addTextCommand(CLI::App& tool, const char* name, const char* summary,
+                         const char* description, std::vector<std::string>& file) {
+    auto* command = addCommand(tool, name, summary, description);
+    addOperand(*command, "FILE", "the text (its encoding detected, see --encoding)", file);
+    return command;
+}
+
+void addLanguage(CLI::App& command, std::optional<Language>& language, const char* help) {
+    static const std::vector<std::pair<std::string, Language>> kLanguages{
+        {"ru", Language::Russian}, {"en", Language::English}};
+    command.add_option("--lang", language, help)
+        ->type_name("ru|en")
+        ->transform(oneOf(kLanguages, "--lang takes ru or en"));
+}
+
+void addModules(CLI::App& command, std::vector<std::string>& modules) {
+    // Each --modules takes one value (the words after it are the command's), split
+    // at its commas, empty names dropped. The list is stored as the option is
+    // parsed, so a later --modules replaces it rather than adding to it.
+    command
+        .add_option("--modules", modules,
+                    "the dictionary modules (default: the default\nmodule of the language, "
+                    "COMMON.DIC or\nCOMMON_E.DIC)")
+        ->type_name("NAME[,NAME...]")
+        ->delimiter(',')
+        ->expected(1)
+        ->allow_extra_args(false)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll)
+        ->trigger_on_parse();
+}
+
+void addDictDir(CLI::App& command, std::optional<std::filesystem::path>& dictDir) {
+    command
+        .add_option("--dict-dir", dictDir,
+                    "the folder of the modules (default: the\ncurrent folder when it holds any, "
+                    "else\n~/.local/share/undertext, else the\ninstalled default modules)")
+        ->type_name("DIR");
+}
+
+// "auto" leaves the encoding to detection: it becomes an empty value, which CLI11
+// reads into an empty optional. The others name an encoding by its number.
+void addEncoding(CLI::App& command, std::optional<TextEncoding>& encoding, const char* valueName,
+                 const char* help) {
+    std::vector<std::pair<std::string, std::string>> choices{{"auto", ""}};
+    std::string message = "--encoding takes one of auto";
+    for (const auto& choice : kEncodingChoices) {
+        choices.emplace_back(choice.option, std::to_string(static_cast<int>(choice.encoding)));
+        message += ", " + std::string(choice.option);
+    }
+    command.add_option("--encoding", encoding, help)
+        ->type_name(valueName)
+        ->transform(oneOf(choices, message));
+}
+
+}  // namespace
+
+CLI::App* declareCommand(CLI::App& tool, ModulesOptions& options) {
+    auto* command =
+        addCommand(tool, "modules", "list the dictionary modules with their word counts",
+                   "Lists the dictionary modules (*.dic) in DIR with their word counts and\n"
+                   "encodings and names the default modules COMMON.DIC and COMMON_E.DIC.");
+    addDictDir(*command, options.dictDir);
+    return command;
+}
+
+CLI::App* declareCommand(CLI::App& tool, CreateOptions& options) {
+    auto* command =
+        addCommand(tool, "create", "synthesise the hidden component of a phrase",
+                   "Synthesises the hidden component of PHRASE (UTF-8, at most 80 characters),\n"
+                   "prints N variants, one a line, and writes the results file FILE with the last\n"
+                   "of them.");
+    addOperand(*command, "PHRASE", "the phrase (UTF-8, at most 80 characters)", options.positional);
+    addLanguage(*command, options.language,
+                "the language (default: the one of the\nfirst character)");
+    addModules(*command, options.modules);
+    addDictDir(*command, options.dictDir);
+    command->add_option("--variants", options.variants, "how many variants to print (default 1)")
+        ->type_name("N")
+        ->transform(refusing(wholeNumberIn(1, std::numeric_limits<int>::max()),
+                             "--variants takes a whole number of 1 or more"));
+    command->add_option("--save", options.save, "write the results file FILE")->type_name("FILE");
+    addEncoding(*command, options.encoding, "windows-1251|utf-8|...",
+                "the encoding of the results file (default:\nWindows-1251)");
+    return command;
+}
+
+CLI::App* declareCommand(CLI::App& tool, EmbedOptions& options) {
+    auto* command =
+        addTextCommand(tool, "embed", "find the dictionary words embedded in a text",
+                       "Finds the dictionary words embedded in the text FILE and writes its four\n"
+                       "reports FILE_Emb.txt, FILE_EmbSortByFriq.txt, FILE_EmbSortByLen.txt and\n"
+                       "FILE_EmbSortByAlf.txt beside it.",
+                       options.positional);
+    addLanguage(*command, options.language, kGuessedLanguageHelp);
+    addModules(*command, options.modules);
+    addDictDir(*command, options.dictDir);
+    addEncoding(*command, options.encoding, kEncodingNames, kTextEncodingHelp);
+    return command;
+}
+
+CLI::App* declareCommand(CLI::App& tool, EchoscanOptions& options) {
+    auto* command = addTextCommand(
+        tool, "echoscan", "find the fragments of a text that recur",
+        "Finds the fragments of the text FILE that recur and writes FILE_RecPrep.txt\n"
+        "and FILE_RecSortByLen.txt, FILE_RecSortByAlf.txt, FILE_RecSortByFriq.txt\n"
+        "beside it.",
+        options.positional);
+    addLanguage(*command, options.language, kGuessedLanguageHelp);
+    command->add_option("--min", options.minLength, "the shortest fragment (default 4)")
+        ->type_name("N");
+    command->add_option("--max", options.maxLength, "the longest fragment (default 40)")
+        ->type_name("N");
+    addEncoding(*command, options.encoding, kEncodingNames, kTextEncodingHelp);
+    return command;
+}
+
+CLI::App* declareCommand(CLI::App& tool, KwicOptions& options) {
+    auto* command = addTextCommand(
+        tool, "kwic", "show each occurrence of a word or a fragment in its context",
+        "Prints each occurrence of the word W as Embed counts it (letters lowered; not\n"
+        "where W is a whole word of the text) or of the fragment F as Echoscan counts\n"
+        "it (prepared as the text is), one line each in text order: its position, N\n"
+        "characters on its left, the occurrence, N characters on its right, with tabs\n"
+        "between, in UTF-8. Positions count the characters of the decoded text.\n"
+        "Nothing is printed when there is no occurrence.",
+        options.positional);
+    command->add_option("--word", options.word, "the word (one of --word and --fragment)")
+        ->type_name("W")
+        ->check(refusing(nonEmpty(), "--word takes a word"));
+    command->add_option("--fragment", options.fragment, "the fragment")
+        ->type_name("F")
+        ->check(refusing(nonEmpty(), "--fragment takes a fragment"));
+    addLanguage(*command, options.language, kGuessedLanguageHelp);
+    command
+        ->add_option("--width", options.width, "characters of context on each side\n(default 40)")
+        ->type_name("N")
+        ->transform(refusing(wholeNumberIn<std::size_t>(0, kMaxKwicWidth),
+                             "--width takes a whole number of characters from 0 to " +
+                                 std::to_string(kMaxKwicWidth)));
+    addEncoding(*command, options.encoding, kEncodingNames,
+                "the text's encoding (default: auto, detected)");
+    return command;
+}
+
+}  // namespace undertext::cli

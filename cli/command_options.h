@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "common/core/text/letters.h"
+#include "common/core/text/text_encoding.h"
+#include "viewer/core/kwic_lines.h"
+
+namespace undertext::cli {
+
+// Each sub-command's options as the command line sets them, already typed and
+// checked against their ranges and choices (see command_declarations.h). The
+// positional words are left to the command, which says what it takes.
+
+struct ModulesOptions {
+    std::vector<std::string> positional{};  // none taken
+    std::optional<std::filesystem::path> dictDir{};
+
+    bool operator==(const ModulesOptions&) const = default;
+};
+
+struct CreateOptions {
+    std::vector<std::string> positional{};  // the phrase
+    std::optional<Language> language{};     // default: the one of the first character
+    std::vector<std::string> modules{};     // empty: the default module of the language
+    std::optional<std::filesystem::path> dictDir{};
+    int variants = 1;  // 1 or more
+    std::optional<std::filesystem::path> save{};
+    std::optional<TextEncoding> encoding{};  // of the results file; nullopt: Windows-1251
+
+    bool operator==(const CreateOptions&) const = default;
+};
+
+struct EmbedOptions {
+    std::vector<std::string> positional{};  // the text file
+    std::optional<Language> language{};     // default: guessed from the letters
+    std::vector<std::string> modules{};     // empty: the default module of the language
+    std::optional<std::filesystem::path> dictDir{};
+    std::optional<TextEncoding> encoding{};  // nullopt: detected
+
+    bool operator==(const EmbedOptions&) const = default;
+};
+
+struct EchoscanOptions {
+    std::vector<std::string> positional{};  // the text file
+    std::optional<Language> language{};     // default: guessed from the letters
+    // The fragment lengths as given: the job reads them as the window's boxes and
+    // refuses what is no length, with its own message.
+    std::string minLength = "4";
+    std::string maxLength = "40";
+    std::optional<TextEncoding> encoding{};  // nullopt: detected
+
+    bool operator==(const EchoscanOptions&) const = default;
+};
+
+inline constexpr std::size_t kMaxKwicWidth = 1'000'000;
+
+struct KwicOptions {
+    std::vector<std::string> positional{};  // the text file
+    std::optional<std::string> word{};      // one of word and fragment, never empty
+    std::optional<std::string> fragment{};
+    std::optional<Language> language{};      // default: guessed from the letters
+    std::size_t width = kDefaultKwicWidth;   // at most kMaxKwicWidth
+    std::optional<TextEncoding> encoding{};  // nullopt: detected
+
+    bool operator==(const KwicOptions&) const = default;
+};
+
+// The options of the sub-command a command line chose.
+using CommandOptions =
+    std::variant<ModulesOptions, CreateOptions, EmbedOptions, EchoscanOptions, KwicOptions>;
+
+}  // namespace undertext::cli
