@@ -4,15 +4,56 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "testing/support/child_process.h"
 #include "testing/support/temp_folder.h"
 #include "tests/common/core/files/writer_temporaries.h"
+
+// A link seam at the C library: this program's fsync and rename stand in for the
+// library's, note in a log (while one is set) the file each was called on, then
+// do what the library's would. The log shows whether each file was synced before
+// it was renamed into place.
+namespace {
+std::vector<std::string>* durabilityLog = nullptr;
+
+// Sets the log for its lifetime.
+struct DurabilityWatch {
+    std::vector<std::string> log;
+    DurabilityWatch() { durabilityLog = &log; }
+    ~DurabilityWatch() { durabilityLog = nullptr; }
+    DurabilityWatch(const DurabilityWatch&) = delete;
+    DurabilityWatch& operator=(const DurabilityWatch&) = delete;
+};
+
+std::string nameOfOpenFile(int fd) {
+    std::error_code error;
+    const auto path = std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error);
+    return path.filename().string();
+}
+}  // namespace
+
+extern "C" int fsync(int fd) {
+    if (durabilityLog != nullptr) {
+        durabilityLog->push_back("sync " + nameOfOpenFile(fd));
+    }
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+    if (durabilityLog != nullptr) {
+        durabilityLog->push_back("rename " + std::filesystem::path(from).filename().string() + " " +
+                                 std::filesystem::path(to).filename().string());
+    }
+    return ::renameat(AT_FDCWD, from, AT_FDCWD, to);
+}
 
 namespace undertext {
 namespace {
@@ -100,6 +141,23 @@ TEST(WholeFileWriting, EncodesPiecesOfAnySizeWhole) {
             ASSERT_TRUE(writer.commit());
             EXPECT_EQ(folder.read("out.txt"), encoder.encodeFile(text)) << pieceSize;
         }
+    }
+}
+
+TEST(WholeFileWriting, EachFileIsSyncedJustBeforeItIsRenamedIntoPlace) {
+    TempFolder folder;
+    DurabilityWatch watch;
+    ASSERT_TRUE(writeWholeFile(folder / "a.txt", "text"));
+    WholeFileWriter pieces(folder / "b.txt", TextEncoder({TextEncoding::Utf8, true}));
+    pieces.append("first piece ");
+    pieces.append("second piece");
+    ASSERT_TRUE(pieces.commit());
+    const auto& log = watch.log;
+    ASSERT_EQ(log.size(), 4u) << ::testing::PrintToString(log);
+    for (const std::size_t at : {1, 3}) {
+        const auto temporary = log[at - 1].substr(std::string("sync ").size());
+        EXPECT_TRUE(temporary.starts_with(kTemporaryPrefix)) << log[at - 1];
+        EXPECT_EQ(log[at], "rename " + temporary + (at == 1 ? " a.txt" : " b.txt"));
     }
 }
 
