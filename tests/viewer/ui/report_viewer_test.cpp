@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -124,8 +126,8 @@ TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences
     EXPECT_EQ(row(echo, "Concordance", 1), QStringLiteral("17|Мама мыла раму, |мама мыла| раму. "));
 }
 
-// Every sorted report of either program opens with its table of rows; another
-// report shows its text alone.
+// Every sorted report of either program opens with its table of rows, whatever
+// the letter case of its name; another report shows its text alone.
 TEST_F(ReportViewerTest, EverySortedReportOpensWithItsTable) {
     const auto embedReport = [](embed::SortedReport kind) {
         return embed::sortedReportText(kind, kWords, embed::embedTotals(kWords, 2));
@@ -143,6 +145,8 @@ TEST_F(ReportViewerTest, EverySortedReportOpensWithItsTable) {
         {embedViewers, "a.txt_EmbSortByFriq.txt", embedReport(embed::SortedReport::ByFrequency), 3},
         {embedViewers, "a.txt_EmbSortByLen.txt", embedReport(embed::SortedReport::ByLength), 3},
         {embedViewers, "a.txt_EmbSortByAlf.txt", embedReport(embed::SortedReport::Alphabetical), 3},
+        // as the result list finds it, letter case ignored
+        {embedViewers, "A.TXT_EMBSORTBYALF.TXT", embedReport(embed::SortedReport::Alphabetical), 3},
         {echoscanViewers, "a.txt_RecSortByLen.txt",
          echoscanReport(echoscan::FragmentReport::ByLength), 2},
         {echoscanViewers, "a.txt_RecSortByAlf.txt",
@@ -257,6 +261,27 @@ TEST_F(ReportViewerTest, AMissingOrChangedSourceLeavesTheTableAndSaysWhy) {
         viewer->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+// A source that goes between opening the report and choosing a row, and one that
+// its program cannot index: the note says so in the window's words.
+TEST_F(ReportViewerTest, ASourceThatCannotBePreparedIsNamedInTheNote) {
+    auto refusing = embed::embedReportProgram([] { return Language::Russian; });
+    refusing.makeFinder = [](std::string_view, Language) -> OccurrenceFinder {
+        throw std::runtime_error("index refused");
+    };
+    ReportViewers refusingViewers(refusing, dialogs);
+    auto* refused = refusingViewers.open(folder / "a.txt_EmbSortByFriq.txt", &mainWindow);
+    choose(refused, 0);
+    EXPECT_EQ(note(refused),
+              QStringLiteral("Исходный текст не удалось подготовить: index refused."));
+
+    auto* viewer = openEmbed();
+    std::filesystem::remove(folder / "a.txt");
+    choose(viewer, 0);
+    EXPECT_EQ(rows(viewer, "Concordance"), 0);
+    EXPECT_EQ(note(viewer), QStringLiteral("Не удалось прочитать исходный текст %1.")
+                                .arg(QString::fromStdString((folder / "a.txt").string())));
 }
 
 // Which lines of a broken report parse is the row parser's test; a report of no
