@@ -35,7 +35,4 @@ class ReportTableModel final : public QAbstractTableModel {
     QStringList captions_;
 };
 
-// A CSV field: quoted when it holds a comma, a quote or a line break, quotes doubled.
-QString csvField(const QString& text);
-
 }  // namespace undertext::ui

@@ -8,14 +8,12 @@
 #include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QPainter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -23,7 +21,6 @@
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyledItemDelegate>
-#include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTextEdit>
@@ -31,28 +28,19 @@
 #include <QtConcurrentRun>
 
 #include "common/core/files/file_io.h"
-#include "common/core/files/file_names.h"
-#include "common/core/text/suffix_index.h"
 #include "common/core/text/text_encoding.h"
-#include "viewer/ui/concordance_model.h"
 #include "common/ui/app/dialogs.h"
+#include "common/ui/widgets/window_parts.h"
+#include "viewer/ui/concordance_model.h"
 #include "viewer/ui/dispersion_plot.h"
+#include "viewer/ui/report_exports.h"
 #include "viewer/ui/report_lines_model.h"
 #include "viewer/ui/report_table_model.h"
-#include "common/ui/widgets/window_parts.h"
 
 namespace undertext::ui {
 
-// The source text decoded and indexed for finding occurrences, or why it cannot be.
-struct PreparedSource {
-    DecodedText text;
-    OccurrenceFinder finder;
-    QString problem;
-};
-
 namespace {
 
-using MakeFinder = std::function<OccurrenceFinder(std::string_view, Language)>;
 using PreparedPointer = std::shared_ptr<const PreparedSource>;
 
 constexpr std::size_t kWideContextWidth = 300;
@@ -76,37 +64,42 @@ QWidget* pane(QWidget* page, std::initializer_list<QWidget*> row, QWidget* view)
     return part;
 }
 
-// Reads the source in the report's encoding and indexes it. Runs on a worker
-// thread: it touches nothing but its arguments.
-PreparedPointer prepareSource(const std::filesystem::path& path, TextEncoding encoding,
-                              Language language, const MakeFinder& makeFinder) {
-    auto prepared = std::make_shared<PreparedSource>();
-    try {
-        {
-            auto bytes = readWholeFile(path);
-            if (!bytes) {
-                prepared->problem = QStringLiteral("Не удалось прочитать исходный текст %1.")
-                                        .arg(QString::fromStdString(path.string()));
-                return prepared;
-            }
-            prepared->text = decodeText(std::move(bytes).value(), encoding);
-        }
-        if (prepared->text.cp1251.size() > SuffixIndex::kMaxTextLength) {
-            prepared->problem =
-                QStringLiteral("Исходный текст слишком велик для поиска вхождений.");
-        } else {
-            prepared->finder = makeFinder(prepared->text.cp1251, language);
-        }
-    } catch (const std::bad_alloc&) {
-        prepared = std::make_shared<PreparedSource>();
-        prepared->problem =
-            QStringLiteral("Недостаточно памяти для поиска вхождений в исходном тексте.");
-    } catch (const std::exception& error) {
-        prepared = std::make_shared<PreparedSource>();
-        prepared->problem = QStringLiteral("Исходный текст не удалось подготовить: %1.")
-                                .arg(QString::fromLocal8Bit(error.what()));
+// Why the occurrences of the report's rows cannot be shown, in the window's
+// words; empty when they can.
+QString problemText(const ReportSource& source, const PreparedSource* prepared) {
+    const QString name = QString::fromStdString(source.name);
+    const auto problem = prepared != nullptr ? prepared->problem : source.problem;
+    switch (problem) {
+        case SourceProblem::None:
+            return {};
+        case SourceProblem::Missing:
+            return QStringLiteral(
+                       "Исходный текст «%1» не найден в папке отчёта: строки в "
+                       "контексте недоступны.")
+                .arg(name);
+        case SourceProblem::ChangedSinceReport:
+            return QStringLiteral(
+                       "Исходный текст «%1» изменён после отчёта: строки в "
+                       "контексте недоступны.")
+                .arg(name);
+        case SourceProblem::Unreadable:
+            return QStringLiteral("Не удалось прочитать исходный текст %1.")
+                .arg(QString::fromStdString(source.path.string()));
+        case SourceProblem::TooLarge:
+            return QStringLiteral("Исходный текст слишком велик для поиска вхождений.");
+        case SourceProblem::OutOfMemory:
+            return QStringLiteral("Недостаточно памяти для поиска вхождений в исходном тексте.");
+        case SourceProblem::Failed:
+            return QStringLiteral("Исходный текст не удалось подготовить: %1.")
+                .arg(QString::fromLocal8Bit(prepared->detail));
     }
-    return prepared;
+    return {};
+}
+
+// The save dialog's request for an export of report, starting in its folder.
+SaveFileRequest saveRequest(const std::filesystem::path& report, const QString& title,
+                            const QString& proposed, const QString& filter, const QString& suffix) {
+    return {title, QString::fromStdString(report.parent_path().string()), proposed, filter, suffix};
 }
 
 // Cuts the left context on its left, so that the text next to the occurrence
@@ -122,45 +115,11 @@ class LeftElided final : public QStyledItemDelegate {
     }
 };
 
-// Places a new viewer over the middle of its main window, within the screen.
-void placeOver(QWidget& viewer, const QWidget& mainWindow) {
-    QRect frame(QPoint(0, 0), viewer.size());
-    frame.moveCenter(mainWindow.window()->frameGeometry().center());
-    const QRect screen = mainWindow.screen()->availableGeometry();
-    constexpr int kTitleBar = 40;
-    frame.moveLeft(std::max(screen.left(), std::min(frame.left(), screen.right() - frame.width())));
-    frame.moveTop(std::max(screen.top(),
-                           std::min(frame.top(), screen.bottom() - frame.height() - kTitleBar)));
-    viewer.move(frame.topLeft());
-}
-
 QString chooseRowText() {
     return QStringLiteral("Выберите строку таблицы.");
 }
 
 }  // namespace
-
-ReportSource reportSource(const std::filesystem::path& report, std::string_view suffix) {
-    const std::string name = report.filename().string();
-    const std::string sourceName = name.substr(0, name.size() - suffix.size());
-    const auto found = findNameIgnoringCase(report.parent_path(), sourceName);
-    const QString shownName = QString::fromStdString(sourceName);
-    std::error_code error;
-    if (!found || !std::filesystem::is_regular_file(*found, error)) {
-        return {report.parent_path() / sourceName,
-                QStringLiteral("Исходный текст «%1» не найден в папке отчёта: строки в "
-                               "контексте недоступны.")
-                    .arg(shownName)};
-    }
-    const auto textTime = std::filesystem::last_write_time(*found, error);
-    const auto reportTime = std::filesystem::last_write_time(report, error);
-    if (!error && textTime > reportTime) {
-        return {*found, QStringLiteral("Исходный текст «%1» изменён после отчёта: строки в "
-                                       "контексте недоступны.")
-                            .arg(shownName)};
-    }
-    return {*found, {}};
-}
 
 ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, ReportProgram program,
                            Dialogs& dialogs, QWidget* mainWindow)
@@ -172,7 +131,8 @@ ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, Rep
     setObjectName(QStringLiteral("ReportViewer"));
     setWindowTitle(QStringLiteral("Просмотр отчёта: %1").arg(shownPath(report_)));
     if (!suffix_.empty()) {
-        source_ = reportSource(report_, suffix_);
+        source_ = locateReportSource(report_, suffix_);
+        sourceProblem_ = problemText(source_, nullptr);
     }
     // The source's start tells the report's encoding when the report's own is unsure.
     lines_ = new ReportLinesModel(QString::fromStdString(report_.string()),
@@ -304,7 +264,7 @@ QWidget* ReportViewer::makeTablePage() {
             [this](const QModelIndex& current) { chooseRow(current.row()); });
 
     note_ = makeLabel(page, "ConcordanceNote",
-                      source_.problem.isEmpty() ? chooseRowText() : source_.problem);
+                      sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
     note_->setWordWrap(true);
     concordance_ = new ConcordanceModel(this);
     concordanceView_ = new QTableView(page);
@@ -362,15 +322,15 @@ QWidget* ReportViewer::makeTablePage() {
 }
 
 bool ReportViewer::sourceReady() {
-    if (source_.problem.isEmpty() && !prepared_ && !preparing_) {
+    if (sourceProblem_.isEmpty() && !prepared_ && !preparing_) {
         startPreparing();
     }
     if (preparing_) {
         note_->setText(QStringLiteral("Исходный текст готовится к поиску вхождений…"));
         return false;
     }
-    if (!source_.problem.isEmpty()) {
-        note_->setText(source_.problem);
+    if (!sourceProblem_.isEmpty()) {
+        note_->setText(sourceProblem_);
         return false;
     }
     return true;
@@ -385,12 +345,16 @@ void ReportViewer::startPreparing() {
         prepared_ = watcher->result();
         watcher->deleteLater();
         preparing_ = false;
-        source_.problem = prepared_->problem;
-        note_->setText(source_.problem.isEmpty() ? chooseRowText() : source_.problem);
+        sourceProblem_ = problemText(source_, prepared_.get());
+        note_->setText(sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
         chooseRow(chosen_.isValid() ? chosen_.row() : -1);
     });
-    watcher->setFuture(QtConcurrent::run(prepareSource, source_.path, lines_->encoding().encoding,
-                                         program_.language(), program_.makeFinder));
+    watcher->setFuture(
+        QtConcurrent::run([path = source_.path, encoding = lines_->encoding().encoding,
+                           language = program_.language(), makeFinder = program_.makeFinder] {
+            return std::make_shared<const PreparedSource>(
+                prepareSource(path, encoding, language, makeFinder));
+        }));
 }
 
 void ReportViewer::chooseRow(int row) {
@@ -450,38 +414,13 @@ void ReportViewer::copyLines() {
     QApplication::clipboard()->setText(text.join(u'\n'));
 }
 
-void ReportViewer::saveChosen(const QString& title, const QString& proposed, const QString& filter,
-                              const QString& suffix, const std::function<bool(QIODevice&)>& write) {
-    const auto chosen = dialogs_.chooseFileToSave(
-        this,
-        {title, QString::fromStdString(report_.parent_path().string()), proposed, filter, suffix});
-    if (!chosen) {
-        return;
-    }
-    QSaveFile file(chosen->file);
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
-        dialogs_.inform(this, QStringLiteral("Не удалось записать файл %1.").arg(chosen->file));
-    }
-}
-
 void ReportViewer::exportTable() {
-    QString csv;
-    for (int column = 0; column < ReportTableModel::ColumnCount; ++column) {
-        csv += (column > 0 ? QStringLiteral(",") : QString()) +
-               csvField(table_->headerData(column, Qt::Horizontal).toString());
-    }
-    csv += QStringLiteral("\r\n");
-    for (int row = 0; row < tableOrder_->rowCount(); ++row) {
-        for (int column = 0; column < ReportTableModel::ColumnCount; ++column) {
-            csv += (column > 0 ? QStringLiteral(",") : QString()) +
-                   csvField(tableOrder_->index(row, column).data().toString());
-        }
-        csv += QStringLiteral("\r\n");
-    }
-    const QByteArray bytes = "\xEF\xBB\xBF" + csv.toUtf8();
-    saveChosen(QStringLiteral("Сохранить таблицу"), shownPath(report_) + QStringLiteral(".csv"),
-               QStringLiteral("CSV (*.csv)"), QStringLiteral("csv"),
-               [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); });
+    const QByteArray csv = tableAsCsv(*tableOrder_);
+    saveToChosenFile(dialogs_, this,
+                     saveRequest(report_, QStringLiteral("Сохранить таблицу"),
+                                 shownPath(report_) + QStringLiteral(".csv"),
+                                 QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")),
+                     [&csv](QSaveFile& file) { return writeBytes(file, csv); });
 }
 
 void ReportViewer::exportConcordance() {
@@ -489,72 +428,26 @@ void ReportViewer::exportConcordance() {
         dialogs_.inform(this, QStringLiteral("Нет строк для сохранения."));
         return;
     }
-    const std::string text = concordance_->tabSeparatedLines();
-    saveChosen(QStringLiteral("Сохранить строки"), shownText_ + QStringLiteral(".tsv"),
-               QStringLiteral("TSV (*.tsv)"), QStringLiteral("tsv"), [&text](QIODevice& file) {
-                   return file.write(text.data(), static_cast<qint64>(text.size())) ==
-                          static_cast<qint64>(text.size());
-               });
+    const QByteArray lines = QByteArray::fromStdString(concordance_->tabSeparatedLines());
+    saveToChosenFile(dialogs_, this,
+                     saveRequest(report_, QStringLiteral("Сохранить строки"),
+                                 shownText_ + QStringLiteral(".tsv"), QStringLiteral("TSV (*.tsv)"),
+                                 QStringLiteral("tsv")),
+                     [&lines](QSaveFile& file) { return writeBytes(file, lines); });
 }
 
 void ReportViewer::savePlot() {
     if (shownText_.isEmpty()) {
-        dialogs_.inform(this, QStringLiteral("Выберите строку таблицы."));
+        dialogs_.inform(this, chooseRowText());
         return;
     }
     const QSize size(std::max(plot_->width(), 600), plot_->height());
-    saveChosen(QStringLiteral("Сохранить график"), shownText_ + QStringLiteral(".png"),
-               QStringLiteral("PNG (*.png);;SVG (*.svg)"), QStringLiteral("png"),
-               [this, size](QIODevice& file) {
-                   const auto* saveFile = qobject_cast<QSaveFile*>(&file);
-                   if (saveFile != nullptr &&
-                       saveFile->fileName().endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
-                       QSvgGenerator svg;
-                       svg.setOutputDevice(&file);
-                       svg.setSize(size);
-                       svg.setViewBox(QRect(QPoint(0, 0), size));
-                       svg.setTitle(shownText_);
-                       QPainter painter(&svg);
-                       plot_->draw(painter, size);
-                       return painter.end();
-                   }
-                   QImage image(size, QImage::Format_RGB32);
-                   QPainter painter(&image);
-                   plot_->draw(painter, size);
-                   painter.end();
-                   return image.save(&file, "PNG");
-               });
-}
-
-ReportViewers::ReportViewers(ReportProgram program, Dialogs& dialogs)
-    : program_(std::move(program)), dialogs_(dialogs) {}
-
-std::string ReportViewers::reportSuffix(std::string_view name) const {
-    for (const auto* suffixes : {&program_.sortedSuffixes, &program_.otherSuffixes}) {
-        for (const auto& suffix : *suffixes) {
-            if (name.size() > suffix.size() &&
-                sameNameIgnoringCase(name.substr(name.size() - suffix.size()), suffix)) {
-                return suffix;
-            }
-        }
-    }
-    return {};
-}
-
-ReportViewer* ReportViewers::open(const std::filesystem::path& report, QWidget* mainWindow) {
-    auto& viewer = open_[report];
-    if (viewer.isNull()) {
-        viewer = new ReportViewer(report, reportSuffix(report.filename().string()), program_,
-                                  dialogs_, mainWindow);
-        viewer->setAttribute(Qt::WA_DeleteOnClose);
-        if (mainWindow != nullptr && mainWindow->isVisible()) {
-            placeOver(*viewer, *mainWindow);
-        }
-    }
-    viewer->show();
-    viewer->raise();
-    viewer->activateWindow();
-    return viewer.data();
+    saveToChosenFile(
+        dialogs_, this,
+        saveRequest(report_, QStringLiteral("Сохранить график"),
+                    shownText_ + QStringLiteral(".png"), QStringLiteral("PNG (*.png);;SVG (*.svg)"),
+                    QStringLiteral("png")),
+        [this, size](QSaveFile& file) { return writePlot(file, *plot_, size, shownText_); });
 }
 
 }  // namespace undertext::ui

@@ -1,22 +1,17 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
-#include <map>
 #include <memory>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include <QPersistentModelIndex>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
-#include "common/core/text/letters.h"
-#include "common/core/text/source_span.h"
+#include "viewer/core/source_preparation.h"
+#include "viewer/ui/report_program.h"
+#include "viewer/ui/report_viewers.h"  // the set that opens these windows
 
-class QIODevice;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -33,34 +28,6 @@ class Dialogs;
 class DispersionPlot;
 class ReportLinesModel;
 class ReportTableModel;
-struct PreparedSource;
-
-// The occurrences of a word or fragment (Windows-1251) in the source it was made for.
-using OccurrenceFinder = std::function<std::vector<SourceSpan>(std::string_view)>;
-
-// What the viewer needs of a program: the caption of its table's first column,
-// the line shown for an entry without occurrences, the name suffixes of its sorted
-// reports and of its other reports, the language chosen in its window (asked on
-// the GUI thread), and how it finds occurrences in a source (Windows-1251) in a
-// language. makeFinder runs on a worker thread and the finder it returns may be
-// called from any thread.
-struct ReportProgram {
-    QString textCaption;
-    QString noOccurrenceText;
-    std::vector<std::string> sortedSuffixes;
-    std::vector<std::string> otherSuffixes;
-    std::function<Language()> language;
-    std::function<OccurrenceFinder(std::string_view source, Language language)> makeFinder;
-};
-
-// The source text of a report: the report's name less its suffix, in the report's
-// folder. problem tells, in the window's words, why its occurrences cannot be
-// shown (gone, unreadable, changed since the report); empty when they can.
-struct ReportSource {
-    std::filesystem::path path;
-    QString problem;
-};
-ReportSource reportSource(const std::filesystem::path& report, std::string_view suffix);
 
 // The viewer of one report (object name ReportViewer): the report's lines with
 // find (Ctrl+F) and copy, and for a sorted report a table of its rows with a
@@ -100,9 +67,6 @@ class ReportViewer final : public QWidget {
     // says why not, or that it is being prepared, which starts on first need.
     bool sourceReady();
     void startPreparing();
-    // Writes bytes whole to a file chosen in the save dialog, or says why not.
-    void saveChosen(const QString& title, const QString& proposed, const QString& filter,
-                    const QString& suffix, const std::function<bool(QIODevice&)>& write);
 
     std::filesystem::path report_;
     std::string suffix_;
@@ -125,26 +89,10 @@ class ReportViewer final : public QWidget {
     QLabel* rowCount_ = nullptr;
 
     ReportSource source_;
+    QString sourceProblem_;  // why occurrences cannot be shown, in the window's words
     bool preparing_ = false;
     QPersistentModelIndex chosen_;  // the row to show once the source is prepared
     std::shared_ptr<const PreparedSource> prepared_;
-};
-
-// The viewers of one program: one window per report; asking again for an open
-// report brings its window to the front. dialogs must outlive the set.
-class ReportViewers {
-  public:
-    ReportViewers(ReportProgram program, Dialogs& dialogs);
-
-    ReportViewer* open(const std::filesystem::path& report, QWidget* mainWindow);
-    // The suffix of the program's report that ends name (letter case ignored), or
-    // empty.
-    std::string reportSuffix(std::string_view name) const;
-
-  private:
-    ReportProgram program_;
-    Dialogs& dialogs_;
-    std::map<std::filesystem::path, QPointer<ReportViewer>> open_;
 };
 
 }  // namespace undertext::ui

@@ -10,14 +10,6 @@
 namespace undertext::create::testing {
 namespace {
 
-TEST(PhraseWords, SplitsOnEveryNonLetterOfTheLanguage) {
-    EXPECT_EQ(splitPhrase("Hello, world!!", Language::English).words, (Strings{"hello", "world"}));
-    const auto yo = splitPhrase(utf8ToCp1251(" ёлка "), Language::Russian);  // ё separates
-    EXPECT_EQ(yo.words, Strings{utf8ToCp1251("лка")});
-    EXPECT_EQ(yo.letterCount, 3);
-    EXPECT_EQ(splitPhrase("only latin", Language::Russian).letterCount, 0);
-}
-
 TEST(PhraseSearch, CatFindsEveryKindOfCandidateInOrder) {
     const auto analysis = analyse({"tic", "atom", "orca", "toad", "attic", "scat"}, "Cat");
     const auto& cat = analysis.wordAnalyses.at(0);

@@ -2,6 +2,7 @@
 
 #include "create/core/results_file.h"
 #include "testing/support/temp_folder.h"
+#include "testing/support/test_data.h"
 #include "tests/create/core/create_test_support.h"
 
 namespace undertext::create::testing {
@@ -13,19 +14,11 @@ std::string rep(char c, std::size_t n) {
 
 TEST(ResultsFile, CatTopReadsAsWritten) {
     const auto analysis = analyse({"orca", "tart", "opal"}, "cat top");
-    const auto text = cp1251ToUtf8(resultsFileText("cat top  ", "orca tart tart opal ", analysis));
+    const auto bytes = resultsFileText("cat top  ", "orca tart tart opal ", analysis);
     // An empty list's header is followed by two empty lines, a filled one by one.
-    const std::string head =
-        rep('=', 20) + "\" CAT TOP   \"" + rep('=', 44) + "\r\n\r\n" + rep('-', 15) +
-        "\" ORCA TART TART OPAL  \"" + rep('-', 38) + "\r\n\r\n\r\n" + rep('=', 54) + "\" CAT \"" +
-        rep('=', 16) +
-        "\r\n\r\n\r\n--Левое слово  W1----------- 1 ПЕРЕХОД---------------- *C - AT" +
-        rep('-', 15) +
-        "\r\n\r\n\r\n--Левое слово  W1----------- 2 ПЕРЕХОД---------------- *CA - T" +
-        rep('-', 15) +
-        "\r\norca \r\n\r\n--Правое слово W2----------- 1 ПЕРЕХОД----------------- C - AT* " +
-        rep('-', 13) + "\r\n\r\n";
-    EXPECT_EQ(text.substr(0, head.size()), head);
+    const auto start = undertext::testing::testData("create/core/results_file/cat_top_start.txt");
+    EXPECT_EQ(bytes.substr(0, start.size()), start);
+    const auto text = cp1251ToUtf8(bytes);
     const auto refrain =
         "--Рефрен R--------------------------------------------\" CAT \"" + rep('-', 17);
     EXPECT_NE(text.find("\r\n" + refrain + "\r\n\r\n\r\n"), std::string::npos);
@@ -38,10 +31,8 @@ TEST(ResultsFile, CatTopReadsAsWritten) {
 
 TEST(ResultsFile, DifferencesAreAbsoluteAndAFilledLastListEndsTheFile) {
     const auto longWord = resultsFileText(rep('x', 57), "", analyse({}, "abcdefghijklmnopqrstuv"));
-    EXPECT_TRUE(longWord.starts_with(rep('=', 20) + "\" " + rep('X', 57) + " \"" + rep('=', 4) +
-                                     "\r\n\r\n" + rep('-', 15) + "\"  \"" + rep('-', 58) +
-                                     "\r\n\r\n\r\n" + rep('=', 54) +
-                                     "\" ABCDEFGHIJKLMNOPQRSTUV \"" + rep('=', 3) + "\r\n"));
+    EXPECT_TRUE(longWord.starts_with(
+        undertext::testing::testData("create/core/results_file/long_word_start.txt")));
     const auto text = resultsFileText("ab bc  ", "", analyse({"xa", "ba", "bcb", "cb"}, "ab bc"));
     EXPECT_TRUE(text.ends_with("\r\nbcb (1)  "));
 }

@@ -5,31 +5,22 @@
 #include <random>
 
 #include "common/core/report/number_text.h"
-#include "common/core/text/codepage.h"
 #include "testing/literal/fragment_search.h"
 #include "testing/literal/selection_sort.h"
 #include "testing/support/temp_folder.h"
+#include "testing/support/test_data.h"
 
 namespace undertext::echoscan {
 namespace {
 
-std::string cp(std::string_view utf8) {
-    return utf8ToCp1251(utf8);
-}
-
 TEST(FragmentReports, EmptyReportAndColumns) {
-    EXPECT_EQ(
-        fragmentReportText(FragmentReport::ByFrequency, "", {}, 4, 40, 6),
-        cp("    СОРТИРОВКА ПО ВСТРЕЧАЕМОСТИ В ТЕКСТЕ  интервал поиска от 4 до 40 символов.\r\n"
-           "\r\nФраза Кол-во  Длина\r\n\r\n\r\nВсего повторяющихся фрагментов:  0\r\n"));
+    EXPECT_EQ(fragmentReportText(FragmentReport::ByFrequency, "", {}, 4, 40, 6),
+              testing::testData("echoscan/core/fragment_reports/by_frequency_empty.txt"));
     // C = 10 for a longest fragment of 9; a trailing blank meets the count's blank;
     // a count of ten million pushes the length to column C + 8 of the next line.
     EXPECT_EQ(fragmentReportText(FragmentReport::Alphabetical, "abcdefgh xyz",
                                  {{9, 2, 12345678}, {0, 9, 2}}, 2, 9, 10),
-              cp("     СОРТИРОВКА ПО АЛФАВИТУ  интервал поиска от 2 до 9 символов.\r\n\r\n"
-                 "Фраза     Кол-во  Длина\r\n\r\n"
-                 "xy        12345678\r\n                  2\r\n"
-                 "abcdefgh  2       9\r\n\r\nВсего повторяющихся фрагментов:  2\r\n"));
+              testing::testData("echoscan/core/fragment_reports/alphabetical_wide_column.txt"));
 }
 
 TEST(FragmentReports, SortsReplayTheLiteralSelectionProcedure) {

@@ -5,7 +5,6 @@
 #include <tuple>
 
 #include "common/core/text/codepage.h"
-#include "echoscan/core/fragment_text.h"
 #include "testing/support/recording_job.h"
 #include "testing/support/temp_folder.h"
 
@@ -36,20 +35,6 @@ struct JobRun {
     FragmentSearchEnd end;
     const Effects& effects;
 };
-
-TEST(FragmentText, KeepsTheLanguagesLettersLowerCasedWithSingleBlanks) {
-    const std::tuple<const char*, Language, const char*> cases[] = {
-        {"Мама мыла раму.\r\n", Language::Russian, "мама мыла раму "},
-        {"\r\nДом, 12 ЯЗЫК", Language::Russian, " дом язык"},
-        {"ёлка Ёж abc", Language::Russian, " лка ж "},
-        {"Don't stop", Language::English, "don t stop"},
-        {"abc123def [Zz]", Language::English, "abc def zz "},
-        {"Мама мыла раму.", Language::English, " "},
-        {"", Language::English, ""}};
-    for (const auto& [source, language, prepared] : cases) {
-        EXPECT_EQ(prepareFragmentText(cp(source), language), cp(prepared)) << source;
-    }
-}
 
 TEST(FragmentSearchJob, CompletedRunWritesThePreparedTextAndThreeReports) {
     TempFolder folder;

@@ -7,6 +7,7 @@
 #include "embed/core/prepared_text.h"
 #include "testing/literal/embed_search.h"
 #include "testing/support/temp_folder.h"
+#include "testing/support/test_data.h"
 
 namespace undertext::embed {
 namespace {
@@ -24,7 +25,7 @@ TEST(EmbedExamples, TheLetterFileReplacesAnOlderFileOfItsName) {
     EXPECT_EQ(folder.read("~$t.txt"), cp("котел"));
 }
 
-// The text-order report of text when no word is found, in UTF-8.
+// The text-order report of text when no word is found.
 std::string textOrderReport(const char* text) {
     const auto prepared = prepareLetters(cp(text), Language::Russian);
     const auto dicWords = testing::dicWordsOf({});
@@ -34,7 +35,7 @@ std::string textOrderReport(const char* text) {
         report += piece;
         return true;
     });
-    return cp1251ToUtf8(report);
+    return report;
 }
 
 // Counting, whole words and overlaps are the oracle's below; the layout of a zone:
@@ -42,7 +43,7 @@ TEST(EmbedExamples, TextOrderReportZones) {
     // In the text-order report 14 letters fill a zone and get 14 blanks more; 13
     // get one. («кот ел» is checked byte for byte by the batch tool's test.)
     EXPECT_EQ(textOrderReport("абвгдежзийклмн абвгдежзийклм"),
-              "абвгдежзийклмн" + std::string(14, ' ') + "\r\nабвгдежзийклм \r\n");
+              undertext::testing::testData("embed/core/embed_search/text_order_zones.txt"));
 }
 
 std::string sortedReport(SortedReport kind, std::vector<EmbeddedWord> words, std::uint32_t slots) {
@@ -51,21 +52,16 @@ std::string sortedReport(SortedReport kind, std::vector<EmbeddedWord> words, std
     }
     const auto totals = embedTotals(words, slots);
     sortForReport(kind, words);
-    return cp1251ToUtf8(sortedReportText(kind, words, totals));
+    return sortedReportText(kind, words, totals);
 }
 
 TEST(EmbedExamples, SortedReportsLayoutRowsAndTotals) {
-    EXPECT_EQ(
-        sortedReport(SortedReport::ByFrequency, {{"кот", 12, 3}, {"котел", 3, 5}}, 3),
-        "  ВЛОЖЕННЫЕ СЛОВА. СОРТИРОВКА ПО ВСТРЕЧАЕМОСТИ В ТЕКСТЕ, ЗАТЕМ ПО ДЛИНЕ СЛОВ \r\n"
-        "\r\nСловоКол.Повт. Длина\r\n\r\nкот   12      3 \r\nкотел 3       5 \r\n\r\n"
-        "Найдено вложенных слов:  2\r\nВсего слов в тексте:  3\r\nКоэффициент:  .6666667\r\n");
+    EXPECT_EQ(sortedReport(SortedReport::ByFrequency, {{"кот", 12, 3}, {"котел", 3, 5}}, 3),
+              undertext::testing::testData("embed/core/embed_search/by_frequency.txt"));
     EXPECT_EQ(sortedReport(SortedReport::ByLength, {{"кот", 12, 3}, {"котенок", 1, 7}}, 2),
-              "  ВЛОЖЕННЫЕ СЛОВА. СОРТИРОВКА ПО ДЛИНЕ СЛОВ, ЗАТЕМ ПО ВСТРЕЧАЕМОСТИ\r\n"
-              "\r\nСлово  Кол.Повт. Длина\r\n\r\nкотенок 1       7 \r\nкот     12      3 \r\n\r\n"
-              "Найдено вложенных слов:  2\r\nВсего слов в тексте:  2\r\nКоэффициент:  1\r\n");
+              undertext::testing::testData("embed/core/embed_search/by_length.txt"));
     // A count past column C + 8 sends the length to that column of the next line.
-    EXPECT_NE(sortedReport(SortedReport::Alphabetical, {{"я", 1234567, 1}}, 4)
+    EXPECT_NE(cp1251ToUtf8(sortedReport(SortedReport::Alphabetical, {{"я", 1234567, 1}}, 4))
                   .find("  ВЛОЖЕННЫЕ СЛОВА. СОРТИРОВКА ПО АЛФАВИТУ\r\n\r\nСловоКол.Повт. "
                         "Длина\r\n\r\nя     1234567 \r\n" +
                         std::string(13, ' ') + " 1 \r\n\r\n"),

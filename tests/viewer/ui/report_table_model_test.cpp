@@ -28,12 +28,5 @@ TEST(ReportTableModel, SortsCountsAsNumbersAndFiltersByText) {
     EXPECT_EQ(table.headerData(0, Qt::Horizontal).toString(), QStringLiteral("Слово"));
 }
 
-TEST(ReportTableModel, CsvFieldsAreQuotedOnlyWhenTheyMustBe) {
-    EXPECT_EQ(csvField(QStringLiteral("кот")), QStringLiteral("кот"));
-    EXPECT_EQ(csvField(QStringLiteral(" мама ")), QStringLiteral(" мама "));
-    EXPECT_EQ(csvField(QStringLiteral("a,b")), QStringLiteral("\"a,b\""));
-    EXPECT_EQ(csvField(QStringLiteral("say \"x\"\n")), QStringLiteral("\"say \"\"x\"\"\n\""));
-}
-
 }  // namespace
 }  // namespace undertext::ui

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,8 +15,6 @@
 #include <QThreadPool>
 
 #include "common/core/text/codepage.h"
-#include "viewer/ui/dispersion_plot.h"
-#include "testing/ui/scripted_dialogs.h"
 #include "echoscan/core/fragment_reports.h"
 #include "echoscan/ui/echoscan_report_program.h"
 #include "embed/core/embed_reports.h"
@@ -22,6 +22,8 @@
 #include "testing/support/qt_application.h"
 #include "testing/support/source_encodings.h"
 #include "testing/support/temp_folder.h"
+#include "testing/ui/scripted_dialogs.h"
+#include "viewer/ui/dispersion_plot.h"
 
 namespace undertext::ui {
 namespace {
@@ -124,6 +126,49 @@ TEST_F(ReportViewerTest, EachSortedReportShowsItsRowsAndTheChosenRowsOccurrences
     EXPECT_EQ(row(echo, "Concordance", 1), QStringLiteral("17|Мама мыла раму, |мама мыла| раму. "));
 }
 
+// Every sorted report of either program opens with its table of rows, whatever
+// the letter case of its name; another report shows its text alone.
+TEST_F(ReportViewerTest, EverySortedReportOpensWithItsTable) {
+    const auto embedReport = [](embed::SortedReport kind) {
+        return embed::sortedReportText(kind, kWords, embed::embedTotals(kWords, 2));
+    };
+    const std::string fragments = utf8ToCp1251("мама мыла");
+    const auto echoscanReport = [&fragments](echoscan::FragmentReport kind) {
+        return echoscan::fragmentReportText(kind, fragments, {{0, 9, 2}, {0, 4, 2}}, 3, 9, 12);
+    };
+    const struct {
+        ReportViewers& viewers;
+        const char* name;
+        std::string content;
+        int rows;  // -1: no table
+    } cases[] = {
+        {embedViewers, "a.txt_EmbSortByFriq.txt", embedReport(embed::SortedReport::ByFrequency), 3},
+        {embedViewers, "a.txt_EmbSortByLen.txt", embedReport(embed::SortedReport::ByLength), 3},
+        {embedViewers, "a.txt_EmbSortByAlf.txt", embedReport(embed::SortedReport::Alphabetical), 3},
+        // as the result list finds it, letter case ignored
+        {embedViewers, "A.TXT_EMBSORTBYALF.TXT", embedReport(embed::SortedReport::Alphabetical), 3},
+        {echoscanViewers, "a.txt_RecSortByLen.txt",
+         echoscanReport(echoscan::FragmentReport::ByLength), 2},
+        {echoscanViewers, "a.txt_RecSortByAlf.txt",
+         echoscanReport(echoscan::FragmentReport::Alphabetical), 2},
+        {echoscanViewers, "a.txt_RecSortByFriq.txt",
+         echoscanReport(echoscan::FragmentReport::ByFrequency), 2},
+        {echoscanViewers, "a.txt_RecPrep.txt", fragments, -1},
+    };
+    for (const auto& c : cases) {
+        folder.write(c.name, c.content);
+        auto* viewer = c.viewers.open(folder / c.name, &mainWindow);
+        auto* table = viewer->findChild<QTableView*>(QStringLiteral("ReportTable"));
+        EXPECT_EQ(part<QTabWidget>(viewer, "ViewerTabs")->count(), c.rows < 0 ? 1 : 2) << c.name;
+        if (c.rows < 0) {
+            EXPECT_EQ(table, nullptr) << c.name;
+        } else {
+            ASSERT_NE(table, nullptr) << c.name;
+            EXPECT_EQ(table->model()->rowCount(), c.rows) << c.name;
+        }
+    }
+}
+
 TEST_F(ReportViewerTest, OneWindowPerReportAndEveryReportReadsAsText) {
     folder.write("a.txt_Emb.txt", utf8ToCp1251("скот          кот,\r\nкотел         кот,ел,\r\n"));
     auto* viewer = openEmbed("a.txt_Emb.txt");
@@ -216,6 +261,27 @@ TEST_F(ReportViewerTest, AMissingOrChangedSourceLeavesTheTableAndSaysWhy) {
         viewer->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
+}
+
+// A source that goes between opening the report and choosing a row, and one that
+// its program cannot index: the note says so in the window's words.
+TEST_F(ReportViewerTest, ASourceThatCannotBePreparedIsNamedInTheNote) {
+    auto refusing = embed::embedReportProgram([] { return Language::Russian; });
+    refusing.makeFinder = [](std::string_view, Language) -> OccurrenceFinder {
+        throw std::runtime_error("index refused");
+    };
+    ReportViewers refusingViewers(refusing, dialogs);
+    auto* refused = refusingViewers.open(folder / "a.txt_EmbSortByFriq.txt", &mainWindow);
+    choose(refused, 0);
+    EXPECT_EQ(note(refused),
+              QStringLiteral("Исходный текст не удалось подготовить: index refused."));
+
+    auto* viewer = openEmbed();
+    std::filesystem::remove(folder / "a.txt");
+    choose(viewer, 0);
+    EXPECT_EQ(rows(viewer, "Concordance"), 0);
+    EXPECT_EQ(note(viewer), QStringLiteral("Не удалось прочитать исходный текст %1.")
+                                .arg(QString::fromStdString((folder / "a.txt").string())));
 }
 
 // Which lines of a broken report parse is the row parser's test; a report of no

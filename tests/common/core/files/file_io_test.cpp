@@ -4,17 +4,56 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/sysmacros.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <functional>
+#include <cstdio>
+#include <string>
 #include <thread>
+#include <vector>
 
-#include "common/core/files/disk_space.h"
-#include "common/core/files/leftover_files.h"
 #include "testing/support/child_process.h"
 #include "testing/support/temp_folder.h"
+#include "tests/common/core/files/writer_temporaries.h"
+
+// A link seam at the C library: this program's fsync and rename stand in for the
+// library's, note in a log (while one is set) the file each was called on, then
+// do what the library's would. The log shows whether each file was synced before
+// it was renamed into place.
+namespace {
+std::vector<std::string>* durabilityLog = nullptr;
+
+// Sets the log for its lifetime.
+struct DurabilityWatch {
+    std::vector<std::string> log;
+    DurabilityWatch() { durabilityLog = &log; }
+    ~DurabilityWatch() { durabilityLog = nullptr; }
+    DurabilityWatch(const DurabilityWatch&) = delete;
+    DurabilityWatch& operator=(const DurabilityWatch&) = delete;
+};
+
+std::string nameOfOpenFile(int fd) {
+    std::error_code error;
+    const auto path = std::filesystem::read_symlink("/proc/self/fd/" + std::to_string(fd), error);
+    return path.filename().string();
+}
+}  // namespace
+
+extern "C" int fsync(int fd) {
+    if (durabilityLog != nullptr) {
+        durabilityLog->push_back("sync " + nameOfOpenFile(fd));
+    }
+    return static_cast<int>(::syscall(SYS_fsync, fd));
+}
+
+extern "C" int rename(const char* from, const char* to) noexcept {
+    if (durabilityLog != nullptr) {
+        durabilityLog->push_back("rename " + std::filesystem::path(from).filename().string() + " " +
+                                 std::filesystem::path(to).filename().string());
+    }
+    return ::renameat(AT_FDCWD, from, AT_FDCWD, to);
+}
 
 namespace undertext {
 namespace {
@@ -23,15 +62,6 @@ using testing::TempFolder;
 
 bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
-}
-
-// The temporary files of the writer in folder.
-int temporaryCount(const std::filesystem::path& folder) {
-    int count = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        count += entry.path().filename().string().starts_with(".ut-");
-    }
-    return count;
 }
 
 mode_t modeOf(const std::filesystem::path& path) {
@@ -81,8 +111,8 @@ TEST(WholeFileWriting, ReplacesRegularFilesOnlyAndKeepsLinksAndPermissions) {
             ASSERT_TRUE(status) << target << ": " << status.error();
             EXPECT_EQ(folder.read(written), "new") << target;
         }
-        EXPECT_EQ(temporaryCount(folder.path()), 0) << target;
-        EXPECT_EQ(temporaryCount(folder / "data"), 0) << target;
+        EXPECT_EQ(testing::writerTemporaryCount(folder.path()), 0) << target;
+        EXPECT_EQ(testing::writerTemporaryCount(folder / "data"), 0) << target;
     }
     EXPECT_TRUE(S_ISFIFO(modeOf(folder / "fifo")));
     EXPECT_TRUE(!device || S_ISCHR(modeOf(folder / "null")));
@@ -114,6 +144,23 @@ TEST(WholeFileWriting, EncodesPiecesOfAnySizeWhole) {
     }
 }
 
+TEST(WholeFileWriting, EachFileIsSyncedJustBeforeItIsRenamedIntoPlace) {
+    TempFolder folder;
+    DurabilityWatch watch;
+    ASSERT_TRUE(writeWholeFile(folder / "a.txt", "text"));
+    WholeFileWriter pieces(folder / "b.txt", TextEncoder({TextEncoding::Utf8, true}));
+    pieces.append("first piece ");
+    pieces.append("second piece");
+    ASSERT_TRUE(pieces.commit());
+    const auto& log = watch.log;
+    ASSERT_EQ(log.size(), 4u) << ::testing::PrintToString(log);
+    for (const std::size_t at : {1, 3}) {
+        const auto temporary = log[at - 1].substr(std::string("sync ").size());
+        EXPECT_TRUE(temporary.starts_with(kTemporaryPrefix)) << log[at - 1];
+        EXPECT_EQ(log[at], "rename " + temporary + (at == 1 ? " a.txt" : " b.txt"));
+    }
+}
+
 TEST(WholeFileWriting, AFailedWriteLeavesTheTargetAndNoTemporaryFile) {
     TempFolder folder;
     const auto target = folder.write("report.txt", "old");
@@ -125,7 +172,7 @@ TEST(WholeFileWriting, AFailedWriteLeavesTheTargetAndNoTemporaryFile) {
     };
     EXPECT_EQ(testing::inChildProcess({1000}, overTheLimit), 0);
     EXPECT_EQ(folder.read("report.txt"), "old");
-    EXPECT_EQ(temporaryCount(folder.path()), 0);
+    EXPECT_EQ(testing::writerTemporaryCount(folder.path()), 0);
     // Under a regular file nothing can be written.
     const auto under = writeWholeFile(target / "x.txt", "data");
     ASSERT_FALSE(under);
@@ -178,83 +225,6 @@ TEST(InputReading, ReadsOnceWithinTheLimitAndRefusesDevices) {
         EXPECT_TRUE(read ? content.value() == expected : contains(content.error(), expected))
             << file << ": " << content.error();
     }
-}
-
-// Runs body in a child process that then waits to be killed; the parent gets its
-// id once body has run.
-pid_t runAndWait(const std::function<void()>& body) {
-    int ready[2];
-    if (::pipe(ready) != 0) {
-        return -1;
-    }
-    const pid_t child = ::fork();
-    if (child == 0) {
-        body();
-        [[maybe_unused]] const auto told = ::write(ready[1], "r", 1);
-        ::pause();
-        ::_exit(0);
-    }
-    char byte = 0;
-    [[maybe_unused]] const auto heard = ::read(ready[0], &byte, 1);
-    ::close(ready[0]);
-    ::close(ready[1]);
-    return child;
-}
-
-TEST(Leftovers, RemovesOnlyUnheldFilesOfTheirOwnKinds) {
-    TempFolder folder;
-    folder.write("t.txt", "Кот ел.");
-    folder.write("held.txt", "text");
-    folder.write("~$held.txt", "letters");
-    const FileHold hold(folder / "~$held.txt");
-    folder.write(".ut-Stale1", "part of a report");
-    folder.write("~$t.txt", "kotel");
-    folder.write("~$doc.docx", "an office owner file");  // no text beside it
-    folder.write("doc2.txt", "text");
-    folder.write("~$doc2.txt", std::string("\x05user\0\0", 7));  // not letters
-    folder.write(".ut-longer-name", "a user's file");
-    // A run that is writing when the folder is cleaned, then is killed.
-    const pid_t writer = runAndWait([&] {
-        static WholeFileWriter report(folder / "report.txt");
-        report.append("half");
-    });
-    ASSERT_GT(writer, 0);
-    ASSERT_EQ(temporaryCount(folder.path()), 3);
-
-    removeLeftovers(folder.path());
-    EXPECT_EQ(temporaryCount(folder.path()), 2);  // the live writer's and the user's
-    EXPECT_FALSE(folder.exists(".ut-Stale1"));
-    EXPECT_FALSE(folder.exists("~$t.txt"));
-    for (const auto* kept : {"~$held.txt", "~$doc.docx", "~$doc2.txt", ".ut-longer-name", "t.txt",
-                             "held.txt", "doc2.txt"}) {
-        EXPECT_TRUE(folder.exists(kept)) << kept;
-    }
-
-    ::kill(writer, SIGKILL);
-    ::waitpid(writer, nullptr, 0);
-    removeLeftovers(folder.path());
-    EXPECT_EQ(temporaryCount(folder.path()), 1);
-    EXPECT_FALSE(folder.exists("report.txt"));
-}
-
-TEST(DiskSpace, RefusesWhatWouldNotFitAndNamesTheSize) {
-    const std::pair<std::uint64_t, const char*> sizes[] = {
-        {1000, "1000 байт"},
-        {1024, "1,0 КБ"},
-        {1025, "1,1 КБ"},
-        {5 * 1024 * 1024, "5,0 МБ"},
-        {7409285, "7,1 МБ"},
-        {std::uint64_t{6900} << 20, "6,8 ГБ"},
-        {std::uint64_t{3} << 50, "3145728,0 ГБ"}};
-    for (const auto& [bytes, text] : sizes) {
-        EXPECT_EQ(sizeText(bytes), text);
-    }
-    TempFolder folder;
-    EXPECT_TRUE(ensureRoomFor(folder / "r.txt", 1000));
-    const auto refused = ensureRoomFor(folder / "r.txt", std::uint64_t{3} << 50);
-    ASSERT_FALSE(refused);
-    EXPECT_TRUE(contains(refused.error(), "Для него нужно 3145728,0 ГБ, а на диске свободно "))
-        << refused.error();
 }
 
 }  // namespace

@@ -25,26 +25,5 @@ TEST(Codepage, RoundTripsEveryByteAndMarksWhatItCannotHold) {
     EXPECT_FALSE(isLetter('?', Language::Russian) || isLetter('?', Language::English));
 }
 
-TEST(Letters, ClassesAndCaseFollowTheByteRules) {
-    for (int b = 0; b < 256; ++b) {
-        const auto byte = static_cast<unsigned char>(b);
-        EXPECT_EQ(isLetter(byte, Language::Russian), b >= 192) << b;
-        EXPECT_EQ(isLetter(byte, Language::English), (b >= 65 && b <= 90) || (b >= 97 && b <= 122))
-            << b;
-        EXPECT_EQ(lowerLetter(byte, Language::Russian), b >= 192 && b <= 223 ? b + 32 : b) << b;
-        EXPECT_EQ(lowerLetter(byte, Language::English), b >= 65 && b <= 90 ? b + 32 : b) << b;
-    }
-    EXPECT_EQ(upperAnyLetter(184), 168);  // ё
-}
-
-TEST(Letters, LanguageGuessNeedsStrictlyMoreRussianLetters) {
-    const std::string tenRussian(10, '\xE0');
-    const std::string tenLatin(10, 'a');
-    EXPECT_EQ(guessLanguage(tenRussian + " " + tenLatin), Language::English);
-    EXPECT_EQ(guessLanguage(tenRussian + "\xE0 " + tenLatin), Language::Russian);
-    EXPECT_EQ(guessLanguage("\xB8\xB8\xA8 123"), Language::English);  // only ё and Ё
-    EXPECT_EQ(guessLanguage(""), Language::English);
-}
-
 }  // namespace
 }  // namespace undertext

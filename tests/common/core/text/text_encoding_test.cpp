@@ -175,6 +175,9 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
             EXPECT_EQ(decoded.invalidBytes, invalid) << cp1251ToUtf8(expected);
         }
     }
+    // The limit: one stray byte to four characters is UTF-8, to three it is not.
+    EXPECT_EQ(detectEncoding("жжжж\xFF").encoding, TextEncoding::Utf8);
+    EXPECT_NE(detectEncoding("жжж\xFF").encoding, TextEncoding::Utf8);
 }
 
 TEST(TextEncoding, Utf8DecodesCharacterByCharacter) {

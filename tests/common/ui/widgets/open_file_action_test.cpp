@@ -14,10 +14,10 @@
 #include "common/ui/widgets/encoding_chooser.h"
 #include "common/ui/widgets/language_options.h"
 #include "common/ui/widgets/result_file_list.h"
-#include "testing/ui/scripted_dialogs.h"
 #include "common/ui/widgets/window_parts.h"
 #include "testing/support/qt_application.h"
 #include "testing/support/temp_folder.h"
+#include "testing/ui/scripted_dialogs.h"
 
 namespace undertext::ui {
 namespace {
@@ -121,22 +121,6 @@ TEST_F(OpenFile, AnUnreadableFileIsReportedAndTheLanguageStays) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("folder.txt")));
     EXPECT_EQ(window.focusWidget(), primary);
-}
-
-// The title, folder, suffix and the UTF-8 choice are followed through the Create
-// window's save; here the name proposed, the two file types and a cancel.
-TEST(ChooseWhereToSave, ProposesThePhraseWithoutItsOuterBlanksAndOffersTwoFileTypes) {
-    ScriptedDialogs dialogs;
-    dialogs.queueFile(QStringLiteral("/out/res.txt"));
-    const auto chosen = chooseWhereToSave(dialogs, nullptr, QStringLiteral("/out"),
-                                          QStringLiteral("  мама\tраму "));
-    ASSERT_TRUE(chosen);
-    EXPECT_EQ(chosen->file, QStringLiteral("/out/res.txt"));
-    EXPECT_FALSE(chosen->utf8);
-    const auto& asked = dialogs.saveRequests().at(0);
-    EXPECT_EQ(asked.proposedName, QStringLiteral("мама\tраму"));
-    EXPECT_EQ(asked.filter, QStringLiteral("Text Files (*.txt);;Текст UTF-8 (*.txt)"));
-    EXPECT_FALSE(chooseWhereToSave(dialogs, nullptr, QString(), QString()));  // cancelled
 }
 
 }  // namespace

@@ -1,0 +1,31 @@
+#include "echoscan/core/fragment_text.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "common/core/text/codepage.h"
+
+namespace undertext::echoscan {
+namespace {
+
+std::string cp(std::string_view utf8) {
+    return utf8ToCp1251(utf8);
+}
+
+TEST(FragmentText, KeepsTheLanguagesLettersLowerCasedWithSingleBlanks) {
+    const std::tuple<const char*, Language, const char*> cases[] = {
+        {"Мама мыла раму.\r\n", Language::Russian, "мама мыла раму "},
+        {"\r\nДом, 12 ЯЗЫК", Language::Russian, " дом язык"},
+        {"ёлка Ёж abc", Language::Russian, " лка ж "},
+        {"Don't stop", Language::English, "don t stop"},
+        {"abc123def [Zz]", Language::English, "abc def zz "},
+        {"Мама мыла раму.", Language::English, " "},
+        {"", Language::English, ""}};
+    for (const auto& [source, language, prepared] : cases) {
+        EXPECT_EQ(prepareFragmentText(cp(source), language), cp(prepared)) << source;
+    }
+}
+
+}  // namespace
+}  // namespace undertext::echoscan
