@@ -165,7 +165,7 @@ struct OpenInterval {
     std::uint32_t tallyBegin;
     std::uint32_t compactedSize = 0;
     std::uint32_t soleText = kNone;            // kMixed once a second text comes
-    std::uint32_t firstFreeUncovered = kNone;  // see walkIntervals
+    std::uint32_t firstFreeUncovered = kNone;  // see IntervalWalk
 };
 
 // The walk of the LCP intervals (cut to the range) in rank order with a stack of
