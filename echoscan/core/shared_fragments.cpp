@@ -11,6 +11,11 @@
 namespace undertext::echoscan {
 namespace {
 
+// A fragment ends before the last two bytes of its FragmentText.
+std::string_view searchedPart(std::string_view text) {
+    return text.substr(0, text.size() > 2 ? text.size() - 2 : 0);
+}
+
 // At most this many suffixes of work go by between two looks for a stop.
 constexpr std::size_t kWorkBetweenChecks = 65536;
 constexpr std::uint32_t kNone = std::numeric_limits<std::uint32_t>::max();
@@ -22,10 +27,7 @@ struct JoinedTexts {
     std::vector<std::uint32_t> starts;  // text t is [starts[t], starts[t + 1] - 1), then 0
 
     explicit JoinedTexts(const std::vector<std::string_view>& texts) {
-        std::uint64_t size = 0;
-        for (const auto text : texts) {
-            size += searchedPart(text).size() + 1;
-        }
+        const auto size = sharedSearchBytes(texts);
         assert(size <= kMaxSharedSearchBytes);
         bytes.reserve(size);
         for (const auto text : texts) {
@@ -36,10 +38,6 @@ struct JoinedTexts {
         starts.push_back(static_cast<std::uint32_t>(bytes.size()));
     }
 
-    // A fragment ends before the last two bytes of its FragmentText.
-    static std::string_view searchedPart(std::string_view text) {
-        return text.substr(0, text.size() > 2 ? text.size() - 2 : 0);
-    }
     // The text a position belongs to (a separator belongs to the text it ends).
     std::uint32_t textOf(std::int32_t position) const {
         const auto after =
@@ -344,6 +342,14 @@ std::optional<SharedFragments> search(const std::vector<std::string_view>& fragm
 }
 
 }  // namespace
+
+std::uint64_t sharedSearchBytes(const std::vector<std::string_view>& fragmentTexts) {
+    std::uint64_t size = 0;
+    for (const auto text : fragmentTexts) {
+        size += searchedPart(text).size() + 1;
+    }
+    return size;
+}
 
 std::optional<SharedFragments> findSharedFragments(
     const std::vector<std::string_view>& fragmentTexts, int minLength, int maxLength,

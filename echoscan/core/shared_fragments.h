@@ -64,13 +64,15 @@ struct SharedFragments {
     }
 };
 
-// The joined texts with a separator after each (the texts' searched parts) may
-// hold at most this many bytes: the suffix array holds 32-bit signed positions.
+// The bytes the search joins: each text's searched part and a separator. At most
+// kMaxSharedSearchBytes, as the suffix array holds 32-bit signed positions; the
+// caller refuses texts beyond that.
+std::uint64_t sharedSearchBytes(const std::vector<std::string_view>& fragmentTexts);
 inline constexpr std::uint64_t kMaxSharedSearchBytes = 0x7FFFFFFF;
 
 // Finds the shared fragments of minLength to maxLength (1 <= minLength <= maxLength)
-// in fragmentTexts, which must hold no byte 0 (FragmentTexts never do) and together
-// at most kMaxSharedSearchBytes. One suffix array over all the texts, each followed
+// in fragmentTexts, which must hold no byte 0 (FragmentTexts never do) and join
+// into at most kMaxSharedSearchBytes. One suffix array over all the texts, each followed
 // by a separator: O(n log n) time for n bytes, plus the work of the listed
 // fragments' texts. Memory above the inputs: at most 13 bytes per byte (11 when
 // maxLength < 65535), then the result. Passes a stop point every 65,536 suffixes

@@ -135,6 +135,10 @@ TEST(SharedFragments, CountsAndFirstPositionsAreKwics) {
     }
 }
 
+TEST(SharedFragments, JoinedBytesLeaveOutEachTextsLastTwo) {
+    EXPECT_EQ(sharedSearchBytes({"abcdqabzz", "abcdxy", "ab", ""}), (7 + 1) + (4 + 1) + 1 + 1U);
+}
+
 TEST(SharedFragments, StopsAtAStopPoint) {
     const std::string text(70000, 'a');
     const std::vector<std::string_view> texts = {text, text};
