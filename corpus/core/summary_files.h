@@ -40,9 +40,10 @@ class TableLines {
     // path may hold one) is written as a blank, so that every row stays one line
     // of the same fields.
     void row(std::initializer_list<std::string_view> fields);
-    void flush();
 
   private:
+    void flush();
+
     const PieceSink& sink_;
     std::string pending_;
 };
