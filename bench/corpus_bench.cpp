@@ -1,9 +1,10 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <optional>
 #include <string>
 
 #include "bench/bench_inputs.h"
@@ -53,9 +54,38 @@ double peakAboveStart(Measure measure) {
     return residentMegabytes("VmHWM:") - start;
 }
 
+// The process's processor time (all threads, user and system) in seconds.
+double processorSeconds() {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The default Russian module, loaded once and shared by every worker, and the
+// memory it takes.
+struct SharedDictionary {
+    std::optional<DicWords> words;
+    double megabytes = 0;
+};
+
+const SharedDictionary& dictionary() {
+    static const SharedDictionary loaded = [] {
+        SharedDictionary made;
+        const double before = residentMegabytes("VmRSS:");
+        if (auto words = loadDicWords(bench::dictionaryFolder(), {"COMMON.DIC"})) {
+            made.words = std::move(words).value();
+        }
+        made.megabytes = residentMegabytes("VmRSS:") - before;
+        return made;
+    }();
+    return loaded;
+}
+
 const DicWords* russianWords() {
-    static const auto loaded = loadDicWords(bench::dictionaryFolder(), {"COMMON.DIC"});
-    return loaded ? &loaded.value() : nullptr;
+    return dictionary().words ? &*dictionary().words : nullptr;
 }
 
 // One text's work in a corpus run of Embed: read and decode it, prepare its
@@ -81,16 +111,26 @@ struct Corpus {
     }
 };
 
+// The memory one text's work adds, measured once before any pool has run.
+double oneTextMegabytes(const Corpus& corpus) {
+    static const double peak =
+        peakAboveStart([&] { benchmark::DoNotOptimize(embedRecord(corpus.texts[0])); });
+    return peak;
+}
+
 // The pool with `workers` threads over the 40 texts, each record taken into the
-// summary as its text finishes; peak_MB is the memory that rose above the start,
-// one_text_MB the same for a single text's work alone.
+// summary as its text finishes. peak_MB is the memory that rose above the start,
+// one_text_MB the same for one text's work alone, dictionary_MB the shared module;
+// cpu_s the processor time of all threads, which more workers should not raise.
 void BM_CorpusEmbedPool(benchmark::State& state) {
     if (russianWords() == nullptr) {
         state.SkipWithError("COMMON.DIC not found: run bench/run.sh");
         return;
     }
     static const Corpus corpus;
+    const double oneText = oneTextMegabytes(corpus);
     double peak = 0;
+    const double processorStart = processorSeconds();
     for (auto _ : state) {
         corpus::EmbedSummary summary;
         std::vector<corpus::EmbedTextRecord> records(corpus.texts.size());
@@ -110,9 +150,11 @@ void BM_CorpusEmbedPool(benchmark::State& state) {
                 options);
         });
     }
+    state.counters["cpu_s"] =
+        (processorSeconds() - processorStart) / static_cast<double>(state.iterations());
     state.counters["peak_MB"] = peak;
-    state.counters["one_text_MB"] =
-        peakAboveStart([] { benchmark::DoNotOptimize(embedRecord(corpus.texts[0])); });
+    state.counters["one_text_MB"] = oneText;
+    state.counters["dictionary_MB"] = dictionary().megabytes;
 }
 BENCHMARK(BM_CorpusEmbedPool)
     ->ArgName("workers")
