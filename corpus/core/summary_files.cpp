@@ -1,0 +1,63 @@
+#include "corpus/core/summary_files.h"
+
+#include <charconv>
+
+#include "common/core/files/file_io.h"
+
+namespace undertext::corpus {
+
+std::filesystem::path byTextPath(const std::filesystem::path& summary) {
+    auto name = summary.stem().string() + ".by-text" + summary.extension().string();
+    return summary.parent_path() / name;
+}
+
+std::string fixedDecimal(double value, int decimals) {
+    char digits[400];  // room for the largest double in fixed notation
+    const auto written =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+    return std::string(digits, written.ptr);
+}
+
+void TableLines::row(std::initializer_list<std::string_view> fields) {
+    bool first = true;
+    for (const auto field : fields) {
+        if (!first) {
+            pending_ += '\t';
+        }
+        first = false;
+        for (const char c : field) {
+            pending_ += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+        }
+    }
+    pending_ += '\n';
+    if (pending_.size() >= (64 << 10)) {
+        flush();
+    }
+}
+
+void TableLines::flush() {
+    if (!pending_.empty()) {
+        sink_(pending_);
+        pending_.clear();
+    }
+}
+
+Status writeSummaryFiles(const std::filesystem::path& summary, const TableProducer& summaryTable,
+                         const TableProducer& byTextTable) {
+    WholeFileWriter summaryFile(summary);
+    WholeFileWriter byTextFile(byTextPath(summary));
+    bool summaryWritten = true;
+    summaryTable([&](std::string_view piece) { summaryWritten &= summaryFile.append(piece); });
+    byTextTable([&](std::string_view piece) { byTextFile.append(piece); });
+    // A writer that failed names its file and reason at its commit, which then only
+    // removes its temporary file; the other one's goes unused with its writer.
+    if (!summaryWritten) {
+        return summaryFile.commit();
+    }
+    if (auto placed = byTextFile.commit(); !placed) {
+        return placed;
+    }
+    return summaryFile.commit();
+}
+
+}  // namespace undertext::corpus

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace undertext::corpus {
+
+// How often each term (an embedded word, a fragment: Windows-1251 bytes) stands in
+// each text of a corpus, for the summaries. A term's bytes are held once however
+// many texts hold it, and a count takes 16 bytes. Texts may be added in any order
+// (as a pool finishes them); the tables follow the texts' indices. Not
+// thread-safe.
+class TermCounts {
+  public:
+    struct Text {
+        std::size_t index = 0;  // the text's place in the run
+        std::string name;
+        std::uint64_t letters = 0;
+    };
+    struct Count {
+        std::uint32_t term = 0;
+        std::uint32_t text = 0;  // see text()
+        std::uint64_t count = 0;
+    };
+
+    // Adds a text; each index once. Returns what its counts name it by.
+    std::uint32_t addText(std::size_t index, std::string name, std::uint64_t letters = 0);
+    // A count (above zero) of a term in a text; each term once per text.
+    void add(std::uint32_t text, std::string_view term, std::uint64_t count);
+
+    const Text& text(std::uint32_t text) const { return texts_[text]; }
+    std::size_t textCount() const { return texts_.size(); }
+    std::uint64_t letters() const { return letters_; }
+    std::string_view term(std::uint32_t term) const { return terms_[term]; }
+
+    // Each term with its counts (by text index): by total, the highest first, then
+    // by bytes (unsigned, a prefix before its extensions: the order of the
+    // alphabetical reports).
+    void forEachTerm(const std::function<void(std::uint32_t term, std::uint64_t total,
+                                              std::span<const Count>)>& visit);
+    // Every count: by text index, then the highest count first, then by the term's
+    // bytes.
+    void forEachCountByText(const std::function<void(const Count&)>& visit);
+
+  private:
+    // termRank_[term]: the term's place in byte order.
+    void rankTerms();
+
+    std::vector<Text> texts_;
+    std::uint64_t letters_ = 0;
+    std::deque<std::string> terms_;  // never moved, so that termIds_ may view them
+    std::unordered_map<std::string_view, std::uint32_t> termIds_;
+    std::vector<std::uint32_t> termRank_;
+    std::vector<Count> counts_;
+};
+
+}  // namespace undertext::corpus

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+
+#include "common/core/result.h"
+#include "corpus/core/summary_files.h"
+#include "corpus/core/term_counts.h"
+
+namespace undertext::corpus {
+
+// What the summaries of words and of fragments share: the counts of their terms
+// per text, the by-text table (text, term, count: by text as the run orders them,
+// then the highest count first, then the term's bytes) and the writing of both
+// files. Not thread-safe.
+class TermSummary {
+  public:
+    virtual ~TermSummary() = default;
+
+    std::size_t textCount() const { return table_.textCount(); }
+
+    virtual void produceSummary(const PieceSink& sink) = 0;
+    void produceByText(const PieceSink& sink);
+    // Both files whole, or neither (writeSummaryFiles).
+    Status write(const std::filesystem::path& summary);
+
+  protected:
+    explicit TermSummary(std::string termHeading) : termHeading_(std::move(termHeading)) {}
+
+    TermCounts table_;
+
+  private:
+    std::string termHeading_;
+};
+
+}  // namespace undertext::corpus

@@ -1,0 +1,103 @@
+#include "corpus/core/text_pool.h"
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <mutex>
+#include <new>
+#include <thread>
+
+#include "common/core/files/file_io.h"
+
+namespace undertext::corpus {
+namespace {
+
+// A text's job control: its stop points read the pool's stop request.
+class PoolControl final : public JobControl {
+  public:
+    explicit PoolControl(const std::function<bool()>& stopRequested)
+        : stopRequested_(stopRequested) {}
+    bool stopPoint() override { return stopRequested_ && stopRequested_(); }
+
+  private:
+    const std::function<bool()>& stopRequested_;
+};
+
+TextEnd runOne(const TextWork& work, std::size_t index, const CorpusText& text,
+               JobControl& control) {
+    try {
+        return work(index, control);
+    } catch (const std::bad_alloc&) {
+        return TextEnd::failed(outOfMemoryMessage(text.path));
+    } catch (const std::exception& error) {
+        return TextEnd::failed(error.what());
+    }
+}
+
+}  // namespace
+
+unsigned defaultWorkers() {
+    return std::max(1U, std::thread::hardware_concurrency());
+}
+
+PoolRun runTextPool(const std::vector<CorpusText>& texts, const TextWork& work,
+                    const PoolOptions& options) {
+    const std::size_t total = texts.size();
+    std::uint64_t bytesTotal = 0;
+    for (const auto& text : texts) {
+        bytesTotal += text.bytes;
+    }
+    PoolRun run;
+    std::size_t textsFinished = 0;
+    std::uint64_t bytesFinished = 0;
+    std::mutex finishing;  // guards run, the counts above and the calls of finished
+    std::atomic<std::size_t> next{0};
+
+    const auto worker = [&] {
+        PoolControl control(options.stopRequested);
+        for (;;) {
+            if (control.stopPoint()) {
+                const std::lock_guard lock(finishing);
+                run.stopped = true;
+                return;
+            }
+            const std::size_t index = next.fetch_add(1);
+            if (index >= total) {
+                return;
+            }
+            const auto end = runOne(work, index, texts[index], control);
+            const std::lock_guard lock(finishing);
+            ++textsFinished;
+            bytesFinished += texts[index].bytes;
+            switch (end.kind) {
+                case TextEnd::Kind::Done:
+                    ++run.textsDone;
+                    break;
+                case TextEnd::Kind::Failed:
+                    run.failures.push_back({index, texts[index].path, end.message});
+                    break;
+                case TextEnd::Kind::Stopped:
+                    run.stopped = true;
+                    break;
+            }
+            if (options.finished) {
+                options.finished({index, end, textsFinished, total, bytesFinished, bytesTotal});
+            }
+        }
+    };
+
+    const unsigned workers = static_cast<unsigned>(
+        std::min<std::size_t>(options.workers > 0 ? options.workers : defaultWorkers(), total));
+    {
+        std::vector<std::jthread> threads;
+        for (unsigned w = 1; w < workers; ++w) {
+            threads.emplace_back(worker);
+        }
+        worker();  // the calling thread is a worker too
+    }
+    std::sort(run.failures.begin(), run.failures.end(),
+              [](const TextFailure& a, const TextFailure& b) { return a.index < b.index; });
+    return run;
+}
+
+}  // namespace undertext::corpus
