@@ -25,8 +25,6 @@
 namespace undertext::embed {
 namespace {
 
-inline constexpr const char* kChooseSourceMessage = "Выберите исходный файл";
-inline constexpr const char* kChooseModulesMessage = "Выберите модули словарей";
 // The first line of the box that reports a search that broke off unexpectedly.
 inline constexpr const char* kSearchBrokeOffMessage = "Поиск прерван из-за ошибки.";
 
@@ -171,20 +169,15 @@ void EmbedWindow::startSearch() {
     run_.openFile.takeTypedPath();
     run_.guard.beginRun();
     setRunButtonsEnabled(false);
-    if (sourceBox_->text().isEmpty()) {
-        endByMessage(QString::fromUtf8(kChooseSourceMessage));
-        return;
-    }
-    auto modules = ui::moduleListEntries(*moduleList_);
-    if (noModuleSelected(modules)) {
-        endByMessage(QString::fromUtf8(kChooseModulesMessage));
-        return;
-    }
     // Every path of the run is fixed here; later changes in the window do not reach it.
-    EmbedJobInputs inputs{runFolder(),           sourceBox_->text().toStdString(),
-                          language_->language(), std::move(modules),
-                          startFolder_,          nullptr,
-                          encoding_->forced()};
+    EmbedRequest inputs{runFolder(),           sourceBox_->text().toStdString(),
+                        language_->language(), ui::moduleListEntries(*moduleList_),
+                        startFolder_,          nullptr,
+                        encoding_->forced()};
+    if (const auto checked = checkEmbedRequest(inputs); !checked) {
+        endByMessage(QString::fromStdString(checked.error()));
+        return;
+    }
     // The start button is disabled while a run goes on, and a stopped run is only
     // waited for, so the runner always takes the job.
     [[maybe_unused]] const bool started = run_.runner.start<EmbedOutcome>(
@@ -210,8 +203,7 @@ void EmbedWindow::finishRun(ui::JobRunner::End end, std::optional<EmbedOutcome> 
     switch (end) {
         case ui::JobRunner::End::Stopped:
             // A stop confirmed after the job's last stop point leaves a finished run.
-            if (outcome && (outcome->ending == EmbedEnding::Completed ||
-                            outcome->ending == EmbedEnding::NothingFound)) {
+            if (outcome && outcome->finished()) {
                 showOutcome(*outcome);
                 return;
             }
@@ -233,22 +225,22 @@ void EmbedWindow::finishRun(ui::JobRunner::End end, std::optional<EmbedOutcome> 
 
 void EmbedWindow::showOutcome(const EmbedOutcome& outcome) {
     switch (outcome.ending) {
-        case EmbedEnding::TextTooShort:
-        case EmbedEnding::Failed:
+        case JobEnding::Refused:
+        case JobEnding::Failed:
             endByMessage(QString::fromStdString(outcome.message));
             return;
-        case EmbedEnding::NothingFound:
+        case JobEnding::NothingFound:
             endByMessage(QString::fromStdString(outcome.message));
             progress_.show(100);
             results_->reread();
             return;
-        case EmbedEnding::Completed:
+        case JobEnding::Completed:
             progress_.show(100);
             run_.guard.setBusy(false);
             setRunButtonsEnabled(true);
             results_->reread();
             return;
-        case EmbedEnding::Stopped:
+        case JobEnding::Stopped:
             progress_.show(0);
             return;
     }

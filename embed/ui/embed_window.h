@@ -17,7 +17,7 @@
 #include "common/ui/widgets/module_chooser.h"
 #include "common/ui/widgets/progress_display.h"
 #include "common/ui/widgets/single_window.h"
-#include "embed/core/embed_search_job.h"
+#include "embed/core/embed_job.h"
 #include "viewer/ui/report_viewer.h"
 
 class QListWidget;
@@ -32,9 +32,9 @@ class ResultFileList;
 
 namespace undertext::embed {
 
-// The search a run performs: embedSearchJob, or a substitute in tests. It runs on
-// the worker thread under the contract of embedSearchJob.
-using SearchJob = std::function<EmbedOutcome(const EmbedJobInputs&, JobControl&)>;
+// The search a run performs: embedJob, or a substitute in tests. It runs on the
+// worker thread under the contract of embedJob.
+using SearchJob = std::function<EmbedOutcome(const EmbedRequest&, JobControl&)>;
 
 // The main window of Embed (object name Form1): the source file, language and
 // modules, the search with its progress, stop and exit, and the list of report
@@ -47,7 +47,7 @@ class EmbedWindow final : public QWidget, private JobEvents {
 
   public:
     EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
-                SearchJob searchJob = embedSearchJob, QWidget* parent = nullptr);
+                SearchJob searchJob = embedJob, QWidget* parent = nullptr);
 
     // The rest of start-up once the window exists: the module check (the About
     // window, then the warning), the window shown, and the About window brought to

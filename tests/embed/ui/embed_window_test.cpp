@@ -38,7 +38,7 @@ class EmbedWindowTest : public ::testing::Test {
         start.write("common.dic", utf8ToCp1251("котел\r\nтел\r\nел\r\nкот\r\n"));
     }
 
-    void open(SearchJob job = embedSearchJob) {
+    void open(SearchJob job = embedJob) {
         window = std::make_unique<EmbedWindow>(start.path(), dialogs, std::move(job));
         driver = std::make_unique<undertext::testing::WindowDriver>(*window, dialogs);
         window->show();
@@ -136,11 +136,10 @@ TEST_F(EmbedWindowTest, RunsEndedByAMessageLeaveTheWindowBusy) {
 
 TEST_F(EmbedWindowTest, AStopConfirmedMidRunHoldsTheJobShowsZeroAndListsWhatIsOnDisk) {
     // A job that wrote one report before the stop reached it.
-    open(gate.wrap([this](const EmbedJobInputs&, JobControl& control) {
+    open(gate.wrap([this](const EmbedRequest&, JobControl& control) {
         control.progress(2);
         texts.write("a.txt_Emb.txt", "");
-        return EmbedOutcome{control.stopPoint() ? EmbedEnding::Stopped : EmbedEnding::Completed,
-                            ""};
+        return control.stopPoint() ? EmbedOutcome::stopped() : EmbedOutcome::completed();
     }));
     chooseText("a.txt", "кот ел\r\n");
     driver->click("Command1");
@@ -159,7 +158,7 @@ TEST_F(EmbedWindowTest, AStopConfirmedMidRunHoldsTheJobShowsZeroAndListsWhatIsOn
 }
 
 TEST_F(EmbedWindowTest, AnExitConfirmedDuringASearchEndsTheJobFirstAndClosesEveryWindow) {
-    open(gate.wrap(embedSearchJob));
+    open(gate.wrap(embedJob));
     chooseText("a.txt", "кот ел\r\n");
     QTest::mouseDClick(driver->control<QListWidget>("List1")->viewport(), Qt::LeftButton);
     auto* chooser = window->findChild<QWidget*>(QStringLiteral("Form4"));
@@ -184,7 +183,7 @@ TEST_F(EmbedWindowTest, AJobThatThrowsIsReportedWithItsTextAndFreesTheWindow) {
 
 TEST_F(EmbedWindowTest, AStopAfterTheLastStopPointLeavesACompletedRun) {
     // The stop comes after the job's last stop point: the run is complete.
-    open(gate.wrapEnd(embedSearchJob));
+    open(gate.wrapEnd(embedJob));
     chooseText("b.txt", "кот ел\r\n");
     driver->click("Command1");
     ASSERT_TRUE(driver->awaitHeld(gate));
