@@ -6,8 +6,8 @@
 #include "cli/commands.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
+#include "echoscan/core/echoscan_job.h"
 #include "echoscan/core/fragment_reports.h"
-#include "echoscan/core/fragment_search_job.h"
 #include "echoscan/core/fragment_text.h"
 
 namespace undertext::cli {
@@ -22,17 +22,6 @@ std::optional<Language> languageFor(const Arguments& arguments, const DecodedTex
     }
     return text ? guessLanguage(text->cp1251) : Language::Russian;  // the job reports the error
 }
-
-// The job's progress on the terminal bar and its messages on standard error.
-class ShellRun final : public JobControl {
-  public:
-    void progress(int percent) override { bar_.progress(percent); }
-    void showMessage(const std::string& message) override { printError(message); }
-    bool stopPoint() override { return bar_.stopPoint(); }
-
-  private:
-    TerminalProgress bar_;
-};
 
 }  // namespace
 
@@ -67,21 +56,24 @@ int runEchoscanCommand(const Arguments& arguments) {
     }
     const auto* minText = arguments.option("--min");
     const auto* maxText = arguments.option("--max");
-    const FragmentSearchRequest request{file.filename().string(),
-                                        file.has_parent_path() ? file.parent_path() : ".",
-                                        *language,
-                                        minText ? *minText : "4",
-                                        maxText ? *maxText : "40",
-                                        text ? &*text : nullptr,
-                                        forced.value()};
+    const EchoscanRequest request{file.filename().string(),
+                                  file.has_parent_path() ? file.parent_path() : ".",
+                                  *language,
+                                  minText ? *minText : "4",
+                                  maxText ? *maxText : "40",
+                                  text ? &*text : nullptr,
+                                  forced.value()};
     removeLeftovers(request.sourceFolder);
 
-    FragmentSearchEnd end;
+    EchoscanOutcome outcome;
     {
-        ShellRun run;
-        end = fragmentSearchJob(request, run);
+        TerminalProgress progress;
+        outcome = echoscanJob(request, progress);
     }
-    if (end != FragmentSearchEnd::Completed) {
+    if (outcome.ending != JobEnding::Completed) {
+        if (!outcome.message.empty()) {
+            printError(outcome.message);
+        }
         return kExitRefused;
     }
     const auto written = [&](const char* suffix) {

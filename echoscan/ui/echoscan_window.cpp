@@ -183,10 +183,6 @@ void EchoscanWindow::progress(int percent) {
     progress_.show(percent);
 }
 
-void EchoscanWindow::showMessage(const std::string& text) {
-    dialogs_.inform(this, QString::fromStdString(text));
-}
-
 void EchoscanWindow::enableRunButtons(bool enabled) {
     // The inputs of a run stay as they were while it goes on.
     for (QWidget* input : std::initializer_list<QWidget*>{openFileButton_, run_.startButton,
@@ -211,7 +207,7 @@ void EchoscanWindow::startSearch() {
     run_.guard.beginRun();
     // The job orders this too, but the window must not look idle until it does.
     enableRunButtons(false);
-    FragmentSearchRequest request{
+    EchoscanRequest request{
         sourceBox_->text().toStdString(),
         run_.openFile.sourceFolder(),
         language_->language(),
@@ -220,12 +216,17 @@ void EchoscanWindow::startSearch() {
         nullptr,
         encoding_->forced(),
     };
-    [[maybe_unused]] const bool started = run_.runner.start<FragmentSearchEnd>(
+    if (const auto checked = checkEchoscanRequest(request); !checked) {
+        dialogs_.inform(this, QString::fromStdString(checked.error()));
+        enableRunButtons(true);
+        return;
+    }
+    [[maybe_unused]] const bool started = run_.runner.start<EchoscanOutcome>(
         [search = searchJob_, request = std::move(request)](JobControl& control) {
             return search(request, control);
         },
-        [this](ui::JobRunner::End end, std::optional<FragmentSearchEnd> outcome,
-               const QString& error) { searchFinished(end, outcome, error); });
+        [this](ui::JobRunner::End end, std::optional<EchoscanOutcome> outcome,
+               const QString& error) { searchFinished(end, std::move(outcome), error); });
     assert(started);
 }
 
@@ -236,20 +237,22 @@ void EchoscanWindow::askStop() {
     }
 }
 
-void EchoscanWindow::searchFinished(ui::JobRunner::End end,
-                                    std::optional<FragmentSearchEnd> outcome,
+void EchoscanWindow::searchFinished(ui::JobRunner::End end, std::optional<EchoscanOutcome> outcome,
                                     const QString& error) {
     switch (end) {
         case ui::JobRunner::End::Completed:
             assert(outcome);
             // A refused or failed run leaves the busy flag set.
-            if (outcome == FragmentSearchEnd::Completed) {
+            if (outcome->ending == JobEnding::Completed) {
                 run_.guard.setBusy(false);
+            } else {
+                dialogs_.inform(this, QString::fromStdString(outcome->message));
             }
+            enableRunButtons(true);
             break;
         case ui::JobRunner::End::Stopped:
             // A stop confirmed after the job's last stop point leaves a finished run.
-            if (outcome == FragmentSearchEnd::Completed) {
+            if (outcome && outcome->ending == JobEnding::Completed) {
                 run_.guard.setBusy(false);
                 progress_.show(100);
                 results_->reread();

@@ -14,7 +14,7 @@
 #include "common/ui/widgets/encoding_chooser.h"
 #include "common/ui/widgets/progress_display.h"
 #include "common/ui/widgets/single_window.h"
-#include "echoscan/core/fragment_search_job.h"
+#include "echoscan/core/echoscan_job.h"
 #include "viewer/ui/report_viewer.h"
 
 class QComboBox;
@@ -37,9 +37,9 @@ inline constexpr const char* kWindowTitle = "Поиск повторяющихс
 // Shown when the search job itself throws, which it should never do.
 inline constexpr const char* kUnexpectedFailureMessage = "Поиск прерван из-за ошибки: ";
 
-// The search a run performs: fragmentSearchJob, or a substitute in tests. It runs
-// on the worker thread under the contract of fragmentSearchJob.
-using SearchJob = std::function<FragmentSearchEnd(const FragmentSearchRequest&, JobControl&)>;
+// The search a run performs: echoscanJob, or a substitute in tests. It runs on the
+// worker thread under the contract of echoscanJob.
+using SearchJob = std::function<EchoscanOutcome(const EchoscanRequest&, JobControl&)>;
 
 // The main window of Echoscan (object name Form1): the source text, the language,
 // the range of fragment lengths, the search with its progress, stop and exit, and
@@ -53,7 +53,7 @@ class EchoscanWindow final : public QWidget, private JobEvents {
 
   public:
     EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path startFolder,
-                   SearchJob searchJob = fragmentSearchJob, QWidget* parent = nullptr);
+                   SearchJob searchJob = echoscanJob, QWidget* parent = nullptr);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -64,12 +64,11 @@ class EchoscanWindow final : public QWidget, private JobEvents {
 
     void startSearch();
     void askStop();
-    void searchFinished(ui::JobRunner::End end, std::optional<FragmentSearchEnd> outcome,
+    void searchFinished(ui::JobRunner::End end, std::optional<EchoscanOutcome> outcome,
                         const QString& error);
 
     // JobEvents of the search
     void progress(int percent) override;
-    void showMessage(const std::string& text) override;
     void enableRunButtons(bool enabled) override;
     void showResultFiles(const ResultFiles& files) override;
 

@@ -34,7 +34,7 @@ class EchoscanWindowTest : public ::testing::Test {
     std::unique_ptr<EchoscanWindow> window;
     std::unique_ptr<testing::WindowDriver> driver;
 
-    void open(SearchJob job = fragmentSearchJob) {
+    void open(SearchJob job = echoscanJob) {
         window = std::make_unique<EchoscanWindow>(dialogs, start.path(), std::move(job));
         driver = std::make_unique<testing::WindowDriver>(*window, dialogs);
         window->show();
@@ -150,7 +150,7 @@ TEST_F(EchoscanWindowTest, ARefusalReachesTheUserAndLeavesTheWindowBusy) {
 
 TEST_F(EchoscanWindowTest,
        DuringARunItsInputsAreLockedAndAConfirmedStopShowsZeroAndWritesNoReport) {
-    open(gate.wrap(fragmentSearchJob));
+    open(gate.wrap(echoscanJob));
     openSource();
     driver->click("Command1");
     expectRunButtons(false);
@@ -171,7 +171,7 @@ TEST_F(EchoscanWindowTest,
 }
 
 TEST_F(EchoscanWindowTest, AnExitConfirmedMidRunEndsTheJobAndClosesEveryWindow) {
-    open(gate.wrap(fragmentSearchJob));
+    open(gate.wrap(echoscanJob));
     driver->click("Label9");
     openSource();
     driver->click("Command1");
@@ -185,7 +185,7 @@ TEST_F(EchoscanWindowTest, AnExitConfirmedMidRunEndsTheJobAndClosesEveryWindow) 
 }
 
 TEST_F(EchoscanWindowTest, AJobThatThrowsIsReportedWithItsTextAndFreesTheWindow) {
-    open(testing::throwingJob<FragmentSearchEnd>("диск отвалился"));
+    open(testing::throwingJob<EchoscanOutcome>("диск отвалился"));
     openSource();
     EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Failed);
     EXPECT_EQ(driver->lastMessage(), q("Поиск прерван из-за ошибки: диск отвалился"));
