@@ -1,7 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
+
+#include "common/core/job_control.h"
 
 namespace undertext {
 
@@ -45,5 +48,9 @@ struct JobOutcome {
         return ending == JobEnding::Completed || ending == JobEnding::NothingFound;
     }
 };
+
+// A program's job as a window holds it: the job itself, or a substitute in tests.
+template <typename Request, typename Outcome>
+using JobFunction = std::function<Outcome(const Request&, JobControl&)>;
 
 }  // namespace undertext

@@ -32,11 +32,11 @@ std::string toCp1251(const QString& text) {
 }  // namespace
 
 CreateWindow::CreateWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
-                           AnalysisSearch search, QWidget* parent)
+                           JobFunction<CreateRequest, CreateOutcome> job, QWidget* parent)
     : QWidget(parent),
       startFolder_(std::move(startFolder)),
       dialogs_(dialogs),
-      search_(std::move(search)),
+      job_(std::move(job)),
       controls_(*this),
       runner_(*this, this),
       guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopPhraseQuestion)) {
@@ -135,51 +135,51 @@ void CreateWindow::composeVariant(Then then) {
         case NextVariantStart::Nothing:
             return;
         case NextVariantStart::AnalyseFirst:
-            if (startAnalysis()) {
-                afterRun_ = then;
-                return;
-            }
-            break;
+            startAnalysis(then);
+            return;
         case NextVariantStart::Compose:
             break;
     }
     finishVariant(then);
 }
 
-bool CreateWindow::startAnalysis() {
-    auto input = beginAnalysis(session_, currentRequest(), *this);
-    if (!input) {
-        return false;
+void CreateWindow::startAnalysis(Then then) {
+    enableRunButtons(false);
+    controls_.phrase->setFocus(Qt::OtherFocusReason);
+    afterRun_ = then;
+    auto request = currentRequest();
+    if (const auto begun = beginCreateRun(session_, request, *this); !begun) {
+        dialogs_.inform(this, QString::fromStdString(begun.error()));
+        enableRunButtons(true);
+        finishCreateRun(session_, CreateOutcome::refused(begun.error()));
+        finishVariant(std::exchange(afterRun_, Then::Nothing));
+        return;
     }
     running_ = true;
     // No other job runs without a stop request: running_ was clear.
-    [[maybe_unused]] const bool started = runner_.start<std::optional<PhraseAnalysis>>(
-        [search = search_, input = std::move(*input)](JobControl& job) {
-            return search(input, job);
+    [[maybe_unused]] const bool started = runner_.start<CreateOutcome>(
+        [job = job_, request = std::move(request)](JobControl& control) {
+            return job(request, control);
         },
-        [this](ui::JobRunner::End end, std::optional<std::optional<PhraseAnalysis>> result,
-               const QString& error) {
-            analysisFinished(end, result ? std::move(*result) : std::nullopt, error);
+        [this](ui::JobRunner::End end, std::optional<CreateOutcome> outcome, const QString& error) {
+            analysisFinished(end, std::move(outcome), error);
         });
     assert(started);
-    return true;
 }
 
-void CreateWindow::analysisFinished(ui::JobRunner::End end, std::optional<PhraseAnalysis> result,
+void CreateWindow::analysisFinished(ui::JobRunner::End end, std::optional<CreateOutcome> outcome,
                                     const QString& error) {
     // A run that a confirmed stop already ended has nothing more to say.
     if (!running_) {
         return;
     }
     running_ = false;
-    if (end != ui::JobRunner::End::Completed) {
-        result.reset();
-    }
-    completeAnalysis(session_, std::move(result), *this);
+    const bool completed = end == ui::JobRunner::End::Completed;
+    finishCreateRun(session_, completed ? std::move(*outcome) : CreateOutcome::stopped());
     if (end == ui::JobRunner::End::Failed) {
         dialogs_.inform(this, QStringLiteral("Синтез прерван из-за ошибки: ") + error);
-        enableRunButtons(true);
     }
+    enableRunButtons(true);
     finishVariant(std::exchange(afterRun_, Then::Nothing));
 }
 
@@ -269,9 +269,12 @@ void CreateWindow::showResultLine(const QString& text, const QColor& background,
     controls_.result->setText(text);
 }
 
-AnalysisRequest CreateWindow::currentRequest() const {
-    return {phraseText(), controls_.languages->language(),
-            ui::moduleListEntries(*controls_.modules), startFolder_};
+CreateRequest CreateWindow::currentRequest() const {
+    return {phraseText(),
+            controls_.languages->language(),
+            ui::moduleListEntries(*controls_.modules),
+            startFolder_,
+            {}};
 }
 
 std::string CreateWindow::phraseText() const {
@@ -285,17 +288,9 @@ void CreateWindow::enableRunButtons(bool enabled) {
     }
 }
 
-void CreateWindow::focusPhraseBox() {
-    controls_.phrase->setFocus(Qt::OtherFocusReason);
-}
-
 void CreateWindow::rewritePhraseBox(std::string_view normalisedPhrase) {
     controls_.phrase->setText(QString());
     controls_.phrase->writeWhole(fromCp1251(normalisedPhrase));
-}
-
-void CreateWindow::showMessage(const std::string& message) {
-    dialogs_.inform(this, QString::fromStdString(message));
 }
 
 void CreateWindow::progress(int percent) {

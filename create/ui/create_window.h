@@ -14,9 +14,9 @@
 #include "common/ui/widgets/about_window.h"
 #include "common/ui/widgets/module_chooser.h"
 #include "common/ui/widgets/single_window.h"
-#include "create/core/analysis_run.h"
+#include "create/core/create_job.h"
+#include "create/core/create_run.h"
 #include "create/core/create_session.h"
-#include "create/core/phrase_search.h"
 #include "create/ui/create_window_controls.h"
 
 class QCloseEvent;
@@ -29,23 +29,19 @@ namespace undertext::create {
 
 class RequestWindow;
 
-// The search of a run: searchPhrase, or a substitute in tests. It runs on the
-// worker thread under the contract of searchPhrase.
-using AnalysisSearch =
-    std::function<std::optional<PhraseAnalysis>(const SearchInput&, JobControl&)>;
-
 // Create's main window (object name Form1) with the program's session. The
 // search of a run goes to the window's job runner; everything else happens on the GUI thread,
 // so the window stays responsive during a run and a stop or a phrase edit takes
 // effect at the run's next stop point. A second run never starts inside one.
 // Ending the program closes every window of it and reports ended(). dialogs must
 // outlive the window.
-class CreateWindow final : public QWidget, private AnalysisEffects {
+class CreateWindow final : public QWidget, private CreateEffects {
     Q_OBJECT
 
   public:
     CreateWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
-                 AnalysisSearch search = searchPhrase, QWidget* parent = nullptr);
+                 JobFunction<CreateRequest, CreateOutcome> job = createJob,
+                 QWidget* parent = nullptr);
 
     // The start-up sequence after the window is made (StopRequested is set and
     // StartFolder captured by then): the request window, the module check, this
@@ -69,8 +65,8 @@ class CreateWindow final : public QWidget, private AnalysisEffects {
     void endProgram();
     void phraseEdited();
     void composeVariant(Then then);
-    bool startAnalysis();
-    void analysisFinished(ui::JobRunner::End end, std::optional<PhraseAnalysis> result,
+    void startAnalysis(Then then);
+    void analysisFinished(ui::JobRunner::End end, std::optional<CreateOutcome> outcome,
                           const QString& error);
     void finishVariant(Then then);
     void previousVariant();
@@ -80,19 +76,18 @@ class CreateWindow final : public QWidget, private AnalysisEffects {
     void addModules();
     void showAbout();
     void showResultLine(const QString& text, const QColor& background, bool enabled);
-    AnalysisRequest currentRequest() const;
+    CreateRequest currentRequest() const;
     std::string phraseText() const;
 
-    // AnalysisEffects, the search's JobEvents among them
-    void enableRunButtons(bool enabled) override;
-    void focusPhraseBox() override;
+    void enableRunButtons(bool enabled);
+
+    // CreateEffects, the job's events among them
     void rewritePhraseBox(std::string_view normalisedPhrase) override;
-    void showMessage(const std::string& message) override;
     void progress(int percent) override;
 
     std::filesystem::path startFolder_;
     ui::Dialogs& dialogs_;
-    AnalysisSearch search_;
+    JobFunction<CreateRequest, CreateOutcome> job_;
     CreateSession session_;
     DefaultModules defaults_;
     CreateWindowControls controls_;

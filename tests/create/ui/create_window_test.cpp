@@ -44,11 +44,12 @@ class CreateWindowTest : public ::testing::Test {
         start.write("COMMON.DIC", utf8ToCp1251("скот\r\nкотел\r\nтоска\r\n"));
         start.write("COMMON_E.DIC", "tic\r\natom\r\norca\r\ntoad\r\nattic\r\nscat\r\n");
     }
-    void open(const std::filesystem::path& folder = {}, AnalysisSearch search = searchPhrase) {
+    void open(const std::filesystem::path& folder = {},
+              JobFunction<CreateRequest, CreateOutcome> job = createJob) {
         driver.reset();
         window.reset();
         window = std::make_unique<CreateWindow>(folder.empty() ? start.path() : folder, dialogs,
-                                                std::move(search));
+                                                std::move(job));
         driver = std::make_unique<testing::WindowDriver>(*window, dialogs);
         endedSpy = std::make_unique<QSignalSpy>(window.get(), &CreateWindow::ended);
         window->startUp();
@@ -270,7 +271,7 @@ TEST_F(CreateWindowTest, AnEditWhileAVariantIsShownAsksAndSoDoesExit) {
 }
 
 TEST_F(CreateWindowTest, DuringARunEnterDoesNothingAndAStopEndsItOnlyWhenConfirmed) {
-    open({}, gate.wrap(searchPhrase));
+    open({}, gate.wrap(createJob));
     startRun("cat");
     ASSERT_TRUE(driver->awaitHeld(gate));
     EXPECT_TRUE(actionButtonsEnabled(false));
@@ -323,7 +324,7 @@ TEST_F(CreateWindowTest, ARefusalReachesTheUserAndLeavesItsFlags) {
 }
 
 TEST_F(CreateWindowTest, ASearchThatThrowsIsReportedWithItsTextAndFreesTheWindow) {
-    open({}, testing::throwingJob<std::optional<PhraseAnalysis>>("диск отвалился"));
+    open({}, testing::throwingJob<CreateOutcome>("диск отвалился"));
     startRun("cat");
     EXPECT_EQ(driver->awaitEnd(), ui::JobRunner::End::Failed);
     EXPECT_EQ(said(), u"i Синтез прерван из-за ошибки: диск отвалился\n"_s);
