@@ -69,7 +69,7 @@ class EchoscanWindow final : public QWidget, private JobEvents {
 
     // JobEvents of the search
     void progress(int percent) override;
-    void enableRunButtons(bool enabled) override;
+    void enableRunButtons(bool enabled);
     void showResultFiles(const ResultFiles& files) override;
 
     ui::Dialogs& dialogs_;

@@ -18,9 +18,9 @@
 
 #include "common/core/job_control.h"
 #include "common/ui/run/job_runner.h"
-#include "testing/ui/scripted_dialogs.h"
 #include "testing/support/source_encodings.h"
 #include "testing/support/temp_folder.h"
+#include "testing/ui/scripted_dialogs.h"
 
 namespace undertext::testing {
 
@@ -79,8 +79,6 @@ class JobGate {
       public:
         Held(JobGate& gate, JobControl& inner) : gate_(gate), inner_(inner) {}
         void progress(int percent) override { inner_.progress(percent); }
-        void showMessage(const std::string& text) override { inner_.showMessage(text); }
-        void enableRunButtons(bool enabled) override { inner_.enableRunButtons(enabled); }
         void showResultFiles(const ResultFiles& files) override { inner_.showResultFiles(files); }
         bool stopPoint() override {
             gate_.reached_ = true;
