@@ -1,16 +1,15 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
-#include <optional>
 #include <string>
+#include <string_view>
 
 #include <QPointer>
 #include <QWidget>
 
 #include "common/core/dictionary/dictionary_modules.h"
-#include "common/ui/run/job_runner.h"
 #include "common/ui/run/run_guard.h"
+#include "common/ui/run/run_session.h"
 #include "common/ui/widgets/about_window.h"
 #include "common/ui/widgets/module_chooser.h"
 #include "common/ui/widgets/single_window.h"
@@ -29,16 +28,18 @@ namespace undertext::create {
 
 class RequestWindow;
 
-// Create's main window (object name Form1) with the program's session. The
-// search of a run goes to the window's job runner; everything else happens on the GUI thread,
-// so the window stays responsive during a run and a stop or a phrase edit takes
-// effect at the run's next stop point. A second run never starts inside one.
-// Ending the program closes every window of it and reports ended(). dialogs must
-// outlive the window.
+// Create's main window with the program's session. The job of a run goes to the
+// window's run session, which runs it on a worker thread; everything else happens
+// on the GUI thread, so the window stays responsive during a run and a stop or a
+// phrase edit takes effect at the run's next stop point. A second run never
+// starts inside one. Ending the program closes every window of it and reports
+// ended(). dialogs must outlive the window.
 class CreateWindow final : public QWidget, private CreateEffects {
     Q_OBJECT
 
   public:
+    // job is createJob, or a substitute in tests; it runs on the worker thread
+    // under the contract of createJob.
     CreateWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
                  JobFunction<CreateRequest, CreateOutcome> job = createJob,
                  QWidget* parent = nullptr);
@@ -61,25 +62,25 @@ class CreateWindow final : public QWidget, private CreateEffects {
     // What follows a variant that an action composed.
     enum class Then { Nothing, Save };
 
+    void connectActions();
     void giveConsent();
     void endProgram();
     void phraseEdited();
     void composeVariant(Then then);
-    void startAnalysis(Then then);
-    void analysisFinished(ui::JobRunner::End end, std::optional<CreateOutcome> outcome,
-                          const QString& error);
+    void startRun(Then then);
+    ui::RunGuard::StopAnswer askStop();
+    void finishRun(CreateOutcome outcome);
     void finishVariant(Then then);
     void previousVariant();
     void saveResults();
     void offerSave();
-    ui::RunGuard::StopAnswer stopPhrase();
     void addModules();
     void showAbout();
     void showResultLine(const QString& text, const QColor& background, bool enabled);
+    // The four action buttons: next, previous, save, add modules.
+    void enableRunButtons(bool enabled);
     CreateRequest currentRequest() const;
     std::string phraseText() const;
-
-    void enableRunButtons(bool enabled);
 
     // CreateEffects, the job's events among them
     void rewritePhraseBox(std::string_view normalisedPhrase) override;
@@ -91,13 +92,11 @@ class CreateWindow final : public QWidget, private CreateEffects {
     CreateSession session_;
     DefaultModules defaults_;
     CreateWindowControls controls_;
-    ui::JobRunner runner_;
-    ui::RunGuard guard_;
+    ui::RunSession run_;
     ui::SingleWindow<ui::AboutWindow> about_;
     ui::SingleWindow<ui::ModuleChooser> chooser_;
     QPointer<RequestWindow> request_;
 
-    bool running_ = false;  // a run's search is on the runner
     Then afterRun_ = Then::Nothing;
     bool ended_ = false;
 };

@@ -18,6 +18,7 @@
 
 #include "common/core/job_control.h"
 #include "common/ui/run/job_runner.h"
+#include "common/ui/widgets/object_names.h"
 #include "testing/support/source_encodings.h"
 #include "testing/support/temp_folder.h"
 #include "testing/ui/scripted_dialogs.h"
@@ -222,9 +223,9 @@ inline void expectCopiesGiveTheOriginalsReports(WindowDriver& driver, const Temp
     for (const auto& [name, encoding] : copies) {
         driver.choose(texts.write(name, TextEncoder(encoding).encodeFile(text)), openButton);
         EXPECT_EQ(
-            driver.text("EncodingLabel"),
+            driver.text(ui::names::kEncodingLabel),
             QStringLiteral("Кодировка: ") + QString::fromStdString(describeEncoding(encoding)));
-        ASSERT_EQ(driver.runToTheEnd("Command1"), ui::JobRunner::End::Completed);
+        ASSERT_EQ(driver.runToTheEnd(ui::names::kStartButton), ui::JobRunner::End::Completed);
         for (const auto* suffix : suffixes) {
             EXPECT_EQ(texts.read(name + suffix),
                       TextEncoder(encoding).encodeFile(texts.read(std::string("w.txt") + suffix)))
