@@ -175,6 +175,20 @@ TEST_F(EchoscanWindowTest,
     EXPECT_TRUE(window->close()) << "the stop cleared the busy flag";
 }
 
+TEST_F(EchoscanWindowTest, AStopConfirmedAfterThePreparedTextListsItAllTheSame) {
+    // A job that wrote the prepared text before the stop reached it; what it told
+    // the list goes unheard once the stop is confirmed.
+    open(gate.wrap([this](const EchoscanRequest&, JobControl& control) {
+        texts.write("text.txt_RecPrep.txt", "");
+        return control.stopPoint() ? EchoscanOutcome::stopped() : EchoscanOutcome::completed();
+    }));
+    openSource();
+    driver->click(ui::names::kStartButton);
+    EXPECT_TRUE(driver->confirmWhileHeld(gate, ui::names::kStopButton));
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
+    EXPECT_EQ(driver->entries(ui::names::kResultList), QStringList{q("text.txt_RecPrep.txt")});
+}
+
 TEST_F(EchoscanWindowTest, AnExitConfirmedMidRunEndsTheJobAndClosesEveryWindow) {
     open(gate.wrap(echoscanJob));
     driver->click(names::kVersion);

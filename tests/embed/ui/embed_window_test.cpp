@@ -48,10 +48,11 @@ class EmbedWindowTest : public ::testing::Test {
     void chooseText(const char* name, const char* utf8) {
         driver->choose(texts.write(name, utf8ToCp1251(utf8)), names::kOpenFileButton);
     }
-    // The three buttons a run disables, each on its own.
+    // The three buttons and the language options a run disables, each on its own.
     void expectRunButtons(bool enabled) const {
         for (const char* name :
-             {names::kAddModulesButton, names::kOpenFileButton, ui::names::kStartButton}) {
+             {names::kAddModulesButton, names::kOpenFileButton, ui::names::kStartButton,
+              ui::names::kRussianOption, ui::names::kEnglishOption}) {
             EXPECT_EQ(driver->enabled(name), enabled) << name;
         }
     }
