@@ -70,7 +70,7 @@ class ClickableLabel final : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// A text box that reports a double-click (the source-file box Text1).
+// A text box that reports a double-click (the source-file box).
 class DoubleClickLineEdit final : public QLineEdit {
     Q_OBJECT
 

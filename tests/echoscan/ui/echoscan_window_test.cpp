@@ -161,7 +161,7 @@ TEST_F(EchoscanWindowTest,
     expectRunButtons(false);
     ASSERT_TRUE(driver->awaitHeld(gate));
     expectRunButtons(false);
-    // A double-click on Text1 opens no dialog while the run goes on.
+    // A double-click on the source box opens no dialog while the run goes on.
     QTest::mouseDClick(driver->control<QWidget>(names::kSourceBox), Qt::LeftButton);
     EXPECT_EQ(dialogs.openRequests().size(), 1u);
     EXPECT_TRUE(driver->confirmWhileHeld(gate, ui::names::kStopButton));
