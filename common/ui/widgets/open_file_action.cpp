@@ -9,8 +9,8 @@
 #include <QLineEdit>
 
 #include "common/core/files/file_io.h"
-#include "common/core/files/memory_file.h"
 #include "common/core/text/letters.h"
+#include "common/core/files/memory_file.h"
 #include "common/ui/app/dialogs.h"
 #include "common/ui/widgets/encoding_chooser.h"
 #include "common/ui/widgets/language_options.h"

@@ -13,6 +13,8 @@
 #include <QThreadPool>
 
 #include "common/core/text/codepage.h"
+#include "viewer/ui/dispersion_plot.h"
+#include "testing/ui/scripted_dialogs.h"
 #include "echoscan/core/fragment_reports.h"
 #include "echoscan/ui/echoscan_report_program.h"
 #include "embed/core/embed_reports.h"
@@ -20,8 +22,6 @@
 #include "testing/support/qt_application.h"
 #include "testing/support/source_encodings.h"
 #include "testing/support/temp_folder.h"
-#include "testing/ui/scripted_dialogs.h"
-#include "viewer/ui/dispersion_plot.h"
 
 namespace undertext::ui {
 namespace {
