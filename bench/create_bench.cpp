@@ -3,10 +3,12 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "bench/bench_inputs.h"
 #include "common/core/text/codepage.h"
-#include "create/core/analysis_run.h"
+#include "create/core/create_job.h"
+#include "create/core/create_run.h"
 #include "create/core/results_file.h"
 #include "create/core/variant_actions.h"
 
@@ -26,12 +28,6 @@ std::string oneLetterPhrase() {
     return phrase;
 }
 
-class NoWindow final : public create::AnalysisEffects {
-  public:
-    void showMessage(const std::string& message) override { error = message; }
-    std::string error;
-};
-
 double peakResidentMegabytes() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
@@ -39,24 +35,22 @@ double peakResidentMegabytes() {
 }
 
 // A completed run on the Russian default module: loading, normalisation, the
-// search and completion, as the first press of the next-variant button makes it.
+// search and the first variant, as `undertext create` makes them.
 bool analyse(create::CreateSession& session, const std::string& phraseUtf8,
              benchmark::State& state) {
-    create::AnalysisRequest request;
+    create::CreateRequest request;
     request.phrase = utf8ToCp1251(phraseUtf8);
     request.language = Language::Russian;
     request.selectedModules = {"COMMON.DIC"};
     request.startFolder = bench::dictionaryFolder();
-    session.flags.consentGiven = true;
-    session.flags.phraseAnalysed = false;
-    NoWindow window;
     UnwatchedJob job;
-    const auto variant = create::composeVariant(session, request, window, job);
-    if (!variant) {
-        state.SkipWithError(window.error.empty() ? "no variant" : window.error.c_str());
+    auto outcome = create::createJob(request, job);
+    if (outcome.ending != JobEnding::Completed) {
+        state.SkipWithError(outcome.message.c_str());
         return false;
     }
-    return true;
+    create::keepAnalysis(session, std::move(outcome.results));
+    return create::finishNextVariant(session).has_value();
 }
 
 // A run and then, as `undertext create --save` does, its results file.

@@ -7,7 +7,7 @@
 #include "bench/echoscan_text.h"
 #include "common/core/text/codepage.h"
 #include "common/core/text/text_encoding.h"
-#include "echoscan/core/fragment_search_job.h"
+#include "echoscan/core/echoscan_job.h"
 #include "echoscan/core/fragment_text.h"
 #include "echoscan/core/recurring_fragments.h"
 #include "echoscan/core/repeat_index.h"
@@ -40,10 +40,10 @@ Result<std::string> benchText(std::size_t bytes, std::size_t singleLetterBytes) 
 std::uintmax_t runJob(const testing::TempFolder& folder, const std::string& minLength,
                       const std::string& maxLength, benchmark::State& state) {
     UnwatchedJob job;
-    const auto end = fragmentSearchJob(
+    const auto outcome = echoscanJob(
         {"text.txt", folder.path(), Language::Russian, minLength, maxLength, nullptr, {}}, job);
-    if (end != FragmentSearchEnd::Completed) {
-        state.SkipWithError("the job did not complete");
+    if (outcome.ending != JobEnding::Completed) {
+        state.SkipWithError(outcome.message.c_str());
         return 0;
     }
     std::uintmax_t reports = 0;

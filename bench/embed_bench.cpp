@@ -8,7 +8,7 @@
 #include "common/core/dictionary/dictionary.h"
 #include "common/core/job_control.h"
 #include "common/core/text/text_encoding.h"
-#include "embed/core/embed_search_job.h"
+#include "embed/core/embed_job.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
 #include "testing/literal/embed_search.h"
@@ -41,15 +41,15 @@ void BM_EmbedJob(benchmark::State& state) {
         false};
     std::ofstream(folder / "novel.txt", std::ios::binary)
         << undertext::TextEncoder(encoding).encodeFile(text);
-    undertext::embed::EmbedJobInputs inputs;
-    inputs.sourceFolder = folder;
-    inputs.sourceName = "novel.txt";
-    inputs.selectedModules = {"COMMON.DIC"};
-    inputs.startFolder = undertext::bench::dictionaryFolder();
+    undertext::embed::EmbedRequest request;
+    request.sourceFolder = folder;
+    request.sourceName = "novel.txt";
+    request.selectedModules = {"COMMON.DIC"};
+    request.startFolder = undertext::bench::dictionaryFolder();
     for (auto _ : state) {
         undertext::UnwatchedJob job;
-        const auto outcome = undertext::embed::embedSearchJob(inputs, job);
-        if (outcome.ending != undertext::embed::EmbedEnding::Completed) {
+        const auto outcome = undertext::embed::embedJob(request, job);
+        if (outcome.ending != undertext::JobEnding::Completed) {
             state.SkipWithError(outcome.message.c_str());
             break;
         }

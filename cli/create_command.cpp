@@ -8,26 +8,14 @@
 #include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/files/leftover_files.h"
 #include "common/core/text/codepage.h"
-#include "create/core/analysis_run.h"
+#include "create/core/create_job.h"
+#include "create/core/create_run.h"
 #include "create/core/phrase_words.h"
 #include "create/core/results_file.h"
 #include "create/core/variant_actions.h"
 
 namespace undertext::cli {
 namespace {
-
-// The run's window effects, as a shell sees them: messages on standard error,
-// progress on the terminal bar; buttons and the phrase box do not exist here.
-class ShellEffects final : public create::AnalysisEffects {
-  public:
-    explicit ShellEffects(JobControl& progress) : progress_(progress) {}
-
-    void showMessage(const std::string& message) override { printError(message); }
-    void progress(int percent) override { progress_.progress(percent); }
-
-  private:
-    JobControl& progress_;
-};
 
 int usageError(const std::string& message) {
     printError(message);
@@ -44,7 +32,7 @@ int runCreateCommand(const CreateOptions& options) {
     // UTF-16 file starts with its byte-order mark.
     const auto resultsEncoding = options.encoding.value_or(TextEncoding::Windows1251);
     const SourceEncoding fileEncoding{resultsEncoding, resultsEncoding == TextEncoding::Utf16Le};
-    create::AnalysisRequest request;
+    create::CreateRequest request;
     // Decoded as a UTF-8 text, so a decomposed letter is the precomposed one.
     request.phrase = decodeText(options.positional.front(), TextEncoding::Utf8).cp1251;
     if (request.phrase.size() > static_cast<std::size_t>(create::kMaxPhraseLength)) {
@@ -63,17 +51,22 @@ int runCreateCommand(const CreateOptions& options) {
             : options.modules;
 
     blameOutOfMemoryOn("Недостаточно памяти для обработки фразы.");
+    create::CreateOutcome outcome;
+    {
+        TerminalProgress progress;
+        outcome = create::createJob(request, progress);
+    }
+    if (outcome.ending != JobEnding::Completed) {
+        if (!outcome.message.empty()) {
+            printError(outcome.message);
+        }
+        return kExitRefused;
+    }
     create::CreateSession session;
-    session.flags.consentGiven = true;
+    create::keepAnalysis(session, std::move(outcome.results));
     std::string shown;
     for (int press = 1; press <= options.variants; ++press) {
-        std::optional<std::string> variant;
-        {
-            // The progress bar lives only while the first press analyses the phrase.
-            TerminalProgress progress;
-            ShellEffects effects(progress);
-            variant = create::composeVariant(session, request, effects, progress);
-        }
+        auto variant = create::finishNextVariant(session);
         if (!variant) {
             return kExitRefused;
         }

@@ -6,8 +6,8 @@
 #include "cli/commands.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
+#include "echoscan/core/echoscan_job.h"
 #include "echoscan/core/fragment_reports.h"
-#include "echoscan/core/fragment_search_job.h"
 #include "echoscan/core/fragment_text.h"
 
 namespace undertext::cli {
@@ -22,17 +22,6 @@ Language languageFor(const EchoscanOptions& options, const DecodedText* text) {
     }
     return text ? guessLanguage(text->cp1251) : Language::Russian;  // the job reports the error
 }
-
-// The job's progress on the terminal bar and its messages on standard error.
-class ShellRun final : public JobControl {
-  public:
-    void progress(int percent) override { bar_.progress(percent); }
-    void showMessage(const std::string& message) override { printError(message); }
-    bool stopPoint() override { return bar_.stopPoint(); }
-
-  private:
-    TerminalProgress bar_;
-};
 
 }  // namespace
 
@@ -55,21 +44,24 @@ int runEchoscanCommand(const EchoscanOptions& options) {
     if (bytes) {
         text = decodeSourceText(file, std::move(bytes).value(), options.encoding);
     }
-    const FragmentSearchRequest request{file.filename().string(),
-                                        file.has_parent_path() ? file.parent_path() : ".",
-                                        languageFor(options, text ? &*text : nullptr),
-                                        options.minLength,
-                                        options.maxLength,
-                                        text ? &*text : nullptr,
-                                        options.encoding};
+    const EchoscanRequest request{file.filename().string(),
+                                  file.has_parent_path() ? file.parent_path() : ".",
+                                  languageFor(options, text ? &*text : nullptr),
+                                  options.minLength,
+                                  options.maxLength,
+                                  text ? &*text : nullptr,
+                                  options.encoding};
     removeLeftovers(request.sourceFolder);
 
-    FragmentSearchEnd end;
+    EchoscanOutcome outcome;
     {
-        ShellRun run;
-        end = fragmentSearchJob(request, run);
+        TerminalProgress progress;
+        outcome = echoscanJob(request, progress);
     }
-    if (end != FragmentSearchEnd::Completed) {
+    if (outcome.ending != JobEnding::Completed) {
+        if (!outcome.message.empty()) {
+            printError(outcome.message);
+        }
         return kExitRefused;
     }
     const auto written = [&](const char* suffix) {

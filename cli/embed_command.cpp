@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <iostream>
+#include <string>
 #include <utility>
 
 #include "cli/cli_support.h"
@@ -8,10 +9,26 @@
 #include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
+#include "embed/core/embed_job.h"
 #include "embed/core/embed_reports.h"
-#include "embed/core/embed_search_job.h"
 
 namespace undertext::cli {
+namespace {
+
+// A refusal as the shell prints it: with no module, also the default module that
+// the module folder lacks.
+std::string refusalText(const std::string& message, const embed::EmbedRequest& request) {
+    if (message != kChooseModulesMessage) {
+        return message;
+    }
+    const char* missing =
+        request.language == Language::Russian ? kRussianDefaultModule : kEnglishDefaultModule;
+    return message + " (в папке \"" + displayPath(request.startFolder) + "\" нет модуля " +
+           missing + ").";
+}
+
+}  // namespace
+
 int runEmbedCommand(const EmbedOptions& options) {
     if (options.positional.size() != 1 ||
         !std::filesystem::path(options.positional[0]).has_filename()) {
@@ -19,7 +36,7 @@ int runEmbedCommand(const EmbedOptions& options) {
         return kExitUsage;
     }
     const std::filesystem::path source = options.positional[0];
-    embed::EmbedJobInputs inputs;
+    embed::EmbedRequest inputs;
     inputs.sourceFolder = source.has_parent_path() ? source.parent_path() : ".";
     inputs.sourceName = source.filename().string();
     inputs.startFolder = moduleFolder(options.dictDir);
@@ -46,23 +63,16 @@ int runEmbedCommand(const EmbedOptions& options) {
         options.modules.empty()
             ? modulesForLanguage(inputs.language, lookUpDefaultModules(inputs.startFolder))
             : options.modules;
-    if (noModuleSelected(inputs.selectedModules)) {
-        printError(
-            "Выберите модули словарей (в папке \"" + displayPath(inputs.startFolder) +
-            "\" нет модуля " +
-            (inputs.language == Language::Russian ? kRussianDefaultModule : kEnglishDefaultModule) +
-            ").");
-        return kExitRefused;
     }
 
     removeLeftovers(inputs.sourceFolder);
     embed::EmbedOutcome outcome;
     {
         TerminalProgress progress;
-        outcome = embed::embedSearchJob(inputs, progress);
+        outcome = embed::embedJob(inputs, progress);
     }
     switch (outcome.ending) {
-        case embed::EmbedEnding::Completed:
+        case JobEnding::Completed:
             for (const auto* suffix : {embed::kTextOrderSuffix, embed::kByFrequencySuffix,
                                        embed::kByLengthSuffix, embed::kAlphabeticalSuffix}) {
                 std::cout << displayPath(
@@ -70,19 +80,19 @@ int runEmbedCommand(const EmbedOptions& options) {
                           << '\n';
             }
             return kExitOk;
-        case embed::EmbedEnding::NothingFound:
+        case JobEnding::NothingFound:
             std::cout << displayPath(embed::reportPath(inputs.sourceFolder, inputs.sourceName,
                                                        embed::kTextOrderSuffix))
                       << '\n';
             printError(outcome.message);
             return kExitOk;
-        case embed::EmbedEnding::Stopped:
+        case JobEnding::Stopped:
             return kExitStopped;  // said so by the caller
-        case embed::EmbedEnding::TextTooShort:
-        case embed::EmbedEnding::Failed:
+        case JobEnding::Refused:
+        case JobEnding::Failed:
             break;
     }
-    printError(outcome.message);
+    printError(refusalText(outcome.message, inputs));
     return kExitRefused;
 }
 

@@ -13,19 +13,16 @@ struct ResultFiles {
     std::optional<std::string> sourceName;
 };
 
-// What a long job tells whoever watches it, in the order it happens: progress and
-// the effects a window shows. The job never knows which controls show them. A
-// watcher overrides what it shows; the rest is ignored. Texts are UTF-8.
+// What a long job tells whoever watches it while it runs, in the order it
+// happens: progress and the files it has written. The job never knows which
+// controls show them; how it ended, with its message, is its outcome. A watcher
+// overrides what it shows; the rest is ignored.
 class JobEvents {
   public:
     virtual ~JobEvents() = default;
 
     // The progress bar and its label show percent (0 to 100).
     virtual void progress(int /*percent*/) {}
-    // An information box with the text.
-    virtual void showMessage(const std::string& /*text*/) {}
-    // The buttons that start a run enabled or disabled.
-    virtual void enableRunButtons(bool /*enabled*/) {}
     // The result list reads its folder again, for the files given.
     virtual void showResultFiles(const ResultFiles& /*files*/) {}
 };

@@ -34,20 +34,6 @@ std::optional<std::string> finishNextVariant(CreateSession& session) {
     return text;
 }
 
-std::optional<std::string> composeVariant(CreateSession& session, const AnalysisRequest& request,
-                                          AnalysisEffects& effects, JobControl& job) {
-    switch (startNextVariant(session)) {
-        case NextVariantStart::Nothing:
-            return std::nullopt;
-        case NextVariantStart::AnalyseFirst:
-            analysePhrase(session, request, effects, job);
-            break;
-        case NextVariantStart::Compose:
-            break;
-    }
-    return finishNextVariant(session);
-}
-
 const std::string& showPreviousVariant(CreateSession& session) {
     return session.history.stepBack();
 }

@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "create/core/analysis_run.h"
 #include "create/core/create_session.h"
 
 namespace undertext::create {
@@ -24,10 +23,6 @@ NextVariantStart startNextVariant(CreateSession& session);
 // in the ring, sets PhraseActive and returns it; the window then enables the
 // result line, makes it white, shows the text and focuses the next-variant button.
 std::optional<std::string> finishNextVariant(CreateSession& session);
-
-// ComposeVariant on the calling thread: both halves with the analysis between.
-std::optional<std::string> composeVariant(CreateSession& session, const AnalysisRequest& request,
-                                          AnalysisEffects& effects, JobControl& job);
 
 // ShowPreviousVariant: steps back through the ring (0 wraps to 10) and returns the
 // slot's text for the result line (an empty slot: an empty line).

@@ -1,6 +1,5 @@
 #include "create/ui/create_window.h"
 
-#include <cassert>
 #include <utility>
 
 #include <QCloseEvent>
@@ -15,6 +14,7 @@
 #include "common/ui/widgets/window_parts.h"
 #include "create/core/results_file.h"
 #include "create/core/variant_actions.h"
+#include "create/ui/create_object_names.h"
 #include "create/ui/phrase_box.h"
 #include "create/ui/request_window.h"
 
@@ -29,21 +29,31 @@ std::string toCp1251(const QString& text) {
     return utf8ToCp1251(text.toStdString());
 }
 
+constexpr ui::RunTexts kRunTexts{ui::kStopPhraseQuestion, "Синтез прерван из-за ошибки", ": "};
+
 }  // namespace
 
 CreateWindow::CreateWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
-                           AnalysisSearch search, QWidget* parent)
+                           JobFunction<CreateRequest, CreateOutcome> job, QWidget* parent)
     : QWidget(parent),
       startFolder_(std::move(startFolder)),
       dialogs_(dialogs),
-      search_(std::move(search)),
+      job_(std::move(job)),
       controls_(*this),
-      runner_(*this, this),
-      guard_(dialogs, runner_, this, QString::fromUtf8(ui::kStopPhraseQuestion)) {
-    setObjectName(QStringLiteral("Form1"));
+      run_(
+          *this, *this, [this](bool enabled) { enableRunButtons(enabled); }, dialogs, kRunTexts) {
+    setObjectName(QString::fromLatin1(names::kWindow));
     setWindowTitle(QStringLiteral("Синтез подсознательного компонента текста"));
     resize(820, 400);
+    connectActions();
 
+    // The window's opening: the default modules, Russian, the grey result line.
+    defaults_ = lookUpDefaultModules(startFolder_);
+    controls_.languages->select(Language::Russian);
+    showResultLine(QString(), kResultLineGrey, false);
+}
+
+void CreateWindow::connectActions() {
     connect(controls_.phrase, &QLineEdit::textChanged, this, &CreateWindow::phraseEdited);
     connect(controls_.phrase, &QLineEdit::returnPressed, this,
             [this] { composeVariant(Then::Nothing); });
@@ -51,18 +61,13 @@ CreateWindow::CreateWindow(std::filesystem::path startFolder, ui::Dialogs& dialo
     connect(controls_.previous, &QPushButton::clicked, this, &CreateWindow::previousVariant);
     connect(controls_.save, &QPushButton::clicked, this, &CreateWindow::saveResults);
     connect(controls_.addModules, &QPushButton::clicked, this, &CreateWindow::addModules);
-    connect(controls_.stop, &QPushButton::clicked, this, [this] { stopPhrase(); });
+    connect(controls_.stop, &QPushButton::clicked, this, [this] { askStop(); });
     connect(controls_.exit, &QPushButton::clicked, this, &QWidget::close);
     connect(controls_.version, &ui::ClickableLabel::clicked, this, &CreateWindow::showAbout);
     connect(controls_.languages, &ui::LanguageOptions::languageChanged, this,
             [this](Language language) {
                 ui::resetModuleList(*controls_.modules, language, defaults_);
             });
-
-    // The window's opening: the default modules, Russian, the grey result line.
-    defaults_ = lookUpDefaultModules(startFolder_);
-    controls_.languages->select(Language::Russian);
-    showResultLine(QString(), kResultLineGrey, false);
 }
 
 void CreateWindow::startUp() {
@@ -103,8 +108,8 @@ void CreateWindow::endProgram() {
 
 void CreateWindow::closeEvent(QCloseEvent* event) {
     if (!ended_) {
-        guard_.setBusy(session_.flags.phraseActive);
-        if (!guard_.confirmExit()) {
+        run_.setBusy(session_.flags.phraseActive);
+        if (!run_.confirmExit()) {
             event->ignore();
             return;
         }
@@ -118,7 +123,7 @@ void CreateWindow::phraseEdited() {
         return;
     }
     if (session_.flags.phraseActive) {
-        stopPhrase();
+        askStop();
     }
     const QString phrase = controls_.phrase->text();
     if (!phrase.isEmpty()) {
@@ -128,58 +133,39 @@ void CreateWindow::phraseEdited() {
 
 void CreateWindow::composeVariant(Then then) {
     // The Enter key reaches here past the disabled button.
-    if (running_) {
+    if (run_.underWay()) {
         return;
     }
     switch (startNextVariant(session_)) {
         case NextVariantStart::Nothing:
             return;
         case NextVariantStart::AnalyseFirst:
-            if (startAnalysis()) {
-                afterRun_ = then;
-                return;
-            }
-            break;
+            startRun(then);
+            return;
         case NextVariantStart::Compose:
             break;
     }
     finishVariant(then);
 }
 
-bool CreateWindow::startAnalysis() {
-    auto input = beginAnalysis(session_, currentRequest(), *this);
-    if (!input) {
-        return false;
-    }
-    running_ = true;
-    // No other job runs without a stop request: running_ was clear.
-    [[maybe_unused]] const bool started = runner_.start<std::optional<PhraseAnalysis>>(
-        [search = search_, input = std::move(*input)](JobControl& job) {
-            return search(input, job);
-        },
-        [this](ui::JobRunner::End end, std::optional<std::optional<PhraseAnalysis>> result,
-               const QString& error) {
-            analysisFinished(end, result ? std::move(*result) : std::nullopt, error);
-        });
-    assert(started);
-    return true;
-}
-
-void CreateWindow::analysisFinished(ui::JobRunner::End end, std::optional<PhraseAnalysis> result,
-                                    const QString& error) {
-    // A run that a confirmed stop already ended has nothing more to say.
-    if (!running_) {
+void CreateWindow::startRun(Then then) {
+    if (!run_.begin()) {
         return;
     }
-    running_ = false;
-    if (end != ui::JobRunner::End::Completed) {
-        result.reset();
-    }
-    completeAnalysis(session_, std::move(result), *this);
-    if (end == ui::JobRunner::End::Failed) {
-        dialogs_.inform(this, QStringLiteral("Синтез прерван из-за ошибки: ") + error);
-        enableRunButtons(true);
-    }
+    controls_.phrase->setFocus(Qt::OtherFocusReason);
+    afterRun_ = then;
+    auto request = currentRequest();
+    const auto begun = beginCreateRun(session_, request, *this);
+    run_.run(
+        begun,
+        [job = job_, request = std::move(request)](JobControl& control) {
+            return job(request, control);
+        },
+        [this](CreateOutcome outcome) { finishRun(std::move(outcome)); });
+}
+
+void CreateWindow::finishRun(CreateOutcome outcome) {
+    finishCreateRun(session_, std::move(outcome));
     finishVariant(std::exchange(afterRun_, Then::Nothing));
 }
 
@@ -200,7 +186,7 @@ void CreateWindow::previousVariant() {
 }
 
 void CreateWindow::saveResults() {
-    if (running_) {
+    if (run_.underWay()) {
         return;
     }
     if (!session_.flags.phraseAnalysed) {
@@ -230,15 +216,12 @@ void CreateWindow::offerSave() {
     ui::focusPrimaryButton(controls_.next);
 }
 
-ui::RunGuard::StopAnswer CreateWindow::stopPhrase() {
-    guard_.setBusy(session_.flags.phraseActive);
-    const auto answer = guard_.askStop();
+ui::RunGuard::StopAnswer CreateWindow::askStop() {
+    run_.setBusy(session_.flags.phraseActive);
+    const auto answer = run_.askStop();
     if (answer == ui::RunGuard::StopAnswer::Yes) {
         confirmStop(session_);
-        running_ = false;
         afterRun_ = Then::Nothing;
-        enableRunButtons(true);
-        progress(0);
         showResultLine(QString(), kResultLineGrey, false);
     } else if (answer == ui::RunGuard::StopAnswer::No) {
         // Undo the edit; the two writes do not ask again while the phrase is not active.
@@ -269,9 +252,12 @@ void CreateWindow::showResultLine(const QString& text, const QColor& background,
     controls_.result->setText(text);
 }
 
-AnalysisRequest CreateWindow::currentRequest() const {
-    return {phraseText(), controls_.languages->language(),
-            ui::moduleListEntries(*controls_.modules), startFolder_};
+CreateRequest CreateWindow::currentRequest() const {
+    return {phraseText(),
+            controls_.languages->language(),
+            ui::moduleListEntries(*controls_.modules),
+            startFolder_,
+            {}};
 }
 
 std::string CreateWindow::phraseText() const {
@@ -285,17 +271,9 @@ void CreateWindow::enableRunButtons(bool enabled) {
     }
 }
 
-void CreateWindow::focusPhraseBox() {
-    controls_.phrase->setFocus(Qt::OtherFocusReason);
-}
-
 void CreateWindow::rewritePhraseBox(std::string_view normalisedPhrase) {
     controls_.phrase->setText(QString());
     controls_.phrase->writeWhole(fromCp1251(normalisedPhrase));
-}
-
-void CreateWindow::showMessage(const std::string& message) {
-    dialogs_.inform(this, QString::fromStdString(message));
 }
 
 void CreateWindow::progress(int percent) {

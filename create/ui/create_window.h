@@ -1,22 +1,21 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
-#include <optional>
 #include <string>
+#include <string_view>
 
 #include <QPointer>
 #include <QWidget>
 
 #include "common/core/dictionary/dictionary_modules.h"
-#include "common/ui/run/job_runner.h"
 #include "common/ui/run/run_guard.h"
+#include "common/ui/run/run_session.h"
 #include "common/ui/widgets/about_window.h"
 #include "common/ui/widgets/module_chooser.h"
 #include "common/ui/widgets/single_window.h"
-#include "create/core/analysis_run.h"
+#include "create/core/create_job.h"
+#include "create/core/create_run.h"
 #include "create/core/create_session.h"
-#include "create/core/phrase_search.h"
 #include "create/ui/create_window_controls.h"
 
 class QCloseEvent;
@@ -29,23 +28,21 @@ namespace undertext::create {
 
 class RequestWindow;
 
-// The search of a run: searchPhrase, or a substitute in tests. It runs on the
-// worker thread under the contract of searchPhrase.
-using AnalysisSearch =
-    std::function<std::optional<PhraseAnalysis>(const SearchInput&, JobControl&)>;
-
-// Create's main window (object name Form1) with the program's session. The
-// search of a run goes to the window's job runner; everything else happens on the GUI thread,
-// so the window stays responsive during a run and a stop or a phrase edit takes
-// effect at the run's next stop point. A second run never starts inside one.
-// Ending the program closes every window of it and reports ended(). dialogs must
-// outlive the window.
-class CreateWindow final : public QWidget, private AnalysisEffects {
+// Create's main window with the program's session. The job of a run goes to the
+// window's run session, which runs it on a worker thread; everything else happens
+// on the GUI thread, so the window stays responsive during a run and a stop or a
+// phrase edit takes effect at the run's next stop point. A second run never
+// starts inside one. Ending the program closes every window of it and reports
+// ended(). dialogs must outlive the window.
+class CreateWindow final : public QWidget, private CreateEffects {
     Q_OBJECT
 
   public:
+    // job is createJob, or a substitute in tests; it runs on the worker thread
+    // under the contract of createJob.
     CreateWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
-                 AnalysisSearch search = searchPhrase, QWidget* parent = nullptr);
+                 JobFunction<CreateRequest, CreateOutcome> job = createJob,
+                 QWidget* parent = nullptr);
 
     // The start-up sequence after the window is made (StopRequested is set and
     // StartFolder captured by then): the request window, the module check, this
@@ -65,44 +62,41 @@ class CreateWindow final : public QWidget, private AnalysisEffects {
     // What follows a variant that an action composed.
     enum class Then { Nothing, Save };
 
+    void connectActions();
     void giveConsent();
     void endProgram();
     void phraseEdited();
     void composeVariant(Then then);
-    bool startAnalysis();
-    void analysisFinished(ui::JobRunner::End end, std::optional<PhraseAnalysis> result,
-                          const QString& error);
+    void startRun(Then then);
+    ui::RunGuard::StopAnswer askStop();
+    void finishRun(CreateOutcome outcome);
     void finishVariant(Then then);
     void previousVariant();
     void saveResults();
     void offerSave();
-    ui::RunGuard::StopAnswer stopPhrase();
     void addModules();
     void showAbout();
     void showResultLine(const QString& text, const QColor& background, bool enabled);
-    AnalysisRequest currentRequest() const;
+    // The four action buttons: next, previous, save, add modules.
+    void enableRunButtons(bool enabled);
+    CreateRequest currentRequest() const;
     std::string phraseText() const;
 
-    // AnalysisEffects, the search's JobEvents among them
-    void enableRunButtons(bool enabled) override;
-    void focusPhraseBox() override;
+    // CreateEffects, the job's events among them
     void rewritePhraseBox(std::string_view normalisedPhrase) override;
-    void showMessage(const std::string& message) override;
     void progress(int percent) override;
 
     std::filesystem::path startFolder_;
     ui::Dialogs& dialogs_;
-    AnalysisSearch search_;
+    JobFunction<CreateRequest, CreateOutcome> job_;
     CreateSession session_;
     DefaultModules defaults_;
     CreateWindowControls controls_;
-    ui::JobRunner runner_;
-    ui::RunGuard guard_;
+    ui::RunSession run_;
     ui::SingleWindow<ui::AboutWindow> about_;
     ui::SingleWindow<ui::ModuleChooser> chooser_;
     QPointer<RequestWindow> request_;
 
-    bool running_ = false;  // a run's search is on the runner
     Then afterRun_ = Then::Nothing;
     bool ended_ = false;
 };

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "common/ui/widgets/window_parts.h"
+#include "create/ui/create_object_names.h"
 #include "create/ui/phrase_box.h"
 
 namespace undertext::create {
@@ -36,32 +37,24 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
       languages(new ui::LanguageOptions(&window)),
       progress(&window),
       modules(new QListWidget(&window)),
-      addModules(ui::makeButton(&window, QStringLiteral("Command5"),
+      addModules(ui::makeButton(&window, QString::fromLatin1(names::kAddModulesButton),
                                 QStringLiteral("Добавить модули"), ui::ButtonIcon::AddModules)),
-      save(ui::makeButton(&window, QStringLiteral("Command1"),
+      save(ui::makeButton(&window, QString::fromLatin1(names::kSaveButton),
                           QStringLiteral("Сохранить результаты"), ui::ButtonIcon::Save)),
-      previous(ui::makeButton(&window, QStringLiteral("Command6"),
+      previous(ui::makeButton(&window, QString::fromLatin1(names::kPreviousButton),
                               QStringLiteral("Предыдущий вариант"), ui::ButtonIcon::Previous)),
-      next(ui::makeButton(&window, QStringLiteral("Command4"),
+      next(ui::makeButton(&window, QString::fromLatin1(names::kNextButton),
                           QStringLiteral("Следующий   вариант"), ui::ButtonIcon::Next)),
-      stop(ui::makeButton(&window, QStringLiteral("Command2"), QStringLiteral("Остановить"),
-                          ui::ButtonIcon::Stop)),
-      exit(ui::makeButton(&window, QStringLiteral("Command3"), QStringLiteral("Выйти"),
-                          ui::ButtonIcon::Exit)) {
-    auto* title = ui::makeLabel(
-        &window, "Label1", QStringLiteral("Программа синтеза подсознательного компонента текста"));
-    QFont titleFont = title->font();
-    titleFont.setBold(true);
-    // A font given in pixels has no point size to scale.
-    if (titleFont.pointSizeF() > 0) {
-        titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
-    }
-    title->setFont(titleFont);
-    title->setWordWrap(true);
-    version->setObjectName(QStringLiteral("Label7"));
-    phrase->setObjectName(QStringLiteral("Text2"));
-    result->setObjectName(QStringLiteral("Text3"));
-    modules->setObjectName(QStringLiteral("List1"));
+      stop(ui::makeStopButton(&window)),
+      exit(ui::makeExitButton(&window)) {
+    auto* title =
+        ui::makeHeading(&window, names::kHeading,
+                        QStringLiteral("Программа синтеза подсознательного компонента текста"),
+                        ui::HeadingSize::scaled(1.4));
+    version->setObjectName(QString::fromLatin1(names::kVersion));
+    phrase->setObjectName(QString::fromLatin1(names::kPhraseBox));
+    result->setObjectName(QString::fromLatin1(names::kResultLine));
+    modules->setObjectName(QString::fromLatin1(names::kModuleList));
     modules->setSelectionMode(QAbstractItemView::NoSelection);
 
     auto* top = new QHBoxLayout;
@@ -69,7 +62,8 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
     top->addWidget(framed(window, version));
 
     auto* languageRow = new QGridLayout;
-    languageRow->addWidget(ui::makeLabel(&window, "Label6", QStringLiteral("Язык текста:")), 0, 0);
+    languageRow->addWidget(
+        ui::makeLabel(&window, names::kLanguageCaption, QStringLiteral("Язык текста:")), 0, 0);
     languageRow->addWidget(languages->russianButton(), 0, 1);
     languageRow->addWidget(languages->englishButton(), 0, 2);
     languageRow->addWidget(progress.bar(), 0, 3);
@@ -87,12 +81,14 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
 
     auto* layout = new QVBoxLayout(&window);
     layout->addLayout(top);
-    layout->addWidget(ui::makeLabel(&window, "Label4", QStringLiteral("Исходный текст:")));
+    layout->addWidget(
+        ui::makeLabel(&window, names::kPhraseCaption, QStringLiteral("Исходный текст:")));
     layout->addWidget(phrase);
-    layout->addWidget(ui::makeLabel(&window, "Label5", QStringLiteral("Результат:")));
+    layout->addWidget(ui::makeLabel(&window, names::kResultCaption, QStringLiteral("Результат:")));
     layout->addWidget(result);
     layout->addLayout(languageRow);
-    layout->addWidget(ui::makeLabel(&window, "Label3", QStringLiteral("Модули словаря:")));
+    layout->addWidget(
+        ui::makeLabel(&window, names::kModulesCaption, QStringLiteral("Модули словаря:")));
     layout->addWidget(modules, 1);
     layout->addLayout(buttons);
 

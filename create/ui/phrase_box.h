@@ -7,7 +7,7 @@
 
 namespace undertext::create {
 
-// The phrase box Text2. The user can type at most kTypedLimit characters (a
+// The phrase box. The user can type at most kTypedLimit characters (a
 // longer paste is cut to fit, as with a maximum length), yet writeWhole() puts a
 // longer text in whole: the normalised phrase of 40 one-letter words has 81
 // characters. Once the text is back within the limit the limit holds again.

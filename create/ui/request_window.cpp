@@ -11,6 +11,8 @@
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
 
+#include "create/ui/create_object_names.h"
+
 namespace undertext::create {
 
 const char* const kRequestText =
@@ -49,9 +51,9 @@ QString inTwoLines(const QString& caption) {
 // caption exactly as given.
 class TallButton final : public QPushButton {
   public:
-    TallButton(const QString& caption, const QString& objectName, QWidget* parent)
+    TallButton(const QString& caption, const char* objectName, QWidget* parent)
         : QPushButton(caption, parent) {
-        setObjectName(objectName);
+        setObjectName(QString::fromLatin1(objectName));
     }
 
     QSize sizeHint() const override {
@@ -75,11 +77,11 @@ class TallButton final : public QPushButton {
 }  // namespace
 
 RequestWindow::RequestWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Form3"));
+    setObjectName(QString::fromLatin1(request_names::kWindow));
     setWindowTitle(QStringLiteral("Просьба."));
 
     auto* request = new QPlainTextEdit(this);
-    request->setObjectName(QStringLiteral("Text1"));
+    request->setObjectName(QString::fromLatin1(request_names::kRequestText));
     // The box shows lines, not line ends.
     request->setPlainText(
         QString::fromUtf8(kRequestText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -94,9 +96,9 @@ RequestWindow::RequestWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
                             13 * metrics.lineSpacing() + 16);
 
     auto* disagree = new TallButton(QStringLiteral("Я не согласен Я не согласна"),
-                                    QStringLiteral("Command2"), this);
+                                    request_names::kDisagreeButton, this);
     auto* agree = new TallButton(QStringLiteral("  Я согласен   Я согласна"),
-                                 QStringLiteral("Command1"), this);
+                                 request_names::kAgreeButton, this);
     const QSize buttonSize = disagree->sizeHint().expandedTo(agree->sizeHint());
     disagree->setFixedSize(buttonSize);
     agree->setFixedSize(buttonSize);
@@ -122,7 +124,8 @@ RequestWindow::RequestWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void RequestWindow::bringToFront() {
     raise();
     activateWindow();
-    findChild<QPlainTextEdit*>(QStringLiteral("Text1"))->setFocus(Qt::ActiveWindowFocusReason);
+    findChild<QPlainTextEdit*>(QString::fromLatin1(request_names::kRequestText))
+        ->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void RequestWindow::closeEvent(QCloseEvent* event) {

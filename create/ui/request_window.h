@@ -9,10 +9,9 @@ namespace undertext::create {
 // The request text of the start-up window: 12 lines, each ended by CR LF.
 extern const char* const kRequestText;
 
-// The start-up request window Form3 ("Просьба."): the request in Text1, agree
-// (Command1) and disagree (Command2). Agreeing reports agreed() and closes the
-// window; disagreeing, or closing it in any other way before agreeing, reports
-// refused(). Not modal. GUI thread only.
+// The start-up request window ("Просьба."): the request, agree and disagree.
+// Agreeing reports agreed() and closes the window; disagreeing, or closing it in
+// any other way before agreeing, reports refused(). Not modal. GUI thread only.
 class RequestWindow final : public QWidget {
     Q_OBJECT
 

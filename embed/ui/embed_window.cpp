@@ -1,161 +1,72 @@
 #include "embed/ui/embed_window.h"
-#include "embed/ui/embed_report_program.h"
-
-#include <cassert>
 
 #include <utility>
 
 #include <QCloseEvent>
-#include <QFrame>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QRadioButton>
-#include <QVBoxLayout>
 
-#include "common/ui/app/dialogs.h"
 #include "common/ui/app/startup_check.h"
+#include "common/ui/run/search_end.h"
+#include "common/ui/widgets/encoding_chooser.h"
 #include "common/ui/widgets/language_options.h"
 #include "common/ui/widgets/result_file_list.h"
 #include "common/ui/widgets/window_parts.h"
+#include "embed/ui/embed_object_names.h"
+#include "embed/ui/embed_report_program.h"
 
 namespace undertext::embed {
 namespace {
 
-inline constexpr const char* kChooseSourceMessage = "Выберите исходный файл";
-inline constexpr const char* kChooseModulesMessage = "Выберите модули словарей";
-// The first line of the box that reports a search that broke off unexpectedly.
-inline constexpr const char* kSearchBrokeOffMessage = "Поиск прерван из-за ошибки.";
+constexpr ui::RunTexts kRunTexts{ui::kStopWorkQuestion, "Поиск прерван из-за ошибки.", "\n"};
 
 }  // namespace
 
 EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs,
-                         SearchJob searchJob, QWidget* parent)
+                         JobFunction<EmbedRequest, EmbedOutcome> job, QWidget* parent)
     : QWidget(parent),
       startFolder_(std::move(startFolder)),
       dialogs_(dialogs),
-      searchJob_(std::move(searchJob)),
-      sourceBox_(new ui::DoubleClickLineEdit(this)),
-      encoding_(new ui::EncodingChooser(this)),
-      moduleList_(new QListWidget(this)),
-      results_(new ui::ResultFileList(this)),
-      language_(new ui::LanguageOptions(this)),
-      progress_(this),
-      addModulesButton_(ui::makeButton(this, QStringLiteral("Command5"),
-                                       QStringLiteral("Добавить модули"),
-                                       ui::ButtonIcon::AddModules)),
-      openFileButton_(ui::makeButton(this, QStringLiteral("Command6"),
-                                     QStringLiteral("Открыть файл"), ui::ButtonIcon::OpenFile)),
-      viewers_(embedReportProgram([this] { return language_->language(); }), dialogs),
-      run_(*this, *this, dialogs, startFolder_, ui::kEmbedReportPattern,
-           {sourceBox_, results_, language_, nullptr, encoding_},
-           [this](const std::filesystem::path& report) { viewers_.open(report, this); }) {
-    setObjectName(QStringLiteral("Form1"));
+      job_(std::move(job)),
+      controls_(*this),
+      openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEmbedReportPattern),
+                {controls_.source, controls_.results, controls_.languages, controls_.start,
+                 controls_.encoding},
+                this),
+      viewers_(embedReportProgram([this] { return controls_.languages->language(); }), dialogs),
+      run_(
+          *this, *this, [this](bool enabled) { enableRunButtons(enabled); }, dialogs, kRunTexts) {
+    setObjectName(QString::fromLatin1(names::kWindow));
     setWindowTitle(QStringLiteral("Поиск \"вложенных\" слов"));
-    sourceBox_->setObjectName(QStringLiteral("Text1"));
-    moduleList_->setObjectName(QStringLiteral("List1"));
-    arrangeControls();
+    resize(560, 330);
     connectActions();
 
     // Window load: the default modules, then Russian, which fills the module list.
     defaults_ = lookUpDefaultModules(startFolder_);
-    language_->select(Language::Russian);
-}
-
-void EmbedWindow::arrangeControls() {
-    auto* heading = ui::makeLabel(this, "Label1", QString::fromUtf8(ui::kEmbedDescription));
-    QFont headingFont = heading->font();
-    headingFont.setBold(true);
-    if (headingFont.pointSizeF() > 0) {
-        headingFont.setPointSizeF(headingFont.pointSizeF() * 1.2);
-    }
-    heading->setFont(headingFont);
-    heading->setWordWrap(true);
-    auto* version = new ui::ClickableLabel(ui::versionText(), this);
-    version->setObjectName(QStringLiteral("Label7"));
-    connect(version, &ui::ClickableLabel::clicked, this, &EmbedWindow::showAbout);
-
-    auto* sourceCaption =
-        ui::makeLabel(this, "Label5", QStringLiteral("Исходный текстовый файл (Click)"));
-    auto* modulesCaption = ui::makeLabel(this, "Label3", QStringLiteral("Модули словаря (Click)"));
-    auto* resultsCaption = ui::makeLabel(this, "Label6", QStringLiteral("Файлы результатов:"));
-    auto* languageCaption = ui::makeLabel(this, "Label4", QStringLiteral("Язык текста:"));
-    progress_.label()->setAlignment(Qt::AlignCenter);
-
-    auto* headingRow = new QHBoxLayout;
-    headingRow->addWidget(heading, 1);
-    headingRow->addWidget(version);
-
-    auto* sourceColumn = new QVBoxLayout;
-    sourceColumn->addWidget(sourceCaption);
-    sourceColumn->addWidget(sourceBox_);
-    sourceColumn->addWidget(encoding_);
-    sourceColumn->addSpacing(6);
-    sourceColumn->addWidget(modulesCaption);
-    sourceColumn->addWidget(moduleList_, 1);
-
-    auto* resultsColumn = new QVBoxLayout;
-    resultsColumn->addWidget(resultsCaption);
-    resultsColumn->addWidget(results_, 1);
-
-    auto* options = new QVBoxLayout;
-    options->addWidget(language_->russianButton());
-    options->addWidget(language_->englishButton());
-    auto* languageRow = new QHBoxLayout;
-    languageRow->addWidget(languageCaption);
-    languageRow->addLayout(options);
-    languageRow->addStretch(1);
-
-    auto* progressColumn = new QVBoxLayout;
-    progressColumn->addWidget(progress_.bar());
-    progressColumn->addWidget(progress_.label());
-
-    auto* leftButtons = new QHBoxLayout;
-    leftButtons->addWidget(addModulesButton_);
-    leftButtons->addWidget(openFileButton_);
-    leftButtons->addStretch(1);
-    auto* rightButtons = new QHBoxLayout;
-    rightButtons->addWidget(run_.startButton);
-    rightButtons->addWidget(run_.stopButton);
-    rightButtons->addWidget(run_.exitButton);
-
-    // Two areas side by side, split by Line4; Line1 to Line3 divide the rows.
-    auto* layout = new QGridLayout(this);
-    layout->addLayout(headingRow, 0, 0, 1, 3);
-    layout->addWidget(ui::makeLine(this, "Line1", QFrame::HLine), 1, 0, 1, 3);
-    layout->addLayout(sourceColumn, 2, 0);
-    layout->addWidget(ui::makeLine(this, "Line4", QFrame::VLine), 2, 1);
-    layout->addLayout(resultsColumn, 2, 2);
-    layout->addWidget(ui::makeLine(this, "Line2", QFrame::HLine), 3, 0, 1, 3);
-    layout->addLayout(languageRow, 4, 0);
-    layout->addLayout(progressColumn, 4, 2);
-    layout->addWidget(ui::makeLine(this, "Line3", QFrame::HLine), 5, 0, 1, 3);
-    layout->addLayout(leftButtons, 6, 0);
-    layout->addLayout(rightButtons, 6, 2);
-    layout->setColumnStretch(0, 1);
-    layout->setColumnStretch(2, 1);
-    layout->setRowStretch(2, 1);
-    resize(560, 330);
+    controls_.languages->select(Language::Russian);
 }
 
 void EmbedWindow::connectActions() {
-    connect(language_, &ui::LanguageOptions::languageChanged, this,
-            [this](Language language) { ui::resetModuleList(*moduleList_, language, defaults_); });
-    connect(openFileButton_, &QPushButton::clicked, this, [this] { run_.openFile.run(); });
+    connect(controls_.languages, &ui::LanguageOptions::languageChanged, this,
+            [this](Language language) {
+                ui::resetModuleList(*controls_.modules, language, defaults_);
+            });
+    connect(controls_.openFile, &QPushButton::clicked, this, [this] { openFile_.run(); });
     // Ignored during a run, like the disabled open-file button.
-    connect(sourceBox_, &ui::DoubleClickLineEdit::doubleClicked, this, [this] {
-        if (openFileButton_->isEnabled()) {
-            run_.openFile.run();
+    connect(controls_.source, &ui::DoubleClickLineEdit::doubleClicked, this, [this] {
+        if (controls_.openFile->isEnabled()) {
+            openFile_.run();
         }
     });
-    connect(addModulesButton_, &QPushButton::clicked, this, &EmbedWindow::showChooser);
+    connect(controls_.addModules, &QPushButton::clicked, this, &EmbedWindow::showChooser);
     // A double-click anywhere in the module list, on an entry or not.
-    moduleList_->viewport()->installEventFilter(this);
-    connect(run_.startButton, &QPushButton::clicked, this, &EmbedWindow::startSearch);
-    connect(run_.stopButton, &QPushButton::clicked, this, &EmbedWindow::requestStop);
+    controls_.modules->viewport()->installEventFilter(this);
+    controls_.results->setOpener(
+        [this](const std::filesystem::path& report) { viewers_.open(report, this); });
+    connect(controls_.version, &ui::ClickableLabel::clicked, this, &EmbedWindow::showAbout);
+    connect(controls_.start, &QPushButton::clicked, this, &EmbedWindow::startRun);
+    connect(controls_.stop, &QPushButton::clicked, this, &EmbedWindow::askStop);
+    connect(controls_.exit, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void EmbedWindow::startUp() {
@@ -167,117 +78,58 @@ void EmbedWindow::startUp() {
     }
 }
 
-void EmbedWindow::startSearch() {
-    run_.openFile.takeTypedPath();
-    run_.guard.beginRun();
-    setRunButtonsEnabled(false);
-    if (sourceBox_->text().isEmpty()) {
-        endByMessage(QString::fromUtf8(kChooseSourceMessage));
-        return;
-    }
-    auto modules = ui::moduleListEntries(*moduleList_);
-    if (noModuleSelected(modules)) {
-        endByMessage(QString::fromUtf8(kChooseModulesMessage));
+void EmbedWindow::startRun() {
+    openFile_.takeTypedPath();
+    if (!run_.begin()) {
         return;
     }
     // Every path of the run is fixed here; later changes in the window do not reach it.
-    EmbedJobInputs inputs{runFolder(),           sourceBox_->text().toStdString(),
-                          language_->language(), std::move(modules),
-                          startFolder_,          nullptr,
-                          encoding_->forced()};
-    // The start button is disabled while a run goes on, and a stopped run is only
-    // waited for, so the runner always takes the job.
-    [[maybe_unused]] const bool started = run_.runner.start<EmbedOutcome>(
-        [search = searchJob_, inputs = std::move(inputs)](JobControl& control) {
-            return search(inputs, control);
-        },
-        [this](ui::JobRunner::End end, std::optional<EmbedOutcome> outcome, const QString& error) {
-            finishRun(end, std::move(outcome), error);
-        });
-    assert(started);
+    const auto request = currentRequest();
+    run_.run(
+        checkEmbedRequest(request),
+        [job = job_, request](JobControl& control) { return job(request, control); },
+        [this](const EmbedOutcome& outcome) { finishRun(outcome); });
 }
 
-void EmbedWindow::requestStop() {
-    if (run_.guard.askStop() != ui::RunGuard::StopAnswer::Yes) {
-        return;
+void EmbedWindow::askStop() {
+    run_.askStop();
+}
+
+void EmbedWindow::finishRun(const EmbedOutcome& outcome) {
+    ui::showSearchEnd(outcome.ending, controls_.progress, *controls_.results);
+}
+
+void EmbedWindow::enableRunButtons(bool enabled) {
+    for (auto* button : {controls_.addModules, controls_.openFile, controls_.start}) {
+        button->setEnabled(enabled);
     }
-    setRunButtonsEnabled(true);
-    progress_.show(0);
+    controls_.languages->setEnabled(enabled);
 }
 
-void EmbedWindow::finishRun(ui::JobRunner::End end, std::optional<EmbedOutcome> outcome,
-                            const QString& error) {
-    switch (end) {
-        case ui::JobRunner::End::Stopped:
-            // A stop confirmed after the job's last stop point leaves a finished run.
-            if (outcome && (outcome->ending == EmbedEnding::Completed ||
-                            outcome->ending == EmbedEnding::NothingFound)) {
-                showOutcome(*outcome);
-                return;
-            }
-            progress_.show(0);
-            // Reports written before the stop are on disk.
-            results_->reread();
-            return;
-        case ui::JobRunner::End::Failed:
-            endByMessage(error.isEmpty()
-                             ? QString::fromUtf8(kSearchBrokeOffMessage)
-                             : QString::fromUtf8(kSearchBrokeOffMessage) + u'\n' + error);
-            return;
-        case ui::JobRunner::End::Completed:
-            assert(outcome);
-            showOutcome(*outcome);
-            return;
-    }
-}
-
-void EmbedWindow::showOutcome(const EmbedOutcome& outcome) {
-    switch (outcome.ending) {
-        case EmbedEnding::TextTooShort:
-        case EmbedEnding::Failed:
-            endByMessage(QString::fromStdString(outcome.message));
-            return;
-        case EmbedEnding::NothingFound:
-            endByMessage(QString::fromStdString(outcome.message));
-            progress_.show(100);
-            results_->reread();
-            return;
-        case EmbedEnding::Completed:
-            progress_.show(100);
-            run_.guard.setBusy(false);
-            setRunButtonsEnabled(true);
-            results_->reread();
-            return;
-        case EmbedEnding::Stopped:
-            progress_.show(0);
-            return;
-    }
-}
-
-void EmbedWindow::endByMessage(const QString& text) {
-    dialogs_.inform(this, text);
-    setRunButtonsEnabled(true);
-}
-
-void EmbedWindow::setRunButtonsEnabled(bool enabled) {
-    addModulesButton_->setEnabled(enabled);
-    openFileButton_->setEnabled(enabled);
-    run_.startButton->setEnabled(enabled);
-    language_->setEnabled(enabled);
+EmbedRequest EmbedWindow::currentRequest() const {
+    // SourceFolder, or StartFolder while no file was chosen.
+    const auto& chosen = openFile_.sourceFolder();
+    return {chosen.empty() ? startFolder_ : chosen,
+            controls_.source->text().toStdString(),
+            controls_.languages->language(),
+            ui::moduleListEntries(*controls_.modules),
+            startFolder_,
+            nullptr,
+            controls_.encoding->forced()};
 }
 
 void EmbedWindow::progress(int percent) {
-    progress_.show(percent);
+    controls_.progress.show(percent);
 }
 
 void EmbedWindow::showResultFiles(const ResultFiles& files) {
-    results_->showJobFiles(files, sourceBox_->text());
+    controls_.results->showJobFiles(files, controls_.source->text());
 }
 
 void EmbedWindow::closeEvent(QCloseEvent* event) {
-    // A confirmed exit has stopped the job and waited for it, so no report is
-    // left half written.
-    if (!run_.guard.confirmExit()) {
+    // A confirmed exit stops the job; the session waits for it as the window goes,
+    // so no report is left half written.
+    if (!run_.confirmExit()) {
         event->ignore();
         return;
     }
@@ -287,7 +139,7 @@ void EmbedWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool EmbedWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == moduleList_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == controls_.modules->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         showChooser();
     }
     return QWidget::eventFilter(watched, event);
@@ -295,18 +147,13 @@ bool EmbedWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void EmbedWindow::showChooser() {
     chooser_.show([this] {
-        return new ui::ModuleChooser(startFolder_, moduleList_, run_.startButton, this);
+        return new ui::ModuleChooser(startFolder_, controls_.modules, controls_.start, this);
     });
 }
 
 void EmbedWindow::showAbout() {
     about_.show(
         [this] { return new ui::AboutWindow(QString::fromUtf8(ui::kEmbedDescription), this); });
-}
-
-std::filesystem::path EmbedWindow::runFolder() const {
-    const auto& chosen = run_.openFile.sourceFolder();
-    return chosen.empty() ? startFolder_ : chosen;
 }
 
 }  // namespace undertext::embed

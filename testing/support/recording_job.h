@@ -8,19 +8,15 @@
 
 namespace undertext::testing {
 
-// A job-control double: records every progress value, every other event (as
-// "message TEXT", "enable", "disable", "list" for a re-read, "list NAME+SUFFIX"
-// with "(shown)" for the name the window shows) and every stop point, and asks
-// for a stop at a chosen stop point (counted from 1; 0 never stops).
+// A job-control double: records every progress value, every result-list event
+// ("list" for a re-read, "list NAME+SUFFIX" with "(shown)" for the name the
+// window shows) and every stop point, and asks for a stop at a chosen stop point
+// (counted from 1; 0 never stops).
 class RecordingJob final : public JobControl {
   public:
     explicit RecordingJob(long stopAt = 0) : stopAt_(stopAt) {}
 
     void progress(int percent) override { progressValues.push_back(percent); }
-    void showMessage(const std::string& text) override { events.push_back("message " + text); }
-    void enableRunButtons(bool enabled) override {
-        events.push_back(enabled ? "enable" : "disable");
-    }
     void showResultFiles(const ResultFiles& files) override {
         events.push_back(files.suffix.empty()
                              ? "list"

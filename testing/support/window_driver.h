@@ -18,9 +18,10 @@
 
 #include "common/core/job_control.h"
 #include "common/ui/run/job_runner.h"
-#include "testing/ui/scripted_dialogs.h"
+#include "common/ui/widgets/object_names.h"
 #include "testing/support/source_encodings.h"
 #include "testing/support/temp_folder.h"
+#include "testing/ui/scripted_dialogs.h"
 
 namespace undertext::testing {
 
@@ -79,8 +80,6 @@ class JobGate {
       public:
         Held(JobGate& gate, JobControl& inner) : gate_(gate), inner_(inner) {}
         void progress(int percent) override { inner_.progress(percent); }
-        void showMessage(const std::string& text) override { inner_.showMessage(text); }
-        void enableRunButtons(bool enabled) override { inner_.enableRunButtons(enabled); }
         void showResultFiles(const ResultFiles& files) override { inner_.showResultFiles(files); }
         bool stopPoint() override {
             gate_.reached_ = true;
@@ -224,9 +223,9 @@ inline void expectCopiesGiveTheOriginalsReports(WindowDriver& driver, const Temp
     for (const auto& [name, encoding] : copies) {
         driver.choose(texts.write(name, TextEncoder(encoding).encodeFile(text)), openButton);
         EXPECT_EQ(
-            driver.text("EncodingLabel"),
+            driver.text(ui::names::kEncodingLabel),
             QStringLiteral("Кодировка: ") + QString::fromStdString(describeEncoding(encoding)));
-        ASSERT_EQ(driver.runToTheEnd("Command1"), ui::JobRunner::End::Completed);
+        ASSERT_EQ(driver.runToTheEnd(ui::names::kStartButton), ui::JobRunner::End::Completed);
         for (const auto* suffix : suffixes) {
             EXPECT_EQ(texts.read(name + suffix),
                       TextEncoder(encoding).encodeFile(texts.read(std::string("w.txt") + suffix)))

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/result.h"
 #include "common/core/text/letters.h"
 
 namespace undertext {
@@ -36,6 +37,9 @@ DefaultModules lookUpDefaultModules(const std::filesystem::path& startFolder);
 // SelectedModules after a change of language: only that language's default
 // module, or nothing when it is missing.
 std::vector<std::string> modulesForLanguage(Language language, const DefaultModules& defaults);
+
+// The refusal of a run that selects no module.
+inline constexpr const char* kChooseModulesMessage = "Выберите модули словарей";
 
 // An empty list, or one whose first entry is an empty name, selects no module.
 bool noModuleSelected(const std::vector<std::string>& selectedModules);

@@ -4,6 +4,10 @@
 
 namespace undertext {
 
+Status checkSourceChosen(std::string_view name) {
+    return name.empty() ? Status::failure(kChooseSourceMessage) : Status::success();
+}
+
 bool isBareFileName(std::string_view name) {
     return name.find('/') == std::string_view::npos;
 }

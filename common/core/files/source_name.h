@@ -4,7 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "common/core/result.h"
+
 namespace undertext {
+
+// The refusal of a run whose source-name box is empty.
+inline constexpr const char* kChooseSourceMessage = "Выберите исходный файл";
+
+// The check of Embed's and Echoscan's source-name box: a name was given.
+Status checkSourceChosen(std::string_view name);
 
 // The source-name box of Embed and Echoscan holds a bare file name: the text and
 // the reports written beside it live in SourceFolder. A typed name with a folder

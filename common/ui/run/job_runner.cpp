@@ -23,12 +23,6 @@ class JobRunner::Control final : public JobControl {
         lastPercent_ = percent;
         forward([percent](JobEvents& events) { events.progress(percent); });
     }
-    void showMessage(const std::string& text) override {
-        forward([text](JobEvents& events) { events.showMessage(text); });
-    }
-    void enableRunButtons(bool enabled) override {
-        forward([enabled](JobEvents& events) { events.enableRunButtons(enabled); });
-    }
     void showResultFiles(const ResultFiles& files) override {
         forward([files](JobEvents& events) { events.showResultFiles(files); });
     }

@@ -17,10 +17,10 @@
 namespace undertext::ui {
 
 // Runs one core job at a time on a worker thread. What the job reports (progress
-// and window effects) reaches the window's JobEvents on the GUI thread through
+// and the files it wrote) reaches the window's JobEvents on the GUI thread through
 // the event queue, never by a nested event loop, in the order the job sent it;
-// what the job returns reaches the window's end handler when the job has ended.
-// The window owns the runner; destroying the runner asks a running job to stop
+// what the job returns reaches the end handler when the job has ended. A window's
+// run session owns the runner; destroying the runner asks a running job to stop
 // and waits for it, and nothing that job sends afterwards reaches anyone: this is
 // how every window shuts its job down.
 //

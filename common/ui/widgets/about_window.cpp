@@ -1,13 +1,14 @@
 #include "common/ui/widgets/about_window.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "common/ui/widgets/object_names.h"
 #include "common/ui/widgets/window_parts.h"
 
 namespace undertext::ui {
@@ -31,24 +32,24 @@ QPixmap aboutPicture() {
 
 AboutWindow::AboutWindow(const QString& description, QWidget* parent)
     : QWidget(parent, Qt::Window) {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QString::fromLatin1(about_names::kWindow));
     setWindowTitle(QStringLiteral("О программе"));
 
     auto* heading = new QLabel(description, this);
-    heading->setObjectName(QStringLiteral("Label1"));
+    heading->setObjectName(QString::fromLatin1(about_names::kHeading));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     auto* version = new QLabel(versionText(), this);
-    version->setObjectName(QStringLiteral("Label2"));
+    version->setObjectName(QString::fromLatin1(about_names::kVersion));
     auto* author = new QLabel(QString::fromUtf8(kAuthorText), this);
-    author->setObjectName(QStringLiteral("Label3"));
+    author->setObjectName(QString::fromLatin1(about_names::kAuthor));
     auto* picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setObjectName(QString::fromLatin1(about_names::kPicture));
     picture->setPixmap(aboutPicture());
     picture->setFixedSize(88, 31);
     auto* address = new QLineEdit(QString::fromUtf8(kWebAddress), this);
-    address->setObjectName(QStringLiteral("Text1"));
+    address->setObjectName(QString::fromLatin1(about_names::kAddress));
     address->setReadOnly(true);
 
     auto* layout = new QVBoxLayout(this);

@@ -13,7 +13,7 @@ inline constexpr const char* kEchoscanDescription = "Поиск повторяю
 inline constexpr const char* kAuthorText = "Автор и разработчик - команда Undertext";
 inline constexpr const char* kWebAddress = "http://www.undertext.example.org/";
 
-// The About window Form2 ("О программе"): the program's description, the version,
+// The About window ("О программе"): the program's description, the version,
 // the author, an 88 x 31 picture and the web address. It has no actions and is
 // closed with its close box or Escape. Shown without blocking (see SingleWindow).
 class AboutWindow final : public QWidget {

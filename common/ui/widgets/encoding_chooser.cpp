@@ -4,12 +4,14 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "common/ui/widgets/object_names.h"
+
 namespace undertext::ui {
 
 EncodingChooser::EncodingChooser(QWidget* parent)
     : QWidget(parent), label_(new QLabel(this)), box_(new QComboBox(this)) {
-    label_->setObjectName(QStringLiteral("EncodingLabel"));
-    box_->setObjectName(QStringLiteral("EncodingBox"));
+    label_->setObjectName(QString::fromLatin1(names::kEncodingLabel));
+    box_->setObjectName(QString::fromLatin1(names::kEncodingBox));
     box_->addItem(QStringLiteral("Авто"));
     for (const auto& choice : kEncodingChoices) {
         box_->addItem(

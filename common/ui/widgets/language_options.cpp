@@ -4,6 +4,8 @@
 #include <QListWidget>
 #include <QRadioButton>
 
+#include "common/ui/widgets/object_names.h"
+
 namespace undertext::ui {
 
 LanguageOptions::LanguageOptions(QWidget* parent)
@@ -11,8 +13,8 @@ LanguageOptions::LanguageOptions(QWidget* parent)
       russian_(new QRadioButton(QStringLiteral("Русский"), parent)),
       english_(new QRadioButton(QStringLiteral("Английский"), parent)),
       group_(new QButtonGroup(this)) {
-    russian_->setObjectName(QStringLiteral("Option1"));
-    english_->setObjectName(QStringLiteral("Option2"));
+    russian_->setObjectName(QString::fromLatin1(names::kRussianOption));
+    english_->setObjectName(QString::fromLatin1(names::kEnglishOption));
     group_->setExclusive(true);
     group_->addButton(russian_);
     group_->addButton(english_);

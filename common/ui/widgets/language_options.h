@@ -16,7 +16,7 @@ class QWidget;
 
 namespace undertext::ui {
 
-// The language options Option1 "Русский" and Option2 "Английский": selecting one
+// The language options "Русский" and "Английский": selecting one
 // clears the other. Neither is selected until the window selects one at load.
 // The buttons are children of the parent given, which owns them. GUI thread only.
 class LanguageOptions final : public QObject {
@@ -52,7 +52,7 @@ class LanguageOptions final : public QObject {
     std::optional<Language> selected_;
 };
 
-// SelectedModules as the module list List1 shows them, in list order.
+// SelectedModules as the module list shows them, in list order.
 std::vector<std::string> moduleListEntries(const QListWidget& list);
 
 // The reset on a change of language: the list is emptied and the language's

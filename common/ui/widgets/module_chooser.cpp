@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "common/core/dictionary/dictionary_modules.h"
+#include "common/ui/widgets/object_names.h"
 #include "common/ui/widgets/window_parts.h"
 
 namespace undertext::ui {
@@ -40,26 +41,29 @@ ModuleChooser::ModuleChooser(const std::filesystem::path& startFolder, QListWidg
       chosen_(new QListWidget(this)),
       mainList_(mainList),
       primaryButton_(primaryButton) {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(QString::fromLatin1(chooser_names::kWindow));
     setWindowTitle(QStringLiteral("Выберите модули словаря"));
 
-    auto* heading = makeLabel(this, "Label3", QStringLiteral("Выберите модули словаря"));
+    auto* heading =
+        makeLabel(this, chooser_names::kHeading, QStringLiteral("Выберите модули словаря"));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
-    auto* availableCaption = makeLabel(this, "Label1", QStringLiteral("Доступные модули:"));
-    auto* chosenCaption = makeLabel(this, "Label2", QStringLiteral("Выбраные модули:"));
-    available_->setObjectName(QStringLiteral("File1"));
-    chosen_->setObjectName(QStringLiteral("List1"));
-    auto* add = makeArrowButton(this, "Command1", QStringLiteral(">"));
-    auto* addAllButton = makeArrowButton(this, "Command2", QStringLiteral(">>"));
-    auto* remove = makeArrowButton(this, "Command3", QStringLiteral("<"));
-    auto* removeAll = makeArrowButton(this, "Command4", QStringLiteral("<<"));
+    auto* availableCaption =
+        makeLabel(this, chooser_names::kAvailableCaption, QStringLiteral("Доступные модули:"));
+    auto* chosenCaption =
+        makeLabel(this, chooser_names::kChosenCaption, QStringLiteral("Выбраные модули:"));
+    available_->setObjectName(QString::fromLatin1(chooser_names::kAvailableList));
+    chosen_->setObjectName(QString::fromLatin1(chooser_names::kChosenList));
+    auto* add = makeArrowButton(this, chooser_names::kAddButton, QStringLiteral(">"));
+    auto* addAllButton = makeArrowButton(this, chooser_names::kAddAllButton, QStringLiteral(">>"));
+    auto* remove = makeArrowButton(this, chooser_names::kRemoveButton, QStringLiteral("<"));
+    auto* removeAll = makeArrowButton(this, chooser_names::kRemoveAllButton, QStringLiteral("<<"));
     done_ = new QPushButton(QStringLiteral("Готово"), this);
-    done_->setObjectName(QStringLiteral("Command5"));
+    done_->setObjectName(QString::fromLatin1(chooser_names::kDoneButton));
     done_->setAutoDefault(true);
     auto* cancelButton = new QPushButton(QStringLiteral("Отменить"), this);
-    cancelButton->setObjectName(QStringLiteral("Command6"));
+    cancelButton->setObjectName(QString::fromLatin1(chooser_names::kCancelButton));
     cancelButton->setAutoDefault(true);
 
     auto* arrows = new QVBoxLayout;

@@ -12,8 +12,8 @@ class QPushButton;
 
 namespace undertext::ui {
 
-// The module chooser Form4: the modules of startFolder on the left (File1), the
-// chosen ones on the right (List1). "Готово" writes the choice position by
+// The module chooser: the modules of startFolder on the left, the chosen ones on
+// the right. "Готово" writes the choice position by
 // position into the main window's module list; "Готово" and "Отменить" give the
 // focus to the main window's primary button unless it is disabled; the close box
 // changes nothing. Not modal; show it through SingleWindow so that only one

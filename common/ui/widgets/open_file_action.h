@@ -22,10 +22,10 @@ inline constexpr const char* kEchoscanReportPattern = "_Rec*.*";
 // The controls of a main window that the open-file action fills in; only the
 // primary button may be null.
 struct OpenFileTargets {
-    QLineEdit* sourceBox;            // Text1: the file name without its folder
-    ResultFileList* results;         // File2
+    QLineEdit* sourceBox;            // the file name without its folder
+    ResultFileList* results;         // the reports of that name
     LanguageOptions* language;       // follows the letters of the file
-    QAbstractButton* primaryButton;  // Command1: gets the focus unless disabled
+    QAbstractButton* primaryButton;  // the start button: gets the focus unless disabled
     EncodingChooser* encoding;       // shows the encoding found in the file
 };
 

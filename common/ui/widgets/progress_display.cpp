@@ -6,6 +6,7 @@
 #include <QProgressBar>
 
 #include "common/core/report/number_text.h"
+#include "common/ui/widgets/object_names.h"
 
 namespace undertext::ui {
 
@@ -17,11 +18,11 @@ QString progressText(int percent) {
 ProgressDisplay::ProgressDisplay(QWidget* parent)
     : bar_(new QProgressBar(parent)),
       label_(new QLabel(QString::fromUtf8(kProgressDesignText), parent)) {
-    bar_->setObjectName(QStringLiteral("ProgressBar1"));
+    bar_->setObjectName(QString::fromLatin1(names::kProgressBar));
     bar_->setRange(0, 100);
     bar_->setValue(0);
     bar_->setTextVisible(false);
-    label_->setObjectName(QStringLiteral("Label2"));
+    label_->setObjectName(QString::fromLatin1(names::kProgressLabel));
 }
 
 void ProgressDisplay::show(int percent) {

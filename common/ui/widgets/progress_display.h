@@ -14,7 +14,7 @@ inline constexpr const char* kProgressDesignText = "Готово   0 %";
 // «Готово  N %»: "Готово " followed by the number text of percent and " %".
 QString progressText(int percent);
 
-// The progress bar ProgressBar1 (0 to 100) and the label Label2 of a main window.
+// The progress bar (0 to 100) and its label of a main window.
 // Both widgets are created as children of parent, which owns them; the window
 // places them in its layout. GUI thread only.
 class ProgressDisplay {

@@ -3,12 +3,13 @@
 #include <QKeyEvent>
 
 #include "common/core/files/file_names.h"
+#include "common/ui/widgets/object_names.h"
 
 namespace undertext::ui {
 
 ResultFileList::ResultFileList(QWidget* parent)
     : QListWidget(parent), pattern_(QString::fromUtf8(kNoFilePattern)) {
-    setObjectName(QStringLiteral("File2"));
+    setObjectName(QString::fromLatin1(names::kResultList));
     connect(this, &QListWidget::itemDoubleClicked, this, &ResultFileList::openEntry);
 }
 

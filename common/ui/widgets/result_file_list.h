@@ -13,7 +13,7 @@ namespace undertext::ui {
 // The pattern of the result list before a source is chosen; it matches nothing.
 inline constexpr const char* kNoFilePattern = "no file at all";
 
-// The result-file list File2: the files of a folder whose names match a pattern
+// The result-file list: the files of a folder whose names match a pattern
 // (letter case ignored), by name. A double-click or Enter on the selected entry
 // hands it to the opener, also while a job runs. GUI thread only.
 class ResultFileList final : public QListWidget {

@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "common/core/version.h"
+#include "common/ui/widgets/object_names.h"
 
 namespace undertext::ui {
 
@@ -62,10 +63,45 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
     return button;
 }
 
+QPushButton* makeOpenFileButton(QWidget* window, const char* objectName) {
+    return makeButton(window, QString::fromLatin1(objectName), QStringLiteral("Открыть файл"),
+                      ButtonIcon::OpenFile);
+}
+
+QPushButton* makeStartSearchButton(QWidget* window) {
+    return makeButton(window, QString::fromLatin1(names::kStartButton),
+                      QStringLiteral("Начать поиск"), ButtonIcon::Start);
+}
+
+QPushButton* makeStopButton(QWidget* window) {
+    return makeButton(window, QString::fromLatin1(names::kStopButton), QStringLiteral("Остановить"),
+                      ButtonIcon::Stop);
+}
+
+QPushButton* makeExitButton(QWidget* window) {
+    return makeButton(window, QString::fromLatin1(names::kExitButton), QStringLiteral("Выйти"),
+                      ButtonIcon::Exit);
+}
+
 QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(objectName));
     return label;
+}
+
+QLabel* makeHeading(QWidget* parent, const char* objectName, const QString& text,
+                    HeadingSize size) {
+    auto* heading = makeLabel(parent, objectName, text);
+    QFont font = heading->font();
+    font.setBold(true);
+    if (size.pointSize > 0) {
+        font.setPointSize(size.pointSize);
+    } else if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * size.factor);
+    }
+    heading->setFont(font);
+    heading->setWordWrap(true);
+    return heading;
 }
 
 QFrame* makeLine(QWidget* parent, const char* objectName, QFrame::Shape shape) {

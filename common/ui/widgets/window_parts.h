@@ -25,8 +25,30 @@ QIcon buttonIcon(ButtonIcon icon);
 QPushButton* makeButton(QWidget* parent, const QString& objectName, const QString& caption,
                         ButtonIcon icon);
 
+// The buttons that run a job, made as every main window makes them: "Остановить"
+// and "Выйти"; Embed's and Echoscan's "Открыть файл" (named as the window names
+// it) and "Начать поиск".
+QPushButton* makeOpenFileButton(QWidget* window, const char* objectName);
+QPushButton* makeStartSearchButton(QWidget* window);
+QPushButton* makeStopButton(QWidget* window);
+QPushButton* makeExitButton(QWidget* window);
+
 // A label with its object name and text, owned by parent.
 QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text);
+
+// The size of a window's heading: its label's own font scaled by a factor, or a
+// fixed size in points.
+struct HeadingSize {
+    static HeadingSize scaled(double factor) { return {factor, 0}; }
+    static HeadingSize inPoints(int pointSize) { return {1.0, pointSize}; }
+
+    double factor;
+    int pointSize;  // 0: the font is scaled
+};
+
+// A window's heading: a bold label of the size given that wraps its words. A font
+// given in pixels has no point size to scale and keeps its size.
+QLabel* makeHeading(QWidget* parent, const char* objectName, const QString& text, HeadingSize size);
 
 // A sunken dividing line (QFrame::HLine or QFrame::VLine) with its object name.
 QFrame* makeLine(QWidget* parent, const char* objectName, QFrame::Shape shape);
@@ -48,7 +70,7 @@ class ClickableLabel final : public QLabel {
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-// A text box that reports a double-click (the source-file box Text1).
+// A text box that reports a double-click (the source-file box).
 class DoubleClickLineEdit final : public QLineEdit {
     Q_OBJECT
 

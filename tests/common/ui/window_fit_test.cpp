@@ -14,6 +14,7 @@
 #include "create/ui/request_window.h"
 #include "echoscan/ui/echoscan_window.h"
 #include "embed/core/embed_reports.h"
+#include "embed/ui/embed_object_names.h"
 #include "embed/ui/embed_report_program.h"
 #include "embed/ui/embed_window.h"
 #include "testing/support/qt_application.h"
@@ -53,10 +54,10 @@ class WindowFit : public ::testing::Test {
     std::vector<std::unique_ptr<QWidget>> everyWindow() {
         std::vector<std::unique_ptr<QWidget>> windows;
         auto embed = std::make_unique<embed::EmbedWindow>(start.path(), dialogs);
-        auto* list = embed->findChild<QListWidget*>(QStringLiteral("List1"));
+        auto* list = embed->findChild<QListWidget*>(QString::fromLatin1(embed::names::kModuleList));
         windows.push_back(std::make_unique<ModuleChooser>(start.path(), list, nullptr));
         windows.push_back(std::move(embed));
-        windows.push_back(std::make_unique<echoscan::EchoscanWindow>(dialogs, start.path()));
+        windows.push_back(std::make_unique<echoscan::EchoscanWindow>(start.path(), dialogs));
         windows.push_back(std::make_unique<create::CreateWindow>(start.path(), dialogs));
         windows.push_back(std::make_unique<create::RequestWindow>());
         windows.push_back(std::make_unique<AboutWindow>(QString::fromUtf8(kCreateDescription)));

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/core/text/codepage.h"
-#include "create/core/analysis_run.h"
+#include "create/core/create_run.h"
 #include "create/core/phrase_search.h"
 #include "create/core/phrase_words.h"
 #include "create/core/variant_random.h"
@@ -77,15 +77,12 @@ class ScriptedRandom final : public RandomSource {
     std::deque<float> values_;
 };
 
-// Records the window effects of a run as readable lines (texts in UTF-8).
-class RecordingEffects final : public AnalysisEffects {
+// Records the window effects of a run's start as readable lines (texts in UTF-8).
+class RecordingEffects final : public CreateEffects {
   public:
-    void enableRunButtons(bool on) override { log.push_back(on ? "buttons on" : "buttons off"); }
-    void focusPhraseBox() override { log.push_back("focus"); }
     void rewritePhraseBox(std::string_view text) override {
         log.push_back("phrase [" + cp1251ToUtf8(text) + "]");
     }
-    void showMessage(const std::string& message) override { log.push_back("message " + message); }
     void progress(int percent) override { log.push_back("progress " + std::to_string(percent)); }
 
     Strings log;

@@ -16,7 +16,9 @@
 #include "common/ui/run/job_runner.h"
 #include "common/ui/widgets/about_window.h"
 #include "common/ui/widgets/module_chooser.h"
+#include "common/ui/widgets/object_names.h"
 #include "common/ui/widgets/window_parts.h"
+#include "create/ui/create_object_names.h"
 #include "create/ui/create_window.h"
 #include "create/ui/phrase_box.h"
 #include "create/ui/request_window.h"
@@ -44,11 +46,12 @@ class CreateWindowTest : public ::testing::Test {
         start.write("COMMON.DIC", utf8ToCp1251("скот\r\nкотел\r\nтоска\r\n"));
         start.write("COMMON_E.DIC", "tic\r\natom\r\norca\r\ntoad\r\nattic\r\nscat\r\n");
     }
-    void open(const std::filesystem::path& folder = {}, AnalysisSearch search = searchPhrase) {
+    void open(const std::filesystem::path& folder = {},
+              JobFunction<CreateRequest, CreateOutcome> job = createJob) {
         driver.reset();
         window.reset();
         window = std::make_unique<CreateWindow>(folder.empty() ? start.path() : folder, dialogs,
-                                                std::move(search));
+                                                std::move(job));
         driver = std::make_unique<testing::WindowDriver>(*window, dialogs);
         endedSpy = std::make_unique<QSignalSpy>(window.get(), &CreateWindow::ended);
         window->startUp();
@@ -59,19 +62,20 @@ class CreateWindowTest : public ::testing::Test {
     }
     void click(const char* name) { driver->click(name); }
     RequestWindow* request() const { return window->findChild<RequestWindow*>(); }
-    QLineEdit* phrase() const { return control<QLineEdit>("Text2"); }
-    QLineEdit* result() const { return control<QLineEdit>("Text3"); }
-    QString progressText() const { return driver->text("Label2"); }
-    QString module() const { return control<QListWidget>("List1")->item(0)->text(); }
+    QLineEdit* phrase() const { return control<QLineEdit>(names::kPhraseBox); }
+    QLineEdit* result() const { return control<QLineEdit>(names::kResultLine); }
+    QString progressText() const { return driver->text(ui::names::kProgressLabel); }
+    QString module() const { return control<QListWidget>(names::kModuleList)->item(0)->text(); }
     QPushButton* requestButton(const char* name) const {
         return request()->findChild<QPushButton*>(QString::fromLatin1(name));
     }
-    void agree() { QTest::mouseClick(requestButton("Command1"), Qt::LeftButton); }
+    void agree() { QTest::mouseClick(requestButton(request_names::kAgreeButton), Qt::LeftButton); }
     void type(const char* text) { phrase()->insert(QString::fromUtf8(text)); }
     void pressEnter() { QTest::keyClick(phrase(), Qt::Key_Return); }
     bool actionButtonsEnabled(bool enabled) const {
         return std::ranges::all_of(
-            std::initializer_list{"Command4", "Command6", "Command1", "Command5"},
+            std::initializer_list{names::kNextButton, names::kPreviousButton, names::kSaveButton,
+                                  names::kAddModulesButton},
             [&](const char* name) { return driver->enabled(name) == enabled; });
     }
     void waitForRun() { EXPECT_EQ(driver->awaitEnd(), ui::JobRunner::End::Completed); }
@@ -121,21 +125,25 @@ TEST_F(CreateWindowTest, StartsWithTheRequestInFrontAndOnlyConsentUnlocksIt) {
     auto* requestText = request()->findChild<QPlainTextEdit*>();
     EXPECT_EQ(requestText->toPlainText(),
               QString::fromUtf8(kRequestText).replace(u"\r\n"_s, u"\n"_s));
-    EXPECT_EQ(requestButton("Command1")->text(), u"  Я согласен   Я согласна"_s);
-    EXPECT_EQ(requestButton("Command2")->text(), u"Я не согласен Я не согласна"_s);
-    EXPECT_EQ(nextTabStop(requestText), requestButton("Command1"));
-    EXPECT_EQ(nextTabStop(requestButton("Command1")), requestButton("Command2"));
+    EXPECT_EQ(requestButton(request_names::kAgreeButton)->text(), u"  Я согласен   Я согласна"_s);
+    EXPECT_EQ(requestButton(request_names::kDisagreeButton)->text(),
+              u"Я не согласен Я не согласна"_s);
+    EXPECT_EQ(nextTabStop(requestText), requestButton(request_names::kAgreeButton));
+    EXPECT_EQ(nextTabStop(requestButton(request_names::kAgreeButton)),
+              requestButton(request_names::kDisagreeButton));
 
     EXPECT_EQ(window->windowTitle(), u"Синтез подсознательного компонента текста"_s);
-    const char* captions[][2] = {
-        {"Command4", "Следующий   вариант"},  {"Command6", "Предыдущий вариант"},
-        {"Command1", "Сохранить результаты"}, {"Command5", "Добавить модули"},
-        {"Command2", "Остановить"},           {"Command3", "Выйти"}};
+    const char* captions[][2] = {{names::kNextButton, "Следующий   вариант"},
+                                 {names::kPreviousButton, "Предыдущий вариант"},
+                                 {names::kSaveButton, "Сохранить результаты"},
+                                 {names::kAddModulesButton, "Добавить модули"},
+                                 {ui::names::kStopButton, "Остановить"},
+                                 {ui::names::kExitButton, "Выйти"}};
     for (const auto& [name, caption] : captions) {
         EXPECT_EQ(control(name)->text(), QString::fromUtf8(caption));
     }
     EXPECT_EQ(progressText(), u"Готово   0 %"_s);
-    EXPECT_EQ(nextTabStop(phrase()), control("Command4"));
+    EXPECT_EQ(nextTabStop(phrase()), control(names::kNextButton));
     EXPECT_TRUE(actionButtonsEnabled(false));
     EXPECT_TRUE(resultLineIsGrey());
     EXPECT_EQ(module(), u"COMMON.DIC"_s);
@@ -143,13 +151,14 @@ TEST_F(CreateWindowTest, StartsWithTheRequestInFrontAndOnlyConsentUnlocksIt) {
     // Before consent the phrase box does not react and Enter does nothing.
     type("cat");
     pressEnter();
-    EXPECT_TRUE(control<QRadioButton>("Option1")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(ui::names::kRussianOption)->isChecked());
     EXPECT_FALSE(driver->runner().isRunning());
     EXPECT_EQ(phrase()->text(), u"cat"_s);
     agree();
     EXPECT_TRUE(actionButtonsEnabled(true));
-    click("Command2");  // no phrase is active: nothing to stop, nothing to ask on closing
-    click("Command3");
+    click(
+        ui::names::kStopButton);  // no phrase is active: nothing to stop, nothing to ask on closing
+    click(ui::names::kExitButton);
     EXPECT_TRUE(ended());
     EXPECT_EQ(said(), QString());
 }
@@ -162,11 +171,11 @@ TEST_F(CreateWindowTest, WithoutModulesItWarnsAndDisagreeingOrClosingTheRequestE
         u"i Скачайте, разархивируйте и перепишите модули словарей в директорию программы\n"_s;
     EXPECT_EQ(said(), download);
     ASSERT_TRUE(request()->isVisible());
-    QTest::mouseClick(requestButton("Command2"), Qt::LeftButton);
+    QTest::mouseClick(requestButton(request_names::kDisagreeButton), Qt::LeftButton);
     EXPECT_TRUE(ended());
     EXPECT_FALSE(window->isVisible());
     open();
-    click("Label7");
+    click(names::kVersion);
     request()->close();
     EXPECT_TRUE(ended());
     EXPECT_FALSE(window->findChild<ui::AboutWindow*>()->isVisible());
@@ -177,10 +186,10 @@ TEST_F(CreateWindowTest, TheWholeRoadFromConsentToSavedResults) {
     open();
     agree();
     type("Cat");
-    EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(ui::names::kEnglishOption)->isChecked());
     EXPECT_EQ(module(), u"COMMON_E.DIC"_s);
     // Saving before any variant analyses first; the dialog is cancelled.
-    click("Command1");
+    click(names::kSaveButton);
     EXPECT_TRUE(dialogs.saveRequests().empty());
     waitForRun();
     EXPECT_EQ(dialogs.saveRequests().size(), 1u);
@@ -196,13 +205,13 @@ TEST_F(CreateWindowTest, TheWholeRoadFromConsentToSavedResults) {
     EXPECT_TRUE(kCatVariants.contains(second) && second != first);
     // Back through the ring: slot 1, then the empty slots 0 and 10.
     for (const QString& slot : {first, QString(), QString()}) {
-        click("Command6");
+        click(names::kPreviousButton);
         EXPECT_EQ(result()->text(), slot);
     }
 
     std::filesystem::create_directory(start / "out");
     dialogs.queueFile(QString::fromStdString((start / "out" / "cat.txt").string()));
-    click("Command1");
+    click(names::kSaveButton);
     const auto& asked = dialogs.saveRequests().at(1);
     EXPECT_EQ(
         QStringList({asked.title, asked.proposedName, asked.defaultSuffix, asked.initialFolder}),
@@ -216,14 +225,14 @@ TEST_F(CreateWindowTest, TheWholeRoadFromConsentToSavedResults) {
 
     // The next dialog starts in the remembered folder; a failed write is reported.
     dialogs.queueFile(QString::fromStdString((start / "out" / "cat.txt" / "x.txt").string()));
-    click("Command1");
+    click(names::kSaveButton);
     EXPECT_EQ(dialogs.saveRequests().at(2).initialFolder,
               QString::fromStdString((start / "out").string()));
     EXPECT_TRUE(said().startsWith(u"i "_s) && said().contains(u"x.txt"_s));
-    EXPECT_EQ(control("Command4"), QApplication::focusWidget());
+    EXPECT_EQ(control(names::kNextButton), QApplication::focusWidget());
     // The file type «Текст UTF-8» writes the same results in UTF-8.
     dialogs.queueFile(QString::fromStdString((start / "out" / "cat8.txt").string()), 1);
-    click("Command1");
+    click(names::kSaveButton);
     EXPECT_EQ(start.read("out/cat8.txt"),
               TextEncoder({TextEncoding::Utf8, false}).encode(start.read("out/cat.txt")));
 }
@@ -253,14 +262,14 @@ TEST_F(CreateWindowTest, AnEditWhileAVariantIsShownAsksAndSoDoesExit) {
     EXPECT_TRUE(result()->isEnabled());
 
     // Exit asks now; Yes closes every window of the program.
-    click("Command5");
-    click("Label7");
+    click(names::kAddModulesButton);
+    click(names::kVersion);
     auto* about = window->findChild<ui::AboutWindow*>();
-    EXPECT_EQ(about->findChild<QLabel*>(u"Label1"_s)->text(),
+    EXPECT_EQ(about->findChild<QLabel*>(QString::fromLatin1(ui::about_names::kHeading))->text(),
               u"Синтез подсознательного компонента текста."_s);
     auto* chooser = window->findChild<ui::ModuleChooser*>();
     ASSERT_TRUE(chooser->isVisible());
-    click("Command3");  // answered No
+    click(ui::names::kExitButton);  // answered No
     EXPECT_TRUE(window->isVisible());
     dialogs.queueAnswer(true);
     window->close();
@@ -270,7 +279,7 @@ TEST_F(CreateWindowTest, AnEditWhileAVariantIsShownAsksAndSoDoesExit) {
 }
 
 TEST_F(CreateWindowTest, DuringARunEnterDoesNothingAndAStopEndsItOnlyWhenConfirmed) {
-    open({}, gate.wrap(searchPhrase));
+    open({}, gate.wrap(createJob));
     startRun("cat");
     ASSERT_TRUE(driver->awaitHeld(gate));
     EXPECT_TRUE(actionButtonsEnabled(false));
@@ -283,15 +292,15 @@ TEST_F(CreateWindowTest, DuringARunEnterDoesNothingAndAStopEndsItOnlyWhenConfirm
     EXPECT_EQ(driver->awaitEnd(), ui::JobRunner::End::Completed);
     EXPECT_TRUE(kCatVariants.contains(result()->text()));
     // The variant hands the focus to the next-variant button.
-    EXPECT_EQ(QApplication::focusWidget(), control("Command4"));
-    click("Command6");  // one variant only: the slot before it is empty
+    EXPECT_EQ(QApplication::focusWidget(), control(names::kNextButton));
+    click(names::kPreviousButton);  // one variant only: the slot before it is empty
     EXPECT_EQ(result()->text(), QString());
 
     dialogs.queueAnswer(true);
     QTest::keyClick(phrase(), Qt::Key_Backspace);
     gate.rearm();
     pressEnter();
-    EXPECT_TRUE(driver->confirmWhileHeld(gate, "Command2"));
+    EXPECT_TRUE(driver->confirmWhileHeld(gate, ui::names::kStopButton));
     EXPECT_EQ(progressText(), u"Готово  0 %"_s);
     EXPECT_TRUE(actionButtonsEnabled(true));
     EXPECT_EQ(driver->awaitEnd(), ui::JobRunner::End::Stopped);
@@ -305,14 +314,14 @@ TEST_F(CreateWindowTest, ARefusalReachesTheUserAndLeavesItsFlags) {
     agree();
     type("cat");
     // Latin letters while Russian is selected: a single blank, English, the message.
-    click("Option1");
+    click(ui::names::kRussianOption);
     EXPECT_EQ(module(), u"COMMON.DIC"_s);
     pressEnter();
     const QString noLetter =
         u"i В строке \"Исходный текст\" должен быть хотя бы один знак на выбранном языке.\n"_s;
     EXPECT_EQ(said(), noLetter);
     EXPECT_EQ(phrase()->text(), u" "_s);
-    EXPECT_TRUE(control<QRadioButton>("Option2")->isChecked());
+    EXPECT_TRUE(control<QRadioButton>(ui::names::kEnglishOption)->isChecked());
     EXPECT_TRUE(actionButtonsEnabled(true));
     EXPECT_TRUE(resultLineIsGrey());
     type("a");        // answered No: the single blank comes back
@@ -323,7 +332,7 @@ TEST_F(CreateWindowTest, ARefusalReachesTheUserAndLeavesItsFlags) {
 }
 
 TEST_F(CreateWindowTest, ASearchThatThrowsIsReportedWithItsTextAndFreesTheWindow) {
-    open({}, testing::throwingJob<std::optional<PhraseAnalysis>>("диск отвалился"));
+    open({}, testing::throwingJob<CreateOutcome>("диск отвалился"));
     startRun("cat");
     EXPECT_EQ(driver->awaitEnd(), ui::JobRunner::End::Failed);
     EXPECT_EQ(said(), u"i Синтез прерван из-за ошибки: диск отвалился\n"_s);

@@ -9,10 +9,6 @@
 namespace undertext::echoscan {
 namespace {
 
-std::string cp(std::string_view utf8) {
-    return utf8ToCp1251(utf8);
-}
-
 TEST(FragmentText, KeepsTheLanguagesLettersLowerCasedWithSingleBlanks) {
     const std::tuple<const char*, Language, const char*> cases[] = {
         {"Мама мыла раму.\r\n", Language::Russian, "мама мыла раму "},
@@ -23,7 +19,8 @@ TEST(FragmentText, KeepsTheLanguagesLettersLowerCasedWithSingleBlanks) {
         {"Мама мыла раму.", Language::English, " "},
         {"", Language::English, ""}};
     for (const auto& [source, language, prepared] : cases) {
-        EXPECT_EQ(prepareFragmentText(cp(source), language), cp(prepared)) << source;
+        EXPECT_EQ(prepareFragmentText(utf8ToCp1251(source), language), utf8ToCp1251(prepared))
+            << source;
     }
 }
 

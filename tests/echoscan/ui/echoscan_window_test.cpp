@@ -6,7 +6,9 @@
 
 #include "common/core/text/codepage.h"
 #include "common/core/text/text_encoding.h"
+#include "common/ui/widgets/object_names.h"
 #include "common/ui/widgets/result_file_list.h"
+#include "echoscan/ui/echoscan_object_names.h"
 #include "testing/support/qt_application.h"
 #include "testing/support/temp_folder.h"
 #include "testing/support/window_driver.h"
@@ -34,21 +36,22 @@ class EchoscanWindowTest : public ::testing::Test {
     std::unique_ptr<EchoscanWindow> window;
     std::unique_ptr<testing::WindowDriver> driver;
 
-    void open(SearchJob job = fragmentSearchJob) {
-        window = std::make_unique<EchoscanWindow>(dialogs, start.path(), std::move(job));
+    void open(JobFunction<EchoscanRequest, EchoscanOutcome> job = echoscanJob) {
+        window = std::make_unique<EchoscanWindow>(start.path(), dialogs, std::move(job));
         driver = std::make_unique<testing::WindowDriver>(*window, dialogs);
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
-    void openSource() { driver->choose(texts.write("text.txt", kVerse), "Command5"); }
+    void openSource() { driver->choose(texts.write("text.txt", kVerse), names::kOpenFileButton); }
     void setLengths(const char* from, const char* to) {
-        driver->control<QComboBox>("Combo1")->setCurrentText(q(from));
-        driver->control<QComboBox>("Combo2")->setCurrentText(q(to));
+        driver->control<QComboBox>(names::kMinLengthBox)->setCurrentText(q(from));
+        driver->control<QComboBox>(names::kMaxLengthBox)->setCurrentText(q(to));
     }
     // The buttons and inputs a run disables, each on its own.
     void expectRunButtons(bool enabled) const {
         for (const char* name :
-             {"Command5", "Command1", "Combo1", "Combo2", "Option1", "Option2"}) {
+             {names::kOpenFileButton, ui::names::kStartButton, names::kMinLengthBox,
+              names::kMaxLengthBox, ui::names::kRussianOption, ui::names::kEnglishOption}) {
             EXPECT_EQ(driver->enabled(name), enabled) << name;
         }
     }
@@ -57,51 +60,52 @@ class EchoscanWindowTest : public ::testing::Test {
 TEST_F(EchoscanWindowTest, CopiesInOtherEncodingsGiveTheOriginalsReportsAndAnOverrideHoldsOneFile) {
     open();
     testing::expectCopiesGiveTheOriginalsReports(
-        *driver, texts, "Command5", kVerse,
+        *driver, texts, names::kOpenFileButton, kVerse,
         {"_RecPrep.txt", "_RecSortByLen.txt", "_RecSortByAlf.txt", "_RecSortByFriq.txt"});
     // The KOI8-R copy forced to be Windows-1251 is read byte for byte as such.
-    driver->control<QComboBox>("EncodingBox")->setCurrentText(q("Windows-1251"));
-    ASSERT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
+    driver->control<QComboBox>(ui::names::kEncodingBox)->setCurrentText(q("Windows-1251"));
+    ASSERT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
     EXPECT_EQ(texts.read("k.txt_RecPrep.txt").size(), kVerse.size() - 3);
     EXPECT_NE(texts.read("k.txt_RecPrep.txt"), texts.read("w.txt_RecPrep.txt"));
-    driver->choose(texts / "k.txt", "Command5");
-    EXPECT_EQ(driver->text("EncodingBox"), q("Авто"));
+    driver->choose(texts / "k.txt", names::kOpenFileButton);
+    EXPECT_EQ(driver->text(ui::names::kEncodingBox), q("Авто"));
 }
 
 TEST_F(EchoscanWindowTest, ShowsItsControlsAndItsOwnAboutWindow) {
     open();
     EXPECT_EQ(window->windowTitle(), q("Поиск повторяющихся фрагментов текста"));
     const std::pair<const char*, const char*> captions[] = {
-        {"Label1", "Поиск повторяющихся фрагментов текста"},
-        {"Label9", "Версия 2.1"},
-        {"Label7", "Размеры фрагментов"},
-        {"Label3", "от"},
-        {"Combo1", "4"},
-        {"Label8", "до"},
-        {"Combo2", "40"},
-        {"Label4_0", "знаков"},
-        {"Label4_1", "Язык текста:"},
-        {"Option1", "Русский"},
-        {"Option2", "Английский"},
-        {"Label5", "Исходный текстовый файл (click)"},
-        {"Label6", "Файлы результатов:"},
-        {"Label2", "Готово   0 %"},
-        {"Command5", "Открыть файл"},
-        {"Command1", "Начать поиск"},
-        {"Command2", "Остановить"},
-        {"Command3", "Выйти"}};
+        {names::kHeading, "Поиск повторяющихся фрагментов текста"},
+        {names::kVersion, "Версия 2.1"},
+        {names::kLengthsCaption, "Размеры фрагментов"},
+        {names::kFromLabel, "от"},
+        {names::kMinLengthBox, "4"},
+        {names::kToLabel, "до"},
+        {names::kMaxLengthBox, "40"},
+        {names::kUnitLabel, "знаков"},
+        {names::kLanguageCaption, "Язык текста:"},
+        {ui::names::kRussianOption, "Русский"},
+        {ui::names::kEnglishOption, "Английский"},
+        {names::kSourceCaption, "Исходный текстовый файл (click)"},
+        {names::kResultsCaption, "Файлы результатов:"},
+        {ui::names::kProgressLabel, "Готово   0 %"},
+        {names::kOpenFileButton, "Открыть файл"},
+        {ui::names::kStartButton, "Начать поиск"},
+        {ui::names::kStopButton, "Остановить"},
+        {ui::names::kExitButton, "Выйти"}};
     for (const auto& [name, caption] : captions) {
         EXPECT_EQ(driver->text(name), q(caption)) << name;
         EXPECT_TRUE(driver->enabled(name)) << name;
     }
-    EXPECT_EQ(driver->control<QComboBox>("Combo1")->count(), 39);
-    EXPECT_EQ(driver->control<QComboBox>("Combo2")->itemText(39), q("40"));
-    EXPECT_TRUE(driver->control("Option1")->isChecked());
+    EXPECT_EQ(driver->control<QComboBox>(names::kMinLengthBox)->count(), 39);
+    EXPECT_EQ(driver->control<QComboBox>(names::kMaxLengthBox)->itemText(39), q("40"));
+    EXPECT_TRUE(driver->control(ui::names::kRussianOption)->isChecked());
 
-    driver->click("Label9");
-    auto* about = window->findChild<QWidget*>(QStringLiteral("Form2"));
+    driver->click(names::kVersion);
+    auto* about = window->findChild<QWidget*>(QString::fromLatin1(ui::about_names::kWindow));
     ASSERT_NE(about, nullptr);
-    EXPECT_EQ(about->findChild<QWidget*>(QStringLiteral("Label1"))->property("text"),
+    EXPECT_EQ(about->findChild<QWidget*>(QString::fromLatin1(ui::about_names::kHeading))
+                  ->property("text"),
               q("Поиск повторяющихся фрагментов текста."));
     // Before any run the window closes without a question, and the About window goes too.
     EXPECT_TRUE(window->close());
@@ -112,13 +116,14 @@ TEST_F(EchoscanWindowTest, ShowsItsControlsAndItsOwnAboutWindow) {
 TEST_F(EchoscanWindowTest, AWholeRunWritesThePreparedTextAndTheThreeReports) {
     open();
     openSource();
-    EXPECT_EQ(driver->text("Text1"), q("text.txt"));
-    EXPECT_EQ(driver->control<ui::ResultFileList>("File2")->pattern(), q("text.txt_Rec*.*"));
+    EXPECT_EQ(driver->text(names::kSourceBox), q("text.txt"));
+    EXPECT_EQ(driver->control<ui::ResultFileList>(ui::names::kResultList)->pattern(),
+              q("text.txt_Rec*.*"));
     setLengths("2", "40");
-    EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
-    EXPECT_EQ(driver->text("Label2"), q("Готово  100 %"));
+    EXPECT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), q("Готово  100 %"));
     expectRunButtons(true);
-    EXPECT_EQ(driver->entries("File2"),
+    EXPECT_EQ(driver->entries(ui::names::kResultList),
               (QStringList{q("text.txt_RecPrep.txt"), q("text.txt_RecSortByAlf.txt"),
                            q("text.txt_RecSortByFriq.txt"), q("text.txt_RecSortByLen.txt")}));
     // The job got the window's lengths, language and folder.
@@ -134,14 +139,14 @@ TEST_F(EchoscanWindowTest, ARefusalReachesTheUserAndLeavesTheWindowBusy) {
     open();
     openSource();
     setLengths("5", "3");
-    EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
+    EXPECT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
     EXPECT_EQ(driver->lastMessage(),
               q("Минимальная длина должна быть меньше или равна максимальной длине фрагмента."));
     expectRunButtons(true);
     EXPECT_FALSE(texts.exists("text.txt_RecSortByLen.txt"));
     // The refused run leaves the busy flag set: stop and exit ask, and No keeps the window.
-    driver->click("Command2");
-    driver->click("Command3");
+    driver->click(ui::names::kStopButton);
+    driver->click(ui::names::kExitButton);
     EXPECT_TRUE(window->isVisible());
     dialogs.queueAnswer(true);
     EXPECT_TRUE(window->close());
@@ -150,34 +155,49 @@ TEST_F(EchoscanWindowTest, ARefusalReachesTheUserAndLeavesTheWindowBusy) {
 
 TEST_F(EchoscanWindowTest,
        DuringARunItsInputsAreLockedAndAConfirmedStopShowsZeroAndWritesNoReport) {
-    open(gate.wrap(fragmentSearchJob));
+    open(gate.wrap(echoscanJob));
     openSource();
-    driver->click("Command1");
+    driver->click(ui::names::kStartButton);
     expectRunButtons(false);
     ASSERT_TRUE(driver->awaitHeld(gate));
     expectRunButtons(false);
-    // A double-click on Text1 opens no dialog while the run goes on.
-    QTest::mouseDClick(driver->control<QWidget>("Text1"), Qt::LeftButton);
+    // A double-click on the source box opens no dialog while the run goes on.
+    QTest::mouseDClick(driver->control<QWidget>(names::kSourceBox), Qt::LeftButton);
     EXPECT_EQ(dialogs.openRequests().size(), 1u);
-    EXPECT_TRUE(driver->confirmWhileHeld(gate, "Command2"));
+    EXPECT_TRUE(driver->confirmWhileHeld(gate, ui::names::kStopButton));
     EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
-    EXPECT_EQ(driver->text("Label2"), q("Готово  0 %"));
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), q("Готово  0 %"));
     expectRunButtons(true);
     EXPECT_FALSE(texts.exists("text.txt_RecSortByLen.txt"));
     EXPECT_EQ(driver->messageCount(), 0u);
-    QTest::mouseDClick(driver->control<QWidget>("Text1"), Qt::LeftButton);
+    QTest::mouseDClick(driver->control<QWidget>(names::kSourceBox), Qt::LeftButton);
     EXPECT_EQ(dialogs.openRequests().size(), 2u);
     EXPECT_TRUE(window->close()) << "the stop cleared the busy flag";
 }
 
-TEST_F(EchoscanWindowTest, AnExitConfirmedMidRunEndsTheJobAndClosesEveryWindow) {
-    open(gate.wrap(fragmentSearchJob));
-    driver->click("Label9");
+TEST_F(EchoscanWindowTest, AStopConfirmedAfterThePreparedTextListsItAllTheSame) {
+    // A job that wrote the prepared text before the stop reached it; what it told
+    // the list goes unheard once the stop is confirmed.
+    open(gate.wrap([this](const EchoscanRequest&, JobControl& control) {
+        texts.write("text.txt_RecPrep.txt", "");
+        return control.stopPoint() ? EchoscanOutcome::stopped() : EchoscanOutcome::completed();
+    }));
     openSource();
-    driver->click("Command1");
-    EXPECT_TRUE(driver->confirmWhileHeld(gate, "Command3"));
+    driver->click(ui::names::kStartButton);
+    EXPECT_TRUE(driver->confirmWhileHeld(gate, ui::names::kStopButton));
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
+    EXPECT_EQ(driver->entries(ui::names::kResultList), QStringList{q("text.txt_RecPrep.txt")});
+}
+
+TEST_F(EchoscanWindowTest, AnExitConfirmedMidRunEndsTheJobAndClosesEveryWindow) {
+    open(gate.wrap(echoscanJob));
+    driver->click(names::kVersion);
+    openSource();
+    driver->click(ui::names::kStartButton);
+    EXPECT_TRUE(driver->confirmWhileHeld(gate, ui::names::kExitButton));
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->findChild<QWidget*>(QStringLiteral("Form2"))->isVisible());
+    EXPECT_FALSE(
+        window->findChild<QWidget*>(QString::fromLatin1(ui::about_names::kWindow))->isVisible());
     // The windows go at once; the program waits for the job as the window goes.
     driver.reset();
     window.reset();
@@ -185,9 +205,9 @@ TEST_F(EchoscanWindowTest, AnExitConfirmedMidRunEndsTheJobAndClosesEveryWindow) 
 }
 
 TEST_F(EchoscanWindowTest, AJobThatThrowsIsReportedWithItsTextAndFreesTheWindow) {
-    open(testing::throwingJob<FragmentSearchEnd>("диск отвалился"));
+    open(testing::throwingJob<EchoscanOutcome>("диск отвалился"));
     openSource();
-    EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Failed);
+    EXPECT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Failed);
     EXPECT_EQ(driver->lastMessage(), q("Поиск прерван из-за ошибки: диск отвалился"));
     expectRunButtons(true);
 }

@@ -9,7 +9,9 @@
 
 #include "common/core/text/codepage.h"
 #include "common/core/text/text_encoding.h"
+#include "common/ui/widgets/object_names.h"
 #include "common/ui/widgets/result_file_list.h"
+#include "embed/ui/embed_object_names.h"
 #include "testing/support/qt_application.h"
 #include "testing/support/temp_folder.h"
 #include "testing/support/window_driver.h"
@@ -38,17 +40,19 @@ class EmbedWindowTest : public ::testing::Test {
         start.write("common.dic", utf8ToCp1251("котел\r\nтел\r\nел\r\nкот\r\n"));
     }
 
-    void open(SearchJob job = embedSearchJob) {
+    void open(JobFunction<EmbedRequest, EmbedOutcome> job = embedJob) {
         window = std::make_unique<EmbedWindow>(start.path(), dialogs, std::move(job));
         driver = std::make_unique<undertext::testing::WindowDriver>(*window, dialogs);
         window->show();
     }
     void chooseText(const char* name, const char* utf8) {
-        driver->choose(texts.write(name, utf8ToCp1251(utf8)), "Command6");
+        driver->choose(texts.write(name, utf8ToCp1251(utf8)), names::kOpenFileButton);
     }
-    // The three buttons a run disables, each on its own.
+    // The three buttons and the language options a run disables, each on its own.
     void expectRunButtons(bool enabled) const {
-        for (const char* name : {"Command5", "Command6", "Command1"}) {
+        for (const char* name :
+             {names::kAddModulesButton, names::kOpenFileButton, ui::names::kStartButton,
+              ui::names::kRussianOption, ui::names::kEnglishOption}) {
             EXPECT_EQ(driver->enabled(name), enabled) << name;
         }
     }
@@ -57,36 +61,39 @@ class EmbedWindowTest : public ::testing::Test {
 TEST_F(EmbedWindowTest, CopiesInOtherEncodingsGiveTheOriginalsReportsAndAnOverrideHoldsOneFile) {
     open();
     undertext::testing::expectCopiesGiveTheOriginalsReports(
-        *driver, texts, "Command6", utf8ToCp1251("Кот ел котлету, а котёл стоял на плите.\r\n"),
+        *driver, texts, names::kOpenFileButton,
+        utf8ToCp1251("Кот ел котлету, а котёл стоял на плите.\r\n"),
         {"_Emb.txt", "_EmbSortByFriq.txt", "_EmbSortByLen.txt", "_EmbSortByAlf.txt"});
     // UTF-8 bytes forced to be Windows-1251 hold none of the words; choosing the
     // file again goes back to «Авто».
-    driver->control<QComboBox>("EncodingBox")->setCurrentText(QStringLiteral("Windows-1251"));
-    driver->runToTheEnd("Command1");
+    driver->control<QComboBox>(ui::names::kEncodingBox)
+        ->setCurrentText(QStringLiteral("Windows-1251"));
+    driver->runToTheEnd(ui::names::kStartButton);
     EXPECT_EQ(driver->lastMessage(), QStringLiteral("Вложенных слов не найдено."));
-    driver->choose(texts / "u.txt", "Command6");
-    EXPECT_EQ(driver->text("EncodingBox"), QStringLiteral("Авто"));
+    driver->choose(texts / "u.txt", names::kOpenFileButton);
+    EXPECT_EQ(driver->text(ui::names::kEncodingBox), QStringLiteral("Авто"));
 }
 
 TEST_F(EmbedWindowTest, ARunStartedByEnterWritesAndListsTheFourReportsAndEnterOpensOne) {
     open();
-    EXPECT_EQ(driver->entries("List1"), QStringList{QStringLiteral("common.dic")});
-    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово   0 %"));
+    EXPECT_EQ(driver->entries(names::kModuleList), QStringList{QStringLiteral("common.dic")});
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Готово   0 %"));
     chooseText("a.txt", "кот ел\r\n");
-    EXPECT_EQ(driver->text("Text1"), QStringLiteral("a.txt"));
+    EXPECT_EQ(driver->text(names::kSourceBox), QStringLiteral("a.txt"));
     // The open-file action gave the focus to the start button: Enter starts.
     QTest::keyClick(window->focusWidget(), Qt::Key_Return);
     EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Completed);
-    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  100 %"));
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Готово  100 %"));
     expectRunButtons(true);
     EXPECT_EQ(driver->messageCount(), 0u);
-    EXPECT_EQ(driver->entries("File2"), (QStringList{QStringLiteral("a.txt_Emb.txt"),
-                                                     QStringLiteral("a.txt_EmbSortByAlf.txt"),
-                                                     QStringLiteral("a.txt_EmbSortByFriq.txt"),
-                                                     QStringLiteral("a.txt_EmbSortByLen.txt")}));
+    EXPECT_EQ(
+        driver->entries(ui::names::kResultList),
+        (QStringList{QStringLiteral("a.txt_Emb.txt"), QStringLiteral("a.txt_EmbSortByAlf.txt"),
+                     QStringLiteral("a.txt_EmbSortByFriq.txt"),
+                     QStringLiteral("a.txt_EmbSortByLen.txt")}));
     EXPECT_NE(texts.read("a.txt_Emb.txt").find(utf8ToCp1251("котел,тел,")), std::string::npos);
 
-    auto* reports = driver->control<ui::ResultFileList>("File2");
+    auto* reports = driver->control<ui::ResultFileList>(ui::names::kResultList);
     QTest::keyClick(reports, Qt::Key_Return);  // nothing selected: nothing opens
     EXPECT_TRUE(window->findChildren<ui::ReportViewer*>().isEmpty());
     reports->setCurrentRow(1);
@@ -101,71 +108,73 @@ TEST_F(EmbedWindowTest, ARunStartedByEnterWritesAndListsTheFourReportsAndEnterOp
 
 TEST_F(EmbedWindowTest, RunsEndedByAMessageLeaveTheWindowBusy) {
     open();
-    driver->click("Command1");
+    driver->click(ui::names::kStartButton);
     EXPECT_EQ(driver->lastMessage(), QStringLiteral("Выберите исходный файл"));
     expectRunButtons(true);
     // The refused run left the busy flag set: stopping asks, and Yes shows 0.
     dialogs.queueAnswer(true);
-    driver->click("Command2");
-    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  0 %"));
-    driver->click("Command2");  // no longer busy: nothing is asked
+    driver->click(ui::names::kStopButton);
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Готово  0 %"));
+    driver->click(ui::names::kStopButton);  // no longer busy: nothing is asked
     EXPECT_EQ(driver->questions(), QStringList{kStopAsked});
 
     // English has no default module here; Russian brings its own back.
     chooseText("b.txt", "plain english words\r\n");
-    EXPECT_TRUE(driver->control<QRadioButton>("Option2")->isChecked());
-    EXPECT_EQ(driver->entries("List1"), QStringList());
-    driver->click("Command1");
+    EXPECT_TRUE(driver->control<QRadioButton>(ui::names::kEnglishOption)->isChecked());
+    EXPECT_EQ(driver->entries(names::kModuleList), QStringList());
+    driver->click(ui::names::kStartButton);
     EXPECT_EQ(driver->lastMessage(), QStringLiteral("Выберите модули словарей"));
-    driver->click("Option1");
-    EXPECT_EQ(driver->entries("List1"), QStringList{QStringLiteral("common.dic")});
+    driver->click(ui::names::kRussianOption);
+    EXPECT_EQ(driver->entries(names::kModuleList), QStringList{QStringLiteral("common.dic")});
 
     // The job's own message reaches the user, and the list shows what was written.
     chooseText("none.txt", "дом и сад\r\n");
-    driver->runToTheEnd("Command1");
+    driver->runToTheEnd(ui::names::kStartButton);
     EXPECT_EQ(driver->lastMessage(), QStringLiteral("Вложенных слов не найдено."));
-    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  100 %"));
-    EXPECT_EQ(driver->entries("File2"), QStringList{QStringLiteral("none.txt_Emb.txt")});
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Готово  100 %"));
+    EXPECT_EQ(driver->entries(ui::names::kResultList),
+              QStringList{QStringLiteral("none.txt_Emb.txt")});
     expectRunButtons(true);
 
     // None of these runs completed, so leaving asks first; No keeps the window.
-    driver->click("Command3");
+    driver->click(ui::names::kExitButton);
     EXPECT_EQ(driver->questions(), QStringList({kStopAsked, kExitAsked}));
     EXPECT_TRUE(window->isVisible());
 }
 
 TEST_F(EmbedWindowTest, AStopConfirmedMidRunHoldsTheJobShowsZeroAndListsWhatIsOnDisk) {
     // A job that wrote one report before the stop reached it.
-    open(gate.wrap([this](const EmbedJobInputs&, JobControl& control) {
+    open(gate.wrap([this](const EmbedRequest&, JobControl& control) {
         control.progress(2);
         texts.write("a.txt_Emb.txt", "");
-        return EmbedOutcome{control.stopPoint() ? EmbedEnding::Stopped : EmbedEnding::Completed,
-                            ""};
+        return control.stopPoint() ? EmbedOutcome::stopped() : EmbedOutcome::completed();
     }));
     chooseText("a.txt", "кот ел\r\n");
-    driver->click("Command1");
+    driver->click(ui::names::kStartButton);
     expectRunButtons(false);
-    ASSERT_TRUE(
-        QTest::qWaitFor([&] { return driver->text("Label2") == QStringLiteral("Готово  2 %"); }));
-    EXPECT_TRUE(driver->confirmWhileHeld(gate, "Command2"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return driver->text(ui::names::kProgressLabel) == QStringLiteral("Готово  2 %"); }));
+    EXPECT_TRUE(driver->confirmWhileHeld(gate, ui::names::kStopButton));
     expectRunButtons(true);
-    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  0 %"));
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Готово  0 %"));
     EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
-    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  0 %"));
-    EXPECT_EQ(driver->entries("File2"), QStringList{QStringLiteral("a.txt_Emb.txt")});
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Готово  0 %"));
+    EXPECT_EQ(driver->entries(ui::names::kResultList),
+              QStringList{QStringLiteral("a.txt_Emb.txt")});
     EXPECT_EQ(driver->messageCount(), 0u);
     EXPECT_TRUE(window->close());  // the stop cleared the busy flag
     EXPECT_EQ(driver->questions(), QStringList{kStopAsked});
 }
 
 TEST_F(EmbedWindowTest, AnExitConfirmedDuringASearchEndsTheJobFirstAndClosesEveryWindow) {
-    open(gate.wrap(embedSearchJob));
+    open(gate.wrap(embedJob));
     chooseText("a.txt", "кот ел\r\n");
-    QTest::mouseDClick(driver->control<QListWidget>("List1")->viewport(), Qt::LeftButton);
-    auto* chooser = window->findChild<QWidget*>(QStringLiteral("Form4"));
+    QTest::mouseDClick(driver->control<QListWidget>(names::kModuleList)->viewport(),
+                       Qt::LeftButton);
+    auto* chooser = window->findChild<QWidget*>(QString::fromLatin1(ui::chooser_names::kWindow));
     ASSERT_NE(chooser, nullptr);
-    driver->click("Command1");
-    EXPECT_TRUE(driver->confirmWhileHeld(gate, "Command3"));
+    driver->click(ui::names::kStartButton);
+    EXPECT_TRUE(driver->confirmWhileHeld(gate, ui::names::kExitButton));
     EXPECT_EQ(driver->questions(), QStringList{kExitAsked});
     // The windows go at once; the program waits for the job as the window goes.
     EXPECT_FALSE(window->isVisible() || chooser->isVisible());
@@ -177,23 +186,23 @@ TEST_F(EmbedWindowTest, AnExitConfirmedDuringASearchEndsTheJobFirstAndClosesEver
 TEST_F(EmbedWindowTest, AJobThatThrowsIsReportedWithItsTextAndFreesTheWindow) {
     open(undertext::testing::throwingJob<EmbedOutcome>("диск отвалился"));
     chooseText("a.txt", "кот ел\r\n");
-    EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Failed);
+    EXPECT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Failed);
     EXPECT_EQ(driver->lastMessage(), QStringLiteral("Поиск прерван из-за ошибки.\nдиск отвалился"));
     expectRunButtons(true);
 }
 
 TEST_F(EmbedWindowTest, AStopAfterTheLastStopPointLeavesACompletedRun) {
     // The stop comes after the job's last stop point: the run is complete.
-    open(gate.wrapEnd(embedSearchJob));
+    open(gate.wrapEnd(embedJob));
     chooseText("b.txt", "кот ел\r\n");
-    driver->click("Command1");
+    driver->click(ui::names::kStartButton);
     ASSERT_TRUE(driver->awaitHeld(gate));
     dialogs.queueAnswer(true);
-    driver->click("Command2");
+    driver->click(ui::names::kStopButton);
     gate.release();
     EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
-    EXPECT_EQ(driver->text("Label2"), QStringLiteral("Готово  100 %"));
-    EXPECT_EQ(driver->entries("File2").size(), 4);
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Готово  100 %"));
+    EXPECT_EQ(driver->entries(ui::names::kResultList).size(), 4);
     expectRunButtons(true);
     EXPECT_TRUE(window->close());
 }
@@ -202,17 +211,17 @@ TEST_F(EmbedWindowTest, ATypedPathIsAChoiceAndANameLeadingNowhereIsRefused) {
     open();
     texts.write("typed.txt", utf8ToCp1251("кот ел\r\n"));
     // An absolute path: the run goes to the file's folder and lists its reports.
-    driver->control<QLineEdit>("Text1")->setText(
-        QString::fromStdString((texts / "typed.txt").string()));
-    EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
+    driver->control<QLineEdit>(names::kSourceBox)
+        ->setText(QString::fromStdString((texts / "typed.txt").string()));
+    EXPECT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
     EXPECT_EQ(driver->messageCount(), 0u);
-    EXPECT_EQ(driver->text("Text1"), QStringLiteral("typed.txt"));
-    EXPECT_EQ(driver->entries("File2").size(), 4);
+    EXPECT_EQ(driver->text(names::kSourceBox), QStringLiteral("typed.txt"));
+    EXPECT_EQ(driver->entries(ui::names::kResultList).size(), 4);
     EXPECT_TRUE(start.exists("LastPath.txt"));
     // A name relative to SourceFolder that leads nowhere is refused by the search.
-    driver->control<QLineEdit>("Text1")->setText(QStringLiteral("missing.txt"));
-    driver->runToTheEnd("Command1");
-    EXPECT_EQ(driver->text("Text1"), QStringLiteral("missing.txt"));
+    driver->control<QLineEdit>(names::kSourceBox)->setText(QStringLiteral("missing.txt"));
+    driver->runToTheEnd(ui::names::kStartButton);
+    EXPECT_EQ(driver->text(names::kSourceBox), QStringLiteral("missing.txt"));
     EXPECT_TRUE(driver->lastMessage().contains(QStringLiteral("missing.txt")))
         << driver->lastMessage().toStdString();
     EXPECT_FALSE(start.exists("missing.txt_Emb.txt"));

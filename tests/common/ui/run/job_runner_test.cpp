@@ -15,10 +15,10 @@
 
 #include "common/core/files/file_io.h"
 #include "common/ui/run/run_guard.h"
-#include "testing/ui/scripted_dialogs.h"
 #include "testing/support/qt_application.h"
 #include "testing/support/temp_folder.h"
 #include "testing/support/window_driver.h"
+#include "testing/ui/scripted_dialogs.h"
 
 namespace undertext::ui {
 namespace {
@@ -29,11 +29,10 @@ using namespace std::chrono_literals;
 class RecordedEvents final : public JobEvents {
   public:
     explicit RecordedEvents(std::vector<std::string>& seen) : seen_(seen) {}
-    void progress(int percent) override { seen_.push_back(std::to_string(percent)); }
-    void showMessage(const std::string& text) override {
-        seen_.push_back(QThread::currentThread() == qApp->thread() ? text : "off the GUI thread");
+    void progress(int percent) override {
+        seen_.push_back(QThread::currentThread() == qApp->thread() ? std::to_string(percent)
+                                                                   : "off the GUI thread");
     }
-    void enableRunButtons(bool enabled) override { seen_.push_back(enabled ? "on" : "off"); }
     void showResultFiles(const ResultFiles& files) override {
         seen_.push_back(files.sourceName.value_or("shown") + files.suffix);
     }
@@ -90,17 +89,14 @@ TEST_F(Runner, DeliversEventsAndTheOutcomeInOrderOnTheGuiThread) {
     ASSERT_TRUE(start([&](JobControl& control) {
         control.progress(10);
         control.progress(10);  // repeated: nothing new to show
-        control.enableRunButtons(false);
-        control.showMessage("gui");
         control.showResultFiles({"_Rec*.txt", "a.txt"});
         control.showResultFiles({"_Rec*.txt", std::nullopt});
         control.progress(100);
-        control.enableRunButtons(true);
         return 7;
     }));
     ASSERT_TRUE(waitForEnd());
-    EXPECT_EQ(seen, (std::vector<std::string>{"10", "off", "gui", "a.txt_Rec*.txt",
-                                              "shown_Rec*.txt", "100", "on", "completed 7"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"10", "a.txt_Rec*.txt", "shown_Rec*.txt", "100",
+                                              "completed 7"}));
     EXPECT_FALSE(runner.isRunning());
 
     seen.clear();
@@ -118,7 +114,7 @@ TEST_F(Runner, AReplacedOrDestroyedRunnerDeliversNothingStale) {
         own.start<int>(
             [&](JobControl& control) {
                 control.progress(50);
-                control.showMessage("stale");
+                control.showResultFiles({"_Emb.txt", "stale"});
                 return 1;
             },
             stale);

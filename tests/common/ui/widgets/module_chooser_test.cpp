@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "common/ui/widgets/object_names.h"
 #include "common/ui/widgets/single_window.h"
 #include "testing/support/qt_application.h"
 #include "testing/support/temp_folder.h"
@@ -81,23 +82,32 @@ TEST_F(Chooser, OpensWithTheModulesAndTheRussianDefaultAndAddsEachOnce) {
     for (const auto* button : window->findChildren<QPushButton*>()) {
         buttons.append(button->objectName() + QLatin1Char('=') + button->text());
     }
-    EXPECT_EQ(buttons.join(QLatin1Char(' ')),
-              QStringLiteral("Command1=> Command2=>> Command3=< Command4=<< Command5=Готово "
-                             "Command6=Отменить"));
-    EXPECT_EQ(entries(*list("File1")), QStringLiteral("a.dic b.DIC Common.dic"));
-    EXPECT_EQ(entries(*list("List1")), QStringLiteral("Common.dic"));
+    using namespace chooser_names;
+    QStringList expected;
+    for (const auto& [name, caption] : {std::pair{kAddButton, ">"},
+                                        {kAddAllButton, ">>"},
+                                        {kRemoveButton, "<"},
+                                        {kRemoveAllButton, "<<"},
+                                        {kDoneButton, "Готово"},
+                                        {kCancelButton, "Отменить"}}) {
+        expected.append(QString::fromLatin1(name) + QLatin1Char('=') + QString::fromUtf8(caption));
+    }
+    EXPECT_EQ(buttons, expected);
+    EXPECT_EQ(entries(*list(chooser_names::kAvailableList)),
+              QStringLiteral("a.dic b.DIC Common.dic"));
+    EXPECT_EQ(entries(*list(chooser_names::kChosenList)), QStringLiteral("Common.dic"));
     press({">"});  // nothing highlighted
-    highlight("File1", "a.dic");
+    highlight(chooser_names::kAvailableList, "a.dic");
     press({">", ">"});
-    EXPECT_EQ(entries(*list("List1")), QStringLiteral("Common.dic a.dic"));
+    EXPECT_EQ(entries(*list(chooser_names::kChosenList)), QStringLiteral("Common.dic a.dic"));
     // Showing it again only brings the same window to the front.
     EXPECT_EQ(open(), window);
-    EXPECT_EQ(entries(*list("List1")), QStringLiteral("Common.dic a.dic"));
+    EXPECT_EQ(entries(*list(chooser_names::kChosenList)), QStringLiteral("Common.dic a.dic"));
 }
 
 TEST_F(Chooser, AnEntryDifferingOnlyInCaseIsAddedAgain) {
     open({"COMMON.DIC", "Common.dic"});
-    highlight("File1", "Common.dic");
+    highlight(chooser_names::kAvailableList, "Common.dic");
     press({">", "Готово"});
     EXPECT_EQ(entries(*mainList), QStringLiteral("COMMON.DIC Common.dic"));
 }
@@ -111,13 +121,13 @@ TEST_F(Chooser, DoneWritesPositionByPositionAndGivesTheFocusBack) {
     EXPECT_EQ(chooser.get(), nullptr);
 
     open({}, "COMMON.DIC");
-    highlight("File1", "a.dic");
+    highlight(chooser_names::kAvailableList, "a.dic");
     press({">", "Готово"});
     EXPECT_EQ(entries(*mainList), QStringLiteral("Common.dic a.dic"));
 
     open({}, "x.dic y.dic z.dic");
     press({"<<"});
-    doubleClick("File1", 0);
+    doubleClick(chooser_names::kAvailableList, 0);
     press({"Готово"});
     EXPECT_EQ(entries(*mainList), QStringLiteral("a.dic y.dic z.dic"));
 }
@@ -130,8 +140,8 @@ TEST_F(Chooser, RemovingEverythingOrCancellingLeavesTheMainListAlone) {
     other->setFocus();
     open({}, "a.dic");
     press({">>", "<"});  // nothing highlighted: nothing removed
-    doubleClick("List1", 0);
-    EXPECT_EQ(entries(*list("List1")), QStringLiteral("Common.dic"));
+    doubleClick(chooser_names::kChosenList, 0);
+    EXPECT_EQ(entries(*list(chooser_names::kChosenList)), QStringLiteral("Common.dic"));
     press({"Отменить"});
     EXPECT_EQ(entries(*mainList), QStringLiteral("a.dic"));
     EXPECT_EQ(mainWindow.focusWidget(), primary);
@@ -146,7 +156,9 @@ TEST_F(Chooser, WithoutModulesNothingIsAddedAndTheFocusStaysWithoutAReason) {
     other->setFocus();
     open({"Common.dic"});
     primary->setEnabled(false);
-    EXPECT_FALSE(chooser.get()->findChild<QPushButton*>(QStringLiteral("Command5"))->isEnabled());
+    EXPECT_FALSE(chooser.get()
+                     ->findChild<QPushButton*>(QString::fromLatin1(chooser_names::kDoneButton))
+                     ->isEnabled());
     press({"Готово"});
     EXPECT_EQ(mainWindow.focusWidget(), other);
     EXPECT_EQ(mainList->count(), 0);
@@ -162,13 +174,13 @@ TEST_F(Chooser, WithoutModulesNothingIsAddedAndTheFocusStaysWithoutAReason) {
 TEST_F(Chooser, AfterARemovalNothingIsHighlightedAndTheKeysPressItsButtons) {
     auto* window = open({"Common.dic", "a.dic", "b.dic"}, "x.dic");
     press({">>"});
-    highlight("List1", "a.dic");
+    highlight(chooser_names::kChosenList, "a.dic");
     press({"<", "<"});  // the second press finds nothing highlighted
-    EXPECT_EQ(entries(*list("List1")), QStringLiteral("b.dic Common.dic"));
-    EXPECT_TRUE(list("List1")->selectedItems().isEmpty());
+    EXPECT_EQ(entries(*list(chooser_names::kChosenList)), QStringLiteral("b.dic Common.dic"));
+    EXPECT_TRUE(list(chooser_names::kChosenList)->selectedItems().isEmpty());
 
     // Enter on the focused "Готово" presses it.
-    auto* done = window->findChild<QPushButton*>(QStringLiteral("Command5"));
+    auto* done = window->findChild<QPushButton*>(QString::fromLatin1(chooser_names::kDoneButton));
     done->setFocus();
     QTest::keyClick(done, Qt::Key_Return);
     EXPECT_EQ(entries(*mainList), QStringLiteral("b.dic Common.dic"));
@@ -179,7 +191,7 @@ TEST_F(Chooser, AfterARemovalNothingIsHighlightedAndTheKeysPressItsButtons) {
     window = open({}, "b.dic Common.dic");
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     press({"<<"});
-    QTest::keyClick(list("File1"), Qt::Key_Escape);
+    QTest::keyClick(list(chooser_names::kAvailableList), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(entries(*mainList), QStringLiteral("b.dic Common.dic"));
     EXPECT_EQ(mainWindow.focusWidget(), primary);

@@ -1,4 +1,4 @@
-#include "embed/core/embed_search_job.h"
+#include "embed/core/embed_job.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ class EmbedJob : public ::testing::Test {
                      const char* module = "M.DIC", const std::string& name = "t.txt") {
         folder.write("t.txt", testing::cp(text));
         modules.write("M.DIC", testing::cp(words));
-        const auto outcome = embedSearchJob(
+        const auto outcome = embedJob(
             {folder.path(), name, Language::Russian, {module}, modules.path(), nullptr, {}}, job);
         refreshes = static_cast<int>(std::count(job.events.begin(), job.events.end(), "list"));
         EXPECT_EQ(static_cast<std::size_t>(refreshes), job.events.size()) << "only re-reads";
@@ -65,7 +65,7 @@ TEST_F(EmbedJob, EachStopPointLeavesExactlyTheReportsWrittenBeforeIt) {
     for (const auto& c : cases) {
         RecordingJob job(c.stopAt);
         const auto ending = run(job, "кот ел", "котел\r\nтел\r\nел\r\nкот").ending;
-        EXPECT_EQ(ending, c.stopAt ? EmbedEnding::Stopped : EmbedEnding::Completed);
+        EXPECT_EQ(ending, c.stopAt ? JobEnding::Stopped : JobEnding::Completed);
         EXPECT_EQ(takeReports(), c.reports) << c.stopAt;
         EXPECT_EQ(job.stopPoints, c.stopAt ? c.stopAt : 8);
         EXPECT_EQ(job.progressValues, c.stopAt ? rising(2, {0}) : rising(2, {96, 100}));
@@ -91,11 +91,28 @@ TEST_F(EmbedJob, ProgressStepsOfTheSearchAndTheCappedCounting) {
     EXPECT_EQ(capped.stopPoints, 45 + 1 + 14 + 1);
 }
 
+TEST_F(EmbedJob, NoSourceNameOrNoModuleIsRefusedBeforeAnythingIsRead) {
+    const struct {
+        const char* name;
+        const char* module;
+        const char* refusal;
+    } cases[] = {{"", "M.DIC", "Выберите исходный файл"},
+                 {"t.txt", "", "Выберите модули словарей"}};
+    for (const auto& c : cases) {
+        RecordingJob job;
+        const auto outcome = run(job, "кот ел", "котел", c.module, c.name);
+        EXPECT_EQ(outcome.ending, JobEnding::Refused) << c.refusal;
+        EXPECT_EQ(outcome.message, c.refusal);
+        EXPECT_TRUE(job.progressValues.empty());
+        EXPECT_EQ(takeReports() + (folder.exists("~$t.txt") ? "~" : ""), "0000");
+    }
+}
+
 TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
     folder.write("t.txt_EmbSortByLen.txt", "older");
     RecordingJob job;
     const auto outcome = run(job, "....", "кот");
-    EXPECT_EQ(outcome.ending, EmbedEnding::NothingFound);
+    EXPECT_EQ(outcome.ending, JobEnding::NothingFound);
     EXPECT_EQ(outcome.message, "Вложенных слов не найдено.");
     EXPECT_EQ(folder.read("t.txt_Emb.txt"),
               std::string(14, ' ') + "\r\n" + std::string(14, ' ') + "\r\n");
@@ -111,13 +128,13 @@ TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
     EXPECT_TRUE(refused.progressValues.empty());
     EXPECT_EQ(takeReports() + (folder.exists("~$t.txt") ? "~" : ""), "0000");
     const auto noModule = run(job, "кот ел", "котел", "GONE.DIC");
-    EXPECT_EQ(noModule.ending, EmbedEnding::Failed);
+    EXPECT_EQ(noModule.ending, JobEnding::Failed);
     EXPECT_NE(noModule.message.find("GONE.DIC"), std::string::npos);
     EXPECT_FALSE(folder.exists("~$t.txt"));
 
     std::filesystem::create_directory(folder / "t.txt_EmbSortByLen.txt");
     const auto blocked = run(job, "кот ел", "котел");
-    EXPECT_EQ(blocked.ending, EmbedEnding::Failed);
+    EXPECT_EQ(blocked.ending, JobEnding::Failed);
     EXPECT_NE(blocked.message.find("t.txt_EmbSortByLen.txt"), std::string::npos);
     // The text, the blocking folder and the two reports before it: no temporary file.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 4);
@@ -126,7 +143,7 @@ TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
     modules.write("outside.txt", testing::cp("кот ел"));
     const auto escaped =
         run(job, "", "кот", "M.DIC", "../" + modules.path().filename().string() + "/outside.txt");
-    EXPECT_EQ(escaped.ending, EmbedEnding::Failed);
+    EXPECT_EQ(escaped.ending, JobEnding::Failed);
     EXPECT_NE(escaped.message.find("не находится в папке"), std::string::npos);
     EXPECT_FALSE(modules.exists("outside.txt_Emb.txt"));
 }

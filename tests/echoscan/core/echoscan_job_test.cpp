@@ -1,10 +1,12 @@
-#include "echoscan/core/fragment_search_job.h"
+#include "echoscan/core/echoscan_job.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
+#include "common/core/files/source_name.h"
 #include "common/core/text/codepage.h"
+#include "echoscan/core/fragment_lengths.h"
 #include "testing/support/recording_job.h"
 #include "testing/support/temp_folder.h"
 
@@ -27,22 +29,21 @@ struct JobRun {
     explicit JobRun(const TempFolder& folder, std::string min = "4", std::string max = "40",
                     long stopAt = 0, std::string name = "text.txt")
         : job(stopAt),
-          end(fragmentSearchJob({name, folder.path(), Language::Russian, min, max, nullptr, {}},
-                                job)),
+          outcome(
+              echoscanJob({name, folder.path(), Language::Russian, min, max, nullptr, {}}, job)),
           effects(job.events) {}
 
     testing::RecordingJob job;
-    FragmentSearchEnd end;
+    EchoscanOutcome outcome;
     const Effects& effects;
 };
 
-TEST(FragmentSearchJob, CompletedRunWritesThePreparedTextAndThreeReports) {
+TEST(EchoscanJob, CompletedRunWritesThePreparedTextAndThreeReports) {
     TempFolder folder;
     folder.write("text.txt", kText);
     const JobRun run(folder, "2", "40");
-    EXPECT_EQ(run.end, FragmentSearchEnd::Completed);
-    EXPECT_EQ(run.effects,
-              (Effects{"disable", "list text.txt_Rec*.txt", "list (shown)_Rec*.txt", "enable"}));
+    EXPECT_EQ(run.outcome.ending, JobEnding::Completed);
+    EXPECT_EQ(run.effects, (Effects{"list text.txt_Rec*.txt", "list (shown)_Rec*.txt"}));
     EXPECT_EQ(run.job.progressValues.front(), 2);
     EXPECT_EQ(run.job.progressValues.back(), 100);
     EXPECT_EQ(folder.read("text.txt_RecPrep.txt"), cp("мама мыла раму мама мыла окно "));
@@ -62,11 +63,11 @@ TEST(FragmentSearchJob, CompletedRunWritesThePreparedTextAndThreeReports) {
               heading("    СОРТИРОВКА ПО ВСТРЕЧАЕМОСТИ В ТЕКСТЕ") + shortest + longest + total);
 }
 
-TEST(FragmentSearchJob, RefusalsInTheirOrder) {
+TEST(EchoscanJob, RefusalsInTheirOrder) {
     TempFolder folder;
     folder.write("text.txt", kText);
     const std::tuple<const char*, const char*, const char*, std::string> cases[] = {
-        {"", "5", "3", kNoSourceFileMessage},
+        {"", "5", "3", kChooseSourceMessage},
         {"text.txt", "5", "3", kLengthOrderMessage},
         {"text.txt", "3", "-1", kLengthOrderMessage},
         {"text.txt", "0", "3", kNonPositiveLengthMessage},
@@ -76,37 +77,34 @@ TEST(FragmentSearchJob, RefusalsInTheirOrder) {
         {"text.txt", "4", "1000000001", kLengthNotNumberMessage}};
     for (const auto& [name, min, max, message] : cases) {
         const JobRun run(folder, min, max, 0, name);
-        Effects expected = {"disable", "list text.txt_Rec*.txt", "message " + message, "enable"};
-        if (*name == '\0') {
-            expected.erase(expected.begin() + 1);
-        }
-        EXPECT_EQ(run.end, FragmentSearchEnd::Refused) << message;
+        // The prepared text is listed before the lengths are read.
+        const Effects expected = *name == '\0' ? Effects{} : Effects{"list text.txt_Rec*.txt"};
+        EXPECT_EQ(run.outcome.ending, JobEnding::Refused) << message;
+        EXPECT_EQ(run.outcome.message, message);
         EXPECT_EQ(run.effects, expected);
         EXPECT_TRUE(run.job.progressValues.empty());
     }
     for (const char* report : kReports) {
         EXPECT_FALSE(folder.exists(report));
     }
-    EXPECT_EQ(parseFragmentLength(" +7 "), 7);
-    EXPECT_EQ(parseFragmentLength("- 1"), std::nullopt);
 }
 
-TEST(FragmentSearchJob, TooFewCharactersAndTheSmallestSearchableText) {
+TEST(EchoscanJob, TooFewCharactersAndTheSmallestSearchableText) {
     TempFolder folder;
     for (const auto& [source, completes] :
          {std::pair{"абвг", false}, {"", false}, {"абвгд", true}}) {
         folder.write("text.txt", cp(source));
         const JobRun run(folder);
-        EXPECT_EQ(run.end, completes ? FragmentSearchEnd::Completed : FragmentSearchEnd::Refused);
-        EXPECT_EQ(run.effects.at(2),
+        EXPECT_EQ(run.outcome.ending, completes ? JobEnding::Completed : JobEnding::Refused);
+        EXPECT_EQ(completes ? run.effects.at(1) : run.outcome.message,
                   completes ? "list (shown)_Rec*.txt"
-                            : "message У вас нет 4 символов на выбранном языке в тексте.");
+                            : "У вас нет 4 символов на выбранном языке в тексте.");
         EXPECT_EQ(folder.read("text.txt_RecPrep.txt"), cp(source));
     }
     EXPECT_NE(folder.read(kReports[0]).find(cp("фрагментов:  0")), std::string::npos);
 }
 
-TEST(FragmentSearchJob, RefusesANameThatIsNoFileOfTheSourceFolder) {
+TEST(EchoscanJob, RefusesANameThatIsNoFileOfTheSourceFolder) {
     TempFolder folder;
     TempFolder elsewhere;
     elsewhere.write("text.txt", kText);
@@ -114,38 +112,37 @@ TEST(FragmentSearchJob, RefusesANameThatIsNoFileOfTheSourceFolder) {
     for (const auto& name : {std::string("typed.txt"), (elsewhere / "text.txt").string(),
                              "../" + elsewhere.path().filename().string() + "/text.txt"}) {
         const JobRun run(folder, "4", "40", 0, name);
-        EXPECT_EQ(run.end, FragmentSearchEnd::Refused) << name;
-        EXPECT_EQ(run.effects.size(), 3u) << name;
+        EXPECT_EQ(run.outcome.ending, JobEnding::Refused) << name;
+        EXPECT_TRUE(run.effects.empty()) << name;
     }
     EXPECT_FALSE(elsewhere.exists("text.txt_RecPrep.txt"));
     testing::RecordingJob job;  // a name typed before any folder was chosen
-    EXPECT_EQ(fragmentSearchJob({"text.txt", {}, Language::Russian, "4", "40", nullptr, {}}, job),
-              FragmentSearchEnd::Refused);
+    EXPECT_EQ(echoscanJob({"text.txt", {}, Language::Russian, "4", "40", nullptr, {}}, job).ending,
+              JobEnding::Refused);
     // The name is found without regard to case; outputs take the name as typed.
     folder.write("Text.TXT", kText);
-    EXPECT_EQ(JobRun(folder, "2", "40").end, FragmentSearchEnd::Completed);
+    EXPECT_EQ(JobRun(folder, "2", "40").outcome.ending, JobEnding::Completed);
     EXPECT_TRUE(folder.exists("text.txt_RecSortByFriq.txt"));
 }
 
-TEST(FragmentSearchJob, FilesThatCannotBeReadOrWrittenFailWithTheirName) {
+TEST(EchoscanJob, FilesThatCannotBeReadOrWrittenFailWithTheirName) {
     TempFolder folder;
     std::filesystem::create_directory(folder / "text.txt");
     const JobRun unreadable(folder);
-    EXPECT_EQ(unreadable.end, FragmentSearchEnd::Failed);
-    EXPECT_NE(unreadable.effects.at(1).find("text.txt"), std::string::npos);
+    EXPECT_EQ(unreadable.outcome.ending, JobEnding::Failed);
+    EXPECT_NE(unreadable.outcome.message.find("text.txt"), std::string::npos);
     std::filesystem::remove(folder / "text.txt");
     folder.write("text.txt", kText);
     // The alphabetical report is blocked: the length report is whole, no other.
     std::filesystem::create_directory(folder / kReports[1]);
     const JobRun blocked(folder, "2", "40");
-    EXPECT_EQ(blocked.end, FragmentSearchEnd::Failed);
-    EXPECT_NE(blocked.effects.at(2).find(kReports[1]), std::string::npos);
-    EXPECT_EQ(blocked.effects.back(), "enable");
+    EXPECT_EQ(blocked.outcome.ending, JobEnding::Failed);
+    EXPECT_NE(blocked.outcome.message.find(kReports[1]), std::string::npos);
     EXPECT_NE(folder.read(kReports[0]).find(cp("фрагментов:  3\r\n")), std::string::npos);
     EXPECT_FALSE(folder.exists(kReports[2]));
 }
 
-TEST(FragmentSearchJob, AStopShowsZeroAndLeavesEarlierReportsAlone) {
+TEST(EchoscanJob, AStopShowsZeroAndLeavesEarlierReportsAlone) {
     TempFolder folder;
     folder.write("text.txt", kText);
     const long lastStopPoint = JobRun(folder, "2", "40").job.stopPoints;
@@ -155,9 +152,9 @@ TEST(FragmentSearchJob, AStopShowsZeroAndLeavesEarlierReportsAlone) {
     // The first stop point (a length pass) and the last one (the absorption pass).
     for (const long stopAt : {1L, lastStopPoint}) {
         const JobRun run(folder, "2", "40", stopAt);
-        EXPECT_EQ(run.end, FragmentSearchEnd::Stopped);
+        EXPECT_EQ(run.outcome.ending, JobEnding::Stopped);
         EXPECT_EQ(run.job.progressValues.back(), 0);
-        EXPECT_EQ(run.effects, (Effects{"disable", "list text.txt_Rec*.txt"}));
+        EXPECT_EQ(run.effects, (Effects{"list text.txt_Rec*.txt"}));
         for (const char* report : kReports) {
             EXPECT_EQ(folder.read(report), "earlier");
         }

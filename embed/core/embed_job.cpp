@@ -1,4 +1,4 @@
-#include "embed/core/embed_search_job.h"
+#include "embed/core/embed_job.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,6 +6,7 @@
 #include <new>
 
 #include "common/core/dictionary/dictionary.h"
+#include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/source_name.h"
 #include "common/core/report/number_text.h"
@@ -46,11 +47,7 @@ class SteppedProgress {
 
 EmbedOutcome stopped(JobControl& control) {
     control.progress(0);
-    return {EmbedEnding::Stopped, {}};
-}
-
-EmbedOutcome failed(std::string message) {
-    return {EmbedEnding::Failed, std::move(message)};
+    return EmbedOutcome::stopped();
 }
 
 // The result list reads its folder again.
@@ -58,27 +55,31 @@ void resultsChanged(JobControl& control) {
     control.showResultFiles({});
 }
 
-EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control) {
-    if (!isBareFileName(inputs.sourceName)) {
-        return failed(notInSourceFolderMessage(inputs.sourceName, inputs.sourceFolder));
+EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
+    if (const auto checked = checkEmbedRequest(request); !checked) {
+        return EmbedOutcome::refused(checked.error());
     }
-    const auto prepared = prepareText(inputs.sourceFolder, inputs.sourceName, inputs.language,
-                                      inputs.sourceText, inputs.encoding);
+    if (!isBareFileName(request.sourceName)) {
+        return EmbedOutcome::failed(
+            notInSourceFolderMessage(request.sourceName, request.sourceFolder));
+    }
+    const auto prepared = prepareText(request.sourceFolder, request.sourceName, request.language,
+                                      request.sourceText, request.encoding);
     if (prepared.kind == PrepareResult::Kind::TextTooShort) {
-        return {EmbedEnding::TextTooShort, kTextTooShortMessage};
+        return EmbedOutcome::refused(kTextTooShortMessage);
     }
     if (prepared.kind == PrepareResult::Kind::Failed) {
-        return failed(prepared.error);
+        return EmbedOutcome::failed(prepared.error);
     }
     const auto& text = prepared.text;
-    const auto letterFile = letterFilePath(inputs.sourceFolder, inputs.sourceName);
-    const auto loaded = loadDicWords(inputs.startFolder, inputs.selectedModules);
+    const auto letterFile = letterFilePath(request.sourceFolder, request.sourceName);
+    const auto loaded = loadDicWords(request.startFolder, request.selectedModules);
     const auto removed = removeFile(letterFile);
     if (!loaded) {
-        return failed(loaded.error());
+        return EmbedOutcome::failed(loaded.error());
     }
     if (!removed) {
-        return failed(removed.error());
+        return EmbedOutcome::failed(removed.error());
     }
     const DicWords& dicWords = loaded.value();
 
@@ -96,13 +97,13 @@ EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control) {
     }
 
     const auto report = [&](const char* suffix) {
-        return reportPath(inputs.sourceFolder, inputs.sourceName, suffix);
+        return reportPath(request.sourceFolder, request.sourceName, suffix);
     };
     const TextEncoder encoder(prepared.encoding);
     if (const auto written =
             writeTextOrderReport(report(kTextOrderSuffix), text, search, dicWords, encoder);
         !written) {
-        return failed(written.error());
+        return EmbedOutcome::failed(written.error());
     }
     if (control.stopPoint()) {
         return stopped(control);
@@ -112,7 +113,7 @@ EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control) {
     const auto occurrences = static_cast<std::int64_t>(search.occurrenceCount());
     if (occurrences == 0) {
         resultsChanged(control);
-        return {EmbedEnding::NothingFound, kNothingFoundMessage};
+        return EmbedOutcome::nothingFound(kNothingFoundMessage);
     }
     SteppedProgress countSteps(control, percent, divideRoundHalfEven(occurrences - 1, 12), 100);
     for (std::int64_t i = 0; i < occurrences; ++i) {
@@ -128,32 +129,42 @@ EmbedOutcome runJob(const EmbedJobInputs& inputs, JobControl& control) {
         return writeWholeFile(report(suffix), sortedReportText(kind, words, totals), encoder);
     };
     if (const auto written = writeSorted(SortedReport::ByFrequency, kByFrequencySuffix); !written) {
-        return failed(written.error());
+        return EmbedOutcome::failed(written.error());
     }
     if (control.stopPoint()) {
         return stopped(control);
     }
     control.progress(96);
     if (const auto written = writeSorted(SortedReport::ByLength, kByLengthSuffix); !written) {
-        return failed(written.error());
+        return EmbedOutcome::failed(written.error());
     }
     if (const auto written = writeSorted(SortedReport::Alphabetical, kAlphabeticalSuffix);
         !written) {
-        return failed(written.error());
+        return EmbedOutcome::failed(written.error());
     }
     control.progress(100);
     resultsChanged(control);
-    return {EmbedEnding::Completed, {}};
+    return EmbedOutcome::completed();
 }
 
 }  // namespace
 
-EmbedOutcome embedSearchJob(const EmbedJobInputs& inputs, JobControl& control) {
+Status checkEmbedRequest(const EmbedRequest& request) {
+    if (const auto chosen = checkSourceChosen(request.sourceName); !chosen) {
+        return chosen;
+    }
+    if (noModuleSelected(request.selectedModules)) {
+        return Status::failure(kChooseModulesMessage);
+    }
+    return Status::success();
+}
+
+EmbedOutcome embedJob(const EmbedRequest& request, JobControl& control) {
     try {
-        return runJob(inputs, control);
+        return runJob(request, control);
     } catch (const std::bad_alloc&) {
-        removeFile(letterFilePath(inputs.sourceFolder, inputs.sourceName));
-        return failed(outOfMemoryMessage(inputs.sourceFolder / inputs.sourceName));
+        removeFile(letterFilePath(request.sourceFolder, request.sourceName));
+        return EmbedOutcome::failed(outOfMemoryMessage(request.sourceFolder / request.sourceName));
     }
 }
 

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <system_error>
+
+#include <QApplication>
+#include <QString>
+
+#include "common/ui/app/application_setup.h"
+#include "common/ui/app/launch_options.h"
+#include "common/ui/app/qt_dialogs.h"
+
+namespace undertext::ui {
+
+// The main() of every window program: StartFolder is the folder current at start,
+// taken before anything else runs; then the application is prepared under its
+// title (also the title of its information boxes) and icon, the launcher's
+// options are applied, and the main window, Window(startFolder, dialogs), is made,
+// wired when wire is given, and started up (startUp()). Returns the exit status.
+template <typename Window>
+int runWindowProgram(int argc, char* argv[], const char* title, const char* iconPath,
+                     const std::function<void(Window&)>& wire = {}) {
+    std::error_code error;
+    const std::filesystem::path startFolder = std::filesystem::current_path(error);
+
+    QApplication application(argc, argv);
+    const QString name = QString::fromUtf8(title);
+    prepareApplication(application, name, QString::fromUtf8(iconPath));
+    QtDialogs dialogs(name);
+    if (const auto status = applyLaunchOptions(QApplication::arguments(), startFolder, dialogs,
+                                               std::cout, std::cerr)) {
+        return *status;
+    }
+    Window window(startFolder, dialogs);
+    if (wire) {
+        wire(window);
+    }
+    window.startUp();
+    return QApplication::exec();
+}
+
+}  // namespace undertext::ui

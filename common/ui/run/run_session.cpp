@@ -1,0 +1,58 @@
+#include "common/ui/run/run_session.h"
+
+#include <QWidget>
+
+#include "common/ui/app/dialogs.h"
+
+namespace undertext::ui {
+
+RunSession::RunSession(QWidget& window, JobEvents& events,
+                       std::function<void(bool)> enableRunButtons, Dialogs& dialogs, RunTexts texts)
+    : window_(window),
+      events_(events),
+      enableRunButtons_(std::move(enableRunButtons)),
+      dialogs_(dialogs),
+      texts_(texts),
+      runner_(events, &window),
+      guard_(dialogs, runner_, &window, QString::fromUtf8(texts.stopQuestion)) {}
+
+bool RunSession::begin() {
+    if (underWay_) {
+        return false;
+    }
+    underWay_ = true;
+    guard_.beginRun();
+    enableRunButtons_(false);
+    return true;
+}
+
+RunGuard::StopAnswer RunSession::askStop() {
+    const auto answer = guard_.askStop();
+    if (answer == RunGuard::StopAnswer::Yes) {
+        underWay_ = false;
+        enableRunButtons_(true);
+        events_.progress(0);
+    }
+    return answer;
+}
+
+void RunSession::showEnd(JobEnding ending, const std::string& message) {
+    underWay_ = false;
+    if (!message.empty()) {
+        dialogs_.inform(&window_, QString::fromStdString(message));
+    }
+    enableRunButtons_(true);
+    if (ending == JobEnding::Completed) {
+        guard_.setBusy(false);
+    }
+}
+
+std::string RunSession::failureText(const QString& error) const {
+    QString text = QString::fromUtf8(texts_.failureLead);
+    if (!error.isEmpty()) {
+        text += QString::fromUtf8(texts_.failureSeparator) + error;
+    }
+    return text.toStdString();
+}
+
+}  // namespace undertext::ui
