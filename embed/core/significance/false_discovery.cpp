@@ -10,8 +10,9 @@ std::vector<double> benjaminiHochberg(const std::vector<double>& pValues, std::s
     assert(familySize >= pValues.size());
     std::vector<std::size_t> byP(pValues.size());
     std::iota(byP.begin(), byP.end(), std::size_t{0});
-    std::stable_sort(byP.begin(), byP.end(),
-                     [&](std::size_t a, std::size_t b) { return pValues[a] < pValues[b]; });
+    // Equal p-values end with equal q-values, so their order does not matter.
+    std::sort(byP.begin(), byP.end(),
+              [&](std::size_t a, std::size_t b) { return pValues[a] < pValues[b]; });
     std::vector<double> qValues(pValues.size());
     const auto family = static_cast<double>(familySize);
     double least = 1.0;

@@ -17,10 +17,12 @@ LetterModel::LetterModel(std::string_view letters, int order) : order_(order) {
     for (int i = 0; i < order_; ++i) {
         contexts *= alphabetSize_;
     }
-    // One pass: at each place i the context is the k letters before it.
+    // One pass: at each place i the context is the k letters before it, a number
+    // in base A that drops its oldest digit as it takes the next letter.
     std::vector<std::uint64_t> contextCount(contexts), followedCount(contexts),
         pairCount(static_cast<std::size_t>(contexts) * alphabetSize_);
     const auto k = static_cast<std::size_t>(order_);
+    const std::uint32_t oldestDigit = k == 0 ? 0 : contexts / alphabetSize_;
     std::uint32_t context = 0;
     for (std::size_t i = 0; i <= letters.size(); ++i) {
         if (i >= k) {
@@ -31,8 +33,11 @@ LetterModel::LetterModel(std::string_view letters, int order) : order_(order) {
                             letterIndex(letters[i])];
             }
         }
-        if (i < letters.size()) {
-            context = (context * alphabetSize_ + letterIndex(letters[i])) % contexts;
+        if (i < letters.size() && k > 0) {
+            if (i >= k) {
+                context -= letterIndex(letters[i - k]) * oldestDigit;
+            }
+            context = context * alphabetSize_ + letterIndex(letters[i]);
         }
     }
     const auto places = static_cast<double>(letters.size() - k + 1);

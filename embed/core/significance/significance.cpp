@@ -3,70 +3,17 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numeric>
 #include <string_view>
 
 #include "embed/core/significance/count_tails.h"
 #include "embed/core/significance/expected_count.h"
 #include "embed/core/significance/false_discovery.h"
 #include "embed/core/significance/letter_model.h"
+#include "embed/core/significance/module_family.h"
 #include "embed/core/significance/self_overlap.h"
 
 namespace undertext::embed {
 namespace {
-
-bool isTestable(std::string_view word, Language language, int order) {
-    return word.size() > static_cast<std::size_t>(order) + 1 &&
-           std::all_of(word.begin(), word.end(), [&](char c) {
-               const auto b = static_cast<unsigned char>(c);
-               return isLetter(b, language) && lowerLetter(b, language) == b;
-           });
-}
-
-// The dictionary's indices in byte order of their words (stable; no work when the
-// modules are sorted already).
-std::vector<std::uint32_t> byteOrder(const DicWords& dicWords) {
-    std::vector<std::uint32_t> order(dicWords.size());
-    std::iota(order.begin(), order.end(), std::uint32_t{0});
-    const auto byWord = [&](std::uint32_t a, std::uint32_t b) { return dicWords[a] < dicWords[b]; };
-    if (!std::is_sorted(order.begin(), order.end(), byWord)) {
-        std::stable_sort(order.begin(), order.end(), byWord);
-    }
-    return order;
-}
-
-struct Family {
-    std::size_t size = 0;                    // distinct testable words
-    std::vector<std::int64_t> multiplicity;  // per found word (sorted by word): its entries
-};
-
-// One walk over the distinct dictionary words, merged with the found words sorted
-// by word.
-Family walkFamily(const DicWords& dicWords, const std::vector<EmbeddedWord>& foundByWord,
-                  Language language, int order) {
-    Family family;
-    family.multiplicity.assign(foundByWord.size(), 1);
-    const auto sorted = byteOrder(dicWords);
-    std::size_t next = 0;  // the first found word not passed yet
-    for (std::size_t i = 0; i < sorted.size();) {
-        const auto word = dicWords[sorted[i]];
-        auto end = i + 1;
-        while (end < sorted.size() && dicWords[sorted[end]] == word) {
-            ++end;
-        }
-        if (isTestable(word, language, order)) {
-            ++family.size;
-        }
-        while (next < foundByWord.size() && foundByWord[next].word < word) {
-            ++next;
-        }
-        if (next < foundByWord.size() && foundByWord[next].word == word) {
-            family.multiplicity[next] = static_cast<std::int64_t>(end - i);
-        }
-        i = end;
-    }
-    return family;
-}
 
 // Tested rows first, by q, then ratio descending, then word; then the others by
 // ratio descending, then word.
@@ -119,11 +66,8 @@ SignificanceOutcome assessSignificance(const PreparedText& text, const DicWords&
     if (text.letterCount() < static_cast<std::uint32_t>(modelOrder) + 2) {
         return {SignificanceRefusal::TextTooShort, {}};
     }
-    auto foundByWord = found;
-    std::sort(foundByWord.begin(), foundByWord.end(),
-              [](const EmbeddedWord& a, const EmbeddedWord& b) { return a.word < b.word; });
-    const auto family = walkFamily(dicWords, foundByWord, language, modelOrder);
-    if (family.size == 0) {
+    const ModuleFamily family(dicWords, found, language, modelOrder);
+    if (family.testedWords() == 0) {
         return {SignificanceRefusal::NothingTestable, {}};
     }
 
@@ -131,18 +75,17 @@ SignificanceOutcome assessSignificance(const PreparedText& text, const DicWords&
     const CountablePositions positions(text);
     SignificanceTable table;
     table.modelOrder = modelOrder;
-    table.familySize = family.size;
+    table.familySize = family.testedWords();
     std::vector<double> pValues;
-    for (std::size_t i = 0; i < foundByWord.size(); ++i) {
-        const auto& word = foundByWord[i];
+    for (const auto& word : found) {
         if (word.count <= 0) {
             continue;
         }
         SignificanceRow row;
         row.word = word.word;
-        row.observed = word.count / family.multiplicity[i];
+        row.observed = word.count / family.entriesOf(word.word);
         row.expected = expectedCount(model, positions, word.word);
-        row.tested = isTestable(word.word, language, modelOrder);
+        row.tested = family.isTested(word.word);
         if (row.tested) {
             row.p = geometricPoissonUpperTail(row.expected, clumpParameter(model, word.word),
                                               row.observed);

@@ -73,9 +73,8 @@ struct SignificanceOutcome {
 // text and the words of the selected modules, duplicates and all); found are the
 // counted words (EmbeddedSearch::embeddedWords(), in any order): a word that the
 // modules list m times has m times its occurrences there, and its row gives its
-// occurrences once. The dictionary is walked once (in linear time when it is
-// sorted, as the default modules are; otherwise it is sorted first) and the text
-// once, for the model; each found word then costs time in its length.
+// occurrences once. The modules are walked once (see ModuleFamily), the text once
+// for the model; each found word then costs time in its length and its count.
 // Pure: touches no global state, so it may run on any thread.
 SignificanceOutcome assessSignificance(const PreparedText& text, const DicWords& dicWords,
                                        const std::vector<EmbeddedWord>& found, Language language,
