@@ -17,11 +17,14 @@
 #include "embed/core/significance/significance.h"
 #include "testing/literal/embed_search.h"
 #include "testing/support/letter_chain.h"
+#include "testing/support/uniformity.h"
 
 namespace undertext::embed {
 namespace {
 
 using testing::cp;
+using undertext::testing::distanceFromUniform;
+using undertext::testing::shareAtMost;
 
 constexpr int kTexts = 50;
 constexpr std::size_t kLetters = 4000;
@@ -77,18 +80,6 @@ PreparedText drawText(undertext::testing::LetterChain& chain, std::mt19937& rand
                                        random() % slotLengths.size());
 }
 
-// The Kolmogorov-Smirnov distance of the values from the uniform distribution.
-double distanceFromUniform(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const auto n = static_cast<double>(values.size());
-    double distance = 0;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        distance = std::max({distance, (static_cast<double>(i) + 1) / n - values[i],
-                             values[i] - static_cast<double>(i) / n});
-    }
-    return distance;
-}
-
 // Randomised p-values, P(X > x) + V * P(X = x) with V uniform: exactly uniform
 // when X has the assumed law.
 struct RandomisedPValues {
@@ -101,12 +92,6 @@ struct RandomisedPValues {
 
 double randomised(double atLeast, double above, std::mt19937& random) {
     return above + std::uniform_real_distribution<double>(0, 1)(random) * (atLeast - above);
-}
-
-double shareAtMost(const std::vector<double>& values, double alpha) {
-    return static_cast<double>(
-               std::count_if(values.begin(), values.end(), [&](double u) { return u <= alpha; })) /
-           static_cast<double>(values.size());
 }
 
 // The p-values of every word in texts drawn from the source chain, with the
