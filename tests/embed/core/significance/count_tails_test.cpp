@@ -44,6 +44,23 @@ TEST(CountTails, AWordThatCannotOccurHasNoTail) {
     EXPECT_EQ(geometricPoissonUpperTail(0, 0.5, 3), 0.0);
 }
 
+TEST(CountTails, HugeMeansCountsAndClumpsStayProbabilities) {
+    // Counts far below, at and far above means up to a million, clumps up to the
+    // cap: never NaN, never outside [0, 1], never rising with the count.
+    for (const double mean : {1e-12, 0.5, 1e3, 1e6}) {
+        for (const double clump : {0.0, 0.5, 0.999999}) {
+            double previous = 1.0;
+            for (const double factor : {0.0, 0.5, 1.0, 1.01, 2.0, 10.0}) {
+                const auto observed = static_cast<std::int64_t>(factor * mean) + 1;
+                const double tail = geometricPoissonUpperTail(mean, clump, observed);
+                EXPECT_GE(tail, 0.0) << mean << " " << clump << " " << observed;
+                EXPECT_LE(tail, previous) << mean << " " << clump << " " << observed;
+                previous = tail;
+            }
+        }
+    }
+}
+
 TEST(CountTails, ClumpingMakesHighCountsLessSurprising) {
     // The same mean, the same count: the more the occurrences clump, the likelier
     // a high count.
