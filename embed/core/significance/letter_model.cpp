@@ -17,34 +17,37 @@ LetterModel::LetterModel(std::string_view letters, int order) : order_(order) {
     for (int i = 0; i < order_; ++i) {
         contexts *= alphabetSize_;
     }
-    // One pass: at each place i the context is the k letters before it, a number
-    // in base A that drops its oldest digit as it takes the next letter.
-    std::vector<std::uint64_t> contextCount(contexts), followedCount(contexts),
-        pairCount(static_cast<std::size_t>(contexts) * alphabetSize_);
+    // One pass over the places that a letter follows: the context (the k letters
+    // before it, a number in base A that drops its oldest digit as it takes the
+    // next letter) and the letter. A context's count is the sum of its pairs, and
+    // one more for the last k letters, which nothing follows.
+    std::vector<std::uint64_t> pairCount(static_cast<std::size_t>(contexts) * alphabetSize_);
     const auto k = static_cast<std::size_t>(order_);
     const std::uint32_t oldestDigit = k == 0 ? 0 : contexts / alphabetSize_;
     std::uint32_t context = 0;
-    for (std::size_t i = 0; i <= letters.size(); ++i) {
-        if (i >= k) {
-            ++contextCount[context];
-            if (i < letters.size()) {
-                ++followedCount[context];
-                ++pairCount[static_cast<std::size_t>(context) * alphabetSize_ +
-                            letterIndex(letters[i])];
-            }
+    for (std::size_t i = 0; i < k; ++i) {
+        context = context * alphabetSize_ + letterIndex(letters[i]);
+    }
+    for (std::size_t i = k; i < letters.size(); ++i) {
+        const auto letter = letterIndex(letters[i]);
+        ++pairCount[static_cast<std::size_t>(context) * alphabetSize_ + letter];
+        if (k > 0) {
+            context =
+                (context - letterIndex(letters[i - k]) * oldestDigit) * alphabetSize_ + letter;
         }
-        if (i < letters.size() && k > 0) {
-            if (i >= k) {
-                context -= letterIndex(letters[i - k]) * oldestDigit;
-            }
-            context = context * alphabetSize_ + letterIndex(letters[i]);
+    }
+    const auto lastContext = context;
+    std::vector<std::uint64_t> followedCount(contexts);
+    for (std::uint32_t c = 0; c < contexts; ++c) {
+        for (std::uint32_t letter = 0; letter < alphabetSize_; ++letter) {
+            followedCount[c] += pairCount[static_cast<std::size_t>(c) * alphabetSize_ + letter];
         }
     }
     const auto places = static_cast<double>(letters.size() - k + 1);
     start_.resize(contexts);
     transition_.resize(pairCount.size());
     for (std::uint32_t c = 0; c < contexts; ++c) {
-        start_[c] = static_cast<double>(contextCount[c]) / places;
+        start_[c] = static_cast<double>(followedCount[c] + (c == lastContext)) / places;
         for (std::uint32_t letter = 0; letter < alphabetSize_; ++letter) {
             const auto pair = static_cast<std::size_t>(c) * alphabetSize_ + letter;
             transition_[pair] = followedCount[c] == 0 ? 0.0

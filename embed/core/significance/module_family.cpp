@@ -34,18 +34,22 @@ std::vector<Group> mergeGroups(const DicWords& dicWords, const std::vector<Group
     return merged;
 }
 
+}  // namespace
+
 // The found words in byte order, passed over beside words given in byte order.
-class FoundWords {
+class ModuleFamily::FoundWords {
   public:
-    explicit FoundWords(const std::vector<EmbeddedWord>& found) {
-        for (const auto& word : found) {
-            words_.push_back(word.word);
-        }
-        std::sort(words_.begin(), words_.end());
-    }
+    explicit FoundWords(const std::vector<EmbeddedWord>& found) : found_(found) {}
 
     // Whether word, which follows the words asked about before, was found.
     bool holdsNext(std::string_view word) {
+        if (words_.empty() && !found_.empty()) {
+            // Sorted at the first question: modules without repeated words ask none.
+            for (const auto& known : found_) {
+                words_.push_back(known.word);
+            }
+            std::sort(words_.begin(), words_.end());
+        }
         while (next_ < words_.size() && words_[next_] < word) {
             ++next_;
         }
@@ -53,28 +57,62 @@ class FoundWords {
     }
 
   private:
+    const std::vector<EmbeddedWord>& found_;
     std::vector<std::string_view> words_;
     std::size_t next_ = 0;
 };
 
-}  // namespace
-
 ModuleFamily::ModuleFamily(const DicWords& dicWords, const std::vector<EmbeddedWord>& found,
                            Language language, int modelOrder)
     : minimumUntested_(static_cast<std::size_t>(modelOrder) + 1) {
-    for (int b = 0; b < 256; ++b) {
+    for (int b = 255; b >= 0; --b) {
         const auto byte = static_cast<unsigned char>(b);
-        lowerLetters_[b] = isLetter(byte, language) && lowerLetter(byte, language) == byte;
+        if (isLetter(byte, language) && lowerLetter(byte, language) == byte) {
+            lowest_ = byte;
+            highest_ = std::max(highest_, byte);
+        }
     }
-    if (!countMergedRuns(dicWords, found)) {
+    if (!countSorted(dicWords, found) && !countMergedRuns(dicWords, found)) {
         countByHash(dicWords, found);
     }
 }
 
 bool ModuleFamily::isTested(std::string_view word) const {
-    return word.size() > minimumUntested_ && std::all_of(word.begin(), word.end(), [&](char c) {
-               return lowerLetters_[static_cast<unsigned char>(c)];
-           });
+    if (word.size() <= minimumUntested_) {
+        return false;
+    }
+    bool outside = false;  // no early exit: the loop is short and branch-free
+    for (const char c : word) {
+        const auto b = static_cast<unsigned char>(c);
+        outside |= b < lowest_ || b > highest_;
+    }
+    return !outside;
+}
+
+void ModuleFamily::countGroup(std::string_view word, std::uint32_t entries,
+                              FoundWords& foundWords) {
+    testedWords_ += isTested(word);
+    if (entries > 1 && foundWords.holdsNext(word)) {
+        repeated_.emplace_back(word, entries);
+    }
+}
+
+bool ModuleFamily::countSorted(const DicWords& dicWords, const std::vector<EmbeddedWord>& found) {
+    FoundWords foundWords(found);
+    std::uint32_t group = 0;
+    for (std::uint32_t i = 1; i <= dicWords.size(); ++i) {
+        const int order = i < dicWords.size() ? dicWords[i - 1].compare(dicWords[i]) : -1;
+        if (order > 0) {
+            testedWords_ = 0;
+            repeated_.clear();
+            return false;
+        }
+        if (order < 0) {
+            countGroup(dicWords[group], i - group, foundWords);
+            group = i;
+        }
+    }
+    return true;
 }
 
 std::uint32_t ModuleFamily::entriesOf(std::string_view word) const {
@@ -115,11 +153,7 @@ bool ModuleFamily::countMergedRuns(const DicWords& dicWords,
     }
     FoundWords foundWords(found);
     for (const auto& group : runs.front()) {
-        const auto word = dicWords[group.index];
-        testedWords_ += isTested(word);
-        if (group.entries > 1 && foundWords.holdsNext(word)) {
-            repeated_.emplace_back(word, group.entries);
-        }
+        countGroup(dicWords[group.index], group.entries, foundWords);
     }
     return true;
 }

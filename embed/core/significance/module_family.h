@@ -18,10 +18,10 @@ namespace undertext::embed {
 // Views into dicWords, which must outlive the object.
 class ModuleFamily {
   public:
-    // When the modules are a few runs in byte order (each default module is one),
-    // the runs are merged, so equal words meet; otherwise the entries are sorted
-    // by the hashes of their words. Either way each word is compared with a few
-    // others at most.
+    // Modules in byte order (each default module is) take one pass over
+    // neighbours; a few runs in byte order are merged, so equal words meet;
+    // otherwise the entries are sorted by the hashes of their words. Either way
+    // each word is compared with a few others at most.
     ModuleFamily(const DicWords& dicWords, const std::vector<EmbeddedWord>& found,
                  Language language, int modelOrder);
 
@@ -38,14 +38,21 @@ class ModuleFamily {
 
   private:
     using WordEntries = std::pair<std::string_view, std::uint32_t>;
+    class FoundWords;
 
+    // False, with nothing counted, when the modules are not in byte order.
+    bool countSorted(const DicWords& dicWords, const std::vector<EmbeddedWord>& found);
     // False, with nothing counted, when the modules hold more than kMaxRuns runs.
     bool countMergedRuns(const DicWords& dicWords, const std::vector<EmbeddedWord>& found);
     void countByHash(const DicWords& dicWords, const std::vector<EmbeddedWord>& found);
+    // Counts a distinct word (given in byte order) held by `entries` entries.
+    void countGroup(std::string_view word, std::uint32_t entries, FoundWords& foundWords);
 
     static constexpr std::size_t kMaxRuns = 64;
 
-    bool lowerLetters_[256] = {};
+    // The lower-case letters of the language are the bytes from lowest_ to highest_.
+    unsigned char lowest_ = 0;
+    unsigned char highest_ = 0;
     std::size_t minimumUntested_ = 0;  // k + 1
     std::size_t testedWords_ = 0;
     std::vector<WordEntries> repeated_;  // the found words listed twice or more, in byte order

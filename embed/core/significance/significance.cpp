@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 #include "embed/core/significance/count_tails.h"
 #include "embed/core/significance/expected_count.h"
@@ -15,20 +16,27 @@
 namespace undertext::embed {
 namespace {
 
-// Tested rows first, by q, then ratio descending, then word; then the others by
-// ratio descending, then word.
-bool reportsBefore(const SignificanceRow& a, const SignificanceRow& b) {
-    if (a.tested != b.tested) {
-        return a.tested;
+// The order of the rows: tested rows first, by q, then ratio descending, then
+// word; then the others by ratio descending, then word.
+struct ReportKey {
+    bool tested;
+    double q;
+    double ratio;
+    const std::string* word;
+
+    bool operator<(const ReportKey& other) const {
+        if (tested != other.tested) {
+            return tested;
+        }
+        if (tested && q != other.q) {
+            return q < other.q;
+        }
+        if (ratio != other.ratio) {
+            return ratio > other.ratio;
+        }
+        return *word < *other.word;
     }
-    if (a.tested && a.q != b.q) {
-        return a.q < b.q;
-    }
-    if (a.ratio() != b.ratio()) {
-        return a.ratio() > b.ratio();
-    }
-    return a.word < b.word;
-}
+};
 
 }  // namespace
 
@@ -102,7 +110,21 @@ SignificanceOutcome assessSignificance(const PreparedText& text, const DicWords&
             row.q = qValues[next++];
         }
     }
-    std::sort(table.rows.begin(), table.rows.end(), reportsBefore);
+    // Sorted by key, so that each row moves once.
+    std::vector<std::pair<ReportKey, std::size_t>> order;
+    order.reserve(table.rows.size());
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        const auto& row = table.rows[i];
+        order.push_back({{row.tested, row.q, row.ratio(), &row.word}, i});
+    }
+    std::sort(order.begin(), order.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<SignificanceRow> rows;
+    rows.reserve(order.size());
+    for (const auto& [key, index] : order) {
+        rows.push_back(std::move(table.rows[index]));
+    }
+    table.rows = std::move(rows);
     return {std::nullopt, std::move(table)};
 }
 

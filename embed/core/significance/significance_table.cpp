@@ -30,14 +30,18 @@ std::string threeDigitsScientific(double value) {
 
 std::string significanceTsv(const std::vector<SignificanceRow>& rows) {
     std::string tsv = "word\tobserved\texpected\tratio\tz\tp\tq\n";
+    const auto cell = [&](const std::string& text) {
+        tsv += '\t';
+        tsv += text;
+    };
     for (const auto& row : rows) {
         tsv += cp1251ToUtf8(row.word);
-        tsv += '\t' + std::to_string(row.observed);
-        tsv += '\t' + fourDigits(row.expected);
-        tsv += '\t' + fourDigits(row.ratio());
-        tsv += '\t' + fourDigits(row.z());
-        tsv += '\t' + (row.tested ? threeDigitsScientific(row.p) : std::string("-"));
-        tsv += '\t' + (row.tested ? threeDigitsScientific(row.q) : std::string("-"));
+        cell(std::to_string(row.observed));
+        cell(fourDigits(row.expected));
+        cell(fourDigits(row.ratio()));
+        cell(fourDigits(row.z()));
+        cell(row.tested ? threeDigitsScientific(row.p) : "-");
+        cell(row.tested ? threeDigitsScientific(row.q) : "-");
         tsv += '\n';
     }
     return tsv;
