@@ -89,6 +89,12 @@ bool ModuleFamily::isTested(std::string_view word) const {
     return !outside;
 }
 
+std::uint32_t ModuleFamily::entriesOf(std::string_view word) const {
+    const auto repeated =
+        std::lower_bound(repeated_.begin(), repeated_.end(), WordEntries(word, 0));
+    return repeated != repeated_.end() && repeated->first == word ? repeated->second : 1;
+}
+
 void ModuleFamily::countGroup(std::string_view word, std::uint32_t entries,
                               FoundWords& foundWords) {
     testedWords_ += isTested(word);
@@ -113,12 +119,6 @@ bool ModuleFamily::countSorted(const DicWords& dicWords, const std::vector<Embed
         }
     }
     return true;
-}
-
-std::uint32_t ModuleFamily::entriesOf(std::string_view word) const {
-    const auto repeated =
-        std::lower_bound(repeated_.begin(), repeated_.end(), WordEntries(word, 0));
-    return repeated != repeated_.end() && repeated->first == word ? repeated->second : 1;
 }
 
 // Each neighbour is compared once, which cuts the modules into runs in byte order
