@@ -38,6 +38,23 @@ struct ReportKey {
     }
 };
 
+// The rows sorted by their keys, each row moved once.
+std::vector<SignificanceRow> inReportOrder(std::vector<SignificanceRow>&& rows) {
+    std::vector<std::pair<ReportKey, std::size_t>> order;
+    order.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        order.push_back({{rows[i].tested, rows[i].q, rows[i].ratio(), &rows[i].word}, i});
+    }
+    std::sort(order.begin(), order.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<SignificanceRow> sorted;
+    sorted.reserve(order.size());
+    for (const auto& [key, index] : order) {
+        sorted.push_back(std::move(rows[index]));
+    }
+    return sorted;
+}
+
 }  // namespace
 
 double SignificanceRow::ratio() const {
@@ -110,21 +127,7 @@ SignificanceOutcome assessSignificance(const PreparedText& text, const DicWords&
             row.q = qValues[next++];
         }
     }
-    // Sorted by key, so that each row moves once.
-    std::vector<std::pair<ReportKey, std::size_t>> order;
-    order.reserve(table.rows.size());
-    for (std::size_t i = 0; i < table.rows.size(); ++i) {
-        const auto& row = table.rows[i];
-        order.push_back({{row.tested, row.q, row.ratio(), &row.word}, i});
-    }
-    std::sort(order.begin(), order.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<SignificanceRow> rows;
-    rows.reserve(order.size());
-    for (const auto& [key, index] : order) {
-        rows.push_back(std::move(table.rows[index]));
-    }
-    table.rows = std::move(rows);
+    table.rows = inReportOrder(std::move(table.rows));
     return {std::nullopt, std::move(table)};
 }
 
