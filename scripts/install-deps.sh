@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev libdivsufsort-dev libcli11-dev
-  libuchardet-dev libunistring-dev
+  libuchardet-dev libunistring-dev libboost-math-dev
   clang-14 libclang-rt-14-dev
   hunspell-ru hunspell-tools wamerican
   fonts-dejavu-core
