@@ -63,7 +63,6 @@ int runEmbedCommand(const EmbedOptions& options) {
         options.modules.empty()
             ? modulesForLanguage(inputs.language, lookUpDefaultModules(inputs.startFolder))
             : options.modules;
-    }
 
     removeLeftovers(inputs.sourceFolder);
     embed::EmbedOutcome outcome;

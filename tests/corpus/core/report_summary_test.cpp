@@ -11,11 +11,11 @@
 #include "corpus/core/echoscan_summary.h"
 #include "corpus/core/embed_summary.h"
 #include "corpus/core/sorted_report_rows.h"
+#include "echoscan/core/echoscan_job.h"
 #include "echoscan/core/fragment_reports.h"
-#include "echoscan/core/fragment_search_job.h"
 #include "echoscan/core/fragment_text.h"
+#include "embed/core/embed_job.h"
 #include "embed/core/embed_reports.h"
-#include "embed/core/embed_search_job.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
 #include "testing/support/source_encodings.h"
@@ -60,28 +60,28 @@ class ReportsBesideTexts : public ::testing::Test {
     void runEmbed() const {
         for (const auto& path : paths) {
             UnwatchedJob job;
-            embed::embedSearchJob({folder.path(),
-                                   path.filename().string(),
-                                   Language::Russian,
-                                   {"M.DIC"},
-                                   modules.path(),
-                                   nullptr,
-                                   {}},
-                                  job);
+            embed::embedJob({folder.path(),
+                             path.filename().string(),
+                             Language::Russian,
+                             {"M.DIC"},
+                             modules.path(),
+                             nullptr,
+                             {}},
+                            job);
         }
     }
 
     void runEchoscan(const char* minLength) const {
         for (const auto& path : paths) {
             UnwatchedJob job;
-            echoscan::fragmentSearchJob({path.filename().string(),
-                                         folder.path(),
-                                         Language::Russian,
-                                         minLength,
-                                         "40",
-                                         nullptr,
-                                         {}},
-                                        job);
+            echoscan::echoscanJob({path.filename().string(),
+                                   folder.path(),
+                                   Language::Russian,
+                                   minLength,
+                                   "40",
+                                   nullptr,
+                                   {}},
+                                  job);
         }
     }
 
