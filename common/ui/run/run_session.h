@@ -49,7 +49,7 @@ class RunSession {
     RunSession(QWidget& window, JobEvents& events, std::function<void(bool)> enableRunButtons,
                Dialogs& dialogs, RunTexts texts);
 
-    // From begin() until the run's end arrives or a stop or exit is confirmed.
+    // From begin() until the run's end arrives or a stop is confirmed.
     bool underWay() const { return underWay_; }
 
     // The first step of a run. While one is under way nothing happens and false
@@ -63,8 +63,8 @@ class RunSession {
     void run(const Status& check, Job job, Finish finish);
 
     // The stop button. Not busy: nothing. Otherwise asks the stop question while
-    // the job is held; Yes ends the run at the job's next stop point, enables the
-    // run buttons and shows progress 0.
+    // the job is held; Yes ends the run at once (the job stops at its next stop
+    // point), enables the run buttons and shows progress 0.
     RunGuard::StopAnswer askStop();
 
     // Every way of closing the main window: true when it may close (not busy, or

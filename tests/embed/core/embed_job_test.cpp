@@ -123,7 +123,9 @@ TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
 
     // 3 bytes are too short (4 passed above); nothing is reported or written.
     RecordingJob refused;
-    EXPECT_EQ(run(refused, "abc", "кот").message,
+    const auto tooShort = run(refused, "abc", "кот");
+    EXPECT_EQ(tooShort.ending, JobEnding::Refused);
+    EXPECT_EQ(tooShort.message,
               "Программа работает только с текстами, содержащими 3 и более знаков.");
     EXPECT_TRUE(refused.progressValues.empty());
     EXPECT_EQ(takeReports() + (folder.exists("~$t.txt") ? "~" : ""), "0000");
