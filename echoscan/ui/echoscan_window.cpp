@@ -67,7 +67,8 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
       progress_(this),
       openFileButton_(ui::makeButton(this, QStringLiteral("Command5"),
                                      QStringLiteral("Открыть файл"), ui::ButtonIcon::OpenFile)),
-      viewers_(echoscanReportProgram([this] { return language_->language(); }), dialogs),
+      viewers_(echoscanReportProgram([this] { return language_->language(); }), dialogs,
+               startFolder_),
       run_(*this, *this, dialogs, startFolder_, ui::kEchoscanReportPattern,
            {sourceBox_, results_, language_, nullptr, encoding_},
            [this](const std::filesystem::path& report) { viewers_.open(report, this); }) {

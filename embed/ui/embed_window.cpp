@@ -49,7 +49,7 @@ EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs
                                        ui::ButtonIcon::AddModules)),
       openFileButton_(ui::makeButton(this, QStringLiteral("Command6"),
                                      QStringLiteral("Открыть файл"), ui::ButtonIcon::OpenFile)),
-      viewers_(embedReportProgram([this] { return language_->language(); }), dialogs),
+      viewers_(embedReportProgram([this] { return language_->language(); }), dialogs, startFolder_),
       run_(*this, *this, dialogs, startFolder_, ui::kEmbedReportPattern,
            {sourceBox_, results_, language_, nullptr, encoding_},
            [this](const std::filesystem::path& report) { viewers_.open(report, this); }) {

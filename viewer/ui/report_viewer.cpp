@@ -31,6 +31,7 @@
 #include "common/core/text/text_encoding.h"
 #include "common/ui/app/dialogs.h"
 #include "common/ui/widgets/window_parts.h"
+#include "viewer/core/export_names.h"
 #include "viewer/ui/concordance_model.h"
 #include "viewer/ui/dispersion_plot.h"
 #include "viewer/ui/report_exports.h"
@@ -96,10 +97,11 @@ QString problemText(const ReportSource& source, const PreparedSource* prepared) 
     return {};
 }
 
-// The save dialog's request for an export of report, starting in its folder.
-SaveFileRequest saveRequest(const std::filesystem::path& report, const QString& title,
-                            const QString& proposed, const QString& filter, const QString& suffix) {
-    return {title, QString::fromStdString(report.parent_path().string()), proposed, filter, suffix};
+// The save dialog's request for an export; the export folder is filled in when
+// the dialog opens.
+SaveFileRequest exportRequest(const QString& title, const QString& proposed, const QString& filter,
+                              const QString& suffix) {
+    return {title, {}, proposed, filter, suffix};
 }
 
 // Cuts the left context on its left, so that the text next to the occurrence
@@ -122,12 +124,14 @@ QString chooseRowText() {
 }  // namespace
 
 ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, ReportProgram program,
-                           Dialogs& dialogs, QWidget* mainWindow)
+                           Dialogs& dialogs, const std::filesystem::path& startFolder,
+                           QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window),
       report_(std::move(report)),
       suffix_(std::move(suffix)),
       program_(std::move(program)),
-      dialogs_(dialogs) {
+      dialogs_(dialogs),
+      exportFolder_(startFolder) {
     setObjectName(QStringLiteral("ReportViewer"));
     setWindowTitle(QStringLiteral("Просмотр отчёта: %1").arg(shownPath(report_)));
     if (!suffix_.empty()) {
@@ -414,12 +418,22 @@ void ReportViewer::copyLines() {
     QApplication::clipboard()->setText(text.join(u'\n'));
 }
 
+QString ReportViewer::reportExportName(const char* extension) const {
+    return QString::fromStdString(reportExportStem(report_.filename().string(), suffix_) + '.' +
+                                  extension);
+}
+
+QString ReportViewer::shownTextExportName(const char* extension) const {
+    const auto reportStem = reportExportStem(report_.filename().string(), suffix_);
+    return QString::fromStdString(textExportStem(shownText_.toStdString(), reportStem) + '.' +
+                                  extension);
+}
+
 void ReportViewer::exportTable() {
     const QByteArray csv = tableAsCsv(*tableOrder_);
-    saveToChosenFile(dialogs_, this,
-                     saveRequest(report_, QStringLiteral("Сохранить таблицу"),
-                                 shownPath(report_) + QStringLiteral(".csv"),
-                                 QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")),
+    saveToChosenFile(dialogs_, this, exportFolder_,
+                     exportRequest(QStringLiteral("Сохранить таблицу"), reportExportName("csv"),
+                                   QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")),
                      [&csv](QSaveFile& file) { return writeBytes(file, csv); });
 }
 
@@ -429,10 +443,9 @@ void ReportViewer::exportConcordance() {
         return;
     }
     const QByteArray lines = QByteArray::fromStdString(concordance_->tabSeparatedLines());
-    saveToChosenFile(dialogs_, this,
-                     saveRequest(report_, QStringLiteral("Сохранить строки"),
-                                 shownText_ + QStringLiteral(".tsv"), QStringLiteral("TSV (*.tsv)"),
-                                 QStringLiteral("tsv")),
+    saveToChosenFile(dialogs_, this, exportFolder_,
+                     exportRequest(QStringLiteral("Сохранить строки"), shownTextExportName("tsv"),
+                                   QStringLiteral("TSV (*.tsv)"), QStringLiteral("tsv")),
                      [&lines](QSaveFile& file) { return writeBytes(file, lines); });
 }
 
@@ -441,12 +454,11 @@ void ReportViewer::savePlot() {
         dialogs_.inform(this, chooseRowText());
         return;
     }
-    const QSize size(std::max(plot_->width(), 600), plot_->height());
+    const QSize size = plot_->titledSize(600);
     saveToChosenFile(
-        dialogs_, this,
-        saveRequest(report_, QStringLiteral("Сохранить график"),
-                    shownText_ + QStringLiteral(".png"), QStringLiteral("PNG (*.png);;SVG (*.svg)"),
-                    QStringLiteral("png")),
+        dialogs_, this, exportFolder_,
+        exportRequest(QStringLiteral("Сохранить график"), shownTextExportName("png"),
+                      QStringLiteral("PNG (*.png);;SVG (*.svg)"), QStringLiteral("png")),
         [this, size](QSaveFile& file) { return writePlot(file, *plot_, size, shownText_); });
 }
 

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -33,15 +34,20 @@ namespace {
 const std::vector<embed::EmbeddedWord> kWords = {
     {utf8ToCp1251("кот"), 2, 3}, {utf8ToCp1251("ел"), 2, 2}, {utf8ToCp1251("пёс"), 3, 3}};
 
+QString pathText(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
 class ReportViewerTest : public ::testing::Test {
   protected:
+    testing::TempFolder start;
     testing::TempFolder folder;
     ScriptedDialogs dialogs;
     QWidget mainWindow;
-    ReportViewers embedViewers{embed::embedReportProgram([] { return Language::Russian; }),
-                               dialogs};
+    ReportViewers embedViewers{embed::embedReportProgram([] { return Language::Russian; }), dialogs,
+                               start.path()};
     ReportViewers echoscanViewers{echoscan::echoscanReportProgram([] { return Language::Russian; }),
-                                  dialogs};
+                                  dialogs, start.path()};
 
     void SetUp() override {
         folder.write("a.txt", utf8ToCp1251("скот котел\r\n"));
@@ -213,7 +219,8 @@ TEST_F(ReportViewerTest, ExportsWriteTheTableAsShownTheLinesAndThePlot) {
     choose(viewer, 0);
     dialogs.queueFile(QString::fromStdString((folder / "k.tsv").string()));
     QTest::mouseClick(part<QWidget>(viewer, "ExportConcordance"), Qt::LeftButton);
-    EXPECT_EQ(folder.read("k.tsv"), "2\tс\tкот\t котел \n6\tскот \tкот\tел \n");
+    EXPECT_EQ(folder.read("k.tsv"),
+              "Позиция\tСлева\tВхождение\tСправа\n2\tс\tкот\t котел \n6\tскот \tкот\tел \n");
 
     for (const char* name : {"p.png", "p.svg"}) {
         dialogs.queueFile(QString::fromStdString((folder / name).string()));
@@ -229,6 +236,73 @@ TEST_F(ReportViewerTest, ExportsWriteTheTableAsShownTheLinesAndThePlot) {
     EXPECT_EQ(dialogs.shownOfKind(ShownBox::Kind::Information).back().text,
               QStringLiteral("Не удалось записать файл %1.")
                   .arg(QString::fromStdString(blocked.string())));
+}
+
+// The save dialogs start in the folder of the last export, kept in the start
+// folder for the next start, else in the documents or home folder: never beside
+// the text. The table's export is named after the report, the others after the word.
+TEST_F(ReportViewerTest, ExportsProposeNamesInTheLastExportFolder) {
+    testing::TempFolder home;
+    testing::TempFolder exports;
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().c_str());
+    qunsetenv("XDG_CONFIG_HOME");
+    const auto exportFrom = [&](ReportViewer* viewer, const char* button, const char* file) {
+        dialogs.queueFile(pathText(exports / file));
+        QTest::mouseClick(part<QWidget>(viewer, button), Qt::LeftButton);
+        return dialogs.saveRequests().back();
+    };
+
+    auto* viewer = openEmbed();
+    auto request = exportFrom(viewer, "ExportTable", "t.csv");
+    EXPECT_EQ(request.initialFolder, pathText(home.path()));
+    EXPECT_EQ(request.proposedName, QStringLiteral("a_EmbSortByFriq.csv"));
+    EXPECT_EQ(start.read("LastExportPath.txt"), exports.path().string() + "\r\n");
+    choose(viewer, 0);
+    const std::pair<const char*, const char*> wordExports[] = {{"ExportConcordance", "кот.tsv"},
+                                                               {"SavePlot", "кот.png"}};
+    for (const auto& [button, proposed] : wordExports) {
+        request = exportFrom(viewer, button, "w");
+        EXPECT_EQ(request.initialFolder, pathText(exports.path())) << button;
+        EXPECT_EQ(request.proposedName, QString::fromUtf8(proposed)) << button;
+    }
+
+    // The next start of the program begins where the last export went, until that
+    // folder is gone.
+    ReportViewers nextStart(embed::embedReportProgram([] { return Language::Russian; }), dialogs,
+                            start.path());
+    viewer = nextStart.open(folder / "a.txt_EmbSortByFriq.txt", &mainWindow);
+    EXPECT_EQ(exportFrom(viewer, "ExportTable", "t.csv").initialFolder, pathText(exports.path()));
+    std::filesystem::create_directory(home / "Documents");
+    std::filesystem::remove_all(exports.path());
+    dialogs.queueFile(std::nullopt);
+    QTest::mouseClick(part<QWidget>(viewer, "ExportTable"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.saveRequests().back().initialFolder, pathText(home / "Documents"));
+
+    qputenv("HOME", savedHome);
+    if (!savedConfig.isEmpty()) {
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+    }
+}
+
+// An exported plot carries its word above the strip, drawn in the PNG and the SVG.
+TEST_F(ReportViewerTest, TheExportedPlotIsTitledWithItsWord) {
+    auto* viewer = openEmbed();
+    choose(viewer, 0);
+    for (const char* name : {"p.png", "p.svg"}) {
+        dialogs.queueFile(pathText(folder / name));
+        QTest::mouseClick(part<QWidget>(viewer, "SavePlot"), Qt::LeftButton);
+    }
+    const QImage png(pathText(folder / "p.png"));
+    QImage untitled(png.size(), QImage::Format_RGB32);
+    QPainter painter(&untitled);
+    part<DispersionPlot>(viewer, "DispersionPlot")->draw(painter, untitled.size());
+    painter.end();
+    ASSERT_FALSE(png.isNull());
+    EXPECT_NE(png.convertToFormat(QImage::Format_RGB32), untitled);
+    const auto svg = folder.read("p.svg");
+    EXPECT_NE(svg.find(">«кот»</text>"), std::string::npos) << svg;
 }
 
 TEST_F(ReportViewerTest, AMissingOrChangedSourceLeavesTheTableAndSaysWhy) {
@@ -270,7 +344,7 @@ TEST_F(ReportViewerTest, ASourceThatCannotBePreparedIsNamedInTheNote) {
     refusing.makeFinder = [](std::string_view, Language) -> OccurrenceFinder {
         throw std::runtime_error("index refused");
     };
-    ReportViewers refusingViewers(refusing, dialogs);
+    ReportViewers refusingViewers(refusing, dialogs, start.path());
     auto* refused = refusingViewers.open(folder / "a.txt_EmbSortByFriq.txt", &mainWindow);
     choose(refused, 0);
     EXPECT_EQ(note(refused),
