@@ -33,10 +33,12 @@
 #include "common/ui/widgets/window_parts.h"
 #include "viewer/core/export_names.h"
 #include "viewer/ui/concordance_model.h"
+#include "viewer/ui/concordance_note.h"
 #include "viewer/ui/dispersion_plot.h"
 #include "viewer/ui/report_exports.h"
 #include "viewer/ui/report_lines_model.h"
 #include "viewer/ui/report_table_model.h"
+#include "viewer/ui/visible_blanks.h"
 
 namespace undertext::ui {
 
@@ -264,12 +266,13 @@ QWidget* ReportViewer::makeTablePage() {
                                                          QHeaderView::Stretch);
     tableView_->verticalHeader()->hide();
     tableView_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    tableView_->setItemDelegateForColumn(ReportTableModel::Text,
+                                         new VisibleBlanksDelegate(tableView_));
     connect(tableView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { chooseRow(current.row()); });
 
-    note_ = makeLabel(page, "ConcordanceNote",
-                      sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
-    note_->setWordWrap(true);
+    note_ = new ConcordanceNote(page);
+    note_->showMessage(sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
     concordance_ = new ConcordanceModel(this);
     concordanceView_ = new QTableView(page);
     concordanceView_->setObjectName(QStringLiteral("Concordance"));
@@ -330,11 +333,11 @@ bool ReportViewer::sourceReady() {
         startPreparing();
     }
     if (preparing_) {
-        note_->setText(QStringLiteral("Исходный текст готовится к поиску вхождений…"));
+        note_->showMessage(QStringLiteral("Исходный текст готовится к поиску вхождений…"));
         return false;
     }
     if (!sourceProblem_.isEmpty()) {
-        note_->setText(sourceProblem_);
+        note_->showMessage(sourceProblem_);
         return false;
     }
     return true;
@@ -350,7 +353,7 @@ void ReportViewer::startPreparing() {
         watcher->deleteLater();
         preparing_ = false;
         sourceProblem_ = problemText(source_, prepared_.get());
-        note_->setText(sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
+        note_->showMessage(sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
         chooseRow(chosen_.isValid() ? chosen_.row() : -1);
     });
     watcher->setFuture(
@@ -367,7 +370,14 @@ void ReportViewer::chooseRow(int row) {
     wideContext_->clear();
     shownText_.clear();
     chosen_ = QPersistentModelIndex(tableOrder_->index(row, 0));
-    if (row < 0 || row >= tableOrder_->rowCount() || !sourceReady()) {
+    if (row < 0 || row >= tableOrder_->rowCount()) {
+        // No caption of a row that is no longer chosen, as when the filter hid it.
+        if (!preparing_) {
+            note_->showMessage(sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
+        }
+        return;
+    }
+    if (!sourceReady()) {
         return;
     }
     const auto& entry = table_->row(tableOrder_->mapToSource(tableOrder_->index(row, 0)).row());
@@ -378,16 +388,15 @@ void ReportViewer::chooseRow(int row) {
     plot_->show(spans, source.cp1251.size());
     concordance_->show(&source, std::move(spans));
     if (found == 0) {
-        note_->setText(program_.noOccurrenceText);
+        note_->showMessage(program_.noOccurrenceText);
     } else if (found == entry.count) {
-        note_->setText(QStringLiteral("«%1»: вхождений %2.").arg(shownText_).arg(found));
+        note_->showCaption(shownText_, QStringLiteral(": вхождений %1.").arg(found));
     } else {
-        note_->setText(
-            QStringLiteral("«%1»: найдено вхождений %2, в отчёте %3: текст, язык или модули могли "
-                           "измениться после отчёта.")
-                .arg(shownText_)
-                .arg(found)
-                .arg(entry.count));
+        note_->showCaption(shownText_,
+                           QStringLiteral(": найдено вхождений %1, в отчёте %2: текст, язык или "
+                                          "модули могли измениться после отчёта.")
+                               .arg(found)
+                               .arg(entry.count));
     }
 }
 

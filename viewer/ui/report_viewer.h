@@ -25,6 +25,7 @@ class QTextEdit;
 namespace undertext::ui {
 
 class ConcordanceModel;
+class ConcordanceNote;
 class Dialogs;
 class DispersionPlot;
 class ReportLinesModel;
@@ -32,12 +33,12 @@ class ReportTableModel;
 
 // The viewer of one report (object name ReportViewer): the report's lines with
 // find (Ctrl+F) and copy, and for a sorted report a table of its rows with a
-// filter, the concordance and the dispersion plot of the chosen row, and exports,
-// which start in the export folder that the start folder keeps. The report and
-// its source are read in the source's encoding. The source is read and indexed on
-// a worker thread when a row is first chosen; the window may be closed meanwhile.
-// A window of its own over the main window; Escape closes it. GUI thread only;
-// dialogs must outlive it.
+// filter, the concordance and the dispersion plot of the chosen row, and exports.
+// Blanks in the words and fragments are made visible; exports start in the export
+// folder that the start folder keeps. The report and its source are read in the
+// source's encoding. The source is read and indexed on a worker thread when a row
+// is first chosen; the window may be closed meanwhile. A window of its own over
+// the main window; Escape closes it. GUI thread only; dialogs must outlive it.
 class ReportViewer final : public QWidget {
     Q_OBJECT
 
@@ -87,7 +88,7 @@ class ReportViewer final : public QWidget {
     QTableView* tableView_ = nullptr;
     ConcordanceModel* concordance_ = nullptr;
     QTableView* concordanceView_ = nullptr;
-    QLabel* note_ = nullptr;
+    ConcordanceNote* note_ = nullptr;
     QTextEdit* wideContext_ = nullptr;
     DispersionPlot* plot_ = nullptr;
     QString shownText_;  // the word or fragment whose occurrences are shown

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include <QClipboard>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,6 +13,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QThreadPool>
 
@@ -20,6 +22,7 @@
 #include "echoscan/ui/echoscan_report_program.h"
 #include "embed/core/embed_reports.h"
 #include "embed/ui/embed_report_program.h"
+#include "testing/support/blank_marks.h"
 #include "testing/support/qt_application.h"
 #include "testing/support/source_encodings.h"
 #include "testing/support/temp_folder.h"
@@ -57,6 +60,15 @@ class ReportViewerTest : public ::testing::Test {
     }
     ReportViewer* openEmbed(const char* name = "a.txt_EmbSortByFriq.txt") {
         return embedViewers.open(folder / name, &mainWindow);
+    }
+    // An Echoscan report, alphabetical, of the fragments of text that entries give.
+    ReportViewer* openFragments(const std::string& text,
+                                const std::vector<echoscan::RecurringFragment>& entries) {
+        folder.write("f.txt", utf8ToCp1251(text));
+        folder.write("f.txt_RecSortByAlf.txt",
+                     echoscan::fragmentReportText(echoscan::FragmentReport::Alphabetical,
+                                                  utf8ToCp1251(text), entries, 2, 1000, 12));
+        return echoscanViewers.open(folder / "f.txt_RecSortByAlf.txt", &mainWindow);
     }
     template <typename Widget>
     static Widget* part(QWidget* viewer, const char* name) {
@@ -303,6 +315,65 @@ TEST_F(ReportViewerTest, TheExportedPlotIsTitledWithItsWord) {
     EXPECT_NE(png.convertToFormat(QImage::Format_RGB32), untitled);
     const auto svg = folder.read("p.svg");
     EXPECT_NE(svg.find(">«кот»</text>"), std::string::npos) << svg;
+}
+
+// Echoscan's fragments that differ by a blank at an end: the table and the caption
+// show their blanks, while the filter, the copy and the export take the plain text.
+TEST_F(ReportViewerTest, BlanksAreShownButNeverFilteredCopiedOrExported) {
+    auto* viewer = openFragments("кот на окне, пёс на полу.", {{3, 3, 2}, {4, 3, 2}, {4, 2, 2}});
+    auto* table = part<QTableView>(viewer, "ReportTable");
+    ASSERT_EQ(rows(viewer, "ReportTable"), 3);
+    EXPECT_EQ(cell(viewer, "ReportTable", 0, 0), QStringLiteral(" на"));
+    EXPECT_EQ(cell(viewer, "ReportTable", 1, 0), QStringLiteral("на "));
+    EXPECT_GT(testing::blankMarkPixels(table->viewport()->grab().toImage()), 0);
+
+    dialogs.queueFile(pathText(folder / "t.csv"));
+    QTest::mouseClick(part<QWidget>(viewer, "ExportTable"), Qt::LeftButton);
+    EXPECT_EQ(folder.read("t.csv"),
+              "\xEF\xBB\xBF"
+              "Фрагмент,Кол-во,Длина\r\n на,2,3\r\nна ,2,3\r\nна,2,2\r\n");
+    table->setFocus();
+    table->setCurrentIndex(table->model()->index(1, 0));
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("на "));
+
+    choose(viewer, 1);
+    auto* caption = part<QLabel>(viewer, "ConcordanceNote");
+    EXPECT_EQ(caption->text(), QStringLiteral("«на »: вхождений 2."));
+    EXPECT_GT(testing::blankMarkPixels(caption->grab().toImage()), 0);
+    part<QLineEdit>(viewer, "FilterBox")->setText(QStringLiteral(" на"));
+    EXPECT_EQ(rows(viewer, "ReportTable"), 1);
+    EXPECT_EQ(cell(viewer, "ReportTable", 0, 0), QStringLiteral(" на"));
+}
+
+// A fragment of a thousand characters leaves the caption one line high, cut short,
+// with the whole caption in its tool tip.
+TEST_F(ReportViewerTest, ALongFragmentsCaptionTakesOneLine) {
+    // Words of two letters that never repeat, so that the fragment occurs twice.
+    const QString letters = QStringLiteral("абвгдежзиклмнопрстуфхцчшщыэюя");
+    QString words;
+    for (int word = 0; words.size() < 1000; ++word) {
+        words += QString(letters[word % letters.size()]) + letters[word / letters.size()] + u' ';
+    }
+    const std::string phrase = words.toStdString();
+    const QString fragment = words.left(1000);
+    auto* viewer = openFragments(phrase + ". " + phrase, {{0, 1000, 2}});
+    choose(viewer, 0);
+    ASSERT_EQ(rows(viewer, "Concordance"), 2);
+    auto* caption = part<QLabel>(viewer, "ConcordanceNote");
+    const QString whole = QStringLiteral("«%1»: вхождений 2.").arg(fragment);
+    EXPECT_EQ(caption->text(), whole);
+    QCoreApplication::processEvents();  // the layout gives the caption its height
+    EXPECT_LT(caption->height(), caption->fontMetrics().lineSpacing() * 2);
+    QTextDocument tip;
+    tip.setHtml(caption->toolTip());
+    EXPECT_EQ(tip.toPlainText(), whole);
+
+    // A message after it wraps again.
+    part<QLineEdit>(viewer, "FilterBox")->setText(QStringLiteral("пёс"));
+    choose(viewer, 0);
+    EXPECT_EQ(caption->text(), QStringLiteral("Выберите строку таблицы."));
+    EXPECT_TRUE(caption->toolTip().isEmpty());
 }
 
 TEST_F(ReportViewerTest, AMissingOrChangedSourceLeavesTheTableAndSaysWhy) {
