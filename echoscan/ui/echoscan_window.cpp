@@ -73,6 +73,7 @@ EchoscanWindow::EchoscanWindow(ui::Dialogs& dialogs, std::filesystem::path start
            {sourceBox_, results_, language_, nullptr, encoding_},
            [this](const std::filesystem::path& report) { viewers_.open(report, this); }) {
     setObjectName(QStringLiteral("Form1"));
+    results_->setReportSuffixes(viewers_.reportSuffixes());
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     version_->setObjectName(QStringLiteral("Label9"));
     sourceBox_->setObjectName(QStringLiteral("Text1"));

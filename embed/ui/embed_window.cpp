@@ -54,6 +54,7 @@ EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs
            {sourceBox_, results_, language_, nullptr, encoding_},
            [this](const std::filesystem::path& report) { viewers_.open(report, this); }) {
     setObjectName(QStringLiteral("Form1"));
+    results_->setReportSuffixes(viewers_.reportSuffixes());
     setWindowTitle(QStringLiteral("Поиск \"вложенных\" слов"));
     sourceBox_->setObjectName(QStringLiteral("Text1"));
     moduleList_->setObjectName(QStringLiteral("List1"));
