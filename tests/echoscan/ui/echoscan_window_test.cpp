@@ -115,6 +115,7 @@ TEST_F(EchoscanWindowTest, AWholeRunWritesThePreparedTextAndTheThreeReports) {
     openSource();
     EXPECT_EQ(driver->text("Text1"), q("text.txt"));
     EXPECT_EQ(driver->control<ui::ResultFileList>("File2")->pattern(), q("text.txt_Rec*.*"));
+    EXPECT_TRUE(driver->entries("File2").isEmpty());
     setLengths("2", "40");
     EXPECT_EQ(driver->runToTheEnd("Command1"), JobRunner::End::Completed);
     EXPECT_EQ(driver->text("Label2"), q("Готово  100 %"));
