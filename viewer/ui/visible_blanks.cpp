@@ -9,7 +9,7 @@
 namespace undertext::ui {
 namespace {
 
-constexpr QChar kBlankMark = u'\u00B7';  // middle dot
+constexpr QChar kBlankMark = u'\u2423';  // open box
 constexpr QChar kTabMark = u'\u2192';    // rightwards arrow
 constexpr QChar kEllipsis = u'\u2026';
 
@@ -118,12 +118,13 @@ void VisibleBlanksDelegate::paint(QPainter* painter, const QStyleOptionViewItem&
     initStyleOption(&item, index);
     const QWidget* widget = item.widget;
     const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
-    // The style draws the cell without its text, which is drawn here with its marks,
-    // within the style's margins.
+    // The style places the text with its marks and draws the cell without it; the
+    // text is drawn here, within the style's margins.
+    const MarkedText shown = MarkedText().append(item.text, true);
+    item.text = shown.text();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
     const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget)
                                .adjusted(margin, 0, -margin, 0);
-    const MarkedText shown = MarkedText().append(item.text, true);
     item.text.clear();
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
 

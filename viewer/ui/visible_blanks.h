@@ -12,8 +12,8 @@ class QRect;
 namespace undertext::ui {
 
 // Blanks made visible: Echoscan's fragments may differ only by a blank at either
-// end, so where the viewer shows a word or fragment each blank is drawn as a light
-// middle dot and each tab as an arrow, in a colour of their own. Only the drawing
+// end, so where the viewer shows a word or fragment each blank is drawn as an open
+// box (␣) and each tab as an arrow, in a colour of their own. Only the drawing
 // changes: models, filters, copies and exports keep the plain text.
 
 // The colour of the marks on an unselected row.

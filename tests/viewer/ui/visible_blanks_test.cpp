@@ -31,12 +31,12 @@ TEST(VisibleBlanks, BlanksAndTabsBecomeMarksOnlyWhereAsked) {
         QList<int> marks;
     } cases[] = {
         {QStringLiteral("на"), QStringLiteral("на"), {}},
-        {QStringLiteral(" на"), QStringLiteral("·на"), {0}},
-        {QStringLiteral("на "), QStringLiteral("на·"), {2}},
-        {QStringLiteral("мама  мыла"), QStringLiteral("мама··мыла"), {4, 5}},
+        {QStringLiteral(" на"), QStringLiteral("␣на"), {0}},
+        {QStringLiteral("на "), QStringLiteral("на␣"), {2}},
+        {QStringLiteral("мама  мыла"), QStringLiteral("мама␣␣мыла"), {4, 5}},
         {QStringLiteral("a\tb"), QStringLiteral("a→b"), {1}},
-        // a middle dot of the text itself is no mark
-        {QStringLiteral("a·b c"), QStringLiteral("a·b·c"), {3}},
+        // a mark's sign in the text itself is no mark
+        {QStringLiteral("a␣b c"), QStringLiteral("a␣b␣c"), {3}},
     };
     for (const auto& c : cases) {
         const auto shown = MarkedText().append(c.plain, true);
@@ -47,7 +47,7 @@ TEST(VisibleBlanks, BlanksAndTabsBecomeMarksOnlyWhereAsked) {
                              .append(QStringLiteral("« "), false)
                              .append(MarkedText().append(QStringLiteral(" на "), true))
                              .append(QStringLiteral("» 2"), false);
-    EXPECT_EQ(caption.text(), QStringLiteral("« ·на·» 2"));
+    EXPECT_EQ(caption.text(), QStringLiteral("« ␣на␣» 2"));
     EXPECT_EQ(marksOf(caption), (QList<int>{2, 5}));
 }
 
@@ -57,7 +57,7 @@ TEST(VisibleBlanks, ATextTooWideIsCutWithAnEllipsisAndKeepsItsMarks) {
     const int whole = metrics.horizontalAdvance(shown.text());
     EXPECT_EQ(shown.elided(metrics, whole).text(), shown.text());
     for (const int width :
-         {whole - 1, whole / 2, metrics.horizontalAdvance(QStringLiteral("·м…"))}) {
+         {whole - 1, whole / 2, metrics.horizontalAdvance(QStringLiteral("␣м…"))}) {
         const auto cut = shown.elided(metrics, width);
         EXPECT_LE(metrics.horizontalAdvance(cut.text()), width) << width;
         EXPECT_TRUE(cut.text().endsWith(u'…')) << width;
