@@ -33,10 +33,12 @@ EchoscanWindow::EchoscanWindow(std::filesystem::path startFolder, ui::Dialogs& d
                 {controls_.source, controls_.results, controls_.languages, controls_.start,
                  controls_.encoding},
                 this),
-      viewers_(echoscanReportProgram([this] { return controls_.languages->language(); }), dialogs),
+      viewers_(echoscanReportProgram([this] { return controls_.languages->language(); }), dialogs,
+               startFolder_),
       run_(
           *this, *this, [this](bool enabled) { enableRunButtons(enabled); }, dialogs, kRunTexts) {
     setObjectName(QString::fromLatin1(names::kWindow));
+    controls_.results->setReportSuffixes(viewers_.reportSuffixes());
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     resize(530, 300);
     connectActions();

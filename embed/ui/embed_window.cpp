@@ -33,10 +33,12 @@ EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs
                 {controls_.source, controls_.results, controls_.languages, controls_.start,
                  controls_.encoding},
                 this),
-      viewers_(embedReportProgram([this] { return controls_.languages->language(); }), dialogs),
+      viewers_(embedReportProgram([this] { return controls_.languages->language(); }), dialogs,
+               startFolder_),
       run_(
           *this, *this, [this](bool enabled) { enableRunButtons(enabled); }, dialogs, kRunTexts) {
     setObjectName(QString::fromLatin1(names::kWindow));
+    controls_.results->setReportSuffixes(viewers_.reportSuffixes());
     setWindowTitle(QStringLiteral("Поиск \"вложенных\" слов"));
     resize(560, 330);
     connectActions();

@@ -94,7 +94,11 @@ QString ConcordanceModel::wideContext(int row, std::size_t width) const {
 }
 
 std::string ConcordanceModel::tabSeparatedLines() const {
-    std::string text;
+    QStringList captions;
+    for (int column = 0; column < ColumnCount; ++column) {
+        captions.append(headerData(column, Qt::Horizontal).toString());
+    }
+    std::string text = captions.join(u'\t').toStdString() + '\n';
     for (const auto& span : spans_) {
         text += tabSeparated(kwicLine(*source_, span, kContextWidth));
         text += '\n';

@@ -35,8 +35,8 @@ class ConcordanceModel final : public QAbstractTableModel {
     // The occurrence at row with `width` characters on either side, as HTML with
     // the span marked.
     QString wideContext(int row, std::size_t width) const;
-    // Every line as tab-separated text (position, left, span, right), each ended by
-    // a line feed, in UTF-8.
+    // The columns' captions and then every line as tab-separated text (position,
+    // left, span, right), each ended by a line feed, in UTF-8.
     std::string tabSeparatedLines() const;
 
   private:

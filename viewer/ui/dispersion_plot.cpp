@@ -1,9 +1,19 @@
 #include "viewer/ui/dispersion_plot.h"
 
+#include <algorithm>
+
 #include <QPaintEvent>
 #include <QPainter>
 
 namespace undertext::ui {
+namespace {
+
+// The height of the title line above an exported plot.
+int titleHeight(const QFontMetrics& metrics) {
+    return metrics.height() + 4;
+}
+
+}  // namespace
 
 DispersionPlot::DispersionPlot(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("DispersionPlot"));
@@ -44,10 +54,28 @@ QSize DispersionPlot::sizeHint() const {
     return {600, 56};
 }
 
-void DispersionPlot::draw(QPainter& painter, QSize size) const {
-    const int textHeight = painter.fontMetrics().height();
-    const QRect strip(4, 4, size.width() - 8, size.height() - textHeight - 12);
+QSize DispersionPlot::titledSize(int minimumWidth) const {
+    return {std::max(width(), minimumWidth), height() + titleHeight(fontMetrics())};
+}
+
+void DispersionPlot::draw(QPainter& painter, QSize size, const QString& title) const {
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    int top = 4;
+    if (!title.isEmpty()) {
+        QFont bold = painter.font();
+        bold.setBold(true);
+        painter.save();
+        painter.setFont(bold);
+        painter.setPen(Qt::black);
+        const QRect line(4, top, size.width() - 8, painter.fontMetrics().height());
+        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
+                         painter.fontMetrics().elidedText(QStringLiteral("«%1»").arg(title),
+                                                          Qt::ElideRight, line.width()));
+        painter.restore();
+        top += titleHeight(painter.fontMetrics());
+    }
+    const int textHeight = painter.fontMetrics().height();
+    const QRect strip(4, top, size.width() - 8, size.height() - top - textHeight - 8);
     painter.setPen(Qt::gray);
     painter.drawRect(strip);
     painter.setPen(QPen(QColor(40, 60, 160), 1));

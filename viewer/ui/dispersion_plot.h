@@ -25,8 +25,12 @@ class DispersionPlot final : public QWidget {
     const std::vector<double>& ticks() const { return ticks_; }  // each in [0, 1]
     QString caption() const;
 
-    // Draws the plot on a surface of the given size (the widget, a PNG, an SVG).
-    void draw(QPainter& painter, QSize size) const;
+    // Draws the plot on a surface of the given size (the widget, a PNG, an SVG),
+    // under a line with the title in «» when there is one (an exported plot).
+    void draw(QPainter& painter, QSize size, const QString& title = {}) const;
+    // The size of an exported plot: at least minimumWidth wide, as high as the
+    // widget and a title line.
+    QSize titledSize(int minimumWidth) const;
     QSize sizeHint() const override;
 
   protected:

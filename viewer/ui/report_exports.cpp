@@ -8,6 +8,7 @@
 
 #include "common/ui/app/dialogs.h"
 #include "viewer/ui/dispersion_plot.h"
+#include "viewer/ui/export_folder.h"
 
 namespace undertext::ui {
 namespace {
@@ -58,12 +59,12 @@ bool writePlot(QSaveFile& file, const DispersionPlot& plot, QSize size, const QS
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(title);
         QPainter painter(&svg);
-        plot.draw(painter, size);
+        plot.draw(painter, size, title);
         return painter.end();
     }
     QImage image(size, QImage::Format_RGB32);
     QPainter painter(&image);
-    plot.draw(painter, size);
+    plot.draw(painter, size, title);
     painter.end();
     return image.save(&file, "PNG");
 }
@@ -72,8 +73,9 @@ bool writeBytes(QSaveFile& file, const QByteArray& bytes) {
     return file.write(bytes) == bytes.size();
 }
 
-void saveToChosenFile(Dialogs& dialogs, QWidget* parent, const SaveFileRequest& request,
-                      const std::function<bool(QSaveFile&)>& write) {
+void saveToChosenFile(Dialogs& dialogs, QWidget* parent, const ExportFolder& folder,
+                      SaveFileRequest request, const std::function<bool(QSaveFile&)>& write) {
+    request.initialFolder = folder.initial();
     const auto chosen = dialogs.chooseFileToSave(parent, request);
     if (!chosen) {
         return;
@@ -81,6 +83,11 @@ void saveToChosenFile(Dialogs& dialogs, QWidget* parent, const SaveFileRequest& 
     QSaveFile file(chosen->file);
     if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
         dialogs.inform(parent, QStringLiteral("Не удалось записать файл %1.").arg(chosen->file));
+        return;
+    }
+    const auto remembered = folder.remember(chosen->file);
+    if (!remembered) {
+        dialogs.inform(parent, QString::fromStdString(remembered.error()));
     }
 }
 

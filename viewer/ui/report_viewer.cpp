@@ -31,11 +31,14 @@
 #include "common/core/text/text_encoding.h"
 #include "common/ui/app/dialogs.h"
 #include "common/ui/widgets/window_parts.h"
+#include "viewer/core/export_names.h"
 #include "viewer/ui/concordance_model.h"
+#include "viewer/ui/concordance_note.h"
 #include "viewer/ui/dispersion_plot.h"
 #include "viewer/ui/report_exports.h"
 #include "viewer/ui/report_lines_model.h"
 #include "viewer/ui/report_table_model.h"
+#include "viewer/ui/visible_blanks.h"
 
 namespace undertext::ui {
 
@@ -96,10 +99,11 @@ QString problemText(const ReportSource& source, const PreparedSource* prepared) 
     return {};
 }
 
-// The save dialog's request for an export of report, starting in its folder.
-SaveFileRequest saveRequest(const std::filesystem::path& report, const QString& title,
-                            const QString& proposed, const QString& filter, const QString& suffix) {
-    return {title, QString::fromStdString(report.parent_path().string()), proposed, filter, suffix};
+// The save dialog's request for an export; the export folder is filled in when
+// the dialog opens.
+SaveFileRequest exportRequest(const QString& title, const QString& proposed, const QString& filter,
+                              const QString& suffix) {
+    return {title, {}, proposed, filter, suffix};
 }
 
 // Cuts the left context on its left, so that the text next to the occurrence
@@ -122,12 +126,14 @@ QString chooseRowText() {
 }  // namespace
 
 ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, ReportProgram program,
-                           Dialogs& dialogs, QWidget* mainWindow)
+                           Dialogs& dialogs, const std::filesystem::path& startFolder,
+                           QWidget* mainWindow)
     : QWidget(mainWindow, Qt::Window),
       report_(std::move(report)),
       suffix_(std::move(suffix)),
       program_(std::move(program)),
-      dialogs_(dialogs) {
+      dialogs_(dialogs),
+      exportFolder_(startFolder) {
     setObjectName(QStringLiteral("ReportViewer"));
     setWindowTitle(QStringLiteral("Просмотр отчёта: %1").arg(shownPath(report_)));
     if (!suffix_.empty()) {
@@ -260,12 +266,13 @@ QWidget* ReportViewer::makeTablePage() {
                                                          QHeaderView::Stretch);
     tableView_->verticalHeader()->hide();
     tableView_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    tableView_->setItemDelegateForColumn(ReportTableModel::Text,
+                                         new VisibleBlanksDelegate(tableView_));
     connect(tableView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) { chooseRow(current.row()); });
 
-    note_ = makeLabel(page, "ConcordanceNote",
-                      sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
-    note_->setWordWrap(true);
+    note_ = new ConcordanceNote(page);
+    note_->showMessage(sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
     concordance_ = new ConcordanceModel(this);
     concordanceView_ = new QTableView(page);
     concordanceView_->setObjectName(QStringLiteral("Concordance"));
@@ -326,11 +333,11 @@ bool ReportViewer::sourceReady() {
         startPreparing();
     }
     if (preparing_) {
-        note_->setText(QStringLiteral("Исходный текст готовится к поиску вхождений…"));
+        note_->showMessage(QStringLiteral("Исходный текст готовится к поиску вхождений…"));
         return false;
     }
     if (!sourceProblem_.isEmpty()) {
-        note_->setText(sourceProblem_);
+        note_->showMessage(sourceProblem_);
         return false;
     }
     return true;
@@ -346,7 +353,7 @@ void ReportViewer::startPreparing() {
         watcher->deleteLater();
         preparing_ = false;
         sourceProblem_ = problemText(source_, prepared_.get());
-        note_->setText(sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
+        note_->showMessage(sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
         chooseRow(chosen_.isValid() ? chosen_.row() : -1);
     });
     watcher->setFuture(
@@ -363,7 +370,14 @@ void ReportViewer::chooseRow(int row) {
     wideContext_->clear();
     shownText_.clear();
     chosen_ = QPersistentModelIndex(tableOrder_->index(row, 0));
-    if (row < 0 || row >= tableOrder_->rowCount() || !sourceReady()) {
+    if (row < 0 || row >= tableOrder_->rowCount()) {
+        // No caption of a row that is no longer chosen, as when the filter hid it.
+        if (!preparing_) {
+            note_->showMessage(sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
+        }
+        return;
+    }
+    if (!sourceReady()) {
         return;
     }
     const auto& entry = table_->row(tableOrder_->mapToSource(tableOrder_->index(row, 0)).row());
@@ -374,16 +388,15 @@ void ReportViewer::chooseRow(int row) {
     plot_->show(spans, source.cp1251.size());
     concordance_->show(&source, std::move(spans));
     if (found == 0) {
-        note_->setText(program_.noOccurrenceText);
+        note_->showMessage(program_.noOccurrenceText);
     } else if (found == entry.count) {
-        note_->setText(QStringLiteral("«%1»: вхождений %2.").arg(shownText_).arg(found));
+        note_->showCaption(shownText_, QStringLiteral(": вхождений %1.").arg(found));
     } else {
-        note_->setText(
-            QStringLiteral("«%1»: найдено вхождений %2, в отчёте %3: текст, язык или модули могли "
-                           "измениться после отчёта.")
-                .arg(shownText_)
-                .arg(found)
-                .arg(entry.count));
+        note_->showCaption(shownText_,
+                           QStringLiteral(": найдено вхождений %1, в отчёте %2: текст, язык или "
+                                          "модули могли измениться после отчёта.")
+                               .arg(found)
+                               .arg(entry.count));
     }
 }
 
@@ -414,12 +427,22 @@ void ReportViewer::copyLines() {
     QApplication::clipboard()->setText(text.join(u'\n'));
 }
 
+QString ReportViewer::reportExportName(const char* extension) const {
+    return QString::fromStdString(reportExportStem(report_.filename().string(), suffix_) + '.' +
+                                  extension);
+}
+
+QString ReportViewer::shownTextExportName(const char* extension) const {
+    const auto reportStem = reportExportStem(report_.filename().string(), suffix_);
+    return QString::fromStdString(textExportStem(shownText_.toStdString(), reportStem) + '.' +
+                                  extension);
+}
+
 void ReportViewer::exportTable() {
     const QByteArray csv = tableAsCsv(*tableOrder_);
-    saveToChosenFile(dialogs_, this,
-                     saveRequest(report_, QStringLiteral("Сохранить таблицу"),
-                                 shownPath(report_) + QStringLiteral(".csv"),
-                                 QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")),
+    saveToChosenFile(dialogs_, this, exportFolder_,
+                     exportRequest(QStringLiteral("Сохранить таблицу"), reportExportName("csv"),
+                                   QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")),
                      [&csv](QSaveFile& file) { return writeBytes(file, csv); });
 }
 
@@ -429,10 +452,9 @@ void ReportViewer::exportConcordance() {
         return;
     }
     const QByteArray lines = QByteArray::fromStdString(concordance_->tabSeparatedLines());
-    saveToChosenFile(dialogs_, this,
-                     saveRequest(report_, QStringLiteral("Сохранить строки"),
-                                 shownText_ + QStringLiteral(".tsv"), QStringLiteral("TSV (*.tsv)"),
-                                 QStringLiteral("tsv")),
+    saveToChosenFile(dialogs_, this, exportFolder_,
+                     exportRequest(QStringLiteral("Сохранить строки"), shownTextExportName("tsv"),
+                                   QStringLiteral("TSV (*.tsv)"), QStringLiteral("tsv")),
                      [&lines](QSaveFile& file) { return writeBytes(file, lines); });
 }
 
@@ -441,12 +463,11 @@ void ReportViewer::savePlot() {
         dialogs_.inform(this, chooseRowText());
         return;
     }
-    const QSize size(std::max(plot_->width(), 600), plot_->height());
+    const QSize size = plot_->titledSize(600);
     saveToChosenFile(
-        dialogs_, this,
-        saveRequest(report_, QStringLiteral("Сохранить график"),
-                    shownText_ + QStringLiteral(".png"), QStringLiteral("PNG (*.png);;SVG (*.svg)"),
-                    QStringLiteral("png")),
+        dialogs_, this, exportFolder_,
+        exportRequest(QStringLiteral("Сохранить график"), shownTextExportName("png"),
+                      QStringLiteral("PNG (*.png);;SVG (*.svg)"), QStringLiteral("png")),
         [this, size](QSaveFile& file) { return writePlot(file, *plot_, size, shownText_); });
 }
 

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include "viewer/core/source_preparation.h"
+#include "viewer/ui/export_folder.h"
 #include "viewer/ui/report_program.h"
 #include "viewer/ui/report_viewers.h"  // the set that opens these windows
 
@@ -24,6 +25,7 @@ class QTextEdit;
 namespace undertext::ui {
 
 class ConcordanceModel;
+class ConcordanceNote;
 class Dialogs;
 class DispersionPlot;
 class ReportLinesModel;
@@ -32,17 +34,18 @@ class ReportTableModel;
 // The viewer of one report (object name ReportViewer): the report's lines with
 // find (Ctrl+F) and copy, and for a sorted report a table of its rows with a
 // filter, the concordance and the dispersion plot of the chosen row, and exports.
-// The report and its source are read in the source's encoding. The source is read
-// and indexed on a worker thread when a row is first chosen; the window may be
-// closed meanwhile. A window of its own over the main window; Escape closes it.
-// GUI thread only; dialogs must outlive it.
+// Blanks in the words and fragments are made visible; exports start in the export
+// folder that the start folder keeps. The report and its source are read in the
+// source's encoding. The source is read and indexed on a worker thread when a row
+// is first chosen; the window may be closed meanwhile. A window of its own over
+// the main window; Escape closes it. GUI thread only; dialogs must outlive it.
 class ReportViewer final : public QWidget {
     Q_OBJECT
 
   public:
     // suffix: the report's name suffix among the program's, or empty.
     ReportViewer(std::filesystem::path report, std::string suffix, ReportProgram program,
-                 Dialogs& dialogs, QWidget* mainWindow);
+                 Dialogs& dialogs, const std::filesystem::path& startFolder, QWidget* mainWindow);
     ~ReportViewer() override;
 
     // Shows the occurrences of the table row (in the table's current order), once
@@ -67,11 +70,15 @@ class ReportViewer final : public QWidget {
     // says why not, or that it is being prepared, which starts on first need.
     bool sourceReady();
     void startPreparing();
+    // The names proposed for an export of the report and of the shown word or fragment.
+    QString reportExportName(const char* extension) const;
+    QString shownTextExportName(const char* extension) const;
 
     std::filesystem::path report_;
     std::string suffix_;
     ReportProgram program_;
     Dialogs& dialogs_;
+    ExportFolder exportFolder_;
     ReportLinesModel* lines_;
     QTabWidget* tabs_ = nullptr;
     QListView* linesView_ = nullptr;
@@ -81,7 +88,7 @@ class ReportViewer final : public QWidget {
     QTableView* tableView_ = nullptr;
     ConcordanceModel* concordance_ = nullptr;
     QTableView* concordanceView_ = nullptr;
-    QLabel* note_ = nullptr;
+    ConcordanceNote* note_ = nullptr;
     QTextEdit* wideContext_ = nullptr;
     DispersionPlot* plot_ = nullptr;
     QString shownText_;  // the word or fragment whose occurrences are shown

@@ -25,26 +25,31 @@ void placeOver(QWidget& viewer, const QWidget& mainWindow) {
 
 }  // namespace
 
-ReportViewers::ReportViewers(ReportProgram program, Dialogs& dialogs)
-    : program_(std::move(program)), dialogs_(dialogs) {}
+ReportViewers::ReportViewers(ReportProgram program, Dialogs& dialogs,
+                             std::filesystem::path startFolder)
+    : program_(std::move(program)), dialogs_(dialogs), startFolder_(std::move(startFolder)) {}
 
 std::string ReportViewers::reportSuffix(std::string_view name) const {
-    for (const auto* suffixes : {&program_.sortedSuffixes, &program_.otherSuffixes}) {
-        for (const auto& suffix : *suffixes) {
-            if (name.size() > suffix.size() &&
-                sameNameIgnoringCase(name.substr(name.size() - suffix.size()), suffix)) {
-                return suffix;
-            }
+    for (const auto& suffix : reportSuffixes()) {
+        if (name.size() > suffix.size() &&
+            sameNameIgnoringCase(name.substr(name.size() - suffix.size()), suffix)) {
+            return suffix;
         }
     }
     return {};
+}
+
+std::vector<std::string> ReportViewers::reportSuffixes() const {
+    auto suffixes = program_.sortedSuffixes;
+    suffixes.insert(suffixes.end(), program_.otherSuffixes.begin(), program_.otherSuffixes.end());
+    return suffixes;
 }
 
 ReportViewer* ReportViewers::open(const std::filesystem::path& report, QWidget* mainWindow) {
     auto& viewer = open_[report];
     if (viewer.isNull()) {
         viewer = new ReportViewer(report, reportSuffix(report.filename().string()), program_,
-                                  dialogs_, mainWindow);
+                                  dialogs_, startFolder_, mainWindow);
         viewer->setAttribute(Qt::WA_DeleteOnClose);
         if (mainWindow != nullptr && mainWindow->isVisible()) {
             placeOver(*viewer, *mainWindow);

@@ -1,11 +1,30 @@
 #include "common/ui/widgets/result_file_list.h"
 
+#include <string_view>
+
 #include <QKeyEvent>
 
 #include "common/core/files/file_names.h"
 #include "common/ui/widgets/object_names.h"
 
 namespace undertext::ui {
+namespace {
+
+// True when a suffix ends name and begins no later than the end of the pattern's
+// fixed start (before its first wildcard), which names the source.
+bool endsInReportSuffix(std::string_view name, std::string_view pattern,
+                        const std::vector<std::string>& suffixes) {
+    const auto fixedStart = pattern.substr(0, pattern.find_first_of("*?"));
+    for (const auto& suffix : suffixes) {
+        if (name.size() >= suffix.size() && name.size() - suffix.size() <= fixedStart.size() &&
+            sameNameIgnoringCase(name.substr(name.size() - suffix.size()), suffix)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
 
 ResultFileList::ResultFileList(QWidget* parent)
     : QListWidget(parent), pattern_(QString::fromUtf8(kNoFilePattern)) {
@@ -24,9 +43,17 @@ void ResultFileList::reread() {
     if (folder_.empty()) {
         return;
     }
-    for (const auto& name : listMatchingFiles(folder_, pattern_.toStdString())) {
-        addItem(QString::fromStdString(name));
+    const auto pattern = pattern_.toStdString();
+    for (const auto& name : listMatchingFiles(folder_, pattern)) {
+        if (reportSuffixes_.empty() || endsInReportSuffix(name, pattern, reportSuffixes_)) {
+            addItem(QString::fromStdString(name));
+        }
     }
+}
+
+void ResultFileList::setReportSuffixes(std::vector<std::string> suffixes) {
+    reportSuffixes_ = std::move(suffixes);
+    reread();
 }
 
 void ResultFileList::showJobFiles(const ResultFiles& files, const QString& shownName) {

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include <QListWidget>
 #include <QString>
@@ -14,8 +16,13 @@ namespace undertext::ui {
 inline constexpr const char* kNoFilePattern = "no file at all";
 
 // The result-file list: the files of a folder whose names match a pattern
-// (letter case ignored), by name. A double-click or Enter on the selected entry
-// hands it to the opener, also while a job runs. GUI thread only.
+// (letter case ignored), by name. Once the program's report suffixes are set, only
+// its reports are listed: a matching name must end in one of them, and the suffix
+// must take in all that the pattern's wildcards matched, so that the name is the
+// source's name and a suffix ("a.txt_EmbSortByFriq.txt" for "a.txt_emb*.*", but
+// not an export such as "a.txt_EmbSortByFriq.txt.csv" or "a.txt_EmbSortByFriq.csv").
+// A double-click or Enter on the selected entry hands it to the opener, also while
+// a job runs. GUI thread only.
 class ResultFileList final : public QListWidget {
     Q_OBJECT
 
@@ -26,6 +33,8 @@ class ResultFileList final : public QListWidget {
     void point(const std::filesystem::path& folder, const QString& pattern);
     // Reads the folder again, for files written since.
     void reread();
+    // The name suffixes of the program's reports ("_Emb.txt"), letter case ignored.
+    void setReportSuffixes(std::vector<std::string> suffixes);
     // Shows the files a job names, in the same folder; shownName is the source name
     // the window shows, for files that name no source of their own.
     void showJobFiles(const ResultFiles& files, const QString& shownName);
@@ -46,6 +55,7 @@ class ResultFileList final : public QListWidget {
 
     std::filesystem::path folder_;
     QString pattern_;
+    std::vector<std::string> reportSuffixes_;
     std::function<void(const std::filesystem::path&)> opener_;
 };
 

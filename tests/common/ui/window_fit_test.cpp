@@ -65,7 +65,8 @@ class WindowFit : public ::testing::Test {
         const auto report = start.write(std::string("a.txt") + embed::kByFrequencySuffix, "");
         windows.push_back(std::make_unique<ReportViewer>(
             report, embed::kByFrequencySuffix,
-            embed::embedReportProgram([] { return Language::Russian; }), dialogs, nullptr));
+            embed::embedReportProgram([] { return Language::Russian; }), dialogs, start.path(),
+            nullptr));
         return windows;
     }
 };

@@ -115,10 +115,12 @@ TEST_F(EchoscanWindowTest, ShowsItsControlsAndItsOwnAboutWindow) {
 
 TEST_F(EchoscanWindowTest, AWholeRunWritesThePreparedTextAndTheThreeReports) {
     open();
+    texts.write("text.txt_RecSortByLen.csv", "");  // an export of a report is no report
     openSource();
     EXPECT_EQ(driver->text(names::kSourceBox), q("text.txt"));
     EXPECT_EQ(driver->control<ui::ResultFileList>(ui::names::kResultList)->pattern(),
               q("text.txt_Rec*.*"));
+    EXPECT_TRUE(driver->entries(ui::names::kResultList).isEmpty());
     setLengths("2", "40");
     EXPECT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
     EXPECT_EQ(driver->text(ui::names::kProgressLabel), q("Готово  100 %"));

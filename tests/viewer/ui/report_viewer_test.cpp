@@ -4,13 +4,16 @@
 
 #include <stdexcept>
 
+#include <QClipboard>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPainter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QThreadPool>
 
@@ -19,6 +22,7 @@
 #include "echoscan/ui/echoscan_report_program.h"
 #include "embed/core/embed_reports.h"
 #include "embed/ui/embed_report_program.h"
+#include "testing/support/blank_marks.h"
 #include "testing/support/qt_application.h"
 #include "testing/support/source_encodings.h"
 #include "testing/support/temp_folder.h"
@@ -33,15 +37,20 @@ namespace {
 const std::vector<embed::EmbeddedWord> kWords = {
     {utf8ToCp1251("кот"), 2, 3}, {utf8ToCp1251("ел"), 2, 2}, {utf8ToCp1251("пёс"), 3, 3}};
 
+QString pathText(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
 class ReportViewerTest : public ::testing::Test {
   protected:
+    testing::TempFolder start;
     testing::TempFolder folder;
     ScriptedDialogs dialogs;
     QWidget mainWindow;
-    ReportViewers embedViewers{embed::embedReportProgram([] { return Language::Russian; }),
-                               dialogs};
+    ReportViewers embedViewers{embed::embedReportProgram([] { return Language::Russian; }), dialogs,
+                               start.path()};
     ReportViewers echoscanViewers{echoscan::echoscanReportProgram([] { return Language::Russian; }),
-                                  dialogs};
+                                  dialogs, start.path()};
 
     void SetUp() override {
         folder.write("a.txt", utf8ToCp1251("скот котел\r\n"));
@@ -51,6 +60,15 @@ class ReportViewerTest : public ::testing::Test {
     }
     ReportViewer* openEmbed(const char* name = "a.txt_EmbSortByFriq.txt") {
         return embedViewers.open(folder / name, &mainWindow);
+    }
+    // An Echoscan report, alphabetical, of the fragments of text that entries give.
+    ReportViewer* openFragments(const std::string& text,
+                                const std::vector<echoscan::RecurringFragment>& entries) {
+        folder.write("f.txt", utf8ToCp1251(text));
+        folder.write("f.txt_RecSortByAlf.txt",
+                     echoscan::fragmentReportText(echoscan::FragmentReport::Alphabetical,
+                                                  utf8ToCp1251(text), entries, 2, 1000, 12));
+        return echoscanViewers.open(folder / "f.txt_RecSortByAlf.txt", &mainWindow);
     }
     template <typename Widget>
     static Widget* part(QWidget* viewer, const char* name) {
@@ -213,7 +231,8 @@ TEST_F(ReportViewerTest, ExportsWriteTheTableAsShownTheLinesAndThePlot) {
     choose(viewer, 0);
     dialogs.queueFile(QString::fromStdString((folder / "k.tsv").string()));
     QTest::mouseClick(part<QWidget>(viewer, "ExportConcordance"), Qt::LeftButton);
-    EXPECT_EQ(folder.read("k.tsv"), "2\tс\tкот\t котел \n6\tскот \tкот\tел \n");
+    EXPECT_EQ(folder.read("k.tsv"),
+              "Позиция\tСлева\tВхождение\tСправа\n2\tс\tкот\t котел \n6\tскот \tкот\tел \n");
 
     for (const char* name : {"p.png", "p.svg"}) {
         dialogs.queueFile(QString::fromStdString((folder / name).string()));
@@ -229,6 +248,132 @@ TEST_F(ReportViewerTest, ExportsWriteTheTableAsShownTheLinesAndThePlot) {
     EXPECT_EQ(dialogs.shownOfKind(ShownBox::Kind::Information).back().text,
               QStringLiteral("Не удалось записать файл %1.")
                   .arg(QString::fromStdString(blocked.string())));
+}
+
+// The save dialogs start in the folder of the last export, kept in the start
+// folder for the next start, else in the documents or home folder: never beside
+// the text. The table's export is named after the report, the others after the word.
+TEST_F(ReportViewerTest, ExportsProposeNamesInTheLastExportFolder) {
+    testing::TempFolder home;
+    testing::TempFolder exports;
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().c_str());
+    qunsetenv("XDG_CONFIG_HOME");
+    const auto exportFrom = [&](ReportViewer* viewer, const char* button, const char* file) {
+        dialogs.queueFile(pathText(exports / file));
+        QTest::mouseClick(part<QWidget>(viewer, button), Qt::LeftButton);
+        return dialogs.saveRequests().back();
+    };
+
+    auto* viewer = openEmbed();
+    auto request = exportFrom(viewer, "ExportTable", "t.csv");
+    EXPECT_EQ(request.initialFolder, pathText(home.path()));
+    EXPECT_EQ(request.proposedName, QStringLiteral("a_EmbSortByFriq.csv"));
+    EXPECT_EQ(start.read("LastExportPath.txt"), exports.path().string() + "\r\n");
+    choose(viewer, 0);
+    const std::pair<const char*, const char*> wordExports[] = {{"ExportConcordance", "кот.tsv"},
+                                                               {"SavePlot", "кот.png"}};
+    for (const auto& [button, proposed] : wordExports) {
+        request = exportFrom(viewer, button, "w");
+        EXPECT_EQ(request.initialFolder, pathText(exports.path())) << button;
+        EXPECT_EQ(request.proposedName, QString::fromUtf8(proposed)) << button;
+    }
+
+    // The next start of the program begins where the last export went, until that
+    // folder is gone.
+    ReportViewers nextStart(embed::embedReportProgram([] { return Language::Russian; }), dialogs,
+                            start.path());
+    viewer = nextStart.open(folder / "a.txt_EmbSortByFriq.txt", &mainWindow);
+    EXPECT_EQ(exportFrom(viewer, "ExportTable", "t.csv").initialFolder, pathText(exports.path()));
+    std::filesystem::create_directory(home / "Documents");
+    std::filesystem::remove_all(exports.path());
+    dialogs.queueFile(std::nullopt);
+    QTest::mouseClick(part<QWidget>(viewer, "ExportTable"), Qt::LeftButton);
+    EXPECT_EQ(dialogs.saveRequests().back().initialFolder, pathText(home / "Documents"));
+
+    qputenv("HOME", savedHome);
+    if (!savedConfig.isEmpty()) {
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+    }
+}
+
+// An exported plot carries its word above the strip, drawn in the PNG and the SVG.
+TEST_F(ReportViewerTest, TheExportedPlotIsTitledWithItsWord) {
+    auto* viewer = openEmbed();
+    choose(viewer, 0);
+    for (const char* name : {"p.png", "p.svg"}) {
+        dialogs.queueFile(pathText(folder / name));
+        QTest::mouseClick(part<QWidget>(viewer, "SavePlot"), Qt::LeftButton);
+    }
+    const QImage png(pathText(folder / "p.png"));
+    QImage untitled(png.size(), QImage::Format_RGB32);
+    QPainter painter(&untitled);
+    part<DispersionPlot>(viewer, "DispersionPlot")->draw(painter, untitled.size());
+    painter.end();
+    ASSERT_FALSE(png.isNull());
+    EXPECT_NE(png.convertToFormat(QImage::Format_RGB32), untitled);
+    const auto svg = folder.read("p.svg");
+    EXPECT_NE(svg.find(">«кот»</text>"), std::string::npos) << svg;
+}
+
+// Echoscan's fragments that differ by a blank at an end: the table and the caption
+// show their blanks, while the filter, the copy and the export take the plain text.
+TEST_F(ReportViewerTest, BlanksAreShownButNeverFilteredCopiedOrExported) {
+    auto* viewer = openFragments("кот на окне, пёс на полу.", {{3, 3, 2}, {4, 3, 2}, {4, 2, 2}});
+    auto* table = part<QTableView>(viewer, "ReportTable");
+    ASSERT_EQ(rows(viewer, "ReportTable"), 3);
+    EXPECT_EQ(cell(viewer, "ReportTable", 0, 0), QStringLiteral(" на"));
+    EXPECT_EQ(cell(viewer, "ReportTable", 1, 0), QStringLiteral("на "));
+    EXPECT_GT(testing::blankMarkPixels(table->viewport()->grab().toImage()), 0);
+
+    dialogs.queueFile(pathText(folder / "t.csv"));
+    QTest::mouseClick(part<QWidget>(viewer, "ExportTable"), Qt::LeftButton);
+    EXPECT_EQ(folder.read("t.csv"),
+              "\xEF\xBB\xBF"
+              "Фрагмент,Кол-во,Длина\r\n на,2,3\r\nна ,2,3\r\nна,2,2\r\n");
+    table->setFocus();
+    table->setCurrentIndex(table->model()->index(1, 0));
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("на "));
+
+    choose(viewer, 1);
+    auto* caption = part<QLabel>(viewer, "ConcordanceNote");
+    EXPECT_EQ(caption->text(), QStringLiteral("«на »: вхождений 2."));
+    EXPECT_GT(testing::blankMarkPixels(caption->grab().toImage()), 0);
+    part<QLineEdit>(viewer, "FilterBox")->setText(QStringLiteral(" на"));
+    EXPECT_EQ(rows(viewer, "ReportTable"), 1);
+    EXPECT_EQ(cell(viewer, "ReportTable", 0, 0), QStringLiteral(" на"));
+}
+
+// A fragment of a thousand characters leaves the caption one line high, cut short,
+// with the whole caption in its tool tip.
+TEST_F(ReportViewerTest, ALongFragmentsCaptionTakesOneLine) {
+    // Words of two letters that never repeat, so that the fragment occurs twice.
+    const QString letters = QStringLiteral("абвгдежзиклмнопрстуфхцчшщыэюя");
+    QString words;
+    for (int word = 0; words.size() < 1000; ++word) {
+        words += QString(letters[word % letters.size()]) + letters[word / letters.size()] + u' ';
+    }
+    const std::string phrase = words.toStdString();
+    const QString fragment = words.left(1000);
+    auto* viewer = openFragments(phrase + ". " + phrase, {{0, 1000, 2}});
+    choose(viewer, 0);
+    ASSERT_EQ(rows(viewer, "Concordance"), 2);
+    auto* caption = part<QLabel>(viewer, "ConcordanceNote");
+    const QString whole = QStringLiteral("«%1»: вхождений 2.").arg(fragment);
+    EXPECT_EQ(caption->text(), whole);
+    QCoreApplication::processEvents();  // the layout gives the caption its height
+    EXPECT_LT(caption->height(), caption->fontMetrics().lineSpacing() * 2);
+    QTextDocument tip;
+    tip.setHtml(caption->toolTip());
+    EXPECT_EQ(tip.toPlainText(), whole);
+
+    // A message after it wraps again.
+    part<QLineEdit>(viewer, "FilterBox")->setText(QStringLiteral("пёс"));
+    choose(viewer, 0);
+    EXPECT_EQ(caption->text(), QStringLiteral("Выберите строку таблицы."));
+    EXPECT_TRUE(caption->toolTip().isEmpty());
 }
 
 TEST_F(ReportViewerTest, AMissingOrChangedSourceLeavesTheTableAndSaysWhy) {
@@ -270,7 +415,7 @@ TEST_F(ReportViewerTest, ASourceThatCannotBePreparedIsNamedInTheNote) {
     refusing.makeFinder = [](std::string_view, Language) -> OccurrenceFinder {
         throw std::runtime_error("index refused");
     };
-    ReportViewers refusingViewers(refusing, dialogs);
+    ReportViewers refusingViewers(refusing, dialogs, start.path());
     auto* refused = refusingViewers.open(folder / "a.txt_EmbSortByFriq.txt", &mainWindow);
     choose(refused, 0);
     EXPECT_EQ(note(refused),

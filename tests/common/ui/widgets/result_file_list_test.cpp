@@ -31,5 +31,51 @@ TEST(ResultFileList, ListsNothingAtFirstAndHandsAnOpenedEntryToItsOpener) {
     EXPECT_EQ(opened, std::vector<std::filesystem::path>{folder / "A.TXT_EMB.txt"});
 }
 
+// With the program's report suffixes, only its reports of the chosen source are
+// listed, whatever their letter case: never an export, a copy, or the reports of
+// another source whose name starts the same.
+TEST(ResultFileList, ListsOnlyTheProgramsReportsOfTheSource) {
+    testing::TempFolder folder;
+    for (const char* name :
+         {"a.txt_Emb.txt", "A.TXT_EMBSORTBYFRIQ.TXT", "a.txt_EmbSortByFriq.txt.csv",
+          "a.txt_EmbSortByFriq.csv", "a.txt_Emb.tsv", "a.txt_EmbSortByLen.txt.png",
+          "a.txt_EmbSortByLen.svg", "a.txt_Emb.txt~", "a.txt_Emb.txt_Emb.txt", "a.txt_RecPrep.txt",
+          "a.txt_RecSortByLen.txt", "a.txt_RecSortByLen.txt.csv",
+          "a.txt_RecPrep.txt_RecPrep.txt"}) {
+        folder.write(name, "");
+    }
+    const std::vector<std::string> embed = {"_EmbSortByFriq.txt", "_EmbSortByLen.txt",
+                                            "_EmbSortByAlf.txt", "_Emb.txt"};
+    const std::vector<std::string> echoscan = {"_RecSortByLen.txt", "_RecSortByAlf.txt",
+                                               "_RecSortByFriq.txt", "_RecPrep.txt"};
+    const struct {
+        const std::vector<std::string>& suffixes;
+        const char* pattern;
+        QStringList listed;
+    } cases[] = {
+        {embed,
+         "a.txt_emb*.*",
+         {QStringLiteral("a.txt_Emb.txt"), QStringLiteral("A.TXT_EMBSORTBYFRIQ.TXT")}},
+        {echoscan,
+         "a.txt_Rec*.*",
+         {QStringLiteral("a.txt_RecPrep.txt"), QStringLiteral("a.txt_RecSortByLen.txt")}},
+        {echoscan,
+         "A.TXT_Rec*.txt",
+         {QStringLiteral("a.txt_RecPrep.txt"), QStringLiteral("a.txt_RecSortByLen.txt")}},
+        {echoscan, "a.txt_RecPrep.txt_Rec*.*", {QStringLiteral("a.txt_RecPrep.txt_RecPrep.txt")}},
+        {echoscan, "no file at all", {}},
+    };
+    for (const auto& c : cases) {
+        ResultFileList list;
+        list.setReportSuffixes(c.suffixes);
+        list.point(folder.path(), QString::fromUtf8(c.pattern));
+        QStringList listed;
+        for (int row = 0; row < list.count(); ++row) {
+            listed.append(list.item(row)->text());
+        }
+        EXPECT_EQ(listed, c.listed) << c.pattern;
+    }
+}
+
 }  // namespace
 }  // namespace undertext::ui
