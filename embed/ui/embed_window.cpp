@@ -115,7 +115,8 @@ EmbedRequest EmbedWindow::currentRequest() const {
             ui::moduleListEntries(*controls_.modules),
             startFolder_,
             nullptr,
-            controls_.encoding->forced()};
+            controls_.encoding->forced(),
+            {}};
 }
 
 void EmbedWindow::progress(int percent) {
