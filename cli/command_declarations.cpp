@@ -124,12 +124,22 @@ CLI::App* declareCommand(CLI::App& tool, EmbedOptions& options) {
         addTextCommand(tool, "embed", "find the dictionary words embedded in a text",
                        "Finds the dictionary words embedded in the text FILE and writes its four\n"
                        "reports FILE_Emb.txt, FILE_EmbSortByFriq.txt, FILE_EmbSortByLen.txt and\n"
-                       "FILE_EmbSortByAlf.txt beside it.",
+                       "FILE_EmbSortByAlf.txt beside it. With --significance it also writes\n"
+                       "FILE_EmbSignificance.tsv (UTF-8): for each word found, its expected count\n"
+                       "under a letter model of the text and whether it is there by chance.",
                        options.positional);
     addLanguage(*command, options.language, kGuessedLanguageHelp);
     addModules(*command, options.modules);
     addDictDir(*command, options.dictDir);
     addEncoding(*command, options.encoding, kEncodingNames, kTextEncodingHelp);
+    command->add_flag("--significance", options.significance,
+                      "also write FILE_EmbSignificance.tsv");
+    command
+        ->add_option("--model", options.model,
+                     "the letter model's order for --significance\n(default 1; implies "
+                     "--significance)")
+        ->type_name("0|1|2")
+        ->transform(refusing(wholeNumberIn(0, 2), "--model takes 0, 1 or 2"));
     return command;
 }
 

@@ -42,6 +42,10 @@ struct EmbedOptions {
     std::vector<std::string> modules{};     // empty: the default module of the language
     std::optional<std::filesystem::path> dictDir{};
     std::optional<TextEncoding> encoding{};  // nullopt: detected
+    // The significance file is written with --significance or --model; the model's
+    // order is --model's, else 1.
+    bool significance = false;
+    std::optional<int> model{};
 
     bool operator==(const EmbedOptions&) const = default;
 };

@@ -11,6 +11,8 @@
 #include "common/core/files/leftover_files.h"
 #include "embed/core/embed_job.h"
 #include "embed/core/embed_reports.h"
+#include "embed/core/significance/significance.h"
+#include "embed/core/significance/significance_table.h"
 
 namespace undertext::cli {
 namespace {
@@ -25,6 +27,20 @@ std::string refusalText(const std::string& message, const embed::EmbedRequest& r
         request.language == Language::Russian ? kRussianDefaultModule : kEnglishDefaultModule;
     return message + " (в папке \"" + displayPath(request.startFolder) + "\" нет модуля " +
            missing + ").";
+}
+
+// The significance file listed after the reports, or the note saying why there is none.
+void printSignificanceEnd(const std::string& note, const embed::EmbedRequest& request) {
+    if (!request.significanceOrder) {
+        return;
+    }
+    if (!note.empty()) {
+        printError(note);
+        return;
+    }
+    std::cout << displayPath(embed::reportPath(request.sourceFolder, request.sourceName,
+                                               embed::kSignificanceSuffix))
+              << '\n';
 }
 
 }  // namespace
@@ -63,6 +79,9 @@ int runEmbedCommand(const EmbedOptions& options) {
         options.modules.empty()
             ? modulesForLanguage(inputs.language, lookUpDefaultModules(inputs.startFolder))
             : options.modules;
+    if (options.significance || options.model) {
+        inputs.significanceOrder = options.model.value_or(embed::kDefaultModelOrder);
+    }
 
     removeLeftovers(inputs.sourceFolder);
     embed::EmbedOutcome outcome;
@@ -78,6 +97,7 @@ int runEmbedCommand(const EmbedOptions& options) {
                                  embed::reportPath(inputs.sourceFolder, inputs.sourceName, suffix))
                           << '\n';
             }
+            printSignificanceEnd(outcome.results.significanceNote, inputs);
             return kExitOk;
         case JobEnding::NothingFound:
             std::cout << displayPath(embed::reportPath(inputs.sourceFolder, inputs.sourceName,

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <new>
+#include <utility>
 
 #include "common/core/dictionary/dictionary.h"
 #include "common/core/dictionary/dictionary_modules.h"
@@ -13,6 +14,8 @@
 #include "embed/core/embed_reports.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
+#include "embed/core/significance/significance.h"
+#include "embed/core/significance/significance_table.h"
 
 namespace undertext::embed {
 namespace {
@@ -53,6 +56,22 @@ EmbedOutcome stopped(JobControl& control) {
 // The result list reads its folder again.
 void resultsChanged(JobControl& control) {
     control.showResultFiles({});
+}
+
+// Writes the significance file of the found words, or returns the note that says
+// why there is none.
+Result<std::string> writeSignificance(const std::filesystem::path& path, const PreparedText& text,
+                                      const DicWords& dicWords,
+                                      const std::vector<EmbeddedWord>& found, Language language,
+                                      int modelOrder) {
+    const auto assessed = assessSignificance(text, dicWords, found, language, modelOrder);
+    if (assessed.refusal) {
+        return Result<std::string>::success(refusalMessage(*assessed.refusal, modelOrder));
+    }
+    if (const auto written = writeWholeFile(path, significanceTsv(assessed.table.rows)); !written) {
+        return Result<std::string>::failure(written.error());
+    }
+    return Result<std::string>::success({});
 }
 
 EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
@@ -142,9 +161,18 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
         !written) {
         return EmbedOutcome::failed(written.error());
     }
+    EmbedResults results;
+    if (request.significanceOrder) {
+        auto note = writeSignificance(report(kSignificanceSuffix), text, dicWords, words,
+                                      request.language, *request.significanceOrder);
+        if (!note) {
+            return EmbedOutcome::failed(note.error());
+        }
+        results.significanceNote = std::move(note).value();
+    }
     control.progress(100);
     resultsChanged(control);
-    return EmbedOutcome::completed();
+    return EmbedOutcome::completed(std::move(results));
 }
 
 }  // namespace

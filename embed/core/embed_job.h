@@ -24,10 +24,19 @@ struct EmbedRequest {
     // read only once); null: the job reads and decodes the file.
     const DecodedText* sourceText = nullptr;
     std::optional<TextEncoding> encoding;  // the text's encoding; detected when absent
+    // The letter model's order when the run also judges whether its words are
+    // there by chance; absent: no significance file.
+    std::optional<int> significanceOrder;
 };
 
-// A run leaves its four reports and nothing else.
-using EmbedOutcome = JobOutcome<>;
+struct EmbedResults {
+    // Why no significance file was written although one was asked for (UTF-8);
+    // empty otherwise. The four reports are written all the same.
+    std::string significanceNote;
+};
+
+// A run leaves its four reports and, when asked, its significance file.
+using EmbedOutcome = JobOutcome<EmbedResults>;
 
 inline constexpr const char* kNothingFoundMessage = "Вложенных слов не найдено.";
 
@@ -44,7 +53,10 @@ Status checkEmbedRequest(const EmbedRequest& request);
 // counts the embedded words and writes the four reports, with progress 2, +2 per
 // search step, +2 per counting step (at most 100), 96 and 100, and with a stop
 // point after each dictionary word, after the text-order report, after each
-// occurrence index of the counting and after the frequency report. A stop reports
+// occurrence index of the counting and after the frequency report. With a
+// significance order, a completed run then writes the significance file
+// (kSignificanceSuffix, always UTF-8), or leaves a note in its results saying why it
+// could not (the run still completes). A stop reports
 // 0 and ends at once; reports already written stay. A text with no embedded word
 // ends as NothingFound after its text-order report; the caller then shows the
 // message and 100. The job reports 100 itself only on completion. The result list

@@ -15,6 +15,7 @@ inline constexpr char kResultsCaption[] = "Label6";
 inline constexpr char kLanguageCaption[] = "Label4";
 inline constexpr char kAddModulesButton[] = "Command5";
 inline constexpr char kOpenFileButton[] = "Command6";
+inline constexpr char kSignificanceCheck[] = "Check1";
 inline constexpr char kHeadingLine[] = "Line1";
 inline constexpr char kOptionsLine[] = "Line2";
 inline constexpr char kButtonsLine[] = "Line3";

@@ -2,16 +2,19 @@
 
 #include <utility>
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QListWidget>
 #include <QPushButton>
 
+#include "common/ui/app/dialogs.h"
 #include "common/ui/app/startup_check.h"
 #include "common/ui/run/search_end.h"
 #include "common/ui/widgets/encoding_chooser.h"
 #include "common/ui/widgets/language_options.h"
 #include "common/ui/widgets/result_file_list.h"
 #include "common/ui/widgets/window_parts.h"
+#include "embed/core/significance/significance.h"
 #include "embed/ui/embed_object_names.h"
 #include "embed/ui/embed_report_program.h"
 
@@ -99,6 +102,9 @@ void EmbedWindow::askStop() {
 
 void EmbedWindow::finishRun(const EmbedOutcome& outcome) {
     ui::showSearchEnd(outcome.ending, controls_.progress, *controls_.results);
+    if (const auto& note = outcome.results.significanceNote; !note.empty()) {
+        dialogs_.inform(this, QString::fromStdString(note));
+    }
 }
 
 void EmbedWindow::enableRunButtons(bool enabled) {
@@ -106,18 +112,24 @@ void EmbedWindow::enableRunButtons(bool enabled) {
         button->setEnabled(enabled);
     }
     controls_.languages->setEnabled(enabled);
+    controls_.significance->setEnabled(enabled);
 }
 
 EmbedRequest EmbedWindow::currentRequest() const {
     // SourceFolder, or StartFolder while no file was chosen.
     const auto& chosen = openFile_.sourceFolder();
-    return {chosen.empty() ? startFolder_ : chosen,
-            controls_.source->text().toStdString(),
-            controls_.languages->language(),
-            ui::moduleListEntries(*controls_.modules),
-            startFolder_,
-            nullptr,
-            controls_.encoding->forced()};
+    EmbedRequest request{chosen.empty() ? startFolder_ : chosen,
+                         controls_.source->text().toStdString(),
+                         controls_.languages->language(),
+                         ui::moduleListEntries(*controls_.modules),
+                         startFolder_,
+                         nullptr,
+                         controls_.encoding->forced(),
+                         {}};
+    if (controls_.significance->isChecked()) {
+        request.significanceOrder = kDefaultModelOrder;
+    }
+    return request;
 }
 
 void EmbedWindow::progress(int percent) {

@@ -1,5 +1,6 @@
 #include "embed/ui/embed_window_controls.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -26,6 +27,7 @@ EmbedWindowControls::EmbedWindowControls(QWidget& window)
       modules(new QListWidget(&window)),
       results(new ui::ResultFileList(&window)),
       languages(new ui::LanguageOptions(&window)),
+      significance(new QCheckBox(QStringLiteral("Оценить случайность"), &window)),
       progress(&window),
       addModules(ui::makeButton(&window, QString::fromLatin1(names::kAddModulesButton),
                                 QStringLiteral("Добавить модули"), ui::ButtonIcon::AddModules)),
@@ -36,6 +38,7 @@ EmbedWindowControls::EmbedWindowControls(QWidget& window)
     version->setObjectName(QString::fromLatin1(names::kVersion));
     source->setObjectName(QString::fromLatin1(names::kSourceBox));
     modules->setObjectName(QString::fromLatin1(names::kModuleList));
+    significance->setObjectName(QString::fromLatin1(names::kSignificanceCheck));
     auto* heading =
         ui::makeHeading(&window, names::kHeading, QString::fromUtf8(ui::kEmbedDescription),
                         ui::HeadingSize::scaled(1.2));
@@ -72,6 +75,9 @@ EmbedWindowControls::EmbedWindowControls(QWidget& window)
     languageRow->addWidget(languageCaption);
     languageRow->addLayout(options);
     languageRow->addStretch(1);
+    auto* optionsColumn = new QVBoxLayout;
+    optionsColumn->addLayout(languageRow);
+    optionsColumn->addWidget(significance);
 
     auto* progressColumn = new QVBoxLayout;
     progressColumn->addWidget(progress.bar());
@@ -94,7 +100,7 @@ EmbedWindowControls::EmbedWindowControls(QWidget& window)
     layout->addWidget(ui::makeLine(&window, names::kAreasLine, QFrame::VLine), 2, 1);
     layout->addLayout(resultsColumn, 2, 2);
     layout->addWidget(ui::makeLine(&window, names::kOptionsLine, QFrame::HLine), 3, 0, 1, 3);
-    layout->addLayout(languageRow, 4, 0);
+    layout->addLayout(optionsColumn, 4, 0);
     layout->addLayout(progressColumn, 4, 2);
     layout->addWidget(ui::makeLine(&window, names::kButtonsLine, QFrame::HLine), 5, 0, 1, 3);
     layout->addLayout(leftButtons, 6, 0);

@@ -6,6 +6,7 @@
 #include "common/ui/widgets/result_file_list.h"
 #include "common/ui/widgets/window_parts.h"
 
+class QCheckBox;
 class QListWidget;
 class QPushButton;
 
@@ -14,7 +15,8 @@ namespace undertext::embed {
 // The controls of Embed's main window, made as children of the window (which
 // owns them) and laid out in it: heading and version; the source file with its
 // encoding and the modules beside the result list; the language beside the
-// progress; the buttons. They are made in their tab order.
+// progress, with the significance check box under the language; the buttons. They are made in their
+// tab order.
 struct EmbedWindowControls {
     explicit EmbedWindowControls(QWidget& window);
 
@@ -24,6 +26,7 @@ struct EmbedWindowControls {
     QListWidget* modules;
     ui::ResultFileList* results;
     ui::LanguageOptions* languages;
+    QCheckBox* significance;  // «Оценить случайность», off
     ui::ProgressDisplay progress;
     QPushButton* addModules;
     QPushButton* openFile;

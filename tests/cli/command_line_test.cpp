@@ -47,6 +47,10 @@ TEST(CommandLine, HandsEachCommandItsWordsAndTypedOptions) {
                        .encoding = TextEncoding::Utf16Le}},
         {{"create", "p", "--variants", "1", "--encoding", "utf-8", "--encoding", "auto"},
          CreateOptions{.positional = {"p"}, .variants = 1}},
+        // --model alone asks for the significance too; its value is read in base ten.
+        {{"embed", "t", "--significance", "--model", "02"},
+         EmbedOptions{.positional = {"t"}, .significance = true, .model = 2}},
+        {{"embed", "t", "--model", "0"}, EmbedOptions{.positional = {"t"}, .model = 0}},
         // The widths at both ends of the range.
         {{"kwic", "t", "--word", "кот", "--width", "0", "--encoding", "cp866"},
          KwicOptions{
@@ -76,6 +80,7 @@ TEST(CommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnowWithStatusTwo)
         {{"modules", "--help"}, kExitOk, "--dict-dir DIR", ""},
         {{"create", "--save", "x", "-h"}, kExitOk, "--variants N", ""},
         {{"embed", "--help"}, kExitOk, "FILE_EmbSortByAlf.txt", ""},
+        {{"embed", "--help"}, kExitOk, "--model 0|1|2", ""},
         {{"echoscan", "--help"}, kExitOk, "--max N", ""},
         {{}, kExitUsage, "", "Usage: undertext"},
         {{"frobnicate", "a.txt"}, kExitUsage, "", "undertext: unknown command frobnicate"},
@@ -94,6 +99,8 @@ TEST(CommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnowWithStatusTwo)
          "undertext: --variants takes a whole number of 1 or more\n"},
         {{"embed", "t", "--encoding", ""}, kExitUsage, "", "undertext: --encoding takes one of"},
         {{"embed", "t", "--lang", "0"}, kExitUsage, "", "undertext: --lang takes ru or en\n"},
+        {{"embed", "t", "--model", "3"}, kExitUsage, "", "undertext: --model takes 0, 1 or 2\n"},
+        {{"embed", "t", "--model", "-1"}, kExitUsage, "", "undertext: --model takes 0, 1 or 2\n"},
     };
     for (const auto& c : cases) {
         ::testing::internal::CaptureStdout();

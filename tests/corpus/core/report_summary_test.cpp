@@ -66,6 +66,7 @@ class ReportsBesideTexts : public ::testing::Test {
                              {"M.DIC"},
                              modules.path(),
                              nullptr,
+                             {},
                              {}},
                             job);
         }

@@ -23,7 +23,8 @@ class EmbedJob : public ::testing::Test {
         folder.write("t.txt", testing::cp(text));
         modules.write("M.DIC", testing::cp(words));
         const auto outcome = embedJob(
-            {folder.path(), name, Language::Russian, {module}, modules.path(), nullptr, {}}, job);
+            {folder.path(), name, Language::Russian, {module}, modules.path(), nullptr, {}, {}},
+            job);
         refreshes = static_cast<int>(std::count(job.events.begin(), job.events.end(), "list"));
         EXPECT_EQ(static_cast<std::size_t>(refreshes), job.events.size()) << "only re-reads";
         return outcome;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -48,11 +49,12 @@ class EmbedWindowTest : public ::testing::Test {
     void chooseText(const char* name, const char* utf8) {
         driver->choose(texts.write(name, utf8ToCp1251(utf8)), names::kOpenFileButton);
     }
-    // The three buttons and the language options a run disables, each on its own.
+    // The three buttons, the language options and the significance check box a run
+    // disables, each on its own.
     void expectRunButtons(bool enabled) const {
         for (const char* name :
              {names::kAddModulesButton, names::kOpenFileButton, ui::names::kStartButton,
-              ui::names::kRussianOption, ui::names::kEnglishOption}) {
+              ui::names::kRussianOption, ui::names::kEnglishOption, names::kSignificanceCheck}) {
             EXPECT_EQ(driver->enabled(name), enabled) << name;
         }
     }
@@ -226,6 +228,40 @@ TEST_F(EmbedWindowTest, ATypedPathIsAChoiceAndANameLeadingNowhereIsRefused) {
     EXPECT_TRUE(driver->lastMessage().contains(QStringLiteral("missing.txt")))
         << driver->lastMessage().toStdString();
     EXPECT_FALSE(start.exists("missing.txt_Emb.txt"));
+}
+
+TEST_F(EmbedWindowTest, TheSignificanceCheckBoxAddsItsFileToTheListedReports) {
+    open();
+    auto* check = driver->control<QCheckBox>(names::kSignificanceCheck);
+    EXPECT_EQ(check->text(), QStringLiteral("Оценить случайность"));
+    EXPECT_FALSE(check->isChecked());
+    chooseText("a.txt", "Кот ел котлету, а котел стоял. Кот ел.\r\n");
+    check->setChecked(true);
+    EXPECT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
+    EXPECT_EQ(driver->messageCount(), 0u);
+    EXPECT_EQ(
+        driver->entries(ui::names::kResultList),
+        (QStringList{QStringLiteral("a.txt_Emb.txt"), QStringLiteral("a.txt_EmbSignificance.tsv"),
+                     QStringLiteral("a.txt_EmbSortByAlf.txt"),
+                     QStringLiteral("a.txt_EmbSortByFriq.txt"),
+                     QStringLiteral("a.txt_EmbSortByLen.txt")}));
+    EXPECT_TRUE(texts.read("a.txt_EmbSignificance.tsv").starts_with("word\tobserved\t"));
+}
+
+TEST_F(EmbedWindowTest, TheCheckBoxAsksForTheDefaultOrderAndANoteIsShownAfterTheRun) {
+    std::vector<std::optional<int>> asked;
+    open([&](const EmbedRequest& request, JobControl&) {
+        asked.push_back(request.significanceOrder);
+        return EmbedOutcome::completed(
+            {request.significanceOrder ? "Оценка случайности невозможна." : ""});
+    });
+    chooseText("a.txt", "кот ел\r\n");
+    driver->runToTheEnd(ui::names::kStartButton);
+    EXPECT_EQ(driver->messageCount(), 0u);
+    driver->click(names::kSignificanceCheck);
+    driver->runToTheEnd(ui::names::kStartButton);
+    EXPECT_EQ(asked, (std::vector<std::optional<int>>{std::nullopt, 1}));
+    EXPECT_EQ(driver->lastMessage(), QStringLiteral("Оценка случайности невозможна."));
 }
 
 }  // namespace
