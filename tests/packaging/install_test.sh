@@ -101,6 +101,9 @@ case "$2" in
     (cd "$scratch/own" && start create) || fail "own folder: no clean start"
     expect_line "own folder" "$scratch/out" "Start folder: $scratch/own"
     [ -e "$scratch/own/COMMON_E.DIC" ] && fail "a default was linked into the own folder"
+    mkdir "$scratch/lower" && printf 'a\r\n' >"$scratch/lower/common.dic"
+    (cd "$scratch/lower" && start create)
+    expect_line "own folder in lower case" "$scratch/out" "Start folder: $scratch/lower"
 
     # No user's folder can be made: a notice, a temporary folder, removed after.
     printf 'x' >"$scratch/file"
