@@ -95,6 +95,12 @@ case "$2" in
     printf 'свой\r\n' >"$user/COMMON.DIC"
     start embed
     [ "$(cat "$user/COMMON.DIC")" = "$(printf 'свой\r')" ] || fail "the user's COMMON.DIC changed"
+    rm "$user/common_e.dic"
+    printf 'мой\r\n' >"$scratch/mine.dic"
+    ln -s "$scratch/mine.dic" "$user/Common_E.dic"
+    start embed
+    [ "$(readlink "$user/Common_E.dic")" = "$scratch/mine.dic" ] ||
+      fail "the user's working link in a default's name changed"
 
     # Started in a folder that holds a COMMON.DIC: that folder, untouched.
     mkdir "$scratch/own" && printf 'a\r\n' >"$scratch/own/COMMON.DIC"
