@@ -95,12 +95,21 @@ case "$2" in
     printf 'свой\r\n' >"$user/COMMON.DIC"
     start embed
     [ "$(cat "$user/COMMON.DIC")" = "$(printf 'свой\r')" ] || fail "the user's COMMON.DIC changed"
+    rm "$user/common_e.dic"
+    printf 'мой\r\n' >"$scratch/mine.dic"
+    ln -s "$scratch/mine.dic" "$user/Common_E.dic"
+    start embed
+    [ "$(readlink "$user/Common_E.dic")" = "$scratch/mine.dic" ] ||
+      fail "the user's working link in a default's name changed"
 
     # Started in a folder that holds a COMMON.DIC: that folder, untouched.
     mkdir "$scratch/own" && printf 'a\r\n' >"$scratch/own/COMMON.DIC"
     (cd "$scratch/own" && start create) || fail "own folder: no clean start"
     expect_line "own folder" "$scratch/out" "Start folder: $scratch/own"
     [ -e "$scratch/own/COMMON_E.DIC" ] && fail "a default was linked into the own folder"
+    mkdir "$scratch/lower" && printf 'a\r\n' >"$scratch/lower/common.dic"
+    (cd "$scratch/lower" && start create)
+    expect_line "own folder in lower case" "$scratch/out" "Start folder: $scratch/lower"
 
     # No user's folder can be made: a notice, a temporary folder, removed after.
     printf 'x' >"$scratch/file"

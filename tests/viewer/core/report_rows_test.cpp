@@ -50,6 +50,9 @@ TEST(ReportRows, KeepOnlyTheLinesThatParseInBrokenReports) {
         {"one number only", "Всего слов в тексте: 40\r\nкот 2\r\n", {}},
         {"glued numbers", "кот 143\r\n", {}},
         {"numbers without text", "   5   3\r\n", {}},
+        {"numbers without text after a wrapped row",
+         "переосвидетельствование\r\n   2   23\r\n   5   3\r\n",
+         rowsOf({{"переосвидетельствование", 2, 23}})},
         {"huge numbers", "кот 99999999999999999999999 3\r\n", {}},
         {"lone line feeds", "кот 1 3\nель 2 3\n", rowsOf({{"кот", 1, 3}, {"ель", 2, 3}})},
     };

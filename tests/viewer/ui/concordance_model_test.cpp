@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include <QFont>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -42,6 +44,23 @@ TEST(ConcordanceModel, TheWideContextShowsMarkupCharactersAsText) {
         EXPECT_FALSE(boldAt(shown, c.span + 3)) << c.width;
     }
     EXPECT_EQ(model.wideContext(1, 300), QString());  // no such row
+}
+
+// The contexts lean towards the span so that the spans of every line stand in
+// one column; the position leans right like a number.
+TEST(ConcordanceModel, ContextsLeanTowardsTheSpan) {
+    const auto source = decodeText(utf8ToCp1251("мама мыла раму"), TextEncoding::Windows1251);
+    ConcordanceModel model;
+    model.show(&source, {{5, 9}});  // мыла
+    const std::pair<int, Qt::Alignment> cases[] = {{ConcordanceModel::Position, Qt::AlignRight},
+                                                   {ConcordanceModel::Left, Qt::AlignRight},
+                                                   {ConcordanceModel::Span, Qt::AlignLeft},
+                                                   {ConcordanceModel::Right, Qt::AlignLeft}};
+    for (const auto& [column, alignment] : cases) {
+        const auto shown =
+            model.index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+        EXPECT_EQ(shown, Qt::AlignVCenter | alignment) << column;
+    }
 }
 
 }  // namespace
