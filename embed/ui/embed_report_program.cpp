@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "embed/core/embed_reports.h"
+#include "embed/core/significance/significance_table.h"
 #include "embed/core/word_locator.h"
 
 namespace undertext::embed {
@@ -12,7 +13,7 @@ ui::ReportProgram embedReportProgram(std::function<Language()> language) {
         QStringLiteral("Слово"),
         QStringLiteral("Это слово в тексте не найдено: строк нет."),
         {kByFrequencySuffix, kByLengthSuffix, kAlphabeticalSuffix},
-        {kTextOrderSuffix},
+        {kTextOrderSuffix, kSignificanceSuffix},
         std::move(language),
         [](std::string_view source, Language language) -> ui::OccurrenceFinder {
             auto locator = std::make_shared<WordLocator>(source, language);
