@@ -35,12 +35,9 @@ int finishStandardOutput(int status);
 void blameOutOfMemoryOn(std::string message);
 const std::string& outOfMemoryBlame();
 
-// Exit status of a run stopped by SIGINT or SIGTERM.
-inline constexpr int kExitStopped = 130;
-
 // Shows a job's progress as a bar on standard error when it is a terminal, and
-// nothing otherwise. The job stops at its next stop point once SIGINT or SIGTERM
-// has arrived.
+// nothing otherwise. The job stops at its next stop point once a stop signal has
+// arrived (see installStopSignals).
 class TerminalProgress final : public JobControl {
   public:
     TerminalProgress();

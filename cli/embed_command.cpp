@@ -77,7 +77,7 @@ int runEmbedCommand(const EmbedOptions& options) {
             printError(outcome.message);
             return kExitOk;
         case embed::EmbedEnding::Stopped:
-            return kExitStopped;  // said so by the caller
+            return kExitRefused;  // the caller says so and gives the signal's status
         case embed::EmbedEnding::TextTooShort:
         case embed::EmbedEnding::Failed:
             break;

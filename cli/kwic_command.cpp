@@ -1,9 +1,11 @@
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <utility>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/unless_stopped.h"
 #include "common/core/files/file_io.h"
 #include "common/core/text/codepage.h"
 #include "echoscan/core/fragment_locator.h"
@@ -27,6 +29,26 @@ std::vector<SourceSpan> occurrences(const std::string& source, Language language
     return embed::WordLocator(source, language).find(lowered);
 }
 
+// Prints a line for each span, looking for a stop request before each; false
+// when one came.
+bool printOccurrences(const DecodedText& text, const std::vector<SourceSpan>& spans,
+                      std::size_t width) {
+    constexpr std::size_t kPrintedAtOnce = 1 << 16;
+    std::string lines;
+    for (const auto& span : spans) {
+        if (stopRequested()) {
+            return false;
+        }
+        lines += tabSeparated(kwicLine(text, span, width)) + '\n';
+        if (lines.size() > kPrintedAtOnce) {
+            std::cout << lines;
+            lines.clear();
+        }
+    }
+    std::cout << lines;
+    return true;
+}
+
 }  // namespace
 
 int runKwicCommand(const KwicOptions& options) {
@@ -43,26 +65,29 @@ int runKwicCommand(const KwicOptions& options) {
         printError(bytes.error());
         return kExitRefused;
     }
+    // Decoding and the search have no stop points of their own and print nothing:
+    // a stop ends the command at once, leaving them to the end of the program.
     // Positions and contexts are those of the decoded text: one byte of its
     // Windows-1251 form per character.
-    const auto text = decodeSourceText(file, std::move(bytes).value(), options.encoding);
-    const std::string& source = text.cp1251;
+    const auto text = unlessStopped(
+        [file, bytes = std::make_shared<std::string>(std::move(bytes).value()), options] {
+            return std::make_shared<const DecodedText>(
+                decodeSourceText(file, std::move(*bytes), options.encoding));
+        });
+    if (!text) {
+        return kExitRefused;  // stopped: the caller says so
+    }
+    const std::string& source = (*text)->cp1251;
     if (source.size() > SuffixIndex::kMaxTextLength) {
-        printError("Файл \"" + displayPath(file) +
-                   "\" слишком велик: программа работает с текстами до 2 ГБ.");
+        printError(tooLargeMessage(file));
         return kExitRefused;
     }
-    const auto spans =
-        occurrences(source, options.language ? *options.language : guessLanguage(source), options);
-    std::string lines;
-    for (const auto& span : spans) {
-        lines += tabSeparated(kwicLine(text, span, options.width)) + '\n';
-        if (lines.size() > (1 << 16)) {
-            std::cout << lines;
-            lines.clear();
-        }
+    const auto language = options.language ? *options.language : guessLanguage(source);
+    const auto spans = unlessStopped(
+        [text = *text, language, options] { return occurrences(text->cp1251, language, options); });
+    if (!spans || !printOccurrences(**text, *spans, options.width)) {
+        return kExitRefused;  // stopped: the caller says so
     }
-    std::cout << lines;
     return kExitOk;
 }
 
