@@ -15,8 +15,8 @@ namespace {
 
 constexpr const char* kDescription =
     "Runs the jobs of the Undertext programs from a shell. Texts and modules may be\n"
-    "Windows-1251, UTF-8, UTF-16, KOI8-R or CP866 (detected); reports take the\n"
-    "encoding of their text. Messages are printed in UTF-8.";
+    "Windows-1251, UTF-8, UTF-16, UTF-32, KOI8-R or CP866 (detected); reports take\n"
+    "the encoding of their text. Messages are printed in UTF-8.";
 
 CommandLine usageError(const std::string& message) {
     printError(message);

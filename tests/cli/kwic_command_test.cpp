@@ -66,9 +66,8 @@ TEST(KwicCommand, ReadsTheTextInItsEncodingAndCountsDecodedCharacters) {
         SourceEncoding encoding;
         const char* option;
     } copies[] = {
-        {kUtf8Bom, "auto"},
-        {kUtf16Be, "auto"},
-        {kKoi8, "koi8-r"},
+        {kUtf8Bom, "auto"}, {kUtf16Be, "auto"}, {kUtf32Le, "auto"},
+        {kUtf32Be, "auto"}, {kKoi8, "koi8-r"},
     };
     for (const auto& copy : copies) {
         folder.write("c.txt", TextEncoder(copy.encoding).encodeFile(original));
