@@ -20,7 +20,7 @@ inline constexpr int kExitUsage = 2;
 DecodedText decodeSourceText(const std::filesystem::path& file, std::string&& bytes,
                              std::optional<TextEncoding> forced);
 
-// Prints "undertext: " + message to standard error (UTF-8).
+// Prints "undertext: " + message to standard error (UTF-8, made visible).
 void printError(const std::string& message);
 
 // Why the module folder cannot be used: "no folder DIR", or that it cannot be

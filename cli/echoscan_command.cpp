@@ -4,6 +4,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/terminal_text.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
 #include "echoscan/core/fragment_reports.h"
@@ -73,7 +74,8 @@ int runEchoscanCommand(const EchoscanOptions& options) {
         return kExitRefused;
     }
     const auto written = [&](const char* suffix) {
-        std::cout << displayPath(request.sourceFolder / (request.sourceName + suffix)) << "\n";
+        std::cout << visibleLine(
+            {displayPath(request.sourceFolder / (request.sourceName + suffix))});
     };
     written(kFragmentTextSuffix);
     for (const auto report :

@@ -5,6 +5,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/module_folder.h"
+#include "cli/terminal_text.h"
 #include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
@@ -12,6 +13,15 @@
 #include "embed/core/embed_search_job.h"
 
 namespace undertext::cli {
+namespace {
+
+void printReportName(const embed::EmbedJobInputs& inputs, const char* suffix) {
+    std::cout << visibleLine(
+        {displayPath(embed::reportPath(inputs.sourceFolder, inputs.sourceName, suffix))});
+}
+
+}  // namespace
+
 int runEmbedCommand(const EmbedOptions& options) {
     if (options.positional.size() != 1 ||
         !std::filesystem::path(options.positional[0]).has_filename()) {
@@ -65,15 +75,11 @@ int runEmbedCommand(const EmbedOptions& options) {
         case embed::EmbedEnding::Completed:
             for (const auto* suffix : {embed::kTextOrderSuffix, embed::kByFrequencySuffix,
                                        embed::kByLengthSuffix, embed::kAlphabeticalSuffix}) {
-                std::cout << displayPath(
-                                 embed::reportPath(inputs.sourceFolder, inputs.sourceName, suffix))
-                          << '\n';
+                printReportName(inputs, suffix);
             }
             return kExitOk;
         case embed::EmbedEnding::NothingFound:
-            std::cout << displayPath(embed::reportPath(inputs.sourceFolder, inputs.sourceName,
-                                                       embed::kTextOrderSuffix))
-                      << '\n';
+            printReportName(inputs, embed::kTextOrderSuffix);
             printError(outcome.message);
             return kExitOk;
         case embed::EmbedEnding::Stopped:

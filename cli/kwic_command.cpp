@@ -5,9 +5,10 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/kwic_pattern.h"
+#include "cli/terminal_text.h"
 #include "cli/unless_stopped.h"
 #include "common/core/files/file_io.h"
-#include "common/core/text/codepage.h"
 #include "echoscan/core/fragment_locator.h"
 #include "embed/core/word_locator.h"
 #include "viewer/core/kwic_lines.h"
@@ -15,18 +16,14 @@
 namespace undertext::cli {
 namespace {
 
-// The occurrences of the word (letters lowered, as the reports list words) or of
-// the fragment (prepared as Echoscan prepares the text) in the source.
+// The occurrences of the prepared pattern in the source: of a word as Embed
+// counts it, or of a fragment as Echoscan does.
 std::vector<SourceSpan> occurrences(const std::string& source, Language language,
-                                    const KwicOptions& options) {
-    if (options.fragment) {
-        return echoscan::FragmentLocator(source, language).find(utf8ToCp1251(*options.fragment));
+                                    const KwicPattern& pattern) {
+    if (pattern.isFragment) {
+        return echoscan::FragmentLocator(source, language).find(pattern.prepared);
     }
-    auto lowered = utf8ToCp1251(*options.word);
-    for (auto& c : lowered) {
-        c = static_cast<char>(lowerLetter(static_cast<unsigned char>(c), language));
-    }
-    return embed::WordLocator(source, language).find(lowered);
+    return embed::WordLocator(source, language).find(pattern.prepared);
 }
 
 // Prints a line for each span, looking for a stop request before each; false
@@ -39,7 +36,8 @@ bool printOccurrences(const DecodedText& text, const std::vector<SourceSpan>& sp
         if (stopRequested()) {
             return false;
         }
-        lines += tabSeparated(kwicLine(text, span, width)) + '\n';
+        const auto line = kwicLine(text, span, width);
+        lines += visibleLine({std::to_string(line.position), line.left, line.span, line.right});
         if (lines.size() > kPrintedAtOnce) {
             std::cout << lines;
             lines.clear();
@@ -83,8 +81,14 @@ int runKwicCommand(const KwicOptions& options) {
         return kExitRefused;
     }
     const auto language = options.language ? *options.language : guessLanguage(source);
-    const auto spans = unlessStopped(
-        [text = *text, language, options] { return occurrences(text->cp1251, language, options); });
+    const auto pattern = prepareKwicPattern(options, language);
+    if (!pattern) {
+        printError(pattern.error());
+        return kExitUsage;
+    }
+    const auto spans = unlessStopped([text = *text, language, pattern = pattern.value()] {
+        return occurrences(text->cp1251, language, pattern);
+    });
     if (!spans || !printOccurrences(**text, *spans, options.width)) {
         return kExitRefused;  // stopped: the caller says so
     }
