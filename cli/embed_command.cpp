@@ -5,6 +5,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/module_folder.h"
+#include "cli/module_notes.h"
 #include "cli/terminal_text.h"
 #include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/files/file_io.h"
@@ -65,6 +66,7 @@ int runEmbedCommand(const EmbedOptions& options) {
         return kExitRefused;
     }
 
+    noteUnmatchableWords(inputs.startFolder, inputs.selectedModules);
     removeLeftovers(inputs.sourceFolder);
     embed::EmbedOutcome outcome;
     {

@@ -4,6 +4,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/module_folder.h"
+#include "cli/module_notes.h"
 #include "cli/terminal_text.h"
 #include "common/core/dictionary/dictionary.h"
 #include "common/core/dictionary/dictionary_modules.h"
@@ -42,6 +43,7 @@ int runModulesCommand(const ModulesOptions& options) {
             printError(name + ": " + std::to_string(module->invalidBytes) +
                        " invalid bytes replaced");
         }
+        noteUnmatchableWords(name, words);
     }
     const auto defaults = lookUpDefaultModules(folder);
     const auto describe = [](const char* language, const std::string& name, const char* expected) {
