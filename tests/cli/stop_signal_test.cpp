@@ -97,10 +97,11 @@ TEST(StopSignal, AToolWaitingForItsTextOnAFifoEndsAtOnceHavingWrittenNothing) {
     }
 }
 
-TEST(StopSignal, KwicStopsPrintingAtOnce) {
+TEST(StopSignal, KwicStopsAtOnceWhileSearchingOrPrinting) {
     TempFolder folder;
     // Periodic text: a long word stands at every other letter, each line of
-    // output over 200,000 characters; short words give a great many short lines.
+    // output over 200,000 characters; short words give a great many short lines,
+    // and in a great many of them the search takes a while.
     std::string periodic;
     for (int i = 0; i < 150'000; ++i) {
         periodic += utf8ToCp1251("ам");
@@ -110,23 +111,37 @@ TEST(StopSignal, KwicStopsPrintingAtOnce) {
     for (int i = 0; i < 30'000; ++i) {
         longWord += "ам";
     }
-    std::string words;
     std::mt19937 random(5);
-    for (int i = 0; i < 400'000; ++i) {
-        words += utf8ToCp1251(random() % 2 ? "мама " : "рама ");
-    }
-    folder.write("words.txt", words);
-    const Words runs[] = {
-        {"kwic", "periodic.txt", "--word", longWord, "--width", "100000"},
-        {"kwic", "words.txt", "--word", "ам", "--width", "100000"},
-        {"kwic", "words.txt", "--fragment", "ама ", "--width", "1000"},
+    const auto words = [&](int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            text += utf8ToCp1251(random() % 2 ? "мама " : "рама ");
+        }
+        return text;
+    };
+    folder.write("words.txt", words(400'000));
+    folder.write("many.txt", words(6'000'000));
+    const auto printing = [](SignalledChild& tool) { return tool.bytesWritten() > (4 << 20); };
+    const auto searching = [](SignalledChild&) {
+        std::this_thread::sleep_for(300ms);  // read, and into the search
+        return true;
+    };
+    const struct {
+        Words args;
+        std::function<bool(SignalledChild&)> ready;
+    } runs[] = {
+        {{"kwic", "periodic.txt", "--word", longWord, "--width", "100000"}, printing},
+        {{"kwic", "words.txt", "--word", "ам", "--width", "100000"}, printing},
+        {{"kwic", "words.txt", "--fragment", "ама ", "--width", "1000"}, printing},
+        {{"kwic", "many.txt", "--word", "ам"}, searching},
+        {{"kwic", "many.txt", "--fragment", "ам"}, searching},
     };
     for (const auto& run : runs) {
         for (const auto& signal : kStopSignals) {
-            auto tool = startTool(folder, run);
+            auto tool = startTool(folder, run.args);
             expectStopsAtOnce(
-                tool, folder, signal, [&] { return tool.bytesWritten() > (4 << 20); },
-                run[1] + " " + run[3].substr(0, 8) + " " + std::to_string(signal.number));
+                tool, folder, signal, [&] { return run.ready(tool); },
+                run.args[1] + " " + run.args[3].substr(0, 8) + " " + std::to_string(signal.number));
         }
     }
 }
