@@ -8,6 +8,7 @@
 #include <iostream>
 #include <utility>
 
+#include "cli/terminal_text.h"
 #include "common/core/files/file_io.h"
 
 namespace undertext::cli {
@@ -24,7 +25,7 @@ DecodedText decodeSourceText(const std::filesystem::path& file, std::string&& by
 }
 
 void printError(const std::string& message) {
-    std::cerr << "undertext: " << message << '\n';
+    std::cerr << "undertext: " << visible(message) << '\n';
 }
 
 std::optional<std::string> moduleFolderProblem(const std::filesystem::path& folder) {

@@ -20,7 +20,7 @@ inline constexpr int kExitUsage = 2;
 DecodedText decodeSourceText(const std::filesystem::path& file, std::string&& bytes,
                              std::optional<TextEncoding> forced);
 
-// Prints "undertext: " + message to standard error (UTF-8).
+// Prints "undertext: " + message to standard error (UTF-8, made visible).
 void printError(const std::string& message);
 
 // Why the module folder cannot be used: "no folder DIR", or that it cannot be
@@ -35,12 +35,9 @@ int finishStandardOutput(int status);
 void blameOutOfMemoryOn(std::string message);
 const std::string& outOfMemoryBlame();
 
-// Exit status of a run stopped by SIGINT or SIGTERM.
-inline constexpr int kExitStopped = 130;
-
 // Shows a job's progress as a bar on standard error when it is a terminal, and
-// nothing otherwise. The job stops at its next stop point once SIGINT or SIGTERM
-// has arrived.
+// nothing otherwise. The job stops at its next stop point once a stop signal has
+// arrived (see installStopSignals).
 class TerminalProgress final : public JobControl {
   public:
     TerminalProgress();

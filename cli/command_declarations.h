@@ -21,6 +21,7 @@ CLI::App* declareCommand(CLI::App& tool, KwicOptions& options);
 
 // Said at the end of the tool's help and of every command's.
 inline constexpr const char* kExitStatuses =
-    "Exit status: 0 done, 1 refused or a file error, 2 a usage error.";
+    "Exit status: 0 done, 1 refused or a file error, 2 a usage error; stopped by\n"
+    "SIGINT, SIGTERM or SIGHUP: 130, 143 or 129 (a second signal ends it at once).";
 
 }  // namespace undertext::cli

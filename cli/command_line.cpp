@@ -15,8 +15,9 @@ namespace {
 
 constexpr const char* kDescription =
     "Runs the jobs of the Undertext programs from a shell. Texts and modules may be\n"
-    "Windows-1251, UTF-8, UTF-16, KOI8-R or CP866 (detected); reports take the\n"
-    "encoding of their text. Messages are printed in UTF-8.";
+    "Windows-1251, UTF-8, UTF-16, UTF-32, KOI8-R or CP866 (detected); reports take\n"
+    "the encoding of their text. Messages are printed in UTF-8, control characters\n"
+    "shown as cat -v shows them.";
 
 CommandLine usageError(const std::string& message) {
     printError(message);
@@ -26,6 +27,24 @@ CommandLine usageError(const std::string& message) {
 std::vector<std::string>& positionalOf(CommandOptions& options) {
     return std::visit([](auto& chosen) -> std::vector<std::string>& { return chosen.positional; },
                       options);
+}
+
+// The words with each "--name=" before any "--" written as "--name" and an empty
+// word: CLI11 would take the word after it as its value, and a value given empty
+// must be refused as empty by the option's own check.
+std::vector<std::string> withEmptyValuesApart(const std::vector<std::string>& args) {
+    std::vector<std::string> words;
+    bool options = true;
+    for (const auto& word : args) {
+        options = options && word != "--";
+        if (options && word.starts_with("--") && word.find('=') == word.size() - 1) {
+            words.push_back(word.substr(0, word.size() - 1));
+            words.emplace_back();
+            continue;
+        }
+        words.push_back(word);
+    }
+    return words;
 }
 
 }  // namespace
@@ -54,7 +73,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     };
 
     try {
-        std::vector<std::string> reversed(args.rbegin(), args.rend());
+        const auto words = withEmptyValuesApart(args);
+        std::vector<std::string> reversed(words.rbegin(), words.rend());
         app.parse(reversed);
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();  // the chosen command's help when there is one

@@ -5,6 +5,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/module_folder.h"
+#include "cli/terminal_text.h"
 #include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/files/leftover_files.h"
 #include "common/core/text/codepage.h"
@@ -71,7 +72,7 @@ int runCreateCommand(const CreateOptions& options) {
             return kExitRefused;
         }
         shown = std::move(*variant);
-        std::cout << cp1251ToUtf8(shown) << '\n';
+        std::cout << visibleLine({cp1251ToUtf8(shown)});
     }
     if (const auto& target = options.save) {
         removeLeftovers(target->has_parent_path() ? target->parent_path() : ".");

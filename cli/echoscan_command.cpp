@@ -4,6 +4,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/terminal_text.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
 #include "echoscan/core/echoscan_job.h"
@@ -65,7 +66,8 @@ int runEchoscanCommand(const EchoscanOptions& options) {
         return kExitRefused;
     }
     const auto written = [&](const char* suffix) {
-        std::cout << displayPath(request.sourceFolder / (request.sourceName + suffix)) << "\n";
+        std::cout << visibleLine(
+            {displayPath(request.sourceFolder / (request.sourceName + suffix))});
     };
     written(kFragmentTextSuffix);
     for (const auto report :

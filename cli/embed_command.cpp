@@ -6,6 +6,8 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/module_folder.h"
+#include "cli/module_notes.h"
+#include "cli/terminal_text.h"
 #include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
@@ -29,6 +31,11 @@ std::string refusalText(const std::string& message, const embed::EmbedRequest& r
            missing + ").";
 }
 
+void printReportName(const embed::EmbedRequest& request, const char* suffix) {
+    std::cout << visibleLine(
+        {displayPath(embed::reportPath(request.sourceFolder, request.sourceName, suffix))});
+}
+
 // The significance file listed after the reports, or the note saying why there is none.
 void printSignificanceEnd(const std::string& note, const embed::EmbedRequest& request) {
     if (!request.significanceOrder) {
@@ -38,9 +45,7 @@ void printSignificanceEnd(const std::string& note, const embed::EmbedRequest& re
         printError(note);
         return;
     }
-    std::cout << displayPath(embed::reportPath(request.sourceFolder, request.sourceName,
-                                               embed::kSignificanceSuffix))
-              << '\n';
+    printReportName(request, embed::kSignificanceSuffix);
 }
 
 }  // namespace
@@ -83,6 +88,7 @@ int runEmbedCommand(const EmbedOptions& options) {
         inputs.significanceOrder = options.model.value_or(embed::kDefaultModelOrder);
     }
 
+    noteUnmatchableWords(inputs.startFolder, inputs.selectedModules);
     removeLeftovers(inputs.sourceFolder);
     embed::EmbedOutcome outcome;
     {
@@ -93,20 +99,16 @@ int runEmbedCommand(const EmbedOptions& options) {
         case JobEnding::Completed:
             for (const auto* suffix : {embed::kTextOrderSuffix, embed::kByFrequencySuffix,
                                        embed::kByLengthSuffix, embed::kAlphabeticalSuffix}) {
-                std::cout << displayPath(
-                                 embed::reportPath(inputs.sourceFolder, inputs.sourceName, suffix))
-                          << '\n';
+                printReportName(inputs, suffix);
             }
             printSignificanceEnd(outcome.results.significanceNote, inputs);
             return kExitOk;
         case JobEnding::NothingFound:
-            std::cout << displayPath(embed::reportPath(inputs.sourceFolder, inputs.sourceName,
-                                                       embed::kTextOrderSuffix))
-                      << '\n';
+            printReportName(inputs, embed::kTextOrderSuffix);
             printError(outcome.message);
             return kExitOk;
         case JobEnding::Stopped:
-            return kExitStopped;  // said so by the caller
+            return kExitRefused;  // the caller says so and gives the signal's status
         case JobEnding::Refused:
         case JobEnding::Failed:
             break;

@@ -1,11 +1,14 @@
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <utility>
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/kwic_pattern.h"
+#include "cli/terminal_text.h"
+#include "cli/unless_stopped.h"
 #include "common/core/files/file_io.h"
-#include "common/core/text/codepage.h"
 #include "echoscan/core/fragment_locator.h"
 #include "embed/core/word_locator.h"
 #include "viewer/core/kwic_lines.h"
@@ -13,18 +16,35 @@
 namespace undertext::cli {
 namespace {
 
-// The occurrences of the word (letters lowered, as the reports list words) or of
-// the fragment (prepared as Echoscan prepares the text) in the source.
+// The occurrences of the prepared pattern in the source: of a word as Embed
+// counts it, or of a fragment as Echoscan does.
 std::vector<SourceSpan> occurrences(const std::string& source, Language language,
-                                    const KwicOptions& options) {
-    if (options.fragment) {
-        return echoscan::FragmentLocator(source, language).find(utf8ToCp1251(*options.fragment));
+                                    const KwicPattern& pattern) {
+    if (pattern.isFragment) {
+        return echoscan::FragmentLocator(source, language).find(pattern.prepared);
     }
-    auto lowered = utf8ToCp1251(*options.word);
-    for (auto& c : lowered) {
-        c = static_cast<char>(lowerLetter(static_cast<unsigned char>(c), language));
+    return embed::WordLocator(source, language).find(pattern.prepared);
+}
+
+// Prints a line for each span, looking for a stop request before each; false
+// when one came.
+bool printOccurrences(const DecodedText& text, const std::vector<SourceSpan>& spans,
+                      std::size_t width) {
+    constexpr std::size_t kPrintedAtOnce = 1 << 16;
+    std::string lines;
+    for (const auto& span : spans) {
+        if (stopRequested()) {
+            return false;
+        }
+        const auto line = kwicLine(text, span, width);
+        lines += visibleLine({std::to_string(line.position), line.left, line.span, line.right});
+        if (lines.size() > kPrintedAtOnce) {
+            std::cout << lines;
+            lines.clear();
+        }
     }
-    return embed::WordLocator(source, language).find(lowered);
+    std::cout << lines;
+    return true;
 }
 
 }  // namespace
@@ -43,26 +63,35 @@ int runKwicCommand(const KwicOptions& options) {
         printError(bytes.error());
         return kExitRefused;
     }
+    // Decoding and the search have no stop points of their own and print nothing:
+    // a stop ends the command at once, leaving them to the end of the program.
     // Positions and contexts are those of the decoded text: one byte of its
     // Windows-1251 form per character.
-    const auto text = decodeSourceText(file, std::move(bytes).value(), options.encoding);
-    const std::string& source = text.cp1251;
+    const auto text = unlessStopped(
+        [file, bytes = std::make_shared<std::string>(std::move(bytes).value()), options] {
+            return std::make_shared<const DecodedText>(
+                decodeSourceText(file, std::move(*bytes), options.encoding));
+        });
+    if (!text) {
+        return kExitRefused;  // stopped: the caller says so
+    }
+    const std::string& source = (*text)->cp1251;
     if (source.size() > SuffixIndex::kMaxTextLength) {
-        printError("Файл \"" + displayPath(file) +
-                   "\" слишком велик: программа работает с текстами до 2 ГБ.");
+        printError(tooLargeMessage(file));
         return kExitRefused;
     }
-    const auto spans =
-        occurrences(source, options.language ? *options.language : guessLanguage(source), options);
-    std::string lines;
-    for (const auto& span : spans) {
-        lines += tabSeparated(kwicLine(text, span, options.width)) + '\n';
-        if (lines.size() > (1 << 16)) {
-            std::cout << lines;
-            lines.clear();
-        }
+    const auto language = options.language ? *options.language : guessLanguage(source);
+    const auto pattern = prepareKwicPattern(options, language);
+    if (!pattern) {
+        printError(pattern.error());
+        return kExitUsage;
     }
-    std::cout << lines;
+    const auto spans = unlessStopped([text = *text, language, pattern = pattern.value()] {
+        return occurrences(text->cp1251, language, pattern);
+    });
+    if (!spans || !printOccurrences(**text, *spans, options.width)) {
+        return kExitRefused;  // stopped: the caller says so
+    }
     return kExitOk;
 }
 

@@ -4,6 +4,8 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/module_folder.h"
+#include "cli/module_notes.h"
+#include "cli/terminal_text.h"
 #include "common/core/dictionary/dictionary.h"
 #include "common/core/dictionary/dictionary_modules.h"
 
@@ -22,7 +24,7 @@ int runModulesCommand(const ModulesOptions& options) {
 
     const auto modules = availableModules(folder);
     if (modules.empty()) {
-        std::cout << "No dictionary modules (*.dic) in " << folder.string() << "\n";
+        std::cout << visibleLine({"No dictionary modules (*.dic) in " + folder.string()});
     }
     int status = kExitOk;
     for (const auto& name : modules) {
@@ -35,17 +37,19 @@ int runModulesCommand(const ModulesOptions& options) {
         }
         DicWords words;
         appendModuleFields(module->cp1251, words);
-        std::cout << name << "\t" << words.size() << " words\t"
-                  << describeEncoding(module->encoding) << "\n";
+        std::cout << visibleLine(
+            {name, std::to_string(words.size()) + " words", describeEncoding(module->encoding)});
         if (module->invalidBytes > 0) {
             printError(name + ": " + std::to_string(module->invalidBytes) +
                        " invalid bytes replaced");
         }
+        noteUnmatchableWords(name, words);
     }
     const auto defaults = lookUpDefaultModules(folder);
     const auto describe = [](const char* language, const std::string& name, const char* expected) {
-        std::cout << "Default " << language << " module: "
-                  << (name.empty() ? std::string("missing (") + expected + ")" : name) << "\n";
+        std::cout << visibleLine(
+            {std::string("Default ") + language +
+             " module: " + (name.empty() ? std::string("missing (") + expected + ")" : name)});
     };
     describe("Russian", defaults.russian, kRussianDefaultModule);
     describe("English", defaults.english, kEnglishDefaultModule);

@@ -28,7 +28,7 @@ int runCommand(const CommandOptions& command) {
     }
     if (stopRequested()) {
         printError("stopped");
-        return kExitStopped;
+        return stopExitStatus();
     }
     return status;
 }

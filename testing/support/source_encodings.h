@@ -11,12 +11,14 @@ constexpr SourceEncoding kUtf8{TextEncoding::Utf8, false};
 constexpr SourceEncoding kUtf8Bom{TextEncoding::Utf8, true};
 constexpr SourceEncoding kUtf16Le{TextEncoding::Utf16Le, true};
 constexpr SourceEncoding kUtf16Be{TextEncoding::Utf16Be, true};
+constexpr SourceEncoding kUtf32Le{TextEncoding::Utf32Le, true};
+constexpr SourceEncoding kUtf32Be{TextEncoding::Utf32Be, true};
 constexpr SourceEncoding kKoi8{TextEncoding::Koi8R, false};
 constexpr SourceEncoding kCp866{TextEncoding::Cp866, false};
 
 // The encodings a report follows its source into, but for the 8-bit ones that
 // only the source can tell apart.
-constexpr std::array<SourceEncoding, 5> kSelfEvidentEncodings = {kWin, kUtf8, kUtf8Bom, kUtf16Le,
-                                                                 kUtf16Be};
+constexpr std::array<SourceEncoding, 7> kSelfEvidentEncodings = {
+    kWin, kUtf8, kUtf8Bom, kUtf16Le, kUtf16Be, kUtf32Le, kUtf32Be};
 
 }  // namespace undertext::testing

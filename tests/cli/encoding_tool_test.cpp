@@ -114,5 +114,35 @@ TEST(EncodingTool, CreateSavesUtf8OnRequestAndModulesAreListedWithTheirEncodings
         "Default English module: missing (COMMON_E.DIC)\n");
 }
 
+// Blank lines are no words; words that can never match are named once, when the
+// modules are listed and when a run loads them; a UTF-32 module is read.
+TEST(EncodingTool, ModulesCountNoBlankLinesAndNameWordsThatCanNeverMatch) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "d");
+    folder.write("d/a.dic", utf8ToCp1251("кот\r\n\r\n  \r\nрама\r\n"));
+    folder.write("d/b.dic", utf8ToCp1251("Кот\r\nкот кот\r\nx") + std::string(1, '\0') +
+                                utf8ToCp1251("y\r\nёж\r\nтел\r\n"));
+    folder.write("d/c.dic", TextEncoder(kUtf32Le).encodeFile(utf8ToCp1251("котел\r\nтел\r\n")));
+    const std::string note =
+        "undertext: b.dic: 4 words can never match, holding what is no lower-case letter of "
+        "one language: \"Кот\", \"кот кот\", \"x^@y\", ...\n";
+    const auto listed = runTool(folder, {"modules", "--dict-dir", "d"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out,
+              "a.dic\t2 words\tWindows-1251\nb.dic\t5 words\tWindows-1251\n"
+              "c.dic\t2 words\tUTF-32LE BOM\n"
+              "Default Russian module: missing (COMMON.DIC)\n"
+              "Default English module: missing (COMMON_E.DIC)\n");
+    EXPECT_EQ(listed.err, note);
+
+    folder.write("t.txt", utf8ToCp1251("Кот ел котлету."));
+    const auto run =
+        runTool(folder, {"embed", "t.txt", "--dict-dir", "d", "--modules", "b.dic,c.dic,b.dic"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(contains(run.err, note)) << run.err;
+    EXPECT_EQ(run.err.find(note), run.err.rfind(note)) << run.err;
+    EXPECT_TRUE(contains(folder.read("t.txt_EmbSortByAlf.txt"), utf8ToCp1251("котел")));
+}
+
 }  // namespace
 }  // namespace undertext::testing

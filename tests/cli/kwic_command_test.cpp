@@ -27,7 +27,7 @@ TEST(KwicCommand, PrintsTabSeparatedLinesAndRefusesBadInput) {
         // Letters are lowered; «Кот» and «кот» of «котёнок» are whole words.
         {{"--word", "КОТ", "--width", "8"}, 0, "42\t Кот ел \tкот\tлету; ко\n"},
         {{"--word", "анаан", "--width", "3", "--lang", "ru"}, 0, "74\tБан\tана-ан\tана\n"},
-        {{"--word", "кот", "--lang", "en"}, 0, ""},
+        {{"--word", "кот", "--lang", "en"}, 2, "--word \"кот\" has no letter of English"},
         {{"--fragment", "А,  П", "--width", "5"}, 0, "17\tаму, \tа п\tапа м\n"},
         {{}, 2, "--word or --fragment"},
         {{"--word", "кот", "--fragment", "кот"}, 2, "--word or --fragment"},
@@ -66,9 +66,8 @@ TEST(KwicCommand, ReadsTheTextInItsEncodingAndCountsDecodedCharacters) {
         SourceEncoding encoding;
         const char* option;
     } copies[] = {
-        {kUtf8Bom, "auto"},
-        {kUtf16Be, "auto"},
-        {kKoi8, "koi8-r"},
+        {kUtf8Bom, "auto"}, {kUtf16Be, "auto"}, {kUtf32Le, "auto"},
+        {kUtf32Be, "auto"}, {kKoi8, "koi8-r"},
     };
     for (const auto& copy : copies) {
         folder.write("c.txt", TextEncoder(copy.encoding).encodeFile(original));
@@ -93,6 +92,64 @@ TEST(KwicCommand, ReadsTheTextInItsEncodingAndCountsDecodedCharacters) {
     EXPECT_EQ(runTool(folder, {"kwic", "u.txt", "--fragment", "йкот", "--width", "2"}).out,
               "3\t\xF0\x9F\x98\x80 \tйкот\t! \n");
     EXPECT_EQ(runTool(folder, {"kwic", "u.txt", "--word", "x", "--encoding", "utf-32"}).status, 2);
+}
+
+// A word or a fragment that could match nothing is refused before the search,
+// the reason named; a value given empty after "=" is an empty value.
+TEST(KwicCommand, RefusesWhatCouldMatchNothing) {
+    TempFolder folder;
+    folder.write("t.txt", utf8ToCp1251(kText));
+    const std::pair<Words, const char*> cases[] = {
+        {{"--word", "cat"}, "--word \"cat\" has no letter of Russian"},
+        {{"--word", "ё"}, "--word \"ё\" has no letter of Russian"},
+        {{"--word", "кто-то"}, "--word \"кто-то\" holds characters other than letters of Russian"},
+        {{"--word", "кот", "--lang", "en"}, "--word \"кот\" has no letter of English"},
+        {{"--fragment", ", "}, "--fragment \", \" has no letter of Russian"},
+        {{"--fragment", "ё"}, "--fragment \"ё\" has no letter of Russian"},
+        {{"--fragment", "\xFF\xFE"}, "has no letter of Russian"},
+        {{"--fragment", "\t"}, "--fragment \"^I\" has no letter of Russian"},
+        {{"--fragment", " "}, "--fragment \" \" has no letter of Russian"},
+        {{"--word="}, "--word takes a word"},
+        {{"--fragment="}, "--fragment takes a fragment"},
+        {{"--word=", "--fragment="}, "takes a"},
+        {{"--fragment=", "--word="}, "takes a"},
+    };
+    for (const auto& [args, message] : cases) {
+        Words command{"kwic", "t.txt"};
+        command.insert(command.end(), args.begin(), args.end());
+        const auto run = runTool(folder, command);
+        EXPECT_EQ(run.status, 2) << args[0] << ": " << run.err;
+        EXPECT_TRUE(contains(run.err, message)) << args[0] << ": " << run.err;
+        EXPECT_EQ(run.out, "") << args[0];
+    }
+    // A fragment with letters and other characters is the letters and blanks.
+    EXPECT_EQ(runTool(folder, {"kwic", "t.txt", "--fragment", "\t,ел!", "--width", "2"}).out,
+              "39\tт \tел\t к\n59\tк \tел\t к\n");
+}
+
+// No character of a text or a name reaches the terminal raw: control characters
+// come out in caret notation.
+TEST(KwicCommand, ShowsControlCharactersVisibly) {
+    TempFolder folder;
+    folder.write("c.txt", utf8ToCp1251("мама\x1b[31mКРАСНЫЙ мама") +
+                              std::string("\0\x0b\x0c\x7f", 4) + utf8ToCp1251("мама"));
+    EXPECT_EQ(runTool(folder, {"kwic", "c.txt", "--fragment", "мама", "--width", "6"}).out,
+              "1\t\tмама\t^[[31mК\n"
+              "18\tАСНЫЙ \tмама\t^@^K^L^?ма\n");
+    // A C1 control from a UTF-8 text, and a name that holds ESC and a line feed.
+    folder.write("u.txt",
+                 "кот\xc2\x9b"
+                 "2J кот");
+    EXPECT_EQ(runTool(folder, {"kwic", "u.txt", "--fragment", "кот", "--width", "3"}).out,
+              "1\t\tкот\tM-^[2J\n");
+    const std::string name = "n\x1b]0;x\a\nb.txt";
+    folder.write(name, utf8ToCp1251("мама мыла раму, мама мыла раму"));
+    const auto run = runTool(folder, {"echoscan", name});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(contains(run.out, "./n^[]0;x^G^Jb.txt_RecPrep.txt\n")) << run.out;
+    EXPECT_TRUE(contains(run.err, "encoding of n^[]0;x^G^Jb.txt: Windows-1251")) << run.err;
+    EXPECT_EQ(run.out.find('\x1b'), std::string::npos);
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/core/text/codepage.h"
+#include "testing/support/large_embed_run.h"
 #include "tests/cli/tool_run.h"
 
 namespace undertext::testing {
@@ -108,17 +109,9 @@ TEST(SafeTool, RunningOutOfMemoryEndsInAMessage) {
 
 TEST(SafeTool, InterruptStopsTheRunAndCleansUp) {
     TempFolder folder;
-    std::mt19937 random(11);
-    std::string text, module;
-    for (int i = 0; i < 6'000'000; ++i) {
-        text += static_cast<char>('a' + random() % 3);
-        text += random() % 8 ? "" : " ";
-    }
-    for (int i = 0; i < 400'000; ++i) {
-        module += std::string(1 + random() % 6, static_cast<char>('a' + random() % 3)) + "\r\n";
-    }
-    folder.write("t.txt", text);
-    folder.write("COMMON_E.DIC", module);
+    const auto run = largeEmbedRun(6'000'000, 400'000);
+    folder.write("t.txt", run.text);
+    folder.write("COMMON_E.DIC", run.module);
     const std::string tool = UNDERTEXT_BINARY;
     const pid_t child = ::fork();
     if (child == 0) {

@@ -40,6 +40,20 @@ expect_link() {
   [ "$(readlink "$1")" = "$(readlink -f "$defaults/${1##*/}")" ] || fail "$1 is no link to the default"
 }
 
+# installation_beside DIR FOLDER...: an installation in DIR with Echoscan's
+# launcher, its own empty FOLDERs, and links to the real one for the rest.
+installation_beside() {
+  dir=$1
+  shift
+  for own in bin "$@"; do
+    mkdir -p "$dir/$own"
+  done
+  for entry in "$prefix"/*; do
+    [ -e "$dir/${entry##*/}" ] || ln -s "$entry" "$dir/${entry##*/}"
+  done
+  cp "$prefix/bin/undertext-echoscan" "$dir/bin/"
+}
+
 case "$2" in
   batch)
     "$prefix/bin/undertext" --version >"$scratch/out" 2>&1 || fail "--version failed"
@@ -126,17 +140,63 @@ case "$2" in
     # installation without its default modules (the rest linked to the real one)
     # leaves the check there with no module.
     bare="$scratch/bare"
-    mkdir -p "$bare/bin" "$bare/share/undertext/dictionaries"
-    for entry in "$prefix"/*; do
-      [ -e "$bare/${entry##*/}" ] || ln -s "$entry" "$bare/${entry##*/}"
-    done
-    cp "$prefix/bin/undertext-echoscan" "$bare/bin/"
+    installation_beside "$bare" share/undertext/dictionaries
     XDG_DATA_HOME="$scratch/file" "$bare/bin/undertext-echoscan" --check-start \
       >"$scratch/out" 2>"$scratch/err"
     status=$?
     [ "$status" -eq 1 ] || fail "a failed program in the temporary folder: launcher status $status"
     grep -q "^Start folder: $TMPDIR/undertext\." "$scratch/out" || fail "bare: no temporary folder"
     [ -z "$(ls -A "$TMPDIR")" ] || fail "bare: the temporary folder stayed: $(ls -A "$TMPDIR")"
+
+    # The temporary folder goes whole, with what the program wrote there, however
+    # the program ends: a stand-in program writes its memory file, then exits with
+    # 3 or waits for the launcher's SIGTERM.
+    standin="$scratch/standin"
+    installation_beside "$standin" libexec/undertext
+    for program in "$prefix"/libexec/undertext/*; do
+      printf '#!/bin/sh\nprintf x >LastPath.txt\n[ -n "${WAIT:-}" ] && exec sleep 30\nexit 3\n' \
+        >"$standin/libexec/undertext/${program##*/}"
+      chmod +x "$standin/libexec/undertext/${program##*/}"
+    done
+    XDG_DATA_HOME="$scratch/file" "$standin/bin/undertext-echoscan" >/dev/null 2>&1
+    status=$?
+    [ "$status" -eq 3 ] || fail "stand-in: launcher status $status, not the program's 3"
+    [ -z "$(ls -A "$TMPDIR")" ] || fail "stand-in: the temporary folder stayed: $(ls -A "$TMPDIR")"
+    WAIT=yes XDG_DATA_HOME="$scratch/file" "$standin/bin/undertext-echoscan" >/dev/null 2>&1 &
+    launcher=$!
+    for _ in $(seq 100); do
+      [ -n "$(ls "$TMPDIR"/undertext.*/LastPath.txt 2>/dev/null)" ] && break
+      sleep 0.1
+    done
+    kill -TERM "$launcher"
+    wait "$launcher"
+    [ -z "$(ls -A "$TMPDIR")" ] || fail "SIGTERM: the temporary folder stayed: $(ls -A "$TMPDIR")"
+
+    # A folder named COMMON.DIC in the user's folder hides the Russian default
+    # module: the check says so and fails, as it does for missing modules.
+    rm -rf "$user"
+    mkdir -p "$user/COMMON.DIC"
+    start embed && fail "a folder COMMON.DIC: the check passed"
+    grep -qF "«COMMON.DIC» в папке программы — не файл модуля словаря." "$scratch/err" ||
+      fail "a folder COMMON.DIC: no message: $(cat "$scratch/err")"
+    rm -rf "$user"
+
+    # A read-only user's folder is named so (run as nobody: root may write anywhere).
+    as_user() {
+      if [ "$(id -u)" -eq 0 ]; then setpriv --reuid=65534 --regid=65534 --clear-groups "$@"; else "$@"; fi
+    }
+    mkdir -p "$scratch/rohome/.local/share/undertext"
+    chmod 555 "$scratch/rohome/.local/share/undertext"
+    chmod 755 "$scratch" "$scratch/rohome" "$scratch/rohome/.local" "$scratch/rohome/.local/share"
+    chmod 1777 "$TMPDIR"
+    HOME="$scratch/rohome" as_user "$prefix/bin/undertext-embed" --check-start \
+      >"$scratch/out" 2>"$scratch/err"
+    grep -qF "Папка «$scratch/rohome/.local/share/undertext» для модулей словарей доступна только для чтения." \
+      "$scratch/err" || fail "read-only user's folder: $(cat "$scratch/err")"
+    grep -q "^Start folder: $TMPDIR/undertext\." "$scratch/out" || fail "read-only: no temporary folder"
+    # (Qt makes its runtime folder there for nobody.)
+    [ -z "$(ls -d "$TMPDIR"/undertext.* 2>/dev/null)" ] ||
+      fail "read-only: the temporary folder stayed: $(ls -A "$TMPDIR")"
     ;;
 
   metadata)

@@ -21,23 +21,14 @@ std::optional<std::string> fileStart(const QString& path) {
 }
 
 qint64 markSize(SourceEncoding encoding) {
-    if (!encoding.byteOrderMark) {
-        return 0;
-    }
-    return encoding.encoding == TextEncoding::Utf8 ? 3 : 2;
+    return encoding.byteOrderMark ? static_cast<qint64>(byteOrderMarkOf(encoding.encoding).size())
+                                  : 0;
 }
 
-// The most bytes that kShownLineLength characters take in the encoding.
+// The most bytes that a Windows-1251 character takes in the encoding.
 qint64 bytesPerCharacter(TextEncoding encoding) {
-    switch (encoding) {
-        case TextEncoding::Utf8:
-            return 3;  // every Windows-1251 character takes at most three
-        case TextEncoding::Utf16Le:
-        case TextEncoding::Utf16Be:
-            return 2;
-        default:
-            return 1;
-    }
+    // In UTF-8 every Windows-1251 character takes at most three.
+    return encoding == TextEncoding::Utf8 ? 3 : static_cast<qint64>(codeUnitSize(encoding));
 }
 
 }  // namespace
@@ -58,7 +49,8 @@ ReportLinesModel::ReportLinesModel(const QString& path, const QString& sourcePat
     encoding_ = reportEncoding(std::string_view(bytes_, sample),
                                source ? std::optional<std::string_view>(*source) : std::nullopt);
     textStart_ = markSize(encoding_);
-    unit_ = bytesPerCharacter(encoding_.encoding) == 2 ? 2 : 1;
+    unit_ = static_cast<qint64>(codeUnitSize(encoding_.encoding));
+    lowByte_ = isBigEndian(encoding_.encoding) ? unit_ - 1 : 0;
     // The view counts rows in int; a file of more lines shows its first ones.
     constexpr qint64 kMaxLines = std::numeric_limits<int>::max() - 1;
     qint64 start = textStart_;
@@ -74,23 +66,24 @@ ReportLinesModel::ReportLinesModel(const QString& path, const QString& sourcePat
 }
 
 bool ReportLinesModel::unitIs(qint64 pos, char c) const {
-    if (unit_ == 1) {
-        return bytes_[pos] == c;
+    for (qint64 i = 0; i < unit_; ++i) {
+        if (bytes_[pos + i] != (i == lowByte_ ? c : '\0')) {
+            return false;
+        }
     }
-    const bool bigEndian = encoding_.encoding == TextEncoding::Utf16Be;
-    return bytes_[pos + (bigEndian ? 1 : 0)] == c && bytes_[pos + (bigEndian ? 0 : 1)] == 0;
+    return true;
 }
 
 qint64 ReportLinesModel::lineEnd(qint64 start) const {
-    // In UTF-16 a byte 0x0A is a line feed only as the right half of a code unit.
-    const qint64 lowByte = encoding_.encoding == TextEncoding::Utf16Be ? 1 : 0;
+    // In UTF-16 and UTF-32 a byte 0x0A is a line feed only as the low byte of a
+    // code unit whose other bytes are zero.
     for (qint64 at = start; at < size_;) {
         const void* found = std::memchr(bytes_ + at, '\n', static_cast<std::size_t>(size_ - at));
         if (found == nullptr) {
             break;
         }
         const qint64 feed = static_cast<const char*>(found) - bytes_;
-        const qint64 unit = feed - lowByte;
+        const qint64 unit = feed - lowByte_;
         if (unit >= start && (unit - textStart_) % unit_ == 0 && unit + unit_ <= size_ &&
             unitIs(unit, '\n')) {
             return unit;

@@ -52,7 +52,8 @@ class ReportLinesModel final : public QAbstractListModel {
     qint64 size_ = 0;
     SourceEncoding encoding_;
     qint64 textStart_ = 0;       // past the byte-order mark
-    qint64 unit_ = 1;            // bytes per code unit: 2 in UTF-16
+    qint64 unit_ = 1;            // bytes per code unit: 2 in UTF-16, 4 in UTF-32
+    qint64 lowByte_ = 0;         // where in a code unit its low byte stands
     std::vector<qint64> marks_;  // the start of lines 0, 16, 32, ...
     int lineCount_ = 0;
 };

@@ -70,9 +70,15 @@ std::size_t findTerminator(std::string_view text, std::size_t pos) {
     return pos;
 }
 
-// Calls field(bytes) for each field of a module, in order; see appendModuleFields.
+// Calls field(bytes) for each field of a module that is not empty, in order; see
+// appendModuleFields.
 template <typename Field>
-void forEachField(std::string_view module, Field field) {
+void forEachField(std::string_view module, Field nonEmptyField) {
+    const auto field = [&](std::string_view bytes) {
+        if (!bytes.empty()) {
+            nonEmptyField(bytes);
+        }
+    };
     std::size_t pos = 0;
     while (pos < module.size()) {
         while (pos < module.size() && isBlank(module[pos])) {

@@ -53,10 +53,8 @@ class DicWords {
 //   and line ends included) and is taken without its quotes; what stands between
 //   the closing quote and the field's end is dropped; a quote that is never
 //   closed takes the rest of the file;
-// - an empty line or an empty field between commas is a word of length zero;
-// - after the last field's line end (or comma) at the end of the file there is no
-//   further word, so an empty file holds no word and a file that is one CR LF
-//   holds one empty word;
+// - a field left empty (an empty or blank line, nothing between two commas, "")
+//   is no word: a word could never be found of length zero;
 // - every other byte, NUL included, belongs to the word.
 // The caller keeps the words within 4 GiB, what the offset table addresses.
 void appendModuleFields(std::string_view module, DicWords& words);

@@ -24,6 +24,22 @@ bool hasAnyModule(const std::filesystem::path& startFolder) {
     return !availableModules(startFolder).empty();
 }
 
+std::vector<std::string> defaultModulesTakenByNoFile(const std::filesystem::path& startFolder) {
+    std::vector<std::string> taken;
+    for (const char* name : {kRussianDefaultModule, kEnglishDefaultModule}) {
+        const auto found = findNameIgnoringCase(startFolder, name);
+        std::error_code error;
+        if (found && !std::filesystem::is_regular_file(*found, error)) {
+            taken.push_back(found->filename().string());
+        }
+    }
+    return taken;
+}
+
+std::string noModuleFileMessage(const std::string& name) {
+    return "«" + name + "» в папке программы — не файл модуля словаря. " + kMissingModulesMessage;
+}
+
 DefaultModules lookUpDefaultModules(const std::filesystem::path& startFolder) {
     const auto modules = availableModules(startFolder);  // one read of the folder
     return {storedName(modules, kRussianDefaultModule), storedName(modules, kEnglishDefaultModule)};

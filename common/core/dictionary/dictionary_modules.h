@@ -32,6 +32,14 @@ std::vector<std::string> availableModules(const std::filesystem::path& startFold
 // The start-up check: true when startFolder holds at least one module.
 bool hasAnyModule(const std::filesystem::path& startFolder);
 
+// The default modules whose name in startFolder (in any letter case) is taken by
+// something that is no file, such as a folder or a link that leads nowhere: the
+// module is missing though its name is there. Names as the file system has them.
+std::vector<std::string> defaultModulesTakenByNoFile(const std::filesystem::path& startFolder);
+
+// What the start-up check says of such a name, as it says kMissingModulesMessage.
+std::string noModuleFileMessage(const std::string& name);
+
 DefaultModules lookUpDefaultModules(const std::filesystem::path& startFolder);
 
 // SelectedModules after a change of language: only that language's default

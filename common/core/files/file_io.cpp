@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "common/core/files/leftover_files.h"
+#include "common/core/stop_signals.h"
 
 namespace undertext {
 namespace {
@@ -109,6 +110,22 @@ void adviseHugePages(char* data, std::size_t size) {
     }
 }
 
+constexpr const char* kStoppedReason = "Чтение остановлено.";
+
+// Waits until fd has data, or its writer has left, or a stop is requested (see
+// stopRequestDescriptor); false for the stop.
+bool waitForInput(int fd) {
+    pollfd ready[2] = {{fd, POLLIN, 0}, {stopRequestDescriptor(), POLLIN, 0}};
+    for (;;) {
+        if (stopRequested()) {
+            return false;
+        }
+        if (::poll(ready, 2, -1) >= 0 && ready[1].revents == 0) {
+            return true;
+        }
+    }
+}
+
 bool writeAll(int fd, std::string_view content) {
     while (!content.empty()) {
         const auto written = ::write(fd, content.data(), content.size());
@@ -154,15 +171,10 @@ Result<std::string> readWholeFile(const std::filesystem::path& path, std::uint64
     if (::fstat(fd, &info) != 0) {
         return Read::failure(readFailure(path, reasonFor(errno)));
     }
-    if (S_ISFIFO(info.st_mode)) {
-        // Before its writer comes a FIFO reads as empty: wait for data or for the
-        // writer to leave. The same descriptor stays open, so the writer never
-        // finds the FIFO without a reader.
-        pollfd ready{fd, POLLIN, 0};
-        while (::poll(&ready, 1, -1) < 0 && errno == EINTR) {
-        }
+    const bool fifo = S_ISFIFO(info.st_mode);
+    if (!fifo) {
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (S_ISDIR(info.st_mode)) {
         return Read::failure(readFailure(path, reasonFor(EISDIR)));
     }
@@ -180,12 +192,19 @@ Result<std::string> readWholeFile(const std::filesystem::path& path, std::uint64
     }
     char buffer[1 << 16];
     for (;;) {
+        // A FIFO is read without blocking, each read after a wait that a stop
+        // request ends: before its writer comes it reads as empty, and a writer
+        // may stall at any time. The same descriptor stays open, so the writer
+        // never finds the FIFO without a reader.
+        if (fifo && !waitForInput(fd)) {
+            return Read::failure(readFailure(path, kStoppedReason));
+        }
         const auto got = ::read(fd, buffer, sizeof buffer);
         if (got == 0) {
             return Read::success(std::move(content));
         }
         if (got < 0) {
-            if (errno == EINTR) {
+            if (errno == EINTR || errno == EAGAIN) {
                 continue;
             }
             return Read::failure(readFailure(path, reasonFor(errno)));

@@ -40,14 +40,8 @@ TextEncoding askDetector(std::string_view bytes) {
 
 SourceEncoding detectEncoding(std::string_view bytes) {
     using namespace encoding_tables;
-    if (bytes.starts_with(kUtf8Mark)) {
-        return {TextEncoding::Utf8, true};
-    }
-    if (bytes.starts_with(kUtf16LeMark)) {
-        return {TextEncoding::Utf16Le, true};
-    }
-    if (bytes.starts_with(kUtf16BeMark)) {
-        return {TextEncoding::Utf16Be, true};
+    if (const auto marked = encodingOfMark(bytes)) {
+        return {*marked, true};
     }
     const auto tally = utf8_scan::tallyUtf8(bytes);
     if (utf8_scan::looksLikeUtf8(tally)) {

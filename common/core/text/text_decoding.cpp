@@ -152,6 +152,24 @@ void decodeUtf16(std::string_view bytes, bool bigEndian, std::u32string& out,
     }
 }
 
+// Each unit of four bytes is a code point; one that is none (a surrogate, past
+// U+10FFFF), and the bytes of a last unit cut short, are invalid byte by byte.
+void decodeUtf32(std::string_view bytes, bool bigEndian, std::u32string& out,
+                 std::size_t& invalid) {
+    std::size_t pos = 0;
+    for (; pos + kUtf32Unit <= bytes.size(); pos += kUtf32Unit) {
+        const char32_t unit = utf32UnitAt(bytes, pos, bigEndian);
+        if (isCodePoint(unit)) {
+            out.push_back(unit);
+        } else {
+            out.append(kUtf32Unit, kReplacement);
+            invalid += kUtf32Unit;
+        }
+    }
+    out.append(bytes.size() - pos, kReplacement);
+    invalid += bytes.size() - pos;
+}
+
 void decodeEightBit(std::string_view bytes, TextEncoding encoding, DecodedText& decoded) {
     std::array<char, 256> toCp1251Byte{};
     std::array<bool, 256> defined{};
@@ -181,7 +199,7 @@ SourceEncoding encodingOf(std::string_view bytes, std::optional<TextEncoding> fo
         return detectEncoding(bytes);
     }
     // A forced UTF-16 follows the file's byte-order mark when it has one.
-    if (*forced == TextEncoding::Utf16Le || *forced == TextEncoding::Utf16Be) {
+    if (codeUnitSize(*forced) == 2) {
         if (bytes.starts_with(kUtf16LeMark)) {
             return {TextEncoding::Utf16Le, true};
         }
@@ -189,7 +207,8 @@ SourceEncoding encodingOf(std::string_view bytes, std::optional<TextEncoding> fo
             return {TextEncoding::Utf16Be, true};
         }
     }
-    return {*forced, *forced == TextEncoding::Utf8 && bytes.starts_with(kUtf8Mark)};
+    const auto mark = byteOrderMarkOf(*forced);
+    return {*forced, !mark.empty() && bytes.starts_with(mark)};
 }
 
 DecodedText decodeAs(std::string_view bytes, SourceEncoding source) {
@@ -197,8 +216,7 @@ DecodedText decodeAs(std::string_view bytes, SourceEncoding source) {
     result.encoding = source;
     const auto encoding = source.encoding;
     if (source.byteOrderMark) {
-        bytes.remove_prefix(encoding == TextEncoding::Utf8 ? kUtf8Mark.size()
-                                                           : kUtf16LeMark.size());
+        bytes.remove_prefix(byteOrderMarkOf(encoding).size());
     }
     if (encoding == TextEncoding::Windows1251) {
         result.cp1251 = std::string(bytes);
@@ -213,8 +231,10 @@ DecodedText decodeAs(std::string_view bytes, SourceEncoding source) {
         text.reserve(bytes.size());
         if (encoding == TextEncoding::Utf8) {
             decodeUtf8(bytes, text, result.invalidBytes);
+        } else if (codeUnitSize(encoding) == 2) {
+            decodeUtf16(bytes, isBigEndian(encoding), text, result.invalidBytes);
         } else {
-            decodeUtf16(bytes, encoding == TextEncoding::Utf16Be, text, result.invalidBytes);
+            decodeUtf32(bytes, isBigEndian(encoding), text, result.invalidBytes);
         }
         result.otherCharacters.clear();  // a direct attempt may have begun them
         result.cp1251 = toCp1251(text, result.otherCharacters);
@@ -227,8 +247,7 @@ DecodedText decodeAs(std::string_view bytes, SourceEncoding source) {
 // and it is then detected and decoded as any other text.
 std::optional<DecodedText> decodeLikelyUtf8(std::string_view bytes) {
     constexpr std::size_t kStart = 64 << 10;
-    if (bytes.starts_with(kUtf8Mark) || bytes.starts_with(kUtf16LeMark) ||
-        bytes.starts_with(kUtf16BeMark) || !looksLikeUtf8(tallyUtf8(bytes.substr(0, kStart)))) {
+    if (encodingOfMark(bytes) || !looksLikeUtf8(tallyUtf8(bytes.substr(0, kStart)))) {
         return std::nullopt;
     }
     DecodedText result;

@@ -16,7 +16,7 @@ TextEncoder::TextEncoder(SourceEncoding target) {
     if (passesThrough_) {
         return;
     }
-    asciiKept_ = encoding != TextEncoding::Utf16Le && encoding != TextEncoding::Utf16Be;
+    asciiKept_ = codeUnitSize(encoding) == 1;
     std::unordered_map<char32_t, char> eightBit;
     if (isEightBit(encoding)) {
         const auto& table = byteTable(encoding);
@@ -31,12 +31,19 @@ TextEncoder::TextEncoder(SourceEncoding target) {
         std::string bytes;
         if (encoding == TextEncoding::Utf8) {
             appendUtf8(bytes, cp);
-        } else if (encoding == TextEncoding::Utf16Le || encoding == TextEncoding::Utf16Be) {
-            // Every Windows-1251 character lies in the Basic Multilingual Plane.
+        } else if (const auto unit = codeUnitSize(encoding); unit > 1) {
+            // Every Windows-1251 character lies in the Basic Multilingual Plane: its
+            // code unit is two bytes of value, the rest zero.
+            bytes.assign(unit, '\0');
             const char high = static_cast<char>(cp >> 8);
             const char low = static_cast<char>(cp & 0xFF);
-            bytes =
-                encoding == TextEncoding::Utf16Le ? std::string{low, high} : std::string{high, low};
+            if (isBigEndian(encoding)) {
+                bytes[unit - 2] = high;
+                bytes[unit - 1] = low;
+            } else {
+                bytes[0] = low;
+                bytes[1] = high;
+            }
         } else {
             const auto found = eightBit.find(cp);
             bytes.push_back(found == eightBit.end() ? kSeparator : found->second);
@@ -46,11 +53,7 @@ TextEncoder::TextEncoder(SourceEncoding target) {
         table_[b] = static_cast<std::uint64_t>(bytes.size()) << 32 | pattern;
     }
     if (target.byteOrderMark) {
-        const auto mark = encoding == TextEncoding::Utf8      ? kUtf8Mark
-                          : encoding == TextEncoding::Utf16Le ? kUtf16LeMark
-                          : encoding == TextEncoding::Utf16Be ? kUtf16BeMark
-                                                              : std::string_view();
-        preamble_ = std::string(mark);
+        preamble_ = std::string(byteOrderMarkOf(encoding));
     }
 }
 

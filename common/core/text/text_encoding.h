@@ -20,7 +20,17 @@ namespace undertext {
 // encodes back on its own. A Windows-1251 file decodes to its own bytes and
 // encodes back to them unchanged. Stateless and thread-safe.
 
-enum class TextEncoding { Windows1251, Utf8, Utf16Le, Utf16Be, Koi8R, Cp866, Iso8859_5 };
+enum class TextEncoding {
+    Windows1251,
+    Utf8,
+    Utf16Le,
+    Utf16Be,
+    Koi8R,
+    Cp866,
+    Iso8859_5,
+    Utf32Le,
+    Utf32Be,
+};
 
 // An encoding as a file uses it: with or without a byte-order mark (UTF only).
 struct SourceEncoding {
@@ -30,14 +40,37 @@ struct SourceEncoding {
     bool operator==(const SourceEncoding&) const = default;
 };
 
-// True for UTF-8 and UTF-16, the encodings that may have a byte-order mark and
-// hold more than one byte per character.
+// True for UTF-8, UTF-16 and UTF-32, the encodings that may have a byte-order
+// mark and hold more than one byte per character.
 constexpr bool isUnicode(TextEncoding encoding) {
     return encoding == TextEncoding::Utf8 || encoding == TextEncoding::Utf16Le ||
-           encoding == TextEncoding::Utf16Be;
+           encoding == TextEncoding::Utf16Be || encoding == TextEncoding::Utf32Le ||
+           encoding == TextEncoding::Utf32Be;
 }
 
-// The name shown to users: "Windows-1251", "UTF-8", "UTF-16LE", "KOI8-R", ...
+// Bytes per code unit: 2 in UTF-16, 4 in UTF-32, 1 in the others.
+constexpr std::size_t codeUnitSize(TextEncoding encoding) {
+    switch (encoding) {
+        case TextEncoding::Utf16Le:
+        case TextEncoding::Utf16Be:
+            return 2;
+        case TextEncoding::Utf32Le:
+        case TextEncoding::Utf32Be:
+            return 4;
+        default:
+            return 1;
+    }
+}
+
+// True for the encodings that write the high byte of a code unit first.
+constexpr bool isBigEndian(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf16Be || encoding == TextEncoding::Utf32Be;
+}
+
+// The byte-order mark of a Unicode encoding; empty for the others.
+std::string_view byteOrderMarkOf(TextEncoding encoding);
+
+// The name shown to users: "Windows-1251", "UTF-8", "UTF-16LE", "UTF-32BE", ...
 std::string_view encodingName(TextEncoding encoding);
 
 // The name with " BOM" added when the file has a byte-order mark.
@@ -59,7 +92,8 @@ inline constexpr std::array<EncodingChoice, 5> kEncodingChoices = {{
     {"cp866", "CP866", TextEncoding::Cp866},
 }};
 
-// The encoding of a file's bytes: a byte-order mark decides; otherwise text that
+// The encoding of a file's bytes: a byte-order mark decides (UTF-8, UTF-16 or
+// UTF-32, little- or big-endian); otherwise text that
 // is UTF-8 apart from a few stray bytes is UTF-8; otherwise the statistical
 // detector's answer among the Cyrillic 8-bit encodings, from the first 16 KB;
 // Windows-1251 when it has no confident answer (pure ASCII included).
@@ -107,18 +141,19 @@ class TextEncoder {
     // Writes the encoded text at out, which has room for maxEncodedSize bytes,
     // and returns the end of what it wrote.
     char* encodeInto(std::string_view cp1251, char* out) const;
-    static std::size_t maxEncodedSize(std::size_t cp1251Size) { return cp1251Size * 3 + 1; }
+    // The most bytes a Windows-1251 byte takes is four, in UTF-32.
+    static std::size_t maxEncodedSize(std::size_t cp1251Size) { return cp1251Size * 4 + 1; }
     std::string encode(std::string_view cp1251) const;
     // A whole file: the preamble and the encoded text.
     std::string encodeFile(std::string_view cp1251) const;
 
   private:
-    // The target's bytes of each Windows-1251 byte, at most 3 (UTF-8), in the low
+    // The target's bytes of each Windows-1251 byte, at most 4 (UTF-32), in the low
     // 32 bits as memory holds them, and their count above: one load a byte.
     std::array<std::uint64_t, 256> table_{};
     std::string preamble_;
     bool passesThrough_ = true;
-    bool asciiKept_ = false;  // ASCII bytes stay as they are (all but UTF-16)
+    bool asciiKept_ = false;  // ASCII bytes stay as they are (all but UTF-16 and UTF-32)
 };
 
 }  // namespace undertext

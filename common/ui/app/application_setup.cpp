@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "common/ui/app/stop_signal_exit.h"
+
 // The icons are linked in with this library, which must say so to the program.
 static void loadIconResources() {
     Q_INIT_RESOURCE(icons);
@@ -24,6 +26,7 @@ void prepareApplication(QApplication& application, const QString& name, const QS
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(translator);
     }
+    new StopSignalExit(application);  // owned by the application
 }
 
 }  // namespace undertext::ui

@@ -37,7 +37,11 @@ std::optional<int> applyLaunchOptions(const QStringList& arguments,
         out << " " << module;
     }
     out << "\n";
-    return modules.empty() ? 1 : 0;
+    const auto taken = defaultModulesTakenByNoFile(startFolder);
+    for (const auto& name : taken) {
+        err << noModuleFileMessage(name) << "\n";
+    }
+    return modules.empty() || !taken.empty() ? 1 : 0;
 }
 
 }  // namespace undertext::ui

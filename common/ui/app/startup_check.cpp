@@ -9,11 +9,14 @@ namespace undertext::ui {
 
 bool warnWhenNoModules(const std::filesystem::path& startFolder, Dialogs& dialogs,
                        const std::function<void()>& showAbout, QWidget* parent) {
-    if (hasAnyModule(startFolder)) {
+    const auto taken = defaultModulesTakenByNoFile(startFolder);
+    if (hasAnyModule(startFolder) && taken.empty()) {
         return false;
     }
     showAbout();
-    dialogs.inform(parent, QString::fromUtf8(kMissingModulesMessage));
+    dialogs.inform(parent,
+                   QString::fromStdString(taken.empty() ? kMissingModulesMessage
+                                                        : noModuleFileMessage(taken.front())));
     return true;
 }
 

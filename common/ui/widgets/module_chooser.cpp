@@ -9,7 +9,9 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "common/core/dictionary/dictionary.h"
 #include "common/core/dictionary/dictionary_modules.h"
+#include "common/core/dictionary/unmatchable_words.h"
 #include "common/ui/widgets/object_names.h"
 #include "common/ui/widgets/window_parts.h"
 
@@ -37,6 +39,7 @@ QListWidgetItem* highlighted(const QListWidget& list) {
 ModuleChooser::ModuleChooser(const std::filesystem::path& startFolder, QListWidget* mainList,
                              QAbstractButton* primaryButton, QWidget* parent)
     : QWidget(parent, Qt::Window),
+      startFolder_(startFolder),
       available_(new QListWidget(this)),
       chosen_(new QListWidget(this)),
       mainList_(mainList),
@@ -62,6 +65,8 @@ ModuleChooser::ModuleChooser(const std::filesystem::path& startFolder, QListWidg
     done_ = new QPushButton(QStringLiteral("Готово"), this);
     done_->setObjectName(QString::fromLatin1(chooser_names::kDoneButton));
     done_->setAutoDefault(true);
+    count_ = makeLabel(this, chooser_names::kModuleCount, QString());
+    count_->setWordWrap(true);
     auto* cancelButton = new QPushButton(QStringLiteral("Отменить"), this);
     cancelButton->setObjectName(QString::fromLatin1(chooser_names::kCancelButton));
     cancelButton->setAutoDefault(true);
@@ -81,6 +86,7 @@ ModuleChooser::ModuleChooser(const std::filesystem::path& startFolder, QListWidg
     grid->addWidget(chosen_, 2, 2);
     grid->addWidget(done_, 3, 2);
     grid->addWidget(cancelButton, 4, 2);
+    grid->addWidget(count_, 5, 0, 1, 3);
 
     for (const auto& name : availableModules(startFolder)) {
         available_->addItem(QString::fromStdString(name));
@@ -94,6 +100,8 @@ ModuleChooser::ModuleChooser(const std::filesystem::path& startFolder, QListWidg
     connect(add, &QPushButton::clicked, this, &ModuleChooser::addHighlighted);
     connect(available_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { addModule(item->text()); });
+    connect(available_, &QListWidget::currentItemChanged, this,
+            [this](const QListWidgetItem* item) { showCount(item); });
     connect(addAllButton, &QPushButton::clicked, this, &ModuleChooser::addAll);
     connect(remove, &QPushButton::clicked, this, &ModuleChooser::removeHighlighted);
     connect(chosen_, &QListWidget::itemDoubleClicked, this, &ModuleChooser::removeEntry);
@@ -125,6 +133,30 @@ void ModuleChooser::addModule(const QString& name) {
     if (chosen_->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
         chosen_->addItem(name);
     }
+}
+
+void ModuleChooser::showCount(const QListWidgetItem* item) {
+    if (item == nullptr) {
+        count_->clear();
+        return;
+    }
+    const QString name = item->text();
+    auto counted = counts_.find(name);
+    if (counted == counts_.end()) {
+        const auto words = loadDicWords(startFolder_, {name.toStdString()});
+        QString text = QString::fromStdString(words.error());
+        if (words) {
+            text = QStringLiteral("Слов в «%1»: %2.").arg(name).arg(words->size());
+            if (const auto unmatchable = findUnmatchableWords(words.value()).count) {
+                text += QStringLiteral(
+                            " Из них никогда не совпадут: %1 (в них заглавные буквы, "
+                            "пробелы, ё или другие знаки).")
+                            .arg(unmatchable);
+            }
+        }
+        counted = counts_.emplace(name, text).first;
+    }
+    count_->setText(counted->second);
 }
 
 void ModuleChooser::addHighlighted() {

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
 class QAbstractButton;
+class QLabel;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -19,7 +22,9 @@ namespace undertext::ui {
 // changes nothing. Not modal; show it through SingleWindow so that only one
 // exists. The main list and the button are watched, so either may go first.
 // "Готово" is disabled while the primary button is (a run is under way); Escape
-// is "Отменить".
+// is "Отменить". Below the lists (ModuleCount) the module highlighted on the left
+// is counted: its words, and how many of them can never match (see
+// canNeverMatch).
 class ModuleChooser final : public QWidget {
     Q_OBJECT
 
@@ -38,10 +43,14 @@ class ModuleChooser final : public QWidget {
     void cancel();
     void addModule(const QString& name);
     void removeEntry(QListWidgetItem* item);
+    void showCount(const QListWidgetItem* item);
 
+    std::filesystem::path startFolder_;
+    std::map<QString, QString> counts_;  // what was counted, by module name
     QListWidget* available_;
     QListWidget* chosen_;
     QPushButton* done_;
+    QLabel* count_;
     QPointer<QListWidget> mainList_;
     QPointer<QAbstractButton> primaryButton_;
 };

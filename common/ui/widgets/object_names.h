@@ -45,5 +45,6 @@ inline constexpr char kRemoveButton[] = "Command3";
 inline constexpr char kRemoveAllButton[] = "Command4";
 inline constexpr char kDoneButton[] = "Command5";
 inline constexpr char kCancelButton[] = "Command6";
+inline constexpr char kModuleCount[] = "ModuleCount";
 
 }  // namespace undertext::ui::chooser_names

@@ -65,7 +65,7 @@ TEST(TextEncoding, DetectsRealPassagesInEveryEncoding) {
         const auto russian = kRussian.substr(0, length);
         const auto english = kEnglish.substr(0, length);
         for (const auto encoding :
-             {kWin, kUtf8, kUtf8Bom, kUtf16Le, kUtf16Be, kKoi8, kCp866, kIso}) {
+             {kWin, kUtf8, kUtf8Bom, kUtf16Le, kUtf16Be, kUtf32Le, kUtf32Be, kKoi8, kCp866, kIso}) {
             const auto decoded = decodeText(fileIn(encoding, russian));
             EXPECT_EQ(decoded.encoding, encoding) << describeEncoding(encoding) << " " << length;
             EXPECT_EQ(decoded.cp1251, russian) << describeEncoding(encoding) << " " << length;
@@ -82,7 +82,7 @@ TEST(TextEncoding, DetectsRealPassagesInEveryEncoding) {
 
 TEST(TextEncoding, EveryWindows1251ByteRoundTrips) {
     const auto all = allBytes();
-    for (const auto encoding : {kUtf8, kUtf8Bom, kUtf16Le, kUtf16Be}) {
+    for (const auto encoding : {kUtf8, kUtf8Bom, kUtf16Le, kUtf16Be, kUtf32Le, kUtf32Be}) {
         const auto file = fileIn(encoding, all);
         EXPECT_EQ(decodeText(file).encoding, encoding) << describeEncoding(encoding);
         EXPECT_EQ(decodeText(file).cp1251, all) << describeEncoding(encoding);
@@ -178,6 +178,38 @@ TEST(TextEncoding, BadInputIsCountedAndReplacedByteForByte) {
     // The limit: one stray byte to four characters is UTF-8, to three it is not.
     EXPECT_EQ(detectEncoding("жжжж\xFF").encoding, TextEncoding::Utf8);
     EXPECT_NE(detectEncoding("жжж\xFF").encoding, TextEncoding::Utf8);
+}
+
+TEST(TextEncoding, Utf32IsReadAndWrittenInBothByteOrders) {
+    const std::string mama = utf8ToCp1251("Мама");
+    EXPECT_EQ(fileIn(kUtf32Le, mama), std::string("\xFF\xFE\0\0\x1C\x04\0\0\x30\x04\0\0"
+                                                  "\x3C\x04\0\0\x30\x04\0\0",
+                                                  20));
+    EXPECT_EQ(fileIn(kUtf32Be, "a"), std::string("\0\0\xFE\xFF\0\0\0a", 8));
+    const auto w = [](const char* utf8) { return utf8ToCp1251(utf8); };
+    const struct {
+        std::string bytes;
+        SourceEncoding encoding;
+        std::string cp1251;
+        std::size_t invalid;
+    } cases[] = {
+        // A surrogate, a value past U+10FFFF and a cut last unit, byte for byte.
+        {std::string("\0\0\xFE\xFF\0\0\x04\x3F\0\0\xD8\0\0\x11\0\0\0a", 18), kUtf32Be,
+         w("п????????") + "??", 10},
+        {std::string("\xFF\xFE\0\0\x3F\x04\0\0\x61", 9), kUtf32Le, w("п?"), 1},
+        {std::string("\0\0\xFE\xFF", 4), kUtf32Be, "", 0},
+        // UTF-16LE that starts with NUL starts with the UTF-32LE mark; its units
+        // read in fours are no code points.
+        {std::string("\xFF\xFE\0\0\x3F\x04\x30\x04", 8), kUtf16Le, std::string(1, '\0') + w("па"),
+         0},
+    };
+    for (const auto& c : cases) {
+        const auto decoded = decodeText(c.bytes);
+        EXPECT_EQ(decoded.encoding, c.encoding) << describeEncoding(c.encoding);
+        EXPECT_EQ(decoded.cp1251, c.cp1251) << describeEncoding(c.encoding);
+        EXPECT_EQ(decoded.invalidBytes, c.invalid) << describeEncoding(c.encoding);
+    }
+    EXPECT_EQ(describeEncoding(kUtf32Be), "UTF-32BE BOM");
 }
 
 TEST(TextEncoding, Utf8DecodesCharacterByCharacter) {

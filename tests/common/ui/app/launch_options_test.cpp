@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
+
+#include "common/core/dictionary/dictionary_modules.h"
 
 #include "testing/support/qt_application.h"
 #include "testing/support/temp_folder.h"
@@ -49,6 +52,13 @@ TEST(LaunchOptions, ShowTheNoticeOrReportTheStartFolderAndEnd) {
            "");
     expect({QStringLiteral("--check-start"), QStringLiteral("--notice"), notice}, empty, 1, {},
            "Modules:\n", notice.toStdString() + "\n");
+    // A folder in the place of a default module fails the check, named.
+    testing::TempFolder hidden;
+    hidden.write("COMMON_E.DIC", "a\r\n");
+    std::filesystem::create_directory(hidden / "COMMON.DIC");
+    expect({QStringLiteral("--check-start")}, hidden, 1, {}, "Modules: COMMON_E.DIC\n",
+           "«COMMON.DIC» в папке программы — не файл модуля словаря. " +
+               std::string(kMissingModulesMessage) + "\n");
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
+#include "common/core/text/codepage.h"
 #include "common/ui/widgets/object_names.h"
 #include "common/ui/widgets/single_window.h"
 #include "testing/support/qt_application.h"
@@ -195,6 +197,26 @@ TEST_F(Chooser, AfterARemovalNothingIsHighlightedAndTheKeysPressItsButtons) {
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(entries(*mainList), QStringLiteral("b.dic Common.dic"));
     EXPECT_EQ(mainWindow.focusWidget(), primary);
+}
+
+// The module highlighted on the left is counted: its words (blank lines are none)
+// and those that can never match.
+TEST_F(Chooser, CountsTheHighlightedModulesWords) {
+    start.write("a.dic", utf8ToCp1251("кот\r\n\r\nпёс\r\nКот\r\nрама\r\n \r\n"));
+    start.write("b.dic", utf8ToCp1251("кот\r\nтел\r\n"));
+    auto* window = open();
+    auto* count = window->findChild<QLabel*>(QString::fromLatin1(chooser_names::kModuleCount));
+    ASSERT_NE(count, nullptr);
+    const std::pair<const char*, const char*> shown[] = {
+        {"a.dic",
+         "Слов в «a.dic»: 4. Из них никогда не совпадут: 2 (в них заглавные буквы, пробелы, ё "
+         "или другие знаки)."},
+        {"b.dic", "Слов в «b.dic»: 2."},
+    };
+    for (const auto& [name, text] : shown) {
+        highlight("File1", name);
+        EXPECT_EQ(count->text(), QString::fromUtf8(text)) << name;
+    }
 }
 
 }  // namespace
