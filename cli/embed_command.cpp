@@ -40,6 +40,7 @@ int runEmbedCommand(const EmbedOptions& options) {
     inputs.sourceFolder = source.has_parent_path() ? source.parent_path() : ".";
     inputs.sourceName = source.filename().string();
     inputs.startFolder = moduleFolder(options.dictDir);
+    inputs.approveReportSize = reportSizeLimit(options.maxReportSize);
     if (const auto problem = moduleFolderProblem(inputs.startFolder)) {
         printError(*problem);
         return kExitRefused;
@@ -64,6 +65,10 @@ int runEmbedCommand(const EmbedOptions& options) {
             ? modulesForLanguage(inputs.language, lookUpDefaultModules(inputs.startFolder))
             : options.modules;
 
+    TextLock lock(source);
+    if (!lockForRun(lock, source, options.wait)) {
+        return kExitRefused;
+    }
     removeLeftovers(inputs.sourceFolder);
     embed::EmbedOutcome outcome;
     {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/files/report_size_approval.h"
 #include "common/core/job_control.h"
 #include "common/core/job_outcome.h"
 #include "common/core/result.h"
@@ -24,6 +25,8 @@ struct EmbedRequest {
     // read only once); null: the job reads and decodes the file.
     const DecodedText* sourceText = nullptr;
     std::optional<TextEncoding> encoding;  // the text's encoding; detected when absent
+    // Asked before a large set of reports is written.
+    ReportSizeApproval approveReportSize = {};
 };
 
 // A run leaves its four reports and nothing else.
