@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "cli/terminal_text.h"
+#include "common/core/files/disk_space.h"
 #include "common/core/files/file_io.h"
 
 namespace undertext::cli {
@@ -26,6 +27,35 @@ DecodedText decodeSourceText(const std::filesystem::path& file, std::string&& by
 
 void printError(const std::string& message) {
     std::cerr << "undertext: " << visible(message) << '\n';
+}
+
+ReportSizeApproval reportSizeLimit(std::uint64_t maxBytes) {
+    return [maxBytes](std::uint64_t bytes) {
+        if (maxBytes == 0 || bytes <= maxBytes) {
+            return Status::success();
+        }
+        return Status::failure("the reports would take " + sizeText(bytes) + " (" +
+                               std::to_string(bytes) + " bytes), over --max-report-size " +
+                               std::to_string(maxBytes) +
+                               "; allow them with a larger --max-report-size, or 0 for no limit");
+    };
+}
+
+bool lockForRun(TextLock& lock, const std::filesystem::path& text, bool wait) {
+    if (lock.tryLock()) {
+        return true;
+    }
+    if (!wait) {
+        printError("another run on " + displayPath(text) +
+                   " is still going; add --wait to wait for it to end");
+        return false;
+    }
+    printError("waiting for another run on " + displayPath(text) + " to end");
+    if (!lock.waitForLock([] { return stopRequested(); })) {
+        printError("stopped");
+        return false;
+    }
+    return true;
 }
 
 std::optional<std::string> moduleFolderProblem(const std::filesystem::path& folder) {

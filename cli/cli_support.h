@@ -1,9 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 
+#include "common/core/files/report_size_approval.h"
+#include "common/core/files/text_lock.h"
 #include "common/core/job_control.h"
 #include "common/core/stop_signals.h"
 #include "common/core/text/text_encoding.h"
@@ -22,6 +25,15 @@ DecodedText decodeSourceText(const std::filesystem::path& file, std::string&& by
 
 // Prints "undertext: " + message to standard error (UTF-8, made visible).
 void printError(const std::string& message);
+
+// Approves a set of reports up to maxBytes (0: any size) and refuses a larger one
+// with a message naming its size and the option that allows it.
+ReportSizeApproval reportSizeLimit(std::uint64_t maxBytes);
+
+// Takes the lock on the text for this run: at once, or, with wait, once another
+// run on it has ended. False, with the reason printed, when another run holds it
+// and wait is not asked for, or when a stop came while waiting.
+bool lockForRun(TextLock& lock, const std::filesystem::path& text, bool wait);
 
 // Why the module folder cannot be used: "no folder DIR", or that it cannot be
 // read and why. nullopt when it can be listed.

@@ -87,6 +87,21 @@ void addEncoding(CLI::App& command, std::optional<TextEncoding>& encoding, const
         ->transform(oneOf(choices, message));
 }
 
+void addMaxReportSize(CLI::App& command, std::uint64_t& bytes) {
+    command
+        .add_option("--max-report-size", bytes,
+                    "the largest set of reports written (default\n1G; 0: no limit)")
+        ->type_name("SIZE[K|M|G]")
+        ->transform(refusing(sizeInBytes(),
+                             "--max-report-size takes a size in bytes, with K, M or G after it "
+                             "for KiB, MiB or GiB"));
+}
+
+void addWait(CLI::App& command, bool& wait) {
+    command.add_flag("--wait", wait,
+                     "wait for another run on the same text to end\n(default: refuse)");
+}
+
 }  // namespace
 
 CLI::App* declareCommand(CLI::App& tool, ModulesOptions& options) {
@@ -140,6 +155,8 @@ CLI::App* declareCommand(CLI::App& tool, EmbedOptions& options) {
                      "--significance)")
         ->type_name("0|1|2")
         ->transform(refusing(wholeNumberIn(0, 2), "--model takes 0, 1 or 2"));
+    addMaxReportSize(*command, options.maxReportSize);
+    addWait(*command, options.wait);
     return command;
 }
 
@@ -156,6 +173,8 @@ CLI::App* declareCommand(CLI::App& tool, EchoscanOptions& options) {
     command->add_option("--max", options.maxLength, "the longest fragment (default 40)")
         ->type_name("N");
     addEncoding(*command, options.encoding, kEncodingNames, kTextEncodingHelp);
+    addMaxReportSize(*command, options.maxReportSize);
+    addWait(*command, options.wait);
     return command;
 }
 

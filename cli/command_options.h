@@ -1,12 +1,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <variant>
 #include <vector>
 
+#include "common/core/files/report_size_approval.h"
 #include "common/core/text/letters.h"
 #include "common/core/text/text_encoding.h"
 #include "viewer/core/kwic_lines.h"
@@ -41,6 +43,9 @@ struct EmbedOptions {
     std::optional<Language> language{};     // default: guessed from the letters
     std::vector<std::string> modules{};     // empty: the default module of the language
     std::optional<std::filesystem::path> dictDir{};
+    // The largest set of reports written; 0: no limit.
+    std::uint64_t maxReportSize = kLargeReportSetBytes;
+    bool wait = false;                       // for another run on the same text rather than refuse
     std::optional<TextEncoding> encoding{};  // nullopt: detected
     // The significance file is written with --significance or --model; the model's
     // order is --model's, else 1.
@@ -57,6 +62,9 @@ struct EchoscanOptions {
     // refuses what is no length, with its own message.
     std::string minLength = "4";
     std::string maxLength = "40";
+    // The largest set of reports written; 0: no limit.
+    std::uint64_t maxReportSize = kLargeReportSetBytes;
+    bool wait = false;                       // for another run on the same text rather than refuse
     std::optional<TextEncoding> encoding{};  // nullopt: detected
 
     bool operator==(const EchoscanOptions&) const = default;

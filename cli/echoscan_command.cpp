@@ -51,7 +51,12 @@ int runEchoscanCommand(const EchoscanOptions& options) {
                                   options.minLength,
                                   options.maxLength,
                                   text ? &*text : nullptr,
-                                  options.encoding};
+                                  options.encoding,
+                                  reportSizeLimit(options.maxReportSize)};
+    TextLock lock(file);
+    if (!lockForRun(lock, file, options.wait)) {
+        return kExitRefused;
+    }
     removeLeftovers(request.sourceFolder);
 
     EchoscanOutcome outcome;

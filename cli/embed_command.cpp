@@ -61,6 +61,7 @@ int runEmbedCommand(const EmbedOptions& options) {
     inputs.sourceFolder = source.has_parent_path() ? source.parent_path() : ".";
     inputs.sourceName = source.filename().string();
     inputs.startFolder = moduleFolder(options.dictDir);
+    inputs.approveReportSize = reportSizeLimit(options.maxReportSize);
     if (const auto problem = moduleFolderProblem(inputs.startFolder)) {
         printError(*problem);
         return kExitRefused;
@@ -89,6 +90,10 @@ int runEmbedCommand(const EmbedOptions& options) {
     }
 
     noteUnmatchableWords(inputs.startFolder, inputs.selectedModules);
+    TextLock lock(source);
+    if (!lockForRun(lock, source, options.wait)) {
+        return kExitRefused;
+    }
     removeLeftovers(inputs.sourceFolder);
     embed::EmbedOutcome outcome;
     {

@@ -1,6 +1,8 @@
 #include "cli/option_checks.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace undertext::cli {
 
@@ -34,6 +36,42 @@ CLI::Validator decimalDigits() {
                 return "not decimal digits: " + value;
             }
             value.erase(0, std::min(value.find_first_not_of('0'), value.size() - 1));
+            return std::string();
+        },
+        "");
+}
+
+CLI::Validator sizeInBytes() {
+    return CLI::Validator(
+        [](std::string& value) {
+            int shift = 0;
+            if (!value.empty()) {
+                switch (value.back()) {
+                    case 'K':
+                    case 'k':
+                        shift = 10;
+                        break;
+                    case 'M':
+                    case 'm':
+                        shift = 20;
+                        break;
+                    case 'G':
+                    case 'g':
+                        shift = 30;
+                        break;
+                    default:
+                        break;
+                }
+            }
+            std::string digits = shift ? value.substr(0, value.size() - 1) : value;
+            if (!decimalDigits()(digits).empty() || digits.size() > 19) {
+                return "not a size: " + value;
+            }
+            const auto number = std::stoull(digits);
+            if (number > (std::numeric_limits<std::uint64_t>::max() >> shift)) {
+                return "too large a size: " + value;
+            }
+            value = std::to_string(number << shift);
             return std::string();
         },
         "");

@@ -28,6 +28,11 @@ CLI::Validator nonEmpty();
 // also read signs, blanks and hex or octal numbers, reads the number in base ten.
 CLI::Validator decimalDigits();
 
+// A size in bytes: decimal digits, optionally followed by K, M or G (either case)
+// for kibibytes, mebibytes or gibibytes. Modifies the value into plain bytes:
+// declare it with transform().
+CLI::Validator sizeInBytes();
+
 // A whole number from min to max, written in decimal digits. Modifies the value:
 // declare it with transform().
 template <typename Number>

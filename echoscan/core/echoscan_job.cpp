@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "common/core/files/disk_space.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/file_names.h"
 #include "common/core/files/source_name.h"
@@ -51,8 +52,18 @@ EchoscanOutcome echoscanJob(const EchoscanRequest& request, JobControl& control)
     }
 
     try {
+        // The prepared text and the reports are one set: put in place together, or
+        // none of them when the run fails or is stopped. A refusal after the text
+        // was prepared still leaves the prepared text.
+        ReportSetWriter set([&control] { return control.stopPoint(); });
+        const auto refusedKeepingText = [&](std::string message) {
+            if (auto placed = set.commit(); !placed) {
+                return EchoscanOutcome::failed(placed.error());
+            }
+            return EchoscanOutcome::refused(std::move(message));
+        };
         const auto fragmentText = writeFragmentText(
-            *sourcePath, request.sourceFolder / (request.sourceName + kFragmentTextSuffix),
+            set, *sourcePath, request.sourceFolder / (request.sourceName + kFragmentTextSuffix),
             request.language, request.sourceText, request.encoding);
         if (!fragmentText) {
             return EchoscanOutcome::failed(fragmentText.error());
@@ -61,12 +72,12 @@ EchoscanOutcome echoscanJob(const EchoscanRequest& request, JobControl& control)
 
         const auto lengths = checkFragmentLengths(request.minLengthText, request.maxLengthText);
         if (!lengths) {
-            return EchoscanOutcome::refused(lengths.error());
+            return refusedKeepingText(lengths.error());
         }
         const std::string& text = fragmentText->text;
         const auto searchEnd = static_cast<long long>(text.size()) - 1;
         if (searchEnd < lengths->shortest) {
-            return EchoscanOutcome::refused(tooFewCharactersMessage(lengths->shortest));
+            return refusedKeepingText(tooFewCharactersMessage(lengths->shortest));
         }
         if (text.size() > kMaxFragmentTextLength) {
             return EchoscanOutcome::failed(textTooLongMessage(*sourcePath));
@@ -78,9 +89,26 @@ EchoscanOutcome echoscanJob(const EchoscanRequest& request, JobControl& control)
             control.progress(0);
             return EchoscanOutcome::stopped();
         }
-        const auto written = writeFragmentReports(
-            request.sourceFolder, request.sourceName, text, std::move(*fragments),
-            lengths->shortest, lengths->longest, TextEncoder(fragmentText->encoding));
+        const TextEncoder encoder(fragmentText->encoding);
+        // The reports' size; the prepared text of the set is written already.
+        const auto size =
+            fragmentReportsSize(text, *fragments, lengths->shortest, lengths->longest, encoder);
+        if (auto approved = approveReportSize(request.approveReportSize, size); !approved) {
+            return EchoscanOutcome::refused(approved.error());
+        }
+        const auto firstReport =
+            request.sourceFolder /
+            (request.sourceName + fragmentReportSuffix(FragmentReport::ByLength));
+        if (auto room = ensureRoomFor(firstReport, size); !room) {
+            return EchoscanOutcome::failed(room.error());
+        }
+        writeFragmentReports(set, request.sourceFolder, request.sourceName, text,
+                             std::move(*fragments), lengths->shortest, lengths->longest, encoder);
+        const auto written = set.commit();
+        if (set.stopped()) {
+            control.progress(0);
+            return EchoscanOutcome::stopped();
+        }
         if (!written) {
             return EchoscanOutcome::failed(written.error());
         }

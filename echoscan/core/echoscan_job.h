@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "common/core/files/report_size_approval.h"
 #include "common/core/job_control.h"
 #include "common/core/job_outcome.h"
 #include "common/core/result.h"
@@ -28,6 +29,8 @@ struct EchoscanRequest {
     // The text's encoding; detected when absent. The prepared text and the
     // reports are written in it.
     std::optional<TextEncoding> encoding;
+    // Asked before a large set of reports is written.
+    ReportSizeApproval approveReportSize = {};
 };
 
 // A run leaves the prepared text and three reports and nothing else.

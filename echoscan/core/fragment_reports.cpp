@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "common/core/files/file_io.h"
+#include "common/core/files/encoded_size.h"
 #include "common/core/report/number_text.h"
 #include "common/core/report/report_text.h"
 #include "common/core/report/selection_sort.h"
@@ -22,6 +22,27 @@ std::string headingOf(FragmentReport report) {
             return "    СОРТИРОВКА ПО ВСТРЕЧАЕМОСТИ В ТЕКСТЕ  интервал поиска от";
     }
     return {};
+}
+
+// The column of the counts, the same in the three reports: past the longest
+// fragment.
+int fragmentReportColumn(const std::vector<RecurringFragment>& fragments) {
+    std::uint32_t longest = 0;
+    for (const auto& fragment : fragments) {
+        longest = std::max(longest, fragment.length);
+    }
+    return reportColumn(static_cast<int>(longest));
+}
+
+// The Windows-1251 bytes of a row besides its fragment, as formatFragmentReport
+// lays it out: blanks up to the column (the fragment never reaches it), the
+// count, blanks up to the column 8 further on (or, past it, a new line with as
+// many blanks), the length and CR LF.
+std::uint64_t rowFrameBytes(const RecurringFragment& entry, int column) {
+    const std::uint64_t countDigits = numberText(entry.count).size();
+    std::uint64_t bytes = static_cast<std::uint64_t>(column - 1) - entry.length + countDigits;
+    bytes += countDigits <= 8 ? 8 - countDigits : 2 + static_cast<std::uint64_t>(column) + 7;
+    return bytes + numberText(entry.length).size() + 2;
 }
 
 }  // namespace
@@ -104,30 +125,56 @@ void sortByFrequency(std::vector<RecurringFragment>& entries) {
     });
 }
 
-Status writeFragmentReports(const std::filesystem::path& folder, std::string_view sourceName,
-                            std::string_view fragmentText, std::vector<RecurringFragment> fragments,
-                            int minLength, int maxLength, const TextEncoder& encoder) {
-    std::uint32_t longest = 0;
-    for (const auto& fragment : fragments) {
-        longest = std::max(longest, fragment.length);
+std::uint64_t fragmentReportsSize(std::string_view fragmentText,
+                                  const std::vector<RecurringFragment>& fragments, int minLength,
+                                  int maxLength, const TextEncoder& encoder) {
+    const EncodedSize encoded(encoder);
+    const int column = fragmentReportColumn(fragments);
+    // The rows, the same in the three reports: the fragments and what surrounds
+    // them (blanks, digits and line ends, all of one width in any encoding).
+    const auto blank = encoded.of(" ");
+    std::uint64_t rows = 0;
+    for (const auto& entry : fragments) {
+        rows += encoded.of(entry.text(fragmentText)) + rowFrameBytes(entry, column) * blank;
     }
-    const int column = reportColumn(static_cast<int>(longest));
-    const auto write = [&](FragmentReport report) {
-        WholeFileWriter file(folder / (std::string(sourceName) + fragmentReportSuffix(report)),
-                             encoder);
-        formatFragmentReport(report, fragmentText, fragments, minLength, maxLength, column,
-                             [&](std::string_view piece) { file.append(piece); });
-        return file.commit();
+    std::uint64_t total = 0;
+    const std::vector<RecurringFragment> none;
+    for (const auto report :
+         {FragmentReport::ByLength, FragmentReport::Alphabetical, FragmentReport::ByFrequency}) {
+        // The heading and the total line: a report without rows, with the real total.
+        std::uint64_t frame = encoded.preamble();
+        formatFragmentReport(report, fragmentText, none, minLength, maxLength, column,
+                             [&](std::string_view piece) { frame += encoded.of(piece); });
+        const auto totalDigits = numberText(static_cast<std::int64_t>(fragments.size())).size();
+        total += frame + rows + (totalDigits - numberText(0).size()) * blank;
+    }
+    return total;
+}
+
+void writeFragmentReports(ReportSetWriter& set, const std::filesystem::path& folder,
+                          std::string_view sourceName, std::string_view fragmentText,
+                          std::vector<RecurringFragment> fragments, int minLength, int maxLength,
+                          const TextEncoder& encoder) {
+    const auto path = [&](FragmentReport report) {
+        return folder / (std::string(sourceName) + fragmentReportSuffix(report));
     };
-    if (auto written = write(FragmentReport::ByLength); !written) {
-        return written;
+    const int column = fragmentReportColumn(fragments);
+    const auto write = [&](FragmentReport report) {
+        auto& file = set.add(path(report), encoder);
+        formatFragmentReport(report, fragmentText, fragments, minLength, maxLength, column,
+                             [&](std::string_view piece) { set.append(file, piece); });
+    };
+    write(FragmentReport::ByLength);
+    if (set.stopped()) {
+        return;
     }
     sortAlphabetically(fragments);
-    if (auto written = write(FragmentReport::Alphabetical); !written) {
-        return written;
+    write(FragmentReport::Alphabetical);
+    if (set.stopped()) {
+        return;
     }
     sortByFrequency(fragments);
-    return write(FragmentReport::ByFrequency);
+    write(FragmentReport::ByFrequency);
 }
 
 }  // namespace undertext::echoscan

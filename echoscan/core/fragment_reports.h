@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/core/result.h"
+#include "common/core/files/report_set_writer.h"
 #include "common/core/text/text_encoding.h"
 #include "echoscan/core/recurring_fragments.h"
 
@@ -40,13 +40,20 @@ std::string fragmentReportText(FragmentReport report, std::string_view fragmentT
 void sortAlphabetically(std::vector<RecurringFragment>& entries);
 void sortByFrequency(std::vector<RecurringFragment>& entries);
 
-// Writes the three reports of `fragments` (RecurringFragments in search order) to
-// folder / (sourceName + suffix): by length, then alphabetical, then by frequency,
-// each written in pieces and put in place only when whole. Stops at the first file that cannot be
-// written and names it. The encoder gives the files the source's encoding.
-Status writeFragmentReports(const std::filesystem::path& folder, std::string_view sourceName,
-                            std::string_view fragmentText, std::vector<RecurringFragment> fragments,
-                            int minLength, int maxLength,
-                            const TextEncoder& encoder = TextEncoder());
+// The bytes of the three reports' files in the encoder's encoding, computed before
+// they are written (the rows are the same in all three, only the headings differ).
+std::uint64_t fragmentReportsSize(std::string_view fragmentText,
+                                  const std::vector<RecurringFragment>& fragments, int minLength,
+                                  int maxLength, const TextEncoder& encoder = TextEncoder());
+
+// Adds the three reports of `fragments` (RecurringFragments in search order) to
+// set, as folder / (sourceName + suffix): by length, then alphabetical, then by
+// frequency, each handed over in pieces. The set puts them in place together; a
+// stop requested while writing ends the adding early. The encoder gives the files
+// the source's encoding.
+void writeFragmentReports(ReportSetWriter& set, const std::filesystem::path& folder,
+                          std::string_view sourceName, std::string_view fragmentText,
+                          std::vector<RecurringFragment> fragments, int minLength, int maxLength,
+                          const TextEncoder& encoder = TextEncoder());
 
 }  // namespace undertext::echoscan

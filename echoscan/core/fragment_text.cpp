@@ -30,7 +30,8 @@ std::string prepareFragmentText(std::string_view source, Language language,
     return prepared;
 }
 
-Result<FragmentSource> writeFragmentText(const std::filesystem::path& sourcePath,
+Result<FragmentSource> writeFragmentText(ReportSetWriter& set,
+                                         const std::filesystem::path& sourcePath,
                                          const std::filesystem::path& preparedPath,
                                          Language language, const DecodedText* sourceText,
                                          std::optional<TextEncoding> forced) {
@@ -48,11 +49,7 @@ Result<FragmentSource> writeFragmentText(const std::filesystem::path& sourcePath
         prepared.text = prepareFragmentText(decoded.cp1251, language);
         prepared.encoding = decoded.encoding;
     }
-    if (const auto written =
-            writeWholeFile(preparedPath, prepared.text, TextEncoder(prepared.encoding));
-        !written) {
-        return Result<FragmentSource>::failure(written.error());
-    }
+    set.write(preparedPath, prepared.text, TextEncoder(prepared.encoding));
     return Result<FragmentSource>::success(std::move(prepared));
 }
 

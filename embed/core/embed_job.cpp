@@ -119,18 +119,29 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
         return reportPath(request.sourceFolder, request.sourceName, suffix);
     };
     const TextEncoder encoder(prepared.encoding);
-    if (const auto written =
-            writeTextOrderReport(report(kTextOrderSuffix), text, search, dicWords, encoder);
+    if (const auto approved = approveReportSize(request.approveReportSize,
+                                                textOrderReportSize(text, search, encoder));
+        !approved) {
+        return EmbedOutcome::refused(approved.error());
+    }
+    // The reports are one set, put in place together at the end; a stop or a
+    // failure before then leaves the earlier reports as they were.
+    ReportSetWriter reports([&control] { return control.stopPoint(); });
+    if (const auto written = writeTextOrderReport(reports, report(kTextOrderSuffix), text, search,
+                                                  dicWords, encoder);
         !written) {
         return EmbedOutcome::failed(written.error());
     }
-    if (control.stopPoint()) {
+    if (reports.stopped() || control.stopPoint()) {
         return stopped(control);
     }
     resultsChanged(control);
 
     const auto occurrences = static_cast<std::int64_t>(search.occurrenceCount());
     if (occurrences == 0) {
+        if (const auto placed = reports.commit(); !placed) {
+            return EmbedOutcome::failed(placed.error());
+        }
         resultsChanged(control);
         return EmbedOutcome::nothingFound(kNothingFoundMessage);
     }
@@ -145,21 +156,21 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
 
     const auto writeSorted = [&](SortedReport kind, const char* suffix) {
         sortForReport(kind, words);
-        return writeWholeFile(report(suffix), sortedReportText(kind, words, totals), encoder);
+        reports.write(report(suffix), sortedReportText(kind, words, totals), encoder);
     };
-    if (const auto written = writeSorted(SortedReport::ByFrequency, kByFrequencySuffix); !written) {
-        return EmbedOutcome::failed(written.error());
-    }
-    if (control.stopPoint()) {
+    writeSorted(SortedReport::ByFrequency, kByFrequencySuffix);
+    if (reports.stopped() || control.stopPoint()) {
         return stopped(control);
     }
     control.progress(96);
-    if (const auto written = writeSorted(SortedReport::ByLength, kByLengthSuffix); !written) {
-        return EmbedOutcome::failed(written.error());
+    writeSorted(SortedReport::ByLength, kByLengthSuffix);
+    writeSorted(SortedReport::Alphabetical, kAlphabeticalSuffix);
+    const auto placed = reports.commit();
+    if (reports.stopped()) {
+        return stopped(control);
     }
-    if (const auto written = writeSorted(SortedReport::Alphabetical, kAlphabeticalSuffix);
-        !written) {
-        return EmbedOutcome::failed(written.error());
+    if (!placed) {
+        return EmbedOutcome::failed(placed.error());
     }
     EmbedResults results;
     if (request.significanceOrder) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/files/report_size_approval.h"
 #include "common/core/job_control.h"
 #include "common/core/job_outcome.h"
 #include "common/core/result.h"
@@ -27,6 +28,8 @@ struct EmbedRequest {
     // The letter model's order when the run also judges whether its words are
     // there by chance; absent: no significance file.
     std::optional<int> significanceOrder;
+    // Asked before a large set of reports is written.
+    ReportSizeApproval approveReportSize = {};
 };
 
 struct EmbedResults {

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "common/core/files/disk_space.h"
-#include "common/core/files/file_io.h"
 #include "common/core/report/number_text.h"
 #include "common/core/report/report_text.h"
 #include "common/core/report/selection_sort.h"
@@ -68,29 +67,32 @@ void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& sear
     handOn(1);
 }
 
-std::uint64_t textOrderReportSize(const PreparedText& text, const EmbeddedSearch& search) {
+std::uint64_t textOrderReportSize(const PreparedText& text, const EmbeddedSearch& search,
+                                  const TextEncoder& encoder) {
     constexpr std::uint64_t zone = ReportText::kZoneWidth;
-    std::uint64_t bytes = search.occurrenceBytes();
+    const EncodedSize encoded(encoder);
+    const auto blank = encoded.of(" ");
+    const auto lineEnd = encoded.of("\r\n");
+    std::uint64_t bytes = encoded.preamble() + search.occurrenceBytes(encoded);
     for (std::uint32_t slot = 1; slot <= text.wordCount(); ++slot) {
         // The word padded past it to the next zone's start, and CR LF.
-        bytes += (text.textWord(slot).size() / zone + 1) * zone + 2;
+        const auto word = text.textWord(slot);
+        const auto blanks = (word.size() / zone + 1) * zone - word.size();
+        bytes += encoded.of(word) + blanks * blank + lineEnd;
     }
     return bytes;
 }
 
-Status writeTextOrderReport(const std::filesystem::path& path, const PreparedText& text,
-                            const EmbeddedSearch& search, const DicWords& dicWords,
-                            const TextEncoder& encoder) {
-    const auto size = textOrderReportSize(text, search);
-    if (auto room =
-            ensureRoomFor(path, encoder.passesThrough() ? size : TextEncoder::maxEncodedSize(size));
-        !room) {
+Status writeTextOrderReport(ReportSetWriter& set, const std::filesystem::path& path,
+                            const PreparedText& text, const EmbeddedSearch& search,
+                            const DicWords& dicWords, const TextEncoder& encoder) {
+    if (auto room = ensureRoomFor(path, textOrderReportSize(text, search, encoder)); !room) {
         return room;
     }
-    WholeFileWriter writer(path, encoder);
+    auto& file = set.add(path, encoder);
     produceTextOrderReport(text, search, dicWords,
-                           [&](std::string_view piece) { return writer.append(piece); });
-    return writer.commit();
+                           [&](std::string_view piece) { return set.append(file, piece); });
+    return Status::success();
 }
 
 void sortForReport(SortedReport report, std::vector<EmbeddedWord>& words) {

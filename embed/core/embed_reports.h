@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/core/dictionary/dictionary.h"
+#include "common/core/files/report_set_writer.h"
 #include "common/core/result.h"
 #include "common/core/text/text_encoding.h"
 #include "embed/core/embedded_search.h"
@@ -34,17 +35,18 @@ void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& sear
                             const std::function<bool(std::string_view)>& sink,
                             std::size_t pieceBytes = std::size_t{1} << 20);
 
-// The size in bytes of the text-order report in Windows-1251, known before it is
+// The size in bytes of the text-order report's file in the encoder's encoding
+// (Windows-1251 by default), its byte-order mark included, known before it is
 // produced.
-std::uint64_t textOrderReportSize(const PreparedText& text, const EmbeddedSearch& search);
+std::uint64_t textOrderReportSize(const PreparedText& text, const EmbeddedSearch& search,
+                                  const TextEncoder& encoder = TextEncoder());
 
-// Writes the text-order report whole (or leaves the file as it was), in the
-// encoder's encoding. A report larger than the free space of the target's file
-// system is refused before anything is written, with a message naming the size
-// needed (at most the encoding's widest form of the Windows-1251 size).
-Status writeTextOrderReport(const std::filesystem::path& path, const PreparedText& text,
-                            const EmbeddedSearch& search, const DicWords& dicWords,
-                            const TextEncoder& encoder);
+// Adds the text-order report to set, in the encoder's encoding. A report larger
+// than the free space of the target's file system is refused before anything is
+// written, with a message naming its exact size.
+Status writeTextOrderReport(ReportSetWriter& set, const std::filesystem::path& path,
+                            const PreparedText& text, const EmbeddedSearch& search,
+                            const DicWords& dicWords, const TextEncoder& encoder);
 
 enum class SortedReport { ByFrequency, ByLength, Alphabetical };
 

@@ -232,10 +232,13 @@ void EmbeddedSearch::marksAt(std::uint32_t position, std::uint32_t slot,
     std::sort(indices.begin(), indices.end());
 }
 
-std::uint64_t EmbeddedSearch::occurrenceBytes() const {
+std::uint64_t EmbeddedSearch::occurrenceBytes(const EncodedSize& encoded) const {
+    const auto comma = encoded.of(",");
     std::uint64_t bytes = 0;
     for (const auto& found : found_) {
-        bytes += found.counted * found.entryCount * (found.length + 1);
+        for (auto entry = found.firstEntry; entry < found.firstEntry + found.entryCount; ++entry) {
+            bytes += found.counted * (encoded.of(dicWords_[entries_[entry]]) + comma);
+        }
     }
     return bytes;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/core/dictionary/dictionary.h"
+#include "common/core/files/encoded_size.h"
 #include "embed/core/prepared_text.h"
 
 namespace undertext::embed {
@@ -37,9 +38,9 @@ class EmbeddedSearch {
     // The number of entries of Occurrences: every counted occurrence once per
     // dictionary entry that produced it.
     std::uint64_t occurrenceCount() const { return occurrenceCount_; }
-    // The bytes the occurrences take in the text-order report: each entry's word
-    // and a comma.
-    std::uint64_t occurrenceBytes() const;
+    // The bytes the occurrences take in the text-order report once encoded: each
+    // entry's word and a comma.
+    std::uint64_t occurrenceBytes(const EncodedSize& encoded) const;
 
     // The dictionary indices of the occurrences counted at position (1-based), in
     // dictionary order: PositionMarks[position] as indices. slot must be the slot

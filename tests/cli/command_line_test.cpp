@@ -57,6 +57,18 @@ TEST(CommandLine, HandsEachCommandItsWordsAndTypedOptions) {
              .positional = {"t"}, .word = "кот", .width = 0, .encoding = TextEncoding::Cp866}},
         {{"kwic", "t", "--fragment", "-a b", "--width", "1000000"},
          KwicOptions{.positional = {"t"}, .fragment = "-a b", .width = 1'000'000}},
+        // Report set limits: 1 GiB by default, 0 for none, bytes or K, M, G.
+        {{"echoscan", "t"}, EchoscanOptions{.positional = {"t"}, .maxReportSize = 1ULL << 30}},
+        {{"echoscan", "t", "--max-report-size", "0"},
+         EchoscanOptions{.positional = {"t"}, .maxReportSize = 0}},
+        {{"echoscan", "t", "--max-report-size", "1500"},
+         EchoscanOptions{.positional = {"t"}, .maxReportSize = 1500}},
+        {{"embed", "t", "--max-report-size", "512k"},
+         EmbedOptions{.positional = {"t"}, .maxReportSize = 512ULL << 10}},
+        {{"embed", "t", "--max-report-size", "3M"},
+         EmbedOptions{.positional = {"t"}, .maxReportSize = 3ULL << 20}},
+        {{"echoscan", "t", "--max-report-size", "7G"},
+         EchoscanOptions{.positional = {"t"}, .maxReportSize = 7ULL << 30}},
     };
     for (const auto& c : cases) {
         const auto line = parseCommandLine(c.args);
@@ -101,6 +113,13 @@ TEST(CommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnowWithStatusTwo)
         {{"embed", "t", "--lang", "0"}, kExitUsage, "", "undertext: --lang takes ru or en\n"},
         {{"embed", "t", "--model", "3"}, kExitUsage, "", "undertext: --model takes 0, 1 or 2\n"},
         {{"embed", "t", "--model", "-1"}, kExitUsage, "", "undertext: --model takes 0, 1 or 2\n"},
+        {{"echoscan", "t", "--max-report-size", "1T"}, kExitUsage, "", "--max-report-size takes"},
+        {{"echoscan", "t", "--max-report-size", "-1"}, kExitUsage, "", "--max-report-size takes"},
+        {{"embed", "t", "--max-report-size", "G"}, kExitUsage, "", "--max-report-size takes"},
+        {{"embed", "t", "--max-report-size", "99999999999G"},
+         kExitUsage,
+         "",
+         "--max-report-size takes"},
     };
     for (const auto& c : cases) {
         ::testing::internal::CaptureStdout();

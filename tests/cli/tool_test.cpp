@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
+#include <optional>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "common/core/files/text_lock.h"
 #include "common/core/text/codepage.h"
 #include "tests/cli/tool_run.h"
 
@@ -72,6 +76,75 @@ TEST(EchoscanTool, WritesThePreparedTextAndReportsAndPassesOnARefusal) {
     const auto refused = runTool(folder, {"echoscan", "text.txt", "--min", "abc"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(contains(refused.err, "целыми числами")) << refused.err;
+}
+
+// A set of reports over --max-report-size is refused before anything is written,
+// naming its size and the option; a limit it fits, or none, lets it be written.
+TEST(BatchTool, ReportSetsOverTheSizeLimitAreRefused) {
+    EmbedFolder folder;
+    folder.write("text.txt", cp("Мама мыла раму, мама мыла окно.\r\n"));
+    struct Case {
+        Words args;
+        const char* limit;
+        int status;
+        const char* report;  // one of the set
+    };
+    const Case cases[] = {
+        {{"echoscan", "text.txt", "--min", "2"}, "100", 1, "text.txt_RecSortByLen.txt"},
+        {{"echoscan", "text.txt", "--min", "2"}, "1k", 0, "text.txt_RecSortByLen.txt"},
+        {{"echoscan", "text.txt", "--min", "2"}, "0", 0, "text.txt_RecSortByLen.txt"},
+        {{"embed", "texts/a.txt", "--dict-dir", "dict"}, "10", 1, "texts/a.txt_Emb.txt"},
+        {{"embed", "texts/a.txt", "--dict-dir", "dict"}, "1M", 0, "texts/a.txt_Emb.txt"},
+    };
+    for (auto [args, limit, status, report] : cases) {
+        std::filesystem::remove(folder / report);
+        std::filesystem::remove(folder / "text.txt_RecPrep.txt");
+        args.insert(args.end(), {"--max-report-size", limit});
+        const auto run = runTool(folder, args);
+        EXPECT_EQ(run.status, status) << limit << ": " << run.err;
+        EXPECT_EQ(folder.exists(report), status == 0) << limit;
+        if (status != 0) {
+            EXPECT_TRUE(contains(run.err, "over --max-report-size " + std::string(limit)))
+                << run.err;
+            EXPECT_TRUE(run.out.empty()) << run.out;
+            EXPECT_FALSE(folder.exists("text.txt_RecPrep.txt"));
+        }
+    }
+}
+
+// While another run holds the text, a run refuses without writing, or, with
+// --wait, waits for it to end and then writes its reports.
+TEST(BatchTool, ASecondRunOnTheSameTextRefusesOrWaits) {
+    TempFolder folder;
+    folder.write("text.txt", cp("Мама мыла раму, мама мыла окно.\r\n"));
+    struct Case {
+        const char* wait;  // an extra word, or null
+        int status;
+        const char* err;
+    };
+    const Case cases[] = {
+        {nullptr, 1, "another run on text.txt is still going; add --wait"},
+        {"--wait", 0, "waiting for another run on text.txt to end"},
+    };
+    for (const auto& [wait, status, err] : cases) {
+        std::filesystem::remove(folder / "text.txt_RecSortByLen.txt");
+        std::optional<TextLock> other(folder / "text.txt");
+        ASSERT_TRUE(other->tryLock());
+        // The other run ends a little later, from another thread.
+        std::thread ending([&other] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(400));
+            other.reset();
+        });
+        Words args{"echoscan", "text.txt", "--min", "2"};
+        if (wait) {
+            args.push_back(wait);
+        }
+        const auto run = runTool(folder, args);
+        ending.join();
+        EXPECT_EQ(run.status, status) << run.err;
+        EXPECT_TRUE(contains(run.err, err)) << run.err;
+        EXPECT_EQ(folder.exists("text.txt_RecSortByLen.txt"), status == 0);
+    }
 }
 
 // "cat top" and its like, separated by single spaces plus extra ones to make

@@ -313,9 +313,24 @@ void WholeFileWriter::write(std::string_view bytes) {
 }
 
 Status WholeFileWriter::commit() {
+    if (auto finished = finish(); !finished) {
+        return finished;
+    }
+    return place();
+}
+
+Status WholeFileWriter::finish() {
     if (failure_.empty() && ::fsync(fd_) != 0) {
         fail(reasonFor(errno));
     }
+    if (failure_.empty()) {
+        return Status::success();
+    }
+    discard();
+    return Status::failure(writeFailure(target_, failure_));
+}
+
+Status WholeFileWriter::place() {
     if (failure_.empty() && ::rename(temporary_.c_str(), replaced_.c_str()) != 0) {
         fail(reasonFor(errno));
     }
@@ -326,6 +341,10 @@ Status WholeFileWriter::commit() {
     }
     discard();
     return Status::failure(writeFailure(target_, failure_));
+}
+
+void WholeFileWriter::abandon() {
+    discard();
 }
 
 void WholeFileWriter::discard() {

@@ -54,7 +54,15 @@ class WholeFileWriter {
 
     // False once any write has failed; later pieces are then ignored.
     bool append(std::string_view piece);
+    // finish() then place().
     Status commit();
+    // Makes the temporary file's content durable; the target is not yet touched.
+    // On failure the temporary file is removed.
+    Status finish();
+    // Renames the finished temporary file over the target.
+    Status place();
+    // Removes the temporary file, leaving the target as it was.
+    void abandon();
 
   private:
     void fail(std::string reason);

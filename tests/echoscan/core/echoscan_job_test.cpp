@@ -8,7 +8,9 @@
 #include "common/core/text/codepage.h"
 #include "echoscan/core/fragment_lengths.h"
 #include "testing/support/recording_job.h"
+#include "testing/support/small_file_system.h"
 #include "testing/support/temp_folder.h"
+#include "tests/common/core/files/writer_temporaries.h"
 
 namespace undertext::echoscan {
 namespace {
@@ -133,13 +135,15 @@ TEST(EchoscanJob, FilesThatCannotBeReadOrWrittenFailWithTheirName) {
     EXPECT_NE(unreadable.outcome.message.find("text.txt"), std::string::npos);
     std::filesystem::remove(folder / "text.txt");
     folder.write("text.txt", kText);
-    // The alphabetical report is blocked: the length report is whole, no other.
+    // The alphabetical report is blocked: the set is not put in place, not even
+    // the prepared text or the length report written before it.
     std::filesystem::create_directory(folder / kReports[1]);
     const JobRun blocked(folder, "2", "40");
     EXPECT_EQ(blocked.outcome.ending, JobEnding::Failed);
     EXPECT_NE(blocked.outcome.message.find(kReports[1]), std::string::npos);
-    EXPECT_NE(folder.read(kReports[0]).find(cp("фрагментов:  3\r\n")), std::string::npos);
+    EXPECT_FALSE(folder.exists(kReports[0]));
     EXPECT_FALSE(folder.exists(kReports[2]));
+    EXPECT_FALSE(folder.exists("text.txt_RecPrep.txt"));
 }
 
 TEST(EchoscanJob, AStopShowsZeroAndLeavesEarlierReportsAlone) {
@@ -158,6 +162,51 @@ TEST(EchoscanJob, AStopShowsZeroAndLeavesEarlierReportsAlone) {
         for (const char* report : kReports) {
             EXPECT_EQ(folder.read(report), "earlier");
         }
+    }
+}
+
+// A set over the free space fails before writing, naming both sizes; a large set
+// is written only when approved, and a refused one ends the run as a refusal. In
+// both cases the earlier set stays whole and no temporary file is left.
+TEST(EchoscanJob, ASetIsRefusedBeforeWritingWhenItDoesNotFitOrIsNotApproved) {
+    // One page: the prepared text's temporary file takes it, the reports have none.
+    testing::SmallFileSystem disk(4096);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << "mounting a small file system needs root";
+    }
+    const auto& folder = disk.folder();
+    struct Case {
+        const char* name;
+        bool approves;
+        JobEnding ending;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"over the free space", true, JobEnding::Failed, "а на диске свободно"},
+        {"approval refused", false, JobEnding::Refused, "not approved"},
+    };
+    for (const auto& [name, approves, ending, message] : cases) {
+        folder.write("text.txt", kText);
+        for (const char* report : kReports) {
+            folder.write(report, "");
+        }
+        folder.write("text.txt_RecPrep.txt", "");
+        std::uint64_t asked = 0;
+        testing::RecordingJob job(0);
+        EchoscanRequest request{"text.txt", folder.path(), Language::Russian, "2", "40", nullptr,
+                                {}};
+        request.approveReportSize = [&](std::uint64_t bytes) {
+            asked = bytes;
+            return approves ? Status::success() : Status::failure("not approved");
+        };
+        const auto outcome = echoscanJob(request, job);
+        EXPECT_EQ(outcome.ending, ending) << name;
+        EXPECT_NE(outcome.message.find(message), std::string::npos) << outcome.message;
+        EXPECT_GT(asked, 0U) << name;
+        for (const char* file : {kReports[0], kReports[1], kReports[2], "text.txt_RecPrep.txt"}) {
+            EXPECT_EQ(folder.read(file), "") << name << ": " << file;
+        }
+        EXPECT_EQ(testing::writerTemporaryCount(folder.path()), 0) << name;
     }
 }
 

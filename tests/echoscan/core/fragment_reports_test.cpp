@@ -63,7 +63,9 @@ TEST(FragmentReports, StreamedFilesHoldTheWholeText) {
     UnwatchedJob job;
     auto fragments = *findRecurringFragments(text, 3, 12, job);
     ASSERT_GT(fragments.size(), 20000U);
-    ASSERT_TRUE(writeFragmentReports(folder.path(), "t.txt", text, fragments, 3, 12));
+    ReportSetWriter set;
+    writeFragmentReports(set, folder.path(), "t.txt", text, fragments, 3, 12);
+    ASSERT_TRUE(set.commit());
     std::uint32_t longest = 0;
     for (const auto& fragment : fragments) {
         longest = std::max(longest, fragment.length);
@@ -78,6 +80,34 @@ TEST(FragmentReports, StreamedFilesHoldTheWholeText) {
         ASSERT_EQ(folder.read(std::string("t.txt") + fragmentReportSuffix(report)),
                   fragmentReportText(report, text, fragments, 3, 12,
                                      reportColumn(static_cast<int>(longest))));
+    }
+}
+
+// The size computed before writing is the size of the three files written, in
+// every encoding a report may take.
+TEST(FragmentReports, SizeIsKnownBeforeWriting) {
+    std::mt19937 random(3);
+    std::string text;
+    for (int i = 0; i < 3000; ++i) {
+        text.push_back("\xE0\xE1\xE2 "[random() % 4]);  // Cyrillic letters and blanks
+    }
+    UnwatchedJob job;
+    const auto fragments = *findRecurringFragments(text, 2, 30, job);
+    for (const SourceEncoding encoding :
+         {SourceEncoding{}, SourceEncoding{TextEncoding::Utf8, true},
+          SourceEncoding{TextEncoding::Utf8, false}, SourceEncoding{TextEncoding::Utf16Le, true},
+          SourceEncoding{TextEncoding::Utf16Be, true}}) {
+        testing::TempFolder folder;
+        const TextEncoder encoder(encoding);
+        ReportSetWriter set;
+        writeFragmentReports(set, folder.path(), "t.txt", text, fragments, 2, 30, encoder);
+        ASSERT_TRUE(set.commit());
+        std::uint64_t written = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+            written += entry.file_size();
+        }
+        EXPECT_EQ(fragmentReportsSize(text, fragments, 2, 30, encoder), written)
+            << static_cast<int>(encoding.encoding);
     }
 }
 

@@ -131,6 +131,13 @@ TEST(EmbedOracle, FastSearchCountingReportAndSortsMatchTheLiteralProcedures) {
             1 + random() % 30);
         ASSERT_EQ(report, literal.report);
         ASSERT_EQ(textOrderReportSize(prepared, search), report.size());
+        for (const SourceEncoding encoding :
+             {SourceEncoding{TextEncoding::Utf8, true}, SourceEncoding{TextEncoding::Utf16Le, true},
+              SourceEncoding{TextEncoding::Koi8R, false}}) {
+            const TextEncoder encoder(encoding);
+            ASSERT_EQ(textOrderReportSize(prepared, search, encoder),
+                      encoder.encodeFile(report).size());
+        }
 
         auto fast = search.embeddedWords();
         auto expected = literal.embedded;
