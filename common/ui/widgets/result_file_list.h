@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include <QListWidget>
 #include <QString>
@@ -14,16 +15,23 @@ namespace undertext::ui {
 inline constexpr const char* kNoFilePattern = "no file at all";
 
 // The result-file list: the files of a folder whose names match a pattern
-// (letter case ignored), by name. A double-click or Enter on the selected entry
-// hands it to the opener, also while a job runs. GUI thread only.
+// (letter case ignored), by name. Once a run starts it shows only the files
+// written since, so reports an earlier run left on disk are not taken for this
+// run's; choosing a source shows all of its reports again. A double-click or Enter on the selected
+// entry hands it to the opener, also while a job runs. GUI thread only.
 class ResultFileList final : public QListWidget {
     Q_OBJECT
 
   public:
     explicit ResultFileList(QWidget* parent = nullptr);
 
-    // Points the list at folder with pattern and reads the folder.
+    // Points the list at folder with pattern and reads the folder, every file.
     void point(const std::filesystem::path& folder, const QString& pattern);
+    // A run starts: the list empties and from now on shows only files written
+    // since.
+    void startRun();
+    // A run refused before it wrote anything: every file shows again.
+    void cancelRun();
     // Reads the folder again, for files written since.
     void reread();
     // Shows the files a job names, in the same folder; shownName is the source name
@@ -43,9 +51,11 @@ class ResultFileList final : public QListWidget {
 
   private:
     void openEntry(QListWidgetItem* item);
+    bool writtenThisRun(const std::filesystem::path& file) const;
 
     std::filesystem::path folder_;
     QString pattern_;
+    std::optional<std::filesystem::file_time_type> runStart_;
     std::function<void(const std::filesystem::path&)> opener_;
 };
 
