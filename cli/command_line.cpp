@@ -53,7 +53,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CLI::App app{kDescription, "undertext"};
     app.footer(std::string("Each command's options: undertext COMMAND --help.\n") + kExitStatuses);
     app.allow_extras();
-    app.set_version_flag("--version", std::string("undertext ") + kVersion);
+    app.set_version_flag("--version", std::string("undertext ") + kVersion + "\n" + kLicence);
 
     // The commands in the order of the help; the parse fills in their options.
     std::array<CommandOptions, std::variant_size_v<CommandOptions>> commands{

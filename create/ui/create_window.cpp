@@ -12,6 +12,7 @@
 #include "common/ui/app/dialogs.h"
 #include "common/ui/app/startup_check.h"
 #include "common/ui/widgets/window_parts.h"
+#include "common/ui/widgets/window_placement.h"
 #include "create/core/results_file.h"
 #include "create/core/variant_actions.h"
 #include "create/ui/create_object_names.h"
@@ -79,10 +80,13 @@ void CreateWindow::startUp() {
     request->show();
     ui::warnWhenNoModules(
         startFolder_, dialogs_, [this] { showAbout(); }, request);
-    // A small screen gets a window no larger than itself.
-    resize(size().boundedTo(screen()->availableGeometry().size()));
+    // A small screen gets a window no larger than itself, frame included.
+    ui::fitOnScreen(*this);
+    ui::centreOnScreen(*this);
     show();
     enableRunButtons(false);
+    // The request opens over the main window, which it keeps locked until answered.
+    ui::centreOver(*request, *this);
     request->bringToFront();
 }
 

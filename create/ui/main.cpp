@@ -5,9 +5,12 @@
 
 int main(int argc, char* argv[]) {
     using undertext::create::CreateWindow;
+    const undertext::ui::ProgramAbout about{
+        "undertext-create",
+        "Composes texts of dictionary words in which a typed phrase lies hidden.", false};
     // Create's windows end together, whichever of them ends the program.
     return undertext::ui::runWindowProgram<CreateWindow>(
-        argc, argv, "Create", ":/icons/create.svg", [](CreateWindow& window) {
+        argc, argv, about, "Create", ":/icons/create.svg", [](CreateWindow& window) {
             QObject::connect(&window, &CreateWindow::ended, QCoreApplication::instance(),
                              &QCoreApplication::quit, Qt::QueuedConnection);
         });

@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -54,6 +55,8 @@ class TallButton final : public QPushButton {
     TallButton(const QString& caption, const char* objectName, QWidget* parent)
         : QPushButton(caption, parent) {
         setObjectName(QString::fromLatin1(objectName));
+        // Enter and keypad Enter press the focused button, as in the other windows.
+        setAutoDefault(true);
     }
 
     QSize sizeHint() const override {
@@ -126,6 +129,15 @@ void RequestWindow::bringToFront() {
     activateWindow();
     findChild<QPlainTextEdit*>(QString::fromLatin1(request_names::kRequestText))
         ->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void RequestWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the window, which refuses as the window's close button does.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void RequestWindow::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCloseEvent;
+class QKeyEvent;
 
 namespace undertext::create {
 
@@ -11,7 +12,7 @@ extern const char* const kRequestText;
 
 // The start-up request window ("Просьба."): the request, agree and disagree.
 // Agreeing reports agreed() and closes the window; disagreeing, or closing it in
-// any other way before agreeing, reports refused(). Not modal. GUI thread only.
+// any other way before agreeing (Escape included), reports refused(). Not modal. GUI thread only.
 class RequestWindow final : public QWidget {
     Q_OBJECT
 
@@ -27,6 +28,7 @@ class RequestWindow final : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     bool agreed_ = false;

@@ -1,6 +1,7 @@
 #include "echoscan/ui/echoscan_window.h"
 
 #include <initializer_list>
+#include <string>
 #include <utility>
 
 #include <QCloseEvent>
@@ -12,6 +13,8 @@
 #include "common/ui/widgets/language_options.h"
 #include "common/ui/widgets/result_file_list.h"
 #include "common/ui/widgets/window_parts.h"
+#include "echoscan/core/fragment_lengths.h"
+#include "echoscan/core/remembered_range.h"
 #include "echoscan/ui/echoscan_object_names.h"
 #include "echoscan/ui/echoscan_report_program.h"
 
@@ -31,7 +34,7 @@ EchoscanWindow::EchoscanWindow(std::filesystem::path startFolder, ui::Dialogs& d
       controls_(*this),
       openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEchoscanReportPattern),
                 {controls_.source, controls_.results, controls_.languages, controls_.start,
-                 controls_.encoding},
+                 controls_.encoding, &controls_.progress},
                 this),
       viewers_(echoscanReportProgram([this] { return controls_.languages->language(); }), dialogs,
                startFolder_),
@@ -43,6 +46,25 @@ EchoscanWindow::EchoscanWindow(std::filesystem::path startFolder, ui::Dialogs& d
     resize(530, 300);
     connectActions();
     controls_.languages->select(Language::Russian);
+    restoreRange();
+}
+
+void EchoscanWindow::restoreRange() {
+    if (const auto range = readRememberedRange(startFolder_)) {
+        controls_.minLength->setCurrentText(QString::fromStdString(range->shortest));
+        controls_.maxLength->setCurrentText(QString::fromStdString(range->longest));
+    }
+}
+
+void EchoscanWindow::rememberRange() {
+    const auto shortest = parseFragmentLength(controls_.minLength->currentText().toStdString());
+    const auto longest = parseFragmentLength(controls_.maxLength->currentText().toStdString());
+    if (!shortest || !longest) {
+        return;
+    }
+    // Only the lengths are lost when the start folder cannot be written: the run
+    // goes on, and the folder's own memory file reports the same fault.
+    (void)writeRememberedRange(startFolder_, {std::to_string(*shortest), std::to_string(*longest)});
 }
 
 void EchoscanWindow::connectActions() {
@@ -70,19 +92,24 @@ void EchoscanWindow::startRun() {
     if (!run_.begin()) {
         return;
     }
+    ui::showSearchBegins(controls_.progress, *controls_.results);
     const auto request = currentRequest();
+    const auto check = checkEchoscanRequest(request);
+    if (check) {
+        rememberRange();
+    }
     run_.run(
-        checkEchoscanRequest(request),
-        [job = job_, request](JobControl& control) { return job(request, control); },
+        check, [job = job_, request](JobControl& control) { return job(request, control); },
         [this](const EchoscanOutcome& outcome) { finishRun(outcome); });
 }
 
 void EchoscanWindow::askStop() {
-    run_.askStop();
+    ui::askSearchStop(run_, controls_.progress);
 }
 
 void EchoscanWindow::finishRun(const EchoscanOutcome& outcome) {
-    ui::showSearchEnd(outcome.ending, controls_.progress, *controls_.results);
+    ui::showSearchEnd(outcome.ending, controls_.progress, *controls_.results,
+                      controls_.encoding->replacedBytes());
 }
 
 void EchoscanWindow::enableRunButtons(bool enabled) {

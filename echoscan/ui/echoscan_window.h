@@ -42,6 +42,8 @@ class EchoscanWindow final : public QWidget, private JobEvents {
     // The rest of start-up once the window exists: Echoscan has no dictionary to
     // check, so the window is shown.
     void startUp();
+    // A text given on the command line, taken as if chosen in the open dialog.
+    void openGivenText(const std::filesystem::path& file) { openFile_.openGiven(file); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,6 +52,9 @@ class EchoscanWindow final : public QWidget, private JobEvents {
     void connectActions();
 
     void startRun();
+    // The length range of the last run that passed its check, kept between starts.
+    void restoreRange();
+    void rememberRange();
     void askStop();
     void finishRun(const EchoscanOutcome& outcome);
     // The controls a run locks: the inputs of a run stay as they were while it goes on.

@@ -34,7 +34,7 @@ EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs
       controls_(*this),
       openFile_(dialogs, startFolder_, QString::fromLatin1(ui::kEmbedReportPattern),
                 {controls_.source, controls_.results, controls_.languages, controls_.start,
-                 controls_.encoding},
+                 controls_.encoding, &controls_.progress},
                 this),
       viewers_(embedReportProgram([this] { return controls_.languages->language(); }), dialogs,
                startFolder_),
@@ -88,6 +88,7 @@ void EmbedWindow::startRun() {
     if (!run_.begin()) {
         return;
     }
+    ui::showSearchBegins(controls_.progress, *controls_.results);
     // Every path of the run is fixed here; later changes in the window do not reach it.
     const auto request = currentRequest();
     run_.run(
@@ -97,11 +98,12 @@ void EmbedWindow::startRun() {
 }
 
 void EmbedWindow::askStop() {
-    run_.askStop();
+    ui::askSearchStop(run_, controls_.progress);
 }
 
 void EmbedWindow::finishRun(const EmbedOutcome& outcome) {
-    ui::showSearchEnd(outcome.ending, controls_.progress, *controls_.results);
+    ui::showSearchEnd(outcome.ending, controls_.progress, *controls_.results,
+                      controls_.encoding->replacedBytes());
     if (const auto& note = outcome.results.significanceNote; !note.empty()) {
         dialogs_.inform(this, QString::fromStdString(note));
     }

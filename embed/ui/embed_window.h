@@ -40,6 +40,8 @@ class EmbedWindow final : public QWidget, private JobEvents {
     // window, then the warning), the window shown, and the About window brought to
     // the front when the warning was given.
     void startUp();
+    // A text given on the command line, taken as if chosen in the open dialog.
+    void openGivenText(const std::filesystem::path& file) { openFile_.openGiven(file); }
 
   protected:
     void closeEvent(QCloseEvent* event) override;

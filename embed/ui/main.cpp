@@ -2,6 +2,9 @@
 #include "embed/ui/embed_window.h"
 
 int main(int argc, char* argv[]) {
-    return undertext::ui::runWindowProgram<undertext::embed::EmbedWindow>(argc, argv, "Embed",
-                                                                          ":/icons/embed.svg");
+    const undertext::ui::ProgramAbout about{
+        "undertext-embed",
+        "Finds the dictionary words hidden inside the words of a text and across them.", true};
+    return undertext::ui::runWindowProgram<undertext::embed::EmbedWindow>(
+        argc, argv, about, "Embed", ":/icons/embed.svg");
 }

@@ -88,7 +88,7 @@ TEST(CommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnowWithStatusTwo)
     const Case cases[] = {
         {{"--help"}, kExitOk, "Exit status: 0 done, 1 refused or a file error, 2 a usage", ""},
         {{"-h"}, kExitOk, "echoscan", ""},
-        {{"--version"}, kExitOk, "undertext 2.1\n", ""},
+        {{"--version"}, kExitOk, "undertext 2.1\nLicense GPL-3.0-or-later", ""},
         {{"modules", "--help"}, kExitOk, "--dict-dir DIR", ""},
         {{"create", "--save", "x", "-h"}, kExitOk, "--variants N", ""},
         {{"embed", "--help"}, kExitOk, "FILE_EmbSortByAlf.txt", ""},

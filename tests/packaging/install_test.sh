@@ -197,6 +197,33 @@ case "$2" in
     # (Qt makes its runtime folder there for nobody.)
     [ -z "$(ls -d "$TMPDIR"/undertext.* 2>/dev/null)" ] ||
       fail "read-only: the temporary folder stayed: $(ls -A "$TMPDIR")"
+
+    # The help and the version need no display and make no folder of modules.
+    rm -rf "$HOME/.local"
+    for program in create embed echoscan; do
+      for option in --help --version; do
+        (unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM &&
+          "$prefix/bin/undertext-$program" "$option") >"$scratch/out" 2>"$scratch/err" ||
+          fail "$program $option: $(cat "$scratch/err")"
+      done
+      expect_line "$program --version" "$scratch/out" "undertext-$program 2.1"
+      expect_line "$program --version" "$scratch/out" \
+        "License GPL-3.0-or-later: GNU GPL version 3 or later."
+    done
+    [ -e "$HOME/.local" ] && fail "--help or --version made the user's folder"
+
+    # A text named relative to where the launcher starts reaches the program whole.
+    fake="$scratch/fake"
+    mkdir -p "$fake/bin"
+    ln -s "$prefix/share" "$fake/share"
+    cp "$prefix/bin/undertext-embed" "$fake/bin/"
+    program_path=$(sed -n 's|^program="$here/\(.*\)"$|\1|p' "$fake/bin/undertext-embed")
+    mkdir -p "$(dirname "$fake/bin/$program_path")"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$@"\n' >"$fake/bin/$program_path"
+    chmod +x "$fake/bin/$program_path"
+    printf 'text' >given.txt
+    "$fake/bin/undertext-embed" given.txt >"$scratch/out" 2>"$scratch/err"
+    expect_line "a relative text" "$scratch/out" "$PWD/given.txt"
     ;;
 
   metadata)
@@ -210,6 +237,28 @@ case "$2" in
       [ -f "$prefix/share/icons/hicolor/scalable/apps/org.undertext.$name.svg" ] || fail "no $name icon"
     done
     gzip -t "$prefix/share/man/man1/undertext.1.gz" || fail "no manual page"
+    ;;
+
+  package)
+    # A text file opens in Embed and Echoscan from a file manager.
+    for name in embed echoscan; do
+      entry="$prefix/share/applications/org.undertext.$name.desktop"
+      expect_line "$name entry" "$entry" "MimeType=text/plain;"
+      expect_line "$name entry" "$entry" "Exec=undertext-$name %f"
+    done
+    # The licence, named wherever a user or a tool looks for it.
+    expect_line "copyright" "$prefix/share/doc/undertext/copyright" \
+      "SPDX-License-Identifier: GPL-3.0-or-later"
+    for file in "$prefix"/share/metainfo/*.xml; do
+      grep -qF "<project_license>GPL-3.0-or-later</project_license>" "$file" ||
+        fail "$file: no project_license"
+    done
+    gzip -dc "$prefix/share/man/man1/undertext.1.gz" >"$scratch/out"
+    expect_line "manual page" "$scratch/out" ".SH COPYRIGHT"
+    grep -qF 'GPL\-3.0\-or\-later' "$scratch/out" || fail "the manual page names no licence"
+    # Qt's own dialogs speak Russian where the package's recommendation is installed.
+    grep -q '^set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "[^"]*qt6-translations-l10n' \
+      "$UNDERTEXT_BUILD_DIR/CPackConfig.cmake" || fail "qt6-translations-l10n is not recommended"
     ;;
 
   *)

@@ -1,5 +1,9 @@
 #include "common/ui/app/dialogs.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
 namespace undertext::ui {
 namespace {
 
@@ -16,7 +20,20 @@ QString trimBlanks(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
+// The folder given, or the first folder for a user who has chosen none yet.
+QString orFirstFolder(const QString& folder) {
+    return folder.isEmpty() ? firstFolderToBrowse() : folder;
+}
+
 }  // namespace
+
+QString firstFolderToBrowse() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documents.isEmpty() && documents != QDir::homePath() && QFileInfo(documents).isDir()) {
+        return documents;
+    }
+    return QDir::homePath();
+}
 
 QString viewerFailureText(const QString& filePath) {
     return QStringLiteral("Не удалось открыть файл \"%1\" в программе просмотра текста.")
@@ -25,8 +42,8 @@ QString viewerFailureText(const QString& filePath) {
 
 std::optional<QString> chooseTextToOpen(Dialogs& dialogs, QWidget* parent, const QString& folder) {
     // On Linux a file name need not have a dot, so every file is "*".
-    return dialogs.chooseFileToOpen(
-        parent, {QStringLiteral("Open File"), folder, QStringLiteral("All Files (*)")});
+    return dialogs.chooseFileToOpen(parent, {QStringLiteral("Open File"), orFirstFolder(folder),
+                                             QStringLiteral("All Files (*)")});
 }
 
 std::optional<ResultsFileChoice> chooseWhereToSave(Dialogs& dialogs, QWidget* parent,
@@ -34,7 +51,7 @@ std::optional<ResultsFileChoice> chooseWhereToSave(Dialogs& dialogs, QWidget* pa
                                                    const QString& proposedName) {
     const auto utf8Filter = QStringLiteral("Текст UTF-8 (*.txt)");
     const auto chosen = dialogs.chooseFileToSave(
-        parent, {QStringLiteral("Save File"), folder, trimBlanks(proposedName),
+        parent, {QStringLiteral("Save File"), orFirstFolder(folder), trimBlanks(proposedName),
                  QStringLiteral("Text Files (*.txt);;") + utf8Filter, QStringLiteral("txt")});
     if (!chosen) {
         return std::nullopt;

@@ -63,8 +63,13 @@ class Dialogs {
 // The text of the box that reports a viewer that could not be started.
 QString viewerFailureText(const QString& filePath);
 
+// Where the open and save dialogs start until the user has chosen a folder: the
+// user's documents folder when there is one, else the home folder (never the
+// folder of the modules, which the launcher makes current).
+QString firstFolderToBrowse();
+
 // The open dialog "Open File" of Embed and Echoscan: every file is offered, and it
-// starts in folder (empty lets the dialog choose). The chosen full file name, or
+// starts in folder (empty: firstFolderToBrowse()). The chosen full file name, or
 // nullopt when the dialog was cancelled.
 std::optional<QString> chooseTextToOpen(Dialogs& dialogs, QWidget* parent, const QString& folder);
 
@@ -75,9 +80,9 @@ struct ResultsFileChoice {
 };
 
 // The save dialog "Save File" of Create: text files (Windows-1251) or «Текст
-// UTF-8», starting in folder, offering proposedName without its leading and
-// trailing blanks; ".txt" is added to a name typed without an extension. nullopt
-// when cancelled.
+// UTF-8», starting in folder (empty: firstFolderToBrowse()), offering proposedName without its
+// leading and trailing blanks; ".txt" is added to a name typed without an extension. nullopt when
+// cancelled.
 std::optional<ResultsFileChoice> chooseWhereToSave(Dialogs& dialogs, QWidget* parent,
                                                    const QString& folder,
                                                    const QString& proposedName);

@@ -1,27 +1,82 @@
 #include "common/ui/app/launch_options.h"
 
+#include <string_view>
+
 #include <QCommandLineParser>
 
 #include "common/core/dictionary/dictionary_modules.h"
+#include "common/core/version.h"
 #include "common/ui/app/dialogs.h"
 
 namespace undertext::ui {
+namespace {
+
+const QCommandLineOption& noticeOption() {
+    static const QCommandLineOption option(QStringLiteral("notice"), QString(),
+                                           QStringLiteral("TEXT"));
+    return option;
+}
+
+const QCommandLineOption& checkOption() {
+    static const QCommandLineOption option(QStringLiteral("check-start"));
+    return option;
+}
+
+// The launcher's options read from arguments; options it does not pass (Qt's
+// own, a user's) are no error here: what the parser knows is read all the same.
+void parseLaunchOptions(QCommandLineParser& parser, const QStringList& arguments) {
+    parser.addOptions({noticeOption(), checkOption()});
+    parser.parse(arguments);
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> givenTextFile(const QStringList& arguments,
+                                                   const std::filesystem::path& startFolder) {
+    QCommandLineParser parser;
+    parseLaunchOptions(parser, arguments);
+    const QStringList words = parser.positionalArguments();
+    if (words.isEmpty() || words.constFirst().isEmpty()) {
+        return std::nullopt;
+    }
+    const std::filesystem::path file(words.constFirst().toStdString());
+    return file.is_absolute() ? file : startFolder / file;
+}
+
+std::optional<int> answerWithoutWindow(int argc, const char* const argv[],
+                                       const ProgramAbout& about, std::ostream& out) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view word = argv[i];
+        if (word == "--") {
+            return std::nullopt;
+        }
+        if (word == "--version") {
+            out << about.command << " " << kVersion << "\n" << kLicence << "\n";
+            return 0;
+        }
+        if (word == "--help" || word == "-h") {
+            out << "Usage: " << about.command << (about.takesFile ? " [FILE]" : "") << "\n"
+                << about.description << "\n\n";
+            if (about.takesFile) {
+                out << "  FILE        a text file to open in the window\n";
+            }
+            out << "  -h, --help  show this help and exit\n"
+                << "  --version   show the version and its licence and exit\n";
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<int> applyLaunchOptions(const QStringList& arguments,
                                       const std::filesystem::path& startFolder, Dialogs& dialogs,
                                       std::ostream& out, std::ostream& err) {
-    const QCommandLineOption noticeOption(QStringLiteral("notice"), QString(),
-                                          QStringLiteral("TEXT"));
-    const QCommandLineOption checkOption(QStringLiteral("check-start"));
     QCommandLineParser parser;
-    parser.addOptions({noticeOption, checkOption});
-    // Options the launcher does not pass (Qt's own, a user's) are no error here:
-    // what the parser knows is read all the same.
-    parser.parse(arguments);
+    parseLaunchOptions(parser, arguments);
 
-    const bool checkOnly = parser.isSet(checkOption);
+    const bool checkOnly = parser.isSet(checkOption());
     // A --notice without its text has no value and is ignored.
-    if (const auto notices = parser.values(noticeOption); !notices.isEmpty()) {
+    if (const auto notices = parser.values(noticeOption()); !notices.isEmpty()) {
         if (checkOnly) {
             err << notices.last().toStdString() << "\n";
         } else {

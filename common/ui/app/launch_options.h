@@ -21,6 +21,24 @@ class Dialogs;
 // arguments starts with the program's name. Other options, and any word after
 // "--", are left alone; of two notices the last is shown. Returns the exit status
 // when the program is to end now. GUI thread only.
+// The text file given on the command line (the first word that is no option nor
+// an option's value), made absolute against startFolder; nullopt without one.
+std::optional<std::filesystem::path> givenTextFile(const QStringList& arguments,
+                                                   const std::filesystem::path& startFolder);
+
+// What a program tells about itself without a window, so without a display.
+struct ProgramAbout {
+    const char* command;      // "undertext-embed"
+    const char* description;  // one line
+    bool takesFile;           // whether it opens a text file given after the options
+};
+
+// --help (or -h) and --version, looked for in argv before the application is
+// made: the help or the version with its licence goes to out and the exit status
+// (0) comes back; nullopt when neither is there. Words after "--" are no options.
+std::optional<int> answerWithoutWindow(int argc, const char* const argv[],
+                                       const ProgramAbout& about, std::ostream& out);
+
 std::optional<int> applyLaunchOptions(const QStringList& arguments,
                                       const std::filesystem::path& startFolder, Dialogs& dialogs,
                                       std::ostream& out, std::ostream& err);

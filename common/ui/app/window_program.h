@@ -14,14 +14,19 @@
 
 namespace undertext::ui {
 
-// The main() of every window program: StartFolder is the folder current at start,
-// taken before anything else runs; then the application is prepared under its
-// title (also the title of its information boxes) and icon, the launcher's
-// options are applied, and the main window, Window(startFolder, dialogs), is made,
-// wired when wire is given, and started up (startUp()). Returns the exit status.
+// The main() of every window program: --help and --version are answered first,
+// without a display; StartFolder is the folder current at start; then the
+// application is prepared under its title (also the title of its information
+// boxes) and icon, the launcher's options are applied, and the main window,
+// Window(startFolder, dialogs), is made, wired when wire is given, given the text
+// file of the command line when it opens one (openGivenText), and started up
+// (startUp()). Returns the exit status.
 template <typename Window>
-int runWindowProgram(int argc, char* argv[], const char* title, const char* iconPath,
-                     const std::function<void(Window&)>& wire = {}) {
+int runWindowProgram(int argc, char* argv[], const ProgramAbout& about, const char* title,
+                     const char* iconPath, const std::function<void(Window&)>& wire = {}) {
+    if (const auto status = answerWithoutWindow(argc, argv, about, std::cout)) {
+        return *status;
+    }
     std::error_code error;
     const std::filesystem::path startFolder = std::filesystem::current_path(error);
 
@@ -36,6 +41,11 @@ int runWindowProgram(int argc, char* argv[], const char* title, const char* icon
     Window window(startFolder, dialogs);
     if (wire) {
         wire(window);
+    }
+    if constexpr (requires(const std::filesystem::path& file) { window.openGivenText(file); }) {
+        if (const auto file = givenTextFile(QApplication::arguments(), startFolder)) {
+            window.openGivenText(*file);
+        }
     }
     window.startUp();
     return QApplication::exec();

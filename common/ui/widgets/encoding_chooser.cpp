@@ -3,10 +3,19 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 
 #include "common/ui/widgets/object_names.h"
 
 namespace undertext::ui {
+
+namespace {
+
+QString encodingText(SourceEncoding encoding) {
+    return QStringLiteral("Кодировка: ") + QString::fromStdString(describeEncoding(encoding));
+}
+
+}  // namespace
 
 EncodingChooser::EncodingChooser(QWidget* parent)
     : QWidget(parent), label_(new QLabel(this)), box_(new QComboBox(this)) {
@@ -18,6 +27,9 @@ EncodingChooser::EncodingChooser(QWidget* parent)
             QString::fromUtf8(choice.label.data(), static_cast<qsizetype>(choice.label.size())));
     }
     box_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // The label takes the row's free room and never widens the window, whatever
+    // encoding or count it names; the tool tip holds the whole text.
+    label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(label_, 1);
@@ -25,12 +37,22 @@ EncodingChooser::EncodingChooser(QWidget* parent)
 }
 
 void EncodingChooser::showDetected(SourceEncoding encoding, std::size_t invalidBytes) {
-    auto text = QStringLiteral("Кодировка: ") + QString::fromStdString(describeEncoding(encoding));
-    if (invalidBytes > 0) {
-        text += QStringLiteral(", заменено неверных байтов: ") + QString::number(invalidBytes);
-    }
-    label_->setText(text);
+    showInForce(encoding, invalidBytes);
+    const QSignalBlocker quiet(box_);
     box_->setCurrentIndex(0);
+}
+
+void EncodingChooser::showInForce(SourceEncoding encoding, std::size_t invalidBytes) {
+    replacedBytes_ = invalidBytes;
+    const QString text = encodingText(encoding) + replacedBytesText(invalidBytes);
+    label_->setText(text);
+    label_->setToolTip(text);
+}
+
+QString replacedBytesText(std::size_t invalidBytes) {
+    return invalidBytes > 0
+               ? QStringLiteral(", заменено неверных байтов: ") + QString::number(invalidBytes)
+               : QString();
 }
 
 std::optional<TextEncoding> EncodingChooser::forced() const {

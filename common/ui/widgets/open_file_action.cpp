@@ -6,14 +6,17 @@
 #include <utility>
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 #include "common/core/files/file_io.h"
-#include "common/core/text/letters.h"
 #include "common/core/files/memory_file.h"
+#include "common/core/text/letters.h"
 #include "common/ui/app/dialogs.h"
 #include "common/ui/widgets/encoding_chooser.h"
 #include "common/ui/widgets/language_options.h"
+#include "common/ui/widgets/progress_display.h"
 #include "common/ui/widgets/result_file_list.h"
 #include "common/ui/widgets/window_parts.h"
 
@@ -26,7 +29,10 @@ OpenFileAction::OpenFileAction(Dialogs& dialogs, std::filesystem::path startFold
       reportPattern_(std::move(reportPattern)),
       targets_(targets),
       owner_(owner) {
-    assert(targets_.sourceBox && targets_.results && targets_.language);
+    assert(targets_.sourceBox && targets_.results && targets_.language && targets_.encoding &&
+           targets_.progress);
+    QObject::connect(targets_.encoding->box(), &QComboBox::currentIndexChanged, owner_,
+                     [this] { showForcedEncoding(); });
 }
 
 std::filesystem::path OpenFileAction::startingFolder() const {
@@ -59,9 +65,21 @@ void OpenFileAction::takeTypedPath() {
     }
 }
 
+void OpenFileAction::openGiven(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) {
+        if (const auto content = readWholeFile(file); !content) {
+            dialogs_.inform(owner_, QString::fromStdString(content.error()));
+            return;
+        }
+    }
+    take(file.lexically_normal());
+}
+
 void OpenFileAction::take(const std::filesystem::path& chosen) {
     chosenName_ = QString::fromStdString(chosen.filename().string());
     targets_.sourceBox->setText(chosenName_);
+    targets_.progress->showNotRun();
     sourceFolder_ = chosen.parent_path();
     targets_.results->point(sourceFolder_, chosenName_ + reportPattern_);
     const auto remembered = writeRememberedFolder(startFolder_, kLastPathFile, sourceFolder_);
@@ -71,19 +89,39 @@ void OpenFileAction::take(const std::filesystem::path& chosen) {
     readChosenText(sourceFolder_ / chosen.filename());
 }
 
-void OpenFileAction::readChosenText(const std::filesystem::path& file) {
+std::optional<DecodedText> OpenFileAction::decodeChosen(const std::filesystem::path& file) {
     try {
-        const auto content = readWholeFile(file);
+        auto content = readWholeFile(file);
         if (!content) {
-            // The language stays as it was; the search will meet the same file later.
+            // The search will meet the same file later.
             dialogs_.inform(owner_, QString::fromStdString(content.error()));
-            return;
+            return std::nullopt;
         }
-        const auto decoded = decodeText(content.value());
-        targets_.encoding->showDetected(decoded.encoding, decoded.invalidBytes);
-        targets_.language->select(undertext::guessLanguage(decoded.cp1251));
+        return decodeText(std::move(content.value()), targets_.encoding->forced());
     } catch (const std::bad_alloc&) {
         dialogs_.inform(owner_, QString::fromStdString(outOfMemoryMessage(file)));
+        return std::nullopt;
+    }
+}
+
+void OpenFileAction::readChosenText(const std::filesystem::path& file) {
+    // A new file is decoded as detected: the box goes back to «Авто» below.
+    const QSignalBlocker quiet(targets_.encoding->box());
+    targets_.encoding->box()->setCurrentIndex(0);
+    const auto decoded = decodeChosen(file);
+    if (decoded) {
+        targets_.encoding->showDetected(decoded->encoding, decoded->invalidBytes);
+        targets_.language->select(undertext::guessLanguage(decoded->cp1251));
+    }
+}
+
+void OpenFileAction::showForcedEncoding() {
+    if (chosenName_.isEmpty()) {
+        return;
+    }
+    const auto decoded = decodeChosen(sourceFolder_ / chosenName_.toStdString());
+    if (decoded) {
+        targets_.encoding->showInForce(decoded->encoding, decoded->invalidBytes);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "common/ui/widgets/progress_display.h"
 
+#include <algorithm>
 #include <cassert>
 
 #include <QLabel>
@@ -15,6 +16,10 @@ QString progressText(int percent) {
            QStringLiteral(" %");
 }
 
+QString stoppedText(int percent) {
+    return QStringLiteral("Остановлено на ") + QString::number(percent) + QStringLiteral(" %");
+}
+
 ProgressDisplay::ProgressDisplay(QWidget* parent)
     : bar_(new QProgressBar(parent)),
       label_(new QLabel(QString::fromUtf8(kProgressDesignText), parent)) {
@@ -27,10 +32,25 @@ ProgressDisplay::ProgressDisplay(QWidget* parent)
 
 void ProgressDisplay::show(int percent) {
     assert(percent >= 0 && percent <= 100);
+    reached_ = std::max(reached_, percent);
     bar_->setValue(percent);
     label_->setText(progressText(percent));
     bar_->repaint();
     label_->repaint();
+}
+
+void ProgressDisplay::showNotRun() {
+    bar_->setValue(0);
+    label_->setText(QString::fromUtf8(kProgressDesignText));
+}
+
+void ProgressDisplay::showStopped() {
+    bar_->setValue(0);
+    label_->setText(stoppedText(reached_));
+}
+
+void ProgressDisplay::addRemark(const QString& remark) {
+    label_->setText(label_->text() + remark);
 }
 
 }  // namespace undertext::ui

@@ -1,6 +1,8 @@
 #include "common/ui/widgets/result_file_list.h"
 
+#include <chrono>
 #include <string_view>
+#include <system_error>
 
 #include <QKeyEvent>
 
@@ -35,7 +37,29 @@ ResultFileList::ResultFileList(QWidget* parent)
 void ResultFileList::point(const std::filesystem::path& folder, const QString& pattern) {
     folder_ = folder;
     pattern_ = pattern;
+    runStart_.reset();
     reread();
+}
+
+void ResultFileList::startRun() {
+    clear();
+    // File times come from a coarser clock than now(): a second of slack keeps a
+    // file written at once after the start from looking older.
+    runStart_ = std::filesystem::file_time_type::clock::now() - std::chrono::seconds(1);
+}
+
+void ResultFileList::cancelRun() {
+    runStart_.reset();
+    reread();
+}
+
+bool ResultFileList::writtenThisRun(const std::filesystem::path& file) const {
+    if (!runStart_) {
+        return true;
+    }
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(file, error);
+    return !error && written >= *runStart_;
 }
 
 void ResultFileList::reread() {
@@ -45,7 +69,8 @@ void ResultFileList::reread() {
     }
     const auto pattern = pattern_.toStdString();
     for (const auto& name : listMatchingFiles(folder_, pattern)) {
-        if (reportSuffixes_.empty() || endsInReportSuffix(name, pattern, reportSuffixes_)) {
+        if ((reportSuffixes_.empty() || endsInReportSuffix(name, pattern, reportSuffixes_)) &&
+            writtenThisRun(folder_ / name)) {
             addItem(QString::fromStdString(name));
         }
     }
@@ -62,7 +87,8 @@ void ResultFileList::showJobFiles(const ResultFiles& files, const QString& shown
         return;
     }
     const QString name = files.sourceName ? QString::fromStdString(*files.sourceName) : shownName;
-    point(folder_, name + QString::fromStdString(files.suffix));
+    pattern_ = name + QString::fromStdString(files.suffix);
+    reread();
 }
 
 void ResultFileList::keyPressEvent(QKeyEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,16 +22,23 @@ inline constexpr const char* kNoFilePattern = "no file at all";
 // must take in all that the pattern's wildcards matched, so that the name is the
 // source's name and a suffix ("a.txt_EmbSortByFriq.txt" for "a.txt_emb*.*", but
 // not an export such as "a.txt_EmbSortByFriq.txt.csv" or "a.txt_EmbSortByFriq.csv").
-// A double-click or Enter on the selected entry hands it to the opener, also while
-// a job runs. GUI thread only.
+// Once a run starts it shows only the files written since, so reports an earlier
+// run left on disk are not taken for this run's; choosing a source shows all of its
+// reports again. A double-click or Enter on the selected entry hands it to the
+// opener, also while a job runs. GUI thread only.
 class ResultFileList final : public QListWidget {
     Q_OBJECT
 
   public:
     explicit ResultFileList(QWidget* parent = nullptr);
 
-    // Points the list at folder with pattern and reads the folder.
+    // Points the list at folder with pattern and reads the folder, every file.
     void point(const std::filesystem::path& folder, const QString& pattern);
+    // A run starts: the list empties and from now on shows only files written
+    // since.
+    void startRun();
+    // A run refused before it wrote anything: every file shows again.
+    void cancelRun();
     // Reads the folder again, for files written since.
     void reread();
     // The name suffixes of the program's reports ("_Emb.txt"), letter case ignored.
@@ -52,9 +60,11 @@ class ResultFileList final : public QListWidget {
 
   private:
     void openEntry(QListWidgetItem* item);
+    bool writtenThisRun(const std::filesystem::path& file) const;
 
     std::filesystem::path folder_;
     QString pattern_;
+    std::optional<std::filesystem::file_time_type> runStart_;
     std::vector<std::string> reportSuffixes_;
     std::function<void(const std::filesystem::path&)> opener_;
 };

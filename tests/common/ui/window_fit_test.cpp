@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFont>
 #include <QLayout>
 #include <QListWidget>
@@ -34,10 +35,13 @@ struct Screen {
     double fontFactor;  // the font's size against 96 dpi
 };
 
-// 800x600 at 96 dpi; 1280x900 at QT_SCALE_FACTOR=2 (half the pixels, same font)
-// and at QT_FONT_DPI=144 (all the pixels, half as large a font again).
+// 800x600 at 96 dpi; 1280x720 at QT_SCALE_FACTOR=1.5 (a laptop at 150 %: two
+// thirds of the pixels, same font); 1280x900 at QT_SCALE_FACTOR=2 (half the
+// pixels, same font) and at QT_FONT_DPI=144 (all the pixels, half as large a
+// font again).
 constexpr Screen kScreens[] = {
     {"800x600", {800, 600}, 1.0},
+    {"1280x720 at scale 1.5", {853, 480}, 1.0},
     {"1280x900 at scale 2", {640, 450}, 1.0},
     {"1280x900 at 144 dpi", {1280, 900}, 1.5},
 };
@@ -67,6 +71,11 @@ class WindowFit : public ::testing::Test {
             report, embed::kByFrequencySuffix,
             embed::embedReportProgram([] { return Language::Russian; }), dialogs, start.path(),
             nullptr));
+        // The file dialog as Qt draws it where the desktop offers none of its own.
+        auto dialog = std::make_unique<QFileDialog>(nullptr, QStringLiteral("Open File"),
+                                                    QString::fromStdString(start.path().string()));
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        windows.push_back(std::move(dialog));
         return windows;
     }
 };

@@ -8,16 +8,19 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "common/core/text/codepage.h"
 #include "common/core/text/text_encoding.h"
+#include "common/ui/app/dialogs.h"
 #include "common/ui/run/job_runner.h"
 #include "common/ui/widgets/about_window.h"
 #include "common/ui/widgets/module_chooser.h"
 #include "common/ui/widgets/object_names.h"
 #include "common/ui/widgets/window_parts.h"
+#include "common/ui/widgets/window_placement.h"
 #include "create/ui/create_object_names.h"
 #include "create/ui/create_window.h"
 #include "create/ui/phrase_box.h"
@@ -182,6 +185,42 @@ TEST_F(CreateWindowTest, WithoutModulesItWarnsAndDisagreeingOrClosingTheRequestE
     EXPECT_EQ(said(), download);
 }
 
+TEST_F(CreateWindowTest, TheRequestAnswersEnterOnItsButtonsAndEscapeRefuses) {
+    struct KeyCase {
+        const char* focused;  // the button that has the focus, or nullptr for the request text
+        Qt::Key key;
+        bool agreed;  // whether the program goes on (true) or ends (false)
+    };
+    const KeyCase cases[] = {{request_names::kAgreeButton, Qt::Key_Return, true},
+                             {request_names::kAgreeButton, Qt::Key_Enter, true},
+                             {request_names::kDisagreeButton, Qt::Key_Return, false},
+                             {request_names::kDisagreeButton, Qt::Key_Enter, false},
+                             {request_names::kAgreeButton, Qt::Key_Escape, false},
+                             {nullptr, Qt::Key_Escape, false}};
+    for (const auto& [focused, key, agreed] : cases) {
+        SCOPED_TRACE(::testing::Message() << (focused ? focused : "text") << " key " << key);
+        open();
+        QWidget* target = focused ? static_cast<QWidget*>(requestButton(focused))
+                                  : request()->findChild<QPlainTextEdit*>();
+        target->setFocus();
+        QTest::keyClick(target, key);
+        EXPECT_EQ(ended(), !agreed);
+        EXPECT_EQ(actionButtonsEnabled(true), agreed);
+        EXPECT_FALSE(window->findChild<RequestWindow*>() &&
+                     window->findChild<RequestWindow*>()->isVisible());
+    }
+}
+
+TEST_F(CreateWindowTest, TheWindowOpensCentredAndFramedWithinTheScreenAndTheRequestOverIt) {
+    open();
+    const QRect area = window->screen()->availableGeometry();
+    const QRect frame = window->frameGeometry();
+    EXPECT_LE(frame.width(), area.width());
+    EXPECT_LE(frame.height() + ui::kFrameAllowance.height(), area.height());
+    EXPECT_LE((frame.center() - area.center()).manhattanLength(), 2);
+    EXPECT_LE((request()->frameGeometry().center() - frame.center()).manhattanLength(), 2);
+}
+
 TEST_F(CreateWindowTest, TheWholeRoadFromConsentToSavedResults) {
     open();
     agree();
@@ -215,7 +254,7 @@ TEST_F(CreateWindowTest, TheWholeRoadFromConsentToSavedResults) {
     const auto& asked = dialogs.saveRequests().at(1);
     EXPECT_EQ(
         QStringList({asked.title, asked.proposedName, asked.defaultSuffix, asked.initialFolder}),
-        QStringList({u"Save File"_s, u"cat"_s, u"txt"_s, QString()}));
+        QStringList({u"Save File"_s, u"cat"_s, u"txt"_s, ui::firstFolderToBrowse()}));
     // The report holds the line on display: the empty slot 10.
     EXPECT_TRUE(start.read("out/cat.txt")
                     .starts_with(std::string(20, '=') + "\" CAT   \"" + std::string(48, '=') +

@@ -71,6 +71,22 @@ TEST_F(EchoscanWindowTest, CopiesInOtherEncodingsGiveTheOriginalsReportsAndAnOve
     EXPECT_EQ(driver->text(ui::names::kEncodingBox), q("Авто"));
 }
 
+TEST_F(EchoscanWindowTest, TheLengthsOfARunThatPassedItsCheckAreThereAtTheNextStart) {
+    open();
+    EXPECT_EQ(driver->text(names::kMinLengthBox), q("4"));
+    EXPECT_EQ(driver->text(names::kMaxLengthBox), q("40"));
+    openSource();
+    setLengths(" +6 ", "12");
+    ASSERT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
+    setLengths("7", "lots");  // refused: not remembered
+    driver->click(ui::names::kStartButton);
+    driver.reset();
+    window.reset();
+    open();
+    EXPECT_EQ(driver->text(names::kMinLengthBox), q("6"));
+    EXPECT_EQ(driver->text(names::kMaxLengthBox), q("12"));
+}
+
 TEST_F(EchoscanWindowTest, ShowsItsControlsAndItsOwnAboutWindow) {
     open();
     EXPECT_EQ(window->windowTitle(), q("Поиск повторяющихся фрагментов текста"));
@@ -168,7 +184,7 @@ TEST_F(EchoscanWindowTest,
     EXPECT_EQ(dialogs.openRequests().size(), 1u);
     EXPECT_TRUE(driver->confirmWhileHeld(gate, ui::names::kStopButton));
     EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
-    EXPECT_EQ(driver->text(ui::names::kProgressLabel), q("Готово  0 %"));
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), q("Остановлено на 2 %"));
     expectRunButtons(true);
     EXPECT_FALSE(texts.exists("text.txt_RecSortByLen.txt"));
     EXPECT_EQ(driver->messageCount(), 0u);

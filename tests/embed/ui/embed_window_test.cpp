@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QRadioButton>
 
 #include "common/core/text/codepage.h"
 #include "common/core/text/text_encoding.h"
+#include "common/ui/widgets/encoding_chooser.h"
 #include "common/ui/widgets/object_names.h"
 #include "common/ui/widgets/result_file_list.h"
 #include "embed/ui/embed_object_names.h"
@@ -74,6 +78,51 @@ TEST_F(EmbedWindowTest, CopiesInOtherEncodingsGiveTheOriginalsReportsAndAnOverri
     EXPECT_EQ(driver->lastMessage(), QStringLiteral("Вложенных слов не найдено."));
     driver->choose(texts / "u.txt", names::kOpenFileButton);
     EXPECT_EQ(driver->text(ui::names::kEncodingBox), QStringLiteral("Авто"));
+}
+
+TEST_F(EmbedWindowTest, TheWindowShowsTheEncodingInForceAndOnlyTheReportsOfItsRun) {
+    open();
+    const std::string text = utf8ToCp1251("Кот ел котлету.\r\n");
+    driver->choose(texts.write("a.txt", text), names::kOpenFileButton);
+    // A sorted report an earlier run left; a run that finds nothing writes none.
+    texts.write("a.txt_EmbSortByAlf.txt", "");
+    std::filesystem::last_write_time(
+        texts / "a.txt_EmbSortByAlf.txt",
+        std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    driver->control<QComboBox>(ui::names::kEncodingBox)->setCurrentText(QStringLiteral("UTF-8"));
+    const QString replaced =
+        ui::replacedBytesText(decodeText(text, TextEncoding::Utf8).invalidBytes);
+    ASSERT_FALSE(replaced.isEmpty());
+    EXPECT_EQ(driver->text(ui::names::kEncodingLabel),
+              QStringLiteral("Кодировка: UTF-8") + replaced);
+    driver->runToTheEnd(ui::names::kStartButton);
+    EXPECT_EQ(driver->lastMessage(), QStringLiteral("Вложенных слов не найдено."));
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Готово  100 %") + replaced);
+    EXPECT_EQ(driver->entries(ui::names::kResultList),
+              QStringList{QStringLiteral("a.txt_Emb.txt")});
+    // Choosing the text again: nothing has run for it yet, and all its reports show.
+    driver->choose(texts / "a.txt", names::kOpenFileButton);
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Готово   0 %"));
+    EXPECT_EQ(driver->text(ui::names::kEncodingLabel), QStringLiteral("Кодировка: Windows-1251"));
+    EXPECT_EQ(
+        driver->entries(ui::names::kResultList),
+        (QStringList{QStringLiteral("a.txt_Emb.txt"), QStringLiteral("a.txt_EmbSortByAlf.txt")}));
+}
+
+TEST_F(EmbedWindowTest, ATextGivenOnTheCommandLineIsChosenAsFromTheDialog) {
+    open();
+    texts.write("a.txt_Emb.txt", "");
+    window->openGivenText(texts.write("a.txt", "plain english words\r\n"));
+    EXPECT_EQ(driver->text(names::kSourceBox), QStringLiteral("a.txt"));
+    EXPECT_TRUE(driver->control<QRadioButton>(ui::names::kEnglishOption)->isChecked());
+    EXPECT_EQ(driver->entries(ui::names::kResultList),
+              QStringList{QStringLiteral("a.txt_Emb.txt")});
+    EXPECT_EQ(start.read("LastPath.txt"), texts.path().string() + "\r\n");
+    EXPECT_EQ(driver->messageCount(), 0u);
+    // A name that leads nowhere is told and changes nothing.
+    window->openGivenText(texts / "missing.txt");
+    EXPECT_EQ(driver->messageCount(), 1u);
+    EXPECT_EQ(driver->text(names::kSourceBox), QStringLiteral("a.txt"));
 }
 
 TEST_F(EmbedWindowTest, ARunStartedByEnterWritesAndListsTheFourReportsAndEnterOpensOne) {
@@ -159,9 +208,10 @@ TEST_F(EmbedWindowTest, AStopConfirmedMidRunHoldsTheJobShowsZeroAndListsWhatIsOn
         [&] { return driver->text(ui::names::kProgressLabel) == QStringLiteral("Готово  2 %"); }));
     EXPECT_TRUE(driver->confirmWhileHeld(gate, ui::names::kStopButton));
     expectRunButtons(true);
-    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Готово  0 %"));
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Остановлено на 2 %"));
     EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
-    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Готово  0 %"));
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Остановлено на 2 %"));
+    EXPECT_EQ(driver->control<QProgressBar>(ui::names::kProgressBar)->value(), 0);
     EXPECT_EQ(driver->entries(ui::names::kResultList),
               QStringList{QStringLiteral("a.txt_Emb.txt")});
     EXPECT_EQ(driver->messageCount(), 0u);

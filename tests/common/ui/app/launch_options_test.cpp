@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <sstream>
+#include <vector>
 
 #include "common/core/dictionary/dictionary_modules.h"
 
@@ -59,6 +61,52 @@ TEST(LaunchOptions, ShowTheNoticeOrReportTheStartFolderAndEnd) {
     expect({QStringLiteral("--check-start")}, hidden, 1, {}, "Modules: COMMON_E.DIC\n",
            "«COMMON.DIC» в папке программы — не файл модуля словаря. " +
                std::string(kMissingModulesMessage) + "\n");
+}
+
+TEST(LaunchOptions, HelpAndVersionAreAnsweredBeforeAnyWindowAndOthersAreLeftAlone) {
+    const ProgramAbout about{"undertext-embed", "Finds words.", true};
+    struct Case {
+        std::vector<const char*> words;  // after the program's name
+        std::optional<int> status;
+        const char* out;  // a part of the output
+    };
+    const Case cases[] = {
+        {{"--version"}, 0, "undertext-embed 2.1\nLicense GPL-3.0-or-later"},
+        {{"a.txt", "--help"}, 0, "Usage: undertext-embed [FILE]\nFinds words."},
+        {{"-h"}, 0, "--version   show the version"},
+        {{"--notice", "x", "a.txt"}, std::nullopt, ""},
+        {{"--", "--help"}, std::nullopt, ""},
+        {{}, std::nullopt, ""},
+    };
+    for (const auto& [words, status, part] : cases) {
+        std::vector<const char*> argv{"undertext-embed"};
+        argv.insert(argv.end(), words.begin(), words.end());
+        std::ostringstream out;
+        EXPECT_EQ(answerWithoutWindow(static_cast<int>(argv.size()), argv.data(), about, out),
+                  status)
+            << part;
+        EXPECT_NE(out.str().find(part), std::string::npos) << out.str();
+        EXPECT_EQ(out.str().empty(), !status);
+    }
+}
+
+TEST(LaunchOptions, TheGivenTextIsTheFirstWordThatIsNoOptionMadeAbsolute) {
+    using namespace Qt::StringLiterals;
+    const std::filesystem::path start("/start");
+    struct Case {
+        QStringList arguments;
+        std::optional<std::filesystem::path> file;
+    };
+    const Case cases[] = {
+        {{u"embed"_s}, std::nullopt},
+        {{u"embed"_s, u"--notice"_s, u"text.txt"_s}, std::nullopt},
+        {{u"embed"_s, u"--notice"_s, u"n"_s, u"a.txt"_s}, "/start/a.txt"},
+        {{u"embed"_s, u"/texts/b.txt"_s, u"c.txt"_s}, "/texts/b.txt"},
+        {{u"embed"_s, u"--check-start"_s, u"sub/d.txt"_s}, "/start/sub/d.txt"},
+    };
+    for (const auto& [arguments, file] : cases) {
+        EXPECT_EQ(givenTextFile(arguments, start), file) << arguments.join(u' ').toStdString();
+    }
 }
 
 }  // namespace

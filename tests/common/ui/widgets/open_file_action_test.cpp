@@ -13,6 +13,7 @@
 #include "common/ui/app/dialogs.h"
 #include "common/ui/widgets/encoding_chooser.h"
 #include "common/ui/widgets/language_options.h"
+#include "common/ui/widgets/progress_display.h"
 #include "common/ui/widgets/result_file_list.h"
 #include "common/ui/widgets/window_parts.h"
 #include "testing/support/qt_application.h"
@@ -38,7 +39,8 @@ class OpenFile : public ::testing::Test {
     QPushButton* primary = new QPushButton(QStringLiteral("Начать поиск"), &window);
     QPushButton* other = new QPushButton(QStringLiteral("Открыть файл"), &window);
     EncodingChooser* encoding = new EncodingChooser(&window);
-    OpenFileTargets targets{sourceBox, results, language, primary, encoding};
+    ProgressDisplay progress{&window};
+    OpenFileTargets targets{sourceBox, results, language, primary, encoding, &progress};
     OpenFileAction action{dialogs, start.path(), QString::fromLatin1(kEmbedReportPattern), targets,
                           &window};
 
@@ -61,7 +63,7 @@ TEST_F(OpenFile, FirstChoiceShowsTheFileListsItsReportsAndRemembersTheFolder) {
     texts.write("A.TXT_EMB.txt", "");
     texts.write("a.txt_EmbSortByLen.txt", "");
     texts.write("b.txt_Emb.txt", "");
-    EXPECT_EQ(run(text(texts / "a.txt")), QString());
+    EXPECT_EQ(run(text(texts / "a.txt")), firstFolderToBrowse());
     EXPECT_EQ(dialogs.openRequests()[0].title, QStringLiteral("Open File"));
     EXPECT_EQ(dialogs.openRequests()[0].filter, QStringLiteral("All Files (*)"));
     EXPECT_EQ(sourceBox->text(), QStringLiteral("a.txt"));
@@ -110,6 +112,37 @@ TEST_F(OpenFile, TheEncodingIsShownTheLettersCountDecodedAndAnOverrideLastsOneFi
     run(text(texts / "u.txt"));
     EXPECT_EQ(encoding->label()->text(),
               QStringLiteral("Кодировка: UTF-8, заменено неверных байтов: 1"));
+}
+
+TEST_F(OpenFile, AForcedEncodingDecodesTheChosenTextAgainAndANewChoiceShowsNothingRun) {
+    const std::string bytes = utf8ToCp1251("кот и дом, сад и лес");
+    texts.write("w.txt", bytes);
+    progress.show(100);
+    run(text(texts / "w.txt"));
+    EXPECT_EQ(progress.label()->text(), QString::fromUtf8(kProgressDesignText));
+    EXPECT_EQ(encoding->label()->text(), QStringLiteral("Кодировка: Windows-1251"));
+    struct Forced {
+        const char* choice;
+        SourceEncoding inForce;
+    };
+    const Forced cases[] = {{"UTF-8", {TextEncoding::Utf8, false}},
+                            {"KOI8-R", {TextEncoding::Koi8R, false}},
+                            {"Авто", {}}};
+    for (const auto& [choice, inForce] : cases) {
+        encoding->box()->setCurrentText(QString::fromUtf8(choice));
+        const auto decoded = decodeText(bytes, encoding->forced());
+        EXPECT_EQ(encoding->label()->text(), QStringLiteral("Кодировка: ") +
+                                                 QString::fromStdString(describeEncoding(inForce)) +
+                                                 replacedBytesText(decoded.invalidBytes))
+            << choice;
+        EXPECT_EQ(encoding->replacedBytes(), decoded.invalidBytes);
+    }
+    EXPECT_GT(decodeText(bytes, TextEncoding::Utf8).invalidBytes, 0u);
+    // A new choice is decoded as detected, the box back at «Авто».
+    encoding->box()->setCurrentText(QStringLiteral("UTF-8"));
+    run(text(texts / "w.txt"));
+    EXPECT_EQ(encoding->forced(), std::nullopt);
+    EXPECT_EQ(encoding->label()->text(), QStringLiteral("Кодировка: Windows-1251"));
 }
 
 TEST_F(OpenFile, AnUnreadableFileIsReportedAndTheLanguageStays) {

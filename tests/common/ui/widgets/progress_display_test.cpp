@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <QLabel>
 #include <QProgressBar>
 
@@ -26,6 +28,34 @@ TEST(ProgressDisplay, WorkedExamplesOfTheBarAndItsLabel) {
         EXPECT_EQ(display.bar()->value(), percent);
         EXPECT_EQ(display.label()->text(), QString::fromUtf8(text));
     }
+}
+
+TEST(ProgressDisplay, AStopNamesTheHighestPercentOfItsRunAndANewChoiceShowsNothingRun) {
+    QWidget window;
+    ProgressDisplay display(&window);
+    struct StopCase {
+        std::vector<int> shown;  // before the stop; a confirmed stop shows 0 first
+        const char* label;
+    };
+    const StopCase cases[] = {{{2, 57, 0}, "Остановлено на 57 %"},
+                              {{}, "Остановлено на 0 %"},
+                              {{100, 0}, "Остановлено на 100 %"}};
+    for (const auto& [shown, label] : cases) {
+        display.beginRun();
+        for (const int percent : shown) {
+            display.show(percent);
+        }
+        display.showStopped();
+        EXPECT_EQ(display.bar()->value(), 0);
+        EXPECT_EQ(display.label()->text(), QString::fromUtf8(label));
+    }
+    display.show(100);
+    display.addRemark(QStringLiteral(", заменено неверных байтов: 3"));
+    EXPECT_EQ(display.label()->text(),
+              QStringLiteral("Готово  100 %, заменено неверных байтов: 3"));
+    display.showNotRun();
+    EXPECT_EQ(display.bar()->value(), 0);
+    EXPECT_EQ(display.label()->text(), QString::fromUtf8(kProgressDesignText));
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <optional>
+
 #include <QTest>
 
 #include "testing/support/qt_application.h"
@@ -75,6 +78,32 @@ TEST(ResultFileList, ListsOnlyTheProgramsReportsOfTheSource) {
         }
         EXPECT_EQ(listed, c.listed) << c.pattern;
     }
+}
+
+TEST(ResultFileList, ARunShowsOnlyWhatItWroteUntilTheSourceIsChosenAgain) {
+    testing::TempFolder folder;
+    ResultFileList list;
+    folder.write("a.txt_Emb.txt", "");
+    folder.write("a.txt_EmbSortByAlf.txt", "");
+    std::filesystem::last_write_time(
+        folder / "a.txt_EmbSortByAlf.txt",
+        std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    list.point(folder.path(), QStringLiteral("a.txt_emb*.*"));
+    EXPECT_EQ(list.count(), 2);
+    list.startRun();
+    EXPECT_EQ(list.count(), 0);
+    folder.write("a.txt_Emb.txt", "rewritten");
+    list.reread();
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_EQ(list.item(0)->text(), QStringLiteral("a.txt_Emb.txt"));
+    list.showJobFiles({"_emb*.*", std::nullopt}, QStringLiteral("a.txt"));
+    EXPECT_EQ(list.count(), 1);
+    list.point(folder.path(), QStringLiteral("a.txt_emb*.*"));
+    EXPECT_EQ(list.count(), 2);
+    // A run refused at once wrote nothing: the list is as before it.
+    list.startRun();
+    list.cancelRun();
+    EXPECT_EQ(list.count(), 2);
 }
 
 }  // namespace
