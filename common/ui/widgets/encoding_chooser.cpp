@@ -1,6 +1,10 @@
 #include "common/ui/widgets/encoding_chooser.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -15,6 +19,21 @@ QString encodingText(SourceEncoding encoding) {
     return QStringLiteral("Кодировка: ") + QString::fromStdString(describeEncoding(encoding));
 }
 
+// The width of the widest encoding the label may name, so that no name is cut.
+int widestEncodingText(const QFontMetricsF& metrics) {
+    constexpr TextEncoding kEveryEncoding[] = {
+        TextEncoding::Windows1251, TextEncoding::Utf8,    TextEncoding::Utf16Le,
+        TextEncoding::Utf16Be,     TextEncoding::Koi8R,   TextEncoding::Cp866,
+        TextEncoding::Iso8859_5,   TextEncoding::Utf32Le, TextEncoding::Utf32Be};
+    int widest = 0;
+    for (const auto encoding : kEveryEncoding) {
+        const SourceEncoding shown{encoding, isUnicode(encoding)};
+        widest = std::max(
+            widest, static_cast<int>(std::ceil(metrics.horizontalAdvance(encodingText(shown)))));
+    }
+    return widest;
+}
+
 }  // namespace
 
 EncodingChooser::EncodingChooser(QWidget* parent)
@@ -27,9 +46,12 @@ EncodingChooser::EncodingChooser(QWidget* parent)
             QString::fromUtf8(choice.label.data(), static_cast<qsizetype>(choice.label.size())));
     }
     box_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    // The label takes the row's free room and never widens the window, whatever
-    // encoding or count it names; the tool tip holds the whole text.
+    // The label takes the row's free room, at least that of the widest encoding
+    // name, and never widens the window further: a count of replaced bytes that
+    // does not fit goes on to a second line. The tool tip holds the whole text.
     label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    label_->setMinimumWidth(widestEncodingText(QFontMetricsF(label_->font())));
+    label_->setWordWrap(true);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(label_, 1);
