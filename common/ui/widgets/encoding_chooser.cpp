@@ -1,15 +1,12 @@
 #include "common/ui/widgets/encoding_chooser.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QComboBox>
-#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
 
 #include "common/ui/widgets/object_names.h"
+#include "common/ui/widgets/steady_label.h"
 
 namespace undertext::ui {
 
@@ -19,19 +16,17 @@ QString encodingText(SourceEncoding encoding) {
     return QStringLiteral("Кодировка: ") + QString::fromStdString(describeEncoding(encoding));
 }
 
-// The width of the widest encoding the label may name, so that no name is cut.
-int widestEncodingText(const QFontMetricsF& metrics) {
+// The texts of every encoding the label may name.
+QStringList everyEncodingText() {
     constexpr TextEncoding kEveryEncoding[] = {
         TextEncoding::Windows1251, TextEncoding::Utf8,    TextEncoding::Utf16Le,
         TextEncoding::Utf16Be,     TextEncoding::Koi8R,   TextEncoding::Cp866,
         TextEncoding::Iso8859_5,   TextEncoding::Utf32Le, TextEncoding::Utf32Be};
-    int widest = 0;
+    QStringList texts;
     for (const auto encoding : kEveryEncoding) {
-        const SourceEncoding shown{encoding, isUnicode(encoding)};
-        widest = std::max(
-            widest, static_cast<int>(std::ceil(metrics.horizontalAdvance(encodingText(shown)))));
+        texts.append(encodingText({encoding, isUnicode(encoding)}));
     }
-    return widest;
+    return texts;
 }
 
 }  // namespace
@@ -49,9 +44,7 @@ EncodingChooser::EncodingChooser(QWidget* parent)
     // The label takes the row's free room, at least that of the widest encoding
     // name, and never widens the window further: a count of replaced bytes that
     // does not fit goes on to a second line. The tool tip holds the whole text.
-    label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    label_->setMinimumWidth(widestEncodingText(QFontMetricsF(label_->font())));
-    label_->setWordWrap(true);
+    keepLabelWidth(*label_, everyEncodingText());
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(label_, 1);

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "testing/support/qt_application.h"
+#include "testing/support/shown_whole.h"
 
 namespace undertext::ui {
 namespace {
@@ -68,13 +69,7 @@ TEST(EncodingChooser, EveryEncodingAndCountShowsWholeInTheNarrowestRow) {
                       window.heightForWidth(window.minimumSizeHint().width()));
         window.show();
         window.layout()->activate();
-        const QLabel& label = *chooser->label();
-        const QRect needed =
-            label.fontMetrics().boundingRect(label.contentsRect(), Qt::TextWordWrap, label.text());
-        EXPECT_LE(needed.width(), label.contentsRect().width()) << label.text().toStdString();
-        EXPECT_LE(needed.height(), label.contentsRect().height()) << label.text().toStdString();
-        EXPECT_EQ(needed.height() == label.fontMetrics().lineSpacing(), oneLine)
-            << label.text().toStdString();
+        testing::expectShownWhole(*chooser->label(), oneLine);
     }
 }
 
