@@ -67,6 +67,8 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
     languageRow->addWidget(languages->russianButton(), 0, 1);
     languageRow->addWidget(languages->englishButton(), 0, 2);
     languageRow->addWidget(progress.bar(), 0, 3);
+    // The label keeps a steady width, its text at its right as at the row's.
+    progress.label()->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     languageRow->addWidget(progress.label(), 1, 3, Qt::AlignRight);
     languageRow->setColumnStretch(3, 1);
     languageRow->setHorizontalSpacing(16);

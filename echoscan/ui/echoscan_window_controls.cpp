@@ -99,10 +99,8 @@ EchoscanWindowControls::EchoscanWindowControls(QWidget& window)
     left->addWidget(ui::makeLine(&window, names::kOpenFileLine, QFrame::HLine));
     left->addLayout(openRow);
 
-    auto* progressRow = new QHBoxLayout;
-    progressRow->addStretch();
-    progressRow->addWidget(progress.label());
-    progressRow->addStretch();
+    // The label spans the column, its text centred in it.
+    progress.label()->setAlignment(Qt::AlignCenter);
 
     // Two rows, so that the window fits a small screen.
     auto* runRow = new QGridLayout;
@@ -116,7 +114,7 @@ EchoscanWindowControls::EchoscanWindowControls(QWidget& window)
     right->addWidget(results, 1);
     right->addSpacing(12);
     right->addWidget(progress.bar());
-    right->addLayout(progressRow);
+    right->addWidget(progress.label());
     right->addWidget(ui::makeLine(&window, names::kRunButtonsLine, QFrame::HLine));
     right->addLayout(runRow);
 

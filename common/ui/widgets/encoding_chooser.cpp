@@ -6,6 +6,7 @@
 #include <QSignalBlocker>
 
 #include "common/ui/widgets/object_names.h"
+#include "common/ui/widgets/steady_label.h"
 
 namespace undertext::ui {
 
@@ -13,6 +14,19 @@ namespace {
 
 QString encodingText(SourceEncoding encoding) {
     return QStringLiteral("Кодировка: ") + QString::fromStdString(describeEncoding(encoding));
+}
+
+// The texts of every encoding the label may name.
+QStringList everyEncodingText() {
+    constexpr TextEncoding kEveryEncoding[] = {
+        TextEncoding::Windows1251, TextEncoding::Utf8,    TextEncoding::Utf16Le,
+        TextEncoding::Utf16Be,     TextEncoding::Koi8R,   TextEncoding::Cp866,
+        TextEncoding::Iso8859_5,   TextEncoding::Utf32Le, TextEncoding::Utf32Be};
+    QStringList texts;
+    for (const auto encoding : kEveryEncoding) {
+        texts.append(encodingText({encoding, isUnicode(encoding)}));
+    }
+    return texts;
 }
 
 }  // namespace
@@ -27,9 +41,10 @@ EncodingChooser::EncodingChooser(QWidget* parent)
             QString::fromUtf8(choice.label.data(), static_cast<qsizetype>(choice.label.size())));
     }
     box_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    // The label takes the row's free room and never widens the window, whatever
-    // encoding or count it names; the tool tip holds the whole text.
-    label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // The label takes the row's free room, at least that of the widest encoding
+    // name, and never widens the window further: a count of replaced bytes that
+    // does not fit goes on to a second line. The tool tip holds the whole text.
+    keepLabelWidth(*label_, everyEncodingText());
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(label_, 1);

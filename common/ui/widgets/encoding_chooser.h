@@ -14,8 +14,9 @@ namespace undertext::ui {
 // The encoding of the chosen source text, beside its name: a small label
 // ("Кодировка: UTF-8", with the count of replaced bytes when there are any) and
 // a compact box to force another encoding ("Авто", then the encodings a user may
-// choose). The label names the encoding in force, detected or forced, and takes
-// the room its row leaves, so that the window keeps its width whatever it names.
+// choose). The label names the encoding in force, detected or forced, in the
+// room of the widest encoding name or what its row leaves beyond it, so that the
+// window keeps its width whatever it names; a count wraps on to further lines.
 // Showing a newly chosen file sets the box back to "Авто".
 // GUI thread only.
 class EncodingChooser final : public QWidget {

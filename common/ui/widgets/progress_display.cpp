@@ -8,6 +8,7 @@
 
 #include "common/core/report/number_text.h"
 #include "common/ui/widgets/object_names.h"
+#include "common/ui/widgets/steady_label.h"
 
 namespace undertext::ui {
 
@@ -28,6 +29,9 @@ ProgressDisplay::ProgressDisplay(QWidget* parent)
     bar_->setValue(0);
     bar_->setTextVisible(false);
     label_->setObjectName(QString::fromLatin1(names::kProgressLabel));
+    // A remark such as a count of replaced bytes goes on to a second line
+    // rather than widening the window.
+    keepLabelWidth(*label_, {progressText(100), stoppedText(100)});
 }
 
 void ProgressDisplay::show(int percent) {

@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QVBoxLayout>
 
 #include "testing/support/qt_application.h"
+#include "testing/support/shown_whole.h"
 
 namespace undertext::ui {
 namespace {
@@ -41,6 +44,33 @@ TEST(EncodingChooser, TheLabelKeepsOneWidthForEveryEncodingAndCountsReplacedByte
     chooser->showDetected({}, 0);
     EXPECT_EQ(chooser->forced(), std::nullopt);
     EXPECT_EQ(replacedBytesText(0), QString());
+}
+
+// In a row as narrow as the window allows, every encoding's name shows whole on
+// one line, and a count of replaced bytes shows whole too, on further lines.
+TEST(EncodingChooser, EveryEncodingAndCountShowsWholeInTheNarrowestRow) {
+    QWidget window;
+    auto* chooser = new EncodingChooser(&window);
+    (new QVBoxLayout(&window))->addWidget(chooser);
+    struct Shown {
+        SourceEncoding encoding;
+        std::size_t replaced;
+        bool oneLine;
+    };
+    const Shown cases[] = {
+        {{TextEncoding::Windows1251, false}, 0, true}, {{TextEncoding::Iso8859_5, false}, 0, true},
+        {{TextEncoding::Utf32Be, true}, 0, true},      {{TextEncoding::Utf16Le, true}, 0, true},
+        {{TextEncoding::Koi8R, false}, 0, true},       {{TextEncoding::Utf8, false}, 1214, false},
+    };
+    for (const auto& [encoding, replaced, oneLine] : cases) {
+        chooser->showDetected(encoding, replaced);
+        QApplication::processEvents();  // the layouts learn the label's new height
+        window.resize(window.minimumSizeHint().width(),
+                      window.heightForWidth(window.minimumSizeHint().width()));
+        window.show();
+        window.layout()->activate();
+        testing::expectShownWhole(*chooser->label(), oneLine);
+    }
 }
 
 }  // namespace

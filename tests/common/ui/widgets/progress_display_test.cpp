@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
+#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QVBoxLayout>
 
 #include "testing/support/qt_application.h"
+#include "testing/support/shown_whole.h"
 
 namespace undertext::ui {
 namespace {
@@ -56,6 +60,40 @@ TEST(ProgressDisplay, AStopNamesTheHighestPercentOfItsRunAndANewChoiceShowsNothi
     display.showNotRun();
     EXPECT_EQ(display.bar()->value(), 0);
     EXPECT_EQ(display.label()->text(), QString::fromUtf8(kProgressDesignText));
+}
+
+// The label never widens its window: in a window as narrow as it allows, every
+// text of a run shows whole, on one line, and a remark on further lines.
+TEST(ProgressDisplay, TheLabelShowsEveryTextWholeWithoutWideningTheWindow) {
+    QWidget window;
+    ProgressDisplay display(&window);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(display.bar());
+    layout->addWidget(display.label());
+    const int width = window.minimumSizeHint().width();
+    struct Shown {
+        std::function<void()> action;
+        bool oneLine;
+    };
+    const Shown cases[] = {
+        {[&] { display.showNotRun(); }, true},
+        {[&] { display.show(100); }, true},
+        {[&] { display.showStopped(); }, true},
+        {[&] {
+             display.show(100);
+             display.addRemark(QStringLiteral(", заменено неверных байтов: 14694"));
+         },
+         false},
+    };
+    for (const auto& [action, oneLine] : cases) {
+        action();
+        QApplication::processEvents();  // the layout learns the label's new height
+        EXPECT_EQ(window.minimumSizeHint().width(), width);
+        window.resize(width, window.heightForWidth(width));
+        window.show();
+        layout->activate();
+        testing::expectShownWhole(*display.label(), oneLine);
+    }
 }
 
 }  // namespace
