@@ -14,6 +14,7 @@
 #include "create/ui/request_window.h"
 #include "echoscan/ui/echoscan_window.h"
 #include "embed/core/embed_reports.h"
+#include "embed/core/significance/significance_table.h"
 #include "embed/ui/embed_object_names.h"
 #include "embed/ui/embed_report_program.h"
 #include "embed/ui/embed_window.h"
@@ -61,12 +62,18 @@ class WindowFit : public ::testing::Test {
         windows.push_back(std::make_unique<create::CreateWindow>(start.path(), dialogs));
         windows.push_back(std::make_unique<create::RequestWindow>());
         windows.push_back(std::make_unique<AboutWindow>(QString::fromUtf8(kCreateDescription)));
-        // The report viewer with its table, the largest of its pages.
-        const auto report = start.write(std::string("a.txt") + embed::kByFrequencySuffix, "");
-        windows.push_back(std::make_unique<ReportViewer>(
-            report, embed::kByFrequencySuffix,
-            embed::embedReportProgram([] { return Language::Russian; }), dialogs, start.path(),
-            nullptr));
+        // The report viewer with its table, the largest of its pages, with the
+        // significance columns and filter, and with the note of a broken file.
+        const std::pair<const char*, std::string> significanceFiles[] = {
+            {"a.txt", embed::significanceTsv({})}, {"b.txt", "broken"}};
+        for (const auto& [text, significance] : significanceFiles) {
+            start.write(text + std::string(embed::kSignificanceSuffix), significance);
+            const auto report = start.write(text + std::string(embed::kByFrequencySuffix), "");
+            windows.push_back(std::make_unique<ReportViewer>(
+                report, embed::kByFrequencySuffix,
+                embed::embedReportProgram([] { return Language::Russian; }), dialogs, start.path(),
+                nullptr));
+        }
         return windows;
     }
 };
