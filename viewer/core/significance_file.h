@@ -6,6 +6,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "viewer/core/tsv_fields.h"
+
 namespace undertext {
 
 // Embed's significance file as the report viewer reads it beside a frequency
@@ -13,24 +15,19 @@ namespace undertext {
 //   word observed expected ratio z p q
 // then one line per word found. The viewer shows expected, ratio and q.
 
-// A number of the file: its text as written, and its value (absent for the "-"
-// of an untested word).
-struct SignificanceCell {
-    std::string text;
-    std::optional<double> value;
-};
-
+// The numbers of a word as the file writes them; p and q of an untested word
+// have no value ("-").
 struct SignificanceEntry {
-    SignificanceCell expected;
-    SignificanceCell ratio;
-    SignificanceCell q;
+    NumberCell expected;
+    NumberCell ratio;
+    NumberCell q;
 };
 
 // Below this q a word is taken to be there not by chance.
 inline constexpr double kSignificanceLevel = 0.05;
 
-// True when the word was tested and its q is below kSignificanceLevel.
-bool isNonRandom(const SignificanceEntry& entry);
+// True when q has a value (the word was tested) below kSignificanceLevel.
+bool isNonRandom(const NumberCell& q);
 
 // The entries by word (Windows-1251, as the reports hold words); a word written
 // twice keeps its first line.

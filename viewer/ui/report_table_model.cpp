@@ -33,7 +33,7 @@ void ReportTableModel::addSignificance(const SignificanceTable& table) {
 
 bool ReportTableModel::isNonRandom(int index) const {
     const auto& entry = significance_.at(static_cast<std::size_t>(index));
-    return entry && undertext::isNonRandom(*entry);
+    return entry && undertext::isNonRandom(entry->q);
 }
 
 int ReportTableModel::rowCount(const QModelIndex& parent) const {

@@ -47,7 +47,7 @@ TEST(SignificanceFile, ReadsWhatEmbedWrites) {
         bool nonRandom;
     } levels[] = {{"кот", true}, {"отец", false}, {"ель", false}, {"ор", false}};
     for (const auto& level : levels) {
-        EXPECT_EQ(isNonRandom(table.at(utf8ToCp1251(level.word))), level.nonRandom) << level.word;
+        EXPECT_EQ(isNonRandom(table.at(utf8ToCp1251(level.word)).q), level.nonRandom) << level.word;
     }
 }
 
