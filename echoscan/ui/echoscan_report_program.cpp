@@ -22,6 +22,7 @@ ui::ReportProgram echoscanReportProgram(std::function<Language()> language) {
             return [locator](std::string_view fragment) { return locator->find(fragment); };
         },
         {},
+        SummaryTerms::Fragments,
     };
 }
 

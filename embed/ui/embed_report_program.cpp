@@ -20,6 +20,7 @@ ui::ReportProgram embedReportProgram(std::function<Language()> language) {
             return [locator](std::string_view word) { return locator->find(word); };
         },
         {kByFrequencySuffix, kSignificanceSuffix},
+        SummaryTerms::Words,
     };
 }
 

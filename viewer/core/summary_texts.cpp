@@ -59,4 +59,19 @@ double perMillionLetters(std::uint64_t count, std::uint64_t letters) {
     return letters == 0 ? 0.0 : static_cast<double>(count) * 1e6 / static_cast<double>(letters);
 }
 
+std::vector<TextValue> perTextValues(const std::vector<TextCount>& counts,
+                                     const std::vector<std::optional<std::uint64_t>>& letters) {
+    std::vector<TextValue> values(letters.size());
+    for (std::size_t text = 0; text < letters.size(); ++text) {
+        values[text].perMillion = letters[text].has_value();
+    }
+    for (const auto& count : counts) {
+        auto& value = values.at(count.text);
+        const auto& known = letters[count.text];
+        value.value =
+            known ? perMillionLetters(count.count, *known) : static_cast<double>(count.count);
+    }
+    return values;
+}
+
 }  // namespace undertext

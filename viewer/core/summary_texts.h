@@ -4,9 +4,11 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/core/text/letters.h"
 #include "common/core/text/text_encoding.h"
+#include "viewer/core/summary_by_text.h"
 
 namespace undertext {
 
@@ -35,5 +37,17 @@ std::optional<MeasuredText> measureSummaryText(const std::string& name,
 
 // count per million letters; 0 for a text without letters.
 double perMillionLetters(std::uint64_t count, std::uint64_t letters);
+
+// A term's value in one text: its count per million of the text's letters, or its
+// bare count when the text's letters are not known.
+struct TextValue {
+    double value = 0;
+    bool perMillion = true;
+};
+
+// The term's value in every text, by text index (letters has one entry per text):
+// 0 where the term does not stand.
+std::vector<TextValue> perTextValues(const std::vector<TextCount>& counts,
+                                     const std::vector<std::optional<std::uint64_t>>& letters);
 
 }  // namespace undertext

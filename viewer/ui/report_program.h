@@ -8,6 +8,7 @@
 
 #include "common/core/text/letters.h"
 #include "viewer/core/source_preparation.h"
+#include "viewer/core/summary_table.h"
 
 namespace undertext::ui {
 
@@ -26,8 +27,9 @@ struct SignificanceFiles {
 // the line shown for an entry without occurrences, the name suffixes of its sorted
 // reports and of its other reports, the language chosen in its window (asked on
 // the GUI thread), how it finds occurrences in a source (Windows-1251) in a
-// language, and its significance files. makeFinder runs on a worker thread and the
-// finder it returns may be called from any thread.
+// language, its significance files, and the terms of its corpus summaries (whose
+// occurrences makeFinder finds). makeFinder runs on a worker thread and the finder
+// it returns may be called from any thread.
 struct ReportProgram {
     QString textCaption;
     QString noOccurrenceText;
@@ -36,6 +38,7 @@ struct ReportProgram {
     std::function<Language()> language;
     OccurrenceFinderMaker makeFinder;
     SignificanceFiles significance;
+    SummaryTerms summaryTerms = SummaryTerms::Words;
 };
 
 }  // namespace undertext::ui

@@ -1,6 +1,7 @@
 #include "viewer/ui/report_table_model.h"
 
 #include "common/core/text/codepage.h"
+#include "viewer/ui/sort_role.h"
 
 namespace undertext::ui {
 
@@ -32,8 +33,9 @@ void ReportTableModel::addSignificance(const SignificanceTable& table) {
 }
 
 bool ReportTableModel::isNonRandom(int index) const {
-    const auto& entry = significance_.at(static_cast<std::size_t>(index));
-    return entry && undertext::isNonRandom(entry->q);
+    const auto row = static_cast<std::size_t>(index);
+    return row < significance_.size() && significance_[row] &&
+           undertext::isNonRandom(significance_[row]->q);
 }
 
 int ReportTableModel::rowCount(const QModelIndex& parent) const {

@@ -13,16 +13,14 @@ namespace undertext::ui {
 
 // The rows of a sorted report as a table: the word or fragment, its count and its
 // length, and once a significance file is added, each word's expected count,
-// ratio and q as the file writes them (empty for a word the file lacks). SortRole
-// gives every cell as a number where it is one (none for an empty or untested
-// cell), so that sorting is numeric. The first column's caption is the program's
-// ("Слово", "Фрагмент").
+// ratio and q as the file writes them (empty for a word the file lacks), with
+// numbers in kSortRole. The first column's caption is the program's ("Слово",
+// "Фрагмент").
 class ReportTableModel final : public QAbstractTableModel {
     Q_OBJECT
 
   public:
     enum Column { Text, Count, Length, Expected, Ratio, Q, ColumnCount };
-    static constexpr int kSortRole = Qt::UserRole;
 
     ReportTableModel(std::vector<ReportRow> rows, const QString& textCaption,
                      QObject* parent = nullptr);

@@ -1,14 +1,17 @@
 #include "viewer/ui/report_table_order.h"
 
-#include "viewer/ui/report_table_model.h"
+#include <utility>
+
+#include "viewer/ui/sort_role.h"
 
 namespace undertext::ui {
 
-ReportTableOrder::ReportTableOrder(ReportTableModel& table, QObject* parent)
-    : QSortFilterProxyModel(parent), table_(table) {
+ReportTableOrder::ReportTableOrder(QAbstractItemModel& table,
+                                   std::function<bool(int sourceRow)> isNonRandom, QObject* parent)
+    : QSortFilterProxyModel(parent), isNonRandom_(std::move(isNonRandom)) {
     setSourceModel(&table);
-    setSortRole(ReportTableModel::kSortRole);
-    setFilterKeyColumn(ReportTableModel::Text);
+    setSortRole(kSortRole);
+    setFilterKeyColumn(0);
     setFilterCaseSensitivity(Qt::CaseInsensitive);
 }
 
@@ -30,7 +33,7 @@ bool ReportTableOrder::lessThan(const QModelIndex& left, const QModelIndex& righ
 
 bool ReportTableOrder::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
     return QSortFilterProxyModel::filterAcceptsRow(sourceRow, sourceParent) &&
-           (!onlyNonRandom_ || (table_.hasSignificance() && table_.isNonRandom(sourceRow)));
+           (!onlyNonRandom_ || isNonRandom_(sourceRow));
 }
 
 }  // namespace undertext::ui

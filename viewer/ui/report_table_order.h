@@ -1,20 +1,21 @@
 #pragma once
 
+#include <functional>
+
 #include <QSortFilterProxyModel>
 
 namespace undertext::ui {
 
-class ReportTableModel;
-
-// The order and filter of a report's table as shown: sorted by the numbers of its
-// cells (ReportTableModel::kSortRole), a cell without one last in either order;
+// The order and filter of a table of words or fragments as shown: sorted by the
+// numbers of its cells (kSortRole), a cell without one last in either order;
 // filtered by text in the first column (letter case ignored) and, when asked, to
-// the rows found there not by chance.
+// the rows that isNonRandom says were found there not by chance.
 class ReportTableOrder final : public QSortFilterProxyModel {
     Q_OBJECT
 
   public:
-    explicit ReportTableOrder(ReportTableModel& table, QObject* parent = nullptr);
+    ReportTableOrder(QAbstractItemModel& table, std::function<bool(int sourceRow)> isNonRandom,
+                     QObject* parent = nullptr);
 
     void setOnlyNonRandom(bool only);
 
@@ -23,7 +24,7 @@ class ReportTableOrder final : public QSortFilterProxyModel {
     bool filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const override;
 
   private:
-    ReportTableModel& table_;
+    std::function<bool(int sourceRow)> isNonRandom_;
     bool onlyNonRandom_ = false;
 };
 

@@ -9,7 +9,6 @@
 #include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -19,7 +18,6 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
-#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
@@ -41,6 +39,7 @@
 #include "viewer/ui/report_lines_model.h"
 #include "viewer/ui/report_table_model.h"
 #include "viewer/ui/report_table_order.h"
+#include "viewer/ui/term_table_parts.h"
 #include "viewer/ui/visible_blanks.h"
 
 namespace undertext::ui {
@@ -239,40 +238,14 @@ QWidget* ReportViewer::makeTablePage() {
         report ? parseReportRows(decodeText(report.value(), lines_->encoding().encoding).cp1251)
                : std::vector<ReportRow>{};
     table_ = new ReportTableModel(std::move(rows), program_.textCaption, this);
-    tableOrder_ = new ReportTableOrder(*table_, this);
+    tableOrder_ = new ReportTableOrder(
+        *table_, [table = table_](int row) { return table->isNonRandom(row); }, this);
     auto* significance = addSignificance(page);
 
-    auto* filter = new QLineEdit(page);
-    filter->setObjectName(QStringLiteral("FilterBox"));
-    filter->setPlaceholderText(QStringLiteral("Отбор по тексту"));
-    filter->setClearButtonEnabled(true);
-    connect(filter, &QLineEdit::textChanged, tableOrder_,
-            &QSortFilterProxyModel::setFilterFixedString);
-    rowCount_ = makeLabel(page, "RowCount", {});
-    const auto countRows = [this] {
-        rowCount_->setText(QStringLiteral("Строк: %1").arg(tableOrder_->rowCount()));
-    };
-    countRows();
-    connect(tableOrder_, &QAbstractItemModel::rowsInserted, this, countRows);
-    connect(tableOrder_, &QAbstractItemModel::rowsRemoved, this, countRows);
-    connect(tableOrder_, &QAbstractItemModel::modelReset, this, countRows);
-    connect(tableOrder_, &QAbstractItemModel::layoutChanged, this, countRows);
-
-    tableView_ = new QTableView(page);
-    tableView_->setObjectName(QStringLiteral("ReportTable"));
-    tableView_->setModel(tableOrder_);
-    tableView_->setSortingEnabled(true);
-    tableView_->sortByColumn(-1, Qt::AscendingOrder);  // the report's own order first
-    tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tableView_->horizontalHeader()->setSectionResizeMode(ReportTableModel::Text,
-                                                         QHeaderView::Stretch);
-    tableView_->verticalHeader()->hide();
-    tableView_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    tableView_->setItemDelegateForColumn(ReportTableModel::Text,
-                                         new VisibleBlanksDelegate(tableView_));
-    connect(tableView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { chooseRow(current.row()); });
+    auto* filter = makeFilterBox(page, *tableOrder_);
+    rowCount_ = makeRowCount(page, *tableOrder_);
+    tableView_ = makeTermTable(page, QStringLiteral("ReportTable"), *tableOrder_,
+                               [this](int row) { chooseRow(row); });
 
     note_ = new ConcordanceNote(page);
     note_->showMessage(sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
@@ -355,10 +328,7 @@ QWidget* ReportViewer::addSignificance(QWidget* page) {
         return note;
     }
     table_->addSignificance(*reading.table);
-    auto* nonRandom = new QCheckBox(QStringLiteral("Только неслучайные (q < 0,05)"), page);
-    nonRandom->setObjectName(QStringLiteral("OnlyNonRandom"));
-    connect(nonRandom, &QCheckBox::toggled, tableOrder_, &ReportTableOrder::setOnlyNonRandom);
-    return nonRandom;
+    return makeNonRandomFilter(page, *tableOrder_);
 }
 
 bool ReportViewer::sourceReady() {

@@ -12,6 +12,7 @@
 #include "common/ui/widgets/module_chooser.h"
 #include "create/ui/create_window.h"
 #include "create/ui/request_window.h"
+#include "echoscan/ui/echoscan_report_program.h"
 #include "echoscan/ui/echoscan_window.h"
 #include "embed/core/embed_reports.h"
 #include "embed/core/significance/significance_table.h"
@@ -22,6 +23,7 @@
 #include "testing/support/temp_folder.h"
 #include "testing/ui/scripted_dialogs.h"
 #include "viewer/ui/report_viewer.h"
+#include "viewer/ui/summary_viewer.h"
 
 namespace undertext::ui {
 namespace {
@@ -74,6 +76,13 @@ class WindowFit : public ::testing::Test {
                 embed::embedReportProgram([] { return Language::Russian; }), dialogs, start.path(),
                 nullptr));
         }
+        // The summary viewer across texts: its table, chart and occurrences.
+        start.write("across.tsv", "fragment\ttotal\ttexts\tlength\texpected\tratio\tq\n");
+        start.write("across.by-text.tsv", "text\tfragment\tcount\tfirst_position\n");
+        windows.push_back(std::make_unique<SummaryViewer>(
+            start / "across.tsv",
+            echoscan::echoscanReportProgram([] { return Language::Russian; }).makeFinder, dialogs,
+            start.path(), nullptr));
         return windows;
     }
 };

@@ -171,5 +171,21 @@ TEST(SummaryFiles, TextsAreFoundAndTheirLettersCounted) {
     EXPECT_EQ(perMillionLetters(3, 0), 0.0);
 }
 
+// Every text has a value: per million of its letters, its bare count where its
+// letters are unknown, 0 where the term is not.
+TEST(SummaryFiles, ATermHasAValueInEveryText) {
+    const std::vector<std::optional<std::uint64_t>> letters = {500, std::nullopt, 2000, 0};
+    const auto values = perTextValues({{2, 3, std::nullopt}, {1, 7, 4}, {0, 1, 1}}, letters);
+    ASSERT_EQ(values.size(), 4u);
+    const struct {
+        double value;
+        bool perMillion;
+    } expected[] = {{2000.0, true}, {7.0, false}, {1500.0, true}, {0.0, true}};
+    for (std::size_t text = 0; text < values.size(); ++text) {
+        EXPECT_DOUBLE_EQ(values[text].value, expected[text].value) << text;
+        EXPECT_EQ(values[text].perMillion, expected[text].perMillion) << text;
+    }
+}
+
 }  // namespace
 }  // namespace undertext

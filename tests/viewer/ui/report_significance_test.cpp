@@ -7,10 +7,7 @@
 #include "common/core/text/codepage.h"
 #include "embed/core/embed_reports.h"
 #include "embed/core/significance/significance_table.h"
-#include "embed/ui/embed_report_program.h"
-#include "testing/support/qt_application.h"
-#include "testing/support/temp_folder.h"
-#include "testing/ui/scripted_dialogs.h"
+#include "tests/viewer/ui/viewer_windows_test.h"
 #include "viewer/ui/report_viewer.h"
 
 namespace undertext::ui {
@@ -27,15 +24,8 @@ const std::vector<embed::SignificanceRow> kSignificance = {
     {utf8ToCp1251("ель"), 9, 12.5, true, 0.04, 0.12},
     {utf8ToCp1251("ор"), 4, 2.0, false, 1, 1}};
 
-class ReportSignificanceTest : public ::testing::Test {
+class ReportSignificanceTest : public ViewerWindowsTest {
   protected:
-    testing::TempFolder start;
-    testing::TempFolder folder;
-    ScriptedDialogs dialogs;
-    QWidget mainWindow;
-    ReportViewers viewers{embed::embedReportProgram([] { return Language::Russian; }), dialogs,
-                          start.path()};
-
     void SetUp() override {
         folder.write("a.txt", utf8ToCp1251("кот ель\r\n"));
         const std::pair<const char*, embed::SortedReport> reports[] = {
@@ -47,7 +37,7 @@ class ReportSignificanceTest : public ::testing::Test {
         }
     }
     ReportViewer* open(const std::string& suffix = embed::kByFrequencySuffix) {
-        return viewers.open(folder / ("a.txt" + suffix), &mainWindow);
+        return embedViewers.open(folder / ("a.txt" + suffix), &mainWindow);
     }
     static QTableView* table(QWidget* viewer) {
         return viewer->findChild<QTableView*>(QStringLiteral("ReportTable"));
