@@ -73,11 +73,10 @@ TEST_F(ReportSignificanceTest, TheFrequencyReportTakesTheColumnsAndTheFilter) {
         int column;
         Qt::SortOrder order;
         const char* words;
-    } sorts[] = {{3, Qt::AscendingOrder, "кот|ор|ель|пёс"},
-                 {4, Qt::AscendingOrder, "ель|ор|кот|пёс"},
-                 {4, Qt::DescendingOrder, "кот|ор|ель|пёс"},
-                 {5, Qt::AscendingOrder, "кот|ель|ор|пёс"},
-                 {1, Qt::AscendingOrder, "пёс|ор|ель|кот"}};
+    } sorts[] = {
+        {3, Qt::AscendingOrder, "кот|ор|ель|пёс"},  {1, Qt::AscendingOrder, "пёс|ор|ель|кот"},
+        {4, Qt::DescendingOrder, "кот|ор|ель|пёс"}, {4, Qt::AscendingOrder, "ель|ор|кот|пёс"},
+        {5, Qt::AscendingOrder, "кот|ель|ор|пёс"},  {5, Qt::DescendingOrder, "ель|кот|ор|пёс"}};
     for (const auto& sort : sorts) {
         table(viewer)->sortByColumn(sort.column, sort.order);
         EXPECT_EQ(column(viewer, 0), QString::fromUtf8(sort.words)) << sort.column;
