@@ -40,7 +40,6 @@
 #include "viewer/ui/report_table_model.h"
 #include "viewer/ui/report_table_order.h"
 #include "viewer/ui/term_table_parts.h"
-#include "viewer/ui/visible_blanks.h"
 
 namespace undertext::ui {
 
