@@ -21,6 +21,8 @@ ui::ReportProgram echoscanReportProgram(std::function<Language()> language) {
             auto locator = std::make_shared<FragmentLocator>(source, language);
             return [locator](std::string_view fragment) { return locator->find(fragment); };
         },
+        {},
+        SummaryTerms::Fragments,
     };
 }
 

@@ -19,6 +19,8 @@ ui::ReportProgram embedReportProgram(std::function<Language()> language) {
             auto locator = std::make_shared<WordLocator>(source, language);
             return [locator](std::string_view word) { return locator->find(word); };
         },
+        {kByFrequencySuffix, kSignificanceSuffix},
+        SummaryTerms::Words,
     };
 }
 

@@ -8,8 +8,9 @@
 namespace undertext::embed {
 
 // What the report viewer needs of Embed: its reports (three sorted, one in text
-// order), and words located as the search counts them, in the language language()
-// gives when a source is first searched.
+// order, the significance file), words located as the search counts them, in the
+// language language() gives when a source is first searched, and the significance
+// file's columns in the frequency report's table.
 ui::ReportProgram embedReportProgram(std::function<Language()> language);
 
 }  // namespace undertext::embed

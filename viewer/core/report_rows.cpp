@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "viewer/core/tsv_fields.h"
+
 namespace undertext::ui {
 namespace {
 
@@ -45,13 +47,7 @@ std::string rowText(std::string_view part, std::uint64_t length) {
 std::vector<ReportRow> parseReportRows(std::string_view report) {
     std::vector<ReportRow> rows;
     std::string_view previous;  // the line before, when it held no numbers
-    while (!report.empty()) {
-        const auto end = report.find('\n');
-        std::string_view line = report.substr(0, end);
-        report.remove_prefix(end == report.npos ? report.size() : end + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
+    forEachLine(report, [&](std::string_view line, std::size_t) {
         std::string_view rest = line;
         const auto length = takeTrailingNumber(rest);
         const std::size_t blanks = rest.size();
@@ -61,7 +57,7 @@ std::vector<ReportRow> parseReportRows(std::string_view report) {
         const auto count = length && blanks > rest.size() ? takeTrailingNumber(rest) : std::nullopt;
         if (!count) {
             previous = line;
-            continue;
+            return true;
         }
         const bool wrapped = rest.find_first_not_of(' ') == rest.npos;
         std::string text = rowText(wrapped ? previous : rest, *length);
@@ -69,7 +65,8 @@ std::vector<ReportRow> parseReportRows(std::string_view report) {
             rows.push_back({std::move(text), *count, *length});
         }
         previous = {};
-    }
+        return true;
+    });
     return rows;
 }
 

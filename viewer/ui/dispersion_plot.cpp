@@ -1,21 +1,10 @@
 #include "viewer/ui/dispersion_plot.h"
 
-#include <algorithm>
-
-#include <QPaintEvent>
 #include <QPainter>
 
 namespace undertext::ui {
-namespace {
 
-// The height of the title line above an exported plot.
-int titleHeight(const QFontMetrics& metrics) {
-    return metrics.height() + 4;
-}
-
-}  // namespace
-
-DispersionPlot::DispersionPlot(QWidget* parent) : QWidget(parent) {
+DispersionPlot::DispersionPlot(QWidget* parent) : PlotWidget(parent) {
     setObjectName(QStringLiteral("DispersionPlot"));
     setMinimumHeight(56);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -54,26 +43,8 @@ QSize DispersionPlot::sizeHint() const {
     return {600, 56};
 }
 
-QSize DispersionPlot::titledSize(int minimumWidth) const {
-    return {std::max(width(), minimumWidth), height() + titleHeight(fontMetrics())};
-}
-
 void DispersionPlot::draw(QPainter& painter, QSize size, const QString& title) const {
-    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    int top = 4;
-    if (!title.isEmpty()) {
-        QFont bold = painter.font();
-        bold.setBold(true);
-        painter.save();
-        painter.setFont(bold);
-        painter.setPen(Qt::black);
-        const QRect line(4, top, size.width() - 8, painter.fontMetrics().height());
-        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
-                         painter.fontMetrics().elidedText(QStringLiteral("«%1»").arg(title),
-                                                          Qt::ElideRight, line.width()));
-        painter.restore();
-        top += titleHeight(painter.fontMetrics());
-    }
+    const int top = drawBackgroundAndTitle(painter, size, title);
     const int textHeight = painter.fontMetrics().height();
     const QRect strip(4, top, size.width() - 8, size.height() - top - textHeight - 8);
     painter.setPen(Qt::gray);
@@ -86,11 +57,6 @@ void DispersionPlot::draw(QPainter& painter, QSize size, const QString& title) c
     painter.setPen(Qt::black);
     painter.drawText(QRect(4, strip.bottom() + 4, size.width() - 8, textHeight + 4),
                      Qt::AlignLeft | Qt::AlignVCenter, caption());
-}
-
-void DispersionPlot::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    draw(painter, size());
 }
 
 }  // namespace undertext::ui

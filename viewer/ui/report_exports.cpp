@@ -7,8 +7,8 @@
 #include <QSvgGenerator>
 
 #include "common/ui/app/dialogs.h"
-#include "viewer/ui/dispersion_plot.h"
 #include "viewer/ui/export_folder.h"
+#include "viewer/ui/plot_widget.h"
 
 namespace undertext::ui {
 namespace {
@@ -51,7 +51,7 @@ QByteArray tableAsCsv(const QAbstractItemModel& shown) {
     return "\xEF\xBB\xBF" + csv.toUtf8();
 }
 
-bool writePlot(QSaveFile& file, const DispersionPlot& plot, QSize size, const QString& title) {
+bool writePlot(QSaveFile& file, const PlotWidget& plot, QSize size, const QString& title) {
     if (file.fileName().endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
         svg.setOutputDevice(&file);

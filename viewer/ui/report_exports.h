@@ -13,8 +13,8 @@ class QWidget;
 namespace undertext::ui {
 
 class Dialogs;
-class DispersionPlot;
 class ExportFolder;
+class PlotWidget;
 struct SaveFileRequest;
 
 // What the report viewer saves for other programs. GUI thread only.
@@ -29,7 +29,7 @@ QByteArray tableAsCsv(const QAbstractItemModel& shown);
 // Draws the plot at size into file, under a line with title: an SVG document
 // (also titled title) when the file's name ends in ".svg" (letter case ignored),
 // else a PNG image. False when the drawing could not be written.
-bool writePlot(QSaveFile& file, const DispersionPlot& plot, QSize size, const QString& title);
+bool writePlot(QSaveFile& file, const PlotWidget& plot, QSize size, const QString& title);
 
 // Writes bytes whole; false when the device took less.
 bool writeBytes(QSaveFile& file, const QByteArray& bytes);

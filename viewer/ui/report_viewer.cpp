@@ -4,11 +4,11 @@
 #include <utility>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
@@ -18,7 +18,6 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QShortcut>
-#include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
@@ -28,6 +27,7 @@
 #include <QtConcurrentRun>
 
 #include "common/core/files/file_io.h"
+#include "common/core/files/file_names.h"
 #include "common/core/text/text_encoding.h"
 #include "common/ui/app/dialogs.h"
 #include "common/ui/widgets/window_parts.h"
@@ -38,7 +38,8 @@
 #include "viewer/ui/report_exports.h"
 #include "viewer/ui/report_lines_model.h"
 #include "viewer/ui/report_table_model.h"
-#include "viewer/ui/visible_blanks.h"
+#include "viewer/ui/report_table_order.h"
+#include "viewer/ui/term_table_parts.h"
 
 namespace undertext::ui {
 
@@ -52,15 +53,17 @@ QString shownPath(const std::filesystem::path& path) {
     return QString::fromStdString(path.filename().string());
 }
 
-// A part of the table page: a row of controls (the first one stretching) above
-// a view that takes the rest of the height.
+// A part of the table page: a row of controls (the first one stretching; a null
+// one left out) above a view that takes the rest of the height.
 QWidget* pane(QWidget* page, std::initializer_list<QWidget*> row, QWidget* view) {
     auto* part = new QWidget(page);
     auto* layout = new QVBoxLayout(part);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* controls = new QHBoxLayout;
     for (auto* widget : row) {
-        controls->addWidget(widget, widget == *row.begin() ? 1 : 0);
+        if (widget != nullptr) {
+            controls->addWidget(widget, widget == *row.begin() ? 1 : 0);
+        }
     }
     layout->addLayout(controls);
     layout->addWidget(view, 1);
@@ -234,42 +237,14 @@ QWidget* ReportViewer::makeTablePage() {
         report ? parseReportRows(decodeText(report.value(), lines_->encoding().encoding).cp1251)
                : std::vector<ReportRow>{};
     table_ = new ReportTableModel(std::move(rows), program_.textCaption, this);
-    tableOrder_ = new QSortFilterProxyModel(this);
-    tableOrder_->setSourceModel(table_);
-    tableOrder_->setFilterKeyColumn(ReportTableModel::Text);
-    tableOrder_->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    tableOrder_ = new ReportTableOrder(
+        *table_, [table = table_](int row) { return table->isNonRandom(row); }, this);
+    auto* significance = addSignificance(page);
 
-    auto* filter = new QLineEdit(page);
-    filter->setObjectName(QStringLiteral("FilterBox"));
-    filter->setPlaceholderText(QStringLiteral("Отбор по тексту"));
-    filter->setClearButtonEnabled(true);
-    connect(filter, &QLineEdit::textChanged, tableOrder_,
-            &QSortFilterProxyModel::setFilterFixedString);
-    rowCount_ = makeLabel(page, "RowCount", {});
-    const auto countRows = [this] {
-        rowCount_->setText(QStringLiteral("Строк: %1").arg(tableOrder_->rowCount()));
-    };
-    countRows();
-    connect(tableOrder_, &QAbstractItemModel::rowsInserted, this, countRows);
-    connect(tableOrder_, &QAbstractItemModel::rowsRemoved, this, countRows);
-    connect(tableOrder_, &QAbstractItemModel::modelReset, this, countRows);
-    connect(tableOrder_, &QAbstractItemModel::layoutChanged, this, countRows);
-
-    tableView_ = new QTableView(page);
-    tableView_->setObjectName(QStringLiteral("ReportTable"));
-    tableView_->setModel(tableOrder_);
-    tableView_->setSortingEnabled(true);
-    tableView_->sortByColumn(-1, Qt::AscendingOrder);  // the report's own order first
-    tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tableView_->horizontalHeader()->setSectionResizeMode(ReportTableModel::Text,
-                                                         QHeaderView::Stretch);
-    tableView_->verticalHeader()->hide();
-    tableView_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    tableView_->setItemDelegateForColumn(ReportTableModel::Text,
-                                         new VisibleBlanksDelegate(tableView_));
-    connect(tableView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& current) { chooseRow(current.row()); });
+    auto* filter = makeFilterBox(page, *tableOrder_);
+    rowCount_ = makeRowCount(page, *tableOrder_);
+    tableView_ = makeTermTable(page, QStringLiteral("ReportTable"), *tableOrder_,
+                               [this](int row) { chooseRow(row); });
 
     note_ = new ConcordanceNote(page);
     note_->showMessage(sourceProblem_.isEmpty() ? chooseRowText() : sourceProblem_);
@@ -313,7 +288,7 @@ QWidget* ReportViewer::makeTablePage() {
     connect(exportLines, &QPushButton::clicked, this, &ReportViewer::exportConcordance);
     connect(savePlot, &QPushButton::clicked, this, &ReportViewer::savePlot);
 
-    auto* top = pane(page, {filter, rowCount_, exportTable}, tableView_);
+    auto* top = pane(page, {filter, significance, rowCount_, exportTable}, tableView_);
     auto* bottom = pane(page, {note_, exportLines, savePlot}, concordanceView_);
     auto* bottomLayout = bottom->layout();
     bottomLayout->addWidget(wideContext_);
@@ -326,6 +301,33 @@ QWidget* ReportViewer::makeTablePage() {
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(split);
     return page;
+}
+
+QWidget* ReportViewer::addSignificance(QWidget* page) {
+    const auto& files = program_.significance;
+    if (files.reportSuffix.empty() || suffix_ != files.reportSuffix) {
+        return nullptr;
+    }
+    const auto path = findNameIgnoringCase(report_.parent_path(), source_.name + files.fileSuffix);
+    std::error_code error;
+    if (!path || !std::filesystem::is_regular_file(*path, error)) {
+        return nullptr;
+    }
+    const auto bytes = readWholeFile(*path);
+    const auto reading = bytes ? readSignificanceFile(bytes.value()) : SignificanceReading{};
+    if (!reading.table) {
+        // In the row of controls, so that the window keeps its height; the tool tip
+        // names the file.
+        auto* note = makeLabel(page, "SignificanceNote",
+                               bytes ? QStringLiteral("Значимость не показана: файл повреждён "
+                                                      "(строка %1).")
+                                           .arg(reading.badLine)
+                                     : QStringLiteral("Значимость не показана: файл не читается."));
+        note->setToolTip(QString::fromStdString(path->string()));
+        return note;
+    }
+    table_->addSignificance(*reading.table);
+    return makeNonRandomFilter(page, *tableOrder_);
 }
 
 bool ReportViewer::sourceReady() {

@@ -17,7 +17,6 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListView;
-class QSortFilterProxyModel;
 class QTableView;
 class QTabWidget;
 class QTextEdit;
@@ -30,10 +29,12 @@ class Dialogs;
 class DispersionPlot;
 class ReportLinesModel;
 class ReportTableModel;
+class ReportTableOrder;
 
 // The viewer of one report (object name ReportViewer): the report's lines with
 // find (Ctrl+F) and copy, and for a sorted report a table of its rows with a
-// filter, the concordance and the dispersion plot of the chosen row, and exports.
+// filter, the concordance and the dispersion plot of the chosen row, and exports;
+// Embed's frequency report with the columns of its significance file beside it.
 // Blanks in the words and fragments are made visible; exports start in the export
 // folder that the start folder keeps. The report and its source are read in the
 // source's encoding. The source is read and indexed on a worker thread when a row
@@ -60,6 +61,11 @@ class ReportViewer final : public QWidget {
   private:
     QWidget* makeTextPage();
     QWidget* makeTablePage();
+    // For the report that takes a significance file, when the file is beside it:
+    // adds its columns to the table and returns the check box that keeps only the
+    // words found not by chance; or, when the file does not read, a note saying so.
+    // Otherwise null.
+    QWidget* addSignificance(QWidget* page);
     void findNext();
     void copyLines();
     void showWideContext(int row);
@@ -84,7 +90,7 @@ class ReportViewer final : public QWidget {
     QListView* linesView_ = nullptr;
     QLineEdit* findBox_ = nullptr;
     ReportTableModel* table_ = nullptr;
-    QSortFilterProxyModel* tableOrder_ = nullptr;
+    ReportTableOrder* tableOrder_ = nullptr;
     QTableView* tableView_ = nullptr;
     ConcordanceModel* concordance_ = nullptr;
     QTableView* concordanceView_ = nullptr;

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <utility>
 
+#include <QFile>
 #include <QScreen>
 
 #include "common/core/files/file_names.h"
 #include "viewer/ui/report_viewer.h"
+#include "viewer/ui/summary_viewer.h"
 
 namespace undertext::ui {
 namespace {
@@ -46,10 +48,35 @@ std::vector<std::string> ReportViewers::reportSuffixes() const {
 }
 
 ReportViewer* ReportViewers::open(const std::filesystem::path& report, QWidget* mainWindow) {
-    auto& viewer = open_[report];
+    return qobject_cast<ReportViewer*>(show(report, mainWindow, [&]() -> QWidget* {
+        return new ReportViewer(report, reportSuffix(report.filename().string()), program_,
+                                dialogs_, startFolder_, mainWindow);
+    }));
+}
+
+SummaryViewer* ReportViewers::openSummary(const std::filesystem::path& summary,
+                                          QWidget* mainWindow) {
+    return qobject_cast<SummaryViewer*>(show(summary, mainWindow, [&]() -> QWidget* {
+        return new SummaryViewer(summary,
+                                 program_.summaryTerms == SummaryTerms::Fragments
+                                     ? program_.makeFinder
+                                     : OccurrenceFinderMaker{},
+                                 dialogs_, startFolder_, mainWindow);
+    }));
+}
+
+bool ReportViewers::isSummary(const std::filesystem::path& file) {
+    constexpr qint64 kHeaderRoom = 4096;
+    QFile start(QString::fromStdString(file.string()));
+    return start.open(QIODevice::ReadOnly) &&
+           isSummaryHeader(start.read(kHeaderRoom).toStdString());
+}
+
+QWidget* ReportViewers::show(const std::filesystem::path& path, QWidget* mainWindow,
+                             const std::function<QWidget*()>& make) {
+    auto& viewer = open_[path];
     if (viewer.isNull()) {
-        viewer = new ReportViewer(report, reportSuffix(report.filename().string()), program_,
-                                  dialogs_, startFolder_, mainWindow);
+        viewer = make();
         viewer->setAttribute(Qt::WA_DeleteOnClose);
         if (mainWindow != nullptr && mainWindow->isVisible()) {
             placeOver(*viewer, *mainWindow);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -16,9 +17,10 @@ namespace undertext::ui {
 
 class Dialogs;
 class ReportViewer;
+class SummaryViewer;
 
-// The viewers of one program: one window per report; asking again for an open
-// report brings its window to the front. A new window opens over the middle of
+// The viewers of one program: one window per report or corpus summary; asking
+// again for an open one brings its window to the front. A new window opens over the middle of
 // the main window, within the screen. Exports start in the export folder that
 // startFolder keeps. dialogs must outlive the set.
 class ReportViewers {
@@ -26,6 +28,11 @@ class ReportViewers {
     ReportViewers(ReportProgram program, Dialogs& dialogs, std::filesystem::path startFolder);
 
     ReportViewer* open(const std::filesystem::path& report, QWidget* mainWindow);
+    // A corpus summary's viewer; the occurrences of fragments across texts are
+    // found as the program finds them when its summaries are of fragments.
+    SummaryViewer* openSummary(const std::filesystem::path& summary, QWidget* mainWindow);
+    // True when the file starts as a corpus summary does.
+    static bool isSummary(const std::filesystem::path& file);
     // The suffix of the program's report that ends name (letter case ignored), or
     // empty.
     std::string reportSuffix(std::string_view name) const;
@@ -36,7 +43,11 @@ class ReportViewers {
     ReportProgram program_;
     Dialogs& dialogs_;
     std::filesystem::path startFolder_;
-    std::map<std::filesystem::path, QPointer<ReportViewer>> open_;
+    // Makes the window of path unless it is open, and brings it to the front.
+    QWidget* show(const std::filesystem::path& path, QWidget* mainWindow,
+                  const std::function<QWidget*()>& make);
+
+    std::map<std::filesystem::path, QPointer<QWidget>> open_;
 };
 
 }  // namespace undertext::ui

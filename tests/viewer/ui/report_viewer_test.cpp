@@ -27,6 +27,7 @@
 #include "testing/support/source_encodings.h"
 #include "testing/support/temp_folder.h"
 #include "testing/ui/scripted_dialogs.h"
+#include "tests/viewer/ui/viewer_windows_test.h"
 #include "viewer/ui/dispersion_plot.h"
 
 namespace undertext::ui {
@@ -41,17 +42,8 @@ QString pathText(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
 
-class ReportViewerTest : public ::testing::Test {
+class ReportViewerTest : public ViewerWindowsTest {
   protected:
-    testing::TempFolder start;
-    testing::TempFolder folder;
-    ScriptedDialogs dialogs;
-    QWidget mainWindow;
-    ReportViewers embedViewers{embed::embedReportProgram([] { return Language::Russian; }), dialogs,
-                               start.path()};
-    ReportViewers echoscanViewers{echoscan::echoscanReportProgram([] { return Language::Russian; }),
-                                  dialogs, start.path()};
-
     void SetUp() override {
         folder.write("a.txt", utf8ToCp1251("скот котел\r\n"));
         folder.write("a.txt_EmbSortByFriq.txt",
@@ -69,12 +61,6 @@ class ReportViewerTest : public ::testing::Test {
                      echoscan::fragmentReportText(echoscan::FragmentReport::Alphabetical,
                                                   utf8ToCp1251(text), entries, 2, 1000, 12));
         return echoscanViewers.open(folder / "f.txt_RecSortByAlf.txt", &mainWindow);
-    }
-    template <typename Widget>
-    static Widget* part(QWidget* viewer, const char* name) {
-        auto* widget = viewer->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
     }
     // Chooses the row and waits while the source is prepared.
     static void choose(ReportViewer* viewer, int row) {
