@@ -168,8 +168,12 @@ class WindowDriver {
     }
 
     // Waits, processing events, until gate holds the job.
+    // Once held, the events the job posted before its stop point (its progress)
+    // are delivered, as they would be by the time a user could click.
     bool awaitHeld(const JobGate& gate) const {
-        return QTest::qWaitFor([&] { return gate.reached(); }, 10000);
+        const bool held = QTest::qWaitFor([&] { return gate.reached(); }, 10000);
+        QCoreApplication::sendPostedEvents();
+        return held;
     }
     // Once gate holds the job, clicks button and answers its question Yes while the
     // job, released from gate, is held at its next stop point by the question

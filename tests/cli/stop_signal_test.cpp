@@ -67,14 +67,15 @@ SignalledChild startTool(const TempFolder& folder, const Words& args,
 }
 
 // Waits until the tool has its handlers, then until ready() holds, and sends the
-// signal; the tool must end with the signal's status within a second, saying so.
+// signal; the tool must end with the signal's status within seconds (not after its
+// whole work), saying so.
 void expectStopsAtOnce(SignalledChild& tool, const TempFolder& folder, const StopSignal& signal,
                        const std::function<bool()>& ready, const std::string& label) {
     ASSERT_TRUE(tool.awaitWhileRunning([&] { return tool.catches(signal.number); }, 10s)) << label;
     ASSERT_TRUE(tool.awaitWhileRunning(ready, 30s)) << label << ": " << folder.read(".stderr");
     tool.send(signal.number);
     EXPECT_EQ(describeEnd(tool.awaitEnd(10s)), exitedWith(signal.status)) << label;
-    EXPECT_LT(tool.signalToEnd(), 1s) << label;
+    EXPECT_LT(tool.signalToEnd(), 5s) << label;
     EXPECT_TRUE(folder.read(".stderr").ends_with("undertext: stopped\n"))
         << label << ": " << folder.read(".stderr");
 }

@@ -190,15 +190,16 @@ TEST(StopSignalExit, AWindowMidRunStopsItsJobCleansUpAndEnds) {
             EXPECT_EQ(child.awaitEnd(500ms), std::nullopt) << run.label;
             child.send(SIGINT);
         }
-        const auto end = child.awaitEnd(10s);
+        const auto end = child.awaitEnd(30s);
         EXPECT_EQ(describeEnd(end), run.hold == Hold::Forever ? "signal 2" : exitedWith(143))
             << run.label;
-        EXPECT_LT(child.signalToEnd(), 2s) << run.label;
+        // Well before the job's whole work under sanitizers; that the job did not
+        // run to its end shows in the reports it did not write.
+        EXPECT_LT(child.signalToEnd(), 10s) << run.label;
         if (run.hold != Hold::Forever) {
             for (const auto& entry : std::filesystem::directory_iterator(texts.path())) {
                 const auto name = entry.path().filename().string();
-                EXPECT_FALSE(name.starts_with("~$") || name.starts_with(".ut-"))
-                    << run.label << ": " << name << " left";
+                EXPECT_TRUE(name == "t.txt") << run.label << ": " << name << " left or written";
             }
         }
     }
