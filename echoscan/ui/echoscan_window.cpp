@@ -93,7 +93,8 @@ void EchoscanWindow::startRun() {
         return;
     }
     ui::showSearchBegins(controls_.progress, *controls_.results);
-    const auto request = currentRequest();
+    auto request = currentRequest();
+    request.approveReportSize = run_.reportSizeQuestion();
     const auto check = checkEchoscanRequest(request);
     if (check) {
         rememberRange();

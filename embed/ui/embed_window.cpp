@@ -90,7 +90,8 @@ void EmbedWindow::startRun() {
     }
     ui::showSearchBegins(controls_.progress, *controls_.results);
     // Every path of the run is fixed here; later changes in the window do not reach it.
-    const auto request = currentRequest();
+    auto request = currentRequest();
+    request.approveReportSize = run_.reportSizeQuestion();
     run_.run(
         checkEmbedRequest(request),
         [job = job_, request](JobControl& control) { return job(request, control); },

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include <QComboBox>
 
 #include "common/core/text/codepage.h"
@@ -151,6 +153,36 @@ TEST_F(EchoscanWindowTest, AWholeRunWritesThePreparedTextAndTheThreeReports) {
     EXPECT_NE(byLength.find("\r\nмама мыла  2       10\r\n"), std::string::npos);
     EXPECT_TRUE(window->close());  // a completed run clears the busy flag
     EXPECT_EQ(dialogs.shown().size(), 1u) << "only the open dialog";
+}
+
+TEST_F(EchoscanWindowTest, ReportsOverAGigabyteAreWrittenOnlyAfterYesToTheirSize) {
+    // The real job, with a gigabyte added to the size it asks about.
+    open([](EchoscanRequest request, JobControl& control) {
+        request.approveReportSize = [asked = request.approveReportSize](std::uint64_t bytes) {
+            return asked(bytes + kLargeReportSetBytes);
+        };
+        return echoscanJob(request, control);
+    });
+    openSource();
+    setLengths("2", "40");
+    dialogs.queueAnswer(true);
+    ASSERT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), q("Готово  100 %"));
+    const auto firstReport = texts.read("text.txt_RecSortByLen.txt");
+    EXPECT_NE(firstReport.find(utf8ToCp1251("от 2 до 40")), std::string::npos);
+
+    setLengths("3", "5");
+    dialogs.queueAnswer(false);
+    ASSERT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
+    const auto asked = dialogs.shownOfKind(ui::ShownBox::Kind::Question);
+    ASSERT_EQ(asked.size(), 2U);
+    for (const auto& question : asked) {
+        EXPECT_EQ(question.text, q("Отчёты займут 1,1 ГБ. Продолжить?"));
+    }
+    // No: the earlier set stays as it was, and nothing else is said.
+    EXPECT_EQ(texts.read("text.txt_RecSortByLen.txt"), firstReport);
+    EXPECT_TRUE(dialogs.shownOfKind(ui::ShownBox::Kind::Information).empty());
+    expectRunButtons(true);
 }
 
 TEST_F(EchoscanWindowTest, ARefusalReachesTheUserAndLeavesTheWindowBusy) {
