@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "common/core/files/text_lock.h"
 #include "common/ui/run/search_end.h"
 #include "common/ui/widgets/encoding_chooser.h"
 #include "common/ui/widgets/language_options.h"
@@ -100,7 +101,12 @@ void EchoscanWindow::startRun() {
         rememberRange();
     }
     run_.run(
-        check, [job = job_, request](JobControl& control) { return job(request, control); },
+        check,
+        [job = job_, request](JobControl& control) {
+            return runHoldingTextLock<EchoscanOutcome>(
+                request.sourceFolder / request.sourceName, control,
+                [&](JobControl& locked) { return job(request, locked); });
+        },
         [this](const EchoscanOutcome& outcome) { finishRun(outcome); });
 }
 
@@ -133,6 +139,10 @@ EchoscanRequest EchoscanWindow::currentRequest() const {
 
 void EchoscanWindow::progress(int percent) {
     controls_.progress.show(percent);
+}
+
+void EchoscanWindow::showWaiting(const std::string& reason) {
+    ui::showSearchWaiting(controls_.progress, reason);
 }
 
 void EchoscanWindow::showResultFiles(const ResultFiles& files) {

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "common/core/files/text_lock.h"
 #include "common/ui/app/dialogs.h"
 #include "common/ui/app/startup_check.h"
 #include "common/ui/run/search_end.h"
@@ -94,7 +95,11 @@ void EmbedWindow::startRun() {
     request.approveReportSize = run_.reportSizeQuestion();
     run_.run(
         checkEmbedRequest(request),
-        [job = job_, request](JobControl& control) { return job(request, control); },
+        [job = job_, request](JobControl& control) {
+            return runHoldingTextLock<EmbedOutcome>(
+                request.sourceFolder / request.sourceName, control,
+                [&](JobControl& locked) { return job(request, locked); });
+        },
         [this](const EmbedOutcome& outcome) { finishRun(outcome); });
 }
 
@@ -137,6 +142,10 @@ EmbedRequest EmbedWindow::currentRequest() const {
 
 void EmbedWindow::progress(int percent) {
     controls_.progress.show(percent);
+}
+
+void EmbedWindow::showWaiting(const std::string& reason) {
+    ui::showSearchWaiting(controls_.progress, reason);
 }
 
 void EmbedWindow::showResultFiles(const ResultFiles& files) {

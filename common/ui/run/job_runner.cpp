@@ -27,6 +27,10 @@ class JobRunner::Control final : public JobControl {
     void showResultFiles(const ResultFiles& files) override {
         forward([files](JobEvents& events) { events.showResultFiles(files); });
     }
+    void showWaiting(const std::string& reason) override {
+        lastPercent_ = -1;  // the label shows the reason now, not the percent
+        forward([reason](JobEvents& events) { events.showWaiting(reason); });
+    }
     bool stopPoint() override { return runner_.holdAtStopPoint(); }
 
   private:

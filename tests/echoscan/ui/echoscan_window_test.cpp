@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <optional>
 
 #include <QComboBox>
 
+#include "common/core/files/text_lock.h"
 #include "common/core/text/codepage.h"
 #include "common/core/text/text_encoding.h"
 #include "common/ui/widgets/object_names.h"
@@ -183,6 +185,35 @@ TEST_F(EchoscanWindowTest, ReportsOverAGigabyteAreWrittenOnlyAfterYesToTheirSize
     EXPECT_EQ(texts.read("text.txt_RecSortByLen.txt"), firstReport);
     EXPECT_TRUE(dialogs.shownOfKind(ui::ShownBox::Kind::Information).empty());
     expectRunButtons(true);
+}
+
+TEST_F(EchoscanWindowTest, ARunWaitsWhileAnotherHoldsItsTextStopsOnRequestAndRunsWhenItIsFree) {
+    open();
+    openSource();
+    setLengths("2", "40");
+    std::optional<TextLock> other(std::in_place, texts / "text.txt");
+    ASSERT_TRUE(other->tryLock());
+    const auto waitsForTheOther = [&] {
+        return QTest::qWaitFor(
+            [&] { return driver->text(ui::names::kProgressLabel) == q(kOtherRunWaitingText); });
+    };
+
+    driver->click(ui::names::kStartButton);
+    ASSERT_TRUE(waitsForTheOther());
+    QTest::qWait(200);
+    EXPECT_FALSE(texts.exists("text.txt_RecPrep.txt"));
+    dialogs.queueAnswer(true);
+    driver->click(ui::names::kStopButton);
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), q("Остановлено на 0 %"));
+    EXPECT_FALSE(texts.exists("text.txt_RecPrep.txt"));
+
+    driver->click(ui::names::kStartButton);
+    ASSERT_TRUE(waitsForTheOther());
+    other.reset();
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Completed);
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), q("Готово  100 %"));
+    EXPECT_TRUE(texts.exists("text.txt_RecSortByLen.txt"));
 }
 
 TEST_F(EchoscanWindowTest, ARefusalReachesTheUserAndLeavesTheWindowBusy) {

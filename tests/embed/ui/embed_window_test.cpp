@@ -12,6 +12,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 
+#include "common/core/files/text_lock.h"
 #include "common/core/text/codepage.h"
 #include "common/core/text/text_encoding.h"
 #include "common/ui/widgets/encoding_chooser.h"
@@ -186,6 +187,24 @@ TEST_F(EmbedWindowTest, ReportsOverAGigabyteAreWrittenOnlyAfterYesToTheirSize) {
     EXPECT_EQ(texts.read("a.txt_Emb.txt"), firstReport);
     EXPECT_EQ(driver->messageCount(), 0u);
     expectRunButtons(true);
+}
+
+TEST_F(EmbedWindowTest, AWindowClosedWhileItsRunWaitsForAnotherRunOnTheTextEndsAtOnce) {
+    open();
+    chooseText("a.txt", "кот ел\r\n");
+    TextLock other(texts / "a.txt");
+    ASSERT_TRUE(other.tryLock());
+    driver->click(ui::names::kStartButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return driver->text(ui::names::kProgressLabel) == QString::fromUtf8(kOtherRunWaitingText);
+    }));
+    dialogs.queueAnswer(true);
+    const auto closing = std::chrono::steady_clock::now();
+    EXPECT_TRUE(window->close());
+    driver.reset();
+    window.reset();  // waits for the job
+    EXPECT_LT(std::chrono::steady_clock::now() - closing, std::chrono::seconds(1));
+    EXPECT_FALSE(texts.exists("a.txt_Emb.txt"));
 }
 
 TEST_F(EmbedWindowTest, RunsEndedByAMessageLeaveTheWindowBusy) {
