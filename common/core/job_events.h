@@ -25,6 +25,8 @@ class JobEvents {
     virtual void progress(int /*percent*/) {}
     // The result list reads its folder again, for the files given.
     virtual void showResultFiles(const ResultFiles& /*files*/) {}
+    // The progress label shows why the job waits (UTF-8), until the next progress.
+    virtual void showWaiting(const std::string& /*reason*/) {}
 };
 
 }  // namespace undertext

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QPushButton>
 
+#include "common/core/files/text_lock.h"
 #include "common/ui/run/search_end.h"
 #include "common/ui/widgets/encoding_chooser.h"
 #include "common/ui/widgets/language_options.h"
@@ -93,13 +94,19 @@ void EchoscanWindow::startRun() {
         return;
     }
     ui::showSearchBegins(controls_.progress, *controls_.results);
-    const auto request = currentRequest();
+    auto request = currentRequest();
+    request.approveReportSize = run_.reportSizeQuestion();
     const auto check = checkEchoscanRequest(request);
     if (check) {
         rememberRange();
     }
     run_.run(
-        check, [job = job_, request](JobControl& control) { return job(request, control); },
+        check,
+        [job = job_, request](JobControl& control) {
+            return runHoldingTextLock<EchoscanOutcome>(
+                request.sourceFolder / request.sourceName, control,
+                [&](JobControl& locked) { return job(request, locked); });
+        },
         [this](const EchoscanOutcome& outcome) { finishRun(outcome); });
 }
 
@@ -132,6 +139,10 @@ EchoscanRequest EchoscanWindow::currentRequest() const {
 
 void EchoscanWindow::progress(int percent) {
     controls_.progress.show(percent);
+}
+
+void EchoscanWindow::showWaiting(const std::string& reason) {
+    ui::showSearchWaiting(controls_.progress, reason);
 }
 
 void EchoscanWindow::showResultFiles(const ResultFiles& files) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include <QWidget>
 
@@ -64,6 +65,7 @@ class EchoscanWindow final : public QWidget, private JobEvents {
     // JobEvents of the search
     void progress(int percent) override;
     void showResultFiles(const ResultFiles& files) override;
+    void showWaiting(const std::string& reason) override;
 
     void showAbout();
 

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "common/core/files/text_lock.h"
 #include "common/ui/app/dialogs.h"
 #include "common/ui/app/startup_check.h"
 #include "common/ui/run/search_end.h"
@@ -90,10 +91,15 @@ void EmbedWindow::startRun() {
     }
     ui::showSearchBegins(controls_.progress, *controls_.results);
     // Every path of the run is fixed here; later changes in the window do not reach it.
-    const auto request = currentRequest();
+    auto request = currentRequest();
+    request.approveReportSize = run_.reportSizeQuestion();
     run_.run(
         checkEmbedRequest(request),
-        [job = job_, request](JobControl& control) { return job(request, control); },
+        [job = job_, request](JobControl& control) {
+            return runHoldingTextLock<EmbedOutcome>(
+                request.sourceFolder / request.sourceName, control,
+                [&](JobControl& locked) { return job(request, locked); });
+        },
         [this](const EmbedOutcome& outcome) { finishRun(outcome); });
 }
 
@@ -136,6 +142,10 @@ EmbedRequest EmbedWindow::currentRequest() const {
 
 void EmbedWindow::progress(int percent) {
     controls_.progress.show(percent);
+}
+
+void EmbedWindow::showWaiting(const std::string& reason) {
+    ui::showSearchWaiting(controls_.progress, reason);
 }
 
 void EmbedWindow::showResultFiles(const ResultFiles& files) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include <QWidget>
 
@@ -60,6 +61,7 @@ class EmbedWindow final : public QWidget, private JobEvents {
     // JobEvents of the search
     void progress(int percent) override;
     void showResultFiles(const ResultFiles& files) override;
+    void showWaiting(const std::string& reason) override;
 
     void showChooser();
     void showAbout();

@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/core/files/owner_marks.h"
 #include "common/core/text/codepage.h"
 #include "testing/support/large_embed_run.h"
 #include "tests/cli/tool_run.h"
@@ -59,12 +60,16 @@ TEST(SafeTool, TextsAreReadOnceDevicesRefusedAndLeftoversCleared) {
     EXPECT_TRUE(contains(device.err, "\"/dev/zero\". Это устройство, а не файл.")) << device.err;
     EXPECT_TRUE(contains(folder.read("pipe.txt_Emb.txt"), utf8ToCp1251("котел")));
 
-    // Left by a killed run: removed by the next run in the folder.
+    // Left by a killed run: removed by the next run in the folder; a user's own
+    // file of such a name stays.
+    const FileOwner killedRun{::getpid(), currentOwner().startTime + 1};
     folder.write("a.txt", text);
-    folder.write(".ut-Ab12Cd", "half a report");
-    folder.write("~$a.txt", utf8ToCp1251("котел"));
+    ASSERT_TRUE(markOwner(folder.write(".ut-Ab12Cd", "half a report"), killedRun));
+    ASSERT_TRUE(markOwner(folder.write("~$a.txt", utf8ToCp1251("котел")), killedRun));
+    folder.write("~$notes.txt", "hello");
     ASSERT_EQ(runTool(folder, {"embed", "a.txt"}).status, 0);
-    EXPECT_EQ(leftovers(folder.path()), 0);
+    EXPECT_EQ(leftovers(folder.path()), 1);
+    EXPECT_EQ(folder.read("~$notes.txt"), "hello");
 }
 
 TEST(SafeTool, RunningOutOfMemoryEndsInAMessage) {

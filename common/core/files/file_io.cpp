@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "common/core/files/leftover_files.h"
+#include "common/core/files/owner_marks.h"
 #include "common/core/stop_signals.h"
 
 namespace undertext {
@@ -89,7 +90,8 @@ int createTemporary(const std::filesystem::path& folder, std::filesystem::path& 
         // Mode 0666 less the umask, as any new file gets.
         const int fd = ::open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0) {
-            ::flock(fd, LOCK_EX);  // marks the file as owned until it is closed
+            ::flock(fd, LOCK_EX);  // held as this run's until it is closed
+            markAsOurs(created);   // and a leftover once this process is gone
             return fd;
         }
         if (errno != EEXIST) {

@@ -10,6 +10,8 @@
 #include <system_error>
 #include <utility>
 
+#include "common/core/files/owner_marks.h"
+
 namespace undertext {
 namespace {
 
@@ -25,27 +27,14 @@ bool isTemporaryName(const std::string& name) {
                        });
 }
 
-// A letter file holds only lower-case letters: Latin a-z or Windows-1251 а-я.
-bool holdsOnlyLetters(int fd) {
-    char buffer[1 << 12];
-    const auto got = ::read(fd, buffer, sizeof buffer);
-    return got >= 0 && std::all_of(buffer, buffer + got, [](char c) {
-               const auto b = static_cast<unsigned char>(c);
-               return (b >= 'a' && b <= 'z') || b >= 0xE0;
-           });
+bool isLetterFileName(const std::string& name) {
+    return name.size() > kLetterFilePrefix.size() && name.starts_with(kLetterFilePrefix);
 }
 
-bool isLetterFile(const std::filesystem::path& folder, const std::string& name) {
-    if (name.size() <= kLetterFilePrefix.size() || !name.starts_with(kLetterFilePrefix)) {
-        return false;
-    }
-    std::error_code error;
-    return std::filesystem::is_regular_file(folder / name.substr(kLetterFilePrefix.size()), error);
-}
-
-// Removes path when it is a regular file that nobody holds a lock on and that
-// still is the file that was opened.
-void removeIfUnheld(const std::filesystem::path& path, bool letterFile) {
+// Removes path when it is a regular file marked as made by a process that is gone,
+// that no live process holds a lock on (a run in another process id space
+// still holds its files so), and that still is the file that was opened.
+void removeIfLeftover(const std::filesystem::path& folder, const std::filesystem::path& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         return;
@@ -53,10 +42,12 @@ void removeIfUnheld(const std::filesystem::path& path, bool letterFile) {
     struct stat opened {};
     struct stat named {};
     if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
-        ::flock(fd, LOCK_EX | LOCK_NB) == 0 && (!letterFile || holdsOnlyLetters(fd)) &&
-        ::lstat(path.c_str(), &named) == 0 && named.st_ino == opened.st_ino &&
-        named.st_dev == opened.st_dev) {
-        ::unlink(path.c_str());
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        const auto owner = markedOwner(fd, folder);
+        if (owner && !ownerIsAlive(*owner) && ::lstat(path.c_str(), &named) == 0 &&
+            named.st_ino == opened.st_ino && named.st_dev == opened.st_dev) {
+            ::unlink(path.c_str());
+        }
     }
     ::close(fd);
 }
@@ -68,12 +59,11 @@ void removeLeftovers(const std::filesystem::path& folder) {
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
          it.increment(error)) {
         const auto name = it->path().filename().string();
-        if (isTemporaryName(name)) {
-            removeIfUnheld(it->path(), false);
-        } else if (isLetterFile(folder, name)) {
-            removeIfUnheld(it->path(), true);
+        if (isTemporaryName(name) || isLetterFileName(name)) {
+            removeIfLeftover(folder, it->path());
         }
     }
+    pruneOwnerJournal(folder);
 }
 
 FileHold::FileHold(const std::filesystem::path& path)

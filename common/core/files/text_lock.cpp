@@ -46,4 +46,12 @@ bool TextLock::waitForLock(const std::function<bool()>& stopRequested) {
     return true;
 }
 
+bool waitForTextLock(TextLock& lock, JobControl& control) {
+    if (lock.tryLock()) {
+        return true;
+    }
+    control.showWaiting(kOtherRunWaitingText);
+    return lock.waitForLock([&control] { return control.stopPoint(); });
+}
+
 }  // namespace undertext

@@ -2,6 +2,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <utility>
+
+#include "common/core/job_control.h"
 
 namespace undertext {
 
@@ -27,5 +30,23 @@ class TextLock {
     int fd_ = -1;
     bool held_ = false;
 };
+
+inline constexpr const char* kOtherRunWaitingText = "Другой поиск по этому тексту ещё идёт…";
+
+// Takes lock for a job: while another run holds it, the job tells control why it
+// waits (kOtherRunWaitingText) and waits, looking at control's stop point every
+// 100 ms. False when stopped before the lock was taken.
+bool waitForTextLock(TextLock& lock, JobControl& control);
+
+// Runs job(control) holding the lock on text, waited for as waitForTextLock does;
+// a stop during the wait ends the run as stopped, with nothing written.
+template <typename Outcome, typename Job>
+Outcome runHoldingTextLock(const std::filesystem::path& text, JobControl& control, Job&& job) {
+    TextLock lock(text);
+    if (!waitForTextLock(lock, control)) {
+        return Outcome::stopped();
+    }
+    return std::forward<Job>(job)(control);
+}
 
 }  // namespace undertext

@@ -2,6 +2,7 @@
 
 #include <cassert>
 #include <exception>
+#include <memory>
 #include <new>
 
 #include <QThread>
@@ -25,6 +26,10 @@ class JobRunner::Control final : public JobControl {
     }
     void showResultFiles(const ResultFiles& files) override {
         forward([files](JobEvents& events) { events.showResultFiles(files); });
+    }
+    void showWaiting(const std::string& reason) override {
+        lastPercent_ = -1;  // the label shows the reason now, not the percent
+        forward([reason](JobEvents& events) { events.showWaiting(reason); });
     }
     bool stopPoint() override { return runner_.holdAtStopPoint(); }
 
@@ -159,6 +164,22 @@ void JobRunner::runOnWorker(const ErasedJob& job, const Applier& onFailure) {
               emit finished(how, error);
           },
           true});
+}
+
+std::optional<bool> JobRunner::askFromJob(std::function<bool()> question) {
+    // Shared with the queued call, which may run after the job has stopped waiting.
+    auto answer = std::make_shared<std::optional<bool>>();
+    send({[this, answer, question = std::move(question)] {
+        const bool yes = question();
+        {
+            std::lock_guard lock(mutex_);
+            *answer = yes;
+        }
+        wake_.notify_all();
+    }});
+    std::unique_lock lock(mutex_);
+    wake_.wait(lock, [&] { return answer->has_value() || stopRequested_; });
+    return stopRequested_ ? std::nullopt : *answer;
 }
 
 bool JobRunner::holdAtStopPoint() {

@@ -81,6 +81,12 @@ class JobRunner final : public QObject {
     // True while the job waits at a stop point because of pause().
     bool isHeldAtStopPoint() const;
 
+    // For the job, on the worker thread: runs question on the GUI thread, in the
+    // order of the job's events, and waits for its answer. nullopt when a stop is
+    // requested first (the question may still be open then; its answer is dropped),
+    // so that a stop or a closed window never waits for the user.
+    std::optional<bool> askFromJob(std::function<bool()> question);
+
   signals:
     // Emitted after the job's end handler has run.
     void finished(undertext::ui::JobRunner::End end, const QString& error);

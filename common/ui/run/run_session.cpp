@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "common/ui/app/dialogs.h"
+#include "common/ui/run/report_size_question.h"
 
 namespace undertext::ui {
 
@@ -34,6 +35,10 @@ RunGuard::StopAnswer RunSession::askStop() {
         events_.progress(0);
     }
     return answer;
+}
+
+ReportSizeApproval RunSession::reportSizeQuestion() {
+    return ui::reportSizeQuestion(runner_, dialogs_, &window_);
 }
 
 void RunSession::showEnd(JobEnding ending, const std::string& message) {

@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include "common/core/files/report_size_approval.h"
 #include "common/core/job_events.h"
 #include "common/core/job_outcome.h"
 #include "common/core/result.h"
@@ -70,6 +71,9 @@ class RunSession {
     // Every way of closing the main window: true when it may close (not busy, or
     // the exit question answered Yes, which stops the job).
     bool confirmExit() { return guard_.confirmExit(); }
+
+    // The question a run's job asks before writing a large set of reports.
+    ReportSizeApproval reportSizeQuestion();
 
     // The busy flag, for a window whose busy state is its own (Create's phrase).
     void setBusy(bool busy) { guard_.setBusy(busy); }

@@ -1,5 +1,7 @@
 #include "common/ui/run/search_end.h"
 
+#include <QLabel>
+
 #include "common/ui/run/run_session.h"
 #include "common/ui/widgets/encoding_chooser.h"
 #include "common/ui/widgets/progress_display.h"
@@ -10,6 +12,10 @@ namespace undertext::ui {
 void showSearchBegins(ProgressDisplay& progress, ResultFileList& results) {
     progress.beginRun();
     results.startRun();
+}
+
+void showSearchWaiting(ProgressDisplay& progress, const std::string& reason) {
+    progress.label()->setText(QString::fromStdString(reason));
 }
 
 void askSearchStop(RunSession& run, ProgressDisplay& progress) {

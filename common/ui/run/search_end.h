@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "common/core/job_outcome.h"
 
@@ -13,6 +14,9 @@ class RunSession;
 // A run of those windows begins: the result list is emptied, to show what this
 // run writes, and the percent a stop reports starts again from 0.
 void showSearchBegins(ProgressDisplay& progress, ResultFileList& results);
+
+// Why a run of those windows waits, in the progress label until its next percent.
+void showSearchWaiting(ProgressDisplay& progress, const std::string& reason);
 
 // The stop button of those windows: the session asks; a confirmed stop of a run
 // under way shows the percent it stopped at.

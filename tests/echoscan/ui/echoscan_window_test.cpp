@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
+
 #include <QComboBox>
 
+#include "common/core/files/text_lock.h"
 #include "common/core/text/codepage.h"
 #include "common/core/text/text_encoding.h"
 #include "common/ui/widgets/object_names.h"
@@ -151,6 +155,65 @@ TEST_F(EchoscanWindowTest, AWholeRunWritesThePreparedTextAndTheThreeReports) {
     EXPECT_NE(byLength.find("\r\nмама мыла  2       10\r\n"), std::string::npos);
     EXPECT_TRUE(window->close());  // a completed run clears the busy flag
     EXPECT_EQ(dialogs.shown().size(), 1u) << "only the open dialog";
+}
+
+TEST_F(EchoscanWindowTest, ReportsOverAGigabyteAreWrittenOnlyAfterYesToTheirSize) {
+    // The real job, with a gigabyte added to the size it asks about.
+    open([](EchoscanRequest request, JobControl& control) {
+        request.approveReportSize = [asked = request.approveReportSize](std::uint64_t bytes) {
+            return asked(bytes + kLargeReportSetBytes);
+        };
+        return echoscanJob(request, control);
+    });
+    openSource();
+    setLengths("2", "40");
+    dialogs.queueAnswer(true);
+    ASSERT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), q("Готово  100 %"));
+    const auto firstReport = texts.read("text.txt_RecSortByLen.txt");
+    EXPECT_NE(firstReport.find(utf8ToCp1251("от 2 до 40")), std::string::npos);
+
+    setLengths("3", "5");
+    dialogs.queueAnswer(false);
+    ASSERT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
+    const auto asked = dialogs.shownOfKind(ui::ShownBox::Kind::Question);
+    ASSERT_EQ(asked.size(), 2U);
+    for (const auto& question : asked) {
+        EXPECT_EQ(question.text, q("Отчёты займут 1,1 ГБ. Продолжить?"));
+    }
+    // No: the earlier set stays as it was, and nothing else is said.
+    EXPECT_EQ(texts.read("text.txt_RecSortByLen.txt"), firstReport);
+    EXPECT_TRUE(dialogs.shownOfKind(ui::ShownBox::Kind::Information).empty());
+    expectRunButtons(true);
+}
+
+TEST_F(EchoscanWindowTest, ARunWaitsWhileAnotherHoldsItsTextStopsOnRequestAndRunsWhenItIsFree) {
+    open();
+    openSource();
+    setLengths("2", "40");
+    std::optional<TextLock> other(std::in_place, texts / "text.txt");
+    ASSERT_TRUE(other->tryLock());
+    const auto waitsForTheOther = [&] {
+        return QTest::qWaitFor(
+            [&] { return driver->text(ui::names::kProgressLabel) == q(kOtherRunWaitingText); });
+    };
+
+    driver->click(ui::names::kStartButton);
+    ASSERT_TRUE(waitsForTheOther());
+    QTest::qWait(200);
+    EXPECT_FALSE(texts.exists("text.txt_RecPrep.txt"));
+    dialogs.queueAnswer(true);
+    driver->click(ui::names::kStopButton);
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Stopped);
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), q("Остановлено на 0 %"));
+    EXPECT_FALSE(texts.exists("text.txt_RecPrep.txt"));
+
+    driver->click(ui::names::kStartButton);
+    ASSERT_TRUE(waitsForTheOther());
+    other.reset();
+    EXPECT_EQ(driver->awaitEnd(), JobRunner::End::Completed);
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), q("Готово  100 %"));
+    EXPECT_TRUE(texts.exists("text.txt_RecSortByLen.txt"));
 }
 
 TEST_F(EchoscanWindowTest, ARefusalReachesTheUserAndLeavesTheWindowBusy) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +12,7 @@
 #include <QProgressBar>
 #include <QRadioButton>
 
+#include "common/core/files/text_lock.h"
 #include "common/core/text/codepage.h"
 #include "common/core/text/text_encoding.h"
 #include "common/ui/widgets/encoding_chooser.h"
@@ -156,6 +158,53 @@ TEST_F(EmbedWindowTest, ARunStartedByEnterWritesAndListsTheFourReportsAndEnterOp
     // A completed run clears the busy flag: the window closes without a question.
     EXPECT_TRUE(window->close());
     EXPECT_TRUE(driver->questions().empty());
+}
+
+TEST_F(EmbedWindowTest, ReportsOverAGigabyteAreWrittenOnlyAfterYesToTheirSize) {
+    // The real job, with a gigabyte added to the size it asks about.
+    open([](EmbedRequest request, JobControl& control) {
+        request.approveReportSize = [asked = request.approveReportSize](std::uint64_t bytes) {
+            return asked(bytes + kLargeReportSetBytes);
+        };
+        return embedJob(request, control);
+    });
+    chooseText("a.txt", "кот ел\r\n");
+    dialogs.queueAnswer(true);
+    ASSERT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
+    EXPECT_EQ(driver->text(ui::names::kProgressLabel), QStringLiteral("Готово  100 %"));
+    const auto firstReport = texts.read("a.txt_Emb.txt");
+    EXPECT_NE(firstReport.find(utf8ToCp1251("котел,тел,")), std::string::npos);
+
+    texts.write("a.txt", utf8ToCp1251("ел кот\r\n"));
+    dialogs.queueAnswer(false);
+    ASSERT_EQ(driver->runToTheEnd(ui::names::kStartButton), JobRunner::End::Completed);
+    const auto asked = dialogs.shownOfKind(ui::ShownBox::Kind::Question);
+    ASSERT_EQ(asked.size(), 2U);
+    for (const auto& question : asked) {
+        EXPECT_EQ(question.text, QStringLiteral("Отчёты займут 1,1 ГБ. Продолжить?"));
+    }
+    // No: the earlier set stays as it was, and nothing else is said.
+    EXPECT_EQ(texts.read("a.txt_Emb.txt"), firstReport);
+    EXPECT_EQ(driver->messageCount(), 0u);
+    expectRunButtons(true);
+}
+
+TEST_F(EmbedWindowTest, AWindowClosedWhileItsRunWaitsForAnotherRunOnTheTextEndsAtOnce) {
+    open();
+    chooseText("a.txt", "кот ел\r\n");
+    TextLock other(texts / "a.txt");
+    ASSERT_TRUE(other.tryLock());
+    driver->click(ui::names::kStartButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return driver->text(ui::names::kProgressLabel) == QString::fromUtf8(kOtherRunWaitingText);
+    }));
+    dialogs.queueAnswer(true);
+    const auto closing = std::chrono::steady_clock::now();
+    EXPECT_TRUE(window->close());
+    driver.reset();
+    window.reset();  // waits for the job
+    EXPECT_LT(std::chrono::steady_clock::now() - closing, std::chrono::seconds(1));
+    EXPECT_FALSE(texts.exists("a.txt_Emb.txt"));
 }
 
 TEST_F(EmbedWindowTest, RunsEndedByAMessageLeaveTheWindowBusy) {

@@ -5,9 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <functional>
+#include <string>
+#include <string_view>
 
 #include "common/core/files/file_io.h"
+#include "common/core/files/owner_marks.h"
 #include "testing/support/temp_folder.h"
 #include "tests/common/core/files/writer_temporaries.h"
 
@@ -37,41 +41,77 @@ pid_t runAndWait(const std::function<void()>& body) {
     return child;
 }
 
-TEST(Leftovers, RemovesOnlyUnheldFilesOfTheirOwnKinds) {
+// Runs body in a child process that then ends, and waits for its end.
+void runToItsEnd(const std::function<void()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        body();
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+}
+
+class Leftovers : public ::testing::TestWithParam<OwnerMarkStore> {};
+
+TEST_P(Leftovers, OnlyFilesMarkedByAGoneOwnerAndUnheldAreSwept) {
+    const auto store = GetParam();
     TempFolder folder;
-    folder.write("t.txt", "Кот ел.");
-    folder.write("held.txt", "text");
-    folder.write("~$held.txt", "letters");
+    const auto mark = [&](const char* name, std::string_view bytes, const FileOwner& owner) {
+        ASSERT_TRUE(markOwner(folder.write(name, bytes), owner, store)) << name;
+    };
+    // The same process id started at another time is another process.
+    const FileOwner gone{::getpid(), currentOwner().startTime + 1};
+    for (const auto* text : {"notes.txt", "заметки.txt", "t.txt", "u.txt", "held.txt"}) {
+        folder.write(text, "text");
+    }
+    folder.write("~$notes.txt", "hello");  // a user's own files of those names
+    folder.write("~$заметки.txt", "привет");
+    folder.write(".ut-User01", "a user's file");
+    mark("~$t.txt", "kotel", gone);
+    mark("~$u.txt", "\xD0\xBA\xD0\xBE\xD1\x82", gone);  // a letter file in UTF-8
+    mark("~$orphan.txt", "kot", gone);                  // its text is gone too
+    runToItsEnd([&] { markOwner(folder.write(".ut-Stale1", "part"), currentOwner(), store); });
+    mark("~$live.txt", "kot", currentOwner());
+    mark(".ut-longer-name", "not a temporary name", gone);
+    mark("~$held.txt", "kot", gone);
     const FileHold hold(folder / "~$held.txt");
-    folder.write(".ut-Stale1", "part of a report");
-    folder.write("~$t.txt", "kotel");
-    folder.write("~$doc.docx", "an office owner file");  // no text beside it
-    folder.write("doc2.txt", "text");
-    folder.write("~$doc2.txt", std::string("\x05user\0\0", 7));  // not letters
-    folder.write(".ut-longer-name", "a user's file");
-    // A run that is writing when the folder is cleaned, then is killed.
+
+    removeLeftovers(folder.path());
+    for (const auto* swept : {"~$t.txt", "~$u.txt", "~$orphan.txt", ".ut-Stale1"}) {
+        EXPECT_FALSE(folder.exists(swept)) << swept;
+    }
+    for (const auto* kept : {"~$notes.txt", "~$заметки.txt", ".ut-User01", "~$live.txt",
+                             ".ut-longer-name", "~$held.txt", "notes.txt", "t.txt"}) {
+        EXPECT_TRUE(folder.exists(kept)) << kept;
+    }
+    EXPECT_EQ(folder.read("~$notes.txt"), "hello");
+    // The journal keeps the entries of the files still there, and goes with the last.
+    EXPECT_EQ(folder.exists(std::string(kOwnerJournalName)), store == OwnerMarkStore::Journal);
+    for (const auto* name : {"~$live.txt", ".ut-longer-name", "~$held.txt"}) {
+        std::filesystem::remove(folder / name);
+    }
+    removeLeftovers(folder.path());
+    EXPECT_FALSE(folder.exists(std::string(kOwnerJournalName)));
+}
+
+TEST(LeftoverSweep, AKilledWritersTemporaryIsSweptAndALiveOnesIsNot) {
+    TempFolder folder;
     const pid_t writer = runAndWait([&] {
         static WholeFileWriter report(folder / "report.txt");
         report.append("half");
     });
     ASSERT_GT(writer, 0);
-    ASSERT_EQ(testing::writerTemporaryCount(folder.path()), 3);
-
     removeLeftovers(folder.path());
-    EXPECT_EQ(testing::writerTemporaryCount(folder.path()), 2);  // the live writer's and the user's
-    EXPECT_FALSE(folder.exists(".ut-Stale1"));
-    EXPECT_FALSE(folder.exists("~$t.txt"));
-    for (const auto* kept : {"~$held.txt", "~$doc.docx", "~$doc2.txt", ".ut-longer-name", "t.txt",
-                             "held.txt", "doc2.txt"}) {
-        EXPECT_TRUE(folder.exists(kept)) << kept;
-    }
-
+    EXPECT_EQ(testing::writerTemporaryCount(folder.path()), 1);
     ::kill(writer, SIGKILL);
     ::waitpid(writer, nullptr, 0);
     removeLeftovers(folder.path());
-    EXPECT_EQ(testing::writerTemporaryCount(folder.path()), 1);
+    EXPECT_EQ(testing::writerTemporaryCount(folder.path()), 0);
     EXPECT_FALSE(folder.exists("report.txt"));
 }
+
+INSTANTIATE_TEST_SUITE_P(Stores, Leftovers,
+                         ::testing::Values(OwnerMarkStore::Attribute, OwnerMarkStore::Journal));
 
 }  // namespace
 }  // namespace undertext

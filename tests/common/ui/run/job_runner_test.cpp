@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -191,6 +192,38 @@ TEST_F(Runner, AnEndReachedWhileTheQuestionIsOpenArrivesAfterTheAnswer) {
         using Seen = std::vector<std::string>;
         EXPECT_EQ(seen, (yes ? Seen{"stopped 7"} : Seen{"100", "completed 7"}));
     }
+}
+
+TEST_F(Runner, AQuestionFromTheJobIsAskedOnTheGuiThreadAndAStopEndsItsWaitAtOnce) {
+    for (const bool yes : {true, false}) {
+        std::optional<bool> answer;
+        start([&](JobControl&) {
+            answer = runner.askFromJob([&] {
+                seen.push_back(QThread::currentThread() == qApp->thread() ? "asked"
+                                                                          : "off the GUI thread");
+                return yes;
+            });
+            return 7;
+        });
+        ASSERT_TRUE(waitForEnd());
+        EXPECT_EQ(answer, std::optional<bool>(yes));
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"asked", "completed 7", "asked", "completed 7"}));
+
+    // A stop while the question is still open: the job goes on without the answer.
+    std::atomic<bool> returned = false;
+    std::optional<bool> answer = true;
+    start([&](JobControl&) {
+        answer = runner.askFromJob([&] {
+            runner.requestStop();
+            return QTest::qWaitFor([&] { return returned.load(); });
+        });
+        returned = true;
+        return 7;
+    });
+    ASSERT_TRUE(waitForEnd());
+    EXPECT_TRUE(returned);
+    EXPECT_EQ(answer, std::nullopt);
 }
 
 TEST_F(Runner, AConfirmedExitStopsTheJobWithTheReportBeingWrittenLeftWhole) {

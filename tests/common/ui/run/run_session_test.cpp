@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -69,6 +71,42 @@ TEST_F(Session, AStartWhileARunIsUnderWayDoesNothingUntilItsEndOrAConfirmedStop)
     start([](JobControl&) { return Outcome::completed(); });
     ASSERT_TRUE(awaitEnds(2));
     EXPECT_EQ(ends, (std::vector<JobEnding>{JobEnding::Completed, JobEnding::Completed}));
+}
+
+TEST_F(Session, AReportSetOverAGigabyteIsWrittenOnlyAfterYesToItsSize) {
+    const struct {
+        std::uint64_t bytes;
+        std::optional<bool> answer;  // nullopt: nothing is asked
+        const char* question;
+        bool approved;
+    } cases[] = {
+        {kLargeReportSetBytes, std::nullopt, "", true},
+        {kLargeReportSetBytes + 1, true, "Отчёты займут 1,1 ГБ. Продолжить?", true},
+        {7'086'696'038, false, "Отчёты займут 6,6 ГБ. Продолжить?", false},
+    };
+    for (const auto& c : cases) {
+        dialogs.clearShown();
+        if (c.answer) {
+            dialogs.queueAnswer(*c.answer);
+        }
+        const auto approval = session.reportSizeQuestion();
+        std::optional<bool> approved;
+        start([&](JobControl&) {
+            const auto status = approval(c.bytes);
+            approved = status.ok();
+            return status ? Outcome::completed() : Outcome::refused(status.error());
+        });
+        ASSERT_TRUE(awaitEnds(ends.size() + 1)) << c.bytes;
+        EXPECT_EQ(approved, c.approved) << c.bytes;
+        EXPECT_EQ(ends.back(), c.approved ? JobEnding::Completed : JobEnding::Refused);
+        const auto asked = dialogs.shownOfKind(ShownBox::Kind::Question);
+        ASSERT_EQ(asked.size(), c.answer ? 1U : 0U) << c.bytes;
+        if (c.answer) {
+            EXPECT_EQ(asked.front().text, QString::fromUtf8(c.question));
+        }
+        // A refusal by No needs no box of its own.
+        EXPECT_TRUE(dialogs.shownOfKind(ShownBox::Kind::Information).empty()) << c.bytes;
+    }
 }
 
 TEST_F(Session, AJobThatThrowsEndsAsAFailureWithTheLeadAndWhatItSaid) {
