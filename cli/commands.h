@@ -11,5 +11,10 @@ int runCreateCommand(const CreateOptions& options);
 int runEmbedCommand(const EmbedOptions& options);
 int runEchoscanCommand(const EchoscanOptions& options);
 int runKwicCommand(const KwicOptions& options);
+int runSummaryCommand(const SummaryOptions& options);
+
+// The same commands over many texts (see isCorpusRun).
+int runEmbedCorpus(const EmbedOptions& options);
+int runEchoscanCorpus(const EchoscanOptions& options);
 
 }  // namespace undertext::cli
