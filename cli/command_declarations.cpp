@@ -201,6 +201,10 @@ CLI::App* declareCommand(CLI::App& tool, EchoscanOptions& options) {
     addMaxReportSize(*command, options.maxReportSize);
     addWait(*command, options.wait);
     addCorpusOptions(*command, options.corpus);
+    command->add_flag("--across", options.across,
+                      "with --summary: the fragments shared by two\ntexts or more, no reports");
+    command->add_flag("--all-lengths", options.allLengths,
+                      "with --across: also the shared fragments\nwithin longer ones");
     return command;
 }
 

@@ -79,6 +79,10 @@ struct EchoscanOptions {
     bool wait = false;                       // for another run on the same text rather than refuse
     std::optional<TextEncoding> encoding{};  // nullopt: detected
     CorpusOptions corpus{};
+    // The fragments shared across the texts, into the summary alone; with
+    // allLengths also those absorbed by longer shared fragments.
+    bool across = false;
+    bool allLengths = false;
 
     bool operator==(const EchoscanOptions&) const = default;
 };

@@ -11,7 +11,6 @@
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
 #include "common/core/stop_signals.h"
-#include "corpus/core/text_collection.h"
 
 namespace undertext::cli {
 namespace {
@@ -24,34 +23,6 @@ Result<std::string> readFileList(const std::string& list) {
         return Result<std::string>::success(std::move(text));
     }
     return readWholeFile(list);
-}
-
-// The texts of the paths given, then of the --files-from list. nullopt, with the
-// reason printed, when the list cannot be read or no text is left; lostText is set
-// when a note cost a text.
-std::optional<std::vector<corpus::CorpusText>> gatherTexts(const std::vector<std::string>& paths,
-                                                           const CorpusOptions& corpus,
-                                                           bool& lostText) {
-    auto named = paths;
-    if (corpus.filesFrom) {
-        const auto list = readFileList(*corpus.filesFrom);
-        if (!list) {
-            printError(list.error());
-            return std::nullopt;
-        }
-        const auto entries = corpus::fileListEntries(list.value());
-        named.insert(named.end(), entries.begin(), entries.end());
-    }
-    auto collection = corpus::collectTexts(named, summaryFiles(corpus));
-    for (const auto& note : collection.notes) {
-        printError(note.message);
-        lostText = lostText || corpus::losesText(note.issue);
-    }
-    if (collection.texts.empty()) {
-        printError("no text to work on");
-        return std::nullopt;
-    }
-    return std::move(collection.texts);
 }
 
 void sweepLeftovers(const std::vector<corpus::CorpusText>& texts) {
@@ -87,6 +58,31 @@ corpus::PoolRun runPool(const std::vector<corpus::CorpusText>& texts, const Corp
 }
 
 }  // namespace
+
+std::optional<std::vector<corpus::CorpusText>> gatherTexts(const std::vector<std::string>& paths,
+                                                           const CorpusOptions& corpus,
+                                                           bool& lostText) {
+    auto named = paths;
+    if (corpus.filesFrom) {
+        const auto list = readFileList(*corpus.filesFrom);
+        if (!list) {
+            printError(list.error());
+            return std::nullopt;
+        }
+        const auto entries = corpus::fileListEntries(list.value());
+        named.insert(named.end(), entries.begin(), entries.end());
+    }
+    auto collection = corpus::collectTexts(named, summaryFiles(corpus));
+    for (const auto& note : collection.notes) {
+        printError(note.message);
+        lostText = lostText || corpus::losesText(note.issue);
+    }
+    if (collection.texts.empty()) {
+        printError("no text to work on");
+        return std::nullopt;
+    }
+    return std::move(collection.texts);
+}
 
 bool isCorpusRun(const std::vector<std::string>& paths, const CorpusOptions& corpus) {
     if (paths.size() != 1 || corpus.filesFrom || corpus.summary) {

@@ -3,12 +3,14 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/command_options.h"
 #include "common/core/job_control.h"
 #include "corpus/core/term_summary.h"
+#include "corpus/core/text_collection.h"
 #include "corpus/core/text_pool.h"
 
 namespace undertext::cli {
@@ -17,6 +19,13 @@ namespace undertext::cli {
 // one path, a folder, a --files-from list or a summary. One file alone is a single
 // run, as today.
 bool isCorpusRun(const std::vector<std::string>& paths, const CorpusOptions& corpus);
+
+// The texts of paths, then of the --files-from list (the summary files never among
+// them), every note of the collection printed. nullopt, with the reason printed, when
+// the list cannot be read or no text is left; lostText is set when a note cost a text.
+std::optional<std::vector<corpus::CorpusText>> gatherTexts(const std::vector<std::string>& paths,
+                                                           const CorpusOptions& corpus,
+                                                           bool& lostText);
 
 // One text's work in a corpus command, on a worker thread: its place in the run and
 // its path. It prints nothing; a failure's message is printed with the text's name.

@@ -32,7 +32,7 @@ int runEchoscanCommand(const EchoscanOptions& options) {
         printError("echoscan takes one FILE or more (see undertext --help)");
         return kExitUsage;
     }
-    if (isCorpusRun(options.positional, options.corpus)) {
+    if (options.across || isCorpusRun(options.positional, options.corpus)) {
         return runEchoscanCorpus(options);
     }
     const std::filesystem::path file = options.positional.front();

@@ -73,6 +73,9 @@ int runEchoscanCorpus(const EchoscanOptions& options) {
         printError(lengths.error());
         return kExitRefused;
     }
+    if (options.across) {
+        return runEchoscanAcross(options, lengths.value());
+    }
     EchoscanTextWork work(options, lengths.value());
     return runCorpusCommand(options.positional, options.corpus, WritesBesideTexts::Yes,
                             work.summary(),
