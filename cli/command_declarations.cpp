@@ -108,12 +108,16 @@ void addLengths(CLI::App& command, std::string& minLength, std::string& maxLengt
     command.add_option("--max", maxLength, "the longest fragment (default 40)")->type_name("N");
 }
 
-void addCorpusOptions(CLI::App& command, CorpusOptions& corpus) {
+void addFilesFrom(CLI::App& command, std::optional<std::string>& filesFrom) {
     command
-        .add_option("--files-from", corpus.filesFrom,
+        .add_option("--files-from", filesFrom,
                     "also the texts listed in LIST, one path a\nline (-: standard input)")
         ->type_name("LIST")
         ->check(refusing(nonEmpty(), "--files-from takes a list file"));
+}
+
+void addCorpusOptions(CLI::App& command, CorpusOptions& corpus) {
+    addFilesFrom(command, corpus.filesFrom);
     command
         .add_option("--summary", corpus.summary,
                     "write the corpus summary FILE and its\nby-text file beside it (UTF-8, tabs)")
@@ -216,7 +220,8 @@ CLI::App* declareCommand(CLI::App& tool, KwicOptions& options) {
         "it (prepared as the text is), one line each in text order: its position, N\n"
         "characters on its left, the occurrence, N characters on its right, with tabs\n"
         "between, in UTF-8. Positions count the characters of the decoded text.\n"
-        "Nothing is printed when there is no occurrence.",
+        "Nothing is printed when there is no occurrence. Over several texts, folders\n"
+        "(searched for *.txt) and --files-from lists, each line starts with the text's path.",
         options.positional);
     command->add_option("--word", options.word, "the word (one of --word and --fragment)")
         ->type_name("W")
@@ -233,6 +238,7 @@ CLI::App* declareCommand(CLI::App& tool, KwicOptions& options) {
                                  std::to_string(kMaxKwicWidth)));
     addEncoding(*command, options.encoding, kEncodingNames,
                 "the text's encoding (default: auto, detected)");
+    addFilesFrom(*command, options.filesFrom);
     return command;
 }
 

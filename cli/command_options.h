@@ -96,6 +96,7 @@ struct KwicOptions {
     std::optional<Language> language{};      // default: guessed from the letters
     std::size_t width = kDefaultKwicWidth;   // at most kMaxKwicWidth
     std::optional<TextEncoding> encoding{};  // nullopt: detected
+    std::optional<std::string> filesFrom{};  // more texts, listed one a line; "-": standard input
 
     bool operator==(const KwicOptions&) const = default;
 };

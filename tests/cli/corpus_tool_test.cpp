@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -219,6 +220,31 @@ TEST(CorpusTool, BadInputIsNamedAndNothingIsWrittenHalf) {
             EXPECT_FALSE(contains(folder.read(byText), std::string(c.notInByText) + "\t"))
                 << c.label << ": " << folder.read(byText);
         }
+    }
+}
+
+// kwic over many texts prints each text's lines, as a run on it alone prints them,
+// with the text's path before each.
+TEST(CorpusTool, KwicOverManyTextsPutsEachTextsPathFirst) {
+    for (const auto& pattern : {Words{"--word", "тел"}, Words{"--fragment", "ма"}}) {
+        CorpusFolder folder;
+        std::string expected;
+        for (const auto& [name, bytes] : collection()) {
+            Words single{"kwic", "corpus/" + name, "--width", "6"};
+            single.insert(single.end(), pattern.begin(), pattern.end());
+            const auto alone = runTool(folder, single);
+            ASSERT_EQ(alone.status, 0) << alone.err;
+            std::istringstream lines(alone.out);
+            for (std::string line; std::getline(lines, line);) {
+                expected += "corpus/" + name + "\t" + line + "\n";
+            }
+        }
+        Words many{"kwic", "corpus", "--width", "6"};
+        many.insert(many.end(), pattern.begin(), pattern.end());
+        const auto run = runTool(folder, many);
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_FALSE(expected.empty());
+        EXPECT_EQ(run.out, expected) << pattern[1];
     }
 }
 
