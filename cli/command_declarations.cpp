@@ -102,6 +102,33 @@ void addWait(CLI::App& command, bool& wait) {
                      "wait for another run on the same text to end\n(default: refuse)");
 }
 
+// The options of a run over many texts (see CorpusOptions).
+void addLengths(CLI::App& command, std::string& minLength, std::string& maxLength) {
+    command.add_option("--min", minLength, "the shortest fragment (default 4)")->type_name("N");
+    command.add_option("--max", maxLength, "the longest fragment (default 40)")->type_name("N");
+}
+
+void addFilesFrom(CLI::App& command, std::optional<std::string>& filesFrom) {
+    command
+        .add_option("--files-from", filesFrom,
+                    "also the texts listed in LIST, one path a\nline (-: standard input)")
+        ->type_name("LIST")
+        ->check(refusing(nonEmpty(), "--files-from takes a list file"));
+}
+
+void addCorpusOptions(CLI::App& command, CorpusOptions& corpus) {
+    addFilesFrom(command, corpus.filesFrom);
+    command
+        .add_option("--summary", corpus.summary,
+                    "write the corpus summary FILE and its\nby-text file beside it (UTF-8, tabs)")
+        ->type_name("FILE")
+        ->check(refusing(nonEmpty(), "--summary takes a file"));
+    command.add_option("-j,--jobs", corpus.jobs, "texts worked on at once (default: the\ncores)")
+        ->type_name("N")
+        ->transform(refusing(wholeNumberIn(1U, 1024U), "-j takes a whole number from 1 to 1024"));
+    command.add_flag("--quiet", corpus.quiet, "no progress on standard error");
+}
+
 }  // namespace
 
 CLI::App* declareCommand(CLI::App& tool, ModulesOptions& options) {
@@ -135,14 +162,16 @@ CLI::App* declareCommand(CLI::App& tool, CreateOptions& options) {
 }
 
 CLI::App* declareCommand(CLI::App& tool, EmbedOptions& options) {
-    auto* command =
-        addTextCommand(tool, "embed", "find the dictionary words embedded in a text",
-                       "Finds the dictionary words embedded in the text FILE and writes its four\n"
-                       "reports FILE_Emb.txt, FILE_EmbSortByFriq.txt, FILE_EmbSortByLen.txt and\n"
-                       "FILE_EmbSortByAlf.txt beside it. With --significance it also writes\n"
-                       "FILE_EmbSignificance.tsv (UTF-8): for each word found, its expected count\n"
-                       "under a letter model of the text and whether it is there by chance.",
-                       options.positional);
+    auto* command = addTextCommand(
+        tool, "embed", "find the dictionary words embedded in a text",
+        "Finds the dictionary words embedded in the text FILE and writes its four\n"
+        "reports FILE_Emb.txt, FILE_EmbSortByFriq.txt, FILE_EmbSortByLen.txt and\n"
+        "FILE_EmbSortByAlf.txt beside it. With --significance it also writes\n"
+        "FILE_EmbSignificance.tsv (UTF-8): for each word found, its expected count\n"
+        "under a letter model of the text and whether it is there by chance.\n"
+        "Several texts, folders (searched for *.txt) and --files-from lists are\n"
+        "worked on in parallel, each text as alone; --summary adds the corpus summary.",
+        options.positional);
     addLanguage(*command, options.language, kGuessedLanguageHelp);
     addModules(*command, options.modules);
     addDictDir(*command, options.dictDir);
@@ -157,6 +186,7 @@ CLI::App* declareCommand(CLI::App& tool, EmbedOptions& options) {
         ->transform(refusing(wholeNumberIn(0, 2), "--model takes 0, 1 or 2"));
     addMaxReportSize(*command, options.maxReportSize);
     addWait(*command, options.wait);
+    addCorpusOptions(*command, options.corpus);
     return command;
 }
 
@@ -165,16 +195,20 @@ CLI::App* declareCommand(CLI::App& tool, EchoscanOptions& options) {
         tool, "echoscan", "find the fragments of a text that recur",
         "Finds the fragments of the text FILE that recur and writes FILE_RecPrep.txt\n"
         "and FILE_RecSortByLen.txt, FILE_RecSortByAlf.txt, FILE_RecSortByFriq.txt\n"
-        "beside it.",
+        "beside it. Several texts, folders (searched for *.txt) and --files-from lists\n"
+        "are worked on in parallel, each text as alone; --summary adds the corpus\n"
+        "summary.",
         options.positional);
     addLanguage(*command, options.language, kGuessedLanguageHelp);
-    command->add_option("--min", options.minLength, "the shortest fragment (default 4)")
-        ->type_name("N");
-    command->add_option("--max", options.maxLength, "the longest fragment (default 40)")
-        ->type_name("N");
+    addLengths(*command, options.minLength, options.maxLength);
     addEncoding(*command, options.encoding, kEncodingNames, kTextEncodingHelp);
     addMaxReportSize(*command, options.maxReportSize);
     addWait(*command, options.wait);
+    addCorpusOptions(*command, options.corpus);
+    command->add_flag("--across", options.across,
+                      "with --summary: the fragments shared by two\ntexts or more, no reports");
+    command->add_flag("--all-lengths", options.allLengths,
+                      "with --across: also the shared fragments\nwithin longer ones");
     return command;
 }
 
@@ -186,7 +220,8 @@ CLI::App* declareCommand(CLI::App& tool, KwicOptions& options) {
         "it (prepared as the text is), one line each in text order: its position, N\n"
         "characters on its left, the occurrence, N characters on its right, with tabs\n"
         "between, in UTF-8. Positions count the characters of the decoded text.\n"
-        "Nothing is printed when there is no occurrence.",
+        "Nothing is printed when there is no occurrence. Over several texts, folders\n"
+        "(searched for *.txt) and --files-from lists, each line starts with the text's path.",
         options.positional);
     command->add_option("--word", options.word, "the word (one of --word and --fragment)")
         ->type_name("W")
@@ -203,6 +238,26 @@ CLI::App* declareCommand(CLI::App& tool, KwicOptions& options) {
                                  std::to_string(kMaxKwicWidth)));
     addEncoding(*command, options.encoding, kEncodingNames,
                 "the text's encoding (default: auto, detected)");
+    addFilesFrom(*command, options.filesFrom);
+    return command;
+}
+
+CLI::App* declareCommand(CLI::App& tool, SummaryOptions& options) {
+    auto* command = addCommand(
+        tool, "summary", "combine the reports of runs on many texts into a corpus summary",
+        "Reads the frequency reports that runs of embed or echoscan (on this machine or\n"
+        "any other) wrote beside each text, and the texts themselves, and writes the\n"
+        "corpus summary FILE and its by-text file, as a run over all the texts with\n"
+        "--summary writes them. A report that is missing, malformed or made by another\n"
+        "version is named and its text left out (status 1).");
+    addOperand(*command, "embed|echoscan FILE|DIR...",
+               "the command whose reports are read, then the texts", options.positional);
+    addLanguage(*command, options.language,
+                "embed's language (default: guessed from the\nletters)");
+    addLengths(*command, options.minLength, options.maxLength);
+    addEncoding(*command, options.encoding, kEncodingNames,
+                "the texts' encoding (default: auto, detected)");
+    addCorpusOptions(*command, options.corpus);
     return command;
 }
 

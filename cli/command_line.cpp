@@ -53,11 +53,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
     CLI::App app{kDescription, "undertext"};
     app.footer(std::string("Each command's options: undertext COMMAND --help.\n") + kExitStatuses);
     app.allow_extras();
+    // One command a line: a command's name after another's (summary embed ...) is
+    // one of its words.
+    app.require_subcommand(0, 1);
     app.set_version_flag("--version", std::string("undertext ") + kVersion + "\n" + kLicence);
 
     // The commands in the order of the help; the parse fills in their options.
     std::array<CommandOptions, std::variant_size_v<CommandOptions>> commands{
-        ModulesOptions{}, CreateOptions{}, EmbedOptions{}, EchoscanOptions{}, KwicOptions{}};
+        ModulesOptions{},  CreateOptions{}, EmbedOptions{},
+        EchoscanOptions{}, KwicOptions{},   SummaryOptions{}};
     std::array<CLI::App*, commands.size()> apps{};
     for (std::size_t i = 0; i < commands.size(); ++i) {
         apps[i] =

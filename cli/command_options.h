@@ -38,8 +38,19 @@ struct CreateOptions {
     bool operator==(const CreateOptions&) const = default;
 };
 
+// What a run over many texts takes beside each command's own options. A run with
+// one text named and none of these is a single run, as the windows make.
+struct CorpusOptions {
+    std::optional<std::string> filesFrom{};  // a list of paths, one a line; "-": standard input
+    std::optional<std::filesystem::path> summary{};
+    unsigned jobs = 0;   // texts in parallel; 0: the number of cores
+    bool quiet = false;  // no progress
+
+    bool operator==(const CorpusOptions&) const = default;
+};
+
 struct EmbedOptions {
-    std::vector<std::string> positional{};  // the text file
+    std::vector<std::string> positional{};  // the texts: files and folders
     std::optional<Language> language{};     // default: guessed from the letters
     std::vector<std::string> modules{};     // empty: the default module of the language
     std::optional<std::filesystem::path> dictDir{};
@@ -51,12 +62,13 @@ struct EmbedOptions {
     // order is --model's, else 1.
     bool significance = false;
     std::optional<int> model{};
+    CorpusOptions corpus{};
 
     bool operator==(const EmbedOptions&) const = default;
 };
 
 struct EchoscanOptions {
-    std::vector<std::string> positional{};  // the text file
+    std::vector<std::string> positional{};  // the texts: files and folders
     std::optional<Language> language{};     // default: guessed from the letters
     // The fragment lengths as given: the job reads them as the window's boxes and
     // refuses what is no length, with its own message.
@@ -66,6 +78,11 @@ struct EchoscanOptions {
     std::uint64_t maxReportSize = kLargeReportSetBytes;
     bool wait = false;                       // for another run on the same text rather than refuse
     std::optional<TextEncoding> encoding{};  // nullopt: detected
+    CorpusOptions corpus{};
+    // The fragments shared across the texts, into the summary alone; with
+    // allLengths also those absorbed by longer shared fragments.
+    bool across = false;
+    bool allLengths = false;
 
     bool operator==(const EchoscanOptions&) const = default;
 };
@@ -79,12 +96,24 @@ struct KwicOptions {
     std::optional<Language> language{};      // default: guessed from the letters
     std::size_t width = kDefaultKwicWidth;   // at most kMaxKwicWidth
     std::optional<TextEncoding> encoding{};  // nullopt: detected
+    std::optional<std::string> filesFrom{};  // more texts, listed one a line; "-": standard input
 
     bool operator==(const KwicOptions&) const = default;
 };
 
+struct SummaryOptions {
+    std::vector<std::string> positional{};  // embed or echoscan, then the texts
+    std::optional<Language> language{};     // embed's; default: guessed from the letters
+    std::string minLength = "4";            // echoscan's range, as its runs were given it
+    std::string maxLength = "40";
+    std::optional<TextEncoding> encoding{};  // nullopt: detected
+    CorpusOptions corpus{};                  // --summary is required
+
+    bool operator==(const SummaryOptions&) const = default;
+};
+
 // The options of the sub-command a command line chose.
-using CommandOptions =
-    std::variant<ModulesOptions, CreateOptions, EmbedOptions, EchoscanOptions, KwicOptions>;
+using CommandOptions = std::variant<ModulesOptions, CreateOptions, EmbedOptions, EchoscanOptions,
+                                    KwicOptions, SummaryOptions>;
 
 }  // namespace undertext::cli

@@ -4,6 +4,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/corpus_run.h"
 #include "cli/terminal_text.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
@@ -27,9 +28,12 @@ Language languageFor(const EchoscanOptions& options, const DecodedText* text) {
 }  // namespace
 
 int runEchoscanCommand(const EchoscanOptions& options) {
-    if (options.positional.size() != 1) {
-        printError("echoscan takes one FILE (see undertext --help)");
+    if (options.positional.empty() && !options.corpus.filesFrom) {
+        printError("echoscan takes one FILE or more (see undertext --help)");
         return kExitUsage;
+    }
+    if (options.across || isCorpusRun(options.positional, options.corpus)) {
+        return runEchoscanCorpus(options);
     }
     const std::filesystem::path file = options.positional.front();
     // The text is read once, for the language guess and the job alike (a pipe can

@@ -5,31 +5,19 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/corpus_run.h"
+#include "cli/embed_request.h"
 #include "cli/module_folder.h"
 #include "cli/module_notes.h"
 #include "cli/terminal_text.h"
-#include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
 #include "embed/core/embed_job.h"
 #include "embed/core/embed_reports.h"
-#include "embed/core/significance/significance.h"
 #include "embed/core/significance/significance_table.h"
 
 namespace undertext::cli {
 namespace {
-
-// A refusal as the shell prints it: with no module, also the default module that
-// the module folder lacks.
-std::string refusalText(const std::string& message, const embed::EmbedRequest& request) {
-    if (message != kChooseModulesMessage) {
-        return message;
-    }
-    const char* missing =
-        request.language == Language::Russian ? kRussianDefaultModule : kEnglishDefaultModule;
-    return message + " (в папке \"" + displayPath(request.startFolder) + "\" нет модуля " +
-           missing + ").";
-}
 
 void printReportName(const embed::EmbedRequest& request, const char* suffix) {
     std::cout << visibleLine(
@@ -51,18 +39,20 @@ void printSignificanceEnd(const std::string& note, const embed::EmbedRequest& re
 }  // namespace
 
 int runEmbedCommand(const EmbedOptions& options) {
-    if (options.positional.size() != 1 ||
-        !std::filesystem::path(options.positional[0]).has_filename()) {
+    if (options.positional.empty() && !options.corpus.filesFrom) {
+        printError("embed takes one text file or more (see undertext --help)");
+        return kExitUsage;
+    }
+    if (isCorpusRun(options.positional, options.corpus)) {
+        return runEmbedCorpus(options);
+    }
+    if (!std::filesystem::path(options.positional[0]).has_filename()) {
         printError("embed takes one text file (see undertext --help)");
         return kExitUsage;
     }
     const std::filesystem::path source = options.positional[0];
-    embed::EmbedRequest inputs;
-    inputs.sourceFolder = source.has_parent_path() ? source.parent_path() : ".";
-    inputs.sourceName = source.filename().string();
-    inputs.startFolder = moduleFolder(options.dictDir);
-    inputs.approveReportSize = reportSizeLimit(options.maxReportSize);
-    if (const auto problem = moduleFolderProblem(inputs.startFolder)) {
+    const auto startFolder = moduleFolder(options.dictDir);
+    if (const auto problem = moduleFolderProblem(startFolder)) {
         printError(*problem);
         return kExitRefused;
     }
@@ -76,18 +66,7 @@ int runEmbedCommand(const EmbedOptions& options) {
         return kExitRefused;
     }
     const auto text = decodeSourceText(source, std::move(bytes).value(), options.encoding);
-    inputs.sourceText = &text;
-    // The language is guessed from the decoded letters, as opening the file in
-    // the window does.
-    inputs.language = options.language ? *options.language : guessLanguage(text.cp1251);
-
-    inputs.selectedModules =
-        options.modules.empty()
-            ? modulesForLanguage(inputs.language, lookUpDefaultModules(inputs.startFolder))
-            : options.modules;
-    if (options.significance || options.model) {
-        inputs.significanceOrder = options.model.value_or(embed::kDefaultModelOrder);
-    }
+    const auto inputs = embedRequestFor(source, options, startFolder, text);
 
     noteUnmatchableWords(inputs.startFolder, inputs.selectedModules);
     TextLock lock(source);
@@ -118,7 +97,7 @@ int runEmbedCommand(const EmbedOptions& options) {
         case JobEnding::Failed:
             break;
     }
-    printError(refusalText(outcome.message, inputs));
+    printError(embedRefusalText(outcome.message, inputs));
     return kExitRefused;
 }
 

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <memory>
@@ -5,6 +6,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/corpus_run.h"
 #include "cli/kwic_pattern.h"
 #include "cli/terminal_text.h"
 #include "cli/unless_stopped.h"
@@ -27,9 +29,9 @@ std::vector<SourceSpan> occurrences(const std::string& source, Language language
 }
 
 // Prints a line for each span, looking for a stop request before each; false
-// when one came.
+// when one came. A text's name, when given, is each line's first field.
 bool printOccurrences(const DecodedText& text, const std::vector<SourceSpan>& spans,
-                      std::size_t width) {
+                      std::size_t width, const std::optional<std::string>& name) {
     constexpr std::size_t kPrintedAtOnce = 1 << 16;
     std::string lines;
     for (const auto& span : spans) {
@@ -37,7 +39,9 @@ bool printOccurrences(const DecodedText& text, const std::vector<SourceSpan>& sp
             return false;
         }
         const auto line = kwicLine(text, span, width);
-        lines += visibleLine({std::to_string(line.position), line.left, line.span, line.right});
+        const auto position = std::to_string(line.position);
+        lines += name ? visibleLine({*name, position, line.left, line.span, line.right})
+                      : visibleLine({position, line.left, line.span, line.right});
         if (lines.size() > kPrintedAtOnce) {
             std::cout << lines;
             lines.clear();
@@ -47,17 +51,9 @@ bool printOccurrences(const DecodedText& text, const std::vector<SourceSpan>& sp
     return true;
 }
 
-}  // namespace
-
-int runKwicCommand(const KwicOptions& options) {
-    if (options.positional.size() != 1 ||
-        options.word.has_value() == options.fragment.has_value()) {
-        printError(
-            "kwic takes one text file and either --word or --fragment (see undertext kwic --help)");
-        return kExitUsage;
-    }
-
-    const std::filesystem::path file = options.positional.front();
+// The occurrences in one text, its name before each line when given; the status.
+int kwicInText(const std::filesystem::path& file, const KwicOptions& options,
+               const std::optional<std::string>& name) {
     auto bytes = readWholeFile(file);
     if (!bytes) {
         printError(bytes.error());
@@ -89,10 +85,41 @@ int runKwicCommand(const KwicOptions& options) {
     const auto spans = unlessStopped([text = *text, language, pattern = pattern.value()] {
         return occurrences(text->cp1251, language, pattern);
     });
-    if (!spans || !printOccurrences(**text, *spans, options.width)) {
+    if (!spans || !printOccurrences(**text, *spans, options.width, name)) {
         return kExitRefused;  // stopped: the caller says so
     }
     return kExitOk;
+}
+
+}  // namespace
+
+int runKwicCommand(const KwicOptions& options) {
+    if ((options.positional.empty() && !options.filesFrom) ||
+        options.word.has_value() == options.fragment.has_value()) {
+        printError(
+            "kwic takes one text file and either --word or --fragment (see undertext kwic --help)");
+        return kExitUsage;
+    }
+    const CorpusOptions corpus{.filesFrom = options.filesFrom};
+    if (!isCorpusRun(options.positional, corpus)) {
+        return kwicInText(options.positional.front(), options, std::nullopt);
+    }
+    // Many texts: each in turn, its path the first field of its lines.
+    bool lostText = false;
+    const auto texts = gatherTexts(options.positional, corpus, lostText);
+    if (!texts) {
+        return kExitRefused;
+    }
+    int status = lostText ? kExitRefused : kExitOk;
+    for (const auto& text : *texts) {
+        // A pattern refused in one text's language is that text's failure alone.
+        const int textStatus = kwicInText(text.path, options, displayPath(text.path));
+        if (stopRequested()) {
+            return textStatus;
+        }
+        status = std::max(status, std::min(textStatus, kExitRefused));
+    }
+    return status;
 }
 
 }  // namespace undertext::cli

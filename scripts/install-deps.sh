@@ -10,7 +10,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   hunspell-ru hunspell-tools wamerican
   fonts-dejavu-core
-  dpkg-dev file lintian desktop-file-utils appstream
+  dpkg-dev file lintian desktop-file-utils appstream parallel
   qt6-translations-l10n libqt6svg6
 )
 

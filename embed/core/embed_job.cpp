@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <new>
+#include <optional>
 #include <utility>
 
 #include "common/core/dictionary/dictionary.h"
@@ -92,15 +93,18 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     }
     const auto& text = prepared.text;
     const auto letterFile = letterFilePath(request.sourceFolder, request.sourceName);
-    const auto loaded = loadDicWords(request.startFolder, request.selectedModules);
+    std::optional<Result<DicWords>> loaded;
+    if (!request.loadedWords) {
+        loaded.emplace(loadDicWords(request.startFolder, request.selectedModules));
+    }
     const auto removed = removeFile(letterFile);
-    if (!loaded) {
-        return EmbedOutcome::failed(loaded.error());
+    if (loaded && !*loaded) {
+        return EmbedOutcome::failed(loaded->error());
     }
     if (!removed) {
         return EmbedOutcome::failed(removed.error());
     }
-    const DicWords& dicWords = loaded.value();
+    const DicWords& dicWords = loaded ? loaded->value() : *request.loadedWords;
 
     int percent = 2;
     control.progress(percent);

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/dictionary/dictionary.h"
 #include "common/core/files/report_size_approval.h"
 #include "common/core/job_control.h"
 #include "common/core/job_outcome.h"
@@ -30,6 +31,9 @@ struct EmbedRequest {
     std::optional<int> significanceOrder;
     // Asked before a large set of reports is written.
     ReportSizeApproval approveReportSize = {};
+    // The selected modules' words when the caller has loaded them already (a run
+    // over many texts shares them, read-only); null: the job loads them.
+    const DicWords* loadedWords = nullptr;
 };
 
 struct EmbedResults {

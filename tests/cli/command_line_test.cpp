@@ -69,6 +69,19 @@ TEST(CommandLine, HandsEachCommandItsWordsAndTypedOptions) {
          EmbedOptions{.positional = {"t"}, .maxReportSize = 3ULL << 20}},
         {{"echoscan", "t", "--max-report-size", "7G"},
          EchoscanOptions{.positional = {"t"}, .maxReportSize = 7ULL << 30}},
+        // Many texts, and a command's name among them is one of its words.
+        {{"embed", "a", "dir", "-j", "3", "--quiet", "--files-from", "-", "--summary", "s.tsv"},
+         EmbedOptions{.positional = {"a", "dir"},
+                      .corpus = {.filesFrom = "-", .summary = "s.tsv", .jobs = 3, .quiet = true}}},
+        {{"echoscan", "d", "--jobs=1", "--min", "3"},
+         EchoscanOptions{.positional = {"d"}, .minLength = "3", .corpus = {.jobs = 1}}},
+        {{"summary", "embed", "d", "--summary", "s.tsv", "--lang", "en"},
+         SummaryOptions{.positional = {"embed", "d"},
+                        .language = Language::English,
+                        .corpus = {.summary = "s.tsv"}}},
+        {{"summary", "echoscan", "modules", "--max", "9", "--summary", "s"},
+         SummaryOptions{
+             .positional = {"echoscan", "modules"}, .maxLength = "9", .corpus = {.summary = "s"}}},
     };
     for (const auto& c : cases) {
         const auto line = parseCommandLine(c.args);
@@ -116,6 +129,10 @@ TEST(CommandLine, AnswersHelpAndVersionAndRefusesWhatItDoesNotKnowWithStatusTwo)
         {{"echoscan", "t", "--max-report-size", "1T"}, kExitUsage, "", "--max-report-size takes"},
         {{"echoscan", "t", "--max-report-size", "-1"}, kExitUsage, "", "--max-report-size takes"},
         {{"embed", "t", "--max-report-size", "G"}, kExitUsage, "", "--max-report-size takes"},
+        {{"embed", "t", "-j", "0"}, kExitUsage, "", "undertext: -j takes a whole number from 1"},
+        {{"echoscan", "t", "--jobs", "x"}, kExitUsage, "", "undertext: -j takes a whole number"},
+        {{"embed", "t", "--summary="}, kExitUsage, "", "undertext: --summary takes a file\n"},
+        {{"summary", "--files-from="}, kExitUsage, "", "--files-from takes a list file\n"},
         {{"embed", "t", "--max-report-size", "99999999999G"},
          kExitUsage,
          "",

@@ -204,5 +204,40 @@ TEST(StopSignal, ASecondSignalEndsAToolAtOnce) {
     EXPECT_LT(tool.signalToEnd(), 1s);
 }
 
+// A stop in the middle of a run over many texts: the texts done keep their reports,
+// the others get none, no temporary file is left anywhere and no summary is written.
+TEST(StopSignal, ACorpusRunStopsAllItsTextsCleanly) {
+    // Echoscan's texts take long enough to be stopped among them; the pool and its
+    // stop are the same for every command.
+    const Words command{"echoscan", "corpus", "-j", "2", "--summary", "s.tsv"};
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "corpus");
+    std::mt19937 random(9);
+    constexpr int kTexts = 40;
+    for (int t = 0; t < kTexts; ++t) {
+        std::string text;
+        while (text.size() < 300'000) {
+            text += utf8ToCp1251(random() % 2 ? "мама мыла раму " : "кот у рамы ");
+        }
+        folder.write("corpus/t" + std::to_string(100 + t) + ".txt", text);
+    }
+    const auto reportsIn = [&] {
+        int reports = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(folder / "corpus")) {
+            reports += entry.path().string().ends_with("SortByFriq.txt");
+        }
+        return reports;
+    };
+    auto tool = startTool(folder, command);
+    expectStopsAtOnce(
+        tool, folder, kStopSignals[0], [&] { return reportsIn() > 0; }, command[0]);
+    EXPECT_LT(reportsIn(), kTexts) << command[0];
+    for (const auto& entry : std::filesystem::directory_iterator(folder / "corpus")) {
+        const auto name = entry.path().filename().string();
+        EXPECT_FALSE(name.starts_with(".ut-") || name.starts_with("~$")) << name;
+    }
+    EXPECT_FALSE(folder.exists("s.tsv") || folder.exists("s.by-text.tsv")) << command[0];
+}
+
 }  // namespace
 }  // namespace undertext::testing

@@ -202,7 +202,7 @@ TEST(BatchTool, UsageErrorsExitWithTwoAndNameTheFault) {
         {{"modules", "extra"}, "modules takes no file"},
         {{"embed"}, "embed takes one text file"},
         {{"embed", "t.txt", "--lang", "de"}, "--lang takes ru or en"},
-        {{"echoscan", "t.txt", "u.txt"}, "echoscan takes one FILE"},
+        {{"echoscan"}, "echoscan takes one FILE"},
         {{"echoscan", "t.txt", "--lang", "fr"}, "--lang takes ru or en"},
         {{"create"}, "create takes one phrase"},
         {{"create", "cat", "--variants", "0"}, "--variants takes a whole number"},

@@ -153,5 +153,26 @@ TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
     EXPECT_FALSE(modules.exists("outside.txt_Emb.txt"));
 }
 
+// A run over many texts hands every job the modules' words it loaded once: the job
+// searches for them and reads no module, so a module gone since is no failure.
+TEST_F(EmbedJob, WordsLoadedByTheCallerAreSearchedWithoutReadingTheModules) {
+    folder.write("t.txt", testing::cp("кот ел"));
+    modules.write("M.DIC", testing::cp("котел\r\nтел"));
+    const auto loaded = loadDicWords(modules.path(), {"M.DIC"});
+    ASSERT_TRUE(loaded);
+    std::filesystem::remove(modules / "M.DIC");
+    RecordingJob job;
+    EmbedRequest request;
+    request.sourceFolder = folder.path();
+    request.sourceName = "t.txt";
+    request.selectedModules = {"M.DIC"};
+    request.startFolder = modules.path();
+    request.loadedWords = &loaded.value();
+    EXPECT_EQ(embedJob(request, job).ending, JobEnding::Completed);
+    const auto byFrequency = folder.read("t.txt_EmbSortByFriq.txt");
+    EXPECT_NE(byFrequency.find(testing::cp("котел")), std::string::npos) << byFrequency;
+    EXPECT_NE(byFrequency.find(testing::cp("тел")), std::string::npos) << byFrequency;
+}
+
 }  // namespace
 }  // namespace undertext::embed

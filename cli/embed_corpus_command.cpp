@@ -1,0 +1,81 @@
+#include <mutex>
+
+#include "cli/commands.h"
+#include "cli/corpus_run.h"
+#include "cli/embed_request.h"
+#include "cli/module_folder.h"
+#include "cli/shared_modules.h"
+#include "cli/summary_output.h"
+#include "cli/text_run.h"
+#include "corpus/core/embed_summary.h"
+#include "corpus/core/report_summary.h"
+
+namespace undertext::cli {
+namespace {
+
+using corpus::TextEnd;
+
+// One text's run: its job with the shared modules and, for the summary, its
+// record read back from the reports it has just written.
+class EmbedTextWork {
+  public:
+    EmbedTextWork(const EmbedOptions& options, const std::filesystem::path& startFolder)
+        : options_(options), startFolder_(startFolder), modules_(startFolder) {}
+
+    TextEnd operator()(std::size_t index, const std::filesystem::path& path, JobControl& control) {
+        TextRun run(path);
+        if (auto refused = run.open(options_.encoding, options_.wait)) {
+            return *refused;
+        }
+        auto request = embedRequestFor(path, options_, startFolder_, run.text());
+        const auto words = modules_.words(request.selectedModules);
+        if (!*words) {
+            return TextEnd::failed(words->error());
+        }
+        request.loadedWords = &words->value();
+        const auto outcome = embed::embedJob(request, control);
+        switch (outcome.ending) {
+            case JobEnding::Completed:
+            case JobEnding::NothingFound:
+                return options_.corpus.summary ? addToSummary(index, path, request.language)
+                                               : TextEnd::done();
+            case JobEnding::Stopped:
+                return TextEnd::stopped();
+            case JobEnding::Refused:
+            case JobEnding::Failed:
+                break;
+        }
+        return TextEnd::failed(embedRefusalText(outcome.message, request));
+    }
+
+    corpus::EmbedSummary& summary() { return summary_; }
+
+  private:
+    TextEnd addToSummary(std::size_t index, const std::filesystem::path& path, Language language) {
+        return addRecord(summary_, adding_, index,
+                         corpus::embedRecordFromReports(path, language, options_.encoding));
+    }
+
+    const EmbedOptions& options_;
+    const std::filesystem::path& startFolder_;
+    SharedModules modules_;
+    std::mutex adding_;
+    corpus::EmbedSummary summary_;
+};
+
+}  // namespace
+
+int runEmbedCorpus(const EmbedOptions& options) {
+    const auto startFolder = moduleFolder(options.dictDir);
+    if (const auto problem = moduleFolderProblem(startFolder)) {
+        printError(*problem);
+        return kExitRefused;
+    }
+    EmbedTextWork work(options, startFolder);
+    return runCorpusCommand(options.positional, options.corpus, WritesBesideTexts::Yes,
+                            work.summary(),
+                            [&](std::size_t index, const std::filesystem::path& path,
+                                JobControl& control) { return work(index, path, control); });
+}
+
+}  // namespace undertext::cli

@@ -1,0 +1,44 @@
+#include "cli/embed_request.h"
+
+#include "cli/cli_support.h"
+#include "cli/module_folder.h"
+#include "common/core/dictionary/dictionary_modules.h"
+#include "common/core/files/file_io.h"
+#include "embed/core/significance/significance.h"
+
+namespace undertext::cli {
+
+embed::EmbedRequest embedRequestFor(const std::filesystem::path& source,
+                                    const EmbedOptions& options,
+                                    const std::filesystem::path& startFolder,
+                                    const DecodedText& text) {
+    embed::EmbedRequest request;
+    request.sourceFolder = source.has_parent_path() ? source.parent_path() : ".";
+    request.sourceName = source.filename().string();
+    request.startFolder = startFolder;
+    request.approveReportSize = reportSizeLimit(options.maxReportSize);
+    request.sourceText = &text;
+    // The language is guessed from the decoded letters, as opening the file in
+    // the window does.
+    request.language = options.language ? *options.language : guessLanguage(text.cp1251);
+    request.selectedModules =
+        options.modules.empty()
+            ? modulesForLanguage(request.language, lookUpDefaultModules(startFolder))
+            : options.modules;
+    if (options.significance || options.model) {
+        request.significanceOrder = options.model.value_or(embed::kDefaultModelOrder);
+    }
+    return request;
+}
+
+std::string embedRefusalText(const std::string& message, const embed::EmbedRequest& request) {
+    if (message != kChooseModulesMessage) {
+        return message;
+    }
+    const char* missing =
+        request.language == Language::Russian ? kRussianDefaultModule : kEnglishDefaultModule;
+    return message + " (в папке \"" + displayPath(request.startFolder) + "\" нет модуля " +
+           missing + ").";
+}
+
+}  // namespace undertext::cli

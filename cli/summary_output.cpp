@@ -1,0 +1,33 @@
+#include "cli/summary_output.h"
+
+#include <iostream>
+
+#include "cli/cli_support.h"
+#include "cli/terminal_text.h"
+#include "common/core/files/file_io.h"
+#include "corpus/core/summary_files.h"
+
+namespace undertext::cli {
+
+std::vector<std::filesystem::path> summaryFiles(const CorpusOptions& corpus) {
+    if (!corpus.summary) {
+        return {};
+    }
+    return {*corpus.summary, corpus::byTextPath(*corpus.summary)};
+}
+
+int writeSummary(corpus::TermSummary& summary, const CorpusOptions& corpus, int status) {
+    if (!corpus.summary) {
+        return status;
+    }
+    if (const auto written = summary.write(*corpus.summary); !written) {
+        printError(written.error());
+        return kExitRefused;
+    }
+    for (const auto& file : summaryFiles(corpus)) {
+        std::cout << visibleLine({displayPath(file)});
+    }
+    return status;
+}
+
+}  // namespace undertext::cli

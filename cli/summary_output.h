@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <mutex>
+#include <vector>
+
+#include "cli/command_options.h"
+#include "common/core/result.h"
+#include "corpus/core/term_summary.h"
+#include "corpus/core/text_pool.h"
+
+namespace undertext::cli {
+
+// The files a run's --summary writes (the summary and its by-text file), never
+// taken for texts; none without --summary.
+std::vector<std::filesystem::path> summaryFiles(const CorpusOptions& corpus);
+
+// Writes the summary when --summary asks for it and lists its two files on
+// standard output; a failure is printed and makes the status 1. Returns the
+// status.
+int writeSummary(corpus::TermSummary& summary, const CorpusOptions& corpus, int status);
+
+// Adds the record of a text (read back from its reports) to a summary that workers
+// share, holding adding; a record that could not be read fails the text.
+template <typename Summary, typename Record>
+corpus::TextEnd addRecord(Summary& summary, std::mutex& adding, std::size_t index,
+                          const Result<Record>& record) {
+    if (!record) {
+        return corpus::TextEnd::failed(record.error());
+    }
+    const std::lock_guard lock(adding);
+    summary.add(index, record.value());
+    return corpus::TextEnd::done();
+}
+
+}  // namespace undertext::cli
