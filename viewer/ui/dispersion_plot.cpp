@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -45,7 +46,7 @@ QString DispersionPlot::caption() const {
     if (!shown_) {
         return {};
     }
-    return QStringLiteral("Вхождений: %1; длина текста: %2 символов")
+    return QCoreApplication::translate("DispersionPlot", "Вхождений: %1; длина текста: %2 символов")
         .arg(ticks_.size())
         .arg(textLength_);
 }

@@ -1,5 +1,7 @@
 #include "viewer/ui/report_table_model.h"
 
+#include <QCoreApplication>
+
 #include "common/core/text/codepage.h"
 
 namespace undertext::ui {
@@ -8,7 +10,8 @@ ReportTableModel::ReportTableModel(std::vector<ReportRow> rows, const QString& t
                                    QObject* parent)
     : QAbstractTableModel(parent),
       rows_(std::move(rows)),
-      captions_{textCaption, QStringLiteral("Кол-во"), QStringLiteral("Длина")} {
+      captions_{textCaption, QCoreApplication::translate("ReportTableModel", "Кол-во"),
+                QCoreApplication::translate("ReportTableModel", "Длина")} {
     texts_.reserve(static_cast<qsizetype>(rows_.size()));
     for (const auto& row : rows_) {
         texts_.append(QString::fromStdString(cp1251ToUtf8(row.text)));

@@ -4,6 +4,7 @@
 #include <exception>
 #include <new>
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace undertext::ui {
@@ -137,7 +138,7 @@ void JobRunner::runOnWorker(const ErasedJob& job, const Applier& onFailure) {
         apply = job(control);
     } catch (const std::bad_alloc&) {
         end = End::Failed;
-        error = QStringLiteral("Недостаточно памяти.");
+        error = QCoreApplication::translate("JobRunner", "Недостаточно памяти.");
     } catch (const std::exception& e) {
         end = End::Failed;
         error = QString::fromUtf8(e.what());
