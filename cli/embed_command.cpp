@@ -11,6 +11,8 @@
 #include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
+#include "common/core/messages/message_pattern.h"
+#include "common/core/messages/translatable.h"
 #include "embed/core/embed_job.h"
 #include "embed/core/embed_reports.h"
 #include "embed/core/significance/significance.h"
@@ -27,8 +29,8 @@ std::string refusalText(const std::string& message, const embed::EmbedRequest& r
     }
     const char* missing =
         request.language == Language::Russian ? kRussianDefaultModule : kEnglishDefaultModule;
-    return message + " (в папке \"" + displayPath(request.startFolder) + "\" нет модуля " +
-           missing + ").";
+    return fillIn(UNDERTEXT_TRANSLATABLE("CoreMessage", "%1 (в папке \"%2\" нет модуля %3)."),
+                  {message, displayPath(request.startFolder), missing});
 }
 
 void printReportName(const embed::EmbedRequest& request, const char* suffix) {

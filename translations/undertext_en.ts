@@ -229,6 +229,18 @@
         <source>Размеры фрагментов должны быть целыми числами от 1 до 1000000000.</source>
         <translation>Fragment lengths must be whole numbers from 1 to 1000000000.</translation>
     </message>
+    <message>
+        <source>Недостаточно памяти.</source>
+        <translation>Not enough memory.</translation>
+    </message>
+    <message>
+        <source>Недостаточно памяти для обработки фразы.</source>
+        <translation>Not enough memory to process the phrase.</translation>
+    </message>
+    <message>
+        <source>%1 (в папке &quot;%2&quot; нет модуля %3).</source>
+        <translation>%1 (the folder &quot;%2&quot; has no module %3).</translation>
+    </message>
 </context>
 <context>
     <name>CreateWindow</name>
