@@ -8,9 +8,11 @@
 #include <iostream>
 #include <utility>
 
+#include "cli/message_language.h"
 #include "cli/terminal_text.h"
 #include "common/core/files/disk_space.h"
 #include "common/core/files/file_io.h"
+#include "common/core/messages/translatable.h"
 
 namespace undertext::cli {
 
@@ -26,7 +28,8 @@ DecodedText decodeSourceText(const std::filesystem::path& file, std::string&& by
 }
 
 void printError(const std::string& message) {
-    std::cerr << "undertext: " << visible(message) << '\n';
+    std::cerr << "undertext: " << visible(inMessageLanguage(message, environmentMessageLanguage()))
+              << '\n';
 }
 
 ReportSizeApproval reportSizeLimit(std::uint64_t maxBytes) {
@@ -34,9 +37,9 @@ ReportSizeApproval reportSizeLimit(std::uint64_t maxBytes) {
         if (maxBytes == 0 || bytes <= maxBytes) {
             return Status::success();
         }
-        return Status::failure("the reports would take " + sizeText(bytes) + " (" +
-                               std::to_string(bytes) + " bytes), over --max-report-size " +
-                               std::to_string(maxBytes) +
+        const std::string size = inMessageLanguage(sizeText(bytes), environmentMessageLanguage());
+        return Status::failure("the reports would take " + size + " (" + std::to_string(bytes) +
+                               " bytes), over --max-report-size " + std::to_string(maxBytes) +
                                "; allow them with a larger --max-report-size, or 0 for no limit");
     };
 }
@@ -106,7 +109,7 @@ void TerminalProgress::progress(int percent) {
 namespace {
 
 std::string& blame() {
-    static std::string message = "Недостаточно памяти.";
+    static std::string message = UNDERTEXT_TRANSLATABLE("CoreMessage", "Недостаточно памяти.");
     return message;
 }
 

@@ -8,6 +8,7 @@
 #include "cli/terminal_text.h"
 #include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/files/leftover_files.h"
+#include "common/core/messages/translatable.h"
 #include "common/core/text/codepage.h"
 #include "create/core/create_job.h"
 #include "create/core/create_run.h"
@@ -51,7 +52,8 @@ int runCreateCommand(const CreateOptions& options) {
             ? modulesForLanguage(request.language, lookUpDefaultModules(request.startFolder))
             : options.modules;
 
-    blameOutOfMemoryOn("Недостаточно памяти для обработки фразы.");
+    blameOutOfMemoryOn(
+        UNDERTEXT_TRANSLATABLE("CoreMessage", "Недостаточно памяти для обработки фразы."));
     create::CreateOutcome outcome;
     {
         TerminalProgress progress;

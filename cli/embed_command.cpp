@@ -12,6 +12,8 @@
 #include "cli/terminal_text.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
+#include "common/core/messages/message_pattern.h"
+#include "common/core/messages/translatable.h"
 #include "embed/core/embed_job.h"
 #include "embed/core/embed_reports.h"
 #include "embed/core/significance/significance_table.h"

@@ -4,6 +4,8 @@
 #include "cli/module_folder.h"
 #include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/files/file_io.h"
+#include "common/core/messages/message_pattern.h"
+#include "common/core/messages/translatable.h"
 #include "embed/core/significance/significance.h"
 
 namespace undertext::cli {
@@ -37,8 +39,8 @@ std::string embedRefusalText(const std::string& message, const embed::EmbedReque
     }
     const char* missing =
         request.language == Language::Russian ? kRussianDefaultModule : kEnglishDefaultModule;
-    return message + " (в папке \"" + displayPath(request.startFolder) + "\" нет модуля " +
-           missing + ").";
+    return fillIn(UNDERTEXT_TRANSLATABLE("CoreMessage", "%1 (в папке \"%2\" нет модуля %3)."),
+                  {message, displayPath(request.startFolder), missing});
 }
 
 }  // namespace undertext::cli

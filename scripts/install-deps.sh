@@ -11,7 +11,7 @@ packages=(
   hunspell-ru hunspell-tools wamerican
   fonts-dejavu-core
   dpkg-dev file lintian desktop-file-utils appstream parallel
-  qt6-translations-l10n libqt6svg6
+  qt6-translations-l10n libqt6svg6 qt6-l10n-tools qt6-tools-dev
 )
 
 missing=()

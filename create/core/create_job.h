@@ -7,6 +7,7 @@
 
 #include "common/core/job_control.h"
 #include "common/core/job_outcome.h"
+#include "common/core/messages/translatable.h"
 #include "common/core/result.h"
 #include "common/core/text/letters.h"
 #include "create/core/phrase_analysis.h"
@@ -15,8 +16,8 @@
 
 namespace undertext::create {
 
-inline constexpr const char* kNoLetterMessage =
-    "В строке \"Исходный текст\" должен быть хотя бы один знак на выбранном языке.";
+inline constexpr const char* kNoLetterMessage = UNDERTEXT_TRANSLATABLE(
+    "CoreMessage", "В строке \"Исходный текст\" должен быть хотя бы один знак на выбранном языке.");
 
 // What a synthesis run is given.
 struct CreateRequest {

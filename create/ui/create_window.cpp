@@ -3,6 +3,7 @@
 #include <utility>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,6 +11,7 @@
 
 #include "common/core/text/codepage.h"
 #include "common/ui/app/dialogs.h"
+#include "common/ui/app/shown_message.h"
 #include "common/ui/app/startup_check.h"
 #include "common/ui/widgets/window_parts.h"
 #include "common/ui/widgets/window_placement.h"
@@ -30,7 +32,8 @@ std::string toCp1251(const QString& text) {
     return utf8ToCp1251(text.toStdString());
 }
 
-constexpr ui::RunTexts kRunTexts{ui::kStopPhraseQuestion, "Синтез прерван из-за ошибки", ": "};
+constexpr ui::RunTexts kRunTexts{
+    ui::kStopPhraseQuestion, QT_TRANSLATE_NOOP("RunSession", "Синтез прерван из-за ошибки"), ": "};
 
 }  // namespace
 
@@ -44,7 +47,8 @@ CreateWindow::CreateWindow(std::filesystem::path startFolder, ui::Dialogs& dialo
       run_(
           *this, *this, [this](bool enabled) { enableRunButtons(enabled); }, dialogs, kRunTexts) {
     setObjectName(QString::fromLatin1(names::kWindow));
-    setWindowTitle(QStringLiteral("Синтез подсознательного компонента текста"));
+    setWindowTitle(
+        QCoreApplication::translate("CreateWindow", "Синтез подсознательного компонента текста"));
     resize(820, 400);
     connectActions();
 
@@ -214,7 +218,7 @@ void CreateWindow::offerSave() {
             create::saveResults(session_, startFolder_, choice->file.toStdString(), phraseText(),
                                 toCp1251(controls_.result->text()), encoding);
         if (!saved) {
-            dialogs_.inform(this, QString::fromStdString(saved.error()));
+            dialogs_.inform(this, ui::shownMessage(saved.error()));
         }
     }
     ui::focusPrimaryButton(controls_.next);
@@ -244,8 +248,10 @@ void CreateWindow::addModules() {
 }
 
 void CreateWindow::showAbout() {
-    about_.show(
-        [this] { return new ui::AboutWindow(QString::fromUtf8(ui::kCreateDescription), this); });
+    about_.show([this] {
+        return new ui::AboutWindow(
+            QCoreApplication::translate("AboutWindow", ui::kCreateDescription), this);
+    });
 }
 
 void CreateWindow::showResultLine(const QString& text, const QColor& background, bool enabled) {

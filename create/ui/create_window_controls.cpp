@@ -1,5 +1,6 @@
 #include "create/ui/create_window_controls.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -38,18 +39,23 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
       progress(&window),
       modules(new QListWidget(&window)),
       addModules(ui::makeButton(&window, QString::fromLatin1(names::kAddModulesButton),
-                                QStringLiteral("Добавить модули"), ui::ButtonIcon::AddModules)),
+                                QCoreApplication::translate("CreateWindow", "Добавить модули"),
+                                ui::ButtonIcon::AddModules)),
       save(ui::makeButton(&window, QString::fromLatin1(names::kSaveButton),
-                          QStringLiteral("Сохранить результаты"), ui::ButtonIcon::Save)),
+                          QCoreApplication::translate("CreateWindow", "Сохранить результаты"),
+                          ui::ButtonIcon::Save)),
       previous(ui::makeButton(&window, QString::fromLatin1(names::kPreviousButton),
-                              QStringLiteral("Предыдущий вариант"), ui::ButtonIcon::Previous)),
+                              QCoreApplication::translate("CreateWindow", "Предыдущий вариант"),
+                              ui::ButtonIcon::Previous)),
       next(ui::makeButton(&window, QString::fromLatin1(names::kNextButton),
-                          QStringLiteral("Следующий   вариант"), ui::ButtonIcon::Next)),
+                          QCoreApplication::translate("CreateWindow", "Следующий   вариант"),
+                          ui::ButtonIcon::Next)),
       stop(ui::makeStopButton(&window)),
       exit(ui::makeExitButton(&window)) {
     auto* title =
         ui::makeHeading(&window, names::kHeading,
-                        QStringLiteral("Программа синтеза подсознательного компонента текста"),
+                        QCoreApplication::translate(
+                            "CreateWindow", "Программа синтеза подсознательного компонента текста"),
                         ui::HeadingSize::scaled(1.4));
     version->setObjectName(QString::fromLatin1(names::kVersion));
     phrase->setObjectName(QString::fromLatin1(names::kPhraseBox));
@@ -63,7 +69,9 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
 
     auto* languageRow = new QGridLayout;
     languageRow->addWidget(
-        ui::makeLabel(&window, names::kLanguageCaption, QStringLiteral("Язык текста:")), 0, 0);
+        ui::makeLabel(&window, names::kLanguageCaption,
+                      QCoreApplication::translate("CreateWindow", "Язык текста:")),
+        0, 0);
     languageRow->addWidget(languages->russianButton(), 0, 1);
     languageRow->addWidget(languages->englishButton(), 0, 2);
     languageRow->addWidget(progress.bar(), 0, 3);
@@ -84,13 +92,16 @@ CreateWindowControls::CreateWindowControls(QWidget& window)
     auto* layout = new QVBoxLayout(&window);
     layout->addLayout(top);
     layout->addWidget(
-        ui::makeLabel(&window, names::kPhraseCaption, QStringLiteral("Исходный текст:")));
+        ui::makeLabel(&window, names::kPhraseCaption,
+                      QCoreApplication::translate("CreateWindow", "Исходный текст:")));
     layout->addWidget(phrase);
-    layout->addWidget(ui::makeLabel(&window, names::kResultCaption, QStringLiteral("Результат:")));
+    layout->addWidget(ui::makeLabel(&window, names::kResultCaption,
+                                    QCoreApplication::translate("CreateWindow", "Результат:")));
     layout->addWidget(result);
     layout->addLayout(languageRow);
     layout->addWidget(
-        ui::makeLabel(&window, names::kModulesCaption, QStringLiteral("Модули словаря:")));
+        ui::makeLabel(&window, names::kModulesCaption,
+                      QCoreApplication::translate("CreateWindow", "Модули словаря:")));
     layout->addWidget(modules, 1);
     layout->addLayout(buttons);
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPainter>
@@ -17,18 +18,19 @@
 namespace undertext::create {
 
 const char* const kRequestText =
-    "  Меня, знающего и знающую,\r\n"
-    "           что данная программа\r\n"
-    "           позволяет делать внушение.\r\n"
-    "\r\n"
-    "  Меня просят быть предельно осторожным,\r\n"
-    "           использующим эту программу.\r\n"
-    "\r\n"
-    "  И быть абсолютно убежденным в том, что я делаю.\r\n"
-    "\r\n"
-    "  Только доброе. И конструктивное.\r\n"
-    "\r\n"
-    "  В далеком будущем и сегодня.\r\n";
+    QT_TRANSLATE_NOOP("RequestWindow",
+                      "  Меня, знающего и знающую,\r\n"
+                      "           что данная программа\r\n"
+                      "           позволяет делать внушение.\r\n"
+                      "\r\n"
+                      "  Меня просят быть предельно осторожным,\r\n"
+                      "           использующим эту программу.\r\n"
+                      "\r\n"
+                      "  И быть абсолютно убежденным в том, что я делаю.\r\n"
+                      "\r\n"
+                      "  Только доброе. И конструктивное.\r\n"
+                      "\r\n"
+                      "  В далеком будущем и сегодня.\r\n");
 
 namespace {
 
@@ -81,27 +83,31 @@ class TallButton final : public QPushButton {
 
 RequestWindow::RequestWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QString::fromLatin1(request_names::kWindow));
-    setWindowTitle(QStringLiteral("Просьба."));
+    setWindowTitle(QCoreApplication::translate("RequestWindow", "Просьба."));
 
     auto* request = new QPlainTextEdit(this);
     request->setObjectName(QString::fromLatin1(request_names::kRequestText));
     // The box shows lines, not line ends.
-    request->setPlainText(
-        QString::fromUtf8(kRequestText).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const QString text = QCoreApplication::translate("RequestWindow", kRequestText)
+                             .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    request->setPlainText(text);
     request->setReadOnly(true);
     request->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     request->setFocusPolicy(Qt::StrongFocus);
     request->setTabChangesFocus(true);
     const QFontMetrics metrics = request->fontMetrics();
-    request->setMinimumSize(metrics.horizontalAdvance(QStringLiteral(
-                                "  И быть абсолютно убежденным в том, что я делаю.")) +
-                                40,
-                            13 * metrics.lineSpacing() + 16);
+    int widestLine = 0;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        widestLine = std::max(widestLine, metrics.horizontalAdvance(line));
+    }
+    request->setMinimumSize(widestLine + 40, 13 * metrics.lineSpacing() + 16);
 
-    auto* disagree = new TallButton(QStringLiteral("Я не согласен Я не согласна"),
-                                    request_names::kDisagreeButton, this);
-    auto* agree = new TallButton(QStringLiteral("  Я согласен   Я согласна"),
-                                 request_names::kAgreeButton, this);
+    auto* disagree =
+        new TallButton(QCoreApplication::translate("RequestWindow", "Я не согласен Я не согласна"),
+                       request_names::kDisagreeButton, this);
+    auto* agree =
+        new TallButton(QCoreApplication::translate("RequestWindow", "  Я согласен   Я согласна"),
+                       request_names::kAgreeButton, this);
     const QSize buttonSize = disagree->sizeHint().expandedTo(agree->sizeHint());
     disagree->setFixedSize(buttonSize);
     agree->setFixedSize(buttonSize);

@@ -6,6 +6,8 @@
 #include "common/core/files/file_io.h"
 #include "common/core/files/file_names.h"
 #include "common/core/files/source_name.h"
+#include "common/core/messages/message_pattern.h"
+#include "common/core/messages/translatable.h"
 #include "common/core/report/number_text.h"
 #include "echoscan/core/fragment_lengths.h"
 #include "echoscan/core/fragment_reports.h"
@@ -18,17 +20,22 @@ namespace {
 constexpr const char* kResultPatternSuffix = "_Rec*.txt";
 
 std::string sourceNotFoundMessage(const std::filesystem::path& path) {
-    return "Не найден исходный файл \"" + displayPath(path) + "\".";
+    return fillIn(UNDERTEXT_TRANSLATABLE("CoreMessage", "Не найден исходный файл \"%1\"."),
+                  {displayPath(path)});
 }
 
 std::string textTooLongMessage(const std::filesystem::path& path) {
-    return "Текст файла \"" + displayPath(path) + "\" слишком велик для поиска.";
+    return fillIn(
+        UNDERTEXT_TRANSLATABLE("CoreMessage", "Текст файла \"%1\" слишком велик для поиска."),
+        {displayPath(path)});
 }
 
 }  // namespace
 
 std::string tooFewCharactersMessage(long long minLength) {
-    return "У вас нет" + numberText(minLength) + " символов на выбранном языке в тексте.";
+    return fillIn(
+        UNDERTEXT_TRANSLATABLE("CoreMessage", "У вас нет%1 символов на выбранном языке в тексте."),
+        {numberText(minLength)});
 }
 
 Status checkEchoscanRequest(const EchoscanRequest& request) {

@@ -3,17 +3,18 @@
 #include <optional>
 #include <string_view>
 
+#include "common/core/messages/translatable.h"
 #include "common/core/result.h"
 
 namespace undertext::echoscan {
 
-inline constexpr const char* kLengthOrderMessage =
-    "Минимальная длина должна быть меньше или равна максимальной длине фрагмента.";
+inline constexpr const char* kLengthOrderMessage = UNDERTEXT_TRANSLATABLE(
+    "CoreMessage", "Минимальная длина должна быть меньше или равна максимальной длине фрагмента.");
 inline constexpr const char* kNonPositiveLengthMessage =
-    "Нулевые и отрицательные значения не поддерживаются.";
+    UNDERTEXT_TRANSLATABLE("CoreMessage", "Нулевые и отрицательные значения не поддерживаются.");
 // A length text that is not a whole number, or one beyond kLengthLimit either way.
-inline constexpr const char* kLengthNotNumberMessage =
-    "Размеры фрагментов должны быть целыми числами от 1 до 1000000000.";
+inline constexpr const char* kLengthNotNumberMessage = UNDERTEXT_TRANSLATABLE(
+    "CoreMessage", "Размеры фрагментов должны быть целыми числами от 1 до 1000000000.");
 inline constexpr long long kLengthLimit = 1'000'000'000;
 
 // The range of fragment lengths a run searches.

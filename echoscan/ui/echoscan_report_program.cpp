@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <QCoreApplication>
+
 #include "echoscan/core/fragment_locator.h"
 #include "echoscan/core/fragment_reports.h"
 #include "echoscan/core/fragment_text.h"
@@ -10,8 +12,9 @@ namespace undertext::echoscan {
 
 ui::ReportProgram echoscanReportProgram(std::function<Language()> language) {
     return {
-        QStringLiteral("Фрагмент"),
-        QStringLiteral("Этот фрагмент в тексте не найден: строк нет."),
+        QCoreApplication::translate("EchoscanReportProgram", "Фрагмент"),
+        QCoreApplication::translate("EchoscanReportProgram",
+                                    "Этот фрагмент в тексте не найден: строк нет."),
         {fragmentReportSuffix(FragmentReport::ByLength),
          fragmentReportSuffix(FragmentReport::Alphabetical),
          fragmentReportSuffix(FragmentReport::ByFrequency)},

@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "common/core/files/text_lock.h"
@@ -22,7 +23,8 @@
 namespace undertext::echoscan {
 namespace {
 
-constexpr ui::RunTexts kRunTexts{ui::kStopWorkQuestion, "Поиск прерван из-за ошибки", ": "};
+constexpr ui::RunTexts kRunTexts{
+    ui::kStopWorkQuestion, QT_TRANSLATE_NOOP("RunSession", "Поиск прерван из-за ошибки"), ": "};
 
 }  // namespace
 
@@ -43,7 +45,7 @@ EchoscanWindow::EchoscanWindow(std::filesystem::path startFolder, ui::Dialogs& d
           *this, *this, [this](bool enabled) { enableRunButtons(enabled); }, dialogs, kRunTexts) {
     setObjectName(QString::fromLatin1(names::kWindow));
     controls_.results->setReportSuffixes(viewers_.reportSuffixes());
-    setWindowTitle(QString::fromUtf8(kWindowTitle));
+    setWindowTitle(QCoreApplication::translate("EchoscanWindow", kWindowTitle));
     resize(530, 300);
     connectActions();
     controls_.languages->select(Language::Russian);
@@ -160,8 +162,10 @@ void EchoscanWindow::closeEvent(QCloseEvent* event) {
 }
 
 void EchoscanWindow::showAbout() {
-    about_.show(
-        [this] { return new ui::AboutWindow(QString::fromUtf8(ui::kEchoscanDescription), this); });
+    about_.show([this] {
+        return new ui::AboutWindow(
+            QCoreApplication::translate("AboutWindow", ui::kEchoscanDescription), this);
+    });
 }
 
 }  // namespace undertext::echoscan

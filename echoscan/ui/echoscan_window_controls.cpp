@@ -1,6 +1,7 @@
 #include "echoscan/ui/echoscan_window_controls.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -59,22 +60,27 @@ EchoscanWindowControls::EchoscanWindowControls(QWidget& window)
       exit(ui::makeExitButton(&window)) {
     version->setObjectName(QString::fromLatin1(names::kVersion));
     source->setObjectName(QString::fromLatin1(names::kSourceBox));
-    auto* heading = ui::makeHeading(&window, names::kHeading, QString::fromUtf8(kWindowTitle),
+    auto* heading = ui::makeHeading(&window, names::kHeading,
+                                    QCoreApplication::translate("EchoscanWindow", kWindowTitle),
                                     ui::HeadingSize::inPoints(12));
 
     auto* lengths = new QHBoxLayout;
-    lengths->addWidget(ui::makeLabel(&window, names::kFromLabel, QStringLiteral("от")));
+    lengths->addWidget(ui::makeLabel(&window, names::kFromLabel,
+                                     QCoreApplication::translate("EchoscanWindow", "от")));
     lengths->addWidget(minLength);
     lengths->addSpacing(8);
-    lengths->addWidget(ui::makeLabel(&window, names::kToLabel, QStringLiteral("до")));
+    lengths->addWidget(ui::makeLabel(&window, names::kToLabel,
+                                     QCoreApplication::translate("EchoscanWindow", "до")));
     lengths->addWidget(maxLength);
-    lengths->addWidget(ui::makeLabel(&window, names::kUnitLabel, QStringLiteral("знаков")));
+    lengths->addWidget(ui::makeLabel(&window, names::kUnitLabel,
+                                     QCoreApplication::translate("EchoscanWindow", "знаков")));
     lengths->addStretch();
 
     auto* language = new QGridLayout;
     language->addWidget(
-        ui::makeLabel(&window, names::kLanguageCaption, QStringLiteral("Язык текста:")), 0, 0, 2, 1,
-        Qt::AlignVCenter);
+        ui::makeLabel(&window, names::kLanguageCaption,
+                      QCoreApplication::translate("EchoscanWindow", "Язык текста:")),
+        0, 0, 2, 1, Qt::AlignVCenter);
     language->addWidget(languages->russianButton(), 0, 1);
     language->addWidget(languages->englishButton(), 1, 1);
     language->setColumnStretch(2, 1);
@@ -86,13 +92,15 @@ EchoscanWindowControls::EchoscanWindowControls(QWidget& window)
 
     auto* left = new QVBoxLayout;
     left->addWidget(
-        ui::makeLabel(&window, names::kLengthsCaption, QStringLiteral("Размеры фрагментов")));
+        ui::makeLabel(&window, names::kLengthsCaption,
+                      QCoreApplication::translate("EchoscanWindow", "Размеры фрагментов")));
     left->addLayout(lengths);
     left->addSpacing(12);
     left->addLayout(language);
     left->addSpacing(12);
-    left->addWidget(ui::makeLabel(&window, names::kSourceCaption,
-                                  QStringLiteral("Исходный текстовый файл (click)")));
+    left->addWidget(ui::makeLabel(
+        &window, names::kSourceCaption,
+        QCoreApplication::translate("EchoscanWindow", "Исходный текстовый файл (click)")));
     left->addWidget(source);
     left->addWidget(encoding);
     left->addStretch();
@@ -110,7 +118,8 @@ EchoscanWindowControls::EchoscanWindowControls(QWidget& window)
 
     auto* right = new QVBoxLayout;
     right->addWidget(
-        ui::makeLabel(&window, names::kResultsCaption, QStringLiteral("Файлы результатов:")));
+        ui::makeLabel(&window, names::kResultsCaption,
+                      QCoreApplication::translate("EchoscanWindow", "Файлы результатов:")));
     right->addWidget(results, 1);
     right->addSpacing(12);
     right->addWidget(progress.bar());

@@ -12,7 +12,8 @@ class QPushButton;
 namespace undertext::echoscan {
 
 // The window's title, which its heading repeats.
-inline constexpr const char* kWindowTitle = "Поиск повторяющихся фрагментов текста";
+inline constexpr const char* kWindowTitle =
+    QT_TRANSLATE_NOOP("EchoscanWindow", "Поиск повторяющихся фрагментов текста");
 
 // The controls of Echoscan's main window, made as children of the window (which
 // owns them) and laid out in it: heading and version; the lengths, the language,

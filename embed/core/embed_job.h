@@ -9,6 +9,7 @@
 #include "common/core/files/report_size_approval.h"
 #include "common/core/job_control.h"
 #include "common/core/job_outcome.h"
+#include "common/core/messages/translatable.h"
 #include "common/core/result.h"
 #include "common/core/text/letters.h"
 #include "common/core/text/text_encoding.h"
@@ -45,7 +46,8 @@ struct EmbedResults {
 // A run leaves its four reports and, when asked, its significance file.
 using EmbedOutcome = JobOutcome<EmbedResults>;
 
-inline constexpr const char* kNothingFoundMessage = "Вложенных слов не найдено.";
+inline constexpr const char* kNothingFoundMessage =
+    UNDERTEXT_TRANSLATABLE("CoreMessage", "Вложенных слов не найдено.");
 
 // The refusals a request meets before anything is read: no source name
 // (kChooseSourceMessage), no module (kChooseModulesMessage). embedJob checks

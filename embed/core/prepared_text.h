@@ -10,6 +10,7 @@
 
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
+#include "common/core/messages/translatable.h"
 #include "common/core/text/letters.h"
 #include "common/core/text/text_encoding.h"
 
@@ -47,8 +48,8 @@ PreparedText prepareLetters(std::string_view text, Language language,
 std::filesystem::path letterFilePath(const std::filesystem::path& sourceFolder,
                                      const std::string& sourceName);
 
-inline constexpr const char* kTextTooShortMessage =
-    "Программа работает только с текстами, содержащими 3 и более знаков.";
+inline constexpr const char* kTextTooShortMessage = UNDERTEXT_TRANSLATABLE(
+    "CoreMessage", "Программа работает только с текстами, содержащими 3 и более знаков.");
 
 // The largest source accepted: the suffix sorting of the search addresses letters
 // with 32-bit signed positions.

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include <QCoreApplication>
+
 #include "embed/core/embed_reports.h"
 #include "embed/core/significance/significance_table.h"
 #include "embed/core/word_locator.h"
@@ -10,8 +12,9 @@ namespace undertext::embed {
 
 ui::ReportProgram embedReportProgram(std::function<Language()> language) {
     return {
-        QStringLiteral("Слово"),
-        QStringLiteral("Это слово в тексте не найдено: строк нет."),
+        QCoreApplication::translate("EmbedReportProgram", "Слово"),
+        QCoreApplication::translate("EmbedReportProgram",
+                                    "Это слово в тексте не найдено: строк нет."),
         {kByFrequencySuffix, kByLengthSuffix, kAlphabeticalSuffix},
         {kTextOrderSuffix, kSignificanceSuffix},
         std::move(language),

@@ -4,11 +4,13 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "common/core/files/text_lock.h"
 #include "common/ui/app/dialogs.h"
+#include "common/ui/app/shown_message.h"
 #include "common/ui/app/startup_check.h"
 #include "common/ui/run/search_end.h"
 #include "common/ui/widgets/encoding_chooser.h"
@@ -22,7 +24,8 @@
 namespace undertext::embed {
 namespace {
 
-constexpr ui::RunTexts kRunTexts{ui::kStopWorkQuestion, "Поиск прерван из-за ошибки.", "\n"};
+constexpr ui::RunTexts kRunTexts{
+    ui::kStopWorkQuestion, QT_TRANSLATE_NOOP("RunSession", "Поиск прерван из-за ошибки."), "\n"};
 
 }  // namespace
 
@@ -43,7 +46,7 @@ EmbedWindow::EmbedWindow(std::filesystem::path startFolder, ui::Dialogs& dialogs
           *this, *this, [this](bool enabled) { enableRunButtons(enabled); }, dialogs, kRunTexts) {
     setObjectName(QString::fromLatin1(names::kWindow));
     controls_.results->setReportSuffixes(viewers_.reportSuffixes());
-    setWindowTitle(QStringLiteral("Поиск \"вложенных\" слов"));
+    setWindowTitle(QCoreApplication::translate("EmbedWindow", "Поиск \"вложенных\" слов"));
     resize(560, 330);
     connectActions();
 
@@ -111,7 +114,7 @@ void EmbedWindow::finishRun(const EmbedOutcome& outcome) {
     ui::showSearchEnd(outcome.ending, controls_.progress, *controls_.results,
                       controls_.encoding->replacedBytes());
     if (const auto& note = outcome.results.significanceNote; !note.empty()) {
-        dialogs_.inform(this, QString::fromStdString(note));
+        dialogs_.inform(this, ui::shownMessage(note));
     }
 }
 
@@ -178,8 +181,10 @@ void EmbedWindow::showChooser() {
 }
 
 void EmbedWindow::showAbout() {
-    about_.show(
-        [this] { return new ui::AboutWindow(QString::fromUtf8(ui::kEmbedDescription), this); });
+    about_.show([this] {
+        return new ui::AboutWindow(
+            QCoreApplication::translate("AboutWindow", ui::kEmbedDescription), this);
+    });
 }
 
 }  // namespace undertext::embed

@@ -1,6 +1,7 @@
 #include "embed/ui/embed_window_controls.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -27,10 +28,12 @@ EmbedWindowControls::EmbedWindowControls(QWidget& window)
       modules(new QListWidget(&window)),
       results(new ui::ResultFileList(&window)),
       languages(new ui::LanguageOptions(&window)),
-      significance(new QCheckBox(QStringLiteral("Оценить случайность"), &window)),
+      significance(new QCheckBox(QCoreApplication::translate("EmbedWindow", "Оценить случайность"),
+                                 &window)),
       progress(&window),
       addModules(ui::makeButton(&window, QString::fromLatin1(names::kAddModulesButton),
-                                QStringLiteral("Добавить модули"), ui::ButtonIcon::AddModules)),
+                                QCoreApplication::translate("EmbedWindow", "Добавить модули"),
+                                ui::ButtonIcon::AddModules)),
       openFile(ui::makeOpenFileButton(&window, names::kOpenFileButton)),
       start(ui::makeStartSearchButton(&window)),
       stop(ui::makeStopButton(&window)),
@@ -39,17 +42,21 @@ EmbedWindowControls::EmbedWindowControls(QWidget& window)
     source->setObjectName(QString::fromLatin1(names::kSourceBox));
     modules->setObjectName(QString::fromLatin1(names::kModuleList));
     significance->setObjectName(QString::fromLatin1(names::kSignificanceCheck));
-    auto* heading =
-        ui::makeHeading(&window, names::kHeading, QString::fromUtf8(ui::kEmbedDescription),
-                        ui::HeadingSize::scaled(1.2));
-    auto* sourceCaption = ui::makeLabel(&window, names::kSourceCaption,
-                                        QStringLiteral("Исходный текстовый файл (Click)"));
+    auto* heading = ui::makeHeading(
+        &window, names::kHeading, QCoreApplication::translate("AboutWindow", ui::kEmbedDescription),
+        ui::HeadingSize::scaled(1.2));
+    auto* sourceCaption = ui::makeLabel(
+        &window, names::kSourceCaption,
+        QCoreApplication::translate("EmbedWindow", "Исходный текстовый файл (Click)"));
     auto* modulesCaption =
-        ui::makeLabel(&window, names::kModulesCaption, QStringLiteral("Модули словаря (Click)"));
+        ui::makeLabel(&window, names::kModulesCaption,
+                      QCoreApplication::translate("EmbedWindow", "Модули словаря (Click)"));
     auto* resultsCaption =
-        ui::makeLabel(&window, names::kResultsCaption, QStringLiteral("Файлы результатов:"));
+        ui::makeLabel(&window, names::kResultsCaption,
+                      QCoreApplication::translate("EmbedWindow", "Файлы результатов:"));
     auto* languageCaption =
-        ui::makeLabel(&window, names::kLanguageCaption, QStringLiteral("Язык текста:"));
+        ui::makeLabel(&window, names::kLanguageCaption,
+                      QCoreApplication::translate("EmbedWindow", "Язык текста:"));
     progress.label()->setAlignment(Qt::AlignCenter);
 
     auto* headingRow = new QHBoxLayout;

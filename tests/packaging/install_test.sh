@@ -82,6 +82,8 @@ case "$2" in
 
   launchers)
     user="$HOME/.local/share/undertext"
+    # The windows' English translation, where the installed programs look for it.
+    [ -s "$prefix/share/undertext/translations/undertext_en.qm" ] || fail "no English translation"
     for program in create embed echoscan; do
       rm -rf "$HOME/.local"
       start "$program" || fail "$program: no clean start: $(cat "$scratch/err")"

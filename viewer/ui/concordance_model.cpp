@@ -4,6 +4,7 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 
 #include "viewer/core/kwic_lines.h"
@@ -78,9 +79,13 @@ QVariant ConcordanceModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const char* const kCaptions[] = {"Позиция", "Слева", "Вхождение", "Справа"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(kCaptions[section])
-                                                 : QVariant();
+    static const char* const kCaptions[] = {QT_TRANSLATE_NOOP("ConcordanceModel", "Позиция"),
+                                            QT_TRANSLATE_NOOP("ConcordanceModel", "Слева"),
+                                            QT_TRANSLATE_NOOP("ConcordanceModel", "Вхождение"),
+                                            QT_TRANSLATE_NOOP("ConcordanceModel", "Справа")};
+    return section >= 0 && section < ColumnCount
+               ? QCoreApplication::translate("ConcordanceModel", kCaptions[section])
+               : QVariant();
 }
 
 QString ConcordanceModel::wideContext(int row, std::size_t width) const {

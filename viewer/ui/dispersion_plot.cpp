@@ -1,5 +1,6 @@
 #include "viewer/ui/dispersion_plot.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace undertext::ui {
@@ -34,7 +35,7 @@ QString DispersionPlot::caption() const {
     if (!shown_) {
         return {};
     }
-    return QStringLiteral("Вхождений: %1; длина текста: %2 символов")
+    return QCoreApplication::translate("DispersionPlot", "Вхождений: %1; длина текста: %2 символов")
         .arg(ticks_.size())
         .arg(textLength_);
 }

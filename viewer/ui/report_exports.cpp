@@ -1,12 +1,14 @@
 #include "viewer/ui/report_exports.h"
 
 #include <QAbstractItemModel>
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "common/ui/app/dialogs.h"
+#include "common/ui/app/shown_message.h"
 #include "viewer/ui/export_folder.h"
 #include "viewer/ui/plot_widget.h"
 
@@ -82,12 +84,14 @@ void saveToChosenFile(Dialogs& dialogs, QWidget* parent, const ExportFolder& fol
     }
     QSaveFile file(chosen->file);
     if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit()) {
-        dialogs.inform(parent, QStringLiteral("Не удалось записать файл %1.").arg(chosen->file));
+        dialogs.inform(parent,
+                       QCoreApplication::translate("ReportExports", "Не удалось записать файл %1.")
+                           .arg(chosen->file));
         return;
     }
     const auto remembered = folder.remember(chosen->file);
     if (!remembered) {
-        dialogs.inform(parent, QString::fromStdString(remembered.error()));
+        dialogs.inform(parent, shownMessage(remembered.error()));
     }
 }
 

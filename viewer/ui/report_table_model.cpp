@@ -1,5 +1,7 @@
 #include "viewer/ui/report_table_model.h"
 
+#include <QCoreApplication>
+
 #include "common/core/text/codepage.h"
 #include "viewer/ui/sort_role.h"
 
@@ -10,10 +12,10 @@ ReportTableModel::ReportTableModel(std::vector<ReportRow> rows, const QString& t
     : QAbstractTableModel(parent),
       rows_(std::move(rows)),
       captions_{textCaption,
-                QStringLiteral("Кол-во"),
-                QStringLiteral("Длина"),
-                QStringLiteral("Ожидается"),
-                QStringLiteral("Отношение"),
+                QCoreApplication::translate("ReportTableModel", "Кол-во"),
+                QCoreApplication::translate("ReportTableModel", "Длина"),
+                QCoreApplication::translate("ReportTableModel", "Ожидается"),
+                QCoreApplication::translate("ReportTableModel", "Отношение"),
                 QStringLiteral("q")} {
     texts_.reserve(static_cast<qsizetype>(rows_.size()));
     for (const auto& row : rows_) {

@@ -79,24 +79,29 @@ QString problemText(const ReportSource& source, const PreparedSource* prepared) 
         case SourceProblem::None:
             return {};
         case SourceProblem::Missing:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "ReportViewer",
                        "Исходный текст «%1» не найден в папке отчёта: строки в "
                        "контексте недоступны.")
                 .arg(name);
         case SourceProblem::ChangedSinceReport:
-            return QStringLiteral(
-                       "Исходный текст «%1» изменён после отчёта: строки в "
-                       "контексте недоступны.")
+            return QCoreApplication::translate("ReportViewer",
+                                               "Исходный текст «%1» изменён после отчёта: строки в "
+                                               "контексте недоступны.")
                 .arg(name);
         case SourceProblem::Unreadable:
-            return QStringLiteral("Не удалось прочитать исходный текст %1.")
+            return QCoreApplication::translate("ReportViewer",
+                                               "Не удалось прочитать исходный текст %1.")
                 .arg(QString::fromStdString(source.path.string()));
         case SourceProblem::TooLarge:
-            return QStringLiteral("Исходный текст слишком велик для поиска вхождений.");
+            return QCoreApplication::translate(
+                "ReportViewer", "Исходный текст слишком велик для поиска вхождений.");
         case SourceProblem::OutOfMemory:
-            return QStringLiteral("Недостаточно памяти для поиска вхождений в исходном тексте.");
+            return QCoreApplication::translate(
+                "ReportViewer", "Недостаточно памяти для поиска вхождений в исходном тексте.");
         case SourceProblem::Failed:
-            return QStringLiteral("Исходный текст не удалось подготовить: %1.")
+            return QCoreApplication::translate("ReportViewer",
+                                               "Исходный текст не удалось подготовить: %1.")
                 .arg(QString::fromLocal8Bit(prepared->detail));
     }
     return {};
@@ -123,7 +128,7 @@ class LeftElided final : public QStyledItemDelegate {
 };
 
 QString chooseRowText() {
-    return QStringLiteral("Выберите строку таблицы.");
+    return QCoreApplication::translate("ReportViewer", "Выберите строку таблицы.");
 }
 
 }  // namespace
@@ -138,7 +143,8 @@ ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, Rep
       dialogs_(dialogs),
       exportFolder_(startFolder) {
     setObjectName(QStringLiteral("ReportViewer"));
-    setWindowTitle(QStringLiteral("Просмотр отчёта: %1").arg(shownPath(report_)));
+    setWindowTitle(
+        QCoreApplication::translate("ReportViewer", "Просмотр отчёта: %1").arg(shownPath(report_)));
     if (!suffix_.empty()) {
         source_ = locateReportSource(report_, suffix_);
         sourceProblem_ = problemText(source_, nullptr);
@@ -150,16 +156,18 @@ ReportViewer::ReportViewer(std::filesystem::path report, std::string suffix, Rep
     tabs_->setObjectName(QStringLiteral("ViewerTabs"));
     const auto& sorted = program_.sortedSuffixes;
     if (std::find(sorted.begin(), sorted.end(), suffix_) != sorted.end()) {
-        tabs_->addTab(makeTablePage(), QStringLiteral("Таблица"));
+        tabs_->addTab(makeTablePage(), QCoreApplication::translate("ReportViewer", "Таблица"));
     }
-    tabs_->addTab(makeTextPage(), QStringLiteral("Текст отчёта"));
+    tabs_->addTab(makeTextPage(), QCoreApplication::translate("ReportViewer", "Текст отчёта"));
 
-    auto* openElsewhere = new QPushButton(QStringLiteral("Открыть в другой программе"), this);
+    auto* openElsewhere = new QPushButton(
+        QCoreApplication::translate("ReportViewer", "Открыть в другой программе"), this);
     openElsewhere->setObjectName(QStringLiteral("OpenElsewhere"));
     connect(openElsewhere, &QPushButton::clicked, this,
             [this] { dialogs_.openInViewer(this, QString::fromStdString(report_.string())); });
-    auto* closeButton = makeButton(this, QStringLiteral("CloseViewer"), QStringLiteral("Закрыть"),
-                                   ButtonIcon::Exit);
+    auto* closeButton =
+        makeButton(this, QStringLiteral("CloseViewer"),
+                   QCoreApplication::translate("ReportViewer", "Закрыть"), ButtonIcon::Exit);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(openElsewhere);
@@ -199,8 +207,9 @@ QWidget* ReportViewer::makeTextPage() {
     auto* page = new QWidget(tabs_);
     findBox_ = new QLineEdit(page);
     findBox_->setObjectName(QStringLiteral("FindBox"));
-    findBox_->setPlaceholderText(QStringLiteral("Найти (Ctrl+F)"));
-    auto* findButton = new QPushButton(QStringLiteral("Найти далее"), page);
+    findBox_->setPlaceholderText(QCoreApplication::translate("ReportViewer", "Найти (Ctrl+F)"));
+    auto* findButton =
+        new QPushButton(QCoreApplication::translate("ReportViewer", "Найти далее"), page);
     findButton->setObjectName(QStringLiteral("FindNext"));
     linesView_ = new QListView(page);
     linesView_->setObjectName(QStringLiteral("ReportLines"));
@@ -221,9 +230,10 @@ QWidget* ReportViewer::makeTextPage() {
     findRow->addWidget(findButton);
     auto* layout = new QVBoxLayout(page);
     if (!lines_->isOpen()) {
-        layout->addWidget(makeLabel(page, "ReportUnreadable",
-                                    QStringLiteral("Не удалось прочитать файл %1.")
-                                        .arg(QString::fromStdString(report_.string()))));
+        layout->addWidget(
+            makeLabel(page, "ReportUnreadable",
+                      QCoreApplication::translate("ReportViewer", "Не удалось прочитать файл %1.")
+                          .arg(QString::fromStdString(report_.string()))));
     }
     layout->addLayout(findRow);
     layout->addWidget(linesView_, 1);
@@ -279,11 +289,14 @@ QWidget* ReportViewer::makeTablePage() {
     plot_ = new DispersionPlot(page);
 
     auto* exportTable = makeButton(page, QStringLiteral("ExportTable"),
-                                   QStringLiteral("Таблица в CSV..."), ButtonIcon::Save);
+                                   QCoreApplication::translate("ReportViewer", "Таблица в CSV..."),
+                                   ButtonIcon::Save);
     auto* exportLines = makeButton(page, QStringLiteral("ExportConcordance"),
-                                   QStringLiteral("Строки в TSV..."), ButtonIcon::Save);
+                                   QCoreApplication::translate("ReportViewer", "Строки в TSV..."),
+                                   ButtonIcon::Save);
     auto* savePlot = makeButton(page, QStringLiteral("SavePlot"),
-                                QStringLiteral("Сохранить график..."), ButtonIcon::Save);
+                                QCoreApplication::translate("ReportViewer", "Сохранить график..."),
+                                ButtonIcon::Save);
     connect(exportTable, &QPushButton::clicked, this, &ReportViewer::exportTable);
     connect(exportLines, &QPushButton::clicked, this, &ReportViewer::exportConcordance);
     connect(savePlot, &QPushButton::clicked, this, &ReportViewer::savePlot);
@@ -335,7 +348,8 @@ bool ReportViewer::sourceReady() {
         startPreparing();
     }
     if (preparing_) {
-        note_->showMessage(QStringLiteral("Исходный текст готовится к поиску вхождений…"));
+        note_->showMessage(QCoreApplication::translate(
+            "ReportViewer", "Исходный текст готовится к поиску вхождений…"));
         return false;
     }
     if (!sourceProblem_.isEmpty()) {
@@ -392,13 +406,15 @@ void ReportViewer::chooseRow(int row) {
     if (found == 0) {
         note_->showMessage(program_.noOccurrenceText);
     } else if (found == entry.count) {
-        note_->showCaption(shownText_, QStringLiteral(": вхождений %1.").arg(found));
+        note_->showCaption(
+            shownText_, QCoreApplication::translate("ReportViewer", ": вхождений %1.").arg(found));
     } else {
-        note_->showCaption(shownText_,
-                           QStringLiteral(": найдено вхождений %1, в отчёте %2: текст, язык или "
-                                          "модули могли измениться после отчёта.")
-                               .arg(found)
-                               .arg(entry.count));
+        note_->showCaption(shownText_, QCoreApplication::translate(
+                                           "ReportViewer",
+                                           ": найдено вхождений %1, в отчёте %2: текст, язык или "
+                                           "модули могли измениться после отчёта.")
+                                           .arg(found)
+                                           .arg(entry.count));
     }
 }
 
@@ -411,7 +427,9 @@ void ReportViewer::findNext() {
         linesView_->currentIndex().isValid() ? linesView_->currentIndex().row() + 1 : 0;
     const int row = lines_->find(findBox_->text(), from);
     if (row < 0) {
-        dialogs_.inform(this, QStringLiteral("«%1» не найдено.").arg(findBox_->text()));
+        dialogs_.inform(
+            this,
+            QCoreApplication::translate("ReportViewer", "«%1» не найдено.").arg(findBox_->text()));
         return;
     }
     const auto index = lines_->index(row);
@@ -443,20 +461,23 @@ QString ReportViewer::shownTextExportName(const char* extension) const {
 void ReportViewer::exportTable() {
     const QByteArray csv = tableAsCsv(*tableOrder_);
     saveToChosenFile(dialogs_, this, exportFolder_,
-                     exportRequest(QStringLiteral("Сохранить таблицу"), reportExportName("csv"),
-                                   QStringLiteral("CSV (*.csv)"), QStringLiteral("csv")),
+                     exportRequest(QCoreApplication::translate("ReportViewer", "Сохранить таблицу"),
+                                   reportExportName("csv"), QStringLiteral("CSV (*.csv)"),
+                                   QStringLiteral("csv")),
                      [&csv](QSaveFile& file) { return writeBytes(file, csv); });
 }
 
 void ReportViewer::exportConcordance() {
     if (concordance_->rowCount() == 0) {
-        dialogs_.inform(this, QStringLiteral("Нет строк для сохранения."));
+        dialogs_.inform(this,
+                        QCoreApplication::translate("ReportViewer", "Нет строк для сохранения."));
         return;
     }
     const QByteArray lines = QByteArray::fromStdString(concordance_->tabSeparatedLines());
     saveToChosenFile(dialogs_, this, exportFolder_,
-                     exportRequest(QStringLiteral("Сохранить строки"), shownTextExportName("tsv"),
-                                   QStringLiteral("TSV (*.tsv)"), QStringLiteral("tsv")),
+                     exportRequest(QCoreApplication::translate("ReportViewer", "Сохранить строки"),
+                                   shownTextExportName("tsv"), QStringLiteral("TSV (*.tsv)"),
+                                   QStringLiteral("tsv")),
                      [&lines](QSaveFile& file) { return writeBytes(file, lines); });
 }
 
@@ -468,8 +489,9 @@ void ReportViewer::savePlot() {
     const QSize size = plot_->titledSize(600);
     saveToChosenFile(
         dialogs_, this, exportFolder_,
-        exportRequest(QStringLiteral("Сохранить график"), shownTextExportName("png"),
-                      QStringLiteral("PNG (*.png);;SVG (*.svg)"), QStringLiteral("png")),
+        exportRequest(QCoreApplication::translate("ReportViewer", "Сохранить график"),
+                      shownTextExportName("png"), QStringLiteral("PNG (*.png);;SVG (*.svg)"),
+                      QStringLiteral("png")),
         [this, size](QSaveFile& file) { return writePlot(file, *plot_, size, shownText_); });
 }
 

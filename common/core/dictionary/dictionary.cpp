@@ -10,6 +10,8 @@
 
 #include "common/core/files/file_io.h"
 #include "common/core/files/file_names.h"
+#include "common/core/messages/message_pattern.h"
+#include "common/core/messages/translatable.h"
 
 namespace undertext {
 namespace {
@@ -36,7 +38,9 @@ void skipTerminator(std::string_view text, std::size_t& pos) {
 }
 
 std::string unreadableModuleMessage(const std::string& name) {
-    return "Не удалось прочитать модуль словаря \"" + name + "\".";
+    return fillIn(
+        UNDERTEXT_TRANSLATABLE("CoreMessage", "Не удалось прочитать модуль словаря \"%1\"."),
+        {name});
 }
 
 // The bytes of word that equal the byte in every byte of pattern, as their high
@@ -162,7 +166,9 @@ void DicWords::appendModule(std::string&& module) {
 }
 
 std::string moduleOutOfMemoryMessage(const std::string& name) {
-    return "Недостаточно памяти для загрузки модуля словаря \"" + name + "\".";
+    return fillIn(UNDERTEXT_TRANSLATABLE("CoreMessage",
+                                         "Недостаточно памяти для загрузки модуля словаря \"%1\"."),
+                  {name});
 }
 
 Result<DecodedText> readModule(const std::filesystem::path& startFolder, const std::string& name) {
@@ -192,7 +198,8 @@ Result<DicWords> loadDicWords(const std::filesystem::path& startFolder,
         paths.push_back(*path);
     }
     if (totalBytes > kMaxBytes) {
-        return Result<DicWords>::failure("Модули словаря слишком велики.");
+        return Result<DicWords>::failure(
+            UNDERTEXT_TRANSLATABLE("CoreMessage", "Модули словаря слишком велики."));
     }
     if (paths.empty()) {
         return Result<DicWords>::success(DicWords());

@@ -1,6 +1,7 @@
 #include "common/core/dictionary/dictionary_modules.h"
 
 #include "common/core/files/file_names.h"
+#include "common/core/messages/message_pattern.h"
 
 namespace undertext {
 namespace {
@@ -37,7 +38,9 @@ std::vector<std::string> defaultModulesTakenByNoFile(const std::filesystem::path
 }
 
 std::string noModuleFileMessage(const std::string& name) {
-    return "«" + name + "» в папке программы — не файл модуля словаря. " + kMissingModulesMessage;
+    return fillIn(UNDERTEXT_TRANSLATABLE("CoreMessage",
+                                         "«%1» в папке программы — не файл модуля словаря. %2"),
+                  {name, kMissingModulesMessage});
 }
 
 DefaultModules lookUpDefaultModules(const std::filesystem::path& startFolder) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/messages/translatable.h"
 #include "common/core/result.h"
 #include "common/core/text/letters.h"
 
@@ -12,8 +13,8 @@ namespace undertext {
 inline constexpr const char* kModulePattern = "*.dic";
 inline constexpr const char* kRussianDefaultModule = "COMMON.DIC";
 inline constexpr const char* kEnglishDefaultModule = "COMMON_E.DIC";
-inline constexpr const char* kMissingModulesMessage =
-    "Скачайте, разархивируйте и перепишите модули словарей в директорию программы";
+inline constexpr const char* kMissingModulesMessage = UNDERTEXT_TRANSLATABLE(
+    "CoreMessage", "Скачайте, разархивируйте и перепишите модули словарей в директорию программы");
 
 // The default module of each language under the name the file system reports
 // (its stored letter case), or an empty name when the file is missing.
@@ -47,7 +48,8 @@ DefaultModules lookUpDefaultModules(const std::filesystem::path& startFolder);
 std::vector<std::string> modulesForLanguage(Language language, const DefaultModules& defaults);
 
 // The refusal of a run that selects no module.
-inline constexpr const char* kChooseModulesMessage = "Выберите модули словарей";
+inline constexpr const char* kChooseModulesMessage =
+    UNDERTEXT_TRANSLATABLE("CoreMessage", "Выберите модули словарей");
 
 // An empty list, or one whose first entry is an empty name, selects no module.
 bool noModuleSelected(const std::vector<std::string>& selectedModules);

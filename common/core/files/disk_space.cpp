@@ -3,13 +3,17 @@
 #include <sys/statvfs.h>
 
 #include "common/core/files/file_io.h"
+#include "common/core/messages/message_pattern.h"
+#include "common/core/messages/translatable.h"
 
 namespace undertext {
 
 std::string sizeText(std::uint64_t bytes) {
-    static constexpr const char* kUnits[] = {"КБ", "МБ", "ГБ"};
+    static constexpr const char* kUnits[] = {UNDERTEXT_TRANSLATABLE("CoreMessage", "%1 КБ"),
+                                             UNDERTEXT_TRANSLATABLE("CoreMessage", "%1 МБ"),
+                                             UNDERTEXT_TRANSLATABLE("CoreMessage", "%1 ГБ")};
     if (bytes < 1024) {
-        return std::to_string(bytes) + " байт";
+        return fillIn(UNDERTEXT_TRANSLATABLE("CoreMessage", "%1 байт"), {std::to_string(bytes)});
     }
     int unit = 0;
     std::uint64_t scale = 1024;
@@ -19,7 +23,7 @@ std::string sizeText(std::uint64_t bytes) {
     }
     // Tenths of the unit, rounded up so that the need is never understated.
     const auto tenths = (bytes * 10 + scale - 1) / scale;
-    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10) + " " + kUnits[unit];
+    return fillIn(kUnits[unit], {std::to_string(tenths / 10) + "," + std::to_string(tenths % 10)});
 }
 
 Status ensureRoomFor(const std::filesystem::path& path, std::uint64_t bytesNeeded) {
@@ -32,9 +36,11 @@ Status ensureRoomFor(const std::filesystem::path& path, std::uint64_t bytesNeede
     if (bytesNeeded <= available) {
         return Status::success();
     }
-    return Status::failure("Не удалось записать файл \"" + displayPath(path) +
-                           "\". Для него нужно " + sizeText(bytesNeeded) +
-                           ", а на диске свободно " + sizeText(available) + ".");
+    return Status::failure(
+        fillIn(UNDERTEXT_TRANSLATABLE("CoreMessage",
+                                      "Не удалось записать файл \"%1\". Для него нужно %2, а на "
+                                      "диске свободно %3."),
+               {displayPath(path), sizeText(bytesNeeded), sizeText(available)}));
 }
 
 }  // namespace undertext

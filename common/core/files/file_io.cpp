@@ -14,6 +14,8 @@
 
 #include "common/core/files/leftover_files.h"
 #include "common/core/files/owner_marks.h"
+#include "common/core/messages/message_pattern.h"
+#include "common/core/messages/translatable.h"
 #include "common/core/stop_signals.h"
 
 namespace undertext {
@@ -24,36 +26,40 @@ std::string reasonFor(int error) {
     switch (error) {
         case EACCES:
         case EPERM:
-            return "Нет прав доступа.";
+            return UNDERTEXT_TRANSLATABLE("CoreMessage", "Нет прав доступа.");
         case ENOSPC:
         case EDQUOT:
-            return "Недостаточно места на диске.";
+            return UNDERTEXT_TRANSLATABLE("CoreMessage", "Недостаточно места на диске.");
         case EFBIG:
-            return "Превышен допустимый размер файла.";
+            return UNDERTEXT_TRANSLATABLE("CoreMessage", "Превышен допустимый размер файла.");
         case EROFS:
-            return "Диск доступен только для чтения.";
+            return UNDERTEXT_TRANSLATABLE("CoreMessage", "Диск доступен только для чтения.");
         case ENAMETOOLONG:
-            return "Слишком длинное имя файла.";
+            return UNDERTEXT_TRANSLATABLE("CoreMessage", "Слишком длинное имя файла.");
         case ENOENT:
         case ENOTDIR:
-            return "Файл или папка не найдены.";
+            return UNDERTEXT_TRANSLATABLE("CoreMessage", "Файл или папка не найдены.");
         case ELOOP:
-            return "Слишком много символических ссылок.";
+            return UNDERTEXT_TRANSLATABLE("CoreMessage", "Слишком много символических ссылок.");
         case EISDIR:
-            return "Это папка.";
+            return UNDERTEXT_TRANSLATABLE("CoreMessage", "Это папка.");
         default:
-            return "Ошибка ввода-вывода (код " + std::to_string(error) + ").";
+            return fillIn(UNDERTEXT_TRANSLATABLE("CoreMessage", "Ошибка ввода-вывода (код %1)."),
+                          {std::to_string(error)});
     }
 }
 
-constexpr const char* kNotRegularReason = "Это не обычный файл.";
+constexpr const char* kNotRegularReason =
+    UNDERTEXT_TRANSLATABLE("CoreMessage", "Это не обычный файл.");
 
 std::string readFailure(const std::filesystem::path& path, const std::string& reason) {
-    return "Не удалось прочитать файл \"" + displayPath(path) + "\". " + reason;
+    return fillIn(UNDERTEXT_TRANSLATABLE("CoreMessage", "Не удалось прочитать файл \"%1\". %2"),
+                  {displayPath(path), reason});
 }
 
 std::string writeFailure(const std::filesystem::path& path, const std::string& reason) {
-    return "Не удалось записать файл \"" + displayPath(path) + "\". " + reason;
+    return fillIn(UNDERTEXT_TRANSLATABLE("CoreMessage", "Не удалось записать файл \"%1\". %2"),
+                  {displayPath(path), reason});
 }
 
 // The path with its symbolic links followed to the file they finally name (which
@@ -112,7 +118,7 @@ void adviseHugePages(char* data, std::size_t size) {
     }
 }
 
-constexpr const char* kStoppedReason = "Чтение остановлено.";
+constexpr const char* kStoppedReason = UNDERTEXT_TRANSLATABLE("CoreMessage", "Чтение остановлено.");
 
 // Waits until fd has data, or its writer has left, or a stop is requested (see
 // stopRequestDescriptor); false for the stop.
@@ -149,12 +155,16 @@ std::string displayPath(const std::filesystem::path& path) {
 }
 
 std::string tooLargeMessage(const std::filesystem::path& path) {
-    return "Файл \"" + displayPath(path) +
-           "\" слишком велик: программа работает с текстами до 2 ГБ.";
+    return fillIn(
+        UNDERTEXT_TRANSLATABLE("CoreMessage",
+                               "Файл \"%1\" слишком велик: программа работает с текстами до 2 ГБ."),
+        {displayPath(path)});
 }
 
 std::string outOfMemoryMessage(const std::filesystem::path& path) {
-    return "Недостаточно памяти для обработки файла \"" + displayPath(path) + "\".";
+    return fillIn(
+        UNDERTEXT_TRANSLATABLE("CoreMessage", "Недостаточно памяти для обработки файла \"%1\"."),
+        {displayPath(path)});
 }
 
 Result<std::string> readWholeFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
@@ -181,7 +191,8 @@ Result<std::string> readWholeFile(const std::filesystem::path& path, std::uint64
         return Read::failure(readFailure(path, reasonFor(EISDIR)));
     }
     if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)) {
-        return Read::failure(readFailure(path, "Это устройство, а не файл."));
+        return Read::failure(
+            readFailure(path, UNDERTEXT_TRANSLATABLE("CoreMessage", "Это устройство, а не файл.")));
     }
     const bool regular = S_ISREG(info.st_mode);
     if (regular && static_cast<std::uint64_t>(info.st_size) > maxBytes) {
@@ -243,7 +254,7 @@ WholeFileWriter::WholeFileWriter(std::filesystem::path target, const TextEncoder
     // Write permission is judged by the mode bits as well, so that even a user who
     // may write anything (root) leaves a read-only file alone.
     if (exists && (existing.st_mode & 0222) == 0) {
-        fail("Файл защищён от записи.");
+        fail(UNDERTEXT_TRANSLATABLE("CoreMessage", "Файл защищён от записи."));
         return;
     }
     if (exists && ::access(replaced_.c_str(), W_OK) != 0) {
@@ -368,7 +379,9 @@ Status removeFile(const std::filesystem::path& path) {
     std::error_code error;
     std::filesystem::remove(path, error);
     if (error) {
-        return Status::failure("Не удалось удалить файл \"" + displayPath(path) + "\".");
+        return Status::failure(
+            fillIn(UNDERTEXT_TRANSLATABLE("CoreMessage", "Не удалось удалить файл \"%1\"."),
+                   {displayPath(path)}));
     }
     return Status::success();
 }

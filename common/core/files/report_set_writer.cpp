@@ -3,14 +3,19 @@
 #include <string>
 #include <utility>
 
+#include "common/core/messages/message_pattern.h"
+#include "common/core/messages/translatable.h"
+
 namespace undertext {
 namespace {
 
-constexpr const char* kStoppedReason = "Запись остановлена.";
+constexpr const char* kStoppedReason = UNDERTEXT_TRANSLATABLE("CoreMessage", "Запись остановлена.");
 
 std::string partlyPlacedMessage(const std::string& failure, std::size_t placed, std::size_t total) {
-    return failure + " Новыми заменено файлов: " + std::to_string(placed) + " из " +
-           std::to_string(total) + "; остальные остались прежними.";
+    return fillIn(
+        UNDERTEXT_TRANSLATABLE("CoreMessage",
+                               "%1 Новыми заменено файлов: %2 из %3; остальные остались прежними."),
+        {failure, std::to_string(placed), std::to_string(total)});
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "common/core/files/source_name.h"
 
 #include "common/core/files/file_io.h"
+#include "common/core/messages/message_pattern.h"
+#include "common/core/messages/translatable.h"
 
 namespace undertext {
 
@@ -13,7 +15,9 @@ bool isBareFileName(std::string_view name) {
 }
 
 std::string notInSourceFolderMessage(const std::string& name, const std::filesystem::path& folder) {
-    return "Исходный файл \"" + name + "\" не находится в папке \"" + displayPath(folder) + "\".";
+    return fillIn(
+        UNDERTEXT_TRANSLATABLE("CoreMessage", "Исходный файл \"%1\" не находится в папке \"%2\"."),
+        {name, displayPath(folder)});
 }
 
 }  // namespace undertext

@@ -4,12 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "common/core/messages/translatable.h"
 #include "common/core/result.h"
 
 namespace undertext {
 
 // The refusal of a run whose source-name box is empty.
-inline constexpr const char* kChooseSourceMessage = "Выберите исходный файл";
+inline constexpr const char* kChooseSourceMessage =
+    UNDERTEXT_TRANSLATABLE("CoreMessage", "Выберите исходный файл");
 
 // The check of Embed's and Echoscan's source-name box: a name was given.
 Status checkSourceChosen(std::string_view name);

@@ -2,9 +2,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include "common/ui/app/stop_signal_exit.h"
 
@@ -15,17 +12,12 @@ static void loadIconResources() {
 
 namespace undertext::ui {
 
-void prepareApplication(QApplication& application, const QString& name, const QString& iconPath) {
+void prepareApplication(QApplication& application, const QString& name, const QString& iconPath,
+                        InterfaceLanguage language) {
     QApplication::setApplicationName(name);
     loadIconResources();
     QApplication::setWindowIcon(QIcon(iconPath));
-    // The windows speak Russian whatever the desktop's language.
-    QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(translator);
-    }
+    installInterfaceLanguage(application, language);
     new StopSignalExit(application);  // owned by the application
 }
 

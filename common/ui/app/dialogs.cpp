@@ -1,5 +1,6 @@
 #include "common/ui/app/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -36,7 +37,8 @@ QString firstFolderToBrowse() {
 }
 
 QString viewerFailureText(const QString& filePath) {
-    return QStringLiteral("Не удалось открыть файл \"%1\" в программе просмотра текста.")
+    return QCoreApplication::translate(
+               "Dialogs", "Не удалось открыть файл \"%1\" в программе просмотра текста.")
         .arg(filePath);
 }
 
@@ -49,7 +51,7 @@ std::optional<QString> chooseTextToOpen(Dialogs& dialogs, QWidget* parent, const
 std::optional<ResultsFileChoice> chooseWhereToSave(Dialogs& dialogs, QWidget* parent,
                                                    const QString& folder,
                                                    const QString& proposedName) {
-    const auto utf8Filter = QStringLiteral("Текст UTF-8 (*.txt)");
+    const auto utf8Filter = QCoreApplication::translate("Dialogs", "Текст UTF-8 (*.txt)");
     const auto chosen = dialogs.chooseFileToSave(
         parent, {QStringLiteral("Save File"), orFirstFolder(folder), trimBlanks(proposedName),
                  QStringLiteral("Text Files (*.txt);;") + utf8Filter, QStringLiteral("txt")});

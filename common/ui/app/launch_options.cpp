@@ -22,10 +22,16 @@ const QCommandLineOption& checkOption() {
     return option;
 }
 
+const QCommandLineOption& languageOption() {
+    static const QCommandLineOption option(QStringLiteral("ui-language"), QString(),
+                                           QStringLiteral("LANGUAGE"));
+    return option;
+}
+
 // The launcher's options read from arguments; options it does not pass (Qt's
 // own, a user's) are no error here: what the parser knows is read all the same.
 void parseLaunchOptions(QCommandLineParser& parser, const QStringList& arguments) {
-    parser.addOptions({noticeOption(), checkOption()});
+    parser.addOptions({noticeOption(), checkOption(), languageOption()});
     parser.parse(arguments);
 }
 
@@ -41,6 +47,20 @@ std::optional<std::filesystem::path> givenTextFile(const QStringList& arguments,
     }
     const std::filesystem::path file(words.constFirst().toStdString());
     return file.is_absolute() ? file : startFolder / file;
+}
+
+InterfaceLanguage chosenInterfaceLanguage(const QStringList& arguments,
+                                          const QStringList& desktopLanguages, std::ostream& err) {
+    QCommandLineParser parser;
+    parseLaunchOptions(parser, arguments);
+    if (const auto names = parser.values(languageOption()); !names.isEmpty()) {
+        if (const auto language = interfaceLanguageNamed(names.last())) {
+            return *language;
+        }
+        err << "--ui-language: no interface in \"" << names.last().toStdString()
+            << "\" (ru, en); the desktop's language is used\n";
+    }
+    return interfaceLanguageFor(desktopLanguages);
 }
 
 std::optional<int> answerWithoutWindow(int argc, const char* const argv[],
@@ -60,7 +80,9 @@ std::optional<int> answerWithoutWindow(int argc, const char* const argv[],
             if (about.takesFile) {
                 out << "  FILE        a text file to open in the window\n";
             }
-            out << "  -h, --help  show this help and exit\n"
+            out << "  --ui-language ru|en\n"
+                << "              the language of the windows (by default the desktop's)\n"
+                << "  -h, --help  show this help and exit\n"
                 << "  --version   show the version and its licence and exit\n";
             return 0;
         }

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include "common/ui/app/interface_language.h"
+
 namespace undertext::ui {
 
 class Dialogs;
@@ -17,7 +19,8 @@ class Dialogs;
 //                  program before any window opens: status 0 when the folder holds
 //                  a module and no default module's name is taken by something
 //                  that is no file (said on err), 1 otherwise; a notice then goes
-//                  to err instead of a box.
+//                  to err instead of a box;
+//   --ui-language ru|en  the interface language (see chosenInterfaceLanguage).
 // arguments starts with the program's name. Other options, and any word after
 // "--", are left alone; of two notices the last is shown. Returns the exit status
 // when the program is to end now. GUI thread only.
@@ -25,6 +28,12 @@ class Dialogs;
 // an option's value), made absolute against startFolder; nullopt without one.
 std::optional<std::filesystem::path> givenTextFile(const QStringList& arguments,
                                                    const std::filesystem::path& startFolder);
+
+// The interface language: that of the last --ui-language in arguments, else the
+// one desktopLanguages (QLocale::uiLanguages()) ask for. A word other than "ru"
+// or "en" is said on err and leaves the desktop's choice.
+InterfaceLanguage chosenInterfaceLanguage(const QStringList& arguments,
+                                          const QStringList& desktopLanguages, std::ostream& err);
 
 // What a program tells about itself without a window, so without a display.
 struct ProgramAbout {

@@ -4,6 +4,7 @@
 
 #include "common/core/dictionary/dictionary_modules.h"
 #include "common/ui/app/dialogs.h"
+#include "common/ui/app/shown_message.h"
 
 namespace undertext::ui {
 
@@ -14,9 +15,8 @@ bool warnWhenNoModules(const std::filesystem::path& startFolder, Dialogs& dialog
         return false;
     }
     showAbout();
-    dialogs.inform(parent,
-                   QString::fromStdString(taken.empty() ? kMissingModulesMessage
-                                                        : noModuleFileMessage(taken.front())));
+    dialogs.inform(parent, shownMessage(taken.empty() ? kMissingModulesMessage
+                                                      : noModuleFileMessage(taken.front())));
     return true;
 }
 

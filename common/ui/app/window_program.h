@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include <QApplication>
+#include <QLocale>
 #include <QString>
 
 #include "common/ui/app/application_setup.h"
@@ -17,9 +18,9 @@ namespace undertext::ui {
 // The main() of every window program: --help and --version are answered first,
 // without a display; StartFolder is the folder current at start; then the
 // application is prepared under its title (also the title of its information
-// boxes) and icon, the launcher's options are applied, and the main window,
-// Window(startFolder, dialogs), is made, wired when wire is given, given the text
-// file of the command line when it opens one (openGivenText), and started up
+// boxes), icon and interface language (chosenInterfaceLanguage), the launcher's options are
+// applied, and the main window, Window(startFolder, dialogs), is made, wired when wire is given,
+// given the text file of the command line when it opens one (openGivenText), and started up
 // (startUp()). Returns the exit status.
 template <typename Window>
 int runWindowProgram(int argc, char* argv[], const ProgramAbout& about, const char* title,
@@ -32,7 +33,9 @@ int runWindowProgram(int argc, char* argv[], const ProgramAbout& about, const ch
 
     QApplication application(argc, argv);
     const QString name = QString::fromUtf8(title);
-    prepareApplication(application, name, QString::fromUtf8(iconPath));
+    prepareApplication(application, name, QString::fromUtf8(iconPath),
+                       chosenInterfaceLanguage(QApplication::arguments(),
+                                               QLocale::system().uiLanguages(), std::cerr));
     QtDialogs dialogs(name);
     if (const auto status = applyLaunchOptions(QApplication::arguments(), startFolder, dialogs,
                                                std::cout, std::cerr)) {

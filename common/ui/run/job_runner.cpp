@@ -5,6 +5,7 @@
 #include <memory>
 #include <new>
 
+#include <QCoreApplication>
 #include <QThread>
 
 namespace undertext::ui {
@@ -142,7 +143,7 @@ void JobRunner::runOnWorker(const ErasedJob& job, const Applier& onFailure) {
         apply = job(control);
     } catch (const std::bad_alloc&) {
         end = End::Failed;
-        error = QStringLiteral("Недостаточно памяти.");
+        error = QCoreApplication::translate("JobRunner", "Недостаточно памяти.");
     } catch (const std::exception& e) {
         end = End::Failed;
         error = QString::fromUtf8(e.what());

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include <QCoreApplication>
+
 #include "common/ui/app/dialogs.h"
 #include "common/ui/run/job_runner.h"
 
@@ -20,7 +22,8 @@ RunGuard::StopAnswer RunGuard::askStop() {
         return StopAnswer::NotBusy;
     }
     runner_.pause();
-    if (!dialogs_.ask(window_, QString::fromUtf8(kStopTitle), stopQuestion_)) {
+    if (!dialogs_.ask(window_, QCoreApplication::translate("RunGuard", kStopTitle),
+                      stopQuestion_)) {
         runner_.resume();
         return StopAnswer::No;
     }
@@ -35,7 +38,8 @@ bool RunGuard::confirmExit() {
         return true;
     }
     runner_.pause();
-    if (!dialogs_.ask(window_, QString::fromUtf8(kExitTitle), QString::fromUtf8(kExitQuestion))) {
+    if (!dialogs_.ask(window_, QCoreApplication::translate("RunGuard", kExitTitle),
+                      QCoreApplication::translate("RunGuard", kExitQuestion))) {
         runner_.resume();
         return false;
     }

@@ -9,11 +9,14 @@ namespace undertext::ui {
 class Dialogs;
 class JobRunner;
 
-inline constexpr const char* kStopTitle = "Остановка?";
-inline constexpr const char* kStopWorkQuestion = "Действительно хотите остановить работу?";
-inline constexpr const char* kStopPhraseQuestion = "Остановить обработку фразы?";
-inline constexpr const char* kExitTitle = "Выход?";
-inline constexpr const char* kExitQuestion = "Действительно хотите выйти из программы?";
+inline constexpr const char* kStopTitle = QT_TRANSLATE_NOOP("RunGuard", "Остановка?");
+inline constexpr const char* kStopWorkQuestion =
+    QT_TRANSLATE_NOOP("RunGuard", "Действительно хотите остановить работу?");
+inline constexpr const char* kStopPhraseQuestion =
+    QT_TRANSLATE_NOOP("RunGuard", "Остановить обработку фразы?");
+inline constexpr const char* kExitTitle = QT_TRANSLATE_NOOP("RunGuard", "Выход?");
+inline constexpr const char* kExitQuestion =
+    QT_TRANSLATE_NOOP("RunGuard", "Действительно хотите выйти из программы?");
 
 // The busy flag of a main window with its stop and exit questions. While a
 // question is open the window's job is held at its next stop point, as if it had

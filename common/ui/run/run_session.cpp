@@ -1,8 +1,10 @@
 #include "common/ui/run/run_session.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "common/ui/app/dialogs.h"
+#include "common/ui/app/shown_message.h"
 #include "common/ui/run/report_size_question.h"
 
 namespace undertext::ui {
@@ -15,7 +17,8 @@ RunSession::RunSession(QWidget& window, JobEvents& events,
       dialogs_(dialogs),
       texts_(texts),
       runner_(events, &window),
-      guard_(dialogs, runner_, &window, QString::fromUtf8(texts.stopQuestion)) {}
+      guard_(dialogs, runner_, &window,
+             QCoreApplication::translate("RunGuard", texts.stopQuestion)) {}
 
 bool RunSession::begin() {
     if (underWay_) {
@@ -44,7 +47,7 @@ ReportSizeApproval RunSession::reportSizeQuestion() {
 void RunSession::showEnd(JobEnding ending, const std::string& message) {
     underWay_ = false;
     if (!message.empty()) {
-        dialogs_.inform(&window_, QString::fromStdString(message));
+        dialogs_.inform(&window_, shownMessage(message));
     }
     enableRunButtons_(true);
     if (ending == JobEnding::Completed) {
@@ -53,7 +56,7 @@ void RunSession::showEnd(JobEnding ending, const std::string& message) {
 }
 
 std::string RunSession::failureText(const QString& error) const {
-    QString text = QString::fromUtf8(texts_.failureLead);
+    QString text = QCoreApplication::translate("RunSession", texts_.failureLead);
     if (!error.isEmpty()) {
         text += QString::fromUtf8(texts_.failureSeparator) + error;
     }

@@ -1,5 +1,6 @@
 #include "common/ui/widgets/about_window.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLabel>
@@ -33,7 +34,7 @@ QPixmap aboutPicture() {
 AboutWindow::AboutWindow(const QString& description, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName(QString::fromLatin1(about_names::kWindow));
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(QCoreApplication::translate("AboutWindow", "О программе"));
 
     auto* heading = new QLabel(description, this);
     heading->setObjectName(QString::fromLatin1(about_names::kHeading));
@@ -42,7 +43,7 @@ AboutWindow::AboutWindow(const QString& description, QWidget* parent)
     heading->setFont(bold);
     auto* version = new QLabel(versionText(), this);
     version->setObjectName(QString::fromLatin1(about_names::kVersion));
-    auto* author = new QLabel(QString::fromUtf8(kAuthorText), this);
+    auto* author = new QLabel(QCoreApplication::translate("AboutWindow", kAuthorText), this);
     author->setObjectName(QString::fromLatin1(about_names::kAuthor));
     auto* picture = new QLabel(this);
     picture->setObjectName(QString::fromLatin1(about_names::kPicture));

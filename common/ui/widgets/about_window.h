@@ -7,10 +7,14 @@
 namespace undertext::ui {
 
 // The About window's headings of the three programs.
-inline constexpr const char* kCreateDescription = "Синтез подсознательного компонента текста.";
-inline constexpr const char* kEmbedDescription = "Программа поиска \"вложенных\" слов.";
-inline constexpr const char* kEchoscanDescription = "Поиск повторяющихся фрагментов текста.";
-inline constexpr const char* kAuthorText = "Автор и разработчик - команда Undertext";
+inline constexpr const char* kCreateDescription =
+    QT_TRANSLATE_NOOP("AboutWindow", "Синтез подсознательного компонента текста.");
+inline constexpr const char* kEmbedDescription =
+    QT_TRANSLATE_NOOP("AboutWindow", "Программа поиска \"вложенных\" слов.");
+inline constexpr const char* kEchoscanDescription =
+    QT_TRANSLATE_NOOP("AboutWindow", "Поиск повторяющихся фрагментов текста.");
+inline constexpr const char* kAuthorText =
+    QT_TRANSLATE_NOOP("AboutWindow", "Автор и разработчик - команда Undertext");
 inline constexpr const char* kWebAddress = "http://www.undertext.example.org/";
 
 // The About window ("О программе"): the program's description, the version,

@@ -1,6 +1,7 @@
 #include "common/ui/widgets/encoding_chooser.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -13,7 +14,8 @@ namespace undertext::ui {
 namespace {
 
 QString encodingText(SourceEncoding encoding) {
-    return QStringLiteral("Кодировка: ") + QString::fromStdString(describeEncoding(encoding));
+    return QCoreApplication::translate("EncodingChooser", "Кодировка: %1")
+        .arg(QString::fromStdString(describeEncoding(encoding)));
 }
 
 // The texts of every encoding the label may name.
@@ -35,7 +37,7 @@ EncodingChooser::EncodingChooser(QWidget* parent)
     : QWidget(parent), label_(new QLabel(this)), box_(new QComboBox(this)) {
     label_->setObjectName(QString::fromLatin1(names::kEncodingLabel));
     box_->setObjectName(QString::fromLatin1(names::kEncodingBox));
-    box_->addItem(QStringLiteral("Авто"));
+    box_->addItem(QCoreApplication::translate("EncodingChooser", "Авто"));
     for (const auto& choice : kEncodingChoices) {
         box_->addItem(
             QString::fromUtf8(choice.label.data(), static_cast<qsizetype>(choice.label.size())));
@@ -66,7 +68,8 @@ void EncodingChooser::showInForce(SourceEncoding encoding, std::size_t invalidBy
 
 QString replacedBytesText(std::size_t invalidBytes) {
     return invalidBytes > 0
-               ? QStringLiteral(", заменено неверных байтов: ") + QString::number(invalidBytes)
+               ? QCoreApplication::translate("EncodingChooser", ", заменено неверных байтов: %1")
+                     .arg(invalidBytes)
                : QString();
 }
 

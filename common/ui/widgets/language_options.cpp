@@ -1,6 +1,7 @@
 #include "common/ui/widgets/language_options.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QListWidget>
 #include <QRadioButton>
 
@@ -10,8 +11,9 @@ namespace undertext::ui {
 
 LanguageOptions::LanguageOptions(QWidget* parent)
     : QObject(parent),
-      russian_(new QRadioButton(QStringLiteral("Русский"), parent)),
-      english_(new QRadioButton(QStringLiteral("Английский"), parent)),
+      russian_(new QRadioButton(QCoreApplication::translate("LanguageOptions", "Русский"), parent)),
+      english_(
+          new QRadioButton(QCoreApplication::translate("LanguageOptions", "Английский"), parent)),
       group_(new QButtonGroup(this)) {
     russian_->setObjectName(QString::fromLatin1(names::kRussianOption));
     english_->setObjectName(QString::fromLatin1(names::kEnglishOption));

@@ -1,6 +1,7 @@
 #include "common/ui/widgets/module_chooser.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include "common/core/dictionary/dictionary.h"
 #include "common/core/dictionary/dictionary_modules.h"
 #include "common/core/dictionary/unmatchable_words.h"
+#include "common/ui/app/shown_message.h"
 #include "common/ui/widgets/object_names.h"
 #include "common/ui/widgets/window_parts.h"
 
@@ -45,29 +47,33 @@ ModuleChooser::ModuleChooser(const std::filesystem::path& startFolder, QListWidg
       mainList_(mainList),
       primaryButton_(primaryButton) {
     setObjectName(QString::fromLatin1(chooser_names::kWindow));
-    setWindowTitle(QStringLiteral("Выберите модули словаря"));
+    setWindowTitle(QCoreApplication::translate("ModuleChooser", "Выберите модули словаря"));
 
     auto* heading =
-        makeLabel(this, chooser_names::kHeading, QStringLiteral("Выберите модули словаря"));
+        makeLabel(this, chooser_names::kHeading,
+                  QCoreApplication::translate("ModuleChooser", "Выберите модули словаря"));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     auto* availableCaption =
-        makeLabel(this, chooser_names::kAvailableCaption, QStringLiteral("Доступные модули:"));
+        makeLabel(this, chooser_names::kAvailableCaption,
+                  QCoreApplication::translate("ModuleChooser", "Доступные модули:"));
     auto* chosenCaption =
-        makeLabel(this, chooser_names::kChosenCaption, QStringLiteral("Выбраные модули:"));
+        makeLabel(this, chooser_names::kChosenCaption,
+                  QCoreApplication::translate("ModuleChooser", "Выбраные модули:"));
     available_->setObjectName(QString::fromLatin1(chooser_names::kAvailableList));
     chosen_->setObjectName(QString::fromLatin1(chooser_names::kChosenList));
     auto* add = makeArrowButton(this, chooser_names::kAddButton, QStringLiteral(">"));
     auto* addAllButton = makeArrowButton(this, chooser_names::kAddAllButton, QStringLiteral(">>"));
     auto* remove = makeArrowButton(this, chooser_names::kRemoveButton, QStringLiteral("<"));
     auto* removeAll = makeArrowButton(this, chooser_names::kRemoveAllButton, QStringLiteral("<<"));
-    done_ = new QPushButton(QStringLiteral("Готово"), this);
+    done_ = new QPushButton(QCoreApplication::translate("ModuleChooser", "Готово"), this);
     done_->setObjectName(QString::fromLatin1(chooser_names::kDoneButton));
     done_->setAutoDefault(true);
     count_ = makeLabel(this, chooser_names::kModuleCount, QString());
     count_->setWordWrap(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("Отменить"), this);
+    auto* cancelButton =
+        new QPushButton(QCoreApplication::translate("ModuleChooser", "Отменить"), this);
     cancelButton->setObjectName(QString::fromLatin1(chooser_names::kCancelButton));
     cancelButton->setAutoDefault(true);
 
@@ -144,11 +150,14 @@ void ModuleChooser::showCount(const QListWidgetItem* item) {
     auto counted = counts_.find(name);
     if (counted == counts_.end()) {
         const auto words = loadDicWords(startFolder_, {name.toStdString()});
-        QString text = QString::fromStdString(words.error());
+        QString text = shownMessage(words.error());
         if (words) {
-            text = QStringLiteral("Слов в «%1»: %2.").arg(name).arg(words->size());
+            text = QCoreApplication::translate("ModuleChooser", "Слов в «%1»: %2.")
+                       .arg(name)
+                       .arg(words->size());
             if (const auto unmatchable = findUnmatchableWords(words.value()).count) {
-                text += QStringLiteral(
+                text += QCoreApplication::translate(
+                            "ModuleChooser",
                             " Из них никогда не совпадут: %1 (в них заглавные буквы, "
                             "пробелы, ё или другие знаки).")
                             .arg(unmatchable);

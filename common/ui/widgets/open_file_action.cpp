@@ -14,6 +14,7 @@
 #include "common/core/files/memory_file.h"
 #include "common/core/text/letters.h"
 #include "common/ui/app/dialogs.h"
+#include "common/ui/app/shown_message.h"
 #include "common/ui/widgets/encoding_chooser.h"
 #include "common/ui/widgets/language_options.h"
 #include "common/ui/widgets/progress_display.h"
@@ -69,7 +70,7 @@ void OpenFileAction::openGiven(const std::filesystem::path& file) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) {
         if (const auto content = readWholeFile(file); !content) {
-            dialogs_.inform(owner_, QString::fromStdString(content.error()));
+            dialogs_.inform(owner_, shownMessage(content.error()));
             return;
         }
     }
@@ -84,7 +85,7 @@ void OpenFileAction::take(const std::filesystem::path& chosen) {
     targets_.results->point(sourceFolder_, chosenName_ + reportPattern_);
     const auto remembered = writeRememberedFolder(startFolder_, kLastPathFile, sourceFolder_);
     if (!remembered) {
-        dialogs_.inform(owner_, QString::fromStdString(remembered.error()));
+        dialogs_.inform(owner_, shownMessage(remembered.error()));
     }
     readChosenText(sourceFolder_ / chosen.filename());
 }
@@ -94,12 +95,12 @@ std::optional<DecodedText> OpenFileAction::decodeChosen(const std::filesystem::p
         auto content = readWholeFile(file);
         if (!content) {
             // The search will meet the same file later.
-            dialogs_.inform(owner_, QString::fromStdString(content.error()));
+            dialogs_.inform(owner_, shownMessage(content.error()));
             return std::nullopt;
         }
         return decodeText(std::move(content.value()), targets_.encoding->forced());
     } catch (const std::bad_alloc&) {
-        dialogs_.inform(owner_, QString::fromStdString(outOfMemoryMessage(file)));
+        dialogs_.inform(owner_, shownMessage(outOfMemoryMessage(file)));
         return std::nullopt;
     }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 
@@ -13,17 +14,18 @@
 namespace undertext::ui {
 
 QString progressText(int percent) {
-    return QStringLiteral("Готово ") + QString::fromStdString(numberText(percent)) +
-           QStringLiteral(" %");
+    return QCoreApplication::translate("ProgressDisplay", "Готово %1 %")
+        .arg(QString::fromStdString(numberText(percent)));
 }
 
 QString stoppedText(int percent) {
-    return QStringLiteral("Остановлено на ") + QString::number(percent) + QStringLiteral(" %");
+    return QCoreApplication::translate("ProgressDisplay", "Остановлено на %1 %").arg(percent);
 }
 
 ProgressDisplay::ProgressDisplay(QWidget* parent)
     : bar_(new QProgressBar(parent)),
-      label_(new QLabel(QString::fromUtf8(kProgressDesignText), parent)) {
+      label_(
+          new QLabel(QCoreApplication::translate("ProgressDisplay", kProgressDesignText), parent)) {
     bar_->setObjectName(QString::fromLatin1(names::kProgressBar));
     bar_->setRange(0, 100);
     bar_->setValue(0);
@@ -45,7 +47,7 @@ void ProgressDisplay::show(int percent) {
 
 void ProgressDisplay::showNotRun() {
     bar_->setValue(0);
-    label_->setText(QString::fromUtf8(kProgressDesignText));
+    label_->setText(QCoreApplication::translate("ProgressDisplay", kProgressDesignText));
 }
 
 void ProgressDisplay::showStopped() {

@@ -9,7 +9,8 @@ class QWidget;
 namespace undertext::ui {
 
 // The text of the progress label before any progress: three blanks before 0.
-inline constexpr const char* kProgressDesignText = "Готово   0 %";
+inline constexpr const char* kProgressDesignText =
+    QT_TRANSLATE_NOOP("ProgressDisplay", "Готово   0 %");
 
 // «Готово  N %»: "Готово " followed by the number text of percent and " %".
 QString progressText(int percent);

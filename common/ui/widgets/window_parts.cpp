@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStyle>
@@ -12,7 +13,8 @@
 namespace undertext::ui {
 
 QString versionText() {
-    return QStringLiteral("Версия ") + QString::fromLatin1(kVersion);
+    return QCoreApplication::translate("WindowParts", "Версия %1")
+        .arg(QString::fromLatin1(kVersion));
 }
 namespace {
 
@@ -64,23 +66,25 @@ QPushButton* makeButton(QWidget* parent, const QString& objectName, const QStrin
 }
 
 QPushButton* makeOpenFileButton(QWidget* window, const char* objectName) {
-    return makeButton(window, QString::fromLatin1(objectName), QStringLiteral("Открыть файл"),
+    return makeButton(window, QString::fromLatin1(objectName),
+                      QCoreApplication::translate("WindowParts", "Открыть файл"),
                       ButtonIcon::OpenFile);
 }
 
 QPushButton* makeStartSearchButton(QWidget* window) {
     return makeButton(window, QString::fromLatin1(names::kStartButton),
-                      QStringLiteral("Начать поиск"), ButtonIcon::Start);
+                      QCoreApplication::translate("WindowParts", "Начать поиск"),
+                      ButtonIcon::Start);
 }
 
 QPushButton* makeStopButton(QWidget* window) {
-    return makeButton(window, QString::fromLatin1(names::kStopButton), QStringLiteral("Остановить"),
-                      ButtonIcon::Stop);
+    return makeButton(window, QString::fromLatin1(names::kStopButton),
+                      QCoreApplication::translate("WindowParts", "Остановить"), ButtonIcon::Stop);
 }
 
 QPushButton* makeExitButton(QWidget* window) {
-    return makeButton(window, QString::fromLatin1(names::kExitButton), QStringLiteral("Выйти"),
-                      ButtonIcon::Exit);
+    return makeButton(window, QString::fromLatin1(names::kExitButton),
+                      QCoreApplication::translate("WindowParts", "Выйти"), ButtonIcon::Exit);
 }
 
 QLabel* makeLabel(QWidget* parent, const char* objectName, const QString& text) {

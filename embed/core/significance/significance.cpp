@@ -6,6 +6,8 @@
 #include <string_view>
 #include <utility>
 
+#include "common/core/messages/message_pattern.h"
+#include "common/core/messages/translatable.h"
 #include "embed/core/significance/count_tails.h"
 #include "embed/core/significance/expected_count.h"
 #include "embed/core/significance/false_discovery.h"
@@ -68,18 +70,25 @@ double SignificanceRow::z() const {
 }
 
 std::string refusalMessage(SignificanceRefusal refusal, int modelOrder) {
-    const std::string lead = "Оценка случайности невозможна: ";
     switch (refusal) {
         case SignificanceRefusal::ModelOrderOutOfRange:
-            return lead + "порядок модели должен быть 0, 1 или 2.";
+            return UNDERTEXT_TRANSLATABLE(
+                "CoreMessage",
+                "Оценка случайности невозможна: порядок модели должен быть 0, 1 или 2.");
         case SignificanceRefusal::TextTooShort:
-            return lead + "для модели порядка " + std::to_string(modelOrder) +
-                   " в тексте нужно не меньше " + std::to_string(modelOrder + 2) + " букв.";
+            return fillIn(
+                UNDERTEXT_TRANSLATABLE("CoreMessage",
+                                       "Оценка случайности невозможна: для модели порядка %1 в "
+                                       "тексте нужно не меньше %2 букв."),
+                {std::to_string(modelOrder), std::to_string(modelOrder + 2)});
         case SignificanceRefusal::NothingTestable:
-            return lead + "в выбранных модулях нет слов, длина которых больше " +
-                   std::to_string(modelOrder + 1) + ".";
+            return fillIn(
+                UNDERTEXT_TRANSLATABLE("CoreMessage",
+                                       "Оценка случайности невозможна: в выбранных модулях нет "
+                                       "слов, длина которых больше %1."),
+                {std::to_string(modelOrder + 1)});
     }
-    return lead;
+    return UNDERTEXT_TRANSLATABLE("CoreMessage", "Оценка случайности невозможна: ");
 }
 
 SignificanceOutcome assessSignificance(const PreparedText& text, const DicWords& dicWords,

@@ -1,32 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
-
 #include <QApplication>
-#include <QFileDialog>
 #include <QFont>
 #include <QLayout>
-#include <QListWidget>
 #include <QScreen>
 
-#include "common/ui/widgets/about_window.h"
-#include "common/ui/widgets/module_chooser.h"
+#include "common/ui/app/interface_language.h"
 #include "common/ui/widgets/window_placement.h"
 #include "create/ui/create_window.h"
-#include "create/ui/request_window.h"
-#include "echoscan/ui/echoscan_report_program.h"
-#include "echoscan/ui/echoscan_window.h"
-#include "embed/core/embed_reports.h"
-#include "embed/core/significance/significance_table.h"
-#include "embed/ui/embed_object_names.h"
-#include "embed/ui/embed_report_program.h"
-#include "embed/ui/embed_window.h"
 #include "testing/support/qt_application.h"
 #include "testing/support/temp_folder.h"
 #include "testing/ui/scripted_dialogs.h"
-#include "viewer/ui/report_viewer.h"
-#include "viewer/ui/summary_viewer.h"
+#include "tests/common/ui/every_window.h"
 
 namespace undertext::ui {
 namespace {
@@ -59,60 +44,30 @@ class WindowFit : public ::testing::Test {
     ScriptedDialogs dialogs;
     QFont normalFont = QApplication::font();
 
-    void TearDown() override { QApplication::setFont(normalFont); }
-
-    // Every window of the suite, made afresh under the font of the screen.
-    std::vector<std::unique_ptr<QWidget>> everyWindow() {
-        std::vector<std::unique_ptr<QWidget>> windows;
-        auto embed = std::make_unique<embed::EmbedWindow>(start.path(), dialogs);
-        auto* list = embed->findChild<QListWidget*>(QString::fromLatin1(embed::names::kModuleList));
-        windows.push_back(std::make_unique<ModuleChooser>(start.path(), list, nullptr));
-        windows.push_back(std::move(embed));
-        windows.push_back(std::make_unique<echoscan::EchoscanWindow>(start.path(), dialogs));
-        windows.push_back(std::make_unique<create::CreateWindow>(start.path(), dialogs));
-        windows.push_back(std::make_unique<create::RequestWindow>());
-        windows.push_back(std::make_unique<AboutWindow>(QString::fromUtf8(kCreateDescription)));
-        // The report viewer with its table, the largest of its pages, with the
-        // significance columns and filter, and with the note of a broken file.
-        const std::pair<const char*, std::string> significanceFiles[] = {
-            {"a.txt", embed::significanceTsv({})}, {"b.txt", "broken"}};
-        for (const auto& [text, significance] : significanceFiles) {
-            start.write(text + std::string(embed::kSignificanceSuffix), significance);
-            const auto report = start.write(text + std::string(embed::kByFrequencySuffix), "");
-            windows.push_back(std::make_unique<ReportViewer>(
-                report, embed::kByFrequencySuffix,
-                embed::embedReportProgram([] { return Language::Russian; }), dialogs, start.path(),
-                nullptr));
-        }
-        // The summary viewer across texts: its table, chart and occurrences.
-        start.write("across.tsv", "fragment\ttotal\ttexts\tlength\texpected\tratio\tq\n");
-        start.write("across.by-text.tsv", "text\tfragment\tcount\tfirst_position\n");
-        windows.push_back(std::make_unique<SummaryViewer>(
-            start / "across.tsv",
-            echoscan::echoscanReportProgram([] { return Language::Russian; }).makeFinder, dialogs,
-            start.path(), nullptr));
-        // The file dialog as Qt draws it where the desktop offers none of its own.
-        auto dialog = std::make_unique<QFileDialog>(nullptr, QStringLiteral("Open File"),
-                                                    QString::fromStdString(start.path().string()));
-        dialog->setOption(QFileDialog::DontUseNativeDialog);
-        windows.push_back(std::move(dialog));
-        return windows;
+    void TearDown() override {
+        QApplication::setFont(normalFont);
+        installInterfaceLanguage(*qApp, InterfaceLanguage::Russian);
     }
 };
 
-TEST_F(WindowFit, EveryWindowFitsTheSmallAndTheScaledScreens) {
-    for (const auto& screen : kScreens) {
-        QFont font = normalFont;
-        font.setPointSizeF(normalFont.pointSizeF() * screen.fontFactor);
-        QApplication::setFont(font);
-        for (const auto& window : everyWindow()) {
-            window->ensurePolished();
-            window->layout()->activate();
-            const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
-            EXPECT_LE(least.width() + screen.frameWidth, screen.size.width())
-                << window->metaObject()->className() << " on " << screen.name;
-            EXPECT_LE(least.height(), screen.size.height() - kDesktopRoom)
-                << window->metaObject()->className() << " on " << screen.name;
+TEST_F(WindowFit, EveryWindowFitsTheSmallAndTheScaledScreensInEitherLanguage) {
+    for (const auto language : {InterfaceLanguage::Russian, InterfaceLanguage::English}) {
+        installInterfaceLanguage(*qApp, language);
+        for (const auto& screen : kScreens) {
+            QFont font = normalFont;
+            font.setPointSizeF(normalFont.pointSizeF() * screen.fontFactor);
+            QApplication::setFont(font);
+            for (const auto& window : makeEveryWindow(start, dialogs)) {
+                window->ensurePolished();
+                window->layout()->activate();
+                const QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+                EXPECT_LE(least.width() + screen.frameWidth, screen.size.width())
+                    << window->metaObject()->className() << " on " << screen.name << " in "
+                    << (language == InterfaceLanguage::Russian ? "Russian" : "English");
+                EXPECT_LE(least.height(), screen.size.height() - kDesktopRoom)
+                    << window->metaObject()->className() << " on " << screen.name << " in "
+                    << (language == InterfaceLanguage::Russian ? "Russian" : "English");
+            }
         }
     }
 }
@@ -121,7 +76,7 @@ TEST_F(WindowFit, EveryWindowFitsTheSmallAndTheScaledScreens) {
 // opens at a size that leaves room there for a window manager's frame, which
 // may be wider than the offscreen one (Create asks for more than the width).
 TEST_F(WindowFit, EveryWindowOpensWithinTheSmallScreenFrameIncluded) {
-    for (const auto& window : everyWindow()) {
+    for (const auto& window : makeEveryWindow(start, dialogs)) {
         if (auto* create = dynamic_cast<create::CreateWindow*>(window.get())) {
             create->startUp();
         } else {

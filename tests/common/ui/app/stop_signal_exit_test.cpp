@@ -113,7 +113,8 @@ int runWindow(Program program, const TempFolder& start, const TempFolder& texts,
     char name[] = "window";
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
-    prepareApplication(application, QStringLiteral("Test"), QStringLiteral(":/icons/embed.svg"));
+    prepareApplication(application, QStringLiteral("Test"), QStringLiteral(":/icons/embed.svg"),
+                       InterfaceLanguage::Russian);
     ScriptedDialogs dialogs;
     const auto heldAsSaid = [&](auto job) {
         return [job, held, hold](const auto& request, JobControl& control) {
