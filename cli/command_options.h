@@ -83,8 +83,14 @@ struct KwicOptions {
     bool operator==(const KwicOptions&) const = default;
 };
 
+struct ViewOptions {
+    std::vector<std::string> positional{};  // the report or summary
+
+    bool operator==(const ViewOptions&) const = default;
+};
+
 // The options of the sub-command a command line chose.
-using CommandOptions =
-    std::variant<ModulesOptions, CreateOptions, EmbedOptions, EchoscanOptions, KwicOptions>;
+using CommandOptions = std::variant<ModulesOptions, CreateOptions, EmbedOptions, EchoscanOptions,
+                                    KwicOptions, ViewOptions>;
 
 }  // namespace undertext::cli

@@ -11,5 +11,6 @@ int runCreateCommand(const CreateOptions& options);
 int runEmbedCommand(const EmbedOptions& options);
 int runEchoscanCommand(const EchoscanOptions& options);
 int runKwicCommand(const KwicOptions& options);
+int runViewCommand(const ViewOptions& options);
 
 }  // namespace undertext::cli

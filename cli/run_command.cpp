@@ -14,6 +14,7 @@ struct CommandRunner {
     int operator()(const EmbedOptions& options) const { return runEmbedCommand(options); }
     int operator()(const EchoscanOptions& options) const { return runEchoscanCommand(options); }
     int operator()(const KwicOptions& options) const { return runKwicCommand(options); }
+    int operator()(const ViewOptions& options) const { return runViewCommand(options); }
 };
 
 }  // namespace
