@@ -15,6 +15,7 @@
 #include "corpus/core/embed_summary.h"
 #include "echoscan/core/fragment_reports.h"
 #include "embed/core/embed_reports.h"
+#include "embed/core/significance/significance_table.h"
 #include "testing/support/qt_application.h"
 #include "testing/support/temp_folder.h"
 #include "testing/ui/scripted_dialogs.h"
@@ -63,7 +64,7 @@ TEST(ViewerProgram, EachKindOfFileOpensInTheWindowOfItsProgram) {
         const char* file;
         std::function<void(const testing::TempFolder&)> write;
         const char* window;
-        const char* table;
+        const char* table;  // nullptr: no table of rows
         const char* caption;
         int occurrences;
     };
@@ -116,6 +117,14 @@ TEST(ViewerProgram, EachKindOfFileOpensInTheWindowOfItsProgram) {
                       "f.txt\tмама мыла\t1\t5\n");
          },
          "SummaryViewer", "SummaryTable", "Фрагмент", 2},
+        // A significance file is Embed's report, though it looks like a table of words.
+        {"g.txt_EmbSignificance.tsv",
+         [](const testing::TempFolder& at) {
+             at.write("g.txt", utf8ToCp1251("скот котел\r\n"));
+             at.write("g.txt_EmbSignificance.tsv",
+                      embed::significanceTsv({{utf8ToCp1251("кот"), 2, 1.2, true, 1e-6, 2e-5}}));
+         },
+         "ReportViewer", nullptr, nullptr, 0},
     };
     for (const auto& each : cases) {
         SCOPED_TRACE(each.file);
@@ -130,8 +139,10 @@ TEST(ViewerProgram, EachKindOfFileOpensInTheWindowOfItsProgram) {
         EXPECT_EQ(window->objectName(), QString::fromLatin1(each.window));
         EXPECT_TRUE(window->isWindow());
         EXPECT_TRUE(window->isVisible());
-        EXPECT_EQ(firstCaption(window, each.table), QString::fromUtf8(each.caption));
-        EXPECT_EQ(firstRowOccurrences(window), each.occurrences);
+        if (each.table != nullptr) {  // a report that is no sorted list shows its lines alone
+            EXPECT_EQ(firstCaption(window, each.table), QString::fromUtf8(each.caption));
+            EXPECT_EQ(firstRowOccurrences(window), each.occurrences);
+        }
         EXPECT_TRUE(dialogs.shown().empty());
         EXPECT_EQ(startUpStatus(program), 0);
         delete window;
