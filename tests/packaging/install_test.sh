@@ -82,7 +82,7 @@ case "$2" in
 
   launchers)
     user="$HOME/.local/share/undertext"
-    for program in create embed echoscan; do
+    for program in create embed echoscan view; do
       rm -rf "$HOME/.local"
       start "$program" || fail "$program: no clean start: $(cat "$scratch/err")"
       expect_line "$program" "$scratch/out" "Start folder: $user"
@@ -200,7 +200,7 @@ case "$2" in
 
     # The help and the version need no display and make no folder of modules.
     rm -rf "$HOME/.local"
-    for program in create embed echoscan; do
+    for program in create embed echoscan view; do
       for option in --help --version; do
         (unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM &&
           "$prefix/bin/undertext-$program" "$option") >"$scratch/out" 2>"$scratch/err" ||
@@ -233,7 +233,7 @@ case "$2" in
     for file in "$prefix"/share/metainfo/*.xml; do
       appstreamcli validate --no-net "$file" >"$scratch/out" 2>&1 || { fail "$file"; cat "$scratch/out"; }
     done
-    for name in create embed echoscan; do
+    for name in create embed echoscan view; do
       [ -f "$prefix/share/icons/hicolor/scalable/apps/org.undertext.$name.svg" ] || fail "no $name icon"
     done
     gzip -t "$prefix/share/man/man1/undertext.1.gz" || fail "no manual page"
@@ -246,6 +246,12 @@ case "$2" in
       expect_line "$name entry" "$entry" "MimeType=text/plain;"
       expect_line "$name entry" "$entry" "Exec=undertext-$name %f"
     done
+    # Reports and corpus summaries open in the viewer from a file manager.
+    entry="$prefix/share/applications/org.undertext.view.desktop"
+    expect_line "viewer entry" "$entry" "MimeType=text/tab-separated-values;text/plain;"
+    expect_line "viewer entry" "$entry" "Exec=undertext-view %f"
+    expect_line "viewer entry" "$entry" "NoDisplay=false"
+    [ -f "$prefix/share/metainfo/org.undertext.view.metainfo.xml" ] || fail "no viewer metainfo"
     # The licence, named wherever a user or a tool looks for it.
     expect_line "copyright" "$prefix/share/doc/undertext/copyright" \
       "SPDX-License-Identifier: GPL-3.0-or-later"
