@@ -210,6 +210,8 @@ case "$2" in
       expect_line "$program --version" "$scratch/out" \
         "License GPL-3.0-or-later: GNU GPL version 3 or later."
     done
+    "$prefix/bin/undertext-view" --help >"$scratch/out" 2>&1
+    expect_line "view --help" "$scratch/out" "  FILE        the report or corpus summary to show"
     [ -e "$HOME/.local" ] && fail "--help or --version made the user's folder"
 
     # A text named relative to where the launcher starts reaches the program whole.

@@ -5,7 +5,7 @@ int main(int argc, char* argv[]) {
     const undertext::ui::ProgramAbout about{
         "undertext-view",
         "Shows a report of Embed or Echoscan, or a corpus summary (.tsv), in the report viewer.",
-        true};
+        true, "the report or corpus summary to show"};
     return undertext::ui::runWindowProgram<undertext::ui::ViewerProgram>(
         argc, argv, about, "Viewer", ":/icons/viewer.svg");
 }

@@ -58,7 +58,7 @@ std::optional<int> answerWithoutWindow(int argc, const char* const argv[],
             out << "Usage: " << about.command << (about.takesFile ? " [FILE]" : "") << "\n"
                 << about.description << "\n\n";
             if (about.takesFile) {
-                out << "  FILE        a text file to open in the window\n";
+                out << "  FILE        " << about.fileHelp << "\n";
             }
             out << "  -h, --help  show this help and exit\n"
                 << "  --version   show the version and its licence and exit\n";
