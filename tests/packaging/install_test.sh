@@ -78,6 +78,19 @@ case "$2" in
     printf 'Кот ел.' | iconv -f UTF-8 -t CP1251 >text.txt
     "$prefix/bin/undertext" embed text.txt 2>"$scratch/err" || fail "embed: $(cat "$scratch/err")"
     [ -s text.txt_EmbSortByAlf.txt ] || fail "embed wrote no reports"
+    # `undertext view` starts the viewer's launcher beside it, on the file made absolute.
+    beside="$scratch/beside"
+    mkdir -p "$beside/bin"
+    cp "$prefix/bin/undertext" "$beside/bin/"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s/viewed"\n' "$scratch" >"$beside/bin/undertext-view"
+    chmod +x "$beside/bin/undertext-view"
+    "$beside/bin/undertext" view text.txt_EmbSortByAlf.txt 2>"$scratch/err" ||
+      fail "view: $(cat "$scratch/err")"
+    for _ in $(seq 50); do
+      [ -s "$scratch/viewed" ] && break
+      sleep 0.1
+    done
+    expect_line "view" "$scratch/viewed" "$PWD/text.txt_EmbSortByAlf.txt"
     ;;
 
   launchers)
