@@ -261,4 +261,13 @@ CLI::App* declareCommand(CLI::App& tool, SummaryOptions& options) {
     return command;
 }
 
+CLI::App* declareCommand(CLI::App& tool, ViewOptions& options) {
+    auto* command =
+        addCommand(tool, "view", "open a report or a corpus summary in the viewer",
+                   "Opens FILE, a report of embed or echoscan or a corpus summary (.tsv), in the\n"
+                   "report viewer (undertext-view) and returns at once, the viewer running on.");
+    addOperand(*command, "FILE", "the report or summary", options.positional);
+    return command;
+}
+
 }  // namespace undertext::cli

@@ -19,6 +19,7 @@ CLI::App* declareCommand(CLI::App& tool, EmbedOptions& options);
 CLI::App* declareCommand(CLI::App& tool, EchoscanOptions& options);
 CLI::App* declareCommand(CLI::App& tool, KwicOptions& options);
 CLI::App* declareCommand(CLI::App& tool, SummaryOptions& options);
+CLI::App* declareCommand(CLI::App& tool, ViewOptions& options);
 
 // Said at the end of the tool's help and of every command's.
 inline constexpr const char* kExitStatuses =

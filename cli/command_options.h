@@ -112,8 +112,14 @@ struct SummaryOptions {
     bool operator==(const SummaryOptions&) const = default;
 };
 
+struct ViewOptions {
+    std::vector<std::string> positional{};  // the report or summary
+
+    bool operator==(const ViewOptions&) const = default;
+};
+
 // The options of the sub-command a command line chose.
 using CommandOptions = std::variant<ModulesOptions, CreateOptions, EmbedOptions, EchoscanOptions,
-                                    KwicOptions, SummaryOptions>;
+                                    KwicOptions, SummaryOptions, ViewOptions>;
 
 }  // namespace undertext::cli

@@ -19,5 +19,6 @@ int runEmbedCorpus(const EmbedOptions& options);
 int runEchoscanCorpus(const EchoscanOptions& options);
 // The fragments shared across the texts, into --summary.
 int runEchoscanAcross(const EchoscanOptions& options, echoscan::FragmentLengths lengths);
+int runViewCommand(const ViewOptions& options);
 
 }  // namespace undertext::cli

@@ -30,13 +30,15 @@ std::filesystem::path firstFolderWithModules(const std::vector<std::filesystem::
     return candidates.front();
 }
 
-std::filesystem::path installedModuleFolder() {
+std::filesystem::path runningProgramFolder() {
     std::error_code error;
     const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
-        return {};
-    }
-    return program.parent_path() / UNDERTEXT_BIN_TO_MODULES;
+    return error ? std::filesystem::path() : program.parent_path();
+}
+
+std::filesystem::path installedModuleFolder() {
+    const auto folder = runningProgramFolder();
+    return folder.empty() ? folder : folder / UNDERTEXT_BIN_TO_MODULES;
 }
 
 std::filesystem::path moduleFolder(const std::optional<std::filesystem::path>& dictDir) {

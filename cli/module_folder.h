@@ -15,6 +15,9 @@ std::vector<std::filesystem::path> moduleFolderCandidates(const char* xdgDataHom
 // The first candidate that holds a module, or the first candidate when none does.
 std::filesystem::path firstFolderWithModules(const std::vector<std::filesystem::path>& candidates);
 
+// The folder of the running program; empty when it cannot be told.
+std::filesystem::path runningProgramFolder();
+
 // The installed default modules: share/undertext/dictionaries beside the folder of
 // the running program, so an installed tree can move as a whole.
 std::filesystem::path installedModuleFolder();

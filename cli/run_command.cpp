@@ -15,6 +15,7 @@ struct CommandRunner {
     int operator()(const EchoscanOptions& options) const { return runEchoscanCommand(options); }
     int operator()(const KwicOptions& options) const { return runKwicCommand(options); }
     int operator()(const SummaryOptions& options) const { return runSummaryCommand(options); }
+    int operator()(const ViewOptions& options) const { return runViewCommand(options); }
 };
 
 }  // namespace

@@ -78,13 +78,26 @@ case "$2" in
     printf 'Кот ел.' | iconv -f UTF-8 -t CP1251 >text.txt
     "$prefix/bin/undertext" embed text.txt 2>"$scratch/err" || fail "embed: $(cat "$scratch/err")"
     [ -s text.txt_EmbSortByAlf.txt ] || fail "embed wrote no reports"
+    # `undertext view` starts the viewer's launcher beside it, on the file made absolute.
+    beside="$scratch/beside"
+    mkdir -p "$beside/bin"
+    cp "$prefix/bin/undertext" "$beside/bin/"
+    printf '#!/bin/sh\nprintf "%%s\\n" "$@" >"%s/viewed"\n' "$scratch" >"$beside/bin/undertext-view"
+    chmod +x "$beside/bin/undertext-view"
+    "$beside/bin/undertext" view text.txt_EmbSortByAlf.txt 2>"$scratch/err" ||
+      fail "view: $(cat "$scratch/err")"
+    for _ in $(seq 50); do
+      [ -s "$scratch/viewed" ] && break
+      sleep 0.1
+    done
+    expect_line "view" "$scratch/viewed" "$PWD/text.txt_EmbSortByAlf.txt"
     ;;
 
   launchers)
     user="$HOME/.local/share/undertext"
     # The windows' English translation, where the installed programs look for it.
     [ -s "$prefix/share/undertext/translations/undertext_en.qm" ] || fail "no English translation"
-    for program in create embed echoscan; do
+    for program in create embed echoscan view; do
       rm -rf "$HOME/.local"
       start "$program" || fail "$program: no clean start: $(cat "$scratch/err")"
       expect_line "$program" "$scratch/out" "Start folder: $user"
@@ -202,7 +215,7 @@ case "$2" in
 
     # The help and the version need no display and make no folder of modules.
     rm -rf "$HOME/.local"
-    for program in create embed echoscan; do
+    for program in create embed echoscan view; do
       for option in --help --version; do
         (unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM &&
           "$prefix/bin/undertext-$program" "$option") >"$scratch/out" 2>"$scratch/err" ||
@@ -212,6 +225,8 @@ case "$2" in
       expect_line "$program --version" "$scratch/out" \
         "License GPL-3.0-or-later: GNU GPL version 3 or later."
     done
+    "$prefix/bin/undertext-view" --help >"$scratch/out" 2>&1
+    expect_line "view --help" "$scratch/out" "  FILE        the report or corpus summary to show"
     [ -e "$HOME/.local" ] && fail "--help or --version made the user's folder"
 
     # A text named relative to where the launcher starts reaches the program whole.
@@ -235,7 +250,7 @@ case "$2" in
     for file in "$prefix"/share/metainfo/*.xml; do
       appstreamcli validate --no-net "$file" >"$scratch/out" 2>&1 || { fail "$file"; cat "$scratch/out"; }
     done
-    for name in create embed echoscan; do
+    for name in create embed echoscan view; do
       [ -f "$prefix/share/icons/hicolor/scalable/apps/org.undertext.$name.svg" ] || fail "no $name icon"
     done
     gzip -t "$prefix/share/man/man1/undertext.1.gz" || fail "no manual page"
@@ -248,6 +263,12 @@ case "$2" in
       expect_line "$name entry" "$entry" "MimeType=text/plain;"
       expect_line "$name entry" "$entry" "Exec=undertext-$name %f"
     done
+    # Reports and corpus summaries open in the viewer from a file manager.
+    entry="$prefix/share/applications/org.undertext.view.desktop"
+    expect_line "viewer entry" "$entry" "MimeType=text/tab-separated-values;text/plain;"
+    expect_line "viewer entry" "$entry" "Exec=undertext-view %f"
+    expect_line "viewer entry" "$entry" "NoDisplay=false"
+    [ -f "$prefix/share/metainfo/org.undertext.view.metainfo.xml" ] || fail "no viewer metainfo"
     # The licence, named wherever a user or a tool looks for it.
     expect_line "copyright" "$prefix/share/doc/undertext/copyright" \
       "SPDX-License-Identifier: GPL-3.0-or-later"

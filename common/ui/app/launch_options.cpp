@@ -78,7 +78,7 @@ std::optional<int> answerWithoutWindow(int argc, const char* const argv[],
             out << "Usage: " << about.command << (about.takesFile ? " [FILE]" : "") << "\n"
                 << about.description << "\n\n";
             if (about.takesFile) {
-                out << "  FILE        a text file to open in the window\n";
+                out << "  FILE        " << about.fileHelp << "\n";
             }
             out << "  --ui-language ru|en\n"
                 << "              the language of the windows (by default the desktop's)\n"

@@ -40,6 +40,7 @@ struct ProgramAbout {
     const char* command;      // "undertext-embed"
     const char* description;  // one line
     bool takesFile;           // whether it opens a text file given after the options
+    const char* fileHelp = "a text file to open in the window";  // that file in the help
 };
 
 // --help (or -h) and --version, looked for in argv before the application is
