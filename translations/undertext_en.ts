@@ -241,6 +241,33 @@
         <source>%1 (в папке &quot;%2&quot; нет модуля %3).</source>
         <translation>%1 (the folder &quot;%2&quot; has no module %3).</translation>
     </message>
+    <message>
+        <source>Другой поиск по этому тексту ещё идёт…</source>
+        <translation>Another search of this text is still running…</translation>
+    </message>
+</context>
+<context>
+    <name>CorpusConcordanceModel</name>
+    <message>
+        <source>Текст</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Позиция</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Слева</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Вхождение</source>
+        <translation>Occurrence</translation>
+    </message>
+    <message>
+        <source>Справа</source>
+        <translation>Right</translation>
+    </message>
 </context>
 <context>
     <name>CreateWindow</name>
@@ -456,6 +483,17 @@
     </message>
 </context>
 <context>
+    <name>PerTextChart</name>
+    <message>
+        <source>На миллион букв текста; текстов: %1</source>
+        <translation>Per million letters of each text; texts: %1</translation>
+    </message>
+    <message>
+        <source>; не прочитано %1: для них число вхождений (штриховка)</source>
+        <translation>; %1 unread: their raw counts are shown hatched</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDisplay</name>
     <message>
         <source>Готово %1 %</source>
@@ -478,6 +516,17 @@
     </message>
 </context>
 <context>
+    <name>ReportSizeQuestion</name>
+    <message>
+        <source>Отчёты займут %1. Продолжить?</source>
+        <translation>The reports will take %1. Continue?</translation>
+    </message>
+    <message>
+        <source>Объём отчётов</source>
+        <translation>Size of the reports</translation>
+    </message>
+</context>
+<context>
     <name>ReportTableModel</name>
     <message>
         <source>Кол-во</source>
@@ -486,6 +535,14 @@
     <message>
         <source>Длина</source>
         <translation>Length</translation>
+    </message>
+    <message>
+        <source>Ожидается</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <source>Отношение</source>
+        <translation>Ratio</translation>
     </message>
 </context>
 <context>
@@ -602,6 +659,18 @@
         <source>Сохранить график</source>
         <translation>Save plot</translation>
     </message>
+    <message>
+        <source>Значимость не показана: файл повреждён (строка %1).</source>
+        <translation>Significance not shown: the file is damaged (line %1).</translation>
+    </message>
+    <message>
+        <source>Значимость не показана: файл не читается.</source>
+        <translation>Significance not shown: the file cannot be read.</translation>
+    </message>
+    <message>
+        <source>Только неслучайные (q &lt; 0,05)</source>
+        <translation>Only beyond chance (q &lt; 0.05)</translation>
+    </message>
 </context>
 <context>
     <name>RequestWindow</name>
@@ -682,6 +751,111 @@
     <message>
         <source>Поиск прерван из-за ошибки</source>
         <translation>The search was interrupted by an error</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryTableModel</name>
+    <message>
+        <source>Слово</source>
+        <translation>Word</translation>
+    </message>
+    <message>
+        <source>Фрагмент</source>
+        <translation>Fragment</translation>
+    </message>
+    <message>
+        <source>Всего</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Текстов</source>
+        <translation>Texts</translation>
+    </message>
+    <message>
+        <source>На миллион букв</source>
+        <translation>Per million letters</translation>
+    </message>
+    <message>
+        <source>Длина</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>Ожидается</source>
+        <translation>Expected</translation>
+    </message>
+    <message>
+        <source>Отношение</source>
+        <translation>Ratio</translation>
+    </message>
+</context>
+<context>
+    <name>SummaryViewer</name>
+    <message>
+        <source>Выберите строку таблицы.</source>
+        <translation>Choose a row of the table.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл %1.</source>
+        <translation>Could not read the file %1.</translation>
+    </message>
+    <message>
+        <source>Файл %1 не читается как сводка (строка %2).</source>
+        <translation>The file %1 does not read as a corpus summary (line %2).</translation>
+    </message>
+    <message>
+        <source>Просмотр сводки: %1</source>
+        <translation>Summary: %1</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Таблица в CSV...</source>
+        <translation>Table to CSV...</translation>
+    </message>
+    <message>
+        <source>Сохранить график...</source>
+        <translation>Save plot...</translation>
+    </message>
+    <message>
+        <source>Файл %1 не прочитан: распределения по текстам нет.</source>
+        <translation>The file %1 could not be read: no distribution over the texts.</translation>
+    </message>
+    <message>
+        <source>Файл %1 не читается (строка %2): распределения по текстам нет.</source>
+        <translation>The file %1 does not read (line %2): no distribution over the texts.</translation>
+    </message>
+    <message>
+        <source>Тексты читаются…</source>
+        <translation>Reading the texts…</translation>
+    </message>
+    <message>
+        <source>: в текстах %1 из %2.</source>
+        <translation>: in %1 of %2 texts.</translation>
+    </message>
+    <message>
+        <source>Сохранить таблицу</source>
+        <translation>Save table</translation>
+    </message>
+    <message>
+        <source>Сохранить график</source>
+        <translation>Save plot</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerProgram</name>
+    <message>
+        <source>Файл «%1» не найден.</source>
+        <translation>The file &quot;%1&quot; was not found.</translation>
+    </message>
+    <message>
+        <source>Файл «%1» не является ни отчётом Embed или Echoscan, ни сводкой корпуса: показать его нельзя.</source>
+        <translation>The file &quot;%1&quot; is neither a report of Embed or Echoscan nor a corpus summary: it cannot be shown.</translation>
+    </message>
+    <message>
+        <source>Не указан файл: программе нужен отчёт Embed или Echoscan либо сводка корпуса (.tsv).</source>
+        <translation>No file given: the program needs a report of Embed or Echoscan or a corpus summary (.tsv).</translation>
     </message>
 </context>
 <context>

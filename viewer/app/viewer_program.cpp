@@ -71,7 +71,8 @@ void ViewerProgram::openGivenText(const std::filesystem::path& file) {
 QString ViewerProgram::open(const std::filesystem::path& file) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) {
-        return QStringLiteral("Файл «%1» не найден.").arg(shownPath(file));
+        return QCoreApplication::translate("ViewerProgram", "Файл «%1» не найден.")
+            .arg(shownPath(file));
     }
     if (ReportViewers::isSummary(file)) {
         auto& viewers =
@@ -87,7 +88,8 @@ QString ViewerProgram::open(const std::filesystem::path& file) {
             return {};
         }
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "ViewerProgram",
                "Файл «%1» не является ни отчётом Embed или Echoscan, ни сводкой "
                "корпуса: показать его нельзя.")
         .arg(shownPath(file));
@@ -98,8 +100,10 @@ void ViewerProgram::startUp() {
         return;
     }
     if (!fileGiven_) {
-        dialogs_.inform(nullptr, QStringLiteral("Не указан файл: программе нужен отчёт Embed или "
-                                                "Echoscan либо сводка корпуса (.tsv)."));
+        dialogs_.inform(
+            nullptr, QCoreApplication::translate("ViewerProgram",
+                                                 "Не указан файл: программе нужен отчёт Embed или "
+                                                 "Echoscan либо сводка корпуса (.tsv)."));
     }
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(1); });
 }

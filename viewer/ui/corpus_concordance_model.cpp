@@ -1,5 +1,6 @@
 #include "viewer/ui/corpus_concordance_model.h"
 
+#include <QCoreApplication>
 #include <QFont>
 
 namespace undertext::ui {
@@ -56,9 +57,15 @@ QVariant CorpusConcordanceModel::headerData(int section, Qt::Orientation orienta
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    static const char* const kCaptions[] = {"Текст", "Позиция", "Слева", "Вхождение", "Справа"};
-    return section >= 0 && section < ColumnCount ? QString::fromUtf8(kCaptions[section])
-                                                 : QVariant();
+    static const char* const kCaptions[] = {
+        QT_TRANSLATE_NOOP("CorpusConcordanceModel", "Текст"),
+        QT_TRANSLATE_NOOP("CorpusConcordanceModel", "Позиция"),
+        QT_TRANSLATE_NOOP("CorpusConcordanceModel", "Слева"),
+        QT_TRANSLATE_NOOP("CorpusConcordanceModel", "Вхождение"),
+        QT_TRANSLATE_NOOP("CorpusConcordanceModel", "Справа")};
+    return section >= 0 && section < ColumnCount
+               ? QCoreApplication::translate("CorpusConcordanceModel", kCaptions[section])
+               : QVariant();
 }
 
 }  // namespace undertext::ui

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace undertext::ui {
@@ -35,10 +36,13 @@ QString PerTextChart::caption() const {
     }
     const auto unread =
         std::count_if(bars_.begin(), bars_.end(), [](const Bar& bar) { return !bar.perMillion; });
-    QString text = QStringLiteral("На миллион букв текста; текстов: %1").arg(bars_.size());
+    QString text =
+        QCoreApplication::translate("PerTextChart", "На миллион букв текста; текстов: %1")
+            .arg(bars_.size());
     if (unread > 0) {
-        text +=
-            QStringLiteral("; не прочитано %1: для них число вхождений (штриховка)").arg(unread);
+        text += QCoreApplication::translate(
+                    "PerTextChart", "; не прочитано %1: для них число вхождений (штриховка)")
+                    .arg(unread);
     }
     return text;
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -331,11 +332,14 @@ QWidget* ReportViewer::addSignificance(QWidget* page) {
     if (!reading.table) {
         // In the row of controls, so that the window keeps its height; the tool tip
         // names the file.
-        auto* note = makeLabel(page, "SignificanceNote",
-                               bytes ? QStringLiteral("Значимость не показана: файл повреждён "
-                                                      "(строка %1).")
-                                           .arg(reading.badLine)
-                                     : QStringLiteral("Значимость не показана: файл не читается."));
+        auto* note =
+            makeLabel(page, "SignificanceNote",
+                      bytes ? QCoreApplication::translate("ReportViewer",
+                                                          "Значимость не показана: файл повреждён "
+                                                          "(строка %1).")
+                                  .arg(reading.badLine)
+                            : QCoreApplication::translate(
+                                  "ReportViewer", "Значимость не показана: файл не читается."));
         note->setToolTip(QString::fromStdString(path->string()));
         return note;
     }

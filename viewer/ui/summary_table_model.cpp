@@ -3,6 +3,8 @@
 #include <map>
 #include <string>
 
+#include <QCoreApplication>
+
 #include "viewer/core/significance_file.h"
 #include "viewer/ui/sort_role.h"
 
@@ -10,20 +12,22 @@ namespace undertext::ui {
 namespace {
 
 QString caption(const std::string& column) {
-    static const std::map<std::string, QString> kCaptions = {
-        {"word", QStringLiteral("Слово")},
-        {"fragment", QStringLiteral("Фрагмент")},
-        {"total", QStringLiteral("Всего")},
-        {"texts", QStringLiteral("Текстов")},
-        {"per_million", QStringLiteral("На миллион букв")},
-        {"dp", QStringLiteral("DP")},
-        {"length", QStringLiteral("Длина")},
-        {"expected", QStringLiteral("Ожидается")},
-        {"ratio", QStringLiteral("Отношение")},
-        {"q", QStringLiteral("q")},
+    static const std::map<std::string, const char*> kCaptions = {
+        {"word", QT_TRANSLATE_NOOP("SummaryTableModel", "Слово")},
+        {"fragment", QT_TRANSLATE_NOOP("SummaryTableModel", "Фрагмент")},
+        {"total", QT_TRANSLATE_NOOP("SummaryTableModel", "Всего")},
+        {"texts", QT_TRANSLATE_NOOP("SummaryTableModel", "Текстов")},
+        {"per_million", QT_TRANSLATE_NOOP("SummaryTableModel", "На миллион букв")},
+        {"dp", "DP"},
+        {"length", QT_TRANSLATE_NOOP("SummaryTableModel", "Длина")},
+        {"expected", QT_TRANSLATE_NOOP("SummaryTableModel", "Ожидается")},
+        {"ratio", QT_TRANSLATE_NOOP("SummaryTableModel", "Отношение")},
+        {"q", "q"},
     };
     const auto found = kCaptions.find(column);
-    return found != kCaptions.end() ? found->second : QString::fromStdString(column);
+    return found != kCaptions.end()
+               ? QCoreApplication::translate("SummaryTableModel", found->second)
+               : QString::fromStdString(column);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -48,7 +49,7 @@ QString fileName(const std::filesystem::path& path) {
 }
 
 QString chooseRowText() {
-    return QStringLiteral("Выберите строку таблицы.");
+    return QCoreApplication::translate("SummaryViewer", "Выберите строку таблицы.");
 }
 
 // The summary's rows, or an empty table and why.
@@ -56,13 +57,14 @@ std::pair<SummaryTable, QString> readSummary(const std::filesystem::path& path) 
     const auto bytes = readWholeFile(path);
     if (!bytes) {
         return {{},
-                QStringLiteral("Не удалось прочитать файл %1.")
+                QCoreApplication::translate("SummaryViewer", "Не удалось прочитать файл %1.")
                     .arg(QString::fromStdString(path.string()))};
     }
     auto reading = readSummaryTable(bytes.value());
     if (!reading.table) {
         return {{},
-                QStringLiteral("Файл %1 не читается как сводка (строка %2).")
+                QCoreApplication::translate("SummaryViewer",
+                                            "Файл %1 не читается как сводка (строка %2).")
                     .arg(fileName(path))
                     .arg(reading.badLine)};
     }
@@ -98,7 +100,8 @@ SummaryViewer::SummaryViewer(std::filesystem::path summary, OccurrenceFinderMake
       dialogs_(dialogs),
       exportFolder_(startFolder) {
     setObjectName(QStringLiteral("SummaryViewer"));
-    setWindowTitle(QStringLiteral("Просмотр сводки: %1").arg(fileName(summary_)));
+    setWindowTitle(QCoreApplication::translate("SummaryViewer", "Просмотр сводки: %1")
+                       .arg(fileName(summary_)));
     auto [rows, unreadable] = readSummary(summary_);
     table_ = new SummaryTableModel(std::move(rows), this);
 
@@ -113,8 +116,9 @@ SummaryViewer::SummaryViewer(std::filesystem::path summary, OccurrenceFinderMake
     split->addWidget(makeChartPart());
     split->setSizes({300, 320});
     layout->addWidget(split, 1);
-    auto* closeButton = makeButton(this, QStringLiteral("CloseViewer"), QStringLiteral("Закрыть"),
-                                   ButtonIcon::Exit);
+    auto* closeButton =
+        makeButton(this, QStringLiteral("CloseViewer"),
+                   QCoreApplication::translate("SummaryViewer", "Закрыть"), ButtonIcon::Exit);
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -150,7 +154,8 @@ QWidget* SummaryViewer::makeTablePart() {
     auto* filter = makeFilterBox(part, *tableOrder_);
     rowCount_ = makeRowCount(part, *tableOrder_);
     auto* exportTable = makeButton(part, QStringLiteral("ExportTable"),
-                                   QStringLiteral("Таблица в CSV..."), ButtonIcon::Save);
+                                   QCoreApplication::translate("SummaryViewer", "Таблица в CSV..."),
+                                   ButtonIcon::Save);
     connect(exportTable, &QPushButton::clicked, this, &SummaryViewer::exportTable);
 
     auto* controls = new QHBoxLayout;
@@ -183,7 +188,8 @@ QWidget* SummaryViewer::makeChartPart() {
     auto* part = new QWidget(this);
     note_ = new ConcordanceNote(part);
     auto* savePlot = makeButton(part, QStringLiteral("SavePlot"),
-                                QStringLiteral("Сохранить график..."), ButtonIcon::Save);
+                                QCoreApplication::translate("SummaryViewer", "Сохранить график..."),
+                                ButtonIcon::Save);
     connect(savePlot, &QPushButton::clicked, this, &SummaryViewer::savePlot);
     chart_ = new PerTextChart(part);
     auto* controls = new QHBoxLayout;
@@ -214,15 +220,18 @@ void SummaryViewer::readByText() {
     const auto path = summaryByTextPath(summary_);
     const auto bytes = readWholeFile(path);
     if (!bytes) {
-        problem_ = QStringLiteral("Файл %1 не прочитан: распределения по текстам нет.")
+        problem_ = QCoreApplication::translate("SummaryViewer",
+                                               "Файл %1 не прочитан: распределения по текстам нет.")
                        .arg(fileName(path));
         return;
     }
     auto reading = readSummaryByText(bytes.value(), table_->table().terms);
     if (!reading.table) {
-        problem_ = QStringLiteral("Файл %1 не читается (строка %2): распределения по текстам нет.")
-                       .arg(fileName(path))
-                       .arg(reading.badLine);
+        problem_ =
+            QCoreApplication::translate(
+                "SummaryViewer", "Файл %1 не читается (строка %2): распределения по текстам нет.")
+                .arg(fileName(path))
+                .arg(reading.badLine);
         return;
     }
     byText_ = std::move(reading.table);
@@ -260,7 +269,7 @@ void SummaryViewer::chooseRow(int row) {
         return;
     }
     if (reading_) {
-        note_->showMessage(QStringLiteral("Тексты читаются…"));
+        note_->showMessage(QCoreApplication::translate("SummaryViewer", "Тексты читаются…"));
         return;
     }
     const auto sourceRow = tableOrder_->mapToSource(tableOrder_->index(row, 0)).row();
@@ -279,9 +288,10 @@ void SummaryViewer::chooseRow(int row) {
                         values[text].perMillion});
     }
     chart_->show(std::move(bars));
-    note_->showCaption(
-        shownTerm_,
-        QStringLiteral(": в текстах %1 из %2.").arg(counts.size()).arg(byText_->texts.size()));
+    note_->showCaption(shownTerm_,
+                       QCoreApplication::translate("SummaryViewer", ": в текстах %1 из %2.")
+                           .arg(counts.size())
+                           .arg(byText_->texts.size()));
     if (byText_->acrossTexts) {
         showOccurrences(term);
     }
@@ -310,7 +320,7 @@ QString SummaryViewer::exportStem() const {
 void SummaryViewer::exportTable() {
     const QByteArray csv = tableAsCsv(*tableOrder_);
     saveToChosenFile(dialogs_, this, exportFolder_,
-                     {QStringLiteral("Сохранить таблицу"),
+                     {QCoreApplication::translate("SummaryViewer", "Сохранить таблицу"),
                       {},
                       exportStem() + QStringLiteral(".csv"),
                       QStringLiteral("CSV (*.csv)"),
@@ -328,7 +338,7 @@ void SummaryViewer::savePlot() {
         textExportStem(shownTerm_.toStdString(), exportStem().toStdString()) + ".png";
     saveToChosenFile(
         dialogs_, this, exportFolder_,
-        {QStringLiteral("Сохранить график"),
+        {QCoreApplication::translate("SummaryViewer", "Сохранить график"),
          {},
          QString::fromStdString(proposed),
          QStringLiteral("PNG (*.png);;SVG (*.svg)"),

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -18,7 +19,7 @@ namespace undertext::ui {
 QLineEdit* makeFilterBox(QWidget* parent, QSortFilterProxyModel& order) {
     auto* filter = new QLineEdit(parent);
     filter->setObjectName(QStringLiteral("FilterBox"));
-    filter->setPlaceholderText(QStringLiteral("Отбор по тексту"));
+    filter->setPlaceholderText(QCoreApplication::translate("ReportViewer", "Отбор по тексту"));
     filter->setClearButtonEnabled(true);
     QObject::connect(filter, &QLineEdit::textChanged, &order,
                      &QSortFilterProxyModel::setFilterFixedString);
@@ -28,7 +29,8 @@ QLineEdit* makeFilterBox(QWidget* parent, QSortFilterProxyModel& order) {
 QLabel* makeRowCount(QWidget* parent, QSortFilterProxyModel& order) {
     auto* label = makeLabel(parent, "RowCount", {});
     const auto countRows = [label, &order] {
-        label->setText(QStringLiteral("Строк: %1").arg(order.rowCount()));
+        label->setText(
+            QCoreApplication::translate("ReportViewer", "Строк: %1").arg(order.rowCount()));
     };
     countRows();
     QObject::connect(&order, &QAbstractItemModel::rowsInserted, label, countRows);
@@ -39,7 +41,8 @@ QLabel* makeRowCount(QWidget* parent, QSortFilterProxyModel& order) {
 }
 
 QCheckBox* makeNonRandomFilter(QWidget* parent, ReportTableOrder& order) {
-    auto* nonRandom = new QCheckBox(QStringLiteral("Только неслучайные (q < 0,05)"), parent);
+    auto* nonRandom = new QCheckBox(
+        QCoreApplication::translate("ReportViewer", "Только неслучайные (q < 0,05)"), parent);
     nonRandom->setObjectName(QStringLiteral("OnlyNonRandom"));
     QObject::connect(nonRandom, &QCheckBox::toggled, &order, &ReportTableOrder::setOnlyNonRandom);
     return nonRandom;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <utility>
+#include "common/core/messages/translatable.h"
 
 #include "common/core/job_control.h"
 
@@ -31,7 +32,8 @@ class TextLock {
     bool held_ = false;
 };
 
-inline constexpr const char* kOtherRunWaitingText = "Другой поиск по этому тексту ещё идёт…";
+inline constexpr const char* kOtherRunWaitingText =
+    UNDERTEXT_TRANSLATABLE("CoreMessage", "Другой поиск по этому тексту ещё идёт…");
 
 // Takes lock for a job: while another run holds it, the job tells control why it
 // waits (kOtherRunWaitingText) and waits, looking at control's stop point every

@@ -1,14 +1,17 @@
 #include "common/ui/run/report_size_question.h"
 
+#include <QCoreApplication>
+
 #include "common/core/files/disk_space.h"
 #include "common/ui/app/dialogs.h"
+#include "common/ui/app/shown_message.h"
 #include "common/ui/run/job_runner.h"
 
 namespace undertext::ui {
 
 QString reportSizeQuestionText(std::uint64_t bytes) {
-    return QStringLiteral("Отчёты займут %1. Продолжить?")
-        .arg(QString::fromStdString(sizeText(bytes)));
+    return QCoreApplication::translate("ReportSizeQuestion", "Отчёты займут %1. Продолжить?")
+        .arg(shownMessage(sizeText(bytes)));
 }
 
 ReportSizeApproval reportSizeQuestion(JobRunner& runner, Dialogs& dialogs, QWidget* window) {
@@ -17,7 +20,8 @@ ReportSizeApproval reportSizeQuestion(JobRunner& runner, Dialogs& dialogs, QWidg
             return Status::success();
         }
         const auto answer = runner.askFromJob([&dialogs, window, bytes] {
-            return dialogs.ask(window, QString::fromUtf8(kReportSizeTitle),
+            return dialogs.ask(window,
+                               QCoreApplication::translate("ReportSizeQuestion", kReportSizeTitle),
                                reportSizeQuestionText(bytes));
         });
         return answer.value_or(false) ? Status::success() : Status::failure({});

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "common/core/files/report_size_approval.h"
@@ -13,7 +14,8 @@ namespace undertext::ui {
 class Dialogs;
 class JobRunner;
 
-inline constexpr const char* kReportSizeTitle = "Объём отчётов";
+inline constexpr const char* kReportSizeTitle =
+    QT_TRANSLATE_NOOP("ReportSizeQuestion", "Объём отчётов");
 
 // «Отчёты займут 6,6 ГБ. Продолжить?»
 QString reportSizeQuestionText(std::uint64_t bytes);

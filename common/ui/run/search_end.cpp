@@ -1,6 +1,7 @@
 #include "common/ui/run/search_end.h"
 
 #include <QLabel>
+#include "common/ui/app/shown_message.h"
 
 #include "common/ui/run/run_session.h"
 #include "common/ui/widgets/encoding_chooser.h"
@@ -15,7 +16,7 @@ void showSearchBegins(ProgressDisplay& progress, ResultFileList& results) {
 }
 
 void showSearchWaiting(ProgressDisplay& progress, const std::string& reason) {
-    progress.label()->setText(QString::fromStdString(reason));
+    progress.label()->setText(shownMessage(reason));
 }
 
 void askSearchStop(RunSession& run, ProgressDisplay& progress) {
