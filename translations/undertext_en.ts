@@ -245,6 +245,18 @@
         <source>Другой поиск по этому тексту ещё идёт…</source>
         <translation>Another search of this text is still running…</translation>
     </message>
+    <message>
+        <source>%1 Программа запущена во временной папке «%2» с модулями по умолчанию.</source>
+        <translation>%1 The program runs in the temporary folder “%2” with the default modules.</translation>
+    </message>
+    <message>
+        <source>Папка «%1» для модулей словарей доступна только для чтения.</source>
+        <translation>The folder “%1” for dictionary modules is read-only.</translation>
+    </message>
+    <message>
+        <source>Не удалось создать папку «%1» для модулей словарей.</source>
+        <translation>Could not create the folder “%1” for dictionary modules.</translation>
+    </message>
 </context>
 <context>
     <name>CorpusConcordanceModel</name>

@@ -5,11 +5,24 @@
 #include <QCommandLineParser>
 
 #include "common/core/dictionary/dictionary_modules.h"
+#include "common/core/messages/translatable.h"
 #include "common/core/version.h"
 #include "common/ui/app/dialogs.h"
+#include "common/ui/app/shown_message.h"
 
 namespace undertext::ui {
 namespace {
+
+// The sentences of the launcher's notice (packaging/launcher.sh.in), which the
+// shell writes in Russian: marked here so that the window shows the notice in the
+// interface language.
+[[maybe_unused]] constexpr const char* kLauncherNotices[] = {
+    UNDERTEXT_TRANSLATABLE(
+        "CoreMessage", "%1 Программа запущена во временной папке «%2» с модулями по умолчанию."),
+    UNDERTEXT_TRANSLATABLE("CoreMessage",
+                           "Папка «%1» для модулей словарей доступна только для чтения."),
+    UNDERTEXT_TRANSLATABLE("CoreMessage", "Не удалось создать папку «%1» для модулей словарей."),
+};
 
 const QCommandLineOption& noticeOption() {
     static const QCommandLineOption option(QStringLiteral("notice"), QString(),
@@ -102,7 +115,7 @@ std::optional<int> applyLaunchOptions(const QStringList& arguments,
         if (checkOnly) {
             err << notices.last().toStdString() << "\n";
         } else {
-            dialogs.inform(nullptr, notices.last());
+            dialogs.inform(nullptr, shownMessage(notices.last().toStdString()));
         }
     }
     if (!checkOnly) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "common/core/dictionary/dictionary_modules.h"
-
+#include "common/ui/app/interface_language.h"
 #include "testing/support/qt_application.h"
 #include "testing/support/temp_folder.h"
 #include "testing/ui/scripted_dialogs.h"
@@ -61,6 +61,44 @@ TEST(LaunchOptions, ShowTheNoticeOrReportTheStartFolderAndEnd) {
     expect({QStringLiteral("--check-start")}, hidden, 1, {}, "Modules: COMMON_E.DIC\n",
            "«COMMON.DIC» в папке программы — не файл модуля словаря. " +
                std::string(kMissingModulesMessage) + "\n");
+}
+
+// The launcher writes its notice in Russian; the window shows it in the interface
+// language, each of its sentences translated.
+TEST(LaunchOptions, TheLaunchersNoticeIsShownInTheInterfaceLanguage) {
+    const struct {
+        InterfaceLanguage language;
+        const char* why;
+        const char* shown;
+    } cases[] = {
+        {InterfaceLanguage::Russian,
+         "Папка «/h/u» для модулей словарей доступна только для чтения.",
+         "Папка «/h/u» для модулей словарей доступна только для чтения. Программа запущена во "
+         "временной папке «/tmp/undertext.a1» с модулями по умолчанию."},
+        {InterfaceLanguage::English,
+         "Папка «/h/u» для модулей словарей доступна только для чтения.",
+         "The folder “/h/u” for dictionary modules is read-only. The program runs in the "
+         "temporary folder “/tmp/undertext.a1” with the default modules."},
+        {InterfaceLanguage::English, "Не удалось создать папку «/h/u» для модулей словарей.",
+         "Could not create the folder “/h/u” for dictionary modules. The program runs in the "
+         "temporary folder “/tmp/undertext.a1” with the default modules."},
+    };
+    testing::TempFolder start;
+    for (const auto& c : cases) {
+        installInterfaceLanguage(*qApp, c.language);
+        const auto notice = std::string(c.why) +
+                            " Программа запущена во временной папке «/tmp/undertext.a1» с "
+                            "модулями по умолчанию.";
+        ScriptedDialogs dialogs;
+        std::ostringstream out, err;
+        applyLaunchOptions(
+            {QStringLiteral("Embed"), QStringLiteral("--notice"), QString::fromStdString(notice)},
+            start.path(), dialogs, out, err);
+        const auto shown = dialogs.shownOfKind(ShownBox::Kind::Information);
+        ASSERT_EQ(shown.size(), 1u) << c.shown;
+        EXPECT_EQ(shown.front().text.toStdString(), c.shown);
+    }
+    installInterfaceLanguage(*qApp, InterfaceLanguage::Russian);
 }
 
 TEST(LaunchOptions, HelpAndVersionAreAnsweredBeforeAnyWindowAndOthersAreLeftAlone) {
