@@ -1,4 +1,3 @@
-#include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -6,7 +5,6 @@
 #include "cli/commands.h"
 #include "cli/corpus_run.h"
 #include "cli/summary_output.h"
-#include "cli/terminal_text.h"
 #include "common/core/files/file_io.h"
 #include "corpus/core/across_summary.h"
 #include "echoscan/core/fragment_text.h"
@@ -82,9 +80,7 @@ int runEchoscanAcross(const EchoscanOptions& options, echoscan::FragmentLengths 
         printError(written.error());
         return kExitRefused;
     }
-    for (const auto& file : summaryFiles(options.corpus)) {
-        std::cout << visibleLine({displayPath(file)});
-    }
+    listSummaryFiles(options.corpus);
     return lostText ? kExitRefused : kExitOk;
 }
 

@@ -1,5 +1,7 @@
 #include "cli/summary_output.h"
 
+#include <unistd.h>
+
 #include <iostream>
 
 #include "cli/cli_support.h"
@@ -24,10 +26,19 @@ int writeSummary(corpus::TermSummary& summary, const CorpusOptions& corpus, int 
         printError(written.error());
         return kExitRefused;
     }
+    listSummaryFiles(corpus);
+    return status;
+}
+
+void listSummaryFiles(const CorpusOptions& corpus) {
     for (const auto& file : summaryFiles(corpus)) {
         std::cout << visibleLine({displayPath(file)});
     }
-    return status;
+    // A person at a terminal is offered the viewer; a script gets the list alone.
+    if (corpus.summary && !corpus.quiet && ::isatty(STDERR_FILENO) == 1) {
+        std::cout.flush();
+        printError("to see it: undertext view " + displayPath(*corpus.summary));
+    }
 }
 
 }  // namespace undertext::cli

@@ -21,6 +21,10 @@ std::vector<std::filesystem::path> summaryFiles(const CorpusOptions& corpus);
 // status.
 int writeSummary(corpus::TermSummary& summary, const CorpusOptions& corpus, int status);
 
+// Lists the summary's two files on standard output, and, when standard error is
+// a terminal, offers the viewer for the summary there.
+void listSummaryFiles(const CorpusOptions& corpus);
+
 // Adds the record of a text (read back from its reports) to a summary that workers
 // share, holding adding; a record that could not be read fails the text.
 template <typename Summary, typename Record>

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -84,6 +85,22 @@ TEST(CorpusTool, ProgressIsOneLinePerTextWhenNotOnATerminal) {
     EXPECT_EQ(run.err,
               "undertext: 1/3 corpus/a.txt\nundertext: 2/3 corpus/b.txt\n"
               "undertext: 3/3 corpus/sub/c.txt\n");
+}
+
+// At a terminal the last line offers the viewer for the summary; a script's
+// standard error does not get it.
+TEST(CorpusTool, ASummaryIsOfferedToTheViewerOnlyAtATerminal) {
+    CorpusFolder folder;
+    const auto plain = runTool(folder, {"embed", "corpus", "--summary", "s.tsv"});
+    EXPECT_EQ(plain.status, 0) << plain.err;
+    EXPECT_FALSE(contains(plain.err, "undertext view")) << plain.err;
+    // script(1) gives the tool a terminal and copies what it shows to a file.
+    const std::string command = "cd '" + folder.path().string() + "' && script -qec \"'" +
+                                UNDERTEXT_BINARY +
+                                "' embed corpus --summary s.tsv\" /dev/null > shown.txt";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(contains(folder.read("shown.txt"), "undertext: to see it: undertext view s.tsv"))
+        << folder.read("shown.txt");
 }
 
 TEST(CorpusTool, AFailingTextIsNamedAndTheOthersAreDone) {
