@@ -44,21 +44,36 @@ ReportSizeApproval reportSizeLimit(std::uint64_t maxBytes) {
     };
 }
 
-bool lockForRun(TextLock& lock, const std::filesystem::path& text, bool wait) {
+TextLocking takeTextLock(TextLock& lock, bool wait, const std::function<void()>& waiting) {
     if (lock.tryLock()) {
-        return true;
+        return TextLocking::Taken;
     }
     if (!wait) {
-        printError("another run on " + displayPath(text) +
-                   " is still going; add --wait to wait for it to end");
-        return false;
+        return TextLocking::Busy;
     }
-    printError("waiting for another run on " + displayPath(text) + " to end");
-    if (!lock.waitForLock([] { return stopRequested(); })) {
-        printError("stopped");
-        return false;
+    if (waiting) {
+        waiting();
     }
-    return true;
+    return lock.waitForLock([] { return stopRequested(); }) ? TextLocking::Taken
+                                                            : TextLocking::Stopped;
+}
+
+bool lockForRun(TextLock& lock, const std::filesystem::path& text, bool wait) {
+    const auto locking = takeTextLock(lock, wait, [&text] {
+        printError("waiting for another run on " + displayPath(text) + " to end");
+    });
+    switch (locking) {
+        case TextLocking::Taken:
+            return true;
+        case TextLocking::Busy:
+            printError("another run on " + displayPath(text) +
+                       " is still going; add --wait to wait for it to end");
+            return false;
+        case TextLocking::Stopped:
+            printError("stopped");
+            return false;
+    }
+    return false;
 }
 
 std::optional<std::string> moduleFolderProblem(const std::filesystem::path& folder) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -29,6 +30,14 @@ void printError(const std::string& message);
 // Approves a set of reports up to maxBytes (0: any size) and refuses a larger one
 // with a message naming its size and the option that allows it.
 ReportSizeApproval reportSizeLimit(std::uint64_t maxBytes);
+
+// How taking a text's lock for a run ended: taken, held by another run and not
+// waited for, or a stop came while waiting.
+enum class TextLocking { Taken, Busy, Stopped };
+
+// Takes the lock at once, or, with wait, once another run on the text has ended
+// (waiting is called as the wait begins), until a stop.
+TextLocking takeTextLock(TextLock& lock, bool wait, const std::function<void()>& waiting = {});
 
 // Takes the lock on the text for this run: at once, or, with wait, once another
 // run on it has ended. False, with the reason printed, when another run holds it

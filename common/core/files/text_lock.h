@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <functional>
 #include <utility>
-#include "common/core/messages/translatable.h"
 
 #include "common/core/job_control.h"
+#include "common/core/messages/translatable.h"
 
 namespace undertext {
 
