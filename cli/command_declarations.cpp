@@ -129,6 +129,11 @@ void addCorpusOptions(CLI::App& command, CorpusOptions& corpus) {
     command.add_flag("--quiet", corpus.quiet, "no progress on standard error");
 }
 
+void addNoReports(CLI::App& command, CorpusOptions& corpus) {
+    command.add_flag("--no-reports", corpus.noReports,
+                     "with --summary: write the summary only, no\nreports beside the texts");
+}
+
 }  // namespace
 
 CLI::App* declareCommand(CLI::App& tool, ModulesOptions& options) {
@@ -187,6 +192,7 @@ CLI::App* declareCommand(CLI::App& tool, EmbedOptions& options) {
     addMaxReportSize(*command, options.maxReportSize);
     addWait(*command, options.wait);
     addCorpusOptions(*command, options.corpus);
+    addNoReports(*command, options.corpus);
     return command;
 }
 
@@ -205,6 +211,7 @@ CLI::App* declareCommand(CLI::App& tool, EchoscanOptions& options) {
     addMaxReportSize(*command, options.maxReportSize);
     addWait(*command, options.wait);
     addCorpusOptions(*command, options.corpus);
+    addNoReports(*command, options.corpus);
     command->add_flag("--across", options.across,
                       "with --summary: the fragments shared by two\ntexts or more, no reports");
     command->add_flag("--all-lengths", options.allLengths,

@@ -43,8 +43,9 @@ struct CreateOptions {
 struct CorpusOptions {
     std::optional<std::string> filesFrom{};  // a list of paths, one a line; "-": standard input
     std::optional<std::filesystem::path> summary{};
-    unsigned jobs = 0;   // texts in parallel; 0: the number of cores
-    bool quiet = false;  // no progress
+    unsigned jobs = 0;       // texts in parallel; 0: the number of cores
+    bool quiet = false;      // no progress
+    bool noReports = false;  // the summary only: no reports beside the texts
 
     bool operator==(const CorpusOptions&) const = default;
 };

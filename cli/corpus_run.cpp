@@ -85,7 +85,7 @@ std::optional<std::vector<corpus::CorpusText>> gatherTexts(const std::vector<std
 }
 
 bool isCorpusRun(const std::vector<std::string>& paths, const CorpusOptions& corpus) {
-    if (paths.size() != 1 || corpus.filesFrom || corpus.summary) {
+    if (paths.size() != 1 || corpus.filesFrom || corpus.summary || corpus.noReports) {
         return true;
     }
     std::error_code error;
@@ -95,12 +95,16 @@ bool isCorpusRun(const std::vector<std::string>& paths, const CorpusOptions& cor
 int runCorpusCommand(const std::vector<std::string>& paths, const CorpusOptions& corpus,
                      WritesBesideTexts writes, corpus::TermSummary& summary,
                      const CorpusTextWork& work) {
+    if (corpus.noReports && !corpus.summary) {
+        printError("--no-reports takes --summary FILE, where the results go");
+        return kExitUsage;
+    }
     bool lostText = false;
     const auto texts = gatherTexts(paths, corpus, lostText);
     if (!texts) {
         return kExitRefused;
     }
-    if (writes == WritesBesideTexts::Yes) {
+    if (writes == WritesBesideTexts::Yes && !corpus.noReports) {
         sweepLeftovers(*texts);
     }
     const auto run = runPool(*texts, work, corpus);

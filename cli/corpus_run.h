@@ -16,8 +16,8 @@
 namespace undertext::cli {
 
 // True when a command's words and options ask for a run over many texts: more than
-// one path, a folder, a --files-from list or a summary. One file alone is a single
-// run, as today.
+// one path, a folder, a --files-from list, a summary or --no-reports. One file
+// alone is a single run, as today.
 bool isCorpusRun(const std::vector<std::string>& paths, const CorpusOptions& corpus);
 
 // The texts of paths, then of the --files-from list (the summary files never among
@@ -40,6 +40,7 @@ enum class WritesBesideTexts { No, Yes };
 // summary files never among them; every note of the collection printed), runs work
 // over them with corpus.jobs workers, stopping at a stop signal and showing progress
 // on standard error unless quiet, then writes the summary when --summary asks.
+// --no-reports without --summary is refused (status 2) before anything is read.
 // Returns the exit status: 1 when a text was lost or failed, the summary could not be
 // written, or after a stop (which the caller reports with the signal's status).
 int runCorpusCommand(const std::vector<std::string>& paths, const CorpusOptions& corpus,

@@ -5,7 +5,6 @@
 #include "cli/summary_output.h"
 #include "cli/text_run.h"
 #include "corpus/core/echoscan_summary.h"
-#include "corpus/core/report_summary.h"
 #include "echoscan/core/echoscan_job.h"
 #include "echoscan/core/fragment_lengths.h"
 
@@ -14,12 +13,10 @@ namespace {
 
 using corpus::TextEnd;
 
-// One text's run: its job and, for the summary, its record read back from the
-// reports it has just written.
+// One text's run: its job and, for the summary, the record of what it found.
 class EchoscanTextWork {
   public:
-    EchoscanTextWork(const EchoscanOptions& options, echoscan::FragmentLengths lengths)
-        : options_(options), lengths_(lengths) {}
+    explicit EchoscanTextWork(const EchoscanOptions& options) : options_(options) {}
 
     TextEnd operator()(std::size_t index, const std::filesystem::path& path, JobControl& control) {
         TextRun run(path);
@@ -34,11 +31,13 @@ class EchoscanTextWork {
             options_.maxLength,
             &run.text(),
             options_.encoding,
-            reportSizeLimit(options_.maxReportSize)};
+            reportSizeLimit(options_.maxReportSize),
+            !options_.corpus.noReports};
         const auto outcome = echoscan::echoscanJob(request, control);
         switch (outcome.ending) {
             case JobEnding::Completed:
-                return options_.corpus.summary ? addToSummary(index, path) : TextEnd::done();
+                return options_.corpus.summary ? addToSummary(index, path, outcome.results)
+                                               : TextEnd::done();
             case JobEnding::Stopped:
                 return TextEnd::stopped();
             case JobEnding::NothingFound:
@@ -52,14 +51,14 @@ class EchoscanTextWork {
     corpus::EchoscanSummary& summary() { return summary_; }
 
   private:
-    TextEnd addToSummary(std::size_t index, const std::filesystem::path& path) {
-        return addRecord(summary_, adding_, index,
-                         corpus::echoscanRecordFromReports(path, lengths_.shortest,
-                                                           lengths_.longest, options_.encoding));
+    TextEnd addToSummary(std::size_t index, const std::filesystem::path& path,
+                         const echoscan::EchoscanResults& results) {
+        return addRecord(
+            summary_, adding_, index,
+            corpus::echoscanTextRecord(displayPath(path), results.fragmentText, results.fragments));
     }
 
     const EchoscanOptions& options_;
-    echoscan::FragmentLengths lengths_;
     std::mutex adding_;
     corpus::EchoscanSummary summary_;
 };
@@ -76,7 +75,7 @@ int runEchoscanCorpus(const EchoscanOptions& options) {
     if (options.across) {
         return runEchoscanAcross(options, lengths.value());
     }
-    EchoscanTextWork work(options, lengths.value());
+    EchoscanTextWork work(options);
     return runCorpusCommand(options.positional, options.corpus, WritesBesideTexts::Yes,
                             work.summary(),
                             [&](std::size_t index, const std::filesystem::path& path,

@@ -8,15 +8,14 @@
 #include "cli/summary_output.h"
 #include "cli/text_run.h"
 #include "corpus/core/embed_summary.h"
-#include "corpus/core/report_summary.h"
 
 namespace undertext::cli {
 namespace {
 
 using corpus::TextEnd;
 
-// One text's run: its job with the shared modules and, for the summary, its
-// record read back from the reports it has just written.
+// One text's run: its job with the shared modules and, for the summary, the
+// record of what it found.
 class EmbedTextWork {
   public:
     EmbedTextWork(const EmbedOptions& options, const std::filesystem::path& startFolder)
@@ -33,11 +32,12 @@ class EmbedTextWork {
             return TextEnd::failed(words->error());
         }
         request.loadedWords = &words->value();
-        const auto outcome = embed::embedJob(request, control);
+        request.writeReports = !options_.corpus.noReports;
+        auto outcome = embed::embedJob(request, control);
         switch (outcome.ending) {
             case JobEnding::Completed:
             case JobEnding::NothingFound:
-                return options_.corpus.summary ? addToSummary(index, path, request.language)
+                return options_.corpus.summary ? addToSummary(index, path, outcome.results)
                                                : TextEnd::done();
             case JobEnding::Stopped:
                 return TextEnd::stopped();
@@ -51,9 +51,11 @@ class EmbedTextWork {
     corpus::EmbedSummary& summary() { return summary_; }
 
   private:
-    TextEnd addToSummary(std::size_t index, const std::filesystem::path& path, Language language) {
+    TextEnd addToSummary(std::size_t index, const std::filesystem::path& path,
+                         embed::EmbedResults& results) {
         return addRecord(summary_, adding_, index,
-                         corpus::embedRecordFromReports(path, language, options_.encoding));
+                         corpus::EmbedTextRecord{displayPath(path), results.letterCount,
+                                                 std::move(results.words)});
     }
 
     const EmbedOptions& options_;

@@ -25,17 +25,24 @@ int writeSummary(corpus::TermSummary& summary, const CorpusOptions& corpus, int 
 // a terminal, offers the viewer for the summary there.
 void listSummaryFiles(const CorpusOptions& corpus);
 
-// Adds the record of a text (read back from its reports) to a summary that workers
-// share, holding adding; a record that could not be read fails the text.
+// Adds the record of a text to a summary that workers share, holding adding.
+template <typename Summary, typename Record>
+corpus::TextEnd addRecord(Summary& summary, std::mutex& adding, std::size_t index,
+                          const Record& record) {
+    const std::lock_guard lock(adding);
+    summary.add(index, record);
+    return corpus::TextEnd::done();
+}
+
+// The same for a record read back from a text's reports; one that could not be
+// read fails the text.
 template <typename Summary, typename Record>
 corpus::TextEnd addRecord(Summary& summary, std::mutex& adding, std::size_t index,
                           const Result<Record>& record) {
     if (!record) {
         return corpus::TextEnd::failed(record.error());
     }
-    const std::lock_guard lock(adding);
-    summary.add(index, record.value());
-    return corpus::TextEnd::done();
+    return addRecord(summary, adding, index, record.value());
 }
 
 }  // namespace undertext::cli

@@ -21,7 +21,7 @@ enum class JobEnding {
 struct NoResults {};
 
 // What a job returns: how it ended, the message the user is told (UTF-8; empty
-// for Completed and Stopped) and, for a completed run, its results. The caller
+// for Completed and Stopped) and, for a run that did all its work, its results. The caller
 // shows or prints the message; the job never does.
 template <typename Results = NoResults>
 struct JobOutcome {
@@ -32,8 +32,8 @@ struct JobOutcome {
     static JobOutcome completed(Results results = {}) {
         return {JobEnding::Completed, {}, std::move(results)};
     }
-    static JobOutcome nothingFound(std::string message) {
-        return {JobEnding::NothingFound, std::move(message), {}};
+    static JobOutcome nothingFound(std::string message, Results results = {}) {
+        return {JobEnding::NothingFound, std::move(message), std::move(results)};
     }
     static JobOutcome refused(std::string message) {
         return {JobEnding::Refused, std::move(message), {}};

@@ -69,13 +69,16 @@ EchoscanOutcome echoscanJob(const EchoscanRequest& request, JobControl& control)
             }
             return EchoscanOutcome::refused(std::move(message));
         };
-        const auto fragmentText = writeFragmentText(
-            set, *sourcePath, request.sourceFolder / (request.sourceName + kFragmentTextSuffix),
-            request.language, request.sourceText, request.encoding);
+        auto fragmentText =
+            readFragmentSource(*sourcePath, request.language, request.sourceText, request.encoding);
         if (!fragmentText) {
             return EchoscanOutcome::failed(fragmentText.error());
         }
-        control.showResultFiles({kResultPatternSuffix, request.sourceName});
+        if (request.writeReports) {
+            set.write(request.sourceFolder / (request.sourceName + kFragmentTextSuffix),
+                      fragmentText->text, TextEncoder(fragmentText->encoding));
+            control.showResultFiles({kResultPatternSuffix, request.sourceName});
+        }
 
         const auto lengths = checkFragmentLengths(request.minLengthText, request.maxLengthText);
         if (!lengths) {
@@ -96,10 +99,15 @@ EchoscanOutcome echoscanJob(const EchoscanRequest& request, JobControl& control)
             control.progress(0);
             return EchoscanOutcome::stopped();
         }
+        EchoscanResults results{std::move(fragmentText).value().text, std::move(*fragments)};
+        if (!request.writeReports) {
+            control.progress(100);
+            return EchoscanOutcome::completed(std::move(results));
+        }
         const TextEncoder encoder(fragmentText->encoding);
         // The reports' size; the prepared text of the set is written already.
-        const auto size =
-            fragmentReportsSize(text, *fragments, lengths->shortest, lengths->longest, encoder);
+        const auto size = fragmentReportsSize(results.fragmentText, results.fragments,
+                                              lengths->shortest, lengths->longest, encoder);
         if (auto approved = approveReportSize(request.approveReportSize, size); !approved) {
             return EchoscanOutcome::refused(approved.error());
         }
@@ -109,8 +117,8 @@ EchoscanOutcome echoscanJob(const EchoscanRequest& request, JobControl& control)
         if (auto room = ensureRoomFor(firstReport, size); !room) {
             return EchoscanOutcome::failed(room.error());
         }
-        writeFragmentReports(set, request.sourceFolder, request.sourceName, text,
-                             std::move(*fragments), lengths->shortest, lengths->longest, encoder);
+        writeFragmentReports(set, request.sourceFolder, request.sourceName, results.fragmentText,
+                             results.fragments, lengths->shortest, lengths->longest, encoder);
         const auto written = set.commit();
         if (set.stopped()) {
             control.progress(0);
@@ -119,13 +127,12 @@ EchoscanOutcome echoscanJob(const EchoscanRequest& request, JobControl& control)
         if (!written) {
             return EchoscanOutcome::failed(written.error());
         }
+        control.showResultFiles({kResultPatternSuffix, std::nullopt});
+        control.progress(100);
+        return EchoscanOutcome::completed(std::move(results));
     } catch (const std::bad_alloc&) {
         return EchoscanOutcome::failed(outOfMemoryMessage(*sourcePath));
     }
-
-    control.showResultFiles({kResultPatternSuffix, std::nullopt});
-    control.progress(100);
-    return EchoscanOutcome::completed();
 }
 
 }  // namespace undertext::echoscan

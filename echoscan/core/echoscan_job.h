@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/core/files/report_size_approval.h"
 #include "common/core/job_control.h"
@@ -10,6 +11,7 @@
 #include "common/core/result.h"
 #include "common/core/text/letters.h"
 #include "common/core/text/text_encoding.h"
+#include "echoscan/core/recurring_fragments.h"
 
 namespace undertext::echoscan {
 
@@ -31,10 +33,20 @@ struct EchoscanRequest {
     std::optional<TextEncoding> encoding;
     // Asked before a large set of reports is written.
     ReportSizeApproval approveReportSize = {};
+    // False when only the results are wanted (a corpus summary): nothing is
+    // written beside the text.
+    bool writeReports = true;
+};
+
+// What a completed run found: its prepared text and its recurring fragments (as
+// the reports list them, in any order).
+struct EchoscanResults {
+    std::string fragmentText;
+    std::vector<RecurringFragment> fragments;
 };
 
 // A run leaves the prepared text and three reports and nothing else.
-using EchoscanOutcome = JobOutcome<>;
+using EchoscanOutcome = JobOutcome<EchoscanResults>;
 
 // The refusal a request meets before anything is read: no source name
 // (kChooseSourceMessage). echoscanJob checks first; a window asks before it
@@ -47,7 +59,9 @@ Status checkEchoscanRequest(const EchoscanRequest& request);
 // fewer; searches, and writes the three reports beside the source, with progress
 // and stop points through control. Its events, in order: after the prepared text
 // the result list for the request's name + "_Rec*.txt"; once completed, the
-// reports of the name the window shows by then, and 100. A stop shows 0 and
+// reports of the name the window shows by then, and 100. Without writeReports it
+// writes nothing and tells no result list, and never asks about the reports' size.
+// A stop shows 0 and
 // writes no report; a file that cannot be read or written fails with its name.
 // Keeps no state between runs; several jobs may run at once on different threads.
 EchoscanOutcome echoscanJob(const EchoscanRequest& request, JobControl& control);

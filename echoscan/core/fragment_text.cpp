@@ -30,11 +30,9 @@ std::string prepareFragmentText(std::string_view source, Language language,
     return prepared;
 }
 
-Result<FragmentSource> writeFragmentText(ReportSetWriter& set,
-                                         const std::filesystem::path& sourcePath,
-                                         const std::filesystem::path& preparedPath,
-                                         Language language, const DecodedText* sourceText,
-                                         std::optional<TextEncoding> forced) {
+Result<FragmentSource> readFragmentSource(const std::filesystem::path& sourcePath,
+                                          Language language, const DecodedText* sourceText,
+                                          std::optional<TextEncoding> forced) {
     FragmentSource prepared;
     {
         std::optional<DecodedText> read;
@@ -49,7 +47,6 @@ Result<FragmentSource> writeFragmentText(ReportSetWriter& set,
         prepared.text = prepareFragmentText(decoded.cp1251, language);
         prepared.encoding = decoded.encoding;
     }
-    set.write(preparedPath, prepared.text, TextEncoder(prepared.encoding));
     return Result<FragmentSource>::success(std::move(prepared));
 }
 

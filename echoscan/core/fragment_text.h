@@ -7,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "common/core/files/report_set_writer.h"
 #include "common/core/result.h"
 #include "common/core/text/letters.h"
 #include "common/core/text/text_encoding.h"
@@ -33,13 +32,11 @@ struct FragmentSource {
 };
 
 // Reads the source file and decodes it (in the forced encoding, or the detected
-// one), or takes sourceText when the caller has done both already, and adds its
-// FragmentText whole to set as preparedPath, in the source's encoding. A source
-// that cannot be read is named in the failure.
-Result<FragmentSource> writeFragmentText(ReportSetWriter& set,
-                                         const std::filesystem::path& sourcePath,
-                                         const std::filesystem::path& preparedPath,
-                                         Language language, const DecodedText* sourceText = nullptr,
-                                         std::optional<TextEncoding> forced = std::nullopt);
+// one), or takes sourceText when the caller has done both already, and prepares
+// its FragmentText. A source that cannot be read is named in the failure.
+Result<FragmentSource> readFragmentSource(const std::filesystem::path& sourcePath,
+                                          Language language,
+                                          const DecodedText* sourceText = nullptr,
+                                          std::optional<TextEncoding> forced = std::nullopt);
 
 }  // namespace undertext::echoscan

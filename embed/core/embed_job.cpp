@@ -75,6 +75,18 @@ Result<std::string> writeSignificance(const std::filesystem::path& path, const P
     return Result<std::string>::success({});
 }
 
+// The counting phase's stop points, one per occurrence. False when a stop was
+// requested.
+bool countWords(JobControl& control, int& percent, std::int64_t occurrences) {
+    SteppedProgress steps(control, percent, divideRoundHalfEven(occurrences - 1, 12), 100);
+    for (std::int64_t i = 0; i < occurrences; ++i) {
+        if (!steps.advance()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     if (const auto checked = checkEmbedRequest(request); !checked) {
         return EmbedOutcome::refused(checked.error());
@@ -83,8 +95,10 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
         return EmbedOutcome::failed(
             notInSourceFolderMessage(request.sourceName, request.sourceFolder));
     }
-    const auto prepared = prepareText(request.sourceFolder, request.sourceName, request.language,
-                                      request.sourceText, request.encoding);
+    const bool writing = request.writeReports;
+    const auto prepared =
+        prepareText(request.sourceFolder, request.sourceName, request.language, request.sourceText,
+                    request.encoding, writing ? LetterFile::Write : LetterFile::Skip);
     if (prepared.kind == PrepareResult::Kind::TextTooShort) {
         return EmbedOutcome::refused(kTextTooShortMessage);
     }
@@ -97,7 +111,7 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     if (!request.loadedWords) {
         loaded.emplace(loadDicWords(request.startFolder, request.selectedModules));
     }
-    const auto removed = removeFile(letterFile);
+    const auto removed = writing ? removeFile(letterFile) : Status::success();
     if (loaded && !*loaded) {
         return EmbedOutcome::failed(loaded->error());
     }
@@ -117,6 +131,21 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
         if (!searchSteps.advance()) {
             return stopped(control);
         }
+    }
+
+    const auto occurrences = static_cast<std::int64_t>(search.occurrenceCount());
+    EmbedResults results;
+    results.letterCount = text.letterCount();
+    if (!writing) {
+        if (occurrences == 0) {
+            return EmbedOutcome::nothingFound(kNothingFoundMessage, std::move(results));
+        }
+        if (!countWords(control, percent, occurrences)) {
+            return stopped(control);
+        }
+        results.words = search.embeddedWords();
+        control.progress(100);
+        return EmbedOutcome::completed(std::move(results));
     }
 
     const auto report = [&](const char* suffix) {
@@ -141,19 +170,15 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     }
     resultsChanged(control);
 
-    const auto occurrences = static_cast<std::int64_t>(search.occurrenceCount());
     if (occurrences == 0) {
         if (const auto placed = reports.commit(); !placed) {
             return EmbedOutcome::failed(placed.error());
         }
         resultsChanged(control);
-        return EmbedOutcome::nothingFound(kNothingFoundMessage);
+        return EmbedOutcome::nothingFound(kNothingFoundMessage, std::move(results));
     }
-    SteppedProgress countSteps(control, percent, divideRoundHalfEven(occurrences - 1, 12), 100);
-    for (std::int64_t i = 0; i < occurrences; ++i) {
-        if (!countSteps.advance()) {
-            return stopped(control);
-        }
+    if (!countWords(control, percent, occurrences)) {
+        return stopped(control);
     }
     auto words = search.embeddedWords();
     const auto totals = embedTotals(words, text.wordCount());
@@ -176,7 +201,6 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     if (!placed) {
         return EmbedOutcome::failed(placed.error());
     }
-    EmbedResults results;
     if (request.significanceOrder) {
         auto note = writeSignificance(report(kSignificanceSuffix), text, dicWords, words,
                                       request.language, *request.significanceOrder);
@@ -185,6 +209,7 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
         }
         results.significanceNote = std::move(note).value();
     }
+    results.words = std::move(words);
     control.progress(100);
     resultsChanged(control);
     return EmbedOutcome::completed(std::move(results));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "common/core/result.h"
 #include "common/core/text/letters.h"
 #include "common/core/text/text_encoding.h"
+#include "embed/core/embedded_search.h"
 
 namespace undertext::embed {
 
@@ -35,12 +37,18 @@ struct EmbedRequest {
     // The selected modules' words when the caller has loaded them already (a run
     // over many texts shares them, read-only); null: the job loads them.
     const DicWords* loadedWords = nullptr;
+    // False when only the results are wanted (a corpus summary): nothing is
+    // written beside the text, not even the letter file, and no significance file.
+    bool writeReports = true;
 };
 
+// What a run that did all its work found.
 struct EmbedResults {
     // Why no significance file was written although one was asked for (UTF-8);
     // empty otherwise. The four reports are written all the same.
     std::string significanceNote;
+    std::uint64_t letterCount = 0;    // the letters searched
+    std::vector<EmbeddedWord> words;  // as the frequency report counts them, in any order
 };
 
 // A run leaves its four reports and, when asked, its significance file.
@@ -71,7 +79,8 @@ Status checkEmbedRequest(const EmbedRequest& request);
 // message and 100. The job reports 100 itself only on completion. The result list
 // is told to read its folder again (showResultFiles, pattern kept) after the
 // text-order report (when the run goes on) and at the end of a run that found
-// nothing or completed. A failure names the file concerned.
+// nothing or completed. Without writeReports no file is written and the result
+// list is never told. A failure names the file concerned.
 // Touches no global state and shows nothing, so it may run on any thread; control
 // is called from that thread only. Files are written whole.
 EmbedOutcome embedJob(const EmbedRequest& request, JobControl& control);

@@ -44,7 +44,7 @@ std::filesystem::path letterFilePath(const std::filesystem::path& sourceFolder,
 
 PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::string& sourceName,
                           Language language, const DecodedText* sourceText,
-                          std::optional<TextEncoding> forced) {
+                          std::optional<TextEncoding> forced, LetterFile letterFile) {
     PrepareResult result;
     const auto source = sourceFolder / sourceName;
     {
@@ -68,15 +68,17 @@ PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::
         result.encoding = decoded.encoding;
         result.text = prepareLetters(decoded.cp1251, language);
     }
-    const auto letterFile = letterFilePath(sourceFolder, sourceName);
-    if (const auto written =
-            writeWholeFile(letterFile, result.text.letters, TextEncoder(result.encoding));
-        !written) {
-        result.text = {};
-        result.error = written.error();
-        return result;
+    if (letterFile == LetterFile::Write) {
+        const auto path = letterFilePath(sourceFolder, sourceName);
+        if (const auto written =
+                writeWholeFile(path, result.text.letters, TextEncoder(result.encoding));
+            !written) {
+            result.text = {};
+            result.error = written.error();
+            return result;
+        }
+        result.letterFile = FileHold(path);
     }
-    result.letterFile = FileHold(letterFile);
     result.kind = PrepareResult::Kind::Prepared;
     return result;
 }

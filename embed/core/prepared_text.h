@@ -71,9 +71,11 @@ struct PrepareResult {
 // source's encoding (replacing any file of that name) and leaves it in place for
 // the caller to delete once the dictionary is loaded. A source that cannot be
 // read, or is too large, and a letter file that cannot be written give Failed;
-// then no letter file is left behind.
+// then no letter file is left behind. With LetterFile::Skip nothing is written.
+enum class LetterFile { Write, Skip };
 PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::string& sourceName,
                           Language language, const DecodedText* sourceText = nullptr,
-                          std::optional<TextEncoding> forced = std::nullopt);
+                          std::optional<TextEncoding> forced = std::nullopt,
+                          LetterFile letterFile = LetterFile::Write);
 
 }  // namespace undertext::embed

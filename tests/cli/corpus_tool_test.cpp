@@ -151,6 +151,31 @@ TEST(CorpusTool, TheSummaryCommandRebuildsTheRunsSummaryFromItsReports) {
     }
 }
 
+// --no-reports: the same summary, and nothing beside the texts; without a summary
+// the run would leave nothing at all, so it is refused before any text is read.
+TEST(CorpusTool, WithoutReportsOnlyTheSummaryIsWritten) {
+    for (const auto& command : kCommands) {
+        CorpusFolder withReports;
+        auto run = command;
+        run.insert(run.end(), {"corpus", "--quiet", "--summary", "s.tsv"});
+        ASSERT_EQ(runTool(withReports, run).status, 0) << command[0];
+
+        CorpusFolder bare;
+        run.push_back("--no-reports");
+        const auto ran = runTool(bare, run);
+        ASSERT_EQ(ran.status, 0) << ran.err;
+        EXPECT_EQ(bare.written("corpus"), (std::map<std::string, std::string>{})) << command[0];
+        EXPECT_EQ(bare.read("s.tsv"), withReports.read("s.tsv")) << command[0];
+        EXPECT_EQ(bare.read("s.by-text.tsv"), withReports.read("s.by-text.tsv")) << command[0];
+
+        auto noSummary = command;
+        noSummary.insert(noSummary.end(), {"corpus/a.txt", "--no-reports"});
+        const auto refused = runTool(bare, noSummary);
+        EXPECT_EQ(refused.status, 2) << command[0];
+        EXPECT_TRUE(contains(refused.err, "--no-reports takes --summary")) << refused.err;
+    }
+}
+
 // Each bad input: the status, a part of the message, and what the run leaves.
 TEST(CorpusTool, BadInputIsNamedAndNothingIsWrittenHalf) {
     const struct Case {

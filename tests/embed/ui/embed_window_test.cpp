@@ -351,8 +351,10 @@ TEST_F(EmbedWindowTest, TheCheckBoxAsksForTheDefaultOrderAndANoteIsShownAfterThe
     std::vector<std::optional<int>> asked;
     open([&](const EmbedRequest& request, JobControl&) {
         asked.push_back(request.significanceOrder);
-        return EmbedOutcome::completed(
-            {request.significanceOrder ? "Оценка случайности невозможна." : ""});
+        EmbedResults results;
+        results.significanceNote =
+            request.significanceOrder ? "Оценка случайности невозможна." : "";
+        return EmbedOutcome::completed(std::move(results));
     });
     chooseText("a.txt", "кот ел\r\n");
     driver->runToTheEnd(ui::names::kStartButton);
