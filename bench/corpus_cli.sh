@@ -33,7 +33,7 @@ cd "$work"
 measure "embed -j $jobs, reports and summary" \
   "$tool" embed corpus -j "$jobs" --quiet --dict-dir "$UNDERTEXT_DICT_DIR" --summary embed.tsv
 measure "summary from the reports" \
-  "$tool" summary embed corpus --summary again.tsv
+  "$tool" summary embed corpus --quiet --summary again.tsv
 cmp embed.tsv again.tsv
 cmp embed.by-text.tsv again.by-text.tsv
 measure "embed -j $jobs, --no-reports" \

@@ -27,11 +27,12 @@ class EmbedTextWork {
             return *refused;
         }
         auto request = embedRequestFor(path, options_, startFolder_, run.text());
-        const auto words = modules_.words(request.selectedModules);
-        if (!*words) {
-            return TextEnd::failed(words->error());
+        const auto modules = modules_.load(request.selectedModules);
+        if (!modules->words) {
+            return TextEnd::failed(modules->words.error());
         }
-        request.loadedWords = &words->value();
+        request.loadedWords = &modules->words.value();
+        request.loadedOrder = &*modules->order;
         request.writeReports = !options_.corpus.noReports;
         auto outcome = embed::embedJob(request, control);
         switch (outcome.ending) {

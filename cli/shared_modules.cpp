@@ -4,15 +4,18 @@
 
 namespace undertext::cli {
 
-std::shared_ptr<const Result<DicWords>> SharedModules::words(
-    const std::vector<std::string>& modules) {
+std::shared_ptr<const LoadedModules> SharedModules::load(const std::vector<std::string>& modules) {
     const std::lock_guard lock(loading_);
-    auto& words = loaded_[modules];
-    if (!words) {
+    auto& loaded = loaded_[modules];
+    if (!loaded) {
         noteUnmatchableWords(folder_, modules);
-        words = std::make_shared<const Result<DicWords>>(loadDicWords(folder_, modules));
+        auto made = std::make_shared<LoadedModules>(loadDicWords(folder_, modules));
+        if (made->words) {
+            made->order.emplace(made->words.value());
+        }
+        loaded = std::move(made);
     }
-    return words;
+    return loaded;
 }
 
 }  // namespace undertext::cli

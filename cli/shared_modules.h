@@ -4,13 +4,23 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/core/dictionary/dictionary.h"
 #include "common/core/result.h"
+#include "embed/core/dictionary_order.h"
 
 namespace undertext::cli {
+
+// A selection of modules as a run over many texts holds it: the words, in load
+// order, or why they could not be loaded, and, when they loaded, their order for
+// the search.
+struct LoadedModules {
+    Result<DicWords> words;
+    std::optional<embed::DictionaryOrder> order;
+};
 
 // The dictionary modules of a run over many texts, each selection loaded once (on
 // its first text, with its unmatchable words noted) and then shared read-only by
@@ -19,13 +29,12 @@ class SharedModules {
   public:
     explicit SharedModules(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
-    // The words of the modules, in load order, or why they could not be loaded.
-    std::shared_ptr<const Result<DicWords>> words(const std::vector<std::string>& modules);
+    std::shared_ptr<const LoadedModules> load(const std::vector<std::string>& modules);
 
   private:
     std::filesystem::path folder_;
     std::mutex loading_;
-    std::map<std::vector<std::string>, std::shared_ptr<const Result<DicWords>>> loaded_;
+    std::map<std::vector<std::string>, std::shared_ptr<const LoadedModules>> loaded_;
 };
 
 }  // namespace undertext::cli

@@ -122,7 +122,7 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
 
     int percent = 2;
     control.progress(percent);
-    const EmbeddedSearch search(text, dicWords);
+    const EmbeddedSearch search(text, dicWords, loaded ? nullptr : request.loadedOrder);
     const auto dicWordCount = static_cast<std::int64_t>(dicWords.size());
     // The search phase has no cap: with 45 words it ends at 92.
     SteppedProgress searchSteps(control, percent, divideRoundHalfEven(dicWordCount - 1, 30),

@@ -37,6 +37,8 @@ struct EmbedRequest {
     // The selected modules' words when the caller has loaded them already (a run
     // over many texts shares them, read-only); null: the job loads them.
     const DicWords* loadedWords = nullptr;
+    // Their order for the search, made with them; null: the search makes it.
+    const DictionaryOrder* loadedOrder = nullptr;
     // False when only the results are wanted (a corpus summary): nothing is
     // written beside the text, not even the letter file, and no significance file.
     bool writeReports = true;

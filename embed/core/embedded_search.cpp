@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <optional>
 
 namespace undertext::embed {
 namespace {
@@ -59,19 +60,11 @@ std::vector<std::int32_t> suffixArray(const std::string& letters) {
     return suffixes;
 }
 
-std::size_t commonPrefix(std::string_view a, std::string_view b) {
-    const auto limit = std::min(a.size(), b.size());
-    std::size_t i = 0;
-    while (i < limit && a[i] == b[i]) {
-        ++i;
-    }
-    return i;
-}
-
 }  // namespace
 
-EmbeddedSearch::EmbeddedSearch(const PreparedText& text, const DicWords& dicWords)
-    : text_(text), dicWords_(dicWords) {
+EmbeddedSearch::EmbeddedSearch(const PreparedText& text, const DicWords& dicWords,
+                               const DictionaryOrder* order)
+    : text_(text), dicWords_(dicWords), order_(order) {
     {
         const auto suffixes = suffixArray(text_.letters);
         findWords(suffixes);
@@ -83,24 +76,11 @@ EmbeddedSearch::EmbeddedSearch(const PreparedText& text, const DicWords& dicWord
 
 // Walks the distinct dictionary words in byte order, narrowing the suffix range
 // letter by letter. Consecutive words share their common prefix's ranges, and a
-// prefix that does not occur ends the walk for every word that extends it.
+// prefix that does not occur ends the walk for every word that extends it: they
+// are skipped at once.
 void EmbeddedSearch::findWords(const std::vector<std::int32_t>& suffixes) {
-    std::vector<std::uint32_t> order;
-    order.reserve(dicWords_.size());
-    std::size_t longest = 0;
-    for (std::uint32_t k = 0; k < dicWords_.size(); ++k) {
-        // An empty entry would match everywhere and is skipped.
-        if (!dicWords_[k].empty()) {
-            order.push_back(k);
-            longest = std::max(longest, dicWords_[k].size());
-        }
-    }
-    const auto byWord = [&](std::uint32_t a, std::uint32_t b) {
-        return dicWords_[a] < dicWords_[b];
-    };
-    if (!std::is_sorted(order.begin(), order.end(), byWord)) {
-        std::stable_sort(order.begin(), order.end(), byWord);
-    }
+    std::optional<DictionaryOrder> ownOrder;
+    const DictionaryOrder& order = order_ ? *order_ : ownOrder.emplace(dicWords_);
 
     const SuffixView view(text_.letters, suffixes);
     std::array<std::uint32_t, 257> bucket{};
@@ -113,18 +93,18 @@ void EmbeddedSearch::findWords(const std::vector<std::int32_t>& suffixes) {
 
     // ranges[d]: the suffixes that begin with the first d letters of the previous
     // word, known for d up to `known`.
-    std::vector<Range> ranges(longest + 1);
+    std::vector<Range> ranges(order.longestWord() + 1);
     ranges[0] = {0, text_.letterCount()};
     std::size_t known = 0;
-    std::string_view previous;
     std::vector<std::uint32_t> open;  // found words whose range holds the current one
     for (std::size_t i = 0; i < order.size();) {
-        const auto word = dicWords_[order[i]];
+        const auto word = dicWords_[order.entry(i)];
         std::size_t end = i + 1;
-        while (end < order.size() && dicWords_[order[end]] == word) {
+        while (end < order.size() && order.sharedWithPrevious(end) == word.size() &&
+               dicWords_[order.entry(end)].size() == word.size()) {
             ++end;
         }
-        std::size_t depth = std::min(known, commonPrefix(previous, word));
+        std::size_t depth = std::min<std::size_t>(known, order.sharedWithPrevious(i));
         while (depth < word.size() && !ranges[depth].empty()) {
             const auto c = static_cast<unsigned char>(word[depth]);
             ranges[depth + 1] =
@@ -133,25 +113,29 @@ void EmbeddedSearch::findWords(const std::vector<std::int32_t>& suffixes) {
             ++depth;
         }
         known = depth;
-        previous = word;
-        if (depth == word.size() && !ranges[depth].empty()) {
-            FoundWord found;
-            found.lo = ranges[depth].lo;
-            found.hi = ranges[depth].hi;
-            found.length = static_cast<std::uint32_t>(word.size());
-            found.firstEntry = static_cast<std::uint32_t>(entries_.size());
-            found.entryCount = static_cast<std::uint32_t>(end - i);
-            entries_.insert(entries_.end(), order.begin() + static_cast<std::ptrdiff_t>(i),
-                            order.begin() + static_cast<std::ptrdiff_t>(end));
-            // In byte order a word's range lies inside the ranges of its prefixes
-            // and after the ranges of earlier words that are not its prefixes.
-            while (!open.empty() && found_[open.back()].hi < found.hi) {
-                open.pop_back();
-            }
-            found.parent = open.empty() ? kNone : open.back();
-            open.push_back(static_cast<std::uint32_t>(found_.size()));
-            found_.push_back(found);
+        if (ranges[depth].empty()) {
+            // No suffix begins with the first `depth` letters of the word.
+            i = order.firstSharingFewerThan(end, static_cast<std::uint32_t>(depth));
+            continue;
         }
+        // The whole word occurs.
+        FoundWord found;
+        found.lo = ranges[depth].lo;
+        found.hi = ranges[depth].hi;
+        found.length = static_cast<std::uint32_t>(word.size());
+        found.firstEntry = static_cast<std::uint32_t>(entries_.size());
+        found.entryCount = static_cast<std::uint32_t>(end - i);
+        for (std::size_t place = i; place < end; ++place) {
+            entries_.push_back(order.entry(place));
+        }
+        // In byte order a word's range lies inside the ranges of its prefixes
+        // and after the ranges of earlier words that are not its prefixes.
+        while (!open.empty() && found_[open.back()].hi < found.hi) {
+            open.pop_back();
+        }
+        found.parent = open.empty() ? kNone : open.back();
+        open.push_back(static_cast<std::uint32_t>(found_.size()));
+        found_.push_back(found);
         i = end;
     }
 }

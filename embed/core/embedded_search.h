@@ -6,6 +6,7 @@
 
 #include "common/core/dictionary/dictionary.h"
 #include "common/core/files/encoded_size.h"
+#include "embed/core/dictionary_order.h"
 #include "embed/core/prepared_text.h"
 
 namespace undertext::embed {
@@ -30,10 +31,13 @@ struct EmbeddedWord {
 // found word that starts there, from which the others are reached by parent links.
 // Memory grows with the text and the dictionary, not with the occurrences.
 //
-// The text and the dictionary must outlive the object. Reading is thread-safe.
+// The text and the dictionary (and its order) must outlive the object. Reading is thread-safe.
 class EmbeddedSearch {
   public:
-    EmbeddedSearch(const PreparedText& text, const DicWords& dicWords);
+    // order: the dictionary's, when the caller made it already (a run over many
+    // texts shares it); null: the search makes its own.
+    EmbeddedSearch(const PreparedText& text, const DicWords& dicWords,
+                   const DictionaryOrder* order = nullptr);
 
     // The number of entries of Occurrences: every counted occurrence once per
     // dictionary entry that produced it.
@@ -74,6 +78,7 @@ class EmbeddedSearch {
 
     const PreparedText& text_;
     const DicWords& dicWords_;
+    const DictionaryOrder* order_;
     std::vector<FoundWord> found_;          // in byte order of the words
     std::vector<std::uint32_t> entries_;    // dictionary indices, grouped by found word
     std::vector<std::uint32_t> longestAt_;  // per position (0-based): longest found word
