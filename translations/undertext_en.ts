@@ -854,6 +854,10 @@
         <source>Сохранить график</source>
         <translation>Save plot</translation>
     </message>
+    <message>
+        <source>Тексты готовятся к поиску вхождений…</source>
+        <translation>Preparing the texts for the occurrence search…</translation>
+    </message>
 </context>
 <context>
     <name>ViewerProgram</name>

@@ -34,15 +34,9 @@
 
 namespace undertext::ui {
 
-// The texts of the by-text file as read on the worker thread, by text index.
-struct SummaryTextsLoaded {
-    std::vector<std::optional<MeasuredText>> measured;
-    std::vector<std::shared_ptr<const PreparedSource>> prepared;  // across texts only
-};
-
 namespace {
 
-using LoadedPointer = std::shared_ptr<const SummaryTextsLoaded>;
+using MeasuredTexts = std::vector<std::optional<MeasuredText>>;
 
 QString fileName(const std::filesystem::path& path) {
     return QString::fromStdString(path.filename().string());
@@ -71,23 +65,15 @@ std::pair<SummaryTable, QString> readSummary(const std::filesystem::path& path) 
     return {std::move(*reading.table), {}};
 }
 
-LoadedPointer loadTexts(const std::vector<std::string>& names,
-                        const std::filesystem::path& summaryFolder,
-                        const OccurrenceFinderMaker& findFragments) {
-    auto loaded = std::make_shared<SummaryTextsLoaded>();
+MeasuredTexts measureTexts(const std::vector<std::string>& names,
+                           const std::filesystem::path& summaryFolder) {
+    MeasuredTexts measured;
     std::error_code error;
     const auto current = std::filesystem::current_path(error);
     for (const auto& name : names) {
-        auto measured = measureSummaryText(name, summaryFolder, current);
-        std::shared_ptr<const PreparedSource> prepared;
-        if (measured && findFragments) {
-            prepared = std::make_shared<const PreparedSource>(prepareSource(
-                measured->path, measured->encoding, measured->language, findFragments));
-        }
-        loaded->measured.push_back(std::move(measured));
-        loaded->prepared.push_back(std::move(prepared));
+        measured.push_back(measureSummaryText(name, summaryFolder, current));
     }
-    return loaded;
+    return measured;
 }
 
 }  // namespace
@@ -130,14 +116,19 @@ SummaryViewer::SummaryViewer(std::filesystem::path summary, OccurrenceFinderMake
     }
     note_->showMessage(problem_.isEmpty() ? chooseRowText() : problem_);
     if (byText_) {
-        const bool across = byText_->acrossTexts &&
-                            table_->table().terms == SummaryTerms::Fragments && findFragments;
-        startReadingTexts(across ? std::move(findFragments) : OccurrenceFinderMaker{});
+        if (byText_->acrossTexts && table_->table().terms == SummaryTerms::Fragments) {
+            findFragments_ = std::move(findFragments);
+        }
+        startReadingTexts();
     }
     resize(QSize(960, 680).boundedTo(screen()->availableGeometry().size() - QSize(20, 60)));
 }
 
-SummaryViewer::~SummaryViewer() = default;
+SummaryViewer::~SummaryViewer() {
+    if (stopSearch_) {
+        *stopSearch_ = true;
+    }
+}
 
 void SummaryViewer::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
@@ -199,6 +190,12 @@ QWidget* SummaryViewer::makeChartPart() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(controls);
     layout->addWidget(chart_, 1);
+    searchNote_ = makeLabel(
+        part, "ConcordanceWaiting",
+        QCoreApplication::translate("SummaryViewer", "Тексты готовятся к поиску вхождений…"));
+    searchNote_->setWordWrap(true);
+    searchNote_->hide();
+    layout->addWidget(searchNote_);
     concordance_ = new CorpusConcordanceModel(this);
     auto* lines = new QTableView(part);
     lines->setObjectName(QStringLiteral("Concordance"));
@@ -240,24 +237,34 @@ void SummaryViewer::readByText() {
     }
 }
 
-void SummaryViewer::startReadingTexts(OccurrenceFinderMaker findFragments) {
+void SummaryViewer::startReadingTexts() {
     reading_ = true;
-    auto* watcher = new QFutureWatcher<LoadedPointer>(this);
+    auto* watcher = new QFutureWatcher<MeasuredTexts>(this);
     connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
-        texts_ = watcher->result();
+        measured_ = watcher->result();
         watcher->deleteLater();
         reading_ = false;
         chooseRow(chosen_);
     });
-    watcher->setFuture(QtConcurrent::run([names = byText_->texts, folder = summary_.parent_path(),
-                                          findFragments = std::move(findFragments)] {
-        return loadTexts(names, folder, findFragments);
+    watcher->setFuture(QtConcurrent::run([names = byText_->texts, folder = summary_.parent_path()] {
+        return measureTexts(names, folder);
     }));
+}
+
+void SummaryViewer::stopSearching() {
+    if (stopSearch_) {
+        *stopSearch_ = true;
+        stopSearch_.reset();
+    }
+    ++search_;
+    searching_ = false;
+    searchNote_->hide();
 }
 
 void SummaryViewer::chooseRow(int row) {
     chart_->clear();
     concordance_->show({});
+    stopSearching();
     shownTerm_.clear();
     chosen_ = row;
     if (row < 0 || row >= tableOrder_->rowCount()) {
@@ -278,7 +285,7 @@ void SummaryViewer::chooseRow(int row) {
     const auto found = byText_->counts.find(term);
     const auto counts = found != byText_->counts.end() ? found->second : std::vector<TextCount>{};
     std::vector<std::optional<std::uint64_t>> letters;
-    for (const auto& measured : texts_->measured) {
+    for (const auto& measured : measured_) {
         letters.push_back(measured ? std::optional(measured->letters) : std::nullopt);
     }
     const auto values = perTextValues(counts, letters);
@@ -292,23 +299,57 @@ void SummaryViewer::chooseRow(int row) {
                        QCoreApplication::translate("SummaryViewer", ": в текстах %1 из %2.")
                            .arg(counts.size())
                            .arg(byText_->texts.size()));
-    if (byText_->acrossTexts) {
-        showOccurrences(term);
+    if (findFragments_) {
+        showOccurrences(term, counts);
     }
 }
 
-void SummaryViewer::showOccurrences(const std::string& term) {
-    const auto cp1251 = utf8ToCp1251(term);
+void SummaryViewer::showOccurrences(const std::string& term, const std::vector<TextCount>& counts) {
+    // Only the texts that hold the fragment, in the by-text file's order of texts.
+    std::vector<TextToSearch> texts;
+    for (const auto& count : counts) {
+        if (const auto& measured = measured_.at(count.text)) {
+            texts.push_back({count.text, *measured, prepared_.find(count.text)});
+        }
+    }
+    std::ranges::sort(texts, {}, &TextToSearch::text);
+    const auto fragment = utf8ToCp1251(term);
+    if (std::ranges::all_of(texts, [](const auto& text) { return text.prepared != nullptr; })) {
+        const std::atomic<bool> never{false};
+        showFound(
+            findInTexts(std::move(texts), fragment, findFragments_, prepared_.capacity(), never));
+        return;
+    }
+    searching_ = true;
+    searchNote_->show();
+    stopSearch_ = std::make_shared<std::atomic<bool>>(false);
+    // The watcher goes with the window; a task that ends after it has closed, or
+    // after another row was chosen, is dropped.
+    auto* watcher = new QFutureWatcher<CorpusOccurrences>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, search = search_] {
+        watcher->deleteLater();
+        if (search == search_) {
+            searching_ = false;
+            searchNote_->hide();
+            stopSearch_.reset();
+            showFound(watcher->result());
+        }
+    });
+    watcher->setFuture(
+        QtConcurrent::run([texts = std::move(texts), fragment, makeFinder = findFragments_,
+                           keep = prepared_.capacity(), stop = stopSearch_] {
+            return findInTexts(texts, fragment, makeFinder, keep, *stop);
+        }));
+}
+
+void SummaryViewer::showFound(CorpusOccurrences found) {
+    for (auto& [text, prepared] : found.prepared) {
+        prepared_.add(text, std::move(prepared));
+    }
     std::vector<CorpusConcordanceModel::Line> lines;
-    for (std::size_t text = 0; text < texts_->prepared.size(); ++text) {
-        const auto& prepared = texts_->prepared[text];
-        if (!prepared || !prepared->finder) {
-            continue;
-        }
-        const auto name = QString::fromStdString(byText_->texts[text]);
-        for (const auto& span : prepared->finder(cp1251)) {
-            lines.push_back({name, kwicLine(prepared->text, span, kDefaultKwicWidth)});
-        }
+    for (auto& occurrence : found.lines) {
+        lines.push_back(
+            {QString::fromStdString(byText_->texts[occurrence.text]), std::move(occurrence.line)});
     }
     concordance_->show(std::move(lines));
 }

@@ -43,6 +43,7 @@ int firstRowOccurrences(QWidget* window) {
     } else if (auto* summary = qobject_cast<SummaryViewer*>(window)) {
         EXPECT_TRUE(QTest::qWaitFor([summary] { return !summary->isReadingTexts(); }, 30000));
         summary->chooseRow(0);
+        EXPECT_TRUE(QTest::qWaitFor([summary] { return !summary->isReadingTexts(); }, 30000));
     }
     return table(window, "Concordance")->model()->rowCount();
 }

@@ -2,12 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <thread>
+
 #include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <QThreadPool>
 
 #include "common/core/text/codepage.h"
 #include "corpus/core/embed_summary.h"
@@ -21,6 +29,42 @@ QString pathText(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
 
+// The texts Echoscan's finder maker was asked to index, in UTF-8, in the order
+// made. While `holding`, making the finder of the text `held` (Windows-1251) waits;
+// `waits` counts how often it began to.
+struct MadeFinders {
+    std::mutex mutex;
+    std::vector<std::string> texts;
+    std::string held;
+    std::atomic<bool> holding = false;
+    std::atomic<int> waits = 0;
+
+    std::vector<std::string> sorted() {
+        const std::lock_guard lock(mutex);
+        auto copy = texts;
+        std::ranges::sort(copy);
+        return copy;
+    }
+};
+
+OccurrenceFinderMaker recordingMaker(const std::shared_ptr<MadeFinders>& made) {
+    return [made, makeFinder = echoscan::echoscanReportProgram([] {
+                                   return Language::Russian;
+                               }).makeFinder](std::string_view text, Language language) {
+        if (text == made->held && made->holding) {
+            ++made->waits;
+        }
+        for (int waited = 0; text == made->held && made->holding && waited < 30000; ++waited) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        {
+            const std::lock_guard lock(made->mutex);
+            made->texts.push_back(cp1251ToUtf8(text));
+        }
+        return makeFinder(text, language);
+    };
+}
+
 class SummaryViewerTest : public ViewerWindowsTest {
   protected:
     // Two texts' words as a corpus run sums them; b.txt is not beside the summary.
@@ -31,9 +75,34 @@ class SummaryViewerTest : public ViewerWindowsTest {
         summary.add(1, {"b.txt", 30, {{utf8ToCp1251("кот"), 3, 3}}});
         ASSERT_TRUE(summary.write(folder / "corpus.tsv"));
     }
+    // Chooses the row once the texts are measured, and waits while its texts are prepared.
     static void choose(SummaryViewer* viewer, int row) {
         EXPECT_TRUE(QTest::qWaitFor([viewer] { return !viewer->isReadingTexts(); }, 30000));
         viewer->chooseRow(row);
+        EXPECT_TRUE(QTest::qWaitFor([viewer] { return !viewer->isReadingTexts(); }, 30000));
+    }
+    // Three texts and the fragments they share, none at a text's end: мама (a, c),
+    // папа (b, c), мыл (a, b).
+    void writeThreeTexts() {
+        folder.write("a.txt", utf8ToCp1251("Мама мыла раму.\r\n"));
+        folder.write("b.txt", utf8ToCp1251("Папа мыл окно.\r\n"));
+        folder.write("c.txt", utf8ToCp1251("Мама и папа спят.\r\n"));
+        folder.write("three.tsv",
+                     "fragment\ttotal\ttexts\tlength\texpected\tratio\tq\n"
+                     "мама\t2\t2\t4\t0.5\t4\t1.00e-03\n"
+                     "папа\t2\t2\t4\t0.5\t4\t1.00e-03\n"
+                     "мыл\t2\t2\t3\t0.5\t4\t1.00e-03\n");
+        folder.write("three.by-text.tsv",
+                     "text\tfragment\tcount\tfirst_position\n"
+                     "a.txt\tмама\t1\t1\na.txt\tмыл\t1\t6\n"
+                     "b.txt\tпапа\t1\t1\nb.txt\tмыл\t1\t6\n"
+                     "c.txt\tмама\t1\t1\nc.txt\tпапа\t1\t8\n");
+    }
+    SummaryViewer* openWith(const char* name, const std::shared_ptr<MadeFinders>& made) {
+        auto* viewer = new SummaryViewer(folder / name, recordingMaker(made), dialogs, start.path(),
+                                         &mainWindow);
+        viewer->setAttribute(Qt::WA_DeleteOnClose);
+        return viewer;
     }
     // The view's rows, each its cells joined by '|', the rows by '/'.
     static QString cells(QWidget* viewer, const char* name) {
@@ -141,6 +210,109 @@ TEST_F(SummaryViewerTest, AnAcrossTextsRowShowsItsOccurrencesInEachText) {
     choose(words, 0);
     EXPECT_EQ(part<QTableView>(words, "Concordance")->model()->rowCount(), 0);
     EXPECT_EQ(part<PerTextChart>(words, "PerTextChart")->bars().size(), 2u);
+}
+
+TEST_F(SummaryViewerTest, OnlyTheChosenRowsTextsArePreparedAndTheLastOnesKept) {
+    writeThreeTexts();
+    const auto made = std::make_shared<MadeFinders>();
+    auto* viewer = openWith("three.tsv", made);
+    EXPECT_TRUE(QTest::qWaitFor([viewer] { return !viewer->isReadingTexts(); }, 30000));
+    EXPECT_TRUE(made->sorted().empty());
+
+    choose(viewer, 0);
+    EXPECT_EQ(made->sorted(),
+              (std::vector<std::string>{"Мама и папа спят.\r\n", "Мама мыла раму.\r\n"}));
+    EXPECT_EQ(cells(viewer, "Concordance"),
+              QStringLiteral("a.txt|1||Мама| мыла раму. /c.txt|1||Мама| и папа спят. "));
+
+    // мыл: a.txt is at hand, b.txt alone is prepared.
+    choose(viewer, 2);
+    EXPECT_EQ(made->sorted().size(), 3u);
+    EXPECT_EQ(cells(viewer, "Concordance"),
+              QStringLiteral("a.txt|6|Мама |мыл|а раму. /b.txt|6|Папа |мыл| окно. "));
+
+    // Every text at hand: shown at once.
+    viewer->chooseRow(1);
+    EXPECT_FALSE(viewer->isReadingTexts());
+    EXPECT_TRUE(part<QLabel>(viewer, "ConcordanceWaiting")->isHidden());
+    EXPECT_EQ(cells(viewer, "Concordance"),
+              QStringLiteral("b.txt|1||Папа| мыл окно. /c.txt|8|Мама и |папа| спят. "));
+    EXPECT_EQ(made->sorted().size(), 3u);
+    viewer->close();
+}
+
+// More texts than are kept: the first prepared is the first dropped. No tree ends
+// its text.
+TEST_F(SummaryViewerTest, PreparedTextsKeptAreBounded) {
+    const char* trees[] = {"ель",   "дуб",   "клён", "липа", "ива",
+                           "сосна", "ольха", "бук",  "тис",  "кедр"};
+    static_assert(std::size(trees) > SummaryViewer::kPreparedTextsKept);
+    std::string summary =
+        "fragment\ttotal\ttexts\tlength\texpected\tratio\tq\n"
+        "слово\t10\t10\t5\t1\t10\t1.00e-03\n"
+        "ель\t1\t1\t3\t1\t1\t1.00e-01\n"
+        "кедр\t1\t1\t4\t1\t1\t1.00e-01\n";
+    std::string byText = "text\tfragment\tcount\tfirst_position\n";
+    for (std::size_t text = 0; text < std::size(trees); ++text) {
+        const auto name = "t" + std::to_string(text) + ".txt";
+        folder.write(name, utf8ToCp1251("Слово " + std::string(trees[text]) + " тут.\r\n"));
+        byText += name + "\tслово\t1\t1\n" + name + "\t" + trees[text] + "\t1\t7\n";
+    }
+    folder.write("trees.tsv", summary);
+    folder.write("trees.by-text.tsv", byText);
+    const auto made = std::make_shared<MadeFinders>();
+    auto* viewer = openWith("trees.tsv", made);
+    choose(viewer, 0);
+    EXPECT_EQ(part<QTableView>(viewer, "Concordance")->model()->rowCount(), 10);
+    EXPECT_EQ(made->sorted().size(), 10u);
+    choose(viewer, 2);
+    EXPECT_EQ(cells(viewer, "Concordance"), QStringLiteral("t9.txt|7|Слово |кедр| тут. "));
+    EXPECT_EQ(made->sorted().size(), 10u);
+    choose(viewer, 1);
+    EXPECT_EQ(cells(viewer, "Concordance"), QStringLiteral("t0.txt|7|Слово |ель| тут. "));
+    EXPECT_EQ(made->sorted().size(), 11u);
+    viewer->close();
+}
+
+// A row chosen while another's texts are prepared: the newest row is shown, the
+// earlier search stops at its next text, and closing the window meanwhile is safe.
+TEST_F(SummaryViewerTest, QuickRowChangesEndOnTheNewestRow) {
+    // One task waits on a.txt while the next runs.
+    QThreadPool::globalInstance()->setMaxThreadCount(
+        std::max(2, QThreadPool::globalInstance()->maxThreadCount()));
+    writeThreeTexts();
+    const auto made = std::make_shared<MadeFinders>();
+    made->held = utf8ToCp1251("Мама мыла раму.\r\n");
+    made->holding = true;
+    auto* viewer = openWith("three.tsv", made);
+    EXPECT_TRUE(QTest::qWaitFor([viewer] { return !viewer->isReadingTexts(); }, 30000));
+    viewer->chooseRow(0);  // мама: waits on a.txt, then would prepare c.txt
+    EXPECT_TRUE(QTest::qWaitFor([&made] { return made->waits == 1; }, 30000));
+    EXPECT_TRUE(viewer->isReadingTexts());
+    EXPECT_FALSE(part<QLabel>(viewer, "ConcordanceWaiting")->isHidden());
+    EXPECT_EQ(part<QTableView>(viewer, "Concordance")->model()->rowCount(), 0);
+    viewer->chooseRow(1);  // папа: b.txt and c.txt
+    EXPECT_TRUE(QTest::qWaitFor([viewer] { return !viewer->isReadingTexts(); }, 30000));
+    const auto papa = QStringLiteral("b.txt|1||Папа| мыл окно. /c.txt|8|Мама и |папа| спят. ");
+    EXPECT_EQ(cells(viewer, "Concordance"), papa);
+    EXPECT_TRUE(part<QLabel>(viewer, "ConcordanceWaiting")->isHidden());
+    made->holding = false;
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(cells(viewer, "Concordance"), papa);
+
+    made->holding = true;
+    viewer->chooseRow(2);  // мыл: waits on a.txt again; the window closes meanwhile
+    EXPECT_TRUE(QTest::qWaitFor([&made] { return made->waits == 2; }, 30000));
+    viewer->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    made->holding = false;
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    const auto texts = made->sorted();
+    EXPECT_EQ(std::ranges::count(texts, "Мама и папа спят.\r\n"), 1)
+        << "the first search went on after a.txt";
+    EXPECT_EQ(texts.size(), 4u);  // b, c; a twice
 }
 
 TEST_F(SummaryViewerTest, FilesThatDoNotReadAreNamed) {
