@@ -319,6 +319,12 @@ void WholeFileWriter::write(std::string_view bytes) {
     // sync at the commit reports.
     constexpr std::uint64_t kWriteBackStep = 8 << 20;
     if (written_ - writtenBack_ >= kWriteBackStep) {
+        startWriteBack();
+    }
+}
+
+void WholeFileWriter::startWriteBack() {
+    if (failure_.empty() && written_ > writtenBack_) {
         ::sync_file_range(fd_, static_cast<off_t>(writtenBack_),
                           static_cast<off_t>(written_ - writtenBack_), SYNC_FILE_RANGE_WRITE);
         writtenBack_ = written_;

@@ -56,6 +56,9 @@ class WholeFileWriter {
     bool append(std::string_view piece);
     // finish() then place().
     Status commit();
+    // Starts writing back what is not yet on its way to the disk, and returns at
+    // once: a set of files gets all of them under way before it waits on each.
+    void startWriteBack();
     // Makes the temporary file's content durable; the target is not yet touched.
     // On failure the temporary file is removed.
     Status finish();

@@ -70,6 +70,9 @@ Status ReportSetWriter::commit() {
         return Status::failure(kStoppedReason);
     }
     for (auto& file : files_) {
+        file->startWriteBack();
+    }
+    for (auto& file : files_) {
         if (auto finished = file->finish(); !finished) {
             abandon();
             return finished;
