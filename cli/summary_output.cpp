@@ -27,6 +27,10 @@ int writeSummary(corpus::TermSummary& summary, const CorpusOptions& corpus, int 
         return kExitRefused;
     }
     listSummaryFiles(corpus);
+    if (const auto withheld = summary.withheldColumns()) {
+        printError(*withheld);
+        return kExitRefused;
+    }
     return status;
 }
 

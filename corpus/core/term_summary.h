@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "common/core/result.h"
@@ -21,6 +22,9 @@ class TermSummary {
     std::size_t textCount() const { return table_.textCount(); }
 
     virtual void produceSummary(const PieceSink& sink) = 0;
+    // Why columns the summary was asked for are left out of it (UTF-8); none by
+    // default.
+    virtual std::optional<std::string> withheldColumns() const { return std::nullopt; }
     void produceByText(const PieceSink& sink);
     // Both files whole, or neither (writeSummaryFiles).
     Status write(const std::filesystem::path& summary);
