@@ -7,6 +7,7 @@
 #include "cli/cli_support.h"
 #include "cli/terminal_text.h"
 #include "common/core/files/file_io.h"
+#include "common/core/stop_signals.h"
 #include "corpus/core/summary_files.h"
 
 namespace undertext::cli {
@@ -21,6 +22,9 @@ std::vector<std::filesystem::path> summaryFiles(const CorpusOptions& corpus) {
 int writeSummary(corpus::TermSummary& summary, const CorpusOptions& corpus, int status) {
     if (!corpus.summary) {
         return status;
+    }
+    if (!summary.prepare([] { return stopRequested(); })) {
+        return kExitRefused;
     }
     if (const auto written = summary.write(*corpus.summary); !written) {
         printError(written.error());

@@ -32,6 +32,7 @@ EmbedSummary::EmbedSummary(std::optional<int> significanceOrder, unsigned worker
 }
 
 void EmbedSummary::add(std::size_t index, const EmbedTextRecord& record) {
+    columns_.reset();
     const auto text = table_.addText(index, record.text, record.letterCount);
     for (const auto& word : record.words) {
         if (word.count > 0) {
@@ -54,21 +55,25 @@ std::optional<std::string> EmbedSummary::withheldColumns() const {
     return embed::refusalMessage(*refusal, significance_->modelOrder());
 }
 
-std::vector<PooledColumns> EmbedSummary::significanceColumns() {
+bool EmbedSummary::prepare(const std::function<bool()>& stopRequested) {
+    if (!withSignificance() || columns_) {
+        return true;
+    }
     // q ranks every word at once: the words are taken first, in the rows' order.
     std::vector<std::pair<std::string_view, std::uint64_t>> words;
     table_.forEachTerm(
         [&](std::uint32_t term, std::uint64_t total, std::span<const TermCounts::Count>) {
             words.emplace_back(table_.term(term), total);
         });
-    return significance_->columns(words, workers_);
+    columns_ = significance_->columns(words, workers_, stopRequested);
+    return columns_.has_value();
 }
 
 void EmbedSummary::produceSummary(const PieceSink& sink) {
-    const bool withSignificance = significance_ && !withheldColumns();
-    const auto columns = withSignificance ? significanceColumns() : std::vector<PooledColumns>{};
+    prepare({});
+    const bool significance = withSignificance();
     TableLines lines(sink);
-    if (withSignificance) {
+    if (significance) {
         lines.row({"word", "total", "texts", "per_million", "dp", "expected", "ratio", "q"});
     } else {
         lines.row({"word", "total", "texts", "per_million", "dp"});
@@ -83,11 +88,11 @@ void EmbedSummary::produceSummary(const PieceSink& sink) {
         const auto texts = std::to_string(counts.size());
         const auto perMillionText = fixedDecimal(perMillion, 2);
         const auto dp = fixedDecimal(deviationOfProportions(table_, counts, total, letters), 3);
-        if (!withSignificance) {
+        if (!significance) {
             lines.row({word, totalText, texts, perMillionText, dp});
             return;
         }
-        const auto& column = columns[next++];
+        const auto& column = (*columns_)[next++];
         lines.row({word, totalText, texts, perMillionText, dp, embed::fourDigits(column.expected),
                    embed::fourDigits(column.ratio),
                    column.q ? embed::threeDigitsScientific(*column.q) : "-"});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -40,16 +41,18 @@ class EmbedSummary final : public TermSummary {
     // Takes a text's record; each index (the text's place in the run) once, in any
     // order.
     void add(std::size_t index, const EmbedTextRecord& record);
+    // Works out the significance columns, the longest part of the summary.
+    bool prepare(const std::function<bool()>& stopRequested) override;
     void produceSummary(const PieceSink& sink) override;
     // The significance columns are left out when no text could be modelled or the
     // modules hold nothing to test; this says why, as a single run does.
     std::optional<std::string> withheldColumns() const override;
 
   private:
-    // The significance columns of the rows, in their order.
-    std::vector<PooledColumns> significanceColumns();
+    bool withSignificance() const { return significance_ && !withheldColumns(); }
 
     std::optional<PooledSignificance> significance_;
+    std::optional<std::vector<PooledColumns>> columns_;  // of the rows, in their order
     unsigned workers_;
 };
 

@@ -1,6 +1,7 @@
 #include "corpus/core/pooled_significance.h"
 
 #include <algorithm>
+#include <atomic>
 #include <limits>
 #include <thread>
 
@@ -51,8 +52,7 @@ std::optional<embed::SignificanceRefusal> PooledSignificance::refusal() const {
     return embed::SignificanceRefusal::NothingTestable;
 }
 
-std::vector<PooledColumns> PooledSignificance::columns(
-    const std::vector<std::pair<std::string_view, std::uint64_t>>& words, unsigned workers) const {
+std::vector<const embed::TextModel*> PooledSignificance::textsInOrder() const {
     std::vector<const std::pair<std::size_t, embed::TextModel>*> byIndex;
     for (const auto& entry : models_) {
         byIndex.push_back(&entry);
@@ -63,19 +63,41 @@ std::vector<PooledColumns> PooledSignificance::columns(
     for (const auto* entry : byIndex) {
         texts.push_back(&entry->second);
     }
+    return texts;
+}
 
+std::size_t PooledSignificance::familySize() const {
+    std::size_t size = 0;
+    for (const auto& [language, words] : familyOfLanguage_) {
+        size += words;
+    }
+    return size;
+}
+
+std::optional<std::vector<PooledColumns>> PooledSignificance::columns(
+    const std::vector<std::pair<std::string_view, std::uint64_t>>& words, unsigned workers,
+    const std::function<bool()>& stopRequested) const {
+    const auto texts = textsInOrder();
     const auto untestedLength = static_cast<std::size_t>(modelOrder_) + 1;
+    const auto tested = [&](std::size_t i) { return words[i].first.size() > untestedLength; };
     std::vector<PooledColumns> columns(words.size());
     std::vector<double> pValues(words.size(), 1.0);
+    std::atomic<bool> stopped = false;
     const auto assess = [&](std::size_t first, std::size_t step) {
         for (auto i = first; i < words.size(); i += step) {
+            if ((i / step) % kWordsBetweenStopChecks == 0 && stopRequested && stopRequested()) {
+                stopped = true;
+            }
+            if (stopped) {
+                return;
+            }
             const auto& [word, total] = words[i];
             const auto pooled = pooledExpectation(texts, word);
             auto& column = columns[i];
             column.expected = pooled.expected;
             column.ratio = pooled.expected > 0 ? static_cast<double>(total) / pooled.expected
                                                : std::numeric_limits<double>::infinity();
-            if (word.size() > untestedLength) {
+            if (tested(i)) {
                 pValues[i] = embed::geometricPoissonUpperTail(pooled.expected, pooled.clump,
                                                               static_cast<std::int64_t>(total));
             }
@@ -90,22 +112,21 @@ std::vector<PooledColumns> PooledSignificance::columns(
         }
         assess(0, threads);
     }
+    if (stopped) {
+        return std::nullopt;
+    }
 
-    std::vector<double> tested;
+    std::vector<double> testedP;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        if (words[i].first.size() > untestedLength) {
-            tested.push_back(pValues[i]);
+        if (tested(i)) {
+            testedP.push_back(pValues[i]);
         }
     }
-    std::size_t familySize = 0;
-    for (const auto& [language, size] : familyOfLanguage_) {
-        familySize += size;
-    }
     // Never fewer tests than p-values, even for found words the modules lack.
-    const auto qValues = embed::benjaminiHochberg(tested, std::max(familySize, tested.size()));
+    const auto qValues = embed::benjaminiHochberg(testedP, std::max(familySize(), testedP.size()));
     std::size_t next = 0;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        if (words[i].first.size() > untestedLength) {
+        if (tested(i)) {
             columns[i].q = qValues[next++];
         }
     }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <span>
@@ -67,12 +68,20 @@ class PooledSignificance {
 
     // The columns of words (Windows-1251) with their totals, in their order. The
     // sums are spread over `workers` threads, each word's taken over the texts in
-    // index order, so the result does not depend on their number.
-    std::vector<PooledColumns> columns(
-        const std::vector<std::pair<std::string_view, std::uint64_t>>& words,
-        unsigned workers) const;
+    // index order, so the result does not depend on their number. nullopt when
+    // stopRequested (called now and then from any of them) says so.
+    std::optional<std::vector<PooledColumns>> columns(
+        const std::vector<std::pair<std::string_view, std::uint64_t>>& words, unsigned workers,
+        const std::function<bool()>& stopRequested = {}) const;
 
   private:
+    static constexpr std::size_t kWordsBetweenStopChecks = 64;
+
+    // The models, by the texts' indices.
+    std::vector<const embed::TextModel*> textsInOrder() const;
+    // The family's size: the tested words of each language's modules, added.
+    std::size_t familySize() const;
+
     int modelOrder_;
     bool anyText_ = false;
     std::vector<std::pair<std::size_t, embed::TextModel>> models_;  // with their indices

@@ -170,6 +170,7 @@ TEST(PooledSignificance, AnOverlappingWordsClumpsComeFromEveryText) {
                   embed::geometricPoissonUpperTail(mean, 1 - clumpRate / mean, 6)));
 }
 
+// And a stop request ends the work with no columns.
 TEST(PooledSignificance, TheColumnsDoNotDependOnTheNumberOfWorkers) {
     PooledSignificance significance(1);
     significance.addText(1, fitted(textB(), 1), Language::Russian, 10);
@@ -184,8 +185,8 @@ TEST(PooledSignificance, TheColumnsDoNotDependOnTheNumberOfWorkers) {
     for (const auto& word : substrings) {
         words.emplace_back(word, 1 + words.size() % 4);
     }
-    const auto alone = significance.columns(words, 1);
-    const auto shared = significance.columns(words, 3);
+    const auto alone = *significance.columns(words, 1, [] { return false; });
+    const auto shared = *significance.columns(words, 3);
     ASSERT_EQ(alone.size(), words.size());
     ASSERT_EQ(shared.size(), words.size());
     for (std::size_t i = 0; i < words.size(); ++i) {
@@ -194,6 +195,12 @@ TEST(PooledSignificance, TheColumnsDoNotDependOnTheNumberOfWorkers) {
         EXPECT_EQ(alone[i].q, shared[i].q) << i;
         EXPECT_EQ(alone[i].q.has_value(), words[i].first.size() > 2) << i;
     }
+    EXPECT_EQ(significance.columns(words, 2, [] { return true; }), std::nullopt);
+
+    EmbedSummary summary(1);
+    summary.add(0, record("A.txt", textA(), 1, Language::Russian, 4, {{"кот", 3}}));
+    EXPECT_FALSE(summary.prepare([] { return true; }));
+    EXPECT_TRUE(summary.prepare([] { return false; }));
 }
 
 TEST(PooledSignificance, ColumnsAreWithheldOnlyWhenNothingCanBeTested) {
