@@ -20,10 +20,11 @@ namespace undertext::corpus {
 // text's taken from the text's own model, and the clump parameter of the pooled
 // geometric-Poisson count. Text i puts its occurrences in clumps at the rate
 // mu_i (1 - theta_i), so the clumps of all texts come at
-// Lambda = sum of mu_i (1 - theta_i); the clump sizes then follow a mixture of
-// geometric laws of mean 1 / (1 - Lambda / sum of mu_i), and the pooled clump
-// parameter theta = 1 - Lambda / sum of mu_i is the one of the geometric law with
-// that mean, so the pooled count keeps the summed mean. 0 when nothing is expected.
+// Lambda = sum of mu_i (1 - theta_i); their sizes follow a mixture of geometric
+// laws whose mean is the occurrences over the clumps, sum of mu_i / Lambda. The
+// pooled clump parameter theta = 1 - Lambda / sum of mu_i is the one of the
+// geometric law with that mean (1 / (1 - theta)), so the pooled count keeps the
+// summed mean. 0 when nothing is expected.
 struct PooledExpectation {
     double expected = 0;
     double clump = 0;
