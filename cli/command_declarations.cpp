@@ -134,6 +134,17 @@ void addNoReports(CLI::App& command, CorpusOptions& corpus) {
                      "with --summary: write the summary only, no\nreports beside the texts");
 }
 
+void addSignificance(CLI::App& command, bool& significance, std::optional<int>& model,
+                     const char* help) {
+    command.add_flag("--significance", significance, help);
+    command
+        .add_option("--model", model,
+                    "the letter model's order for --significance\n(default 1; implies "
+                    "--significance)")
+        ->type_name("0|1|2")
+        ->transform(refusing(wholeNumberIn(0, 2), "--model takes 0, 1 or 2"));
+}
+
 }  // namespace
 
 CLI::App* declareCommand(CLI::App& tool, ModulesOptions& options) {
@@ -181,14 +192,9 @@ CLI::App* declareCommand(CLI::App& tool, EmbedOptions& options) {
     addModules(*command, options.modules);
     addDictDir(*command, options.dictDir);
     addEncoding(*command, options.encoding, kEncodingNames, kTextEncodingHelp);
-    command->add_flag("--significance", options.significance,
-                      "also write FILE_EmbSignificance.tsv");
-    command
-        ->add_option("--model", options.model,
-                     "the letter model's order for --significance\n(default 1; implies "
-                     "--significance)")
-        ->type_name("0|1|2")
-        ->transform(refusing(wholeNumberIn(0, 2), "--model takes 0, 1 or 2"));
+    addSignificance(*command, options.significance, options.model,
+                    "also write FILE_EmbSignificance.tsv (with\n--summary: also the summary's "
+                    "expected,\nratio and q)");
     addMaxReportSize(*command, options.maxReportSize);
     addWait(*command, options.wait);
     addCorpusOptions(*command, options.corpus);
@@ -261,6 +267,11 @@ CLI::App* declareCommand(CLI::App& tool, SummaryOptions& options) {
                "the command whose reports are read, then the texts", options.positional);
     addLanguage(*command, options.language,
                 "embed's language (default: guessed from the\nletters)");
+    addSignificance(*command, options.significance, options.model,
+                    "embed's: also the columns expected, ratio\nand q, from the texts and the "
+                    "modules");
+    addModules(*command, options.modules);
+    addDictDir(*command, options.dictDir);
     addLengths(*command, options.minLength, options.maxLength);
     addEncoding(*command, options.encoding, kEncodingNames,
                 "the texts' encoding (default: auto, detected)");

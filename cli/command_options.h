@@ -105,7 +105,13 @@ struct KwicOptions {
 struct SummaryOptions {
     std::vector<std::string> positional{};  // embed or echoscan, then the texts
     std::optional<Language> language{};     // embed's; default: guessed from the letters
-    std::string minLength = "4";            // echoscan's range, as its runs were given it
+    // embed's significance columns, as EmbedOptions takes them, with the modules
+    // the runs were made with (for the family of words tested).
+    bool significance = false;
+    std::optional<int> model{};
+    std::vector<std::string> modules{};  // empty: the default module of the language
+    std::optional<std::filesystem::path> dictDir{};
+    std::string minLength = "4";  // echoscan's range, as its runs were given it
     std::string maxLength = "40";
     std::optional<TextEncoding> encoding{};  // nullopt: detected
     CorpusOptions corpus{};                  // --summary is required

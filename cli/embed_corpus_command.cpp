@@ -1,8 +1,10 @@
 #include <mutex>
+#include <optional>
 
 #include "cli/commands.h"
 #include "cli/corpus_run.h"
 #include "cli/embed_request.h"
+#include "cli/family_sizes.h"
 #include "cli/module_folder.h"
 #include "cli/shared_modules.h"
 #include "cli/summary_output.h"
@@ -15,11 +17,17 @@ namespace {
 using corpus::TextEnd;
 
 // One text's run: its job with the shared modules and, for the summary, the
-// record of what it found.
+// record of what it found (with its model when the summary tests significance).
 class EmbedTextWork {
   public:
     EmbedTextWork(const EmbedOptions& options, const std::filesystem::path& startFolder)
-        : options_(options), startFolder_(startFolder), modules_(startFolder) {}
+        : options_(options),
+          startFolder_(startFolder),
+          modules_(startFolder),
+          families_(significanceOrder(options.significance, options.model)
+                        .value_or(embed::kDefaultModelOrder)),
+          summary_(significanceOrder(options.significance, options.model),
+                   options.corpus.jobs > 0 ? options.corpus.jobs : corpus::defaultWorkers()) {}
 
     TextEnd operator()(std::size_t index, const std::filesystem::path& path, JobControl& control) {
         TextRun run(path);
@@ -38,8 +46,9 @@ class EmbedTextWork {
         switch (outcome.ending) {
             case JobEnding::Completed:
             case JobEnding::NothingFound:
-                return options_.corpus.summary ? addToSummary(index, path, outcome.results)
-                                               : TextEnd::done();
+                return options_.corpus.summary
+                           ? addToSummary(index, path, request, words->value(), outcome.results)
+                           : TextEnd::done();
             case JobEnding::Stopped:
                 return TextEnd::stopped();
             case JobEnding::Refused:
@@ -53,15 +62,22 @@ class EmbedTextWork {
 
   private:
     TextEnd addToSummary(std::size_t index, const std::filesystem::path& path,
+                         const embed::EmbedRequest& request, const DicWords& words,
                          embed::EmbedResults& results) {
-        return addRecord(summary_, adding_, index,
-                         corpus::EmbedTextRecord{displayPath(path), results.letterCount,
-                                                 std::move(results.words)});
+        corpus::EmbedTextRecord record{displayPath(path), results.letterCount,
+                                       std::move(results.words)};
+        if (request.significanceOrder) {
+            record.textModel = std::move(results.textModel);
+            record.language = request.language;
+            record.familySize = families_.of(request.language, words);
+        }
+        return addRecord(summary_, adding_, index, record);
     }
 
     const EmbedOptions& options_;
     const std::filesystem::path& startFolder_;
     SharedModules modules_;
+    FamilySizes families_;
     std::mutex adding_;
     corpus::EmbedSummary summary_;
 };

@@ -23,14 +23,22 @@ embed::EmbedRequest embedRequestFor(const std::filesystem::path& source,
     // The language is guessed from the decoded letters, as opening the file in
     // the window does.
     request.language = options.language ? *options.language : guessLanguage(text.cp1251);
-    request.selectedModules =
-        options.modules.empty()
-            ? modulesForLanguage(request.language, lookUpDefaultModules(startFolder))
-            : options.modules;
-    if (options.significance || options.model) {
-        request.significanceOrder = options.model.value_or(embed::kDefaultModelOrder);
-    }
+    request.selectedModules = embedModulesFor(request.language, options.modules, startFolder);
+    request.significanceOrder = significanceOrder(options.significance, options.model);
     return request;
+}
+
+std::optional<int> significanceOrder(bool significance, std::optional<int> model) {
+    if (!significance && !model) {
+        return std::nullopt;
+    }
+    return model.value_or(embed::kDefaultModelOrder);
+}
+
+std::vector<std::string> embedModulesFor(Language language, const std::vector<std::string>& chosen,
+                                         const std::filesystem::path& startFolder) {
+    return chosen.empty() ? modulesForLanguage(language, lookUpDefaultModules(startFolder))
+                          : chosen;
 }
 
 std::string embedRefusalText(const std::string& message, const embed::EmbedRequest& request) {

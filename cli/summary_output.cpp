@@ -7,6 +7,7 @@
 #include "cli/cli_support.h"
 #include "cli/terminal_text.h"
 #include "common/core/files/file_io.h"
+#include "common/core/stop_signals.h"
 #include "corpus/core/summary_files.h"
 
 namespace undertext::cli {
@@ -22,11 +23,18 @@ int writeSummary(corpus::TermSummary& summary, const CorpusOptions& corpus, int 
     if (!corpus.summary) {
         return status;
     }
+    if (!summary.prepare([] { return stopRequested(); })) {
+        return kExitRefused;
+    }
     if (const auto written = summary.write(*corpus.summary); !written) {
         printError(written.error());
         return kExitRefused;
     }
     listSummaryFiles(corpus);
+    if (const auto withheld = summary.withheldColumns()) {
+        printError(*withheld);
+        return kExitRefused;
+    }
     return status;
 }
 

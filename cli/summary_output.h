@@ -17,8 +17,9 @@ namespace undertext::cli {
 std::vector<std::filesystem::path> summaryFiles(const CorpusOptions& corpus);
 
 // Writes the summary when --summary asks for it and lists its two files on
-// standard output; a failure is printed and makes the status 1. Returns the
-// status.
+// standard output; a failure, or columns the summary had to leave out, is printed
+// and makes the status 1; after a stop while it is worked out nothing is written
+// (status 1). Returns the status.
 int writeSummary(corpus::TermSummary& summary, const CorpusOptions& corpus, int status);
 
 // Lists the summary's two files on standard output, and, when standard error is

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/core/text/codepage.h"
+#include "embed/core/significance/significance_table.h"
 
 namespace undertext::corpus {
 
@@ -23,25 +24,78 @@ double deviationOfProportions(const TermCounts& table, std::span<const TermCount
     return deviation / 2;
 }
 
+EmbedSummary::EmbedSummary(std::optional<int> significanceOrder, unsigned workers)
+    : TermSummary("word"), workers_(workers) {
+    if (significanceOrder) {
+        significance_.emplace(*significanceOrder);
+    }
+}
+
 void EmbedSummary::add(std::size_t index, const EmbedTextRecord& record) {
+    columns_.reset();
     const auto text = table_.addText(index, record.text, record.letterCount);
     for (const auto& word : record.words) {
         if (word.count > 0) {
             table_.add(text, word.word, static_cast<std::uint64_t>(word.count));
         }
     }
+    if (significance_) {
+        significance_->addText(index, record.textModel, record.language, record.familySize);
+    }
+}
+
+std::optional<std::string> EmbedSummary::withheldColumns() const {
+    if (!significance_) {
+        return std::nullopt;
+    }
+    const auto refusal = significance_->refusal();
+    if (!refusal) {
+        return std::nullopt;
+    }
+    return embed::refusalMessage(*refusal, significance_->modelOrder());
+}
+
+bool EmbedSummary::prepare(const std::function<bool()>& stopRequested) {
+    if (!withSignificance() || columns_) {
+        return true;
+    }
+    // q ranks every word at once: the words are taken first, in the rows' order.
+    std::vector<std::pair<std::string_view, std::uint64_t>> words;
+    table_.forEachTerm(
+        [&](std::uint32_t term, std::uint64_t total, std::span<const TermCounts::Count>) {
+            words.emplace_back(table_.term(term), total);
+        });
+    columns_ = significance_->columns(words, workers_, stopRequested);
+    return columns_.has_value();
 }
 
 void EmbedSummary::produceSummary(const PieceSink& sink) {
+    prepare({});
+    const bool significance = withSignificance();
     TableLines lines(sink);
-    lines.row({"word", "total", "texts", "per_million", "dp"});
+    if (significance) {
+        lines.row({"word", "total", "texts", "per_million", "dp", "expected", "ratio", "q"});
+    } else {
+        lines.row({"word", "total", "texts", "per_million", "dp"});
+    }
     const auto letters = table_.letters();
+    std::size_t next = 0;
     table_.forEachTerm([&](std::uint32_t term, std::uint64_t total,
                            std::span<const TermCounts::Count> counts) {
         const double perMillion = static_cast<double>(total) * 1e6 / static_cast<double>(letters);
-        lines.row({cp1251ToUtf8(table_.term(term)), std::to_string(total),
-                   std::to_string(counts.size()), fixedDecimal(perMillion, 2),
-                   fixedDecimal(deviationOfProportions(table_, counts, total, letters), 3)});
+        const auto word = cp1251ToUtf8(table_.term(term));
+        const auto totalText = std::to_string(total);
+        const auto texts = std::to_string(counts.size());
+        const auto perMillionText = fixedDecimal(perMillion, 2);
+        const auto dp = fixedDecimal(deviationOfProportions(table_, counts, total, letters), 3);
+        if (!significance) {
+            lines.row({word, totalText, texts, perMillionText, dp});
+            return;
+        }
+        const auto& column = (*columns_)[next++];
+        lines.row({word, totalText, texts, perMillionText, dp, embed::fourDigits(column.expected),
+                   embed::fourDigits(column.ratio),
+                   column.q ? embed::threeDigitsScientific(*column.q) : "-"});
     });
 }
 

@@ -85,23 +85,12 @@ Result<EmbedTextRecord> nothingFound(const std::filesystem::path& text,
     return Result<EmbedTextRecord>::success({displayPath(text), prepared.letterCount(), {}});
 }
 
-}  // namespace
-
-Result<EmbedTextRecord> embedRecordFromReports(const std::filesystem::path& text,
-                                               std::optional<Language> language,
-                                               std::optional<TextEncoding> forced) {
+// The record of a text's reports: its frequency report's rows, or none when the
+// run found nothing.
+Result<EmbedTextRecord> wordsFromReports(const std::filesystem::path& text,
+                                         const embed::PreparedText& prepared,
+                                         SourceEncoding encoding) {
     using Read = Result<EmbedTextRecord>;
-    const auto decoded = readText(text, forced);
-    if (!decoded) {
-        return Read::failure(decoded.error());
-    }
-    const auto& source = decoded->cp1251;
-    if (source.size() < 4) {
-        return Read::failure(embed::kTextTooShortMessage);
-    }
-    const auto prepared = embed::prepareLetters(source, language.value_or(guessLanguage(source)));
-    const auto encoding = decoded->encoding;
-
     const auto report = besideText(text, embed::kByFrequencySuffix);
     if (!fileExists(report)) {
         return nothingFound(text, prepared, encoding);
@@ -126,6 +115,33 @@ Result<EmbedTextRecord> embedRecordFromReports(const std::filesystem::path& text
         return Read::failure(notThisText(report));
     }
     return Read::success(std::move(record));
+}
+
+}  // namespace
+
+Result<EmbedTextRecord> embedRecordFromReports(const std::filesystem::path& text,
+                                               std::optional<Language> language,
+                                               std::optional<TextEncoding> forced,
+                                               std::optional<int> modelOrder) {
+    using Read = Result<EmbedTextRecord>;
+    const auto decoded = readText(text, forced);
+    if (!decoded) {
+        return Read::failure(decoded.error());
+    }
+    const auto& source = decoded->cp1251;
+    if (source.size() < 4) {
+        return Read::failure(embed::kTextTooShortMessage);
+    }
+    const auto used = language.value_or(guessLanguage(source));
+    const auto prepared = embed::prepareLetters(source, used);
+    auto record = wordsFromReports(text, prepared, decoded->encoding);
+    if (record) {
+        record->language = used;
+        if (modelOrder) {
+            record->textModel = embed::TextModel::fit(prepared, *modelOrder);
+        }
+    }
+    return record;
 }
 
 Result<EchoscanTextRecord> echoscanRecordFromReports(const std::filesystem::path& text,

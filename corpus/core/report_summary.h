@@ -25,10 +25,13 @@ namespace undertext::corpus {
 // as Embed prepares them in `language` (when absent, the language the text holds
 // more letters of, as `undertext embed` guesses it). A run that found nothing
 // wrote no frequency report, only the text-order report; that one, listing no
-// word, gives a record without words.
+// word, gives a record without words. The record names the language; with a
+// model order it also holds the text's model (absent when the text is too short
+// for it), fitted on the letters as the run fitted it.
 Result<EmbedTextRecord> embedRecordFromReports(const std::filesystem::path& text,
                                                std::optional<Language> language,
-                                               std::optional<TextEncoding> forced);
+                                               std::optional<TextEncoding> forced,
+                                               std::optional<int> modelOrder = std::nullopt);
 
 // Echoscan: the rows of name + "_RecSortByFriq.txt", whose heading must name the
 // range minLength to maxLength.

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "common/core/result.h"
@@ -20,7 +22,13 @@ class TermSummary {
 
     std::size_t textCount() const { return table_.textCount(); }
 
+    // The work a summary does before it is written, which a stop request cuts
+    // short: false then, and the summary is not to be written. None by default.
+    virtual bool prepare(const std::function<bool()>& /*stopRequested*/) { return true; }
     virtual void produceSummary(const PieceSink& sink) = 0;
+    // Why columns the summary was asked for are left out of it (UTF-8); none by
+    // default.
+    virtual std::optional<std::string> withheldColumns() const { return std::nullopt; }
     void produceByText(const PieceSink& sink);
     // Both files whole, or neither (writeSummaryFiles).
     Status write(const std::filesystem::path& summary);

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/core/text/letters.h"
 #include "echoscan/core/recurring_fragments.h"
 #include "embed/core/embedded_search.h"
+#include "embed/core/significance/text_model.h"
 
 namespace undertext::corpus {
 
@@ -19,6 +23,12 @@ struct EmbedTextRecord {
     std::string text;
     std::uint64_t letterCount = 0;           // TextLetterCount: the letters searched
     std::vector<embed::EmbeddedWord> words;  // EmbeddedWords, in any order
+    // For a summary with significance columns: the text's model (absent when the
+    // text is too short for it), its language and the tested words of the modules
+    // it was searched with.
+    std::optional<embed::TextModel> textModel{};
+    Language language = Language::Russian;
+    std::size_t familySize = 0;
 };
 
 // A recurring fragment (Windows-1251, as FragmentText holds it, blanks kept) and

@@ -136,6 +136,9 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     const auto occurrences = static_cast<std::int64_t>(search.occurrenceCount());
     EmbedResults results;
     results.letterCount = text.letterCount();
+    if (request.significanceOrder) {
+        results.textModel = TextModel::fit(text, *request.significanceOrder);
+    }
     if (!writing) {
         if (occurrences == 0) {
             return EmbedOutcome::nothingFound(kNothingFoundMessage, std::move(results));

@@ -15,6 +15,7 @@
 #include "common/core/text/letters.h"
 #include "common/core/text/text_encoding.h"
 #include "embed/core/embedded_search.h"
+#include "embed/core/significance/text_model.h"
 
 namespace undertext::embed {
 
@@ -51,6 +52,9 @@ struct EmbedResults {
     std::string significanceNote;
     std::uint64_t letterCount = 0;    // the letters searched
     std::vector<EmbeddedWord> words;  // as the frequency report counts them, in any order
+    // With a significance order, the text's model for a corpus summary; absent
+    // when the text is too short for it.
+    std::optional<TextModel> textModel;
 };
 
 // A run leaves its four reports and, when asked, its significance file.
@@ -75,7 +79,8 @@ Status checkEmbedRequest(const EmbedRequest& request);
 // occurrence index of the counting and after the frequency report. With a
 // significance order, a completed run then writes the significance file
 // (kSignificanceSuffix, always UTF-8), or leaves a note in its results saying why it
-// could not (the run still completes). A stop reports
+// could not (the run still completes). With a significance order the results
+// also hold the text's model, with or without writeReports. A stop reports
 // 0 and ends at once; reports already written stay. A text with no embedded word
 // ends as NothingFound after its text-order report; the caller then shows the
 // message and 100. The job reports 100 itself only on completion. The result list

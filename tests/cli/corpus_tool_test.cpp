@@ -128,11 +128,19 @@ TEST(CorpusTool, TheSummaryCommandRebuildsTheRunsSummaryFromItsReports) {
     const struct {
         Words run;
         Words summary;
+        bool significance;  // the summary has the columns expected, ratio and q
     } cases[] = {
-        {{"embed", "corpus"}, {"summary", "embed", "corpus"}},
-        {{"embed", "corpus", "--lang", "ru"}, {"summary", "embed", "corpus", "--lang", "ru"}},
+        {{"embed", "corpus"}, {"summary", "embed", "corpus"}, false},
+        {{"embed", "corpus", "--lang", "ru"},
+         {"summary", "embed", "corpus", "--lang", "ru"},
+         false},
         {{"echoscan", "corpus", "--min", "3", "--max", "9"},
-         {"summary", "echoscan", "corpus", "--min", "3", "--max", "9"}},
+         {"summary", "echoscan", "corpus", "--min", "3", "--max", "9"},
+         false},
+        {{"embed", "corpus", "--significance"},
+         {"summary", "embed", "corpus", "--significance"},
+         true},
+        {{"embed", "corpus", "--model", "2"}, {"summary", "embed", "corpus", "--model", "2"}, true},
     };
     for (const auto& c : cases) {
         CorpusFolder folder;
@@ -148,13 +156,17 @@ TEST(CorpusTool, TheSummaryCommandRebuildsTheRunsSummaryFromItsReports) {
         EXPECT_EQ(folder.read("again.tsv"), folder.read("run.tsv")) << c.run[0];
         EXPECT_EQ(folder.read("again.by-text.tsv"), folder.read("run.by-text.tsv")) << c.run[0];
         EXPECT_TRUE(contains(folder.read("run.by-text.tsv"), "corpus/sub/c.txt\t"));
+        EXPECT_EQ(contains(folder.read("run.tsv"), "\tdp\texpected\tratio\tq\n"), c.significance)
+            << c.run[0];
     }
 }
 
-// --no-reports: the same summary, and nothing beside the texts; without a summary
-// the run would leave nothing at all, so it is refused before any text is read.
+// --no-reports: the same summary, and nothing beside the texts (no significance
+// file either); without a summary the run would leave nothing at all, so it is
+// refused before any text is read.
 TEST(CorpusTool, WithoutReportsOnlyTheSummaryIsWritten) {
-    for (const auto& command : kCommands) {
+    const Words commands[] = {kCommands[0], kCommands[1], {"embed", "--significance"}};
+    for (const auto& command : commands) {
         CorpusFolder withReports;
         auto run = command;
         run.insert(run.end(), {"corpus", "--quiet", "--summary", "s.tsv"});

@@ -6,34 +6,38 @@
 
 namespace undertext::embed {
 
-CountablePositions::CountablePositions(const PreparedText& text) : text_(text) {
+CountablePositions::CountablePositions(const PreparedText& text)
+    : letterCount_(text.letterCount()) {
     for (std::uint32_t slot = 1; slot <= text.wordCount(); ++slot) {
         const std::size_t length = text.wordEnd[slot] - text.wordEnd[slot - 1];
         if (length >= slotsOfLength_.size()) {
             slotsOfLength_.resize(length + 1);
         }
         ++slotsOfLength_[length];
+        // An occurrence starts at most length - 1 letters into a slot, so only a
+        // slot with fewer letters than that after it can lack room.
+        const std::size_t lettersAfter = letterCount_ - text.wordEnd[slot];
+        if (lettersAfter + 1 < length) {
+            slotsNearEnd_.push_back({length, lettersAfter});
+        }
     }
 }
 
 std::uint64_t CountablePositions::ofLength(std::size_t length) const {
-    const std::uint64_t letters = text_.letterCount();
-    if (length == 0 || length > letters) {
+    if (length == 0 || length > letterCount_) {
         return 0;
     }
-    return letters - length + 1 - (length < slotsOfLength_.size() ? slotsOfLength_[length] : 0);
+    return letterCount_ - length + 1 -
+           (length < slotsOfLength_.size() ? slotsOfLength_[length] : 0);
 }
 
 std::uint64_t CountablePositions::slotsWithRoomAfter(std::size_t length, std::size_t shift) const {
     if (length == 0 || length >= slotsOfLength_.size()) {
         return 0;
     }
-    // The slots that end too late are the last ones.
     std::uint64_t slots = slotsOfLength_[length];
-    const std::uint64_t letters = text_.letterCount();
-    for (auto slot = text_.wordCount(); slot >= 1 && text_.wordEnd[slot] + shift > letters;
-         --slot) {
-        if (text_.wordEnd[slot] - text_.wordEnd[slot - 1] == length) {
+    for (const auto& slot : slotsNearEnd_) {
+        if (slot.length == length && slot.lettersAfter < shift) {
             --slots;
         }
     }

@@ -15,7 +15,10 @@ namespace undertext::embed {
 // start of a slot of L letters (the span is that whole word), and, for a word
 // that overlaps itself at a shift d, also d letters into such a slot when the
 // slot is the word (then the occurrence runs on past the slot).
-// The text must outlive the object.
+// Self-contained: it keeps the number of slots of each length, the stream's length
+// and the few slots near the end that an overlapping occurrence could run past
+// (each such slot ends less than its length before the end, so each lies more
+// than twice as far from the end as the one after it: a handful at most).
 class CountablePositions {
   public:
     explicit CountablePositions(const PreparedText& text);
@@ -30,8 +33,15 @@ class CountablePositions {
     std::uint64_t slotsWithRoomAfter(std::size_t length, std::size_t shift) const;
 
   private:
-    const PreparedText& text_;
+    struct SlotNearEnd {
+        std::size_t length = 0;
+        std::size_t lettersAfter = 0;  // between its end and the end of the stream
+    };
+
+    std::uint64_t letterCount_ = 0;
     std::vector<std::uint64_t> slotsOfLength_;  // index: slot length
+    // The slots with fewer than length - 1 letters after them.
+    std::vector<SlotNearEnd> slotsNearEnd_;
 };
 
 // The expected count of word under the model, as the search counts it: its

@@ -18,6 +18,8 @@ std::string formatted(double value, std::chars_format format, int precision) {
     return std::string(buffer, end);
 }
 
+}  // namespace
+
 std::string fourDigits(double value) {
     return formatted(value, std::chars_format::general, 4);
 }
@@ -25,8 +27,6 @@ std::string fourDigits(double value) {
 std::string threeDigitsScientific(double value) {
     return formatted(value, std::chars_format::scientific, 2);
 }
-
-}  // namespace
 
 std::string significanceTsv(const std::vector<SignificanceRow>& rows) {
     std::string tsv = "word\tobserved\texpected\tratio\tz\tp\tq\n";

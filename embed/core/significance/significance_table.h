@@ -20,4 +20,9 @@ inline constexpr const char* kSignificanceSuffix = "_EmbSignificance.tsv";
 // An untested row has "-" for p and q. An infinite ratio or z reads "inf".
 std::string significanceTsv(const std::vector<SignificanceRow>& rows);
 
+// One number as that file writes it: %.4g (expected, ratio, z) and %.2e (p, q), in
+// the "C" locale; an infinity reads "inf" or "-inf".
+std::string fourDigits(double value);
+std::string threeDigitsScientific(double value);
+
 }  // namespace undertext::embed

@@ -7,6 +7,7 @@
 
 #include "embed/core/embed_job.h"
 #include "embed/core/embedded_search.h"
+#include "embed/core/significance/expected_count.h"
 #include "embed/core/significance/significance.h"
 #include "embed/core/significance/significance_table.h"
 #include "testing/literal/embed_search.h"
@@ -26,16 +27,18 @@ using Words = std::vector<std::string>;  // UTF-8
 class EmbedJobSignificance : public ::testing::Test {
   protected:
     // Runs the job on t.txt (its bytes as given) with the module M.DIC of words.
-    EmbedOutcome run(const std::string& textBytes, const Words& words, std::optional<int> order) {
+    EmbedOutcome run(const std::string& textBytes, const Words& words, std::optional<int> order,
+                     bool writeReports = true) {
         std::string module;
         for (const auto& word : words) {
             module += cp(word) + "\r\n";
         }
         folder.write("t.txt", textBytes);
         modules.write("M.DIC", module);
-        const EmbedRequest request{
+        EmbedRequest request{
             folder.path(), "t.txt", Language::Russian, {"M.DIC"}, modules.path(), nullptr, {},
             order};
+        request.writeReports = writeReports;
         RecordingJob job;
         return embedJob(request, job);
     }
@@ -85,6 +88,36 @@ TEST_F(EmbedJobSignificance, TheFileIsWrittenOnlyWhenAskedAndHoldsTheCoreRows) {
             const auto written = folder.read(kSignificanceFile);
             EXPECT_EQ(written, expectedTsv(cp(text), words, *c.order)) << *c.order;
             EXPECT_NE(written.find("котел\t"), std::string::npos);
+        }
+    }
+}
+
+// The text's model comes back for a corpus summary whether or not the run writes
+// its reports or finds anything, and only when an order is asked.
+TEST_F(EmbedJobSignificance, TheResultsKeepTheTextsModel) {
+    const char* text = "котел и котлета, кот ел. Там отел кот.";
+    const auto prepared = prepareLetters(cp(text), Language::Russian);
+    const struct {
+        Words words;
+        std::optional<int> order;
+        bool writeReports;
+        JobEnding ending;
+    } cases[] = {
+        {{"кот"}, 1, true, JobEnding::Completed},
+        {{"кот"}, 2, false, JobEnding::Completed},
+        {{"мама"}, 0, false, JobEnding::NothingFound},
+        {{"мама"}, 1, true, JobEnding::NothingFound},
+        {{"кот"}, std::nullopt, false, JobEnding::Completed},
+    };
+    for (const auto& c : cases) {
+        const auto outcome = run(cp(text), c.words, c.order, c.writeReports);
+        ASSERT_EQ(outcome.ending, c.ending) << c.words[0];
+        ASSERT_EQ(outcome.results.textModel.has_value(), c.order.has_value()) << c.words[0];
+        if (c.order) {
+            const LetterModel model(prepared.letters, *c.order);
+            EXPECT_EQ(outcome.results.textModel->expectedCount(cp("кот")),
+                      expectedCount(model, CountablePositions(prepared), cp("кот")))
+                << *c.order;
         }
     }
 }

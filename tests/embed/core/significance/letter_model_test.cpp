@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 
 #include "embed/core/significance/expected_count.h"
+#include "embed/core/significance/self_overlap.h"
+#include "embed/core/significance/text_model.h"
 #include "testing/literal/embed_search.h"
 #include "testing/literal/significance.h"
 #include "testing/support/letter_chain.h"
@@ -87,6 +90,8 @@ std::vector<std::string> randomWords(std::mt19937& random, const PreparedText& t
     return words;
 }
 
+// Also through a TextModel fitted on a copy of the text that is gone by then: the
+// model keeps all it needs.
 TEST(ExpectedCount, EqualsTheLiteralSumOverEveryCountablePosition) {
     std::mt19937 random(25);
     for (int round = 0; round < 400; ++round) {
@@ -94,15 +99,25 @@ TEST(ExpectedCount, EqualsTheLiteralSumOverEveryCountablePosition) {
         for (int order = 0; order <= 2; ++order) {
             const LetterModel model(text.letters, order);
             const CountablePositions positions(text);
+            const auto kept = [&] {
+                const auto copy = std::make_unique<PreparedText>(text);
+                return TextModel::fit(*copy, order);
+            }();
+            ASSERT_EQ(kept.has_value(),
+                      text.letterCount() >= static_cast<std::uint32_t>(order) + 2);
             for (const auto& word : randomWords(random, text)) {
                 if (word.empty()) {
                     continue;
                 }
                 const double literal = testing::literalExpectedCount(text, word, order);
-                EXPECT_NEAR(expectedCount(model, positions, word), literal,
-                            1e-12 * std::max(1.0, literal))
+                const auto tolerance = 1e-12 * std::max(1.0, literal);
+                EXPECT_NEAR(expectedCount(model, positions, word), literal, tolerance)
                     << "round " << round << ", order " << order << ", word " << cp1251ToUtf8(word)
                     << " in " << cp1251ToUtf8(text.letters);
+                if (kept) {
+                    EXPECT_NEAR(kept->expectedCount(word), literal, tolerance);
+                    EXPECT_EQ(kept->clumpParameter(word), clumpParameter(model, word));
+                }
             }
         }
     }
