@@ -47,7 +47,8 @@ class EmbedTextWork {
             case JobEnding::Completed:
             case JobEnding::NothingFound:
                 return options_.corpus.summary
-                           ? addToSummary(index, path, request, words->value(), outcome.results)
+                           ? addToSummary(index, path, request, modules->words.value(),
+                                          outcome.results)
                            : TextEnd::done();
             case JobEnding::Stopped:
                 return TextEnd::stopped();

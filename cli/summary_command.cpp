@@ -45,11 +45,11 @@ class EmbedRecords {
             return Result<corpus::EmbedTextRecord>::failure(
                 embedRefusalText(kChooseModulesMessage, request));
         }
-        const auto words = modules_.words(request.selectedModules);
-        if (!*words) {
-            return Result<corpus::EmbedTextRecord>::failure(words->error());
+        const auto modules = modules_.load(request.selectedModules);
+        if (!modules->words) {
+            return Result<corpus::EmbedTextRecord>::failure(modules->words.error());
         }
-        record->familySize = families_.of(record->language, words->value());
+        record->familySize = families_.of(record->language, modules->words.value());
         return record;
     }
 
