@@ -18,15 +18,35 @@ std::string fixedDecimal(double value, int decimals) {
     return std::string(digits, written.ptr);
 }
 
+std::string tableField(std::string_view field) {
+    std::string safe(field);
+    for (char& c : safe) {
+        if (c == '\t' || c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return safe;
+}
+
 void TableLines::row(std::initializer_list<std::string_view> fields) {
+    append(fields, FieldsSafe::No);
+}
+
+void TableLines::rowOfSafeFields(std::initializer_list<std::string_view> fields) {
+    append(fields, FieldsSafe::Yes);
+}
+
+void TableLines::append(std::initializer_list<std::string_view> fields, FieldsSafe safe) {
     bool first = true;
     for (const auto field : fields) {
         if (!first) {
             pending_ += '\t';
         }
         first = false;
-        for (const char c : field) {
-            pending_ += c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+        if (safe == FieldsSafe::Yes) {
+            pending_ += field;
+        } else {
+            pending_ += tableField(field);
         }
     }
     pending_ += '\n';

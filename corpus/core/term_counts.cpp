@@ -1,18 +1,20 @@
 #include "corpus/core/term_counts.h"
 
 #include <algorithm>
+#include <cassert>
 #include <numeric>
-#include <tuple>
 
 namespace undertext::corpus {
 
 std::uint32_t TermCounts::addText(std::size_t index, std::string name, std::uint64_t letters) {
     texts_.push_back({index, std::move(name), letters});
+    firstCount_.push_back(counts_.size());
     letters_ += letters;
     return static_cast<std::uint32_t>(texts_.size() - 1);
 }
 
 void TermCounts::add(std::uint32_t text, std::string_view term, std::uint64_t count) {
+    assert(text + 1 == texts_.size());
     auto found = termIds_.find(term);
     if (found == termIds_.end()) {
         terms_.emplace_back(term);
@@ -20,9 +22,13 @@ void TermCounts::add(std::uint32_t text, std::string_view term, std::uint64_t co
             termIds_.emplace(terms_.back(), static_cast<std::uint32_t>(terms_.size() - 1)).first;
     }
     counts_.push_back({found->second, text, count});
+    firstCount_.back() = counts_.size();
 }
 
 void TermCounts::rankTerms() {
+    if (termRank_.size() == terms_.size()) {
+        return;
+    }
     std::vector<std::uint32_t> byBytes(terms_.size());
     std::iota(byBytes.begin(), byBytes.end(), 0U);
     // std::string compares bytes as unsigned values.
@@ -34,42 +40,57 @@ void TermCounts::rankTerms() {
     }
 }
 
+std::vector<std::uint32_t> TermCounts::textsByIndex() const {
+    std::vector<std::uint32_t> texts(texts_.size());
+    std::iota(texts.begin(), texts.end(), 0U);
+    std::sort(texts.begin(), texts.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return texts_[a].index < texts_[b].index; });
+    return texts;
+}
+
 void TermCounts::forEachTerm(
     const std::function<void(std::uint32_t, std::uint64_t, std::span<const Count>)>& visit) {
     rankTerms();
-    std::sort(counts_.begin(), counts_.end(), [&](const Count& a, const Count& b) {
-        return std::tuple(a.term, texts_[a.text].index) < std::tuple(b.term, texts_[b.text].index);
-    });
-    std::vector<std::size_t> firstCount(terms_.size() + 1, counts_.size());
+    // The counts grouped by term (a counting sort), each term's by text index.
+    std::vector<std::size_t> firstOfTerm(terms_.size() + 1, 0);
     std::vector<std::uint64_t> total(terms_.size(), 0);
-    for (std::size_t i = counts_.size(); i-- > 0;) {
-        firstCount[counts_[i].term] = i;
-        total[counts_[i].term] += counts_[i].count;
+    for (const auto& count : counts_) {
+        ++firstOfTerm[count.term + 1];
+        total[count.term] += count.count;
+    }
+    std::partial_sum(firstOfTerm.begin(), firstOfTerm.end(), firstOfTerm.begin());
+    std::vector<std::uint32_t> byTerm(counts_.size());  // places in counts_
+    auto next = firstOfTerm;
+    for (const auto text : textsByIndex()) {
+        for (auto place = firstCount_[text]; place < firstCount_[text + 1]; ++place) {
+            byTerm[next[counts_[place].term]++] = static_cast<std::uint32_t>(place);
+        }
     }
     std::vector<std::uint32_t> order(terms_.size());
     std::iota(order.begin(), order.end(), 0U);
     std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
         return total[a] != total[b] ? total[a] > total[b] : termRank_[a] < termRank_[b];
     });
+    std::vector<Count> termCounts;
     for (const auto term : order) {
-        // Every term has a count, so the next term's counts follow its own.
-        const auto first = firstCount[term];
-        visit(term, total[term], std::span(counts_).subspan(first, firstCount[term + 1] - first));
+        termCounts.clear();
+        for (auto k = firstOfTerm[term]; k < firstOfTerm[term + 1]; ++k) {
+            termCounts.push_back(counts_[byTerm[k]]);
+        }
+        visit(term, total[term], termCounts);
     }
 }
 
 void TermCounts::forEachCountByText(const std::function<void(const Count&)>& visit) {
     rankTerms();
-    std::sort(counts_.begin(), counts_.end(), [&](const Count& a, const Count& b) {
-        const auto aText = texts_[a.text].index;
-        const auto bText = texts_[b.text].index;
-        if (aText != bText) {
-            return aText < bText;
+    for (const auto text : textsByIndex()) {
+        const auto counts = countsOf(text);
+        std::sort(counts.begin(), counts.end(), [&](const Count& a, const Count& b) {
+            return a.count != b.count ? a.count > b.count : termRank_[a.term] < termRank_[b.term];
+        });
+        for (const auto& count : counts) {
+            visit(count);
         }
-        return a.count != b.count ? a.count > b.count : termRank_[a.term] < termRank_[b.term];
-    });
-    for (const auto& count : counts_) {
-        visit(count);
     }
 }
 

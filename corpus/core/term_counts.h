@@ -15,8 +15,10 @@ namespace undertext::corpus {
 // How often each term (an embedded word, a fragment: Windows-1251 bytes) stands in
 // each text of a corpus, for the summaries. A term's bytes are held once however
 // many texts hold it, and a count takes 16 bytes. Texts may be added in any order
-// (as a pool finishes them); the tables follow the texts' indices. Not
-// thread-safe.
+// (as a pool finishes them), each with all its counts right after it; the tables
+// follow the texts' indices. The counts stay grouped by text, so that the tables
+// sort each text's counts on their own and group the counts by term in one pass,
+// never sorting the whole corpus's counts at once. Not thread-safe.
 class TermCounts {
   public:
     struct Text {
@@ -32,17 +34,19 @@ class TermCounts {
 
     // Adds a text; each index once. Returns what its counts name it by.
     std::uint32_t addText(std::size_t index, std::string name, std::uint64_t letters = 0);
-    // A count (above zero) of a term in a text; each term once per text.
+    // A count (above zero) of a term in the text added last; each term once per
+    // text. A table holds fewer than 2^32 counts (64 GiB of them).
     void add(std::uint32_t text, std::string_view term, std::uint64_t count);
 
     const Text& text(std::uint32_t text) const { return texts_[text]; }
     std::size_t textCount() const { return texts_.size(); }
     std::uint64_t letters() const { return letters_; }
     std::string_view term(std::uint32_t term) const { return terms_[term]; }
+    std::size_t termCount() const { return terms_.size(); }
 
     // Each term with its counts (by text index): by total, the highest first, then
     // by bytes (unsigned, a prefix before its extensions: the order of the
-    // alphabetical reports).
+    // alphabetical reports). Takes 4 bytes per count while it runs.
     void forEachTerm(const std::function<void(std::uint32_t term, std::uint64_t total,
                                               std::span<const Count>)>& visit);
     // Every count: by text index, then the highest count first, then by the term's
@@ -52,8 +56,17 @@ class TermCounts {
   private:
     // termRank_[term]: the term's place in byte order.
     void rankTerms();
+    // The texts by their indices.
+    std::vector<std::uint32_t> textsByIndex() const;
+    std::span<Count> countsOf(std::uint32_t text) {
+        return std::span(counts_).subspan(firstCount_[text],
+                                          firstCount_[text + 1] - firstCount_[text]);
+    }
 
     std::vector<Text> texts_;
+    // firstCount_[text]: where the text's counts begin in counts_; one entry more
+    // than texts, the end of the last text's.
+    std::vector<std::size_t> firstCount_{0};
     std::uint64_t letters_ = 0;
     std::deque<std::string> terms_;  // never moved, so that termIds_ may view them
     std::unordered_map<std::string_view, std::uint32_t> termIds_;

@@ -75,6 +75,17 @@ TEST(EmbedSummary, ATextWithoutWordsCounts) {
     EXPECT_EQ(summary.textCount(), 2U);
 }
 
+// A path may hold a tab or a line break; each row still has its three fields.
+TEST(EmbedSummary, ATextNameWithATabOrALineBreakStaysOneField) {
+    EmbedSummary summary;
+    summary.add(1, embedRecord("b\nc.txt", 100, {{"кот", 1}}));
+    summary.add(0, embedRecord("a\tb.txt", 100, {{"кот", 2}, {"ток", 2}}));
+    EXPECT_EQ(tables(summary).second,
+              "text\tword\tcount\n"
+              "a b.txt\tкот\t2\na b.txt\tток\t2\n"
+              "b c.txt\tкот\t1\n");
+}
+
 TEST(EchoscanSummary, FragmentsWithBlanksByTotalThenBytes) {
     EchoscanSummary summary;
     summary.add(1, {"B.txt", {{cp("ма"), 1}, {cp("мам"), 2}, {cp(" м"), 2}}});
