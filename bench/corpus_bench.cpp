@@ -11,13 +11,13 @@
 #include "bench/echoscan_text.h"
 #include "bench/embed_text_generator.h"
 #include "common/core/dictionary/dictionary.h"
+#include "common/core/dictionary/dictionary_order.h"
 #include "common/core/files/file_io.h"
 #include "corpus/core/embed_summary.h"
 #include "corpus/core/text_pool.h"
 #include "echoscan/core/fragment_text.h"
 #include "echoscan/core/recurring_fragments.h"
 #include "echoscan/core/shared_fragments.h"
-#include "embed/core/dictionary_order.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
 #include "testing/support/temp_folder.h"
@@ -69,7 +69,7 @@ double processorSeconds() {
 // and the memory it takes.
 struct SharedDictionary {
     std::optional<DicWords> words;
-    std::optional<embed::DictionaryOrder> order;
+    std::optional<DictionaryOrder> order;
     double megabytes = 0;
 };
 

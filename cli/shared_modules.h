@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "common/core/dictionary/dictionary.h"
+#include "common/core/dictionary/dictionary_order.h"
 #include "common/core/result.h"
-#include "embed/core/dictionary_order.h"
 
 namespace undertext::cli {
 
@@ -19,7 +19,7 @@ namespace undertext::cli {
 // the search.
 struct LoadedModules {
     Result<DicWords> words;
-    std::optional<embed::DictionaryOrder> order;
+    std::optional<DictionaryOrder> order;
 };
 
 // The dictionary modules of a run over many texts, each selection loaded once (on

@@ -62,10 +62,10 @@ void resultsChanged(JobControl& control) {
 // Writes the significance file of the found words, or returns the note that says
 // why there is none.
 Result<std::string> writeSignificance(const std::filesystem::path& path, const PreparedText& text,
-                                      const DicWords& dicWords,
+                                      const DicWords& dicWords, const DictionaryOrder& order,
                                       const std::vector<EmbeddedWord>& found, Language language,
                                       int modelOrder) {
-    const auto assessed = assessSignificance(text, dicWords, found, language, modelOrder);
+    const auto assessed = assessSignificance(text, dicWords, found, language, modelOrder, &order);
     if (assessed.refusal) {
         return Result<std::string>::success(refusalMessage(*assessed.refusal, modelOrder));
     }
@@ -122,7 +122,11 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
 
     int percent = 2;
     control.progress(percent);
-    const EmbeddedSearch search(text, dicWords, loaded ? nullptr : request.loadedOrder);
+    // The words' order serves the search and the significance test alike.
+    std::optional<DictionaryOrder> ownOrder;
+    const DictionaryOrder& order =
+        !loaded && request.loadedOrder ? *request.loadedOrder : ownOrder.emplace(dicWords);
+    const EmbeddedSearch search(text, dicWords, &order);
     const auto dicWordCount = static_cast<std::int64_t>(dicWords.size());
     // The search phase has no cap: with 45 words it ends at 92.
     SteppedProgress searchSteps(control, percent, divideRoundHalfEven(dicWordCount - 1, 30),
@@ -205,7 +209,7 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
         return EmbedOutcome::failed(placed.error());
     }
     if (request.significanceOrder) {
-        auto note = writeSignificance(report(kSignificanceSuffix), text, dicWords, words,
+        auto note = writeSignificance(report(kSignificanceSuffix), text, dicWords, order, words,
                                       request.language, *request.significanceOrder);
         if (!note) {
             return EmbedOutcome::failed(note.error());

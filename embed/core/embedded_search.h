@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "common/core/dictionary/dictionary.h"
+#include "common/core/dictionary/dictionary_order.h"
 #include "common/core/files/encoded_size.h"
-#include "embed/core/dictionary_order.h"
 #include "embed/core/prepared_text.h"
 
 namespace undertext::embed {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/core/dictionary/dictionary.h"
+#include "common/core/dictionary/dictionary_order.h"
 #include "common/core/text/letters.h"
 #include "embed/core/embedded_search.h"
 
@@ -18,12 +19,16 @@ namespace undertext::embed {
 // Views into dicWords, which must outlive the object.
 class ModuleFamily {
   public:
-    // Modules in byte order (each default module is) take one pass over
-    // neighbours; a few runs in byte order are merged, so equal words meet;
-    // otherwise the entries are sorted by the hashes of their words. Either way
-    // each word is compared with a few others at most.
+    // One pass over the words in byte order (order: dicWords's, as the search
+    // walks them): equal words are neighbours there, known as such by their shared
+    // prefixes without comparing them again, and a word's letters are checked only
+    // past what it shares with the word before.
+    ModuleFamily(const DicWords& dicWords, const DictionaryOrder& order,
+                 const std::vector<EmbeddedWord>& found, Language language, int modelOrder);
+    // The same, ordering the words first.
     ModuleFamily(const DicWords& dicWords, const std::vector<EmbeddedWord>& found,
-                 Language language, int modelOrder);
+                 Language language, int modelOrder)
+        : ModuleFamily(dicWords, DictionaryOrder(dicWords), found, language, modelOrder) {}
 
     // The distinct words that are tested: longer than k + 1 letters and made only
     // of lower-case letters of the language (anything else can never be found).
@@ -40,15 +45,10 @@ class ModuleFamily {
     using WordEntries = std::pair<std::string_view, std::uint32_t>;
     class FoundWords;
 
-    // False, with nothing counted, when the modules are not in byte order.
-    bool countSorted(const DicWords& dicWords, const std::vector<EmbeddedWord>& found);
-    // False, with nothing counted, when the modules hold more than kMaxRuns runs.
-    bool countMergedRuns(const DicWords& dicWords, const std::vector<EmbeddedWord>& found);
-    void countByHash(const DicWords& dicWords, const std::vector<EmbeddedWord>& found);
-    // Counts a distinct word (given in byte order) held by `entries` entries.
-    void countGroup(std::string_view word, std::uint32_t entries, FoundWords& foundWords);
-
-    static constexpr std::size_t kMaxRuns = 64;
+    bool isLowerLetter(char c) const {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= lowest_ && b <= highest_;
+    }
 
     // The lower-case letters of the language are the bytes from lowest_ to highest_.
     unsigned char lowest_ = 0;

@@ -93,14 +93,15 @@ std::string refusalMessage(SignificanceRefusal refusal, int modelOrder) {
 
 SignificanceOutcome assessSignificance(const PreparedText& text, const DicWords& dicWords,
                                        const std::vector<EmbeddedWord>& found, Language language,
-                                       int modelOrder) {
+                                       int modelOrder, const DictionaryOrder* order) {
     if (modelOrder < 0 || modelOrder > kMaxModelOrder) {
         return {SignificanceRefusal::ModelOrderOutOfRange, {}};
     }
     if (text.letterCount() < static_cast<std::uint32_t>(modelOrder) + 2) {
         return {SignificanceRefusal::TextTooShort, {}};
     }
-    const ModuleFamily family(dicWords, found, language, modelOrder);
+    const ModuleFamily family = order ? ModuleFamily(dicWords, *order, found, language, modelOrder)
+                                      : ModuleFamily(dicWords, found, language, modelOrder);
     if (family.testedWords() == 0) {
         return {SignificanceRefusal::NothingTestable, {}};
     }

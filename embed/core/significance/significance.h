@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/core/dictionary/dictionary.h"
+#include "common/core/dictionary/dictionary_order.h"
 #include "common/core/text/letters.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
@@ -76,8 +77,10 @@ struct SignificanceOutcome {
 // occurrences once. The modules are walked once (see ModuleFamily), the text once
 // for the model; each found word then costs time in its length and its count.
 // Pure: touches no global state, so it may run on any thread.
+// order: dicWords's, when the caller has it (the search's); null: made here.
 SignificanceOutcome assessSignificance(const PreparedText& text, const DicWords& dicWords,
                                        const std::vector<EmbeddedWord>& found, Language language,
-                                       int modelOrder = kDefaultModelOrder);
+                                       int modelOrder = kDefaultModelOrder,
+                                       const DictionaryOrder* order = nullptr);
 
 }  // namespace undertext::embed

@@ -1,9 +1,9 @@
-#include "embed/core/dictionary_order.h"
+#include "common/core/dictionary/dictionary_order.h"
 
 #include <algorithm>
 #include <string_view>
 
-namespace undertext::embed {
+namespace undertext {
 namespace {
 
 std::uint32_t commonPrefix(std::string_view a, std::string_view b) {
@@ -47,4 +47,4 @@ DictionaryOrder::DictionaryOrder(const DicWords& dicWords) {
     }
 }
 
-}  // namespace undertext::embed
+}  // namespace undertext

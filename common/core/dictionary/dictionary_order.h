@@ -6,7 +6,7 @@
 
 #include "common/core/dictionary/dictionary.h"
 
-namespace undertext::embed {
+namespace undertext {
 
 // The dictionary's entries in byte order of their words, with what a walk over
 // them in that order needs: how many letters each word shares with the one before,
@@ -47,4 +47,4 @@ class DictionaryOrder {
     std::size_t longest_ = 0;
 };
 
-}  // namespace undertext::embed
+}  // namespace undertext
