@@ -99,11 +99,7 @@ void EmbeddedSearch::findWords(const std::vector<std::int32_t>& suffixes) {
     std::vector<std::uint32_t> open;  // found words whose range holds the current one
     for (std::size_t i = 0; i < order.size();) {
         const auto word = dicWords_[order.entry(i)];
-        std::size_t end = i + 1;
-        while (end < order.size() && order.sharedWithPrevious(end) == word.size() &&
-               dicWords_[order.entry(end)].size() == word.size()) {
-            ++end;
-        }
+        const auto end = order.endOfEqualWords(dicWords_, i);
         std::size_t depth = std::min<std::size_t>(known, order.sharedWithPrevious(i));
         while (depth < word.size() && !ranges[depth].empty()) {
             const auto c = static_cast<unsigned char>(word[depth]);

@@ -27,6 +27,19 @@ class DictionaryOrder {
     std::uint32_t sharedWithPrevious(std::size_t place) const { return shared_[place]; }
     std::size_t longestWord() const { return longest_; }
 
+    // The end of the places from `place` on whose words equal its word (dicWords:
+    // the words the order was made of). Equal words are neighbours, known by their
+    // shared prefixes without comparing them again.
+    std::size_t endOfEqualWords(const DicWords& dicWords, std::size_t place) const {
+        const auto length = dicWords[entries_[place]].size();
+        auto end = place + 1;
+        while (end < entries_.size() && shared_[end] == length &&
+               dicWords[entries_[end]].size() == length) {
+            ++end;
+        }
+        return end;
+    }
+
     // The first place from `from` on whose word shares fewer than `letters` letters
     // with the word before `from` (size() when none does). Every word skipped
     // begins with the same `letters` letters as that word: a walk that found those

@@ -45,11 +45,7 @@ ModuleFamily::ModuleFamily(const DicWords& dicWords, const DictionaryOrder& orde
     std::size_t lettersOfPrevious = 0;  // how many of its first bytes are lower-case letters
     for (std::size_t place = 0; place < order.size();) {
         const auto word = dicWords[order.entry(place)];
-        std::size_t end = place + 1;
-        while (end < order.size() && order.sharedWithPrevious(end) == word.size() &&
-               dicWords[order.entry(end)].size() == word.size()) {
-            ++end;
-        }
+        const auto end = order.endOfEqualWords(dicWords, place);
         // The bytes shared with the previous word were checked with it.
         std::size_t letters =
             std::min<std::size_t>(order.sharedWithPrevious(place), lettersOfPrevious);
