@@ -46,10 +46,8 @@ class EmbedTextWork {
         switch (outcome.ending) {
             case JobEnding::Completed:
             case JobEnding::NothingFound:
-                return options_.corpus.summary
-                           ? addToSummary(index, path, request, modules->words.value(),
-                                          outcome.results)
-                           : TextEnd::done();
+                return options_.corpus.summary ? addToSummary(index, path, request, outcome.results)
+                                               : TextEnd::done();
             case JobEnding::Stopped:
                 return TextEnd::stopped();
             case JobEnding::Refused:
@@ -63,14 +61,14 @@ class EmbedTextWork {
 
   private:
     TextEnd addToSummary(std::size_t index, const std::filesystem::path& path,
-                         const embed::EmbedRequest& request, const DicWords& words,
-                         embed::EmbedResults& results) {
+                         const embed::EmbedRequest& request, embed::EmbedResults& results) {
         corpus::EmbedTextRecord record{displayPath(path), results.letterCount,
                                        std::move(results.words)};
         if (request.significanceOrder) {
             record.textModel = std::move(results.textModel);
             record.language = request.language;
-            record.familySize = families_.of(request.language, words);
+            record.familySize =
+                families_.of(request.language, *request.loadedWords, *request.loadedOrder);
         }
         return addRecord(summary_, adding_, index, record);
     }

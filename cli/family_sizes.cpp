@@ -4,11 +4,12 @@
 
 namespace undertext::cli {
 
-std::size_t FamilySizes::of(Language language, const DicWords& modules) {
+std::size_t FamilySizes::of(Language language, const DicWords& modules,
+                            const DictionaryOrder& order) {
     const std::lock_guard lock(counting_);
     const auto [size, added] = sizes_.try_emplace(language, 0);
     if (added) {
-        size->second = embed::ModuleFamily(modules, {}, language, modelOrder_).testedWords();
+        size->second = embed::ModuleFamily(modules, order, {}, language, modelOrder_).testedWords();
     }
     return size->second;
 }

@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "common/core/dictionary/dictionary.h"
+#include "common/core/dictionary/dictionary_order.h"
 #include "common/core/text/letters.h"
 
 namespace undertext::cli {
@@ -17,7 +18,8 @@ class FamilySizes {
   public:
     explicit FamilySizes(int modelOrder) : modelOrder_(modelOrder) {}
 
-    std::size_t of(Language language, const DicWords& modules);
+    // modules and their order as the search walks them (SharedModules).
+    std::size_t of(Language language, const DicWords& modules, const DictionaryOrder& order);
 
   private:
     int modelOrder_;

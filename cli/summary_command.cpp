@@ -49,7 +49,8 @@ class EmbedRecords {
         if (!modules->words) {
             return Result<corpus::EmbedTextRecord>::failure(modules->words.error());
         }
-        record->familySize = families_.of(record->language, modules->words.value());
+        record->familySize =
+            families_.of(record->language, modules->words.value(), *modules->order);
         return record;
     }
 

@@ -59,13 +59,13 @@ void resultsChanged(JobControl& control) {
     control.showResultFiles({});
 }
 
-// Writes the significance file of the found words, or returns the note that says
-// why there is none.
-Result<std::string> writeSignificance(const std::filesystem::path& path, const PreparedText& text,
+// Writes the significance file of the found words under the text's model (fitted
+// with modelOrder), or returns the note that says why there is none.
+Result<std::string> writeSignificance(const std::filesystem::path& path,
+                                      const std::optional<TextModel>& model, int modelOrder,
                                       const DicWords& dicWords, const DictionaryOrder& order,
-                                      const std::vector<EmbeddedWord>& found, Language language,
-                                      int modelOrder) {
-    const auto assessed = assessSignificance(text, dicWords, found, language, modelOrder, &order);
+                                      const std::vector<EmbeddedWord>& found, Language language) {
+    const auto assessed = assessSignificance(model, modelOrder, dicWords, found, language, &order);
     if (assessed.refusal) {
         return Result<std::string>::success(refusalMessage(*assessed.refusal, modelOrder));
     }
@@ -209,8 +209,9 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
         return EmbedOutcome::failed(placed.error());
     }
     if (request.significanceOrder) {
-        auto note = writeSignificance(report(kSignificanceSuffix), text, dicWords, order, words,
-                                      request.language, *request.significanceOrder);
+        auto note =
+            writeSignificance(report(kSignificanceSuffix), results.textModel,
+                              *request.significanceOrder, dicWords, order, words, request.language);
         if (!note) {
             return EmbedOutcome::failed(note.error());
         }

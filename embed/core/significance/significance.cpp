@@ -9,11 +9,8 @@
 #include "common/core/messages/message_pattern.h"
 #include "common/core/messages/translatable.h"
 #include "embed/core/significance/count_tails.h"
-#include "embed/core/significance/expected_count.h"
 #include "embed/core/significance/false_discovery.h"
-#include "embed/core/significance/letter_model.h"
 #include "embed/core/significance/module_family.h"
-#include "embed/core/significance/self_overlap.h"
 
 namespace undertext::embed {
 namespace {
@@ -94,10 +91,18 @@ std::string refusalMessage(SignificanceRefusal refusal, int modelOrder) {
 SignificanceOutcome assessSignificance(const PreparedText& text, const DicWords& dicWords,
                                        const std::vector<EmbeddedWord>& found, Language language,
                                        int modelOrder, const DictionaryOrder* order) {
+    return assessSignificance(TextModel::fit(text, modelOrder), modelOrder, dicWords, found,
+                              language, order);
+}
+
+SignificanceOutcome assessSignificance(const std::optional<TextModel>& model, int modelOrder,
+                                       const DicWords& dicWords,
+                                       const std::vector<EmbeddedWord>& found, Language language,
+                                       const DictionaryOrder* order) {
     if (modelOrder < 0 || modelOrder > kMaxModelOrder) {
         return {SignificanceRefusal::ModelOrderOutOfRange, {}};
     }
-    if (text.letterCount() < static_cast<std::uint32_t>(modelOrder) + 2) {
+    if (!model) {
         return {SignificanceRefusal::TextTooShort, {}};
     }
     const ModuleFamily family = order ? ModuleFamily(dicWords, *order, found, language, modelOrder)
@@ -106,8 +111,6 @@ SignificanceOutcome assessSignificance(const PreparedText& text, const DicWords&
         return {SignificanceRefusal::NothingTestable, {}};
     }
 
-    const LetterModel model(text.letters, modelOrder);
-    const CountablePositions positions(text);
     SignificanceTable table;
     table.modelOrder = modelOrder;
     table.familySize = family.testedWords();
@@ -119,10 +122,10 @@ SignificanceOutcome assessSignificance(const PreparedText& text, const DicWords&
         SignificanceRow row;
         row.word = word.word;
         row.observed = word.count / family.entriesOf(word.word);
-        row.expected = expectedCount(model, positions, word.word);
+        row.expected = model->expectedCount(word.word);
         row.tested = family.isTested(word.word);
         if (row.tested) {
-            row.p = geometricPoissonUpperTail(row.expected, clumpParameter(model, word.word),
+            row.p = geometricPoissonUpperTail(row.expected, model->clumpParameter(word.word),
                                               row.observed);
             pValues.push_back(row.p);
         }

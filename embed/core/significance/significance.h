@@ -11,6 +11,7 @@
 #include "common/core/text/letters.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
+#include "embed/core/significance/text_model.h"
 
 namespace undertext::embed {
 
@@ -81,6 +82,14 @@ struct SignificanceOutcome {
 SignificanceOutcome assessSignificance(const PreparedText& text, const DicWords& dicWords,
                                        const std::vector<EmbeddedWord>& found, Language language,
                                        int modelOrder = kDefaultModelOrder,
+                                       const DictionaryOrder* order = nullptr);
+
+// The same with the text's model fitted already (TextModel::fit of the text with
+// modelOrder; nullopt stands for the refusal fit made), so that a run that keeps
+// the model for later fits it once.
+SignificanceOutcome assessSignificance(const std::optional<TextModel>& model, int modelOrder,
+                                       const DicWords& dicWords,
+                                       const std::vector<EmbeddedWord>& found, Language language,
                                        const DictionaryOrder* order = nullptr);
 
 }  // namespace undertext::embed
