@@ -28,15 +28,22 @@ class SteppedProgress {
     SteppedProgress(JobControl& control, int& percent, std::int64_t step, int cap)
         : control_(control), percent_(percent), step_(step), cap_(cap) {}
 
-    // False when a stop was requested at this stop point.
-    bool advance() {
-        if (control_.stopPoint()) {
-            return false;
-        }
-        if (++counter_ == step_) {
-            percent_ = std::min(cap_, percent_ + 2);
-            control_.progress(percent_);
-            counter_ = 0;
+    // Passes `count` stop points in runs that end where the percentage gains, so
+    // that a stop is looked for once a run. False when a stop was requested.
+    bool advance(std::int64_t count) {
+        while (count > 0) {
+            // A step below 1 never gains: the whole count is one run.
+            const std::int64_t run = step_ > counter_ ? std::min(count, step_ - counter_) : count;
+            if (control_.passStopPoints(run)) {
+                return false;
+            }
+            count -= run;
+            counter_ += run;
+            if (counter_ == step_) {
+                percent_ = std::min(cap_, percent_ + 2);
+                control_.progress(percent_);
+                counter_ = 0;
+            }
         }
         return true;
     }
@@ -79,12 +86,7 @@ Result<std::string> writeSignificance(const std::filesystem::path& path,
 // requested.
 bool countWords(JobControl& control, int& percent, std::int64_t occurrences) {
     SteppedProgress steps(control, percent, divideRoundHalfEven(occurrences - 1, 12), 100);
-    for (std::int64_t i = 0; i < occurrences; ++i) {
-        if (!steps.advance()) {
-            return false;
-        }
-    }
-    return true;
+    return steps.advance(occurrences);
 }
 
 EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
@@ -131,10 +133,8 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     // The search phase has no cap: with 45 words it ends at 92.
     SteppedProgress searchSteps(control, percent, divideRoundHalfEven(dicWordCount - 1, 30),
                                 std::numeric_limits<int>::max());
-    for (std::int64_t k = 0; k < dicWordCount; ++k) {
-        if (!searchSteps.advance()) {
-            return stopped(control);
-        }
+    if (!searchSteps.advance(dicWordCount)) {
+        return stopped(control);
     }
 
     const auto occurrences = static_cast<std::int64_t>(search.occurrenceCount());

@@ -22,6 +22,7 @@ class EncodedSize {
   private:
     std::array<std::uint8_t, 256> widths_{};
     std::uint64_t preamble_ = 0;
+    std::uint64_t uniformWidth_ = 0;  // every byte's width when all are alike, else 0
 };
 
 }  // namespace undertext
