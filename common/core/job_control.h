@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+
 #include "common/core/job_events.h"
 
 namespace undertext {
@@ -20,6 +22,10 @@ class JobControl : public JobEvents {
         static_cast<void>(count);
         return stopPoint();
     }
+    // Runs wait, which only waits for the disk (a written set of files being
+    // synced) while the job holds little memory; a pool of jobs lends the job's
+    // place to another meanwhile.
+    virtual void waitForDisk(const std::function<void()>& wait) { wait(); }
 };
 
 // Runs a job to its end with nothing watching.

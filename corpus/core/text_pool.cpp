@@ -5,6 +5,7 @@
 #include <exception>
 #include <mutex>
 #include <new>
+#include <semaphore>
 #include <thread>
 
 #include "common/core/files/file_io.h"
@@ -12,15 +13,26 @@
 namespace undertext::corpus {
 namespace {
 
-// A text's job control: its stop points read the pool's stop request.
+// The places of the texts being worked on: `workers` of them, one taken by each
+// text from its start to its end except while it waits for the disk.
+using Places = std::counting_semaphore<>;
+
+// A text's job control: its stop points read the pool's stop request, and its
+// wait for the disk lends its place to another text.
 class PoolControl final : public JobControl {
   public:
-    explicit PoolControl(const std::function<bool()>& stopRequested)
-        : stopRequested_(stopRequested) {}
+    PoolControl(const std::function<bool()>& stopRequested, Places& places)
+        : stopRequested_(stopRequested), places_(places) {}
     bool stopPoint() override { return stopRequested_ && stopRequested_(); }
+    void waitForDisk(const std::function<void()>& wait) override {
+        places_.release();
+        wait();
+        places_.acquire();
+    }
 
   private:
     const std::function<bool()>& stopRequested_;
+    Places& places_;
 };
 
 TextEnd runOne(const TextWork& work, std::size_t index, const CorpusText& text,
@@ -52,20 +64,27 @@ PoolRun runTextPool(const std::vector<CorpusText>& texts, const TextWork& work,
     std::uint64_t bytesFinished = 0;
     std::mutex finishing;  // guards run, the counts above and the calls of finished
     std::atomic<std::size_t> next{0};
+    const unsigned workers = static_cast<unsigned>(
+        std::min<std::size_t>(options.workers > 0 ? options.workers : defaultWorkers(), total));
+    Places places(std::max(workers, 1U));
 
     const auto worker = [&] {
-        PoolControl control(options.stopRequested);
+        PoolControl control(options.stopRequested, places);
         for (;;) {
+            places.acquire();
             if (control.stopPoint()) {
+                places.release();
                 const std::lock_guard lock(finishing);
                 run.stopped = true;
                 return;
             }
             const std::size_t index = next.fetch_add(1);
             if (index >= total) {
+                places.release();
                 return;
             }
             const auto end = runOne(work, index, texts[index], control);
+            places.release();
             const std::lock_guard lock(finishing);
             ++textsFinished;
             bytesFinished += texts[index].bytes;
@@ -86,11 +105,11 @@ PoolRun runTextPool(const std::vector<CorpusText>& texts, const TextWork& work,
         }
     };
 
-    const unsigned workers = static_cast<unsigned>(
-        std::min<std::size_t>(options.workers > 0 ? options.workers : defaultWorkers(), total));
     {
+        // Twice the threads of the places, so that a text waiting for the disk
+        // leaves its place to another.
         std::vector<std::jthread> threads;
-        for (unsigned w = 1; w < workers; ++w) {
+        for (unsigned w = 1; w < 2 * workers; ++w) {
             threads.emplace_back(worker);
         }
         worker();  // the calling thread is a worker too

@@ -43,7 +43,7 @@ struct TextFailure {
 };
 
 struct PoolOptions {
-    unsigned workers = 0;  // texts in flight at most; 0: defaultWorkers()
+    unsigned workers = 0;  // texts worked on at once at most; 0: defaultWorkers()
     // Read at every stop point of the texts' work and before each text starts, from
     // any worker thread; so it must be thread-safe (an atomic flag). Empty: never.
     std::function<bool()> stopRequested;
@@ -54,9 +54,10 @@ struct PoolOptions {
 
 // One text's work, run on a worker thread with the text's index; control's stop
 // points read PoolOptions::stopRequested, and its events are dropped (the work may
-// wrap it to keep a job's messages). It holds its text only while it runs, so at
-// most `workers` texts are in memory at once. An exception that escapes it fails
-// that text only.
+// wrap it to keep a job's messages). It holds its text only while it runs, and
+// lets it go before control.waitForDisk(), which lends its place to another text:
+// so at most `workers` texts are in memory at once. An exception that escapes it
+// fails that text only.
 using TextWork = std::function<TextEnd(std::size_t index, JobControl& control)>;
 
 struct PoolRun {
@@ -68,8 +69,9 @@ struct PoolRun {
 // The number of hardware threads, at least 1.
 unsigned defaultWorkers();
 
-// Runs work over the texts on a fixed pool of min(workers, texts) threads, the
-// texts started in index order; one text failing does not stop the others.
+// Runs work over the texts on a fixed pool of min(workers, texts) places, with
+// twice as many threads for the texts waiting for the disk, the texts started in
+// index order; one text failing does not stop the others.
 // Returns when every started text has finished.
 PoolRun runTextPool(const std::vector<CorpusText>& texts, const TextWork& work,
                     const PoolOptions& options = {});

@@ -119,7 +119,9 @@ EchoscanOutcome echoscanJob(const EchoscanRequest& request, JobControl& control)
         }
         writeFragmentReports(set, request.sourceFolder, request.sourceName, results.fragmentText,
                              results.fragments, lengths->shortest, lengths->longest, encoder);
-        const auto written = set.commit();
+        // Only the results are held while the set is synced: the search is over.
+        Status written = Status::success();
+        control.waitForDisk([&] { written = set.commit(); });
         if (set.stopped()) {
             control.progress(0);
             return EchoscanOutcome::stopped();

@@ -98,16 +98,18 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
             notInSourceFolderMessage(request.sourceName, request.sourceFolder));
     }
     const bool writing = request.writeReports;
-    const auto prepared =
+    // The text and its search are let go before the reports are synced (see
+    // waitForDisk below): optional for that.
+    std::optional<PrepareResult> prepared(
         prepareText(request.sourceFolder, request.sourceName, request.language, request.sourceText,
-                    request.encoding, writing ? LetterFile::Write : LetterFile::Skip);
-    if (prepared.kind == PrepareResult::Kind::TextTooShort) {
+                    request.encoding, writing ? LetterFile::Write : LetterFile::Skip));
+    if (prepared->kind == PrepareResult::Kind::TextTooShort) {
         return EmbedOutcome::refused(kTextTooShortMessage);
     }
-    if (prepared.kind == PrepareResult::Kind::Failed) {
-        return EmbedOutcome::failed(prepared.error);
+    if (prepared->kind == PrepareResult::Kind::Failed) {
+        return EmbedOutcome::failed(prepared->error);
     }
-    const auto& text = prepared.text;
+    const auto& text = prepared->text;
     const auto letterFile = letterFilePath(request.sourceFolder, request.sourceName);
     std::optional<Result<DicWords>> loaded;
     if (!request.loadedWords) {
@@ -128,7 +130,7 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     std::optional<DictionaryOrder> ownOrder;
     const DictionaryOrder& order =
         !loaded && request.loadedOrder ? *request.loadedOrder : ownOrder.emplace(dicWords);
-    const EmbeddedSearch search(text, dicWords, &order);
+    std::optional<EmbeddedSearch> search(std::in_place, text, dicWords, &order);
     const auto dicWordCount = static_cast<std::int64_t>(dicWords.size());
     // The search phase has no cap: with 45 words it ends at 92.
     SteppedProgress searchSteps(control, percent, divideRoundHalfEven(dicWordCount - 1, 30),
@@ -137,7 +139,7 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
         return stopped(control);
     }
 
-    const auto occurrences = static_cast<std::int64_t>(search.occurrenceCount());
+    const auto occurrences = static_cast<std::int64_t>(search->occurrenceCount());
     EmbedResults results;
     results.letterCount = text.letterCount();
     if (request.significanceOrder) {
@@ -150,7 +152,7 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
         if (!countWords(control, percent, occurrences)) {
             return stopped(control);
         }
-        results.words = search.embeddedWords();
+        results.words = search->embeddedWords();
         control.progress(100);
         return EmbedOutcome::completed(std::move(results));
     }
@@ -158,16 +160,16 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     const auto report = [&](const char* suffix) {
         return reportPath(request.sourceFolder, request.sourceName, suffix);
     };
-    const TextEncoder encoder(prepared.encoding);
+    const TextEncoder encoder(prepared->encoding);
     if (const auto approved = approveReportSize(request.approveReportSize,
-                                                textOrderReportSize(text, search, encoder));
+                                                textOrderReportSize(text, *search, encoder));
         !approved) {
         return EmbedOutcome::refused(approved.error());
     }
     // The reports are one set, put in place together at the end; a stop or a
     // failure before then leaves the earlier reports as they were.
     ReportSetWriter reports([&control] { return control.stopPoint(); });
-    if (const auto written = writeTextOrderReport(reports, report(kTextOrderSuffix), text, search,
+    if (const auto written = writeTextOrderReport(reports, report(kTextOrderSuffix), text, *search,
                                                   dicWords, encoder);
         !written) {
         return EmbedOutcome::failed(written.error());
@@ -176,9 +178,18 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
         return stopped(control);
     }
     resultsChanged(control);
+    // Puts the reports in place once the text and its search are let go: the
+    // wait for the disk holds little memory.
+    const auto place = [&] {
+        search.reset();
+        prepared.reset();
+        Status placed = Status::success();
+        control.waitForDisk([&] { placed = reports.commit(); });
+        return placed;
+    };
 
     if (occurrences == 0) {
-        if (const auto placed = reports.commit(); !placed) {
+        if (const auto placed = place(); !placed) {
             return EmbedOutcome::failed(placed.error());
         }
         resultsChanged(control);
@@ -187,7 +198,7 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     if (!countWords(control, percent, occurrences)) {
         return stopped(control);
     }
-    auto words = search.embeddedWords();
+    auto words = search->embeddedWords();
     const auto totals = embedTotals(words, text.wordCount());
 
     const auto writeSorted = [&](SortedReport kind, const char* suffix) {
@@ -201,7 +212,7 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     control.progress(96);
     writeSorted(SortedReport::ByLength, kByLengthSuffix);
     writeSorted(SortedReport::Alphabetical, kAlphabeticalSuffix);
-    const auto placed = reports.commit();
+    const auto placed = place();
     if (reports.stopped()) {
         return stopped(control);
     }

@@ -95,6 +95,49 @@ TEST(TextPool, AtMostTheWorkersTextsInFlight) {
     EXPECT_EQ(most, 2);
 }
 
+// With one place, the first text waits for the disk until the second has run; a
+// pool that kept the place meanwhile would time out. Outside their waits, no two
+// texts ever run at once.
+TEST(TextPool, ATextWaitingForTheDiskLendsItsPlace) {
+    std::mutex mutex;
+    std::condition_variable changed;
+    int working = 0;
+    int most = 0;
+    bool secondRan = false;
+    bool secondMet = false;
+    const auto enter = [&](int step) {
+        const std::lock_guard lock(mutex);
+        working += step;
+        most = std::max(most, working);
+    };
+    PoolOptions options;
+    options.workers = 1;
+    const auto run = runTextPool(
+        texts(4),
+        [&](std::size_t index, JobControl& control) {
+            enter(1);
+            if (index == 0) {
+                enter(-1);
+                control.waitForDisk([&] {
+                    std::unique_lock lock(mutex);
+                    secondMet = changed.wait_for(lock, 10s, [&] { return secondRan; });
+                });
+                enter(1);
+            } else if (index == 1) {
+                const std::lock_guard lock(mutex);
+                secondRan = true;
+                changed.notify_all();
+            }
+            std::this_thread::sleep_for(1ms);
+            enter(-1);
+            return TextEnd::done();
+        },
+        options);
+    EXPECT_EQ(run.textsDone, 4U);
+    EXPECT_TRUE(secondMet);
+    EXPECT_EQ(most, 1);
+}
+
 TEST(TextPool, AFailingTextIsNamedAndTheOthersGoOn) {
     const auto corpus = texts(6);
     PoolOptions options;
