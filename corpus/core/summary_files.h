@@ -63,7 +63,8 @@ using TableProducer = std::function<void(const PieceSink&)>;
 // it (WholeFileWriter). Neither is put in place unless both were written in full;
 // then the by-text file is put in place, then the summary (only a failure of that
 // very last step can leave a new by-text file beside an old summary). A failure
-// names the file.
+// names the file. The two producers run at once, on two threads, so they may only
+// read what they share.
 Status writeSummaryFiles(const std::filesystem::path& summary, const TableProducer& summaryTable,
                          const TableProducer& byTextTable);
 

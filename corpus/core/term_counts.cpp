@@ -15,14 +15,53 @@ std::uint32_t TermCounts::addText(std::size_t index, std::string name, std::uint
 
 void TermCounts::add(std::uint32_t text, std::string_view term, std::uint64_t count) {
     assert(text + 1 == texts_.size());
-    auto found = termIds_.find(term);
-    if (found == termIds_.end()) {
-        terms_.emplace_back(term);
-        found =
-            termIds_.emplace(terms_.back(), static_cast<std::uint32_t>(terms_.size() - 1)).first;
-    }
-    counts_.push_back({found->second, text, count});
+    counts_.push_back({termId(term), text, count});
     firstCount_.back() = counts_.size();
+}
+
+namespace {
+
+constexpr std::uint64_t kNumberBits = 0xFFFFFFFF;
+
+std::uint64_t hashOf(std::string_view term) {
+    return std::hash<std::string_view>{}(term);
+}
+
+}  // namespace
+
+std::uint32_t TermCounts::termId(std::string_view term) {
+    if (2 * (terms_.size() + 1) > termSlots_.size()) {
+        growTermSlots();
+    }
+    const auto hash = hashOf(term);
+    const auto tag = hash & ~kNumberBits;
+    const auto mask = termSlots_.size() - 1;
+    for (auto slot = hash & mask;; slot = (slot + 1) & mask) {
+        const auto held = termSlots_[slot];
+        if (held == 0) {
+            terms_.emplace_back(term);
+            const auto number = static_cast<std::uint32_t>(terms_.size() - 1);
+            termSlots_[slot] = tag | (number + 1);
+            return number;
+        }
+        const auto number = static_cast<std::uint32_t>((held & kNumberBits) - 1);
+        if ((held & ~kNumberBits) == tag && terms_[number] == term) {
+            return number;
+        }
+    }
+}
+
+void TermCounts::growTermSlots() {
+    termSlots_.assign(std::max<std::size_t>(1024, 2 * termSlots_.size()), 0);
+    const auto mask = termSlots_.size() - 1;
+    for (std::uint32_t number = 0; number < terms_.size(); ++number) {
+        const auto hash = hashOf(terms_[number]);
+        auto slot = hash & mask;
+        while (termSlots_[slot] != 0) {
+            slot = (slot + 1) & mask;
+        }
+        termSlots_[slot] = (hash & ~kNumberBits) | (number + 1);
+    }
 }
 
 void TermCounts::rankTerms() {
@@ -81,16 +120,16 @@ void TermCounts::forEachTerm(
     }
 }
 
-void TermCounts::forEachCountByText(const std::function<void(const Count&)>& visit) {
+void TermCounts::forEachTextsCounts(const std::function<void(std::span<const Count>)>& visit) {
     rankTerms();
+    std::vector<Count> sorted;  // a copy, so that the counts themselves are only read
     for (const auto text : textsByIndex()) {
         const auto counts = countsOf(text);
-        std::sort(counts.begin(), counts.end(), [&](const Count& a, const Count& b) {
+        sorted.assign(counts.begin(), counts.end());
+        std::sort(sorted.begin(), sorted.end(), [&](const Count& a, const Count& b) {
             return a.count != b.count ? a.count > b.count : termRank_[a.term] < termRank_[b.term];
         });
-        for (const auto& count : counts) {
-            visit(count);
-        }
+        visit(sorted);
     }
 }
 

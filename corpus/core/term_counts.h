@@ -7,7 +7,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace undertext::corpus {
@@ -49,16 +48,22 @@ class TermCounts {
     // alphabetical reports). Takes 4 bytes per count while it runs.
     void forEachTerm(const std::function<void(std::uint32_t term, std::uint64_t total,
                                               std::span<const Count>)>& visit);
-    // Every count: by text index, then the highest count first, then by the term's
-    // bytes.
-    void forEachCountByText(const std::function<void(const Count&)>& visit);
+    // Each text's counts, the texts by index: the highest count first, then by the
+    // term's bytes.
+    void forEachTextsCounts(const std::function<void(std::span<const Count>)>& visit);
+
+    // Puts the terms in byte order, which the tables above need; they do it when it
+    // is not done. Once it is (and until the next add) the tables only read, so
+    // two threads may produce them at once.
+    void rankTerms();
 
   private:
-    // termRank_[term]: the term's place in byte order.
-    void rankTerms();
+    // The number of a term, which is added if it is new.
+    std::uint32_t termId(std::string_view term);
+    void growTermSlots();
     // The texts by their indices.
     std::vector<std::uint32_t> textsByIndex() const;
-    std::span<Count> countsOf(std::uint32_t text) {
+    std::span<const Count> countsOf(std::uint32_t text) const {
         return std::span(counts_).subspan(firstCount_[text],
                                           firstCount_[text + 1] - firstCount_[text]);
     }
@@ -68,9 +73,12 @@ class TermCounts {
     // than texts, the end of the last text's.
     std::vector<std::size_t> firstCount_{0};
     std::uint64_t letters_ = 0;
-    std::deque<std::string> terms_;  // never moved, so that termIds_ may view them
-    std::unordered_map<std::string_view, std::uint32_t> termIds_;
-    std::vector<std::uint32_t> termRank_;
+    std::deque<std::string> terms_;
+    // The terms' numbers by their bytes: open addressing over a power of two of
+    // slots, at most half of them full. A slot holds its term's number + 1 (0: an
+    // empty slot) below the high half of its term's hash, which is compared first.
+    std::vector<std::uint64_t> termSlots_;
+    std::vector<std::uint32_t> termRank_;  // termRank_[term]: its place in byte order
     std::vector<Count> counts_;
 };
 
