@@ -60,8 +60,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
 
     // The commands in the order of the help; the parse fills in their options.
     std::array<CommandOptions, std::variant_size_v<CommandOptions>> commands{
-        ModulesOptions{},  CreateOptions{}, EmbedOptions{},
-        EchoscanOptions{}, KwicOptions{},   SummaryOptions{}, ViewOptions{}};
+        ModulesOptions{}, CreateOptions{},  EmbedOptions{}, EchoscanOptions{},
+        KwicOptions{},    SummaryOptions{}, ViewOptions{}};
     std::array<CLI::App*, commands.size()> apps{};
     for (std::size_t i = 0; i < commands.size(); ++i) {
         apps[i] =

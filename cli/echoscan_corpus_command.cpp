@@ -1,4 +1,3 @@
-#include <mutex>
 
 #include "cli/commands.h"
 #include "cli/corpus_run.h"
@@ -54,12 +53,11 @@ class EchoscanTextWork {
     TextEnd addToSummary(std::size_t index, const std::filesystem::path& path,
                          const echoscan::EchoscanResults& results) {
         return addRecord(
-            summary_, adding_, index,
+            summary_, index,
             corpus::echoscanTextRecord(displayPath(path), results.fragmentText, results.fragments));
     }
 
     const EchoscanOptions& options_;
-    std::mutex adding_;
     corpus::EchoscanSummary summary_;
 };
 

@@ -1,4 +1,3 @@
-#include <mutex>
 #include <optional>
 
 #include "cli/commands.h"
@@ -70,14 +69,13 @@ class EmbedTextWork {
             record.familySize =
                 families_.of(request.language, *request.loadedWords, *request.loadedOrder);
         }
-        return addRecord(summary_, adding_, index, record);
+        return addRecord(summary_, index, record);
     }
 
     const EmbedOptions& options_;
     const std::filesystem::path& startFolder_;
     SharedModules modules_;
     FamilySizes families_;
-    std::mutex adding_;
     corpus::EmbedSummary summary_;
 };
 

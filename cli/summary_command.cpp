@@ -1,4 +1,3 @@
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -97,7 +96,6 @@ int runSummaryCommand(const SummaryOptions& options) {
             return kExitRefused;
         }
     }
-    std::mutex adding;
     EmbedRecords embedRecords(options, modelOrder, startFolder);
     corpus::EmbedSummary embedSummary(
         modelOrder, options.corpus.jobs > 0 ? options.corpus.jobs : corpus::defaultWorkers());
@@ -109,9 +107,9 @@ int runSummaryCommand(const SummaryOptions& options) {
         paths, options.corpus, WritesBesideTexts::No, summary,
         [&](std::size_t index, const std::filesystem::path& path, JobControl&) {
             if (embed) {
-                return addRecord(embedSummary, adding, index, embedRecords(path));
+                return addRecord(embedSummary, index, embedRecords(path));
             }
-            return addRecord(echoscanSummary, adding, index,
+            return addRecord(echoscanSummary, index,
                              corpus::echoscanRecordFromReports(path, lengths->shortest,
                                                                lengths->longest, options.encoding));
         });

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <mutex>
 #include <vector>
 
 #include "cli/command_options.h"
@@ -26,11 +25,10 @@ int writeSummary(corpus::TermSummary& summary, const CorpusOptions& corpus, int 
 // a terminal, offers the viewer for the summary there.
 void listSummaryFiles(const CorpusOptions& corpus);
 
-// Adds the record of a text to a summary that workers share, holding adding.
+// Adds the record of a text to a summary that workers share (it takes texts
+// from any thread).
 template <typename Summary, typename Record>
-corpus::TextEnd addRecord(Summary& summary, std::mutex& adding, std::size_t index,
-                          const Record& record) {
-    const std::lock_guard lock(adding);
+corpus::TextEnd addRecord(Summary& summary, std::size_t index, const Record& record) {
     summary.add(index, record);
     return corpus::TextEnd::done();
 }
@@ -38,12 +36,11 @@ corpus::TextEnd addRecord(Summary& summary, std::mutex& adding, std::size_t inde
 // The same for a record read back from a text's reports; one that could not be
 // read fails the text.
 template <typename Summary, typename Record>
-corpus::TextEnd addRecord(Summary& summary, std::mutex& adding, std::size_t index,
-                          const Result<Record>& record) {
+corpus::TextEnd addRecord(Summary& summary, std::size_t index, const Result<Record>& record) {
     if (!record) {
         return corpus::TextEnd::failed(record.error());
     }
-    return addRecord(summary, adding, index, record.value());
+    return addRecord(summary, index, record.value());
 }
 
 }  // namespace undertext::cli

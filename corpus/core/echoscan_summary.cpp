@@ -7,18 +7,20 @@
 namespace undertext::corpus {
 
 void EchoscanSummary::add(std::size_t index, const EchoscanTextRecord& record) {
-    const auto text = table_.addText(index, record.text);
-    for (const auto& fragment : record.fragments) {
-        table_.add(text, fragment.fragment, fragment.count);
-    }
+    addText(index, record.text, 0, [&](TermCounts& part, std::uint32_t text) {
+        for (const auto& fragment : record.fragments) {
+            part.add(text, fragment.fragment, fragment.count);
+        }
+    });
 }
 
 void EchoscanSummary::produceSummary(const PieceSink& sink) {
+    auto& whole = table();
     TableLines lines(sink);
     lines.row({"fragment", "total", "texts", "length"});
-    table_.forEachTerm(
+    whole.forEachTerm(
         [&](std::uint32_t term, std::uint64_t total, std::span<const TermCounts::Count> counts) {
-            const auto fragment = table_.term(term);
+            const auto fragment = whole.term(term);
             lines.row({cp1251ToUtf8(fragment), std::to_string(total), std::to_string(counts.size()),
                        std::to_string(fragment.size())});
         });

@@ -14,7 +14,8 @@ namespace undertext::corpus {
 //   then by the fragment's bytes as the alphabetical report orders them;
 // - the by-text file: text, fragment, count; by text (as the run orders them),
 //   then the highest count first, then the fragment in that order.
-// A text that failed is not in it. Not thread-safe.
+// A text that failed is not in it. Texts are added from any thread (see
+// TermSummary).
 class EchoscanSummary final : public TermSummary {
   public:
     EchoscanSummary() : TermSummary("fragment") {}

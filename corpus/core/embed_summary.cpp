@@ -32,13 +32,15 @@ EmbedSummary::EmbedSummary(std::optional<int> significanceOrder, unsigned worker
 }
 
 void EmbedSummary::add(std::size_t index, const EmbedTextRecord& record) {
-    columns_.reset();
-    const auto text = table_.addText(index, record.text, record.letterCount);
-    for (const auto& word : record.words) {
-        if (word.count > 0) {
-            table_.add(text, word.word, static_cast<std::uint64_t>(word.count));
+    addText(index, record.text, record.letterCount, [&](TermCounts& part, std::uint32_t text) {
+        for (const auto& word : record.words) {
+            if (word.count > 0) {
+                part.add(text, word.word, static_cast<std::uint64_t>(word.count));
+            }
         }
-    }
+    });
+    const std::lock_guard lock(addingModel_);
+    columns_.reset();
     if (significance_) {
         significance_->addText(index, record.textModel, record.language, record.familySize);
     }
@@ -60,10 +62,11 @@ bool EmbedSummary::prepare(const std::function<bool()>& stopRequested) {
         return true;
     }
     // q ranks every word at once: the words are taken first, in the rows' order.
+    auto& whole = table();
     std::vector<std::pair<std::string_view, std::uint64_t>> words;
-    table_.forEachTerm(
+    whole.forEachTerm(
         [&](std::uint32_t term, std::uint64_t total, std::span<const TermCounts::Count>) {
-            words.emplace_back(table_.term(term), total);
+            words.emplace_back(whole.term(term), total);
         });
     columns_ = significance_->columns(words, workers_, stopRequested);
     return columns_.has_value();
@@ -78,16 +81,17 @@ void EmbedSummary::produceSummary(const PieceSink& sink) {
     } else {
         lines.row({"word", "total", "texts", "per_million", "dp"});
     }
-    const auto letters = table_.letters();
+    auto& whole = table();
+    const auto letters = whole.letters();
     std::size_t next = 0;
-    table_.forEachTerm([&](std::uint32_t term, std::uint64_t total,
-                           std::span<const TermCounts::Count> counts) {
+    whole.forEachTerm([&](std::uint32_t term, std::uint64_t total,
+                          std::span<const TermCounts::Count> counts) {
         const double perMillion = static_cast<double>(total) * 1e6 / static_cast<double>(letters);
-        const auto word = cp1251ToUtf8(table_.term(term));
+        const auto word = cp1251ToUtf8(whole.term(term));
         const auto totalText = std::to_string(total);
         const auto texts = std::to_string(counts.size());
         const auto perMillionText = fixedDecimal(perMillion, 2);
-        const auto dp = fixedDecimal(deviationOfProportions(table_, counts, total, letters), 3);
+        const auto dp = fixedDecimal(deviationOfProportions(whole, counts, total, letters), 3);
         if (!significance) {
             lines.row({word, totalText, texts, perMillionText, dp});
             return;

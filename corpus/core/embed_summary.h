@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <span>
 #include <string>
@@ -30,7 +31,8 @@ double deviationOfProportions(const TermCounts& table, std::span<const TermCount
 //   significance file writes them, q "-" for an untested word;
 // - the by-text file: text, word, count; by text (as the run orders them), then
 //   the highest count first, then the word in that order.
-// The corpus is the texts added: a text that failed is not in it. Not thread-safe.
+// The corpus is the texts added: a text that failed is not in it. Texts are added
+// from any thread (see TermSummary).
 class EmbedSummary final : public TermSummary {
   public:
     // significanceOrder: the letter model's order of the significance columns;
@@ -51,6 +53,7 @@ class EmbedSummary final : public TermSummary {
   private:
     bool withSignificance() const { return significance_ && !withheldColumns(); }
 
+    std::mutex addingModel_;  // guards significance_ and columns_ while texts are added
     std::optional<PooledSignificance> significance_;
     std::optional<std::vector<PooledColumns>> columns_;  // of the rows, in their order
     unsigned workers_;

@@ -64,6 +64,23 @@ void TermCounts::growTermSlots() {
     }
 }
 
+void TermCounts::merge(TermCounts&& part) {
+    counts_.reserve(counts_.size() + part.counts_.size());
+    std::vector<std::uint32_t> termHere(part.terms_.size());
+    for (std::uint32_t term = 0; term < part.terms_.size(); ++term) {
+        termHere[term] = termId(part.terms_[term]);
+    }
+    for (std::uint32_t text = 0; text < part.texts_.size(); ++text) {
+        auto& taken = part.texts_[text];
+        const auto here = addText(taken.index, std::move(taken.name), taken.letters);
+        for (const auto& count : part.countsOf(text)) {
+            counts_.push_back({termHere[count.term], here, count.count});
+        }
+        firstCount_.back() = counts_.size();
+    }
+    part = TermCounts();
+}
+
 void TermCounts::rankTerms() {
     if (termRank_.size() == terms_.size()) {
         return;

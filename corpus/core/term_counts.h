@@ -36,12 +36,16 @@ class TermCounts {
     // A count (above zero) of a term in the text added last; each term once per
     // text. A table holds fewer than 2^32 counts (64 GiB of them).
     void add(std::uint32_t text, std::string_view term, std::uint64_t count);
+    // Takes in the texts and counts of a table filled apart (on another thread),
+    // leaving it empty.
+    void merge(TermCounts&& part);
 
     const Text& text(std::uint32_t text) const { return texts_[text]; }
     std::size_t textCount() const { return texts_.size(); }
     std::uint64_t letters() const { return letters_; }
     std::string_view term(std::uint32_t term) const { return terms_[term]; }
     std::size_t termCount() const { return terms_.size(); }
+    std::size_t countCount() const { return counts_.size(); }
 
     // Each term with its counts (by text index): by total, the highest first, then
     // by bytes (unsigned, a prefix before its extensions: the order of the

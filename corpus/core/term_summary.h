@@ -3,8 +3,11 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/core/result.h"
 #include "corpus/core/summary_files.h"
@@ -15,12 +18,12 @@ namespace undertext::corpus {
 // What the summaries of words and of fragments share: the counts of their terms
 // per text, the by-text table (text, term, count: by text as the run orders them,
 // then the highest count first, then the term's bytes) and the writing of both
-// files. Not thread-safe.
+// files. Texts are added from any thread; the rest once the adds are over.
 class TermSummary {
   public:
     virtual ~TermSummary() = default;
 
-    std::size_t textCount() const { return table_.textCount(); }
+    std::size_t textCount() { return table().textCount(); }
 
     // The work a summary does before it is written, which a stop request cuts
     // short: false then, and the summary is not to be written. None by default.
@@ -36,10 +39,23 @@ class TermSummary {
   protected:
     explicit TermSummary(std::string termHeading) : termHeading_(std::move(termHeading)) {}
 
-    TermCounts table_;
+    // Adds a text, its counts added by fill(table, text): from any thread, each
+    // adding thread filling a part of the table of its own, so that none waits.
+    void addText(std::size_t index, std::string name, std::uint64_t letters,
+                 const std::function<void(TermCounts&, std::uint32_t text)>& fill);
+    // The whole table, its parts merged into it: once the adds are over.
+    TermCounts& table();
 
   private:
+    struct Part {
+        std::mutex filling;
+        TermCounts table;
+    };
+
     std::string termHeading_;
+    TermCounts table_;
+    std::mutex choosingPart_;
+    std::vector<std::unique_ptr<Part>> parts_;
 };
 
 }  // namespace undertext::corpus

@@ -44,7 +44,7 @@ void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& sear
             return true;
         }
         const bool more = sink(report.text());
-        report = ReportText();
+        report.clear();
         return more;
     };
     for (std::uint32_t slot = 1; slot <= text.wordCount(); ++slot) {

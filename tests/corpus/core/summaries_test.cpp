@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
+#include <thread>
+#include <vector>
 
 #include "common/core/text/codepage.h"
 #include "corpus/core/across_summary.h"
@@ -65,6 +68,40 @@ TEST(EmbedSummary, DispersionPerMillionAndOrderOfAWorkedExample) {
 }
 
 // A text without words still counts in the corpus's letters and in dp.
+// Texts added from four threads at once, which fill parts of the table merged at
+// the end, give the same tables as the same texts added from one thread.
+TEST(EmbedSummary, TextsAddedFromManyThreadsGiveTheSameTables) {
+    std::vector<EmbedTextRecord> records;
+    for (int t = 0; t < 48; ++t) {
+        std::vector<std::pair<const char*, int>> words;
+        static const char* const pool[] = {"кот", "ток", "ел", "а", "cat", "котел", "лето"};
+        for (int w = 0; w < 7; ++w) {
+            if ((t + w) % 3 != 0) {
+                words.emplace_back(pool[w], (t * 7 + w) % 5 + 1);
+            }
+        }
+        records.push_back(embedRecord("t" + std::to_string(t), 100 + t, words));
+    }
+    EmbedSummary serial;
+    for (std::size_t t = 0; t < records.size(); ++t) {
+        serial.add(t, records[t]);
+    }
+    EmbedSummary shared;
+    std::atomic<std::size_t> next{0};
+    {
+        std::vector<std::jthread> threads;
+        for (int thread = 0; thread < 4; ++thread) {
+            threads.emplace_back([&] {
+                for (auto t = next++; t < records.size(); t = next++) {
+                    shared.add(records.size() - 1 - t, records[records.size() - 1 - t]);
+                }
+            });
+        }
+    }
+    EXPECT_EQ(shared.textCount(), records.size());
+    EXPECT_EQ(tables(shared), tables(serial));
+}
+
 TEST(EmbedSummary, ATextWithoutWordsCounts) {
     EmbedSummary summary;
     summary.add(0, embedRecord("A.txt", 250, {{"кот", 4}}));

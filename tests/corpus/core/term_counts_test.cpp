@@ -68,5 +68,46 @@ TEST(TermCounts, ManyTermsAreCountedOnceEachInTheTablesOrders) {
     EXPECT_EQ(indices, (std::vector<std::size_t>{0, 1, 2, 3}));
 }
 
+// Texts filled into two tables apart and merged read as the same texts filled
+// into one: terms shared by both found once, the texts' numbers moved on.
+TEST(TermCounts, APartMergedInIsAsIfItsTextsWereAddedHere) {
+    const std::vector<std::vector<std::pair<std::string, std::uint64_t>>> texts = {
+        {{"b", 2}, {"a", 1}}, {{"c", 5}, {"a", 3}}, {{"a", 4}, {"d", 1}}, {{"b", 1}, {"e", 2}}};
+    const auto fill = [&](TermCounts& table, std::size_t index) {
+        const auto text = table.addText(index, "t" + std::to_string(index), 10 * (index + 1));
+        for (const auto& [term, count] : texts[index]) {
+            table.add(text, term, count);
+        }
+    };
+    TermCounts whole, merged, part;
+    for (std::size_t index = 0; index < texts.size(); ++index) {
+        fill(whole, index);
+        fill(index % 2 == 0 ? merged : part, index);
+    }
+    merged.merge(std::move(part));
+    EXPECT_EQ(part.textCount(), 0U);
+    const auto rows = [](TermCounts& table) {
+        std::vector<std::string> seen;
+        table.forEachTerm([&](std::uint32_t term, std::uint64_t total,
+                              std::span<const TermCounts::Count> counts) {
+            auto row = std::string(table.term(term)) + " " + std::to_string(total);
+            for (const auto& count : counts) {
+                row += " " + table.text(count.text).name + ":" + std::to_string(count.count);
+            }
+            seen.push_back(row);
+        });
+        table.forEachTextsCounts([&](std::span<const TermCounts::Count> counts) {
+            for (const auto& count : counts) {
+                seen.push_back(table.text(count.text).name + " " +
+                               std::string(table.term(count.term)));
+            }
+        });
+        return seen;
+    };
+    EXPECT_EQ(merged.letters(), whole.letters());
+    EXPECT_EQ(rows(merged), rows(whole));
+    EXPECT_EQ(rows(merged).front(), "a 8 t0:1 t1:3 t2:4");
+}
+
 }  // namespace
 }  // namespace undertext::corpus

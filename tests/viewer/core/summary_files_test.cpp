@@ -22,16 +22,15 @@ std::string produced(const std::function<void(const corpus::PieceSink&)>& produc
 }
 
 // Two texts' words as a corpus run sums them up.
-corpus::EmbedSummary embedSummary() {
-    corpus::EmbedSummary summary;
+void addTwoTexts(corpus::EmbedSummary& summary) {
     summary.add(0,
                 {"texts/a.txt", 1000, {{utf8ToCp1251("кот"), 3, 3}, {utf8ToCp1251("ель"), 1, 3}}});
     summary.add(1, {"b.txt", 4000, {{utf8ToCp1251("кот"), 2, 3}}});
-    return summary;
 }
 
 TEST(SummaryFiles, ReadWhatACorpusRunWrites) {
-    auto embed = embedSummary();
+    corpus::EmbedSummary embed;
+    addTwoTexts(embed);
     const auto table =
         readSummaryTable(produced([&](const auto& sink) { embed.produceSummary(sink); }));
     ASSERT_TRUE(table.table) << table.badLine;
