@@ -120,9 +120,7 @@ void sortAlphabetically(std::vector<RecurringFragment>& entries) {
 }
 
 void sortByFrequency(std::vector<RecurringFragment>& entries) {
-    selectionSort(entries, [](const RecurringFragment& a, const RecurringFragment& b) {
-        return a.count > b.count;
-    });
+    selectionSortByKey(entries, [](const RecurringFragment& fragment) { return fragment.count; });
 }
 
 std::uint64_t fragmentReportsSize(std::string_view fragmentText,

@@ -97,14 +97,15 @@ Status writeTextOrderReport(ReportSetWriter& set, const std::filesystem::path& p
 
 void sortForReport(SortedReport report, std::vector<EmbeddedWord>& words) {
     switch (report) {
+        // The fewer occurrences (the shorter word) beats: the most frequent come first.
         case SortedReport::ByFrequency:
-            selectionSort(words, [](const EmbeddedWord& a, const EmbeddedWord& b) {
-                return a.count < b.count || (a.count == b.count && a.length < b.length);
+            selectionSortByKey(words, [](const EmbeddedWord& word) {
+                return std::pair(-word.count, -word.length);
             });
             break;
         case SortedReport::ByLength:
-            selectionSort(words, [](const EmbeddedWord& a, const EmbeddedWord& b) {
-                return a.length < b.length || (a.length == b.length && a.count < b.count);
+            selectionSortByKey(words, [](const EmbeddedWord& word) {
+                return std::pair(-word.length, -word.count);
             });
             break;
         case SortedReport::Alphabetical:

@@ -34,6 +34,11 @@ TEST(SelectionSort, ReplayKeepsTiesWhereTheLiteralProcedurePutsThem) {
             auto replayed = entries;
             selectionSort(replayed, beats);
             ASSERT_EQ(replayed, expected);
+            // The same order by keys, a greater key beating.
+            auto byKey = entries;
+            const int sign = beats == greaterKeyBeats ? 1 : -1;
+            selectionSortByKey(byKey, [&](const Entry& entry) { return sign * entry.first; });
+            ASSERT_EQ(byKey, expected);
         }
     }
 }
