@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::string report;
     int pieces = 0;
     embed::produceTextOrderReport(
-        prepared, search, dicWords,
+        prepared, search,
         [&](std::string_view piece) {
             report += piece;
             return ++pieces != stopAfter;

@@ -75,7 +75,7 @@ Result<EmbedTextRecord> nothingFound(const std::filesystem::path& text,
     const embed::EmbeddedSearch search(prepared, noWords);
     const TextEncoder encoder(encoding);
     std::string expected(encoder.preamble());
-    embed::produceTextOrderReport(prepared, search, noWords, [&](std::string_view piece) {
+    embed::produceTextOrderReport(prepared, search, [&](std::string_view piece) {
         encoder.append(expected, piece);
         return true;
     });

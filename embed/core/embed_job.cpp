@@ -169,8 +169,8 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     // The reports are one set, put in place together at the end; a stop or a
     // failure before then leaves the earlier reports as they were.
     ReportSetWriter reports([&control] { return control.stopPoint(); });
-    if (const auto written = writeTextOrderReport(reports, report(kTextOrderSuffix), text, *search,
-                                                  dicWords, encoder);
+    if (const auto written =
+            writeTextOrderReport(reports, report(kTextOrderSuffix), text, *search, encoder);
         !written) {
         return EmbedOutcome::failed(written.error());
     }

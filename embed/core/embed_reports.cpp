@@ -31,11 +31,10 @@ std::filesystem::path reportPath(const std::filesystem::path& sourceFolder,
 }
 
 void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& search,
-                            const DicWords& dicWords,
                             const std::function<bool(std::string_view)>& sink,
                             std::size_t pieceBytes) {
     ReportText report;
-    std::vector<std::uint32_t> marks;
+    EmbeddedSearch::MarkTexts marks;
     // Hands on what has been built once it is large. Only marks follow in a line
     // once its word is padded, so a line may be cut there: no later padding
     // depends on where the line began.
@@ -51,10 +50,7 @@ void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& sear
         report.append(text.textWord(slot)).padToNextZone();
         for (auto position = text.wordEnd[slot - 1] + 1; position <= text.wordEnd[slot];
              ++position) {
-            search.marksAt(position, slot, marks);
-            for (const auto index : marks) {
-                report.append(dicWords[index]).append(",");
-            }
+            report.append(search.markTextAt(position, slot, marks));
             if (!handOn(pieceBytes)) {
                 return;
             }
@@ -85,12 +81,12 @@ std::uint64_t textOrderReportSize(const PreparedText& text, const EmbeddedSearch
 
 Status writeTextOrderReport(ReportSetWriter& set, const std::filesystem::path& path,
                             const PreparedText& text, const EmbeddedSearch& search,
-                            const DicWords& dicWords, const TextEncoder& encoder) {
+                            const TextEncoder& encoder) {
     if (auto room = ensureRoomFor(path, textOrderReportSize(text, search, encoder)); !room) {
         return room;
     }
     auto& file = set.add(path, encoder);
-    produceTextOrderReport(text, search, dicWords,
+    produceTextOrderReport(text, search,
                            [&](std::string_view piece) { return set.append(file, piece); });
     return Status::success();
 }

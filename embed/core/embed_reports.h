@@ -31,7 +31,6 @@ std::filesystem::path reportPath(const std::filesystem::path& sourceFolder,
 // pieces of about pieceBytes, each handed to sink; production ends early when
 // sink returns false.
 void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& search,
-                            const DicWords& dicWords,
                             const std::function<bool(std::string_view)>& sink,
                             std::size_t pieceBytes = std::size_t{1} << 20);
 
@@ -46,7 +45,7 @@ std::uint64_t textOrderReportSize(const PreparedText& text, const EmbeddedSearch
 // written, with a message naming its exact size.
 Status writeTextOrderReport(ReportSetWriter& set, const std::filesystem::path& path,
                             const PreparedText& text, const EmbeddedSearch& search,
-                            const DicWords& dicWords, const TextEncoder& encoder);
+                            const TextEncoder& encoder);
 
 enum class SortedReport { ByFrequency, ByLength, Alphabetical };
 

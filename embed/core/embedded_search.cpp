@@ -212,6 +212,31 @@ void EmbeddedSearch::marksAt(std::uint32_t position, std::uint32_t slot,
     std::sort(indices.begin(), indices.end());
 }
 
+std::string_view EmbeddedSearch::markTextAt(std::uint32_t position, std::uint32_t slot,
+                                            MarkTexts& texts) const {
+    assert(position >= 1 && position <= longestAt_.size() && slot < slotWord_.size());
+    const auto longest = longestAt_[position - 1];
+    bool ownWordLeftOut = false;
+    for (auto word = longest; word != kNone; word = found_[word].parent) {
+        ownWordLeftOut |= word == slotWord_[slot];
+    }
+    const auto make = [&](std::string& text) {
+        marksAt(position, slot, texts.indices_);
+        text.clear();
+        for (const auto index : texts.indices_) {
+            text.append(dicWords_[index]).push_back(',');
+        }
+        return std::string_view(text);
+    };
+    if (longest == kNone || ownWordLeftOut) {
+        return make(texts.other_);
+    }
+    texts.byLongestWord_.resize(found_.size());
+    // Not left out, the longest word makes the text non-empty once made.
+    auto& kept = texts.byLongestWord_[longest];
+    return kept.empty() ? make(kept) : std::string_view(kept);
+}
+
 std::uint64_t EmbeddedSearch::occurrenceBytes(const EncodedSize& encoded) const {
     const auto comma = encoded.of(",");
     std::uint64_t bytes = 0;

@@ -46,11 +46,19 @@ class EmbeddedSearch {
     // entry's word and a comma.
     std::uint64_t occurrenceBytes(const EncodedSize& encoded) const;
 
-    // The dictionary indices of the occurrences counted at position (1-based), in
-    // dictionary order: PositionMarks[position] as indices. slot must be the slot
-    // that holds the position.
-    void marksAt(std::uint32_t position, std::uint32_t slot,
-                 std::vector<std::uint32_t>& indices) const;
+    // The texts of the marks at positions, kept for one report's production.
+    class MarkTexts {
+        friend class EmbeddedSearch;
+        std::vector<std::string> byLongestWord_;  // empty: not made yet
+        std::string other_;
+        std::vector<std::uint32_t> indices_;
+    };
+    // The occurrences counted at position (1-based) as the text-order report lists
+    // them: each one's word and a comma, in dictionary order (PositionMarks). slot
+    // must be the slot that holds the position. The text is made once for each
+    // longest word starting at a position and kept in texts, unless the slot's
+    // own word is left out of it; valid until the next call with texts.
+    std::string_view markTextAt(std::uint32_t position, std::uint32_t slot, MarkTexts& texts) const;
 
     // EmbeddedWords with their counts and lengths, in the order of first
     // discovery: by the first dictionary entry that produced each word.
@@ -70,6 +78,10 @@ class EmbeddedSearch {
         std::uint64_t counted = 0;  // positions where it counts
     };
 
+    // The dictionary indices of the occurrences counted at position, in
+    // dictionary order.
+    void marksAt(std::uint32_t position, std::uint32_t slot,
+                 std::vector<std::uint32_t>& indices) const;
     void findWords(const std::vector<std::int32_t>& suffixes);
     void markLongestWords(const std::vector<std::int32_t>& suffixes);
     void findSlotWords();

@@ -31,7 +31,7 @@ std::string textOrderReport(const char* text) {
     const auto dicWords = testing::dicWordsOf({});
     const EmbeddedSearch search(prepared, dicWords);
     std::string report;
-    produceTextOrderReport(prepared, search, dicWords, [&](std::string_view piece) {
+    produceTextOrderReport(prepared, search, [&](std::string_view piece) {
         report += piece;
         return true;
     });
@@ -123,7 +123,7 @@ TEST(EmbedOracle, FastSearchCountingReportAndSortsMatchTheLiteralProcedures) {
         // Small pieces, so that lines are also cut among their marks.
         std::string report;
         produceTextOrderReport(
-            prepared, search, dicWords,
+            prepared, search,
             [&](std::string_view piece) {
                 report += piece;
                 return true;
