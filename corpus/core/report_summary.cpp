@@ -85,21 +85,37 @@ Result<EmbedTextRecord> nothingFound(const std::filesystem::path& text,
     return Result<EmbedTextRecord>::success({displayPath(text), prepared.letterCount(), {}});
 }
 
+// The 8-bit encoding a report is written in, told by its first line: the one its
+// run read the text in. None for a report in a Unicode encoding (its text's was
+// not left to the statistical detector) or one that starts otherwise.
+std::optional<TextEncoding> eightBitEncodingOf(std::string_view report,
+                                               const std::string& cp1251Heading) {
+    for (const auto encoding : {TextEncoding::Windows1251, TextEncoding::Koi8R, TextEncoding::Cp866,
+                                TextEncoding::Iso8859_5}) {
+        if (report.starts_with(TextEncoder({encoding, false}).encode(cp1251Heading))) {
+            return encoding;
+        }
+    }
+    return std::nullopt;
+}
+
+// The frequency report beside a text, read; none when its run found nothing.
+using ReadReport = std::optional<Result<std::string>>;
+
 // The record of a text's reports: its frequency report's rows, or none when the
 // run found nothing.
 Result<EmbedTextRecord> wordsFromReports(const std::filesystem::path& text,
                                          const embed::PreparedText& prepared,
-                                         SourceEncoding encoding) {
+                                         SourceEncoding encoding, const ReadReport& bytes) {
     using Read = Result<EmbedTextRecord>;
     const auto report = besideText(text, embed::kByFrequencySuffix);
-    if (!fileExists(report)) {
+    if (!bytes) {
         return nothingFound(text, prepared, encoding);
     }
-    const auto bytes = readWholeFile(report);
-    if (!bytes) {
-        return Read::failure(bytes.error());
+    if (!*bytes) {
+        return Read::failure(bytes->error());
     }
-    const auto rows = reportRows(report, bytes.value(), encoding);
+    const auto rows = reportRows(report, bytes->value(), encoding);
     if (!rows) {
         return Read::failure(rows.error());
     }
@@ -111,7 +127,7 @@ Result<EmbedTextRecord> wordsFromReports(const std::filesystem::path& text,
     const auto totals = embed::embedTotals(record.words, prepared.wordCount());
     const auto expected = TextEncoder(encoding).encodeFile(
         embed::sortedReportText(embed::SortedReport::ByFrequency, record.words, totals));
-    if (expected != bytes.value()) {
+    if (expected != bytes->value()) {
         return Read::failure(notThisText(report));
     }
     return Read::success(std::move(record));
@@ -124,7 +140,19 @@ Result<EmbedTextRecord> embedRecordFromReports(const std::filesystem::path& text
                                                std::optional<TextEncoding> forced,
                                                std::optional<int> modelOrder) {
     using Read = Result<EmbedTextRecord>;
-    const auto decoded = readText(text, forced);
+    ReadReport report;
+    if (const auto path = besideText(text, embed::kByFrequencySuffix); fileExists(path)) {
+        report = readWholeFile(path);
+    }
+    // A report in an 8-bit encoding tells which one its run read the text in, so
+    // the text is read so without the statistical detector's long look; the
+    // report is checked against the text all the same.
+    auto encoding = forced;
+    if (!encoding && report && *report) {
+        encoding = eightBitEncodingOf(report->value(),
+                                      embed::sortedReportHeading(embed::SortedReport::ByFrequency));
+    }
+    const auto decoded = readText(text, encoding);
     if (!decoded) {
         return Read::failure(decoded.error());
     }
@@ -134,7 +162,7 @@ Result<EmbedTextRecord> embedRecordFromReports(const std::filesystem::path& text
     }
     const auto used = language.value_or(guessLanguage(source));
     const auto prepared = embed::prepareLetters(source, used);
-    auto record = wordsFromReports(text, prepared, decoded->encoding);
+    auto record = wordsFromReports(text, prepared, decoded->encoding, report);
     if (record) {
         record->language = used;
         if (modelOrder) {

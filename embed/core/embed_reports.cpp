@@ -11,7 +11,7 @@
 namespace undertext::embed {
 namespace {
 
-const char* headingOf(SortedReport report) {
+const char* utf8HeadingOf(SortedReport report) {
     switch (report) {
         case SortedReport::ByFrequency:
             return "  ВЛОЖЕННЫЕ СЛОВА. СОРТИРОВКА ПО ВСТРЕЧАЕМОСТИ В ТЕКСТЕ, ЗАТЕМ ПО ДЛИНЕ СЛОВ ";
@@ -122,11 +122,15 @@ EmbedTotals embedTotals(const std::vector<EmbeddedWord>& words, std::uint32_t wo
     return {wordCount, static_cast<float>(ratio), reportColumn(maxFoundLength)};
 }
 
+std::string sortedReportHeading(SortedReport report) {
+    return utf8ToCp1251(utf8HeadingOf(report));
+}
+
 std::string sortedReportText(SortedReport report, const std::vector<EmbeddedWord>& words,
                              const EmbedTotals& totals) {
     const int column = totals.column;
     ReportText text;
-    text.append(utf8ToCp1251(headingOf(report))).endLine();
+    text.append(sortedReportHeading(report)).endLine();
     text.endLine();
     text.append(utf8ToCp1251("Слово")).padToColumn(column);
     text.append(utf8ToCp1251("Кол.Повт.")).padToColumn(column + 10);

@@ -61,6 +61,10 @@ struct EmbedTotals {
 
 EmbedTotals embedTotals(const std::vector<EmbeddedWord>& words, std::uint32_t wordCount);
 
+// The first line of a sorted report (Windows-1251, without its line end), the
+// same in every report of its kind.
+std::string sortedReportHeading(SortedReport report);
+
 // The bytes (Windows-1251) of a sorted report for a table already in its order.
 std::string sortedReportText(SortedReport report, const std::vector<EmbeddedWord>& words,
                              const EmbedTotals& totals);

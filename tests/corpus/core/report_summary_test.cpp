@@ -136,6 +136,31 @@ TEST_F(ReportsBesideTexts, EmbedRecordsAndSummaryAreThoseOfTheRunItself) {
     EXPECT_EQ(tablesOf(combined), tablesOf(inProcess));
 }
 
+// Texts read by their runs in a forced 8-bit encoding: their reports, written in
+// it, tell the encoding without one being forced again.
+TEST_F(ReportsBesideTexts, ATextIsReadInTheEightBitEncodingItsReportsAreWrittenIn) {
+    for (const auto encoding : {testing::kKoi8, testing::kCp866}) {
+        const auto text = cp("Кот ел, мама мыла раму.\r\n");
+        const auto path = folder.write("forced.txt", TextEncoder(encoding).encodeFile(text));
+        UnwatchedJob job;
+        embed::EmbedRequest request;
+        request.sourceFolder = folder.path();
+        request.sourceName = "forced.txt";
+        request.selectedModules = {"M.DIC"};
+        request.startFolder = modules.path();
+        request.encoding = encoding.encoding;
+        ASSERT_EQ(embed::embedJob(request, job).ending, JobEnding::Completed);
+
+        const auto read = embedRecordFromReports(path, std::nullopt, std::nullopt);
+        ASSERT_TRUE(read) << read.error();
+        const auto words = loadDicWords(modules.path(), {"M.DIC"}).value();
+        const auto prepared = embed::prepareLetters(text, Language::Russian);
+        EXPECT_EQ(read->letterCount, prepared.letterCount());
+        EXPECT_EQ(sorted(read->words),
+                  sorted(embed::EmbeddedSearch(prepared, words).embeddedWords()));
+    }
+}
+
 TEST_F(ReportsBesideTexts, EchoscanRecordsAndSummaryAreThoseOfTheRunItself) {
     runEchoscan("1");  // the blank is a fragment of its own
     EchoscanSummary inProcess, combined;
