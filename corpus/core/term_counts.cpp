@@ -139,13 +139,22 @@ void TermCounts::forEachTerm(
 
 void TermCounts::forEachTextsCounts(const std::function<void(std::span<const Count>)>& visit) {
     rankTerms();
-    std::vector<Count> sorted;  // a copy, so that the counts themselves are only read
+    // Sorted by keys side by side, (the count turned over, then the term's rank
+    // above the count's place), into a copy: the counts themselves are only read.
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> keys;
+    std::vector<Count> sorted;
     for (const auto text : textsByIndex()) {
         const auto counts = countsOf(text);
-        sorted.assign(counts.begin(), counts.end());
-        std::sort(sorted.begin(), sorted.end(), [&](const Count& a, const Count& b) {
-            return a.count != b.count ? a.count > b.count : termRank_[a.term] < termRank_[b.term];
-        });
+        keys.clear();
+        for (std::uint64_t place = 0; place < counts.size(); ++place) {
+            keys.emplace_back(~counts[place].count,
+                              std::uint64_t{termRank_[counts[place].term]} << 32 | place);
+        }
+        std::sort(keys.begin(), keys.end());
+        sorted.clear();
+        for (const auto& key : keys) {
+            sorted.push_back(counts[key.second & 0xFFFFFFFF]);
+        }
         visit(sorted);
     }
 }

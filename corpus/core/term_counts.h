@@ -46,6 +46,8 @@ class TermCounts {
     std::string_view term(std::uint32_t term) const { return terms_[term]; }
     std::size_t termCount() const { return terms_.size(); }
     std::size_t countCount() const { return counts_.size(); }
+    // A term's place in byte order, once rankTerms() has run.
+    std::uint32_t termRank(std::uint32_t term) const { return termRank_[term]; }
 
     // Each term with its counts (by text index): by total, the highest first, then
     // by bytes (unsigned, a prefix before its extensions: the order of the

@@ -55,7 +55,21 @@ void TermSummary::produceByText(const PieceSink& sink) {
     TableLines lines(sink);
     lines.row({"text", termHeading_, "count"});
     // Each term and each text's name is made a field once, however often it stands.
-    std::vector<std::string> terms(whole.termCount());
+    // The terms' fields lie side by side in byte order, the order in which a
+    // text's rows of one count name them.
+    const auto termCount = static_cast<std::uint32_t>(whole.termCount());
+    std::vector<std::uint32_t> byRank(termCount);
+    for (std::uint32_t term = 0; term < termCount; ++term) {
+        byRank[whole.termRank(term)] = term;
+    }
+    std::string fields;
+    std::vector<std::size_t> fieldStart;  // by rank, one more than the terms
+    fieldStart.reserve(termCount + 1);
+    for (const auto term : byRank) {
+        fieldStart.push_back(fields.size());
+        fields += tableField(cp1251ToUtf8(whole.term(term)));
+    }
+    fieldStart.push_back(fields.size());
     char digits[24];
     whole.forEachTextsCounts([&](std::span<const TermCounts::Count> counts) {
         if (counts.empty()) {
@@ -63,12 +77,11 @@ void TermSummary::produceByText(const PieceSink& sink) {
         }
         const auto name = tableField(whole.text(counts.front().text).name);
         for (const auto& count : counts) {
-            auto& term = terms[count.term];
-            if (term.empty()) {
-                term = tableField(cp1251ToUtf8(whole.term(count.term)));
-            }
+            const auto rank = whole.termRank(count.term);
+            const auto field = std::string_view(fields).substr(
+                fieldStart[rank], fieldStart[rank + 1] - fieldStart[rank]);
             const auto end = std::to_chars(digits, digits + sizeof digits, count.count).ptr;
-            lines.rowOfSafeFields({name, term, std::string_view(digits, end)});
+            lines.rowOfSafeFields({name, field, std::string_view(digits, end)});
         }
     });
 }
