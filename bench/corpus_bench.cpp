@@ -122,7 +122,7 @@ double oneTextMegabytes(const Corpus& corpus) {
 }
 
 // The pool with `workers` threads over the 40 texts, each record taken into the
-// summary as its text finishes. peak_MB is the memory that rose above the start,
+// summary by its worker as the batch tool does. peak_MB is the memory that rose above the start,
 // one_text_MB the same for one text's work alone, dictionary_MB the shared module;
 // cpu_s the processor time of all threads, which more workers should not raise.
 void BM_CorpusEmbedPool(benchmark::State& state) {
@@ -136,18 +136,13 @@ void BM_CorpusEmbedPool(benchmark::State& state) {
     const double processorStart = processorSeconds();
     for (auto _ : state) {
         corpus::EmbedSummary summary;
-        std::vector<corpus::EmbedTextRecord> records(corpus.texts.size());
         corpus::PoolOptions options;
         options.workers = static_cast<unsigned>(state.range(0));
-        options.finished = [&](const corpus::TextFinished& finished) {
-            summary.add(finished.index, records[finished.index]);
-            records[finished.index] = {};
-        };
         peak = peakAboveStart([&] {
             corpus::runTextPool(
                 corpus.texts,
                 [&](std::size_t index, JobControl&) {
-                    records[index] = embedRecord(corpus.texts[index]);
+                    summary.add(index, embedRecord(corpus.texts[index]));
                     return corpus::TextEnd::done();
                 },
                 options);
