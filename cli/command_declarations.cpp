@@ -274,7 +274,8 @@ CLI::App* declareCommand(CLI::App& tool, SummaryOptions& options) {
     addDictDir(*command, options.dictDir);
     addLengths(*command, options.minLength, options.maxLength);
     addEncoding(*command, options.encoding, kEncodingNames,
-                "the texts' encoding (default: auto, detected)");
+                "the texts' encoding (default: auto: for embed\nthe 8-bit one its reports are "
+                "written in,\nelse detected)");
     addCorpusOptions(*command, options.corpus);
     return command;
 }
