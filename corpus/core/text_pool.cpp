@@ -1,5 +1,7 @@
 #include "corpus/core/text_pool.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <atomic>
 #include <exception>
@@ -105,6 +107,12 @@ PoolRun runTextPool(const std::vector<CorpusText>& texts, const TextWork& work,
         }
     };
 
+#if defined(__GLIBC__)
+    // As many malloc arenas as places: a thread that waits for the disk allocates
+    // little, and an arena of its own would go on holding the memory of the
+    // texts it worked on before.
+    mallopt(M_ARENA_MAX, static_cast<int>(std::max(workers, 1U)));
+#endif
     {
         // Twice the threads of the places, so that a text waiting for the disk
         // leaves its place to another.
