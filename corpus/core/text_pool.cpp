@@ -27,9 +27,15 @@ class PoolControl final : public JobControl {
         : stopRequested_(stopRequested), places_(places) {}
     bool stopPoint() override { return stopRequested_ && stopRequested_(); }
     void waitForDisk(const std::function<void()>& wait) override {
-        places_.release();
+        // The place is taken back however the wait ends, for the worker gives it up.
+        struct Lent {
+            Places& places;
+            explicit Lent(Places& lent) : places(lent) { places.release(); }
+            ~Lent() { places.acquire(); }
+            Lent(const Lent&) = delete;
+            Lent& operator=(const Lent&) = delete;
+        } lent(places_);
         wait();
-        places_.acquire();
     }
 
   private:

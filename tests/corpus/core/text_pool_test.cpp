@@ -97,7 +97,7 @@ TEST(TextPool, AtMostTheWorkersTextsInFlight) {
 
 // With one place, the first text waits for the disk until the second has run; a
 // pool that kept the place meanwhile would time out. Outside their waits, no two
-// texts ever run at once.
+// texts ever run at once, also after a wait that ended in an exception.
 TEST(TextPool, ATextWaitingForTheDiskLendsItsPlace) {
     std::mutex mutex;
     std::condition_variable changed;
@@ -113,7 +113,7 @@ TEST(TextPool, ATextWaitingForTheDiskLendsItsPlace) {
     PoolOptions options;
     options.workers = 1;
     const auto run = runTextPool(
-        texts(4),
+        texts(8),
         [&](std::size_t index, JobControl& control) {
             enter(1);
             if (index == 0) {
@@ -127,13 +127,17 @@ TEST(TextPool, ATextWaitingForTheDiskLendsItsPlace) {
                 const std::lock_guard lock(mutex);
                 secondRan = true;
                 changed.notify_all();
+            } else if (index == 2) {
+                enter(-1);
+                control.waitForDisk([] { throw std::runtime_error("disk"); });
             }
-            std::this_thread::sleep_for(1ms);
+            std::this_thread::sleep_for(2ms);
             enter(-1);
             return TextEnd::done();
         },
         options);
-    EXPECT_EQ(run.textsDone, 4U);
+    EXPECT_EQ(run.textsDone, 7U);
+    EXPECT_EQ(run.failures.size(), 1U);
     EXPECT_TRUE(secondMet);
     EXPECT_EQ(most, 1);
 }
