@@ -161,11 +161,17 @@ QWidget* SummaryViewer::makeTablePart() {
                                [this](int row) { chooseRow(row); });
     tableView_->setMinimumHeight((fontMetrics().height() + 6) * 3);
     auto* header = tableView_->horizontalHeader();
-    // The numbers' columns as wide as their captions, without measuring every row.
+    // The numbers' columns as wide as their captions and the figures of their
+    // first rows (not every row is measured), and at least as a q-value such as
+    // 1.23e-04 needs; the word's column takes the rest, so that a small window
+    // shows every column.
+    const int figure = fontMetrics().horizontalAdvance(QStringLiteral("0.00e+00")) + 24;
+    const QAbstractItemView& rows = *tableView_;  // sizeHintForColumn is public there
     for (int column = 1; column < table_->columnCount(); ++column) {
         const auto caption = table_->headerData(column, Qt::Horizontal).toString();
-        header->resizeSection(column, std::max(header->defaultSectionSize(),
-                                               fontMetrics().horizontalAdvance(caption) + 24));
+        header->resizeSection(column,
+                              std::max({figure, fontMetrics().horizontalAdvance(caption) + 24,
+                                        rows.sizeHintForColumn(column)}));
     }
 
     auto* layout = new QVBoxLayout(part);

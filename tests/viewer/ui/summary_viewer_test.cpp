@@ -10,6 +10,7 @@
 #include <thread>
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -180,6 +181,34 @@ TEST_F(SummaryViewerTest, AWordsRowIsChartedPerMillionLettersOfEachText) {
 
 // Fragments shared across texts: every occurrence in every text, the first of each
 // where the by-text file puts it.
+// The eight columns of a summary with significance fit a window of 800 by 600,
+// each figure's column wide enough for a q-value, the word's taking the rest,
+// which is wider still.
+TEST_F(SummaryViewerTest, EveryColumnOfASignificanceSummaryFitsASmallWindow) {
+    folder.write("sig.tsv",
+                 "word\ttotal\ttexts\tper_million\tdp\texpected\tratio\tq\n"
+                 "кот\t5\t2\t125000.00\t0.150\t0.5\t10\t-\n"
+                 "котел\t2\t1\t50000.00\t0.750\t0.01\t200\t1.23e-04\n");
+    folder.write("sig.by-text.tsv", "text\tword\tcount\n");
+    auto* viewer = embedViewers.openSummary(folder / "sig.tsv", &mainWindow);
+    viewer->resize(800, 600);
+    viewer->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
+    const auto* view = part<QTableView>(viewer, "SummaryTable");
+    const auto* header = view->horizontalHeader();
+    ASSERT_EQ(header->count(), 8);
+    const int figure = view->fontMetrics().horizontalAdvance(QStringLiteral("1.23e-04"));
+    int width = 0;
+    for (int column = 0; column < header->count(); ++column) {
+        width += header->sectionSize(column);
+        EXPECT_GT(header->sectionSize(column), figure) << column;
+    }
+    EXPECT_LE(width, view->viewport()->width());
+
+    EXPECT_GT(header->sectionSize(0),
+              view->fontMetrics().horizontalAdvance(QStringLiteral("котел")));
+}
+
 TEST_F(SummaryViewerTest, AnAcrossTextsRowShowsItsOccurrencesInEachText) {
     folder.write("a.txt", utf8ToCp1251("Мама мыла раму, мама мыла раму.\r\n"));
     folder.write("b.txt", utf8ToCp1251("Вот мама мыла окно.\r\n"));
