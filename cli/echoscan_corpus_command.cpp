@@ -1,4 +1,3 @@
-
 #include "cli/commands.h"
 #include "cli/corpus_run.h"
 #include "cli/summary_output.h"

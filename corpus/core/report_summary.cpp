@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 #include <system_error>
+#include <utility>
+#include <vector>
 
 #include "common/core/dictionary/dictionary.h"
 #include "common/core/files/file_io.h"
@@ -85,14 +87,22 @@ Result<EmbedTextRecord> nothingFound(const std::filesystem::path& text,
     return Result<EmbedTextRecord>::success({displayPath(text), prepared.letterCount(), {}});
 }
 
-// The 8-bit encoding a report is written in, told by its first line: the one its
-// run read the text in. None for a report in a Unicode encoding (its text's was
-// not left to the statistical detector) or one that starts otherwise.
-std::optional<TextEncoding> eightBitEncodingOf(std::string_view report,
-                                               const std::string& cp1251Heading) {
-    for (const auto encoding : {TextEncoding::Windows1251, TextEncoding::Koi8R, TextEncoding::Cp866,
-                                TextEncoding::Iso8859_5}) {
-        if (report.starts_with(TextEncoder({encoding, false}).encode(cp1251Heading))) {
+// The 8-bit encoding a frequency report is written in, told by its first line:
+// the one its run read the text in. None for a report in a Unicode encoding (its
+// text's was not left to the statistical detector) or one that starts otherwise.
+std::optional<TextEncoding> eightBitEncodingOf(std::string_view report) {
+    // The heading as each of these encodings writes it, made once.
+    static const auto headings = [] {
+        const auto heading = embed::sortedReportHeading(embed::SortedReport::ByFrequency);
+        std::vector<std::pair<TextEncoding, std::string>> encoded;
+        for (const auto encoding : {TextEncoding::Windows1251, TextEncoding::Koi8R,
+                                    TextEncoding::Cp866, TextEncoding::Iso8859_5}) {
+            encoded.emplace_back(encoding, TextEncoder({encoding, false}).encode(heading));
+        }
+        return encoded;
+    }();
+    for (const auto& [encoding, heading] : headings) {
+        if (report.starts_with(heading)) {
             return encoding;
         }
     }
@@ -149,8 +159,7 @@ Result<EmbedTextRecord> embedRecordFromReports(const std::filesystem::path& text
     // report is checked against the text all the same.
     auto encoding = forced;
     if (!encoding && report && *report) {
-        encoding = eightBitEncodingOf(report->value(),
-                                      embed::sortedReportHeading(embed::SortedReport::ByFrequency));
+        encoding = eightBitEncodingOf(report->value());
     }
     const auto decoded = readText(text, encoding);
     if (!decoded) {

@@ -61,8 +61,8 @@ Status checkEchoscanRequest(const EchoscanRequest& request);
 // the result list for the request's name + "_Rec*.txt"; once completed, the
 // reports of the name the window shows by then, and 100. Without writeReports it
 // writes nothing and tells no result list, and never asks about the reports' size.
-// A stop shows 0 and
-// writes no report; a file that cannot be read or written fails with its name.
+// A stop shows 0 and writes no report; a file that cannot be read or written
+// fails with its name.
 // Keeps no state between runs; several jobs may run at once on different threads.
 EchoscanOutcome echoscanJob(const EchoscanRequest& request, JobControl& control);
 

@@ -64,10 +64,11 @@ std::vector<std::int32_t> suffixArray(const std::string& letters) {
 
 EmbeddedSearch::EmbeddedSearch(const PreparedText& text, const DicWords& dicWords,
                                const DictionaryOrder* order)
-    : text_(text), dicWords_(dicWords), order_(order) {
+    : text_(text), dicWords_(dicWords) {
     {
         const auto suffixes = suffixArray(text_.letters);
-        findWords(suffixes);
+        std::optional<DictionaryOrder> ownOrder;
+        findWords(suffixes, order ? *order : ownOrder.emplace(dicWords_));
         markLongestWords(suffixes);
     }
     findSlotWords();
@@ -78,10 +79,8 @@ EmbeddedSearch::EmbeddedSearch(const PreparedText& text, const DicWords& dicWord
 // letter by letter. Consecutive words share their common prefix's ranges, and a
 // prefix that does not occur ends the walk for every word that extends it: they
 // are skipped at once.
-void EmbeddedSearch::findWords(const std::vector<std::int32_t>& suffixes) {
-    std::optional<DictionaryOrder> ownOrder;
-    const DictionaryOrder& order = order_ ? *order_ : ownOrder.emplace(dicWords_);
-
+void EmbeddedSearch::findWords(const std::vector<std::int32_t>& suffixes,
+                               const DictionaryOrder& order) {
     const SuffixView view(text_.letters, suffixes);
     std::array<std::uint32_t, 257> bucket{};
     for (const char c : text_.letters) {

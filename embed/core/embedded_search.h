@@ -31,7 +31,7 @@ struct EmbeddedWord {
 // found word that starts there, from which the others are reached by parent links.
 // Memory grows with the text and the dictionary, not with the occurrences.
 //
-// The text and the dictionary (and its order) must outlive the object. Reading is thread-safe.
+// The text and the dictionary must outlive the object. Reading is thread-safe.
 class EmbeddedSearch {
   public:
     // order: the dictionary's, when the caller made it already (a run over many
@@ -82,7 +82,7 @@ class EmbeddedSearch {
     // dictionary order.
     void marksAt(std::uint32_t position, std::uint32_t slot,
                  std::vector<std::uint32_t>& indices) const;
-    void findWords(const std::vector<std::int32_t>& suffixes);
+    void findWords(const std::vector<std::int32_t>& suffixes, const DictionaryOrder& order);
     void markLongestWords(const std::vector<std::int32_t>& suffixes);
     void findSlotWords();
     void countOccurrences();
@@ -90,7 +90,6 @@ class EmbeddedSearch {
 
     const PreparedText& text_;
     const DicWords& dicWords_;
-    const DictionaryOrder* order_;
     std::vector<FoundWord> found_;          // in byte order of the words
     std::vector<std::uint32_t> entries_;    // dictionary indices, grouped by found word
     std::vector<std::uint32_t> longestAt_;  // per position (0-based): longest found word

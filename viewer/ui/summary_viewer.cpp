@@ -262,8 +262,6 @@ void SummaryViewer::stopSearching() {
         *stopSearch_ = true;
         stopSearch_.reset();
     }
-    ++search_;
-    searching_ = false;
     searchNote_->hide();
 }
 
@@ -326,16 +324,15 @@ void SummaryViewer::showOccurrences(const std::string& term, const std::vector<T
             findInTexts(std::move(texts), fragment, findFragments_, prepared_.capacity(), never));
         return;
     }
-    searching_ = true;
     searchNote_->show();
     stopSearch_ = std::make_shared<std::atomic<bool>>(false);
     // The watcher goes with the window; a task that ends after it has closed, or
-    // after another row was chosen, is dropped.
+    // after another row was chosen (its stop flag is no longer the current one),
+    // is dropped.
     auto* watcher = new QFutureWatcher<CorpusOccurrences>(this);
-    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, search = search_] {
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, stop = stopSearch_] {
         watcher->deleteLater();
-        if (search == search_) {
-            searching_ = false;
+        if (stop == stopSearch_) {
             searchNote_->hide();
             stopSearch_.reset();
             showFound(watcher->result());

@@ -50,7 +50,7 @@ class SummaryViewer final : public QWidget {
     // Shows the chart (and the occurrences) of the table row in its current order.
     void chooseRow(int row);
     // True while the texts are measured, or the chosen row's texts are prepared.
-    bool isReadingTexts() const { return reading_ || searching_; }
+    bool isReadingTexts() const { return reading_ || stopSearch_ != nullptr; }
 
     // How many prepared texts the window keeps at most.
     static constexpr std::size_t kPreparedTextsKept = 8;
@@ -80,10 +80,8 @@ class SummaryViewer final : public QWidget {
     PreparedTextCache prepared_{kPreparedTextsKept};
     bool reading_ = false;
     int chosen_ = -1;  // the row to show once the texts are read
-    // The chosen row's search: results of earlier searches are dropped, and their
-    // tasks told to stop.
-    unsigned search_ = 0;
-    bool searching_ = false;
+    // The stop flag of the chosen row's search while it runs, which also tells it
+    // from earlier ones: their results are dropped, and their tasks told to stop.
     std::shared_ptr<std::atomic<bool>> stopSearch_;
     QString shownTerm_;
 
