@@ -1,17 +1,20 @@
 #include "corpus/core/echoscan_summary.h"
 
 #include <string>
+#include <vector>
 
 #include "common/core/text/codepage.h"
 
 namespace undertext::corpus {
 
 void EchoscanSummary::add(std::size_t index, const EchoscanTextRecord& record) {
-    addText(index, record.text, 0, [&](TermCounts& part, std::uint32_t text) {
-        for (const auto& fragment : record.fragments) {
-            part.add(text, fragment.fragment, fragment.count);
-        }
-    });
+    std::vector<TermCounts::TermCount> counts;
+    counts.reserve(record.fragments.size());
+    for (const auto& fragment : record.fragments) {
+        counts.push_back({fragment.fragment, fragment.count});
+    }
+    addText(index, record.text, 0,
+            [&](TermCounts& part, std::uint32_t text) { part.add(text, counts); });
 }
 
 void EchoscanSummary::produceSummary(const PieceSink& sink) {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "common/core/text/codepage.h"
 #include "embed/core/significance/significance_table.h"
@@ -32,13 +33,15 @@ EmbedSummary::EmbedSummary(std::optional<int> significanceOrder, unsigned worker
 }
 
 void EmbedSummary::add(std::size_t index, const EmbedTextRecord& record) {
-    addText(index, record.text, record.letterCount, [&](TermCounts& part, std::uint32_t text) {
-        for (const auto& word : record.words) {
-            if (word.count > 0) {
-                part.add(text, word.word, static_cast<std::uint64_t>(word.count));
-            }
+    std::vector<TermCounts::TermCount> counts;
+    counts.reserve(record.words.size());
+    for (const auto& word : record.words) {
+        if (word.count > 0) {
+            counts.push_back({word.word, static_cast<std::uint64_t>(word.count)});
         }
-    });
+    }
+    addText(index, record.text, record.letterCount,
+            [&](TermCounts& part, std::uint32_t text) { part.add(text, counts); });
     const std::lock_guard lock(addingModel_);
     columns_.reset();
     if (significance_) {

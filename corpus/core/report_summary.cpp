@@ -135,9 +135,9 @@ Result<EmbedTextRecord> wordsFromReports(const std::filesystem::path& text,
             {row.text, static_cast<std::int64_t>(row.count), static_cast<int>(row.text.size())});
     }
     const auto totals = embed::embedTotals(record.words, prepared.wordCount());
-    const auto expected = TextEncoder(encoding).encodeFile(
-        embed::sortedReportText(embed::SortedReport::ByFrequency, record.words, totals));
-    if (expected != bytes->value()) {
+    if (!TextEncoder(encoding).makesFile(
+            embed::sortedReportText(embed::SortedReport::ByFrequency, record.words, totals),
+            bytes->value())) {
         return Read::failure(notThisText(report));
     }
     return Read::success(std::move(record));
@@ -220,7 +220,7 @@ Result<EchoscanTextRecord> echoscanRecordFromReports(const std::filesystem::path
     const auto made =
         echoscan::fragmentReportText(echoscan::FragmentReport::ByFrequency, texts, entries,
                                      minLength, maxLength, reportColumn(longest));
-    if (TextEncoder(decoded->encoding).encodeFile(made) == bytes.value()) {
+    if (TextEncoder(decoded->encoding).makesFile(made, bytes.value())) {
         return Read::success(std::move(record));
     }
     const auto firstLine = [](std::string_view report) {

@@ -1,6 +1,7 @@
 #include "corpus/core/term_counts.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <numeric>
 
@@ -8,20 +9,17 @@ namespace undertext::corpus {
 
 std::uint32_t TermCounts::addText(std::size_t index, std::string name, std::uint64_t letters) {
     texts_.push_back({index, std::move(name), letters});
-    firstCount_.push_back(counts_.size());
+    counts_.emplace_back();
     letters_ += letters;
     return static_cast<std::uint32_t>(texts_.size() - 1);
-}
-
-void TermCounts::add(std::uint32_t text, std::string_view term, std::uint64_t count) {
-    assert(text + 1 == texts_.size());
-    counts_.push_back({termId(term), text, count});
-    firstCount_.back() = counts_.size();
 }
 
 namespace {
 
 constexpr std::uint64_t kNumberBits = 0xFFFFFFFF;
+// How many terms ahead of the one being looked up have their slots fetched: the
+// table outgrows the caches, and a lookup otherwise waits on memory.
+constexpr std::size_t kLookAhead = 8;
 
 std::uint64_t hashOf(std::string_view term) {
     return std::hash<std::string_view>{}(term);
@@ -29,33 +27,62 @@ std::uint64_t hashOf(std::string_view term) {
 
 }  // namespace
 
-std::uint32_t TermCounts::termId(std::string_view term) {
-    if (2 * (terms_.size() + 1) > termSlots_.size()) {
-        growTermSlots();
+void TermCounts::add(std::uint32_t text, std::span<const TermCount> counts) {
+    assert(text + 1 == texts_.size());
+    reserveTermSlots(termCount() + counts.size());
+    auto& into = counts_[text];
+    into.reserve(into.size() + counts.size());
+    const auto mask = termSlots_.size() - 1;
+    const auto hashAhead = [&](std::size_t k) {
+        const auto hash = hashOf(counts[k].term);
+        __builtin_prefetch(&termSlots_[hash & mask]);
+        return hash;
+    };
+    std::array<std::uint64_t, kLookAhead> hashes{};
+    for (std::size_t k = 0; k < std::min(kLookAhead, counts.size()); ++k) {
+        hashes[k] = hashAhead(k);
     }
-    const auto hash = hashOf(term);
+    for (std::size_t k = 0; k < counts.size(); ++k) {
+        const auto hash = hashes[k % kLookAhead];
+        if (k + kLookAhead < counts.size()) {
+            hashes[k % kLookAhead] = hashAhead(k + kLookAhead);
+        }
+        into.push_back({termId(counts[k].term, hash), text, counts[k].count});
+    }
+    countCount_ += counts.size();
+}
+
+std::uint32_t TermCounts::termId(std::string_view term, std::uint64_t hash) {
     const auto tag = hash & ~kNumberBits;
     const auto mask = termSlots_.size() - 1;
     for (auto slot = hash & mask;; slot = (slot + 1) & mask) {
         const auto held = termSlots_[slot];
         if (held == 0) {
-            terms_.emplace_back(term);
-            const auto number = static_cast<std::uint32_t>(terms_.size() - 1);
+            const auto number = static_cast<std::uint32_t>(termCount());
+            termBytes_ += term;
+            termStart_.push_back(termBytes_.size());
             termSlots_[slot] = tag | (number + 1);
             return number;
         }
         const auto number = static_cast<std::uint32_t>((held & kNumberBits) - 1);
-        if ((held & ~kNumberBits) == tag && terms_[number] == term) {
+        if ((held & ~kNumberBits) == tag && this->term(number) == term) {
             return number;
         }
     }
 }
 
-void TermCounts::growTermSlots() {
-    termSlots_.assign(std::max<std::size_t>(1024, 2 * termSlots_.size()), 0);
-    const auto mask = termSlots_.size() - 1;
-    for (std::uint32_t number = 0; number < terms_.size(); ++number) {
-        const auto hash = hashOf(terms_[number]);
+void TermCounts::reserveTermSlots(std::size_t terms) {
+    if (2 * terms <= termSlots_.size()) {
+        return;
+    }
+    auto size = std::max<std::size_t>(1024, termSlots_.size());
+    while (2 * terms > size) {
+        size *= 2;
+    }
+    termSlots_.assign(size, 0);
+    const auto mask = size - 1;
+    for (std::uint32_t number = 0; number < termCount(); ++number) {
+        const auto hash = hashOf(term(number));
         auto slot = hash & mask;
         while (termSlots_[slot] != 0) {
             slot = (slot + 1) & mask;
@@ -65,32 +92,33 @@ void TermCounts::growTermSlots() {
 }
 
 void TermCounts::merge(TermCounts&& part) {
-    counts_.reserve(counts_.size() + part.counts_.size());
-    std::vector<std::uint32_t> termHere(part.terms_.size());
-    for (std::uint32_t term = 0; term < part.terms_.size(); ++term) {
-        termHere[term] = termId(part.terms_[term]);
+    reserveTermSlots(termCount() + part.termCount());
+    std::vector<std::uint32_t> termHere(part.termCount());
+    for (std::uint32_t term = 0; term < part.termCount(); ++term) {
+        termHere[term] = termId(part.term(term), hashOf(part.term(term)));
     }
     for (std::uint32_t text = 0; text < part.texts_.size(); ++text) {
         auto& taken = part.texts_[text];
         const auto here = addText(taken.index, std::move(taken.name), taken.letters);
-        for (const auto& count : part.countsOf(text)) {
-            counts_.push_back({termHere[count.term], here, count.count});
+        counts_[here] = std::move(part.counts_[text]);
+        for (auto& count : counts_[here]) {
+            count = {termHere[count.term], here, count.count};
         }
-        firstCount_.back() = counts_.size();
+        countCount_ += counts_[here].size();
     }
     part = TermCounts();
 }
 
 void TermCounts::rankTerms() {
-    if (termRank_.size() == terms_.size()) {
+    if (termRank_.size() == termCount()) {
         return;
     }
-    std::vector<std::uint32_t> byBytes(terms_.size());
+    std::vector<std::uint32_t> byBytes(termCount());
     std::iota(byBytes.begin(), byBytes.end(), 0U);
-    // std::string compares bytes as unsigned values.
+    // std::string_view compares bytes as unsigned values.
     std::sort(byBytes.begin(), byBytes.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return terms_[a] < terms_[b]; });
-    termRank_.assign(terms_.size(), 0);
+              [&](std::uint32_t a, std::uint32_t b) { return term(a) < term(b); });
+    termRank_.assign(termCount(), 0);
     for (std::uint32_t rank = 0; rank < byBytes.size(); ++rank) {
         termRank_[byBytes[rank]] = rank;
     }
@@ -108,21 +136,23 @@ void TermCounts::forEachTerm(
     const std::function<void(std::uint32_t, std::uint64_t, std::span<const Count>)>& visit) {
     rankTerms();
     // The counts grouped by term (a counting sort), each term's by text index.
-    std::vector<std::size_t> firstOfTerm(terms_.size() + 1, 0);
-    std::vector<std::uint64_t> total(terms_.size(), 0);
-    for (const auto& count : counts_) {
-        ++firstOfTerm[count.term + 1];
-        total[count.term] += count.count;
-    }
-    std::partial_sum(firstOfTerm.begin(), firstOfTerm.end(), firstOfTerm.begin());
-    std::vector<std::uint32_t> byTerm(counts_.size());  // places in counts_
-    auto next = firstOfTerm;
-    for (const auto text : textsByIndex()) {
-        for (auto place = firstCount_[text]; place < firstCount_[text + 1]; ++place) {
-            byTerm[next[counts_[place].term]++] = static_cast<std::uint32_t>(place);
+    std::vector<std::size_t> firstOfTerm(termCount() + 1, 0);
+    std::vector<std::uint64_t> total(termCount(), 0);
+    for (const auto& counts : counts_) {
+        for (const auto& count : counts) {
+            ++firstOfTerm[count.term + 1];
+            total[count.term] += count.count;
         }
     }
-    std::vector<std::uint32_t> order(terms_.size());
+    std::partial_sum(firstOfTerm.begin(), firstOfTerm.end(), firstOfTerm.begin());
+    std::vector<const Count*> byTerm(countCount_);
+    auto next = firstOfTerm;
+    for (const auto text : textsByIndex()) {
+        for (const auto& count : counts_[text]) {
+            byTerm[next[count.term]++] = &count;
+        }
+    }
+    std::vector<std::uint32_t> order(termCount());
     std::iota(order.begin(), order.end(), 0U);
     std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
         return total[a] != total[b] ? total[a] > total[b] : termRank_[a] < termRank_[b];
@@ -131,7 +161,7 @@ void TermCounts::forEachTerm(
     for (const auto term : order) {
         termCounts.clear();
         for (auto k = firstOfTerm[term]; k < firstOfTerm[term + 1]; ++k) {
-            termCounts.push_back(counts_[byTerm[k]]);
+            termCounts.push_back(*byTerm[k]);
         }
         visit(term, total[term], termCounts);
     }
@@ -144,7 +174,7 @@ void TermCounts::forEachTextsCounts(const std::function<void(std::span<const Cou
     std::vector<std::pair<std::uint64_t, std::uint64_t>> keys;
     std::vector<Count> sorted;
     for (const auto text : textsByIndex()) {
-        const auto counts = countsOf(text);
+        const auto& counts = counts_[text];
         keys.clear();
         for (std::uint64_t place = 0; place < counts.size(); ++place) {
             keys.emplace_back(~counts[place].count,

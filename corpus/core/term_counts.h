@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <span>
 #include <string>
@@ -15,9 +14,10 @@ namespace undertext::corpus {
 // each text of a corpus, for the summaries. A term's bytes are held once however
 // many texts hold it, and a count takes 16 bytes. Texts may be added in any order
 // (as a pool finishes them), each with all its counts right after it; the tables
-// follow the texts' indices. The counts stay grouped by text, so that the tables
-// sort each text's counts on their own and group the counts by term in one pass,
-// never sorting the whole corpus's counts at once. Not thread-safe.
+// follow the texts' indices. The counts stay grouped by text, each text's apart,
+// so that the tables sort each text's counts on their own and group the counts by
+// term in one pass, never sorting the whole corpus's counts at once, and so that
+// a merge moves them rather than copying them. Not thread-safe.
 class TermCounts {
   public:
     struct Text {
@@ -30,12 +30,16 @@ class TermCounts {
         std::uint32_t text = 0;  // see text()
         std::uint64_t count = 0;
     };
+    struct TermCount {
+        std::string_view term;
+        std::uint64_t count = 0;
+    };
 
     // Adds a text; each index once. Returns what its counts name it by.
     std::uint32_t addText(std::size_t index, std::string name, std::uint64_t letters = 0);
-    // A count (above zero) of a term in the text added last; each term once per
-    // text. A table holds fewer than 2^32 counts (64 GiB of them).
-    void add(std::uint32_t text, std::string_view term, std::uint64_t count);
+    // Counts (above zero) of terms in the text added last; each term once per
+    // text. A table holds fewer than 2^32 terms.
+    void add(std::uint32_t text, std::span<const TermCount> counts);
     // Takes in the texts and counts of a table filled apart (on another thread),
     // leaving it empty.
     void merge(TermCounts&& part);
@@ -43,15 +47,18 @@ class TermCounts {
     const Text& text(std::uint32_t text) const { return texts_[text]; }
     std::size_t textCount() const { return texts_.size(); }
     std::uint64_t letters() const { return letters_; }
-    std::string_view term(std::uint32_t term) const { return terms_[term]; }
-    std::size_t termCount() const { return terms_.size(); }
-    std::size_t countCount() const { return counts_.size(); }
+    std::string_view term(std::uint32_t term) const {
+        return std::string_view(termBytes_)
+            .substr(termStart_[term], termStart_[term + 1] - termStart_[term]);
+    }
+    std::size_t termCount() const { return termStart_.size() - 1; }
+    std::size_t countCount() const { return countCount_; }
     // A term's place in byte order, once rankTerms() has run.
     std::uint32_t termRank(std::uint32_t term) const { return termRank_[term]; }
 
     // Each term with its counts (by text index): by total, the highest first, then
     // by bytes (unsigned, a prefix before its extensions: the order of the
-    // alphabetical reports). Takes 4 bytes per count while it runs.
+    // alphabetical reports). Takes 8 bytes per count while it runs.
     void forEachTerm(const std::function<void(std::uint32_t term, std::uint64_t total,
                                               std::span<const Count>)>& visit);
     // Each text's counts, the texts by index: the highest count first, then by the
@@ -64,28 +71,27 @@ class TermCounts {
     void rankTerms();
 
   private:
-    // The number of a term, which is added if it is new.
-    std::uint32_t termId(std::string_view term);
-    void growTermSlots();
+    // The number of a term whose hash is given, which is added if it is new; the
+    // slots must have room for it.
+    std::uint32_t termId(std::string_view term, std::uint64_t hash);
+    // Makes room in the slots for terms in all.
+    void reserveTermSlots(std::size_t terms);
     // The texts by their indices.
     std::vector<std::uint32_t> textsByIndex() const;
-    std::span<const Count> countsOf(std::uint32_t text) const {
-        return std::span(counts_).subspan(firstCount_[text],
-                                          firstCount_[text + 1] - firstCount_[text]);
-    }
 
     std::vector<Text> texts_;
-    // firstCount_[text]: where the text's counts begin in counts_; one entry more
-    // than texts, the end of the last text's.
-    std::vector<std::size_t> firstCount_{0};
+    std::vector<std::vector<Count>> counts_;  // by text
+    std::size_t countCount_ = 0;
     std::uint64_t letters_ = 0;
-    std::deque<std::string> terms_;
+    // The terms' bytes one after another: term t's from termStart_[t] up to the
+    // next one's start.
+    std::string termBytes_;
+    std::vector<std::size_t> termStart_{0};
     // The terms' numbers by their bytes: open addressing over a power of two of
     // slots, at most half of them full. A slot holds its term's number + 1 (0: an
     // empty slot) below the high half of its term's hash, which is compared first.
     std::vector<std::uint64_t> termSlots_;
     std::vector<std::uint32_t> termRank_;  // termRank_[term]: its place in byte order
-    std::vector<Count> counts_;
 };
 
 }  // namespace undertext::corpus

@@ -21,4 +21,21 @@ constexpr SourceEncoding kCp866{TextEncoding::Cp866, false};
 constexpr std::array<SourceEncoding, 7> kSelfEvidentEncodings = {
     kWin, kUtf8, kUtf8Bom, kUtf16Le, kUtf16Be, kUtf32Le, kUtf32Be};
 
+// Every encoding a file is written in, the Unicode ones with and without their
+// byte-order mark.
+constexpr std::array<SourceEncoding, 14> kEveryEncoding = {kWin,
+                                                           kUtf8,
+                                                           kUtf8Bom,
+                                                           kUtf16Le,
+                                                           {TextEncoding::Utf16Le, false},
+                                                           kUtf16Be,
+                                                           {TextEncoding::Utf16Be, false},
+                                                           kUtf32Le,
+                                                           {TextEncoding::Utf32Le, false},
+                                                           kUtf32Be,
+                                                           {TextEncoding::Utf32Be, false},
+                                                           kKoi8,
+                                                           kCp866,
+                                                           {TextEncoding::Iso8859_5, false}};
+
 }  // namespace undertext::testing

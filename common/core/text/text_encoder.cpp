@@ -112,4 +112,26 @@ std::string TextEncoder::encodeFile(std::string_view cp1251) const {
     return out;
 }
 
+bool TextEncoder::makesFile(std::string_view cp1251, std::string_view file) const {
+    if (!file.starts_with(preamble_)) {
+        return false;
+    }
+    file.remove_prefix(preamble_.size());
+    if (passesThrough_) {
+        return cp1251 == file;
+    }
+    // Encoded a piece at a time into a buffer that stays in the cache.
+    constexpr std::size_t kPiece = 4096;
+    std::array<char, 4 * kPiece + 1> encoded{};
+    for (std::size_t pos = 0; pos < cp1251.size(); pos += kPiece) {
+        const auto end = encodeInto(cp1251.substr(pos, kPiece), encoded.data());
+        const auto size = static_cast<std::size_t>(end - encoded.data());
+        if (!file.starts_with(std::string_view(encoded.data(), size))) {
+            return false;
+        }
+        file.remove_prefix(size);
+    }
+    return file.empty();
+}
+
 }  // namespace undertext

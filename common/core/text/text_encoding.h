@@ -146,6 +146,8 @@ class TextEncoder {
     std::string encode(std::string_view cp1251) const;
     // A whole file: the preamble and the encoded text.
     std::string encodeFile(std::string_view cp1251) const;
+    // Whether encodeFile(cp1251) is file, found without making it.
+    bool makesFile(std::string_view cp1251, std::string_view file) const;
 
   private:
     // The target's bytes of each Windows-1251 byte, at most 4 (UTF-32), in the low

@@ -25,10 +25,14 @@ TEST(TermCounts, ManyTermsAreCountedOnceEachInTheTablesOrders) {
             counts[std::string(random() % 3 + 1, 'a') + std::to_string(random() % 4000)] +=
                 random() % 5 + 1;
         }
+        std::vector<TermCounts::TermCount> added;
         for (const auto& [term, count] : counts) {
-            table.add(text, term, count);
+            added.push_back({term, count});
             expected[term][text] = count;
         }
+        // In pieces, the first of a single term.
+        table.add(text, std::span(added).first(1));
+        table.add(text, std::span(added).subspan(1));
     }
     ASSERT_EQ(table.termCount(), expected.size());
 
@@ -75,9 +79,11 @@ TEST(TermCounts, APartMergedInIsAsIfItsTextsWereAddedHere) {
         {{"b", 2}, {"a", 1}}, {{"c", 5}, {"a", 3}}, {{"a", 4}, {"d", 1}}, {{"b", 1}, {"e", 2}}};
     const auto fill = [&](TermCounts& table, std::size_t index) {
         const auto text = table.addText(index, "t" + std::to_string(index), 10 * (index + 1));
+        std::vector<TermCounts::TermCount> counts;
         for (const auto& [term, count] : texts[index]) {
-            table.add(text, term, count);
+            counts.push_back({term, count});
         }
+        table.add(text, counts);
     };
     TermCounts whole, merged, part;
     for (std::size_t index = 0; index < texts.size(); ++index) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "testing/support/source_encodings.h"
+
 namespace undertext {
 namespace {
 
@@ -13,18 +15,13 @@ TEST(EncodedSize, CountsWhatTheEncoderWritesInEveryEncoding) {
         everyByte += static_cast<char>(byte);
     }
     const std::string texts[] = {"", "abc", "\xea\xee\xf2 \xe5\xeb\r\n", everyByte};
-    for (const auto encoding :
-         {TextEncoding::Windows1251, TextEncoding::Utf8, TextEncoding::Utf16Le,
-          TextEncoding::Utf16Be, TextEncoding::Koi8R, TextEncoding::Cp866, TextEncoding::Iso8859_5,
-          TextEncoding::Utf32Le, TextEncoding::Utf32Be}) {
-        for (const bool mark : {false, true}) {
-            const TextEncoder encoder({encoding, mark && isUnicode(encoding)});
-            const EncodedSize size(encoder);
-            EXPECT_EQ(size.preamble(), encoder.preamble().size());
-            for (const auto& text : texts) {
-                EXPECT_EQ(size.of(text), encoder.encode(text).size())
-                    << encodingName(encoding) << " " << text.size();
-            }
+    for (const auto encoding : testing::kEveryEncoding) {
+        const TextEncoder encoder(encoding);
+        const EncodedSize size(encoder);
+        EXPECT_EQ(size.preamble(), encoder.preamble().size());
+        for (const auto& text : texts) {
+            EXPECT_EQ(size.of(text), encoder.encode(text).size())
+                << describeEncoding(encoding) << " " << text.size();
         }
     }
 }

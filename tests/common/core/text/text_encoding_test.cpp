@@ -212,6 +212,32 @@ TEST(TextEncoding, Utf32IsReadAndWrittenInBothByteOrders) {
     EXPECT_EQ(describeEncoding(kUtf32Be), "UTF-32BE BOM");
 }
 
+// A file is told from the one a text makes without making it: over several of
+// the encoder's pieces, a difference in the last byte, a byte too many or too
+// few and a missing byte-order mark each found.
+TEST(TextEncoding, AFileIsCheckedAgainstTheTextThatMakesIt) {
+    std::string text;
+    while (text.size() < 10000) {
+        text += kRussian + "\r\n" + allBytes();
+    }
+    for (const auto encoding : kEveryEncoding) {
+        const TextEncoder encoder(encoding);
+        const auto file = encoder.encodeFile(text);
+        const auto name = describeEncoding(encoding);
+        EXPECT_TRUE(encoder.makesFile(text, file)) << name;
+        EXPECT_TRUE(encoder.makesFile("", encoder.encodeFile(""))) << name;
+        auto changed = file;
+        changed.back() = static_cast<char>(changed.back() ^ 1);
+        EXPECT_FALSE(encoder.makesFile(text, changed)) << name;
+        EXPECT_FALSE(encoder.makesFile(text, file + "a")) << name;
+        EXPECT_FALSE(encoder.makesFile(text, file.substr(0, file.size() - 1))) << name;
+        EXPECT_FALSE(encoder.makesFile(text + "a", file)) << name;
+        if (!encoder.preamble().empty()) {
+            EXPECT_FALSE(encoder.makesFile(text, file.substr(encoder.preamble().size()))) << name;
+        }
+    }
+}
+
 TEST(TextEncoding, Utf8DecodesCharacterByCharacter) {
     // Random mixes of ASCII, letters, characters of two and three bytes, invalid or
     // cut-off sequences and, every other round, characters without a Windows-1251
