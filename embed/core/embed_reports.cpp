@@ -23,6 +23,16 @@ const char* utf8HeadingOf(SortedReport report) {
     return "";
 }
 
+// A word's first eight bytes as one number, high byte first, padded with zeros:
+// ordered as the words, ties aside.
+std::uint64_t leadingBytes(std::string_view word) {
+    std::uint64_t packed = 0;
+    for (std::size_t i = 0; i < 8; ++i) {
+        packed = packed << 8 | (i < word.size() ? static_cast<unsigned char>(word[i]) : 0U);
+    }
+    return packed;
+}
+
 }  // namespace
 
 std::filesystem::path reportPath(const std::filesystem::path& sourceFolder,
@@ -105,9 +115,10 @@ void sortForReport(SortedReport report, std::vector<EmbeddedWord>& words) {
             });
             break;
         case SortedReport::Alphabetical:
-            // std::string compares bytes as unsigned values: Windows-1251 order.
-            selectionSort(words, [](const EmbeddedWord& a, const EmbeddedWord& b) {
-                return a.word > b.word;
+            // By the words' bytes as unsigned values, Windows-1251 order (a string
+            // view compares so); their first bytes packed settle most comparisons.
+            selectionSortByKey(words, [](const EmbeddedWord& word) {
+                return std::pair(leadingBytes(word.word), std::string_view(word.word));
             });
             break;
     }

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <functional>
 #include <numeric>
-#include <queue>
 #include <utility>
 #include <vector>
 
@@ -16,7 +15,14 @@ namespace selection_sort_detail {
 // The places the entries end in (holder[place]: the entry there), given them in
 // ascending order, with classOf[entry] the rank of its class of equal entries, 0
 // for the least, and the number of classes.
-inline std::vector<std::uint32_t> replayByClasses(std::vector<std::uint32_t> ascending,
+//
+// While a class is placed, the greater ones already lie above k and all its
+// entries at or below k. The candidate is its leftmost place p; the entry at k
+// moves there. If that entry is of the class too, p stays its leftmost place and
+// k was its rightmost; otherwise p leaves the class. So the class's places, sorted
+// once, only lose their first or their last: a class of m entries is placed in
+// O(m log m), the sort of its places.
+inline std::vector<std::uint32_t> replayByClasses(const std::vector<std::uint32_t>& ascending,
                                                   const std::vector<std::uint32_t>& classOf,
                                                   std::uint32_t classes) {
     const auto count = static_cast<std::uint32_t>(ascending.size());
@@ -25,29 +31,39 @@ inline std::vector<std::uint32_t> replayByClasses(std::vector<std::uint32_t> asc
     }
     std::vector<std::uint32_t> holder(count);
     std::iota(holder.begin(), holder.end(), 0U);
-    // The top is the greatest class's leftmost place. Entries for places past k are
-    // stale: a place is entered again only when an entry moves into it.
-    const auto key = [&](std::uint32_t place) {
-        return (std::uint64_t{classOf[holder[place]]} << 32) | (0xFFFFFFFFU - place);
-    };
-    std::vector<std::uint64_t> keys(count);
-    for (std::uint32_t place = 0; place < count; ++place) {
-        keys[place] = key(place);
-    }
-    std::priority_queue<std::uint64_t> heap(std::less<std::uint64_t>{}, std::move(keys));
-    const auto placeOf = [](std::uint64_t entry) {
-        return 0xFFFFFFFFU - static_cast<std::uint32_t>(entry);
-    };
-    for (std::uint32_t k = count - 1; k >= 1; --k) {
-        while (placeOf(heap.top()) > k) {
-            heap.pop();
+    auto placeOf = holder;
+    std::vector<std::uint32_t> places;
+    std::uint32_t k = count - 1;
+    for (std::uint32_t end = count; end > 0 && k >= 1;) {
+        const auto placing = classOf[ascending[end - 1]];
+        auto begin = end - 1;
+        while (begin > 0 && classOf[ascending[begin - 1]] == placing) {
+            --begin;
         }
-        const std::uint32_t candidate = placeOf(heap.top());
-        heap.pop();
-        if (candidate != k) {
+        places.clear();
+        for (auto i = begin; i < end; ++i) {
+            places.push_back(placeOf[ascending[i]]);
+        }
+        std::sort(places.begin(), places.end());
+        std::size_t first = 0;
+        std::size_t last = places.size();
+        for (auto left = end - begin; left > 0 && k >= 1; --left, --k) {
+            const auto candidate = places[first];
+            if (candidate == k) {  // the class's last entry is in place
+                ++first;
+                continue;
+            }
+            const auto moved = holder[k];
             std::swap(holder[candidate], holder[k]);
-            heap.push(key(candidate));
+            placeOf[holder[candidate]] = candidate;
+            placeOf[holder[k]] = k;
+            if (classOf[moved] == placing) {
+                --last;
+            } else {
+                ++first;
+            }
         }
+        end = begin;
     }
     return holder;
 }
@@ -71,11 +87,9 @@ void moveToPlaces(std::vector<T>& entries, const std::vector<std::uint32_t>& hol
 // strict weak order.
 //
 // The candidate is the leftmost of the greatest entries left, so the procedure is
-// replayed by classes of equal entries, greatest first: one heap of places keyed
-// by (class, place) yields the candidate, and the entry that moves from place k
-// into the candidate's place is entered anew there. O(n log n), with n log n calls
-// of beats for the sort that finds the classes; when no two entries are equal the
-// order is that sort's.
+// replayed by classes of equal entries, greatest first (replayByClasses).
+// O(n log n), with n log n calls of beats for the sort that finds the classes;
+// when no two entries are equal the order is that sort's.
 template <typename T, typename Beats>
 void selectionSort(std::vector<T>& entries, Beats beats) {
     const std::size_t count = entries.size();
@@ -95,7 +109,7 @@ void selectionSort(std::vector<T>& entries, Beats beats) {
         classOf[ascending[i]] = classes - 1;
     }
     selection_sort_detail::moveToPlaces(
-        entries, selection_sort_detail::replayByClasses(std::move(ascending), classOf, classes));
+        entries, selection_sort_detail::replayByClasses(ascending, classOf, classes));
 }
 
 // The same where an entry beats another when its key (of a type with <) is
@@ -123,7 +137,7 @@ void selectionSortByKey(std::vector<T>& entries, KeyOf keyOf) {
         classOf[keyed[i].second] = classes - 1;
     }
     selection_sort_detail::moveToPlaces(
-        entries, selection_sort_detail::replayByClasses(std::move(ascending), classOf, classes));
+        entries, selection_sort_detail::replayByClasses(ascending, classOf, classes));
 }
 
 }  // namespace undertext

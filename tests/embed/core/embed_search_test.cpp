@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "embed/core/embed_reports.h"
@@ -104,6 +105,30 @@ std::vector<std::string> randomDictionary(std::mt19937& random, const PreparedTe
         words.push_back(word);
     }
     return words;
+}
+
+// Long words that share their first letters, a word that is another's start and
+// letters either side of 0x80: the sorts as the literal procedure leaves them.
+TEST(EmbedOracle, SortsOfLongWordsSharingTheirStartMatchTheLiteralProcedure) {
+    std::vector<EmbeddedWord> words;
+    for (const char* word :
+         {"приближённый", "приближение", "приближ", "приближенный", "прибли", "приближенно",
+          "abcdefghij", "abcdefghi", "abcdefgh\xff", "abcdefgh", "ябцдефгх", "ябцдефгхa"}) {
+        words.push_back({cp(word), static_cast<std::int64_t>(words.size() % 3 + 1),
+                         static_cast<int>(cp(word).size())});
+    }
+    std::mt19937 random(5);
+    for (int round = 0; round < 20; ++round) {
+        std::shuffle(words.begin(), words.end(), random);
+        for (const auto kind :
+             {SortedReport::ByFrequency, SortedReport::ByLength, SortedReport::Alphabetical}) {
+            auto sorted = words;
+            auto expected = words;
+            sortForReport(kind, sorted);
+            testing::literalReportSort(kind, expected);
+            ASSERT_EQ(sorted, expected);
+        }
+    }
 }
 
 TEST(EmbedOracle, FastSearchCountingReportAndSortsMatchTheLiteralProcedures) {
