@@ -198,12 +198,11 @@ void EmbeddedSearch::countOccurrences() {
     }
 }
 
-void EmbeddedSearch::marksAt(std::uint32_t position, std::uint32_t slot,
+void EmbeddedSearch::marksAt(std::uint32_t longest, std::uint32_t leftOut,
                              std::vector<std::uint32_t>& indices) const {
-    assert(position >= 1 && position <= longestAt_.size() && slot < slotWord_.size());
     indices.clear();
-    for (auto word = longestAt_[position - 1]; word != kNone; word = found_[word].parent) {
-        if (word != slotWord_[slot]) {
+    for (auto word = longest; word != kNone; word = found_[word].parent) {
+        if (word != leftOut) {
             const auto first = entries_.begin() + found_[word].firstEntry;
             indices.insert(indices.end(), first, first + found_[word].entryCount);
         }
@@ -211,29 +210,48 @@ void EmbeddedSearch::marksAt(std::uint32_t position, std::uint32_t slot,
     std::sort(indices.begin(), indices.end());
 }
 
+void EmbeddedSearch::writeMarks(const std::vector<std::uint32_t>& indices,
+                                std::string& text) const {
+    text.clear();
+    for (const auto index : indices) {
+        text.append(dicWords_[index]).push_back(',');
+    }
+}
+
 std::string_view EmbeddedSearch::markTextAt(std::uint32_t position, std::uint32_t slot,
                                             MarkTexts& texts) const {
     assert(position >= 1 && position <= longestAt_.size() && slot < slotWord_.size());
     const auto longest = longestAt_[position - 1];
-    bool ownWordLeftOut = false;
-    for (auto word = longest; word != kNone; word = found_[word].parent) {
-        ownWordLeftOut |= word == slotWord_[slot];
+    if (longest == kNone) {
+        return {};
     }
-    const auto make = [&](std::string& text) {
-        marksAt(position, slot, texts.indices_);
-        text.clear();
-        for (const auto index : texts.indices_) {
-            text.append(dicWords_[index]).push_back(',');
+    texts.byWord_.resize(found_.size());
+    // The marks of the words starting at a position: those of its longest word and
+    // of that word's prefixes, which its parent's marks hold.
+    const auto kept = [&](std::uint32_t word) -> std::string_view {
+        if (word == kNone) {
+            return {};
         }
-        return std::string_view(text);
+        // Once made a text is not empty: the word has an entry at least.
+        auto& text = texts.byWord_[word];
+        if (text.empty()) {
+            marksAt(word, kNone, texts.indices_);
+            writeMarks(texts.indices_, text);
+        }
+        return text;
     };
-    if (longest == kNone || ownWordLeftOut) {
-        return make(texts.other_);
+    const auto own = slotWord_[slot];
+    if (own == kNone || !startsAt(own, position - 1)) {
+        return kept(longest);
     }
-    texts.byLongestWord_.resize(found_.size());
-    // Not left out, the longest word makes the text non-empty once made.
-    auto& kept = texts.byLongestWord_[longest];
-    return kept.empty() ? make(kept) : std::string_view(kept);
+    // The slot's own word is left out: when it is the longest, what is left is
+    // its parent's marks.
+    if (own == longest) {
+        return kept(found_[longest].parent);
+    }
+    marksAt(longest, own, texts.indices_);
+    writeMarks(texts.indices_, texts.other_);
+    return texts.other_;
 }
 
 std::uint64_t EmbeddedSearch::occurrenceBytes(const EncodedSize& encoded) const {

@@ -49,15 +49,14 @@ class EmbeddedSearch {
     // The texts of the marks at positions, kept for one report's production.
     class MarkTexts {
         friend class EmbeddedSearch;
-        std::vector<std::string> byLongestWord_;  // empty: not made yet
+        std::vector<std::string> byWord_;  // empty: not made yet
         std::string other_;
         std::vector<std::uint32_t> indices_;
     };
     // The occurrences counted at position (1-based) as the text-order report lists
     // them: each one's word and a comma, in dictionary order (PositionMarks). slot
-    // must be the slot that holds the position. The text is made once for each
-    // longest word starting at a position and kept in texts, unless the slot's
-    // own word is left out of it; valid until the next call with texts.
+    // must be the slot that holds the position. The text of a word and its
+    // prefixes is made once and kept in texts; valid until the next call with texts.
     std::string_view markTextAt(std::uint32_t position, std::uint32_t slot, MarkTexts& texts) const;
 
     // EmbeddedWords with their counts and lengths, in the order of first
@@ -78,10 +77,12 @@ class EmbeddedSearch {
         std::uint64_t counted = 0;  // positions where it counts
     };
 
-    // The dictionary indices of the occurrences counted at position, in
-    // dictionary order.
-    void marksAt(std::uint32_t position, std::uint32_t slot,
+    // The dictionary indices of a found word and its prefixes but leftOut (kNone:
+    // none), in dictionary order.
+    void marksAt(std::uint32_t longest, std::uint32_t leftOut,
                  std::vector<std::uint32_t>& indices) const;
+    // Each index's word and a comma, in text.
+    void writeMarks(const std::vector<std::uint32_t>& indices, std::string& text) const;
     void findWords(const std::vector<std::int32_t>& suffixes, const DictionaryOrder& order);
     void markLongestWords(const std::vector<std::int32_t>& suffixes);
     void findSlotWords();
