@@ -21,12 +21,11 @@ void EchoscanSummary::produceSummary(const PieceSink& sink) {
     auto& whole = table();
     TableLines lines(sink);
     lines.row({"fragment", "total", "texts", "length"});
-    whole.forEachTerm(
-        [&](std::uint32_t term, std::uint64_t total, std::span<const TermCounts::Count> counts) {
-            const auto fragment = whole.term(term);
-            lines.row({cp1251ToUtf8(fragment), std::to_string(total), std::to_string(counts.size()),
-                       std::to_string(fragment.size())});
-        });
+    whole.forEachTerm([&](std::uint32_t term, const TermCounts::TermTotals& totals) {
+        const auto fragment = whole.term(term);
+        lines.row({cp1251ToUtf8(fragment), std::to_string(totals.total),
+                   std::to_string(totals.texts), std::to_string(fragment.size())});
+    });
 }
 
 }  // namespace undertext::corpus

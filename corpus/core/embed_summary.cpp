@@ -1,6 +1,5 @@
 #include "corpus/core/embed_summary.h"
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -8,22 +7,6 @@
 #include "embed/core/significance/significance_table.h"
 
 namespace undertext::corpus {
-
-double deviationOfProportions(const TermCounts& table, std::span<const TermCounts::Count> counts,
-                              std::uint64_t total, std::uint64_t corpusLetters) {
-    const auto corpus = static_cast<double>(corpusLetters);
-    double deviation = 0;
-    std::uint64_t lettersWithTerm = 0;
-    for (const auto& count : counts) {
-        const auto letters = table.text(count.text).letters;
-        lettersWithTerm += letters;
-        deviation += std::abs(static_cast<double>(count.count) / static_cast<double>(total) -
-                              static_cast<double>(letters) / corpus);
-    }
-    // Each text without the term adds its share of the letters.
-    deviation += static_cast<double>(corpusLetters - lettersWithTerm) / corpus;
-    return deviation / 2;
-}
 
 EmbedSummary::EmbedSummary(std::optional<int> significanceOrder, unsigned workers)
     : TermSummary("word"), workers_(workers) {
@@ -67,10 +50,9 @@ bool EmbedSummary::prepare(const std::function<bool()>& stopRequested) {
     // q ranks every word at once: the words are taken first, in the rows' order.
     auto& whole = table();
     std::vector<std::pair<std::string_view, std::uint64_t>> words;
-    whole.forEachTerm(
-        [&](std::uint32_t term, std::uint64_t total, std::span<const TermCounts::Count>) {
-            words.emplace_back(whole.term(term), total);
-        });
+    whole.forEachTerm([&](std::uint32_t term, const TermCounts::TermTotals& totals) {
+        words.emplace_back(whole.term(term), totals.total);
+    });
     columns_ = significance_->columns(words, workers_, stopRequested);
     return columns_.has_value();
 }
@@ -87,14 +69,14 @@ void EmbedSummary::produceSummary(const PieceSink& sink) {
     auto& whole = table();
     const auto letters = whole.letters();
     std::size_t next = 0;
-    whole.forEachTerm([&](std::uint32_t term, std::uint64_t total,
-                          std::span<const TermCounts::Count> counts) {
-        const double perMillion = static_cast<double>(total) * 1e6 / static_cast<double>(letters);
+    whole.forEachTerm([&](std::uint32_t term, const TermCounts::TermTotals& totals) {
+        const double perMillion =
+            static_cast<double>(totals.total) * 1e6 / static_cast<double>(letters);
         const auto word = cp1251ToUtf8(whole.term(term));
-        const auto totalText = std::to_string(total);
-        const auto texts = std::to_string(counts.size());
+        const auto totalText = std::to_string(totals.total);
+        const auto texts = std::to_string(totals.texts);
         const auto perMillionText = fixedDecimal(perMillion, 2);
-        const auto dp = fixedDecimal(deviationOfProportions(whole, counts, total, letters), 3);
+        const auto dp = fixedDecimal(totals.deviation, 3);
         if (!significance) {
             lines.row({word, totalText, texts, perMillionText, dp});
             return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cmath>
 #include <numeric>
 
 namespace undertext::corpus {
@@ -132,38 +133,45 @@ std::vector<std::uint32_t> TermCounts::textsByIndex() const {
     return texts;
 }
 
-void TermCounts::forEachTerm(
-    const std::function<void(std::uint32_t, std::uint64_t, std::span<const Count>)>& visit) {
+void TermCounts::forEachTerm(const std::function<void(std::uint32_t, const TermTotals&)>& visit) {
     rankTerms();
-    // The counts grouped by term (a counting sort), each term's by text index.
-    std::vector<std::size_t> firstOfTerm(termCount() + 1, 0);
-    std::vector<std::uint64_t> total(termCount(), 0);
+    std::vector<TermTotals> totals(termCount());
     for (const auto& counts : counts_) {
         for (const auto& count : counts) {
-            ++firstOfTerm[count.term + 1];
-            total[count.term] += count.count;
+            totals[count.term].total += count.count;
+            ++totals[count.term].texts;
         }
     }
-    std::partial_sum(firstOfTerm.begin(), firstOfTerm.end(), firstOfTerm.begin());
-    std::vector<const Count*> byTerm(countCount_);
-    auto next = firstOfTerm;
-    for (const auto text : textsByIndex()) {
-        for (const auto& count : counts_[text]) {
-            byTerm[next[count.term]++] = &count;
+    if (letters_ > 0) {
+        // Each term's sum over the texts that hold it, by text index, and the
+        // letters of those texts; each text without it adds its share of the letters.
+        const auto corpus = static_cast<double>(letters_);
+        std::vector<std::uint64_t> lettersWithTerm(termCount(), 0);
+        for (const auto text : textsByIndex()) {
+            const auto letters = texts_[text].letters;
+            const auto share = static_cast<double>(letters) / corpus;
+            for (const auto& count : counts_[text]) {
+                auto& term = totals[count.term];
+                term.deviation += std::abs(static_cast<double>(count.count) /
+                                               static_cast<double>(term.total) -
+                                           share);
+                lettersWithTerm[count.term] += letters;
+            }
+        }
+        for (std::uint32_t term = 0; term < termCount(); ++term) {
+            auto& deviation = totals[term].deviation;
+            deviation += static_cast<double>(letters_ - lettersWithTerm[term]) / corpus;
+            deviation /= 2;
         }
     }
     std::vector<std::uint32_t> order(termCount());
     std::iota(order.begin(), order.end(), 0U);
     std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return total[a] != total[b] ? total[a] > total[b] : termRank_[a] < termRank_[b];
+        return totals[a].total != totals[b].total ? totals[a].total > totals[b].total
+                                                  : termRank_[a] < termRank_[b];
     });
-    std::vector<Count> termCounts;
     for (const auto term : order) {
-        termCounts.clear();
-        for (auto k = firstOfTerm[term]; k < firstOfTerm[term + 1]; ++k) {
-            termCounts.push_back(*byTerm[k]);
-        }
-        visit(term, total[term], termCounts);
+        visit(term, totals[term]);
     }
 }
 

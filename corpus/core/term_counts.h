@@ -56,11 +56,21 @@ class TermCounts {
     // A term's place in byte order, once rankTerms() has run.
     std::uint32_t termRank(std::uint32_t term) const { return termRank_[term]; }
 
-    // Each term with its counts (by text index): by total, the highest first, then
-    // by bytes (unsigned, a prefix before its extensions: the order of the
-    // alphabetical reports). Takes 8 bytes per count while it runs.
-    void forEachTerm(const std::function<void(std::uint32_t term, std::uint64_t total,
-                                              std::span<const Count>)>& visit);
+    // What the summaries tell of a term.
+    struct TermTotals {
+        std::uint64_t total = 0;  // the sum of its counts
+        std::uint32_t texts = 0;  // the texts that hold it
+        // Gries' deviation of proportions: ½ Σ |v_i - s_i| over every text i, v_i
+        // the text's share of the total and s_i its share of the letters (texts
+        // without the term count with v_i = 0); 0 when the term is spread as
+        // evenly as the texts' sizes, near 1 when it is all in one small text.
+        // Summed over the texts by index. 0 when no text has letters.
+        double deviation = 0;
+    };
+    // Each term with its totals: by total, the highest first, then by bytes
+    // (unsigned, a prefix before its extensions: the order of the alphabetical
+    // reports). Reads the counts in place, taking 32 bytes per term while it runs.
+    void forEachTerm(const std::function<void(std::uint32_t term, const TermTotals&)>& visit);
     // Each text's counts, the texts by index: the highest count first, then by the
     // term's bytes.
     void forEachTextsCounts(const std::function<void(std::span<const Count>)>& visit);

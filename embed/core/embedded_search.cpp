@@ -29,24 +29,36 @@ class SuffixView {
     }
 
     // The part of range (suffixes that share their first depth letters) whose
-    // letter at depth is c.
-    Range narrow(Range range, std::uint32_t depth, int c) const {
-        const auto firstNotBelow = [&](std::uint32_t lo, std::uint32_t hi, int bound) {
-            while (lo < hi) {
-                const auto mid = lo + (hi - lo) / 2;
-                if (letterAt(mid, depth) < bound) {
-                    lo = mid + 1;
-                } else {
-                    hi = mid;
-                }
-            }
-            return lo;
-        };
-        const auto lo = firstNotBelow(range.lo, range.hi, c);
-        return {lo, firstNotBelow(lo, range.hi, c + 1)};
+    // letter at depth is c, where no suffix before from has c or a later letter
+    // there. Both ends are found by galloping from where the search stands, so
+    // that a small part near from costs few steps.
+    Range narrow(Range range, std::uint32_t from, std::uint32_t depth, int c) const {
+        const auto lo = firstNotBelow(from, range.hi, depth, c);
+        return {lo, firstNotBelow(lo, range.hi, depth, c + 1)};
     }
 
   private:
+    // The first rank of [first, last) whose letter at depth is not below bound,
+    // the letters there ascending; last when there is none.
+    std::uint32_t firstNotBelow(std::uint32_t first, std::uint32_t last, std::uint32_t depth,
+                                int bound) const {
+        std::uint32_t lo = first;
+        std::uint32_t hi = first;
+        for (std::uint32_t step = 1; hi < last && letterAt(hi, depth) < bound; step *= 2) {
+            lo = hi + 1;
+            hi = std::min(last, hi + step);
+        }
+        while (lo < hi) {
+            const auto mid = lo + (hi - lo) / 2;
+            if (letterAt(mid, depth) < bound) {
+                lo = mid + 1;
+            } else {
+                hi = mid;
+            }
+        }
+        return lo;
+    }
+
     std::string_view letters_;
     const std::vector<std::int32_t>& suffixes_;
 };
@@ -100,12 +112,16 @@ void EmbeddedSearch::findWords(const std::vector<std::int32_t>& suffixes,
         const auto word = dicWords_[order.entry(i)];
         const auto end = order.endOfEqualWords(dicWords_, i);
         std::size_t depth = std::min<std::size_t>(known, order.sharedWithPrevious(i));
+        // Below a prefix the previous word shares, the previous word's next letter
+        // comes before this word's: its part of the range lies before this one's.
+        auto from = depth < known ? ranges[depth + 1].hi : ranges[depth].lo;
         while (depth < word.size() && !ranges[depth].empty()) {
             const auto c = static_cast<unsigned char>(word[depth]);
-            ranges[depth + 1] =
-                depth == 0 ? Range{bucket[c], bucket[c + 1]}
-                           : view.narrow(ranges[depth], static_cast<std::uint32_t>(depth), c);
+            ranges[depth + 1] = depth == 0 ? Range{bucket[c], bucket[c + 1]}
+                                           : view.narrow(ranges[depth], from,
+                                                         static_cast<std::uint32_t>(depth), c);
             ++depth;
+            from = ranges[depth].lo;
         }
         known = depth;
         if (ranges[depth].empty()) {

@@ -38,24 +38,21 @@ TEST(TermCounts, ManyTermsAreCountedOnceEachInTheTablesOrders) {
 
     std::vector<std::string> seen;
     std::uint64_t lastTotal = UINT64_MAX;
-    table.forEachTerm(
-        [&](std::uint32_t term, std::uint64_t total, std::span<const TermCounts::Count> counts) {
-            const std::string bytes(table.term(term));
-            ASSERT_TRUE(expected.contains(bytes));
-            std::uint64_t sum = 0;
-            std::size_t lastIndex = 0;
-            for (const auto& count : counts) {
-                EXPECT_EQ(expected[bytes].at(count.text), count.count);
-                EXPECT_GE(table.text(count.text).index, lastIndex);
-                lastIndex = table.text(count.text).index;
-                sum += count.count;
-            }
-            EXPECT_EQ(counts.size(), expected[bytes].size());
-            EXPECT_EQ(total, sum);
-            EXPECT_TRUE(total < lastTotal || (total == lastTotal && seen.back() < bytes)) << bytes;
-            lastTotal = total;
-            seen.push_back(bytes);
-        });
+    table.forEachTerm([&](std::uint32_t term, const TermCounts::TermTotals& totals) {
+        const std::string bytes(table.term(term));
+        ASSERT_TRUE(expected.contains(bytes));
+        std::uint64_t sum = 0;
+        for (const auto& [text, count] : expected[bytes]) {
+            sum += count;
+        }
+        EXPECT_EQ(totals.texts, expected[bytes].size());
+        EXPECT_EQ(totals.total, sum);
+        EXPECT_EQ(totals.deviation, 0);  // no text has letters
+        const auto total = totals.total;
+        EXPECT_TRUE(total < lastTotal || (total == lastTotal && seen.back() < bytes)) << bytes;
+        lastTotal = total;
+        seen.push_back(bytes);
+    });
     EXPECT_EQ(seen.size(), expected.size());
 
     std::vector<std::size_t> indices;
@@ -94,13 +91,10 @@ TEST(TermCounts, APartMergedInIsAsIfItsTextsWereAddedHere) {
     EXPECT_EQ(part.textCount(), 0U);
     const auto rows = [](TermCounts& table) {
         std::vector<std::string> seen;
-        table.forEachTerm([&](std::uint32_t term, std::uint64_t total,
-                              std::span<const TermCounts::Count> counts) {
-            auto row = std::string(table.term(term)) + " " + std::to_string(total);
-            for (const auto& count : counts) {
-                row += " " + table.text(count.text).name + ":" + std::to_string(count.count);
-            }
-            seen.push_back(row);
+        table.forEachTerm([&](std::uint32_t term, const TermCounts::TermTotals& totals) {
+            seen.push_back(std::string(table.term(term)) + " " + std::to_string(totals.total) +
+                           " " + std::to_string(totals.texts) + " " +
+                           std::to_string(totals.deviation));
         });
         table.forEachTextsCounts([&](std::span<const TermCounts::Count> counts) {
             for (const auto& count : counts) {
@@ -112,7 +106,9 @@ TEST(TermCounts, APartMergedInIsAsIfItsTextsWereAddedHere) {
     };
     EXPECT_EQ(merged.letters(), whole.letters());
     EXPECT_EQ(rows(merged), rows(whole));
-    EXPECT_EQ(rows(merged).front(), "a 8 t0:1 t1:3 t2:4");
+    // a: 1, 3 and 4 of 8 in texts of 10, 20 and 30 letters of 100; none in the
+    // text of 40: ½ (|1/8 - 0.1| + |3/8 - 0.2| + |4/8 - 0.3| + 0.4) = 0.4.
+    EXPECT_EQ(rows(merged).front(), "a 8 3 0.400000");
 }
 
 }  // namespace
