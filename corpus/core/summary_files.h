@@ -48,8 +48,7 @@ class TableLines {
     void rowOfSafeFields(std::initializer_list<std::string_view> fields);
 
   private:
-    enum class FieldsSafe { No, Yes };
-    void append(std::initializer_list<std::string_view> fields, FieldsSafe safe);
+    void flushWhenLarge();
     void flush();
 
     const PieceSink& sink_;

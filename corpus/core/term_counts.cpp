@@ -152,9 +152,8 @@ void TermCounts::forEachTerm(const std::function<void(std::uint32_t, const TermT
             const auto share = static_cast<double>(letters) / corpus;
             for (const auto& count : counts_[text]) {
                 auto& term = totals[count.term];
-                term.deviation += std::abs(static_cast<double>(count.count) /
-                                               static_cast<double>(term.total) -
-                                           share);
+                term.deviation += std::abs(
+                    static_cast<double>(count.count) / static_cast<double>(term.total) - share);
                 lettersWithTerm[count.term] += letters;
             }
         }
