@@ -117,9 +117,9 @@ void EmbeddedSearch::findWords(const std::vector<std::int32_t>& suffixes,
         auto from = depth < known ? ranges[depth + 1].hi : ranges[depth].lo;
         while (depth < word.size() && !ranges[depth].empty()) {
             const auto c = static_cast<unsigned char>(word[depth]);
-            ranges[depth + 1] = depth == 0 ? Range{bucket[c], bucket[c + 1]}
-                                           : view.narrow(ranges[depth], from,
-                                                         static_cast<std::uint32_t>(depth), c);
+            ranges[depth + 1] =
+                depth == 0 ? Range{bucket[c], bucket[c + 1]}
+                           : view.narrow(ranges[depth], from, static_cast<std::uint32_t>(depth), c);
             ++depth;
             from = ranges[depth].lo;
         }
