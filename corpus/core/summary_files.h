@@ -35,6 +35,8 @@ std::string tableField(std::string_view field);
 class TableLines {
   public:
     explicit TableLines(const PieceSink& sink) : sink_(sink) {}
+    // The sink is kept by reference: it must outlive the lines.
+    explicit TableLines(PieceSink&& sink) = delete;
     TableLines(const TableLines&) = delete;
     TableLines& operator=(const TableLines&) = delete;
     ~TableLines() { flush(); }

@@ -174,25 +174,21 @@ void TermCounts::forEachTerm(const std::function<void(std::uint32_t, const TermT
     }
 }
 
-void TermCounts::forEachTextsCounts(const std::function<void(std::span<const Count>)>& visit) {
-    rankTerms();
+void TermCounts::sortedCounts(std::uint32_t text, std::vector<Count>& sorted) const {
+    assert(termRank_.size() == termCount());
     // Sorted by keys side by side, (the count turned over, then the term's rank
     // above the count's place), into a copy: the counts themselves are only read.
+    const auto& counts = counts_[text];
     std::vector<std::pair<std::uint64_t, std::uint64_t>> keys;
-    std::vector<Count> sorted;
-    for (const auto text : textsByIndex()) {
-        const auto& counts = counts_[text];
-        keys.clear();
-        for (std::uint64_t place = 0; place < counts.size(); ++place) {
-            keys.emplace_back(~counts[place].count,
-                              std::uint64_t{termRank_[counts[place].term]} << 32 | place);
-        }
-        std::sort(keys.begin(), keys.end());
-        sorted.clear();
-        for (const auto& key : keys) {
-            sorted.push_back(counts[key.second & 0xFFFFFFFF]);
-        }
-        visit(sorted);
+    keys.reserve(counts.size());
+    for (std::uint64_t place = 0; place < counts.size(); ++place) {
+        keys.emplace_back(~counts[place].count,
+                          std::uint64_t{termRank_[counts[place].term]} << 32 | place);
+    }
+    std::sort(keys.begin(), keys.end());
+    sorted.clear();
+    for (const auto& key : keys) {
+        sorted.push_back(counts[key.second & 0xFFFFFFFF]);
     }
 }
 

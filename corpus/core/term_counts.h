@@ -71,13 +71,17 @@ class TermCounts {
     // (unsigned, a prefix before its extensions: the order of the alphabetical
     // reports). Reads the counts in place, taking 32 bytes per term while it runs.
     void forEachTerm(const std::function<void(std::uint32_t term, const TermTotals&)>& visit);
-    // Each text's counts, the texts by index: the highest count first, then by the
-    // term's bytes.
-    void forEachTextsCounts(const std::function<void(std::span<const Count>)>& visit);
+    // The texts by their indices.
+    std::vector<std::uint32_t> textsByIndex() const;
+    // How many terms a text holds.
+    std::size_t countsIn(std::uint32_t text) const { return counts_[text].size(); }
+    // A text's counts, the highest first, then by the term's bytes, into sorted.
+    // Once the terms are ranked (rankTerms), texts may be sorted on many threads.
+    void sortedCounts(std::uint32_t text, std::vector<Count>& sorted) const;
 
-    // Puts the terms in byte order, which the tables above need; they do it when it
-    // is not done. Once it is (and until the next add) the tables only read, so
-    // two threads may produce them at once.
+    // Puts the terms in byte order, which forEachTerm and sortedCounts need;
+    // forEachTerm does it when it is not done. Once it is (and until the next add)
+    // the tables only read, so that many threads may produce them at once.
     void rankTerms();
 
   private:
@@ -86,8 +90,6 @@ class TermCounts {
     std::uint32_t termId(std::string_view term, std::uint64_t hash);
     // Makes room in the slots for terms in all.
     void reserveTermSlots(std::size_t terms);
-    // The texts by their indices.
-    std::vector<std::uint32_t> textsByIndex() const;
 
     std::vector<Text> texts_;
     std::vector<std::vector<Count>> counts_;  // by text

@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <deque>
+#include <future>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -50,40 +53,98 @@ TermCounts& TermSummary::table() {
     return table_;
 }
 
+namespace {
+
+// The terms' fields (UTF-8, made safe), each made once however often it stands,
+// side by side in byte order: the order in which a text's rows of one count name
+// them.
+class TermFields {
+  public:
+    explicit TermFields(const TermCounts& table) : table_(table) {
+        const auto termCount = static_cast<std::uint32_t>(table.termCount());
+        std::vector<std::uint32_t> byRank(termCount);
+        for (std::uint32_t term = 0; term < termCount; ++term) {
+            byRank[table.termRank(term)] = term;
+        }
+        start_.reserve(termCount + 1);
+        for (const auto term : byRank) {
+            start_.push_back(fields_.size());
+            fields_ += tableField(cp1251ToUtf8(table.term(term)));
+        }
+        start_.push_back(fields_.size());
+    }
+
+    std::string_view of(std::uint32_t term) const {
+        const auto rank = table_.termRank(term);
+        return std::string_view(fields_).substr(start_[rank], start_[rank + 1] - start_[rank]);
+    }
+
+  private:
+    const TermCounts& table_;
+    std::string fields_;
+    std::vector<std::size_t> start_;  // by rank, one more than the terms
+};
+
+// The rows of some texts (given by their places in the table), in pieces of the
+// size TableLines hands on.
+std::vector<std::string> byTextRows(const TermCounts& table, const TermFields& fields,
+                                    std::span<const std::uint32_t> texts) {
+    std::vector<std::string> rows;
+    const PieceSink intoRows = [&](std::string_view piece) { rows.emplace_back(piece); };
+    {
+        TableLines lines(intoRows);  // hands on its last piece when it goes
+        std::vector<TermCounts::Count> counts;
+        char digits[24];
+        for (const auto text : texts) {
+            table.sortedCounts(text, counts);
+            const auto name = tableField(table.text(text).name);
+            for (const auto& count : counts) {
+                const auto end = std::to_chars(digits, digits + sizeof digits, count.count).ptr;
+                lines.rowOfSafeFields({name, fields.of(count.term), std::string_view(digits, end)});
+            }
+        }
+    }
+    return rows;
+}
+
+}  // namespace
+
 void TermSummary::produceByText(const PieceSink& sink) {
     auto& whole = table();
-    TableLines lines(sink);
-    lines.row({"text", termHeading_, "count"});
-    // Each term and each text's name is made a field once, however often it stands.
-    // The terms' fields lie side by side in byte order, the order in which a
-    // text's rows of one count name them.
-    const auto termCount = static_cast<std::uint32_t>(whole.termCount());
-    std::vector<std::uint32_t> byRank(termCount);
-    for (std::uint32_t term = 0; term < termCount; ++term) {
-        byRank[whole.termRank(term)] = term;
-    }
-    std::string fields;
-    std::vector<std::size_t> fieldStart;  // by rank, one more than the terms
-    fieldStart.reserve(termCount + 1);
-    for (const auto term : byRank) {
-        fieldStart.push_back(fields.size());
-        fields += tableField(cp1251ToUtf8(whole.term(term)));
-    }
-    fieldStart.push_back(fields.size());
-    char digits[24];
-    whole.forEachTextsCounts([&](std::span<const TermCounts::Count> counts) {
-        if (counts.empty()) {
-            return;
+    whole.rankTerms();
+    TableLines(sink).row({"text", termHeading_, "count"});
+    const TermFields fields(whole);
+    // The texts' rows are made in blocks on threads of their own, a few blocks
+    // ahead of the one handed on, so that the table takes more than one core
+    // while what waits to be handed on stays small.
+    constexpr std::size_t kBlockCounts = 1 << 17;
+    constexpr std::size_t kBlocksAhead = 2;
+    const auto texts = whole.textsByIndex();
+    std::size_t next = 0;
+    std::deque<std::future<std::vector<std::string>>> made;
+    const auto makeNextBlock = [&] {
+        const auto first = next;
+        std::size_t counts = 0;
+        while (next < texts.size() && (next == first || counts < kBlockCounts)) {
+            counts += whole.countsIn(texts[next++]);
         }
-        const auto name = tableField(whole.text(counts.front().text).name);
-        for (const auto& count : counts) {
-            const auto rank = whole.termRank(count.term);
-            const auto field = std::string_view(fields).substr(
-                fieldStart[rank], fieldStart[rank + 1] - fieldStart[rank]);
-            const auto end = std::to_chars(digits, digits + sizeof digits, count.count).ptr;
-            lines.rowOfSafeFields({name, field, std::string_view(digits, end)});
+        made.push_back(std::async(std::launch::async, [&, first, last = next] {
+            return byTextRows(whole, fields, std::span(texts).subspan(first, last - first));
+        }));
+    };
+    while (next < texts.size() && made.size() < kBlocksAhead) {
+        makeNextBlock();
+    }
+    while (!made.empty()) {
+        const auto rows = made.front().get();
+        made.pop_front();
+        if (next < texts.size()) {
+            makeNextBlock();
         }
-    });
+        for (const auto& piece : rows) {
+            sink(piece);
+        }
+    }
 }
 
 Status TermSummary::write(const std::filesystem::path& summary) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <thread>
@@ -100,6 +101,36 @@ TEST(EmbedSummary, TextsAddedFromManyThreadsGiveTheSameTables) {
     }
     EXPECT_EQ(shared.textCount(), records.size());
     EXPECT_EQ(tables(shared), tables(serial));
+}
+
+// Enough counts for the by-text rows to be made in several blocks at once: the
+// texts still follow in their order, each text's rows by count, then by bytes.
+TEST(EmbedSummary, AByTextTableMadeInBlocksKeepsTheTextsOrder) {
+    EmbedSummary summary;
+    std::string expected = "text\tword\tcount\n";
+    constexpr int kTexts = 24;
+    constexpr int kWords = 16000;
+    std::vector<EmbedTextRecord> records(kTexts);
+    for (int t = 0; t < kTexts; ++t) {
+        records[t].text = "t" + std::to_string(t);
+        std::vector<std::pair<int, std::string>> rows;  // (count turned over, word)
+        for (int w = 0; w < kWords; ++w) {
+            const auto word = "w" + std::to_string((w * 7919 + t) % kWords);
+            const int count = (w + t) % 5 + 1;
+            records[t].words.push_back({word, count, static_cast<int>(word.size())});
+            rows.emplace_back(-count, word);
+        }
+        std::sort(rows.begin(), rows.end());
+        for (const auto& [count, word] : rows) {
+            expected += records[t].text + "\t" + word + "\t" + std::to_string(-count) + "\n";
+        }
+    }
+    for (int t = kTexts - 1; t >= 0; --t) {
+        summary.add(static_cast<std::size_t>(t), records[t]);
+    }
+    std::string byText;
+    summary.produceByText([&](std::string_view piece) { byText += piece; });
+    EXPECT_TRUE(byText == expected);  // not printed: 384,000 rows
 }
 
 TEST(EmbedSummary, ATextWithoutWordsCounts) {

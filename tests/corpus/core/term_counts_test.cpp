@@ -56,8 +56,11 @@ TEST(TermCounts, ManyTermsAreCountedOnceEachInTheTablesOrders) {
     EXPECT_EQ(seen.size(), expected.size());
 
     std::vector<std::size_t> indices;
-    table.forEachTextsCounts([&](std::span<const TermCounts::Count> counts) {
-        indices.push_back(table.text(counts.front().text).index);
+    std::vector<TermCounts::Count> counts;
+    for (const auto text : table.textsByIndex()) {
+        indices.push_back(table.text(text).index);
+        table.sortedCounts(text, counts);
+        EXPECT_EQ(counts.size(), table.countsIn(text));
         for (std::size_t k = 1; k < counts.size(); ++k) {
             const auto& before = counts[k - 1];
             const auto& after = counts[k];
@@ -65,7 +68,7 @@ TEST(TermCounts, ManyTermsAreCountedOnceEachInTheTablesOrders) {
                 before.count > after.count ||
                 (before.count == after.count && table.term(before.term) < table.term(after.term)));
         }
-    });
+    }
     EXPECT_EQ(indices, (std::vector<std::size_t>{0, 1, 2, 3}));
 }
 
@@ -96,12 +99,14 @@ TEST(TermCounts, APartMergedInIsAsIfItsTextsWereAddedHere) {
                            " " + std::to_string(totals.texts) + " " +
                            std::to_string(totals.deviation));
         });
-        table.forEachTextsCounts([&](std::span<const TermCounts::Count> counts) {
+        std::vector<TermCounts::Count> counts;
+        for (const auto text : table.textsByIndex()) {
+            table.sortedCounts(text, counts);
             for (const auto& count : counts) {
                 seen.push_back(table.text(count.text).name + " " +
                                std::string(table.term(count.term)));
             }
-        });
+        }
         return seen;
     };
     EXPECT_EQ(merged.letters(), whole.letters());
