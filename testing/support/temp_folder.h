@@ -27,9 +27,11 @@ class TempFolder {
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
 
-    // Writes bytes as the whole content of the named file and returns its path.
+    // Writes bytes as the whole content of the named file, making the folders it
+    // lies in, and returns its path.
     std::filesystem::path write(std::string_view name, std::string_view bytes) const {
         const auto file = path_ / name;
+        std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary)
             .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return file;
