@@ -7,6 +7,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/corpus_progress.h"
+#include "cli/message_language.h"
 #include "cli/summary_output.h"
 #include "common/core/files/file_io.h"
 #include "common/core/files/leftover_files.h"
@@ -45,7 +46,9 @@ corpus::PoolRun runPool(const std::vector<corpus::CorpusText>& texts, const Corp
         const auto name = displayPath(texts[done.index].path);
         if (done.end.kind == corpus::TextEnd::Kind::Failed) {
             progress.endLine();
-            printError(name + ": " + done.end.message);
+            // Put in the message language before the name goes in front of it.
+            printError(name + ": " +
+                       inMessageLanguage(done.end.message, environmentMessageLanguage()));
         }
         progress.finished(done, name);
     };

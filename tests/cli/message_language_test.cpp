@@ -90,12 +90,13 @@ TEST(MessageLanguage, TheToolSaysTheSameInEitherLanguageWithTheSameStatus) {
     folder.write("both/COMMON_E.DIC", "cat\r\nat\r\n");
     folder.write("d/x", "");
     const std::vector<std::vector<std::string>> runs = {
-        {"embed", "e.txt", "--dict-dir", "dict"},               // no English module
-        {"embed", "a.txt", "--dict-dir", "dict"},               // nothing found
-        {"embed", "missing.txt", "--dict-dir", "dict"},         // a file error
-        {"echoscan", "a.txt", "--min", "5", "--max", "2"},      // a refusal
-        {"embed", "a.txt", "--lang", "0"},                      // the tool's own message
-        {"create", "cat", "--dict-dir", "both", "--save", "d"}  // a write error with a reason
+        {"embed", "e.txt", "--dict-dir", "dict"},                // no English module
+        {"embed", "a.txt", "--dict-dir", "dict"},                // nothing found
+        {"embed", "missing.txt", "--dict-dir", "dict"},          // a file error
+        {"echoscan", "a.txt", "--min", "5", "--max", "2"},       // a refusal
+        {"embed", "a.txt", "--lang", "0"},                       // the tool's own message
+        {"create", "cat", "--dict-dir", "both", "--save", "d"},  // a write error with a reason
+        {"embed", "e.txt", "a.txt", "--dict-dir", "dict"}        // a text of a corpus that fails
     };
     for (const auto& args : runs) {
         const auto russian = runIn("ru", folder, args);
