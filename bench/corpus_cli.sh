@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Times the batch tool over a corpus of generated Russian texts as a user runs it,
 # with the default modules: `undertext embed DIR -j N --summary` writing every
-# text's reports, `undertext summary embed DIR` over those reports, the same run
-# with --no-reports, and the same run with -j 1.
+# text's reports, `undertext summary embed DIR` over those reports, the run with
+# the reports alone, the run with --no-reports, and that one with -j 1.
 #   bench/corpus_cli.sh [TEXTS [BYTES [JOBS]]]   default: 1000 texts of 100 KB, -j 2
 # Prints wall and processor seconds and the peak resident memory of each.
 set -euo pipefail
@@ -36,6 +36,8 @@ measure "summary from the reports" \
   "$tool" summary embed corpus --quiet --summary again.tsv
 cmp embed.tsv again.tsv
 cmp embed.by-text.tsv again.by-text.tsv
+measure "embed -j $jobs, reports only" \
+  "$tool" embed corpus -j "$jobs" --quiet --dict-dir "$UNDERTEXT_DICT_DIR"
 measure "embed -j $jobs, --no-reports" \
   "$tool" embed corpus -j "$jobs" --quiet --dict-dir "$UNDERTEXT_DICT_DIR" --no-reports \
   --summary bare.tsv
