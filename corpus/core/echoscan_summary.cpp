@@ -13,8 +13,7 @@ void EchoscanSummary::add(std::size_t index, const EchoscanTextRecord& record) {
     for (const auto& fragment : record.fragments) {
         counts.push_back({fragment.fragment, fragment.count});
     }
-    addText(index, record.text, 0,
-            [&](TermCounts& part, std::uint32_t text) { part.add(text, counts); });
+    addText(index, record.text, 0, counts);
 }
 
 void EchoscanSummary::produceSummary(const PieceSink& sink) {

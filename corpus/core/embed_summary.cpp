@@ -23,8 +23,7 @@ void EmbedSummary::add(std::size_t index, const EmbedTextRecord& record) {
             counts.push_back({word.word, static_cast<std::uint64_t>(word.count)});
         }
     }
-    addText(index, record.text, record.letterCount,
-            [&](TermCounts& part, std::uint32_t text) { part.add(text, counts); });
+    addText(index, record.text, record.letterCount, counts);
     const std::lock_guard lock(addingModel_);
     columns_.reset();
     if (significance_) {

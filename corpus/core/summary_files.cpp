@@ -1,5 +1,6 @@
 #include "corpus/core/summary_files.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <future>
@@ -32,7 +33,7 @@ std::string tableField(std::string_view field) {
 
 void TableLines::rowOfSafeFields(std::initializer_list<std::string_view> fields) {
     // Laid out at once: the by-text tables run to millions of rows.
-    std::size_t size = fields.size() + (fields.size() == 0 ? 1 : 0);  // tabs, line end
+    std::size_t size = std::max<std::size_t>(fields.size(), 1);  // the tabs and the line end
     for (const auto field : fields) {
         size += field.size();
     }

@@ -48,9 +48,8 @@ void TermCounts::add(std::uint32_t text, std::span<const TermCount> counts) {
         if (k + kLookAhead < counts.size()) {
             hashes[k % kLookAhead] = hashAhead(k + kLookAhead);
         }
-        into.push_back({termId(counts[k].term, hash), text, counts[k].count});
+        into.push_back({termId(counts[k].term, hash), counts[k].count});
     }
-    countCount_ += counts.size();
 }
 
 std::uint32_t TermCounts::termId(std::string_view term, std::uint64_t hash) {
@@ -92,6 +91,14 @@ void TermCounts::reserveTermSlots(std::size_t terms) {
     }
 }
 
+std::size_t TermCounts::countCount() const {
+    std::size_t counts = 0;
+    for (const auto& text : counts_) {
+        counts += text.size();
+    }
+    return counts;
+}
+
 void TermCounts::merge(TermCounts&& part) {
     reserveTermSlots(termCount() + part.termCount());
     std::vector<std::uint32_t> termHere(part.termCount());
@@ -103,9 +110,8 @@ void TermCounts::merge(TermCounts&& part) {
         const auto here = addText(taken.index, std::move(taken.name), taken.letters);
         counts_[here] = std::move(part.counts_[text]);
         for (auto& count : counts_[here]) {
-            count = {termHere[count.term], here, count.count};
+            count.term = termHere[count.term];
         }
-        countCount_ += counts_[here].size();
     }
     part = TermCounts();
 }

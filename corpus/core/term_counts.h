@@ -27,7 +27,6 @@ class TermCounts {
     };
     struct Count {
         std::uint32_t term = 0;
-        std::uint32_t text = 0;  // see text()
         std::uint64_t count = 0;
     };
     struct TermCount {
@@ -52,7 +51,7 @@ class TermCounts {
             .substr(termStart_[term], termStart_[term + 1] - termStart_[term]);
     }
     std::size_t termCount() const { return termStart_.size() - 1; }
-    std::size_t countCount() const { return countCount_; }
+    std::size_t countCount() const;
     // A term's place in byte order, once rankTerms() has run.
     std::uint32_t termRank(std::uint32_t term) const { return termRank_[term]; }
 
@@ -93,7 +92,6 @@ class TermCounts {
 
     std::vector<Text> texts_;
     std::vector<std::vector<Count>> counts_;  // by text
-    std::size_t countCount_ = 0;
     std::uint64_t letters_ = 0;
     // The terms' bytes one after another: term t's from termStart_[t] up to the
     // next one's start.

@@ -14,7 +14,7 @@
 namespace undertext::corpus {
 
 void TermSummary::addText(std::size_t index, std::string name, std::uint64_t letters,
-                          const std::function<void(TermCounts&, std::uint32_t)>& fill) {
+                          std::span<const TermCounts::TermCount> counts) {
     std::unique_lock<std::mutex> filling;
     Part* part = nullptr;
     {
@@ -31,7 +31,7 @@ void TermSummary::addText(std::size_t index, std::string name, std::uint64_t let
             filling = std::unique_lock(part->filling);
         }
     }
-    fill(part->table, part->table.addText(index, std::move(name), letters));
+    part->table.add(part->table.addText(index, std::move(name), letters), counts);
 }
 
 TermCounts& TermSummary::table() {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -39,10 +40,10 @@ class TermSummary {
   protected:
     explicit TermSummary(std::string termHeading) : termHeading_(std::move(termHeading)) {}
 
-    // Adds a text, its counts added by fill(table, text): from any thread, each
-    // adding thread filling a part of the table of its own, so that none waits.
+    // Adds a text with its counts (TermCounts::add): from any thread, each adding
+    // thread filling a part of the table of its own, so that none waits.
     void addText(std::size_t index, std::string name, std::uint64_t letters,
-                 const std::function<void(TermCounts&, std::uint32_t text)>& fill);
+                 std::span<const TermCounts::TermCount> counts);
     // The whole table, its parts merged into it: once the adds are over.
     TermCounts& table();
 

@@ -103,8 +103,7 @@ TEST(TermCounts, APartMergedInIsAsIfItsTextsWereAddedHere) {
         for (const auto text : table.textsByIndex()) {
             table.sortedCounts(text, counts);
             for (const auto& count : counts) {
-                seen.push_back(table.text(count.text).name + " " +
-                               std::string(table.term(count.term)));
+                seen.push_back(table.text(text).name + " " + std::string(table.term(count.term)));
             }
         }
         return seen;
