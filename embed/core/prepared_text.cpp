@@ -70,8 +70,8 @@ PrepareResult prepareText(const std::filesystem::path& sourceFolder, const std::
     }
     if (letterFile == LetterFile::Write) {
         const auto path = letterFilePath(sourceFolder, sourceName);
-        if (const auto written =
-                writeWholeFile(path, result.text.letters, TextEncoder(result.encoding));
+        if (const auto written = writeWholeFile(path, result.text.letters,
+                                                TextEncoder(result.encoding), Durability::Working);
             !written) {
             result.text = {};
             result.error = written.error();

@@ -229,8 +229,9 @@ Result<std::string> readWholeFile(const std::filesystem::path& path, std::uint64
     }
 }
 
-WholeFileWriter::WholeFileWriter(std::filesystem::path target, const TextEncoder& encoder)
-    : target_(std::move(target)), encoder_(encoder) {
+WholeFileWriter::WholeFileWriter(std::filesystem::path target, const TextEncoder& encoder,
+                                 Durability durability)
+    : target_(std::move(target)), encoder_(encoder), durability_(durability) {
     const auto followed = followLinks(target_);
     if (!followed) {
         fail(reasonFor(errno));
@@ -318,7 +319,7 @@ void WholeFileWriter::write(std::string_view bytes) {
     // Only a request to the kernel, which returns at once: whatever fails here the
     // sync at the commit reports.
     constexpr std::uint64_t kWriteBackStep = 8 << 20;
-    if (written_ - writtenBack_ >= kWriteBackStep) {
+    if (durability_ == Durability::Synced && written_ - writtenBack_ >= kWriteBackStep) {
         startWriteBack();
     }
 }
@@ -339,7 +340,7 @@ Status WholeFileWriter::commit() {
 }
 
 Status WholeFileWriter::finish() {
-    if (failure_.empty() && ::fsync(fd_) != 0) {
+    if (failure_.empty() && durability_ == Durability::Synced && ::fsync(fd_) != 0) {
         fail(reasonFor(errno));
     }
     if (failure_.empty()) {
@@ -375,8 +376,8 @@ void WholeFileWriter::discard() {
 }
 
 Status writeWholeFile(const std::filesystem::path& path, std::string_view content,
-                      const TextEncoder& encoder) {
-    WholeFileWriter writer(path, encoder);
+                      const TextEncoder& encoder, Durability durability) {
+    WholeFileWriter writer(path, encoder, durability);
     writer.append(content);
     return writer.commit();
 }

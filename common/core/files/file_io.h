@@ -26,13 +26,19 @@ std::string tooLargeMessage(const std::filesystem::path& path);
 // The message for running out of memory while a file (a text) is being worked on.
 std::string outOfMemoryMessage(const std::filesystem::path& path);
 
+// Whether a written file reaches the disk before it replaces its target. A working
+// file that the program removes again moments later needs no sync: the wait would
+// buy nothing, and a crash can leave only such a file short, never one a user keeps.
+enum class Durability { Synced, Working };
+
 // Writes content as the whole new content of path: it goes to a temporary file in
 // the same folder, which replaces the target only once it is complete. On any
 // failure the target is left as it was, the temporary file is removed, and the
 // error names the target and the reason. The encoder turns Windows-1251 content
 // into the file's encoding (by default the bytes are written as they are).
 Status writeWholeFile(const std::filesystem::path& path, std::string_view content,
-                      const TextEncoder& encoder = TextEncoder());
+                      const TextEncoder& encoder = TextEncoder(),
+                      Durability durability = Durability::Synced);
 
 // Writes a file whole from content that arrives in pieces (a report too large to
 // hold in memory). The target's symbolic links are followed, so a link stays a link
@@ -47,7 +53,8 @@ Status writeWholeFile(const std::filesystem::path& path, std::string_view conten
 class WholeFileWriter {
   public:
     explicit WholeFileWriter(std::filesystem::path target,
-                             const TextEncoder& encoder = TextEncoder());
+                             const TextEncoder& encoder = TextEncoder(),
+                             Durability durability = Durability::Synced);
     ~WholeFileWriter();
     WholeFileWriter(const WholeFileWriter&) = delete;
     WholeFileWriter& operator=(const WholeFileWriter&) = delete;
@@ -59,8 +66,9 @@ class WholeFileWriter {
     // Starts writing back what is not yet on its way to the disk, and returns at
     // once: a set of files gets all of them under way before it waits on each.
     void startWriteBack();
-    // Makes the temporary file's content durable; the target is not yet touched.
-    // On failure the temporary file is removed.
+    // Makes the temporary file's content durable (a working file's is left to the
+    // kernel); the target is not yet touched. On failure the temporary file is
+    // removed.
     Status finish();
     // Renames the finished temporary file over the target.
     Status place();
@@ -78,6 +86,7 @@ class WholeFileWriter {
     std::filesystem::path replaced_;  // the target with its links followed
     std::filesystem::path temporary_;
     TextEncoder encoder_;
+    Durability durability_;
     std::string encoded_;  // reused for each piece
     int fd_ = -1;
     std::uint64_t written_ = 0;      // bytes written to the temporary file
