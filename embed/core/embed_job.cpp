@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <limits>
 #include <new>
+#include <numeric>
 #include <optional>
 #include <utility>
 
@@ -199,11 +200,14 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
         return stopped(control);
     }
     auto words = search->embeddedWords();
-    const auto totals = embedTotals(words, text.wordCount());
-
+    // The table stays in place; each report's sort starts from the order the
+    // previous one left, as the reports' sorting has always done.
+    const SortedReportRows rows(words, embedTotals(words, text.wordCount()));
+    std::vector<std::uint32_t> listed(words.size());
+    std::iota(listed.begin(), listed.end(), 0U);
     const auto writeSorted = [&](SortedReport kind, const char* suffix) {
-        sortForReport(kind, words);
-        reports.write(report(suffix), sortedReportText(kind, words, totals), encoder);
+        sortForReport(kind, words, listed);
+        reports.write(report(suffix), rows.reportText(kind, listed), encoder);
     };
     writeSorted(SortedReport::ByFrequency, kByFrequencySuffix);
     if (reports.stopped() || control.stopPoint()) {
@@ -212,6 +216,7 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     control.progress(96);
     writeSorted(SortedReport::ByLength, kByLengthSuffix);
     writeSorted(SortedReport::Alphabetical, kAlphabeticalSuffix);
+    words = inOrder(std::move(words), listed);
     const auto placed = place();
     if (reports.stopped()) {
         return stopped(control);

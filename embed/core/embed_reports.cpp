@@ -1,6 +1,7 @@
 #include "embed/core/embed_reports.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "common/core/files/disk_space.h"
 #include "common/core/report/number_text.h"
@@ -101,27 +102,48 @@ Status writeTextOrderReport(ReportSetWriter& set, const std::filesystem::path& p
     return Status::success();
 }
 
-void sortForReport(SortedReport report, std::vector<EmbeddedWord>& words) {
+void sortForReport(SortedReport report, const std::vector<EmbeddedWord>& words,
+                   std::vector<std::uint32_t>& order) {
     switch (report) {
         // The fewer occurrences (the shorter word) beats: the most frequent come first.
         case SortedReport::ByFrequency:
-            selectionSortByKey(words, [](const EmbeddedWord& word) {
+            selectionSortByKey(order, [&](std::uint32_t index) {
+                const auto& word = words[index];
                 return std::pair(-word.count, -word.length);
             });
             break;
         case SortedReport::ByLength:
-            selectionSortByKey(words, [](const EmbeddedWord& word) {
+            selectionSortByKey(order, [&](std::uint32_t index) {
+                const auto& word = words[index];
                 return std::pair(-word.length, -word.count);
             });
             break;
         case SortedReport::Alphabetical:
             // By the words' bytes as unsigned values, Windows-1251 order (a string
             // view compares so); their first bytes packed settle most comparisons.
-            selectionSortByKey(words, [](const EmbeddedWord& word) {
-                return std::pair(leadingBytes(word.word), std::string_view(word.word));
+            selectionSortByKey(order, [&](std::uint32_t index) {
+                const auto& word = words[index].word;
+                return std::pair(leadingBytes(word), std::string_view(word));
             });
             break;
     }
+}
+
+std::vector<EmbeddedWord> inOrder(std::vector<EmbeddedWord> words,
+                                  const std::vector<std::uint32_t>& order) {
+    std::vector<EmbeddedWord> ordered;
+    ordered.reserve(order.size());
+    for (const auto index : order) {
+        ordered.push_back(std::move(words[index]));
+    }
+    return ordered;
+}
+
+void sortForReport(SortedReport report, std::vector<EmbeddedWord>& words) {
+    std::vector<std::uint32_t> order(words.size());
+    std::iota(order.begin(), order.end(), 0U);
+    sortForReport(report, words, order);
+    words = inOrder(std::move(words), order);
 }
 
 EmbedTotals embedTotals(const std::vector<EmbeddedWord>& words, std::uint32_t wordCount) {
@@ -137,31 +159,57 @@ std::string sortedReportHeading(SortedReport report) {
     return utf8ToCp1251(utf8HeadingOf(report));
 }
 
-std::string sortedReportText(SortedReport report, const std::vector<EmbeddedWord>& words,
-                             const EmbedTotals& totals) {
+SortedReportRows::SortedReportRows(const std::vector<EmbeddedWord>& words,
+                                   const EmbedTotals& totals)
+    : totals_(totals) {
     const int column = totals.column;
     ReportText text;
-    text.append(sortedReportHeading(report)).endLine();
-    text.endLine();
-    text.append(utf8ToCp1251("Слово")).padToColumn(column);
-    text.append(utf8ToCp1251("Кол.Повт.")).padToColumn(column + 10);
-    text.append(utf8ToCp1251("Длина")).endLine();
-    text.endLine();
+    ends_.reserve(words.size());
     for (const auto& word : words) {
         text.append(word.word).padToColumn(column).append(printedNumber(word.count));
         text.padToColumn(column + 8).append(printedNumber(word.length)).endLine();
+        ends_.push_back(static_cast<std::uint32_t>(text.text().size()));
     }
-    text.endLine();
-    text.append(utf8ToCp1251("Найдено вложенных слов: "))
-        .append(numberText(static_cast<std::int64_t>(words.size())))
+    rows_ = text.release();
+}
+
+std::string SortedReportRows::reportText(SortedReport report,
+                                         const std::vector<std::uint32_t>& order) const {
+    const int column = totals_.column;
+    ReportText head;
+    head.append(sortedReportHeading(report)).endLine();
+    head.endLine();
+    head.append(utf8ToCp1251("Слово")).padToColumn(column);
+    head.append(utf8ToCp1251("Кол.Повт.")).padToColumn(column + 10);
+    head.append(utf8ToCp1251("Длина")).endLine();
+    head.endLine();
+    ReportText foot;
+    foot.endLine();
+    foot.append(utf8ToCp1251("Найдено вложенных слов: "))
+        .append(numberText(static_cast<std::int64_t>(order.size())))
         .endLine();
-    text.append(utf8ToCp1251("Всего слов в тексте: "))
-        .append(numberText(totals.wordCount))
+    foot.append(utf8ToCp1251("Всего слов в тексте: "))
+        .append(numberText(totals_.wordCount))
         .endLine();
-    text.append(utf8ToCp1251("Коэффициент: "))
-        .append(coefficientText(totals.coefficient))
+    foot.append(utf8ToCp1251("Коэффициент: "))
+        .append(coefficientText(totals_.coefficient))
         .endLine();
-    return text.release();
+
+    std::string text = head.release();
+    text.reserve(text.size() + rows_.size() + foot.text().size());
+    for (const auto index : order) {
+        const auto begin = index == 0 ? 0 : ends_[index - 1];
+        text.append(rows_, begin, ends_[index] - begin);
+    }
+    text += foot.text();
+    return text;
+}
+
+std::string sortedReportText(SortedReport report, const std::vector<EmbeddedWord>& words,
+                             const EmbedTotals& totals) {
+    std::vector<std::uint32_t> order(words.size());
+    std::iota(order.begin(), order.end(), 0U);
+    return SortedReportRows(words, totals).reportText(report, order);
 }
 
 }  // namespace undertext::embed

@@ -27,12 +27,12 @@ std::filesystem::path reportPath(const std::filesystem::path& sourceFolder,
 
 // The text-order report: one line per slot, the slot's word padded to the next
 // 14-column zone, then every word counted at each of its positions followed by a
-// comma. It can be far larger than the text, so it is produced in pieces of whole
-// pieces of about pieceBytes, each handed to sink; production ends early when
-// sink returns false.
+// comma. It can be far larger than the text, so it is produced in pieces of about
+// pieceBytes (small enough to stay in the processor's cache until written), each
+// handed to sink; production ends early when sink returns false.
 void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& search,
                             const std::function<bool(std::string_view)>& sink,
-                            std::size_t pieceBytes = std::size_t{1} << 20);
+                            std::size_t pieceBytes = std::size_t{64} << 10);
 
 // The size in bytes of the text-order report's file in the encoder's encoding
 // (Windows-1251 by default), its byte-order mark included, known before it is
@@ -51,6 +51,13 @@ enum class SortedReport { ByFrequency, ByLength, Alphabetical };
 
 // Reorders the table as the report's selection sort does, ties included.
 void sortForReport(SortedReport report, std::vector<EmbeddedWord>& words);
+// The same for a table left in place and listed by order (indices into words):
+// order is reordered as the table would be.
+void sortForReport(SortedReport report, const std::vector<EmbeddedWord>& words,
+                   std::vector<std::uint32_t>& order);
+// The words in order (indices into words, each once).
+std::vector<EmbeddedWord> inOrder(std::vector<EmbeddedWord> words,
+                                  const std::vector<std::uint32_t>& order);
 
 // The totals that close every sorted report.
 struct EmbedTotals {
@@ -64,6 +71,22 @@ EmbedTotals embedTotals(const std::vector<EmbeddedWord>& words, std::uint32_t wo
 // The first line of a sorted report (Windows-1251, without its line end), the
 // same in every report of its kind.
 std::string sortedReportHeading(SortedReport report);
+
+// The rows of the sorted reports' table (Windows-1251), each word's made once:
+// every sorted report lists the same rows, in an order of its own.
+class SortedReportRows {
+  public:
+    SortedReportRows(const std::vector<EmbeddedWord>& words, const EmbedTotals& totals);
+
+    // The bytes of the report with the rows of the words in order (indices into
+    // the words the rows were made of).
+    std::string reportText(SortedReport report, const std::vector<std::uint32_t>& order) const;
+
+  private:
+    std::string rows_;                 // one after the other, each with its line end
+    std::vector<std::uint32_t> ends_;  // where each word's row ends in rows_
+    EmbedTotals totals_;
+};
 
 // The bytes (Windows-1251) of a sorted report for a table already in its order.
 std::string sortedReportText(SortedReport report, const std::vector<EmbeddedWord>& words,

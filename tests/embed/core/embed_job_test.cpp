@@ -4,7 +4,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
+#include <utility>
 
+#include "embed/core/embed_reports.h"
+#include "embed/core/prepared_text.h"
 #include "testing/literal/embed_search.h"
 #include "testing/support/recording_job.h"
 #include "testing/support/temp_folder.h"
@@ -151,6 +155,54 @@ TEST_F(EmbedJob, NothingFoundRefusalsAndFailures) {
     EXPECT_EQ(escaped.ending, JobEnding::Failed);
     EXPECT_NE(escaped.message.find("не находится в папке"), std::string::npos);
     EXPECT_FALSE(modules.exists("outside.txt_Emb.txt"));
+}
+
+// Each sorted report's sort starts from the order the report before it left, and
+// the results list the words as the last report does: with many words of equal
+// counts and lengths the ties show both.
+TEST_F(EmbedJob, EachSortedReportSortsTheOrderOfTheOneBefore) {
+    std::mt19937 random(7);
+    const std::string letters = testing::cp("абв");
+    for (int round = 0; round < 40; ++round) {
+        std::string text;
+        for (int i = 0; i < 60; ++i) {
+            text += i % 7 == 6 ? ' ' : letters[random() % letters.size()];
+        }
+        std::vector<std::string> dictionary;
+        for (int i = 0; i < 30; ++i) {
+            std::string word;
+            for (auto length = 1 + random() % 3; length > 0; --length) {
+                word += letters[random() % letters.size()];
+            }
+            dictionary.push_back(word);
+        }
+        folder.write("t.txt", text);
+        // Three letters alone could pass for another encoding: both are given.
+        const auto dicWords = testing::dicWordsOf(dictionary);
+        EmbedRequest request;
+        request.sourceFolder = folder.path();
+        request.sourceName = "t.txt";
+        request.selectedModules = {"M.DIC"};
+        request.encoding = TextEncoding::Windows1251;
+        request.loadedWords = &dicWords;
+        RecordingJob job;
+        const auto outcome = embedJob(request, job);
+        ASSERT_EQ(outcome.ending, JobEnding::Completed) << outcome.message;
+
+        auto expected = testing::literalRun(text, Language::Russian, dictionary).embedded;
+        const auto totals =
+            embedTotals(expected, prepareLetters(text, Language::Russian).wordCount());
+        for (const auto& [kind, suffix] :
+             {std::pair(SortedReport::ByFrequency, "_EmbSortByFriq.txt"),
+              std::pair(SortedReport::ByLength, "_EmbSortByLen.txt"),
+              std::pair(SortedReport::Alphabetical, "_EmbSortByAlf.txt")}) {
+            testing::literalReportSort(kind, expected);
+            ASSERT_EQ(folder.read("t.txt" + std::string(suffix)),
+                      sortedReportText(kind, expected, totals))
+                << suffix << " in round " << round;
+        }
+        EXPECT_EQ(outcome.results.words, expected);
+    }
 }
 
 // A run over many texts hands every job the modules' words it loaded once: the job
