@@ -109,14 +109,27 @@ void EmbeddedSearch::findWords(const std::vector<std::int32_t>& suffixes,
     std::size_t known = 0;
     std::vector<std::uint32_t> open;  // found words whose range holds the current one
     for (std::size_t i = 0; i < order.size();) {
-        const auto word = dicWords_[order.entry(i)];
-        const auto end = order.endOfEqualWords(dicWords_, i);
-        std::size_t depth = std::min<std::size_t>(known, order.sharedWithPrevious(i));
+        const auto shared = order.sharedWithPrevious(i);
+        std::size_t depth = std::min<std::size_t>(known, shared);
         // Below a prefix the previous word shares, the previous word's next letter
         // comes before this word's: its part of the range lies before this one's.
         auto from = depth < known ? ranges[depth + 1].hi : ranges[depth].lo;
-        while (depth < word.size() && !ranges[depth].empty()) {
-            const auto c = static_cast<unsigned char>(word[depth]);
+        // The word itself is read only past the letter after the shared ones,
+        // which the order keeps: most walks end at that letter.
+        std::string_view word;
+        while (!ranges[depth].empty()) {
+            int c = 0;
+            if (depth == shared) {
+                c = order.letterAfterShared(i);
+            } else {
+                if (word.empty()) {
+                    word = dicWords_[order.entry(i)];
+                }
+                if (depth == word.size()) {
+                    break;
+                }
+                c = static_cast<unsigned char>(word[depth]);
+            }
             ranges[depth + 1] =
                 depth == 0 ? Range{bucket[c], bucket[c + 1]}
                            : view.narrow(ranges[depth], from, static_cast<std::uint32_t>(depth), c);
@@ -125,10 +138,15 @@ void EmbeddedSearch::findWords(const std::vector<std::int32_t>& suffixes,
         }
         known = depth;
         if (ranges[depth].empty()) {
-            // No suffix begins with the first `depth` letters of the word.
-            i = order.firstSharingFewerThan(end, static_cast<std::uint32_t>(depth));
+            // No suffix begins with the first `depth` letters of the word, nor
+            // with those of the words that share them (its equals among them).
+            i = order.firstSharingFewerThan(i + 1, static_cast<std::uint32_t>(depth));
             continue;
         }
+        if (word.empty()) {
+            word = dicWords_[order.entry(i)];
+        }
+        const auto end = order.endOfEqualWords(dicWords_, i);
         // The whole word occurs.
         FoundWord found;
         found.lo = ranges[depth].lo;

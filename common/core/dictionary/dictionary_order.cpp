@@ -31,15 +31,23 @@ DictionaryOrder::DictionaryOrder(const DicWords& dicWords) {
         std::stable_sort(entries_.begin(), entries_.end(), byWord);
     }
     const auto count = entries_.size();
-    shared_.resize(count);
-    for (std::size_t place = 1; place < count; ++place) {
-        shared_[place] = commonPrefix(dicWords[entries_[place - 1]], dicWords[entries_[place]]);
+    steps_.resize(count);
+    for (std::size_t place = 0; place < count; ++place) {
+        const auto word = dicWords[entries_[place]];
+        const auto shared = place == 0 ? 0 : commonPrefix(dicWords[entries_[place - 1]], word);
+        steps_[place].shared =
+            static_cast<std::uint8_t>(std::min<std::uint32_t>(shared, kManyLetters));
+        if (shared >= kManyLetters) {
+            longShares_[static_cast<std::uint32_t>(place)] = shared;
+        }
+        steps_[place].letterAfterShared =
+            shared < word.size() ? static_cast<unsigned char>(word[shared]) : 0;
     }
     // From the right, a stack of places with strictly rising shares.
     nextSharingFewer_.resize(count);
     std::vector<std::uint32_t> later;
     for (std::size_t place = count; place-- > 0;) {
-        while (!later.empty() && shared_[later.back()] >= shared_[place]) {
+        while (!later.empty() && sharedWithPrevious(later.back()) >= sharedWithPrevious(place)) {
             later.pop_back();
         }
         nextSharingFewer_[place] = later.empty() ? static_cast<std::uint32_t>(count) : later.back();

@@ -131,6 +131,28 @@ TEST(EmbedOracle, SortsOfLongWordsSharingTheirStartMatchTheLiteralProcedure) {
     }
 }
 
+// Words that share hundreds of letters with the word before them in byte order:
+// the search's order keeps such shares apart from the short ones.
+TEST(EmbedOracle, WordsSharingHundredsOfLettersAreFoundAsTheLiteralSearchFindsThem) {
+    const auto run = [](std::size_t shared) {
+        const std::string stem(shared, cp("а")[0]);
+        const auto text = stem + cp("бв ") + stem + cp("в ") + stem.substr(1) + cp("б");
+        const std::vector<std::string> dictionary = {
+            stem + cp("б"), stem + cp("бв"),          stem + cp("в"), stem + cp("вг"), stem,
+            stem + cp("б"), stem.substr(1) + cp("б"), cp("ав"),       cp("б")};
+        const auto prepared = prepareLetters(text, Language::Russian);
+        const auto literal = testing::literalRun(text, Language::Russian, dictionary);
+        const auto dicWords = testing::dicWordsOf(dictionary);
+        const EmbeddedSearch search(prepared, dicWords);
+        EXPECT_EQ(search.occurrenceCount(), literal.occurrences.size());
+        EXPECT_EQ(search.embeddedWords(), literal.embedded);
+    };
+    for (const std::size_t shared : {253, 254, 255, 256, 300}) {
+        SCOPED_TRACE(shared);
+        run(shared);
+    }
+}
+
 TEST(EmbedOracle, FastSearchCountingReportAndSortsMatchTheLiteralProcedures) {
     std::mt19937 random(20240611);
     for (int round = 0; round < 3000; ++round) {
