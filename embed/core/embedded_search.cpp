@@ -246,7 +246,6 @@ void EmbeddedSearch::marksAt(std::uint32_t longest, std::uint32_t leftOut,
 
 void EmbeddedSearch::writeMarks(const std::vector<std::uint32_t>& indices,
                                 std::string& text) const {
-    text.clear();
     for (const auto index : indices) {
         text.append(dicWords_[index]).push_back(',');
     }
@@ -259,7 +258,9 @@ std::string_view EmbeddedSearch::markTextAt(std::uint32_t position, std::uint32_
     if (longest == kNone) {
         return {};
     }
-    texts.byWord_.resize(found_.size());
+    if (texts.byWord_.size() != found_.size()) {
+        texts.byWord_.assign(found_.size(), {});
+    }
     // The marks of the words starting at a position: those of its longest word and
     // of that word's prefixes, which its parent's marks hold.
     const auto kept = [&](std::uint32_t word) -> std::string_view {
@@ -268,11 +269,13 @@ std::string_view EmbeddedSearch::markTextAt(std::uint32_t position, std::uint32_
         }
         // Once made a text is not empty: the word has an entry at least.
         auto& text = texts.byWord_[word];
-        if (text.empty()) {
+        if (text.length == 0) {
             marksAt(word, kNone, texts.indices_);
-            writeMarks(texts.indices_, text);
+            text.begin = texts.kept_.size();
+            writeMarks(texts.indices_, texts.kept_);
+            text.length = texts.kept_.size() - text.begin;
         }
-        return text;
+        return std::string_view(texts.kept_).substr(text.begin, text.length);
     };
     const auto own = slotWord_[slot];
     if (own == kNone || !startsAt(own, position - 1)) {
@@ -284,6 +287,7 @@ std::string_view EmbeddedSearch::markTextAt(std::uint32_t position, std::uint32_
         return kept(found_[longest].parent);
     }
     marksAt(longest, own, texts.indices_);
+    texts.other_.clear();
     writeMarks(texts.indices_, texts.other_);
     return texts.other_;
 }

@@ -49,7 +49,12 @@ class EmbeddedSearch {
     // The texts of the marks at positions, kept for one report's production.
     class MarkTexts {
         friend class EmbeddedSearch;
-        std::vector<std::string> byWord_;  // empty: not made yet
+        struct Kept {
+            std::size_t begin = 0;
+            std::size_t length = 0;  // 0: not made yet
+        };
+        std::vector<Kept> byWord_;  // where each found word's text lies in kept_
+        std::string kept_;          // the texts made so far, one after the other
         std::string other_;
         std::vector<std::uint32_t> indices_;
     };
@@ -81,7 +86,7 @@ class EmbeddedSearch {
     // none), in dictionary order.
     void marksAt(std::uint32_t longest, std::uint32_t leftOut,
                  std::vector<std::uint32_t>& indices) const;
-    // Each index's word and a comma, in text.
+    // Each index's word and a comma, appended to text.
     void writeMarks(const std::vector<std::uint32_t>& indices, std::string& text) const;
     void findWords(const std::vector<std::int32_t>& suffixes, const DictionaryOrder& order);
     void markLongestWords(const std::vector<std::int32_t>& suffixes);

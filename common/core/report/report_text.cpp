@@ -2,11 +2,6 @@
 
 namespace undertext {
 
-ReportText& ReportText::append(std::string_view bytes) {
-    text_.append(bytes);
-    return *this;
-}
-
 ReportText& ReportText::padToNextZone() {
     const auto written = text_.size() - lineStart_;
     text_.append(kZoneWidth - written % kZoneWidth, ' ');

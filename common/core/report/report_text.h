@@ -11,7 +11,10 @@ class ReportText {
   public:
     static constexpr int kZoneWidth = 14;
 
-    ReportText& append(std::string_view bytes);
+    ReportText& append(std::string_view bytes) {
+        text_.append(bytes);
+        return *this;
+    }
     // Blanks up to the start of the next 14-column zone (zones start at columns
     // 1, 15, 29, ...); always moves at least one column.
     ReportText& padToNextZone();
