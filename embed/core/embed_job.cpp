@@ -13,6 +13,7 @@
 #include "common/core/files/file_io.h"
 #include "common/core/files/source_name.h"
 #include "common/core/report/number_text.h"
+#include "common/core/report/selection_sort.h"
 #include "embed/core/embed_reports.h"
 #include "embed/core/embedded_search.h"
 #include "embed/core/prepared_text.h"
@@ -162,16 +163,16 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
         return reportPath(request.sourceFolder, request.sourceName, suffix);
     };
     const TextEncoder encoder(prepared->encoding);
-    if (const auto approved = approveReportSize(request.approveReportSize,
-                                                textOrderReportSize(text, *search, encoder));
+    const auto textOrderBytes = textOrderReportSize(text, *search, encoder);
+    if (const auto approved = approveReportSize(request.approveReportSize, textOrderBytes);
         !approved) {
         return EmbedOutcome::refused(approved.error());
     }
     // The reports are one set, put in place together at the end; a stop or a
     // failure before then leaves the earlier reports as they were.
     ReportSetWriter reports([&control] { return control.stopPoint(); });
-    if (const auto written =
-            writeTextOrderReport(reports, report(kTextOrderSuffix), text, *search, encoder);
+    if (const auto written = writeTextOrderReport(reports, report(kTextOrderSuffix), text, *search,
+                                                  encoder, textOrderBytes);
         !written) {
         return EmbedOutcome::failed(written.error());
     }
@@ -216,7 +217,7 @@ EmbedOutcome runJob(const EmbedRequest& request, JobControl& control) {
     control.progress(96);
     writeSorted(SortedReport::ByLength, kByLengthSuffix);
     writeSorted(SortedReport::Alphabetical, kAlphabeticalSuffix);
-    words = inOrder(std::move(words), listed);
+    placeInOrder(words, listed);
     const auto placed = place();
     if (reports.stopped()) {
         return stopped(control);

@@ -92,8 +92,8 @@ std::uint64_t textOrderReportSize(const PreparedText& text, const EmbeddedSearch
 
 Status writeTextOrderReport(ReportSetWriter& set, const std::filesystem::path& path,
                             const PreparedText& text, const EmbeddedSearch& search,
-                            const TextEncoder& encoder) {
-    if (auto room = ensureRoomFor(path, textOrderReportSize(text, search, encoder)); !room) {
+                            const TextEncoder& encoder, std::uint64_t size) {
+    if (auto room = ensureRoomFor(path, size); !room) {
         return room;
     }
     auto& file = set.add(path, encoder);
@@ -129,21 +129,11 @@ void sortForReport(SortedReport report, const std::vector<EmbeddedWord>& words,
     }
 }
 
-std::vector<EmbeddedWord> inOrder(std::vector<EmbeddedWord> words,
-                                  const std::vector<std::uint32_t>& order) {
-    std::vector<EmbeddedWord> ordered;
-    ordered.reserve(order.size());
-    for (const auto index : order) {
-        ordered.push_back(std::move(words[index]));
-    }
-    return ordered;
-}
-
 void sortForReport(SortedReport report, std::vector<EmbeddedWord>& words) {
     std::vector<std::uint32_t> order(words.size());
     std::iota(order.begin(), order.end(), 0U);
     sortForReport(report, words, order);
-    words = inOrder(std::move(words), order);
+    placeInOrder(words, order);
 }
 
 EmbedTotals embedTotals(const std::vector<EmbeddedWord>& words, std::uint32_t wordCount) {

@@ -40,12 +40,12 @@ void produceTextOrderReport(const PreparedText& text, const EmbeddedSearch& sear
 std::uint64_t textOrderReportSize(const PreparedText& text, const EmbeddedSearch& search,
                                   const TextEncoder& encoder = TextEncoder());
 
-// Adds the text-order report to set, in the encoder's encoding. A report larger
-// than the free space of the target's file system is refused before anything is
-// written, with a message naming its exact size.
+// Adds the text-order report to set, in the encoder's encoding; size is its
+// textOrderReportSize. A report larger than the free space of the target's file
+// system is refused before anything is written, with a message naming its exact size.
 Status writeTextOrderReport(ReportSetWriter& set, const std::filesystem::path& path,
                             const PreparedText& text, const EmbeddedSearch& search,
-                            const TextEncoder& encoder);
+                            const TextEncoder& encoder, std::uint64_t size);
 
 enum class SortedReport { ByFrequency, ByLength, Alphabetical };
 
@@ -55,9 +55,6 @@ void sortForReport(SortedReport report, std::vector<EmbeddedWord>& words);
 // order is reordered as the table would be.
 void sortForReport(SortedReport report, const std::vector<EmbeddedWord>& words,
                    std::vector<std::uint32_t>& order);
-// The words in order (indices into words, each once).
-std::vector<EmbeddedWord> inOrder(std::vector<EmbeddedWord> words,
-                                  const std::vector<std::uint32_t>& order);
 
 // The totals that close every sorted report.
 struct EmbedTotals {

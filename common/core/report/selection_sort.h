@@ -68,17 +68,19 @@ inline std::vector<std::uint32_t> replayByClasses(const std::vector<std::uint32_
     return holder;
 }
 
+}  // namespace selection_sort_detail
+
+// Puts entries in order: order[place] is the entry that goes to place, each entry
+// once (the order a sort of indices into entries gives).
 template <typename T>
-void moveToPlaces(std::vector<T>& entries, const std::vector<std::uint32_t>& holder) {
+void placeInOrder(std::vector<T>& entries, const std::vector<std::uint32_t>& order) {
     std::vector<T> placed;
     placed.reserve(entries.size());
-    for (const auto entry : holder) {
+    for (const auto entry : order) {
         placed.push_back(std::move(entries[entry]));
     }
     entries = std::move(placed);
 }
-
-}  // namespace selection_sort_detail
 
 // Leaves entries exactly as this selection procedure does: for k from the last
 // place down to the second, the candidate is the first entry of places 1 to k that
@@ -108,8 +110,7 @@ void selectionSort(std::vector<T>& entries, Beats beats) {
         }
         classOf[ascending[i]] = classes - 1;
     }
-    selection_sort_detail::moveToPlaces(
-        entries, selection_sort_detail::replayByClasses(ascending, classOf, classes));
+    placeInOrder(entries, selection_sort_detail::replayByClasses(ascending, classOf, classes));
 }
 
 // The same where an entry beats another when its key (of a type with <) is
@@ -136,8 +137,7 @@ void selectionSortByKey(std::vector<T>& entries, KeyOf keyOf) {
         ascending[i] = keyed[i].second;
         classOf[keyed[i].second] = classes - 1;
     }
-    selection_sort_detail::moveToPlaces(
-        entries, selection_sort_detail::replayByClasses(ascending, classOf, classes));
+    placeInOrder(entries, selection_sort_detail::replayByClasses(ascending, classOf, classes));
 }
 
 }  // namespace undertext
